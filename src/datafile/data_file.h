@@ -1,0 +1,175 @@
+#pragma once
+
+#include "change_set.h"
+#include "errors.h"
+#include "layout.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QSet>
+#include <QString>
+
+#include <cstdint>
+#include <cstring>
+#include <vector>
+
+namespace vw::datafile {
+
+// Paths whose original was already kept as <name>.bak during this session.
+class BackupRegistry {
+public:
+    bool contains(const QString &path) const { return paths_.contains(path); }
+    void insert(const QString &path) { paths_.insert(path); }
+
+private:
+    QSet<QString> paths_;
+};
+
+// What the load found wrong with the planes' blocks: planes (from 1) whose
+// record or damage map offset points outside the file.
+struct LoadReport {
+    QList<int> missingRecords;
+    QList<int> missingDamageMaps;
+    bool clean() const { return missingRecords.isEmpty() && missingDamageMaps.isEmpty(); }
+};
+
+// The plane data file in memory: FileImage (deciphered while the editor works
+// on it), the header values, the section starts and the per-plane offset
+// tables. Every byte that changes goes through write(), which is where an undo
+// recording learns what the change replaced.
+class DataFile {
+public:
+    DataFile() = default;
+    DataFile(DataFile &&) = default;
+    DataFile &operator=(DataFile &&) = default;
+    DataFile(const DataFile &) = delete;
+    DataFile &operator=(const DataFile &) = delete;
+
+    // ReadCfg: the whole file, deciphered when `decipher` is set (the plain
+    // copy misc_.bin is read without). Files above 20,000,000 bytes are refused
+    // before reading. Throws FileError.
+    static DataFile ReadCfg(const QString &path, bool decipher);
+    static DataFile fromBytes(const QByteArray &bytes, bool decipher);
+
+    // SaveCfg: the image enciphered (when `encipher` is set) into a copy, the
+    // header values put in plain, written atomically. The image itself is never
+    // touched. Refuses a plane count outside -1..254 or a version outside
+    // 0..65535 before anything happens. With a registry, the first overwrite of
+    // an existing file in the session keeps the old file as <name>.bak.
+    void SaveCfg(const QString &path, bool encipher, BackupRegistry *backups = nullptr);
+    // The bytes SaveCfg writes.
+    QByteArray toBytes(bool encipher) const;
+    // Throws FormatError when the header values cannot be stored.
+    void checkSavable() const;
+
+    const LoadReport &loadReport() const { return loadReport_; }
+
+    // Header values.
+    std::int64_t FileSize() const { return std::int64_t(image_.size()); }
+    int FileVersion() const { return state_.fileVersion; }
+    int PlaneCount() const { return state_.planeCount; }
+    int FileLayout() const { return state_.fileLayout; }
+    void setFileVersion(int version);
+    void setPlaneCount(int count);
+    void setFileLayout(int layout);
+
+    int WingsTableStart() const { return state_.starts.wings; }
+    int DamageProfileStart() const { return state_.starts.damageProfile; }
+    int AmmoTableStart() const { return state_.starts.ammo; }
+    SectionStarts sectionStarts() const { return state_.starts; }
+
+    // Per-plane blocks (plane from 1). 0 means the plane has none.
+    std::int64_t recordOffset(int plane) const;
+    std::int64_t damageMapOffset(int plane) const;
+    // WeaponsBlockStart[p - 1] = record offset + 1336; a plane has a record when it is > 1336.
+    std::int64_t WeaponsBlockStart(int plane) const { return recordOffset(plane) + WeaponsBlockRecordOffset; }
+    std::int64_t DamageMapStart(int plane) const { return damageMapOffset(plane); }
+    bool hasRecord(int plane) const { return recordOffset(plane) > 0; }
+    bool hasDamageMap(int plane) const { return damageMapOffset(plane) > 0; }
+    const std::vector<CipherBlock> &cipherBlocks() const { return state_.cipherBlocks; }
+
+    // Reading. Every access is checked against FileSize; reading outside throws FormatError.
+    bool contains(std::int64_t offset, std::int64_t length) const
+    {
+        return offset >= 0 && length >= 0 && offset <= FileSize() && length <= FileSize() - offset;
+    }
+    const std::uint8_t *data() const { return image_.data(); }
+    std::uint8_t u8(std::int64_t offset) const { return *at(offset, 1); }
+    std::uint16_t u16(std::int64_t offset) const { return std::uint16_t(*at(offset, 2) | (at(offset, 2)[1] << 8)); }
+    std::uint32_t u24(std::int64_t offset) const
+    {
+        const std::uint8_t *p = at(offset, 3);
+        return std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8 | std::uint32_t(p[2]) << 16;
+    }
+    std::int32_t i32(std::int64_t offset) const
+    {
+        const std::uint8_t *p = at(offset, 4);
+        return std::int32_t(std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8 | std::uint32_t(p[2]) << 16
+                            | std::uint32_t(p[3]) << 24);
+    }
+    std::int16_t i16(std::int64_t offset) const { return std::int16_t(u16(offset)); }
+    double f64(std::int64_t offset) const
+    {
+        double value;
+        std::memcpy(&value, at(offset, 8), 8);
+        return value;
+    }
+    QByteArray bytes(std::int64_t offset, std::int64_t length) const
+    {
+        return QByteArray(reinterpret_cast<const char *>(at(offset, length)), qsizetype(length));
+    }
+    // A fixed-width text field, trimmed as the editor shows it.
+    QString text(std::int64_t offset, int width) const;
+
+    // The one write path.
+    void write(std::int64_t offset, const void *source, std::int64_t length);
+    void write(std::int64_t offset, const QByteArray &bytes) { write(offset, bytes.constData(), bytes.size()); }
+    void writeU8(std::int64_t offset, std::uint8_t value) { write(offset, &value, 1); }
+    void writeU16(std::int64_t offset, std::uint16_t value);
+    void writeI16(std::int64_t offset, std::int16_t value) { writeU16(offset, std::uint16_t(value)); }
+    void writeI32(std::int64_t offset, std::int32_t value);
+    void writeF64(std::int64_t offset, double value);
+    // Cut to the width, zero the field, copy the characters from the first byte.
+    void writeText(std::int64_t offset, int width, const QString &text);
+    // Copies bytes inside the image as one recorded write.
+    void copyBytes(std::int64_t from, std::int64_t to, std::int64_t length);
+
+    // Growing or shrinking the image (the format operations). New bytes are zero.
+    void resize(std::int64_t newSize);
+    // Replaces the offset tables and cipher block record (the format operations).
+    void setPlaneBlocks(int plane, std::int64_t recordOffset, std::int64_t damageMapOffset);
+    void setSectionStarts(SectionStarts starts);
+
+    // Recording: between begin and end every change is collected into one ChangeSet.
+    void beginRecording();
+    ChangeSet endRecording();
+    bool isRecording() const { return recording_; }
+    void undo(const ChangeSet &changes);
+    void redo(const ChangeSet &changes);
+
+    // Counts changes; a view can tell whether anything changed since it last looked.
+    std::uint64_t revision() const { return revision_; }
+
+private:
+    const std::uint8_t *at(std::int64_t offset, std::int64_t length) const
+    {
+        if (!contains(offset, length))
+            throwOutside(offset, length);
+        return image_.data() + offset;
+    }
+    [[noreturn]] void throwOutside(std::int64_t offset, std::int64_t length) const;
+    void rawWrite(std::int64_t offset, const void *source, std::int64_t length);
+    void rawResize(std::int64_t newSize);
+    void recordState(const FileState &before);
+    void indexPlanes(bool decipher);
+    void applyStarts();
+
+    std::vector<std::uint8_t> image_;
+    FileState state_;
+    LoadReport loadReport_;
+    bool recording_ = false;
+    ChangeSet recorded_;
+    std::uint64_t revision_ = 0;
+};
+
+} // namespace vw::datafile

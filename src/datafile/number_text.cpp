@@ -1,0 +1,168 @@
+#include "number_text.h"
+
+#include <cmath>
+#include <limits>
+
+namespace vw::datafile {
+
+QString formatNumber(double value, QChar separator)
+{
+    if (std::isnan(value))
+        return QStringLiteral("NAN");
+    if (std::isinf(value))
+        return value > 0 ? QStringLiteral("INF") : QStringLiteral("-INF");
+    QString text = QString::number(value, 'g', 15);
+    if (separator != QLatin1Char('.'))
+        text.replace(QLatin1Char('.'), separator);
+    return text;
+}
+
+namespace {
+
+struct Scan {
+    qsizetype end = 0;     // one past the last character of the number
+    bool complete = false; // the whole text (blanks aside) is the number
+    double value = 0;
+};
+
+bool isPoint(QChar c, QChar separator)
+{
+    return c == QLatin1Char('.') || c == separator;
+}
+
+Scan scanNumber(const QString &text, QChar separator)
+{
+    Scan scan;
+    const qsizetype n = text.size();
+    qsizetype i = 0;
+    while (i < n && text.at(i).unicode() <= 32)
+        ++i;
+    if (i == n) { // empty or blank text reads as 0
+        scan.complete = true;
+        return scan;
+    }
+    // Special values the editor itself shows for non-finite doubles.
+    const QString rest = text.mid(i).trimmed().toUpper();
+    if (rest == QLatin1String("NAN") || rest == QLatin1String("INF")
+        || rest == QLatin1String("-INF") || rest == QLatin1String("+INF")) {
+        scan.complete = true;
+        scan.end = n;
+        scan.value = rest == QLatin1String("NAN") ? std::numeric_limits<double>::quiet_NaN()
+                     : rest.startsWith(QLatin1Char('-')) ? -std::numeric_limits<double>::infinity()
+                                                         : std::numeric_limits<double>::infinity();
+        return scan;
+    }
+    QByteArray ascii;
+    qsizetype j = i;
+    if (j < n && (text.at(j) == QLatin1Char('+') || text.at(j) == QLatin1Char('-')))
+        ascii += char(text.at(j++).unicode());
+    qsizetype digits = 0;
+    while (j < n && text.at(j).isDigit() && text.at(j).unicode() < 128) {
+        ascii += char(text.at(j++).unicode());
+        ++digits;
+    }
+    qsizetype valid = digits ? j : i;
+    QByteArray validAscii = digits ? ascii : QByteArray();
+    if (j < n && isPoint(text.at(j), separator)) {
+        QByteArray withPoint = ascii + '.';
+        qsizetype k = j + 1;
+        qsizetype fraction = 0;
+        while (k < n && text.at(k).isDigit() && text.at(k).unicode() < 128) {
+            withPoint += char(text.at(k++).unicode());
+            ++fraction;
+        }
+        if (digits + fraction > 0) {
+            ascii = withPoint;
+            j = k;
+            digits += fraction;
+            valid = j;
+            validAscii = ascii;
+        }
+    }
+    if (digits > 0 && j < n && (text.at(j) == QLatin1Char('e') || text.at(j) == QLatin1Char('E'))) {
+        QByteArray withExp = ascii + 'e';
+        qsizetype k = j + 1;
+        if (k < n && (text.at(k) == QLatin1Char('+') || text.at(k) == QLatin1Char('-')))
+            withExp += char(text.at(k++).unicode());
+        qsizetype expDigits = 0;
+        while (k < n && text.at(k).isDigit() && text.at(k).unicode() < 128) {
+            withExp += char(text.at(k++).unicode());
+            ++expDigits;
+        }
+        if (expDigits > 0) {
+            valid = k;
+            validAscii = withExp;
+        }
+    }
+    scan.end = valid;
+    scan.value = validAscii.isEmpty() ? 0.0 : std::strtod(validAscii.constData(), nullptr);
+    qsizetype tail = valid;
+    while (tail < n && text.at(tail).unicode() <= 32)
+        ++tail;
+    scan.complete = !validAscii.isEmpty() && tail == n;
+    return scan;
+}
+
+} // namespace
+
+double readNumber(const QString &text, QChar separator)
+{
+    return scanNumber(text, separator).value;
+}
+
+bool isCompleteNumber(const QString &text, QChar separator)
+{
+    return scanNumber(text, separator).complete;
+}
+
+qint64 readInteger(const QString &text, qint64 fallback, bool *ok)
+{
+    bool parsed = false;
+    const QString trimmed = text.trimmed();
+    qint64 value = 0;
+    // Only plain decimal digits with an optional sign count as an integer.
+    bool plain = !trimmed.isEmpty();
+    for (qsizetype i = 0; i < trimmed.size() && plain; ++i) {
+        const QChar c = trimmed.at(i);
+        if (i == 0 && (c == QLatin1Char('+') || c == QLatin1Char('-')) && trimmed.size() > 1)
+            continue;
+        plain = c.unicode() >= '0' && c.unicode() <= '9';
+    }
+    if (plain)
+        value = trimmed.toLongLong(&parsed, 10);
+    if (ok)
+        *ok = parsed;
+    return parsed ? value : fallback;
+}
+
+double roundHalfEven(double value)
+{
+    // nearbyint rounds in the current rounding mode, which is to-nearest-even.
+    return std::nearbyint(value);
+}
+
+QString trimFieldText(const QByteArray &raw)
+{
+    qsizetype begin = 0;
+    qsizetype end = raw.size();
+    while (begin < end && quint8(raw.at(begin)) <= 32)
+        ++begin;
+    while (end > begin && quint8(raw.at(end - 1)) <= 32)
+        --end;
+    return QString::fromLatin1(raw.constData() + begin, end - begin);
+}
+
+QString readFixedText(const std::uint8_t *bytes, int width)
+{
+    return trimFieldText(QByteArray(reinterpret_cast<const char *>(bytes), width));
+}
+
+QByteArray fixedTextBytes(const QString &text, int width)
+{
+    QByteArray bytes(width, '\0');
+    const QByteArray latin = text.left(width).toLatin1();
+    std::copy(latin.begin(), latin.end(), bytes.begin());
+    return bytes;
+}
+
+} // namespace vw::datafile
