@@ -1,0 +1,72 @@
+#pragma once
+
+// Small helpers shared by the plane data file tests: sample files of a given
+// shape, and raw little-endian access to a byte array.
+
+#include "datafile/data_file.h"
+#include "datafile/sample_builder.h"
+
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+
+#include <random>
+
+namespace vwtest {
+
+inline vw::datafile::SampleOptions sampleOptions(int layout, int planes, int version = -1, quint32 seed = 7)
+{
+    vw::datafile::SampleOptions options;
+    options.layout = layout;
+    options.planes = planes;
+    options.version = version;
+    options.seed = seed;
+    return options;
+}
+
+inline int u24At(const QByteArray &bytes, qsizetype at)
+{
+    return quint8(bytes[at]) | quint8(bytes[at + 1]) << 8 | quint8(bytes[at + 2]) << 16;
+}
+
+inline void putU24(QByteArray &bytes, qsizetype at, qint64 value)
+{
+    bytes[at] = char(value & 255);
+    bytes[at + 1] = char((value >> 8) & 255);
+    bytes[at + 2] = char((value >> 16) & 255);
+}
+
+inline QByteArray randomBytes(qsizetype length, quint32 seed)
+{
+    std::mt19937 rng(seed);
+    QByteArray bytes(length, '\0');
+    for (char &c : bytes)
+        c = char(rng() & 255);
+    return bytes;
+}
+
+inline quint8 *bytesOf(QByteArray &bytes)
+{
+    return reinterpret_cast<quint8 *>(bytes.data());
+}
+
+inline QByteArray imageOf(const vw::datafile::DataFile &file)
+{
+    return QByteArray(reinterpret_cast<const char *>(file.data()), qsizetype(file.FileSize()));
+}
+
+inline QByteArray readWhole(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+inline bool writeWhole(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+} // namespace vwtest
