@@ -1,0 +1,645 @@
+#include "vn_editor.h"
+
+#include "app/file_change_command.h"
+#include "app/launcher.h"
+#include "app/misc_page.h"
+#include "app/plane_view.h"
+#include "app/workspace.h"
+#include "datafile/directory_entry.h"
+#include "weapons/weapons_block.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTimer>
+#include <QUndoStack>
+#include <QVBoxLayout>
+
+namespace vw::app {
+
+using datafile::DataFile;
+using datafile::FileError;
+using datafile::FormatError;
+
+namespace {
+
+const QString ConfigFilter = QStringLiteral("Файлы конфигурации | *.bin;*.oh");
+const QString ConfigTitle = QStringLiteral("Выберите файл конфигурации");
+const QString SaveQuestion = QStringLiteral("Сохранить изменения ?");
+const QString SaveCaption = QStringLiteral("Выход");
+
+// A page that later work fills; it shows its title meanwhile.
+QWidget *titledPage(const QString &title, QWidget *parent)
+{
+    auto *page = new QWidget(parent);
+    auto *layout = new QVBoxLayout(page);
+    auto *label = new QLabel(title, page);
+    QFont font = label->font();
+    font.setPointSize(font.pointSize() + 4);
+    font.setBold(true);
+    label->setFont(font);
+    layout->addWidget(label);
+    layout->addStretch();
+    return page;
+}
+
+QString describe(const std::exception &e)
+{
+    if (const auto *fileError = dynamic_cast<const FileError *>(&e))
+        return QStringLiteral("%1\n\n%2").arg(QDir::toNativeSeparators(fileError->path()), fileError->reason());
+    if (const auto *formatError = dynamic_cast<const FormatError *>(&e))
+        return formatError->reason();
+    return QString::fromLocal8Bit(e.what());
+}
+
+} // namespace
+
+VNEditor::VNEditor(const StartupOptions &options, QWidget *parent) : QMainWindow(parent)
+{
+    if (options.prompter) {
+        prompter_ = options.prompter;
+    } else {
+        ownPrompter_ = std::make_unique<Prompter>();
+        prompter_ = ownPrompter_.get();
+    }
+    undoStack_ = new QUndoStack(this);
+    const QString programDirectory =
+        options.programDirectory.isEmpty() ? QCoreApplication::applicationDirPath() : options.programDirectory;
+    baseDirectory_ = baseDirectoryFor(programDirectory);
+    buildWindow();
+    buildMenus();
+    connect(undoStack_, &QUndoStack::cleanChanged, this, [this](bool clean) { setWindowModified(!clean); });
+    FormCreate();
+}
+
+VNEditor::~VNEditor() = default;
+
+void VNEditor::buildWindow()
+{
+    setObjectName(QStringLiteral("VNEditor"));
+    auto *central = new QWidget(this);
+    auto *columns = new QHBoxLayout(central);
+
+    auto *left = new QVBoxLayout;
+    left->addWidget(new QLabel(QStringLiteral("List of planes:"), central));
+    listBox1_ = new QListWidget(central);
+    listBox1_->setObjectName(QStringLiteral("ListBox1"));
+    listBox1_->setFont(QFont(QStringLiteral("DejaVu Sans Mono"), 9));
+    left->addWidget(listBox1_, 3);
+    left->addWidget(new QLabel(QStringLiteral("List of configs:"), central));
+    listBox2_ = new QListWidget(central);
+    listBox2_->setObjectName(QStringLiteral("ListBox2"));
+    left->addWidget(listBox2_, 1);
+    auto *leftPanel = new QWidget(central);
+    leftPanel->setLayout(left);
+    leftPanel->setFixedWidth(210);
+    left->setContentsMargins(0, 0, 0, 0);
+    columns->addWidget(leftPanel);
+
+    pages_ = new QTabWidget(central);
+    pages_->setObjectName(QStringLiteral("Pages"));
+    columns->addWidget(pages_, 1);
+    setCentralWidget(central);
+
+    // Pages in their documented order; each page that shows the current plane
+    // registers itself with registerPlaneView().
+
+    // Weapons: configurations and guns.
+    pages_->addTab(titledPage(QStringLiteral("Weapons"), pages_), QStringLiteral("Weapons"));
+
+    // Header: plane header and the copy groups.
+    pages_->addTab(titledPage(QStringLiteral("Header"), pages_), QStringLiteral("Header"));
+
+    // Flight Model, with its four sub-pages.
+    flightModelPages_ = new QTabWidget(pages_);
+    flightModelPages_->setObjectName(QStringLiteral("FlightModelPages"));
+    for (const QString &title : {QStringLiteral("Primary configurations"), QStringLiteral("Engine Power #1"),
+                                 QStringLiteral("Engine and WEP"), QStringLiteral("Handiling")})
+        flightModelPages_->addTab(titledPage(title, flightModelPages_), title);
+    pages_->addTab(flightModelPages_, QStringLiteral("Flight Model"));
+
+    // Damage: damage maps and the offline damage profile.
+    damagePages_ = new QTabWidget(pages_);
+    damagePages_->setObjectName(QStringLiteral("DamagePages"));
+    for (const QString &title : {QStringLiteral("Plane Damage Maps"), QStringLiteral("Offline Damage Profile")})
+        damagePages_->addTab(titledPage(title, damagePages_), title);
+    pages_->addTab(damagePages_, QStringLiteral("Damage"));
+
+    // Wings: the shared wings table.
+    pages_->addTab(titledPage(QStringLiteral("Wings"), pages_), QStringLiteral("Wings"));
+
+    // Weapons (second): the shared ammunition table.
+    pages_->addTab(titledPage(QStringLiteral("Weapons"), pages_), QStringLiteral("Weapons"));
+
+    // Misc, Help, Credits.
+    miscPage_ = new MiscPage(*this, baseDirectory_, pages_);
+    pages_->addTab(miscPage_, QStringLiteral("Misc"));
+
+    auto *help = new QPlainTextEdit(pages_);
+    help->setObjectName(QStringLiteral("HelpText"));
+    help->setReadOnly(true);
+    help->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    QFont helpFont(QStringLiteral("Times New Roman"));
+    helpFont.setPixelSize(16);
+    helpFont.setItalic(true);
+    help->setFont(helpFont);
+    help->setStyleSheet(QStringLiteral("QPlainTextEdit { background: black; color: lime; }"));
+    pages_->addTab(help, QStringLiteral("Help"));
+
+    auto *credits = new QWidget(pages_);
+    auto *creditsLayout = new QVBoxLayout(credits);
+    creditsTitle_ = new QLabel(credits);
+    creditsTitle_->setObjectName(QStringLiteral("CreditsTitle"));
+    QFont titleFont = creditsTitle_->font();
+    titleFont.setPointSize(titleFont.pointSize() + 8);
+    titleFont.setBold(true);
+    creditsTitle_->setFont(titleFont);
+    creditsTitle_->setAlignment(Qt::AlignCenter);
+    creditsLayout->addStretch();
+    creditsLayout->addWidget(creditsTitle_);
+    auto *creditsText = new QLabel(
+        QStringLiteral("An editor for the plane data file of Vornwing.\n\n"
+                       "Every value of every plane: names and references, weapon loadouts,\n"
+                       "flight-model tables, engine power, damage maps and the shared tables."),
+        credits);
+    creditsText->setAlignment(Qt::AlignCenter);
+    creditsLayout->addWidget(creditsText);
+    creditsLayout->addStretch();
+    pages_->addTab(credits, QStringLiteral("Credits"));
+
+    statusBar()->setObjectName(QStringLiteral("StatusBar1"));
+    setFixedSize(1020, 700);
+
+    connect(listBox1_, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (!refreshing() && row >= 0)
+            ListBox1Click();
+    });
+    connect(listBox2_, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (!refreshing() && row >= 0)
+            ListBox2Click();
+    });
+}
+
+void VNEditor::buildMenus()
+{
+    const auto action = [this](const QString &text, const char *name, auto handler) {
+        auto *a = new QAction(text, this);
+        a->setObjectName(QLatin1String(name));
+        connect(a, &QAction::triggered, this, handler);
+        return a;
+    };
+    QMenu *fileMenu = menuBar()->addMenu(QStringLiteral("File"));
+    fileMenu->setObjectName(QStringLiteral("File1"));
+    loadconfig1_ = action(QStringLiteral("Load configuration"), "Loadconfig1", &VNEditor::Loadconfig1Click);
+    loadconfig1_->setShortcut(QKeySequence::Open);
+    save1_ = action(QStringLiteral("Save configuration"), "Save1", &VNEditor::Save1Click);
+    save1_->setShortcut(QKeySequence::Save);
+    saveas1_ = action(QStringLiteral("Save configuration as..."), "Saveas1", &VNEditor::Saveas1Click);
+    saveas1_->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+S")));
+    exit2_ = action(QStringLiteral("Exit"), "Exit2", &VNEditor::Exit2Click);
+    exit2_->setShortcut(QKeySequence(QStringLiteral("Ctrl+Q")));
+    fileMenu->addAction(loadconfig1_);
+    fileMenu->addAction(save1_);
+    fileMenu->addAction(saveas1_);
+    fileMenu->addSeparator();
+    fileMenu->addAction(exit2_);
+
+    QMenu *editMenu = menuBar()->addMenu(QStringLiteral("Edit"));
+    editMenu->setObjectName(QStringLiteral("Edit1"));
+    QAction *undo = undoStack_->createUndoAction(this, QStringLiteral("Undo"));
+    undo->setObjectName(QStringLiteral("Undo1"));
+    undo->setShortcut(QKeySequence::Undo);
+    QAction *redo = undoStack_->createRedoAction(this, QStringLiteral("Redo"));
+    redo->setObjectName(QStringLiteral("Redo1"));
+    redo->setShortcuts({QKeySequence(QStringLiteral("Ctrl+Shift+Z")), QKeySequence(QStringLiteral("Ctrl+Y"))});
+    editMenu->addAction(undo);
+    editMenu->addAction(redo);
+
+    QMenu *updateMenu = menuBar()->addMenu(QStringLiteral("Update"));
+    updateMenu->setObjectName(QStringLiteral("Update4"));
+    exract1_ = action(QStringLiteral("Read current config  (see misc)"), "Exract1", &VNEditor::Exract1Click);
+    exract1_->setShortcut(QKeySequence(QStringLiteral("F5")));
+    writetoBINfile1_ = action(QStringLiteral("Write current config"), "WritetoBINfile1", &VNEditor::WritetoBINfile1Click);
+    writetoBINfile1_->setShortcut(QKeySequence(QStringLiteral("Ctrl+B")));
+    updateMenu->addAction(exract1_);
+    updateMenu->addAction(writetoBINfile1_);
+
+    runVornwing1_ = action(QStringLiteral("Launch Vornwing"), "RunVornwing1", &VNEditor::RunVornwing1Click);
+    menuBar()->addAction(runVornwing1_);
+
+    QMenu *optionsMenu = menuBar()->addMenu(QStringLiteral("Options"));
+    optionsMenu->setObjectName(QStringLiteral("Options1"));
+    closeeditoronVNlaunch1_ = new QAction(QStringLiteral("Close editor on VN launch"), this);
+    closeeditoronVNlaunch1_->setObjectName(QStringLiteral("CloseeditoronVNlaunch1"));
+    closeeditoronVNlaunch1_->setCheckable(true);
+    launch3DVornwing1_ = new QAction(QStringLiteral("Launch Vornwing Offline "), this);
+    launch3DVornwing1_->setObjectName(QStringLiteral("Launch3DVornwing1"));
+    launch3DVornwing1_->setCheckable(true);
+    launch3DVornwing1_->setChecked(true);
+    optionsMenu->addAction(closeeditoronVNlaunch1_);
+    optionsMenu->addAction(launch3DVornwing1_);
+
+    exit1_ = action(QStringLiteral("Exit"), "Exit1", &VNEditor::Exit1Click);
+    menuBar()->addAction(exit1_);
+}
+
+void VNEditor::FormCreate()
+{
+    // 1. Version, Credits title and caption.
+    const QString version = QString::fromLatin1(EditorVersion);
+    creditsTitle_->setText(QStringLiteral("Vornwing plane editor Version ") + version);
+    setWindowTitle(QStringLiteral("Vornwing Planes Editor Version ") + version + QStringLiteral("[*]"));
+    // 2. Base directory (worked out before the pages were built); the editor works from it.
+    QDir::setCurrent(baseDirectory_);
+    // 3. The Credits page shows first; the first sub-pages of Flight Model and Damage.
+    pages_->setCurrentIndex(pages_->count() - 1);
+    flightModelPages_->setCurrentIndex(0);
+    damagePages_->setCurrentIndex(0);
+    // 4. Settings.
+    settings_ = readSettings(editorFile(baseDirectory_, QStringLiteral("editor.ini"))).settings;
+    closeeditoronVNlaunch1_->setChecked(settings_.closeOnLaunch);
+    launch3DVornwing1_->setChecked(settings_.launchOffline);
+    miscPage_->applySettings(settings_);
+    save1_->setVisible(settings_.writeOkay);
+    saveas1_->setVisible(settings_.writeOkay);
+    writetoBINfile1_->setVisible(settings_.writeOkay);
+    save1_->setEnabled(false);
+    // 5. The default path overrides the settings' path.
+    if (miscPage_->defaultPathChecked())
+        miscPage_->setDataPath(defaultDataPath(baseDirectory_));
+    // 6. Selection.
+    selection_ = Selection{};
+    // 7. The plane data file; a failure is named in an error box and start-up goes on.
+    QString loadError;
+    try {
+        loadFile(miscPage_->dataPath(), true);
+    } catch (const std::exception &e) {
+        loadError = QStringLiteral("The plane data file could not be loaded.\n\n") + describe(e);
+    }
+    // 8. planes.dat.
+    const TextLines planes = readTextLines(editorFile(baseDirectory_, QStringLiteral("planes.dat")));
+    if (!planes.found)
+        startupProblems_ << QStringLiteral("planes.dat (plane summaries)");
+    labels_.PlaneSummaries = planeSummaries(planes.lines, file_.PlaneCount());
+    // 9. FM.dat.
+    const TextLines fm = readTextLines(editorFile(baseDirectory_, QStringLiteral("FM.dat")));
+    if (!fm.found)
+        startupProblems_ << QStringLiteral("FM.dat (flight model row labels)");
+    const FmLabels fmRows = fmLabels(fm.lines);
+    labels_.FmLabels = fmRows.labels;
+    if (fmRows.cut)
+        startupProblems_ << QStringLiteral("FM.dat has %1 lines; only the first %2 are used as flight model rows")
+                                .arg(fm.lines.size())
+                                .arg(MaxFmLabels);
+    // 10. AmmoNames.
+    labels_.AmmoNames = buildAmmoNames(ammoNamesFromExecutable(gameExecutablePath(baseDirectory_)), file_);
+    labels_.WeaponTypeList = weaponTypeList(labels_.AmmoNames);
+    // 11. readme.txt.
+    const TextLines readme = readTextLines(editorFile(baseDirectory_, QStringLiteral("readme.txt")));
+    if (!readme.found)
+        startupProblems_ << QStringLiteral("readme.txt (help text)");
+    if (auto *help = findChild<QPlainTextEdit *>(QStringLiteral("HelpText")))
+        help->setPlainText(readme.lines.join(QLatin1Char('\n')));
+    // 12. Plane list.
+    UpdateList1();
+    // 13. Label tables.
+    labels_.WeaponGroupNames = weaponGroupNames();
+    labels_.DamagePartNames = damagePartNames();
+    labels_.DamageLevelNames = damageLevelNames();
+    // 14. First plane.
+    Update1();
+
+    if (!loadError.isEmpty() || !startupProblems_.isEmpty()) {
+        QTimer::singleShot(0, this, [this, loadError] {
+            if (!loadError.isEmpty())
+                prompter_->error(this, loadError);
+            showStartupProblems();
+        });
+    }
+}
+
+void VNEditor::showStartupProblems()
+{
+    if (startupProblems_.isEmpty())
+        return;
+    prompter_->warning(this, QStringLiteral("Some support files in %1 could not be read; their tables stay empty:\n\n- %2")
+                                 .arg(QDir::toNativeSeparators(editorFile(baseDirectory_, QString())),
+                                      startupProblems_.join(QStringLiteral("\n- "))));
+}
+
+QChar VNEditor::decimalSeparator() const
+{
+    return miscPage_ ? miscPage_->separator() : QLatin1Char('.');
+}
+
+void VNEditor::guarded(const std::function<void()> &handler)
+{
+    try {
+        handler();
+    } catch (const std::exception &e) {
+        prompter_->error(this, describe(e));
+    }
+}
+
+void VNEditor::edit(const QString &what, const QString &mergeKey, const std::function<void()> &change)
+{
+    if (refreshing())
+        return; // showing never writes
+    if (file_.isRecording()) { // part of an action already being recorded
+        change();
+        return;
+    }
+    file_.beginRecording();
+    QString failure;
+    try {
+        change();
+    } catch (const std::exception &e) {
+        failure = describe(e);
+    }
+    datafile::ChangeSet changes = file_.endRecording();
+    // What changed before a failure stays changed, and can be undone.
+    if (!changes.empty())
+        undoStack_->push(new FileChangeCommand(file_, std::move(changes), what, mergeKey, [this] { afterUndoRedo(); }));
+    if (!failure.isEmpty())
+        prompter_->error(this, failure);
+}
+
+void VNEditor::afterUndoRedo()
+{
+    miscPage_->showFileSummary();
+    UpdateList1();
+    Update1();
+}
+
+bool VNEditor::hasUnsavedChanges() const
+{
+    return !undoStack_->isClean();
+}
+
+void VNEditor::showStatus(const QString &text)
+{
+    statusBar()->showMessage(text);
+}
+
+void VNEditor::loadFile(const QString &path, bool decipher)
+{
+    DataFile loaded = DataFile::ReadCfg(path, decipher);
+    file_ = std::move(loaded);
+    undoStack_->clear();
+    undoStack_->setClean();
+    setWindowModified(false);
+    currentPath_ = path;
+    selection_.CurrentPlane = 1;
+    miscPage_->showFileSummary();
+    listBox1_->setCurrentRow(0);
+    UpdateList1();
+    reportLoad();
+}
+
+void VNEditor::reportLoad()
+{
+    const datafile::LoadReport &report = file_.loadReport();
+    QString text = QStringLiteral("%1: %2 planes, %3 bytes.")
+                       .arg(QFileInfo(currentPath_).fileName())
+                       .arg(file_.PlaneCount())
+                       .arg(file_.FileSize());
+    const auto list = [](const QList<int> &planes) {
+        QStringList numbers;
+        for (int p : planes)
+            numbers << QString::number(p);
+        return numbers.join(QStringLiteral(", "));
+    };
+    if (!report.missingRecords.isEmpty())
+        text += QStringLiteral(" No plane record (outside the file): planes %1.").arg(list(report.missingRecords));
+    if (!report.missingDamageMaps.isEmpty())
+        text += QStringLiteral(" No damage map (outside the file): planes %1.").arg(list(report.missingDamageMaps));
+    showStatus(text);
+}
+
+bool VNEditor::saveFile(const QString &path)
+{
+    try {
+        file_.SaveCfg(path, true, &backups_);
+    } catch (const std::exception &e) {
+        prompter_->error(this, QStringLiteral("The file was not saved; the file on disk and the data in the editor "
+                                              "are as they were.\n\n")
+                                   + describe(e));
+        return false;
+    }
+    currentPath_ = path;
+    undoStack_->setClean();
+    miscPage_->showFileSummary();
+    prompter_->information(this, path + QStringLiteral(" saved"));
+    return true;
+}
+
+bool VNEditor::settleUnsavedChanges()
+{
+    if (!hasUnsavedChanges())
+        return true;
+    const bool canSave = save1_->isVisible() || writetoBINfile1_->isVisible();
+    const QString target = currentPath_.isEmpty() ? miscPage_->dataPath() : currentPath_;
+    const QString text = canSave ? QStringLiteral("The plane data has unsaved changes.\n\nSave them to %1?")
+                                       .arg(QDir::toNativeSeparators(target))
+                                 : QStringLiteral("The plane data has unsaved changes, which will be lost.");
+    switch (prompter_->unsavedChanges(this, text, canSave)) {
+    case Prompter::Unsaved::Save:
+        return saveFile(target);
+    case Prompter::Unsaved::Discard:
+        return true;
+    case Prompter::Unsaved::Cancel:
+        break;
+    }
+    return false;
+}
+
+void VNEditor::Loadconfig1Click()
+{
+    const QString chosen = prompter_->openFileName(this, ConfigTitle, baseDirectory_, configPath_, ConfigFilter);
+    if (!chosen.isEmpty() && settleUnsavedChanges()) {
+        try {
+            loadFile(chosen, true);
+            configPath_ = chosen;
+            save1_->setEnabled(true);
+            Update1();
+            prompter_->information(this, configPath_ + QStringLiteral(" loaded"));
+            return;
+        } catch (const std::exception &e) {
+            prompter_->error(this, QStringLiteral("The file could not be loaded; the editor keeps the data it had.\n\n")
+                                       + describe(e));
+        }
+    }
+    Update1();
+}
+
+void VNEditor::Saveas1Click()
+{
+    const QString chosen = prompter_->saveFileName(this, ConfigTitle, baseDirectory_, configPath_, ConfigFilter);
+    if (chosen.isEmpty())
+        return;
+    if (saveFile(chosen)) {
+        configPath_ = chosen;
+        save1_->setEnabled(true);
+    }
+}
+
+void VNEditor::Save1Click()
+{
+    if (!save1_->isVisible() || !save1_->isEnabled() || configPath_.isEmpty())
+        return;
+    if (prompter_->question(this, SaveCaption, SaveQuestion))
+        saveFile(configPath_);
+}
+
+void VNEditor::WritetoBINfile1Click()
+{
+    if (!writetoBINfile1_->isVisible())
+        return;
+    if (prompter_->question(this, SaveCaption, SaveQuestion))
+        saveFile(miscPage_->dataPath());
+}
+
+void VNEditor::Exract1Click()
+{
+    if (!settleUnsavedChanges())
+        return;
+    const QString path = miscPage_->dataPath();
+    try {
+        loadFile(path, true);
+    } catch (const std::exception &e) {
+        prompter_->error(this, QStringLiteral("The file could not be reloaded; the editor keeps the data it had.\n\n")
+                                   + describe(e));
+        return;
+    }
+    Update1();
+    prompter_->information(this, path + QStringLiteral(" reloaded !"));
+}
+
+void VNEditor::Exit1Click()
+{
+    close();
+}
+
+void VNEditor::Exit2Click()
+{
+    close();
+}
+
+void VNEditor::RunVornwing1Click()
+{
+    const QString launcher = miscPage_->launcherPath();
+    if (!launcher.isEmpty()) {
+        const LaunchPlan plan = planLaunch(launcher, launch3DVornwing1_->isChecked());
+        if (!plan.workingDirectory.isEmpty() && !QFileInfo(plan.workingDirectory).isDir()) {
+            prompter_->error(this, QStringLiteral("The game was not started: the launcher's folder %1 does not exist.")
+                                       .arg(plan.workingDirectory));
+            return;
+        }
+        if (!QProcess::startDetached(plan.program, plan.arguments, plan.workingDirectory))
+            showStatus(QStringLiteral("Could not start %1").arg(plan.commandLine()));
+        else
+            showStatus(QStringLiteral("Started %1").arg(plan.commandLine()));
+    }
+    if (closeeditoronVNlaunch1_->isChecked())
+        close();
+}
+
+void VNEditor::closeEvent(QCloseEvent *event)
+{
+    if (!settleUnsavedChanges()) {
+        event->ignore();
+        return;
+    }
+    FormClose();
+    event->accept();
+}
+
+void VNEditor::FormClose()
+{
+    settings_.closeOnLaunch = closeeditoronVNlaunch1_->isChecked();
+    settings_.launchOffline = launch3DVornwing1_->isChecked();
+    settings_.writeOkay = save1_->isVisible();
+    miscPage_->storeSettings(settings_);
+    try {
+        writeSettings(editorFile(baseDirectory_, QStringLiteral("editor.ini")), settings_);
+    } catch (const std::exception &e) {
+        prompter_->error(this, QStringLiteral("The settings were not saved.\n\n") + describe(e));
+    }
+}
+
+void VNEditor::ListBox1Click()
+{
+    selection_.CurrentPlane = listBox1_->currentRow() + 1;
+    selection_.CurrentConfig = 1;
+    selection_.CurrentWeapon = 1;
+    Update1();
+}
+
+void VNEditor::ListBox2Click()
+{
+    selection_.CurrentConfig = listBox2_->currentRow() + 1;
+    selection_.CurrentWeapon = 1;
+    Update2();
+}
+
+void VNEditor::UpdateList1()
+{
+    ++refreshing_;
+    listBox1_->clear();
+    const int planes = std::min(file_.PlaneCount(), datafile::MaxPlaneCount);
+    QStringList items;
+    for (int p = 1; p <= planes; ++p)
+        items << datafile::DirectoryEntry::listItem(p, datafile::DirectoryEntry(file_, p).name());
+    listBox1_->addItems(items);
+    listBox1_->setCurrentRow(selection_.CurrentPlane - 1);
+    --refreshing_;
+}
+
+void VNEditor::Update1()
+{
+    ++refreshing_;
+    listBox2_->clear();
+    const weapons::WeaponsBlock block(file_, selection_.CurrentPlane);
+    if (block.exists()) {
+        for (int c = 1; c <= block.configCount(); ++c)
+            listBox2_->addItem(weapons::WeaponsBlock::configItem(c, block.config(c).name()));
+        listBox2_->setCurrentRow(selection_.CurrentConfig - 1);
+    }
+    --refreshing_;
+    Update2();
+}
+
+void VNEditor::Update2()
+{
+    Update3();
+}
+
+void VNEditor::Update3()
+{
+    ++refreshing_;
+    // A view that cannot show its data says why in the status bar; the others still show theirs.
+    const auto show = [this](const std::function<void()> &step) {
+        try {
+            step();
+        } catch (const std::exception &e) {
+            showStatus(describe(e));
+        }
+    };
+    for (PlaneView *view : planeViews_)
+        show([view] { view->showPlane(); });
+    show([this] { miscPage_->showPlaneOffsets(selection_.CurrentPlane); });
+    --refreshing_;
+}
+
+} // namespace vw::app

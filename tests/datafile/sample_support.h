@@ -70,3 +70,15 @@ inline bool writeWhole(const QString &path, const QByteArray &bytes)
 }
 
 } // namespace vwtest
+
+#include <QDir>
+
+namespace vwtest {
+
+// Template for a QTemporaryDir under the build tree (the tests' working folder).
+inline QString scratchTemplate()
+{
+    return QDir::current().filePath(QStringLiteral("scratch-XXXXXX"));
+}
+
+} // namespace vwtest

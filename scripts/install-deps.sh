@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Installs what building, testing and running the editor need, from Debian's
+# packages, and only what is missing.
+set -euo pipefail
+
+packages=(cmake g++ make qt6-base-dev libgl-dev libbenchmark-dev fonts-dejavu-core xvfb xauth)
+missing=()
+for package in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$package")
+  fi
+done
+if [ ${#missing[@]} -eq 0 ]; then
+  exit 0
+fi
+sudo=""
+if [ "$(id -u)" -ne 0 ]; then
+  sudo="sudo"
+fi
+echo "Installing: ${missing[*]}"
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"

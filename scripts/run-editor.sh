@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Builds the editor and starts it on the demo workspace build/demo: a generated
+# misc.bin with sixteen planes and the support files of data/editor.
+set -euo pipefail
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+"$root/scripts/install-deps.sh"
+"$root/scripts/build.sh" "$root/build"
+demo="$root/build/demo"
+mkdir -p "$demo/editor"
+for file in FM.dat planes.dat readme.txt; do
+  cp "$root/data/editor/$file" "$demo/editor/$file"
+done
+# The settings and the data file are the user's once made: keep their changes.
+[ -f "$demo/editor/editor.ini" ] || cp "$root/data/editor/editor.ini" "$demo/editor/editor.ini"
+[ -f "$demo/misc.bin" ] || "$root/build/src/vornwing-cli" make-sample "$demo/misc.bin" --layout 2 --planes 16 --seed 7
+echo "Demo workspace: $demo"
+exec "$root/build/src/vornwing-editor" --base "$demo" "$@"

@@ -1,0 +1,41 @@
+#include "file_change_command.h"
+
+#include "datafile/data_file.h"
+
+namespace vw::app {
+
+FileChangeCommand::FileChangeCommand(datafile::DataFile &file, datafile::ChangeSet changes, const QString &text,
+                                     const QString &mergeKey, std::function<void()> afterReplay)
+    : QUndoCommand(text), file_(file), changes_(std::move(changes)), mergeKey_(mergeKey),
+      afterReplay_(std::move(afterReplay))
+{
+}
+
+void FileChangeCommand::undo()
+{
+    file_.undo(changes_);
+    applied_ = false;
+    if (afterReplay_)
+        afterReplay_();
+}
+
+void FileChangeCommand::redo()
+{
+    if (applied_)
+        return; // pushed after the change was made
+    file_.redo(changes_);
+    applied_ = true;
+    if (afterReplay_)
+        afterReplay_();
+}
+
+bool FileChangeCommand::mergeWith(const QUndoCommand *other)
+{
+    const auto *next = static_cast<const FileChangeCommand *>(other);
+    if (next->mergeKey_ != mergeKey_ || &next->file_ != &file_)
+        return false;
+    changes_.append(datafile::ChangeSet(next->changes_));
+    return true;
+}
+
+} // namespace vw::app

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace vw::app {
+
+// Every message box and file dialog of the editor goes through a Prompter, so
+// that tests can answer them.
+class Prompter {
+public:
+    enum class Unsaved { Save, Discard, Cancel };
+
+    virtual ~Prompter() = default;
+    virtual void information(QWidget *parent, const QString &text);
+    virtual void warning(QWidget *parent, const QString &text);
+    virtual void error(QWidget *parent, const QString &text);
+    // Yes/No question; true for Yes.
+    virtual bool question(QWidget *parent, const QString &caption, const QString &text);
+    // Unsaved changes: Save / Discard / Cancel, or only Discard / Cancel.
+    virtual Unsaved unsavedChanges(QWidget *parent, const QString &text, bool canSave);
+    // The filter is given as the product writes it: "Description | *.a;*.b".
+    virtual QString openFileName(QWidget *parent, const QString &title, const QString &directory,
+                                 const QString &preset, const QString &filter);
+    virtual QString saveFileName(QWidget *parent, const QString &title, const QString &directory,
+                                 const QString &preset, const QString &filter);
+};
+
+// "Файлы конфигурации | *.bin;*.oh" as a file dialog filter.
+QString dialogFilter(const QString &productFilter);
+
+} // namespace vw::app

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <vector>
+
+namespace vw::datafile {
+class DataFile;
+}
+
+namespace vw::app {
+
+// The flight-model grid has at most 171 label rows: more would bind its rows
+// into the weapons block of the plane record.
+constexpr int MaxFmLabels = 171;
+constexpr int AmmoNameCount = 151;
+constexpr int PlaneSummaryCapacity = 256;
+
+using PlaneSummary = std::array<QString, 4>;
+
+// A text file read line by line; `found` is false when it could not be read.
+struct TextLines {
+    QStringList lines;
+    bool found = false;
+};
+TextLines readTextLines(const QString &path);
+
+// planes.dat: four lines per plane, planes 1..planeCount, at most 256 planes.
+std::vector<PlaneSummary> planeSummaries(const QStringList &lines, int planeCount);
+
+// FM.dat: the labels of the flight-model grid's rows; cut to 171 lines.
+struct FmLabels {
+    QStringList labels;
+    bool cut = false; // the file had more than 171 lines
+};
+FmLabels fmLabels(const QStringList &lines);
+
+// The opening parts of the ammunition names, read from the game executable of
+// one of three known builds; empty texts for any other file (or none).
+std::vector<QString> ammoNamesFromExecutable(const QString &path, bool *recognised = nullptr);
+// AmmoNames: executable part + " (" + the ammunition table's file name + ")".
+QStringList buildAmmoNames(const std::vector<QString> &executableNames, const datafile::DataFile &file);
+
+// Label tables filled at start-up.
+QStringList weaponGroupNames();                          // WeaponGroupNames, 21 items
+QStringList weaponTypeList(const QStringList &ammoNames); // "000 : name" .. "150 : name"
+QStringList damagePartNames();                           // 33 names "None" .. "Flaps"
+QStringList damageLevelNames();                          // "1 - Lowest" .. "8 - Highest"
+
+} // namespace vw::app

@@ -1,0 +1,123 @@
+#pragma once
+
+// Helpers for window tests: a workspace in a temporary folder and a prompter
+// that records every message and answers every question as the test says.
+
+#include "app/prompter_dialog.h"
+#include "app/vn_editor.h"
+#include "datafile/sample_builder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <deque>
+#include <memory>
+
+namespace vwtest {
+
+class ScriptedPrompter : public vw::app::Prompter {
+public:
+    QStringList informations, warnings, errors, questions;
+    std::deque<bool> questionAnswers; // Yes when empty
+    std::deque<Unsaved> unsavedAnswers; // Cancel when empty
+    std::deque<QString> fileNames;      // an empty name cancels the dialog
+    int unsavedAsked = 0;
+    bool lastUnsavedCouldSave = false;
+
+    void information(QWidget *, const QString &text) override { informations << text; }
+    void warning(QWidget *, const QString &text) override { warnings << text; }
+    void error(QWidget *, const QString &text) override { errors << text; }
+    bool question(QWidget *, const QString &caption, const QString &text) override
+    {
+        questions << caption + QLatin1Char('|') + text;
+        if (questionAnswers.empty())
+            return true;
+        const bool answer = questionAnswers.front();
+        questionAnswers.pop_front();
+        return answer;
+    }
+    Unsaved unsavedChanges(QWidget *, const QString &, bool canSave) override
+    {
+        ++unsavedAsked;
+        lastUnsavedCouldSave = canSave;
+        if (unsavedAnswers.empty())
+            return Unsaved::Cancel;
+        const Unsaved answer = unsavedAnswers.front();
+        unsavedAnswers.pop_front();
+        return answer;
+    }
+    QString openFileName(QWidget *, const QString &, const QString &, const QString &, const QString &) override
+    {
+        return nextFileName();
+    }
+    QString saveFileName(QWidget *, const QString &, const QString &, const QString &, const QString &) override
+    {
+        return nextFileName();
+    }
+
+private:
+    QString nextFileName()
+    {
+        if (fileNames.empty())
+            return QString();
+        const QString name = fileNames.front();
+        fileNames.pop_front();
+        return name;
+    }
+};
+
+// A game folder with misc.bin and the editor's support files.
+class TestWorkspace {
+public:
+    explicit TestWorkspace(const vw::datafile::SampleOptions &options = {}, bool writeOkay = true)
+    {
+        QDir(dir.path()).mkpath(QStringLiteral("editor"));
+        writeFile(QStringLiteral("misc.bin"), vw::datafile::buildSampleFile(options));
+        QByteArray fm;
+        for (int row = 1; row <= 171; ++row)
+            fm += "Row " + QByteArray::number(row) + "\r\n";
+        writeFile(QStringLiteral("editor/FM.dat"), fm);
+        QByteArray planes;
+        for (int p = 1; p <= options.planes; ++p)
+            for (int line = 1; line <= 4; ++line)
+                planes += "Plane " + QByteArray::number(p) + " line " + QByteArray::number(line) + "\r\n";
+        writeFile(QStringLiteral("editor/planes.dat"), planes);
+        writeFile(QStringLiteral("editor/readme.txt"), "Help line 1\r\nHelp line 2\r\n");
+        writeSettings(writeOkay);
+    }
+
+    QString base() const { return dir.path() + QLatin1Char('/'); }
+    QString path(const QString &relative) const { return base() + relative; }
+    QByteArray read(const QString &relative) const
+    {
+        QFile file(path(relative));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    void writeFile(const QString &relative, const QByteArray &bytes) const
+    {
+        QFile file(path(relative));
+        if (file.open(QIODevice::WriteOnly))
+            file.write(bytes);
+    }
+    void writeSettings(bool writeOkay, const QString &separator = QStringLiteral(".")) const
+    {
+        writeFile(QStringLiteral("editor/editor.ini"),
+                  QByteArray("0\r\n1\r\n\r\n\r\n1\r\n") + (writeOkay ? "writeokay" : "") + "\r\n"
+                      + separator.toLatin1() + "\r\n");
+    }
+
+    // Starts the editor on this workspace.
+    std::unique_ptr<vw::app::VNEditor> open(ScriptedPrompter &prompter) const
+    {
+        vw::app::StartupOptions options;
+        options.programDirectory = dir.path();
+        options.prompter = &prompter;
+        return std::make_unique<vw::app::VNEditor>(options);
+    }
+
+    QTemporaryDir dir;
+};
+
+} // namespace vwtest
