@@ -7,6 +7,7 @@
 #include "app/vn_editor.h"
 #include "datafile/sample_builder.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QStringList>
@@ -117,7 +118,8 @@ public:
         return std::make_unique<vw::app::VNEditor>(options);
     }
 
-    QTemporaryDir dir;
+    // Under the test program's folder in the build tree, never in the sources.
+    QTemporaryDir dir{QCoreApplication::applicationDirPath() + QStringLiteral("/workspace-XXXXXX")};
 };
 
 } // namespace vwtest
