@@ -10,9 +10,10 @@ QString baseDirectoryFor(const QString &programDirectory)
     const QChar sep = QDir::separator();
     if (!base.endsWith(sep))
         base += sep;
-    const QString editorTail = QStringLiteral("EDITOR") + sep;
+    // Only a folder called "editor" counts, not one whose name merely ends so.
+    const QString editorTail = sep + QStringLiteral("EDITOR") + sep;
     if (base.size() > editorTail.size() && base.right(editorTail.size()).toUpper() == editorTail)
-        base.chop(editorTail.size());
+        base.chop(editorTail.size() - 1);
     return base;
 }
 
