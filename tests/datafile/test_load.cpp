@@ -52,12 +52,12 @@ private Q_SLOTS:
         const QList<int> original{5504, 54454, 112840}, openhall128{10930, 59872, 176659},
             openhall256{21938, 70880, 306323};
         const int keyedZero = quint8(vwtest::reference::decipherKeyed(273, QByteArray(1, '\0'))[0]);
-        QTest::newRow("original size, 272") << OriginalLayoutFileSize << 272 << 0 << original << 127;
-        QTest::newRow("original size, 0") << OriginalLayoutFileSize << 0 << 0 << original << 127;
-        QTest::newRow("original size, 274") << OriginalLayoutFileSize << 274 << 2 << openhall256 << 169;
-        QTest::newRow("original size, 273") << OriginalLayoutFileSize << 273 << 0 << openhall128 << keyedZero;
-        QTest::newRow("one byte less, 272") << OriginalLayoutFileSize - 1 << 272 << 1 << openhall128 << 169;
-        QTest::newRow("one byte more, 100") << OriginalLayoutFileSize + 1 << 100 << 1 << openhall128 << 169;
+        QTest::newRow("original size, 272") << qint64(OriginalLayoutFileSize) << 272 << 0 << original << 127;
+        QTest::newRow("original size, 0") << qint64(OriginalLayoutFileSize) << 0 << 0 << original << 127;
+        QTest::newRow("original size, 274") << qint64(OriginalLayoutFileSize) << 274 << 2 << openhall256 << 169;
+        QTest::newRow("original size, 273") << qint64(OriginalLayoutFileSize) << 273 << 0 << openhall128 << keyedZero;
+        QTest::newRow("one byte less, 272") << qint64(OriginalLayoutFileSize - 1) << 272 << 1 << openhall128 << 169;
+        QTest::newRow("one byte more, 100") << qint64(OriginalLayoutFileSize + 1) << 100 << 1 << openhall128 << 169;
         QTest::newRow("other size, 273") << qint64(400000) << 273 << 1 << openhall128 << keyedZero;
         QTest::newRow("other size, 274") << qint64(400000) << 274 << 2 << openhall256 << 169;
         QTest::newRow("other size, 65535") << qint64(400000) << 65535 << 2 << openhall256 << 169;
