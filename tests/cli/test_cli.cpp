@@ -1,0 +1,318 @@
+#include "common/test_registry.h"
+
+#include "cli/cli_commands.h"
+#include "datafile/data_file.h"
+#include "datafile/layout.h"
+#include "datafile/sample_builder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+using namespace vw::datafile;
+
+namespace {
+
+struct CliResult {
+    int code = -1;
+    QString out;
+    QString err;
+};
+
+CliResult runCli(const QStringList &arguments)
+{
+    CliResult result;
+    QTextStream out(&result.out);
+    QTextStream err(&result.err);
+    result.code = vw::cli::run(arguments, out, err);
+    out.flush();
+    err.flush();
+    return result;
+}
+
+SampleOptions options(int layout, int planes, int version = -1, quint32 seed = 1)
+{
+    SampleOptions o;
+    o.layout = layout;
+    o.planes = planes;
+    o.version = version;
+    o.seed = seed;
+    return o;
+}
+
+QByteArray readWhole(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool writeWhole(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+int u24At(const QByteArray &bytes, qint64 at)
+{
+    return quint8(bytes[at]) | quint8(bytes[at + 1]) << 8 | quint8(bytes[at + 2]) << 16;
+}
+
+} // namespace
+
+class CliTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init()
+    {
+        dir_ = std::make_unique<QTemporaryDir>(QDir::current().filePath(QStringLiteral("scratch-XXXXXX")));
+        QVERIFY(dir_->isValid());
+    }
+
+    void infoJsonDescribesTheFile_data()
+    {
+        QTest::addColumn<int>("layout");
+        QTest::addColumn<int>("version");
+        QTest::addColumn<int>("planes");
+        QTest::addColumn<QList<int>>("starts");
+        QTest::newRow("original") << 0 << 272 << 2 << QList<int>{5504, 54454, 112840};
+        QTest::newRow("128 planes, keyed") << 1 << 273 << 3 << QList<int>{10930, 59872, 176659};
+        QTest::newRow("256 planes") << 2 << 274 << 2 << QList<int>{21938, 70880, 306323};
+        QTest::newRow("no planes") << 1 << 272 << 0 << QList<int>{10930, 59872, 176659};
+    }
+    void infoJsonDescribesTheFile()
+    {
+        QFETCH(int, layout);
+        QFETCH(int, version);
+        QFETCH(int, planes);
+        QFETCH(QList<int>, starts);
+        const QByteArray plain = buildSamplePlainImage(options(layout, planes, version));
+        const QString path = dir_->filePath(QStringLiteral("misc.bin"));
+        QVERIFY(writeWhole(path, buildSampleFile(options(layout, planes, version))));
+
+        const CliResult r = runCli({QStringLiteral("info"), path, QStringLiteral("--json")});
+        QCOMPARE(r.code, 0);
+        QCOMPARE(r.err, QString());
+        QJsonParseError error;
+        const QJsonObject info = QJsonDocument::fromJson(r.out.toUtf8(), &error).object();
+        QCOMPARE(error.error, QJsonParseError::NoError);
+        QStringList keys = info.keys();
+        keys.sort();
+        QCOMPARE(keys, (QStringList{"ammo_table_start", "damage_profile_start", "layout", "plane_list", "planes",
+                                    "size", "version", "wings_table_start"}));
+        QCOMPARE(info[QStringLiteral("size")].toInteger(), plain.size());
+        QCOMPARE(info[QStringLiteral("version")].toInt(), version);
+        QCOMPARE(info[QStringLiteral("layout")].toInt(), layout);
+        QCOMPARE(info[QStringLiteral("planes")].toInt(), planes);
+        QCOMPARE(info[QStringLiteral("wings_table_start")].toInt(), starts[0]);
+        QCOMPARE(info[QStringLiteral("damage_profile_start")].toInt(), starts[1]);
+        QCOMPARE(info[QStringLiteral("ammo_table_start")].toInt(), starts[2]);
+
+        const QJsonArray list = info[QStringLiteral("plane_list")].toArray();
+        QCOMPARE(list.size(), planes);
+        const char *const names[] = {"Kestrel", "Gyrfalcon", "Merlin II"};
+        for (int p = 1; p <= planes; ++p) {
+            const QJsonObject plane = list[p - 1].toObject();
+            QStringList planeKeys = plane.keys();
+            planeKeys.sort();
+            QCOMPARE(planeKeys, (QStringList{"damage_map_offset", "name", "plane", "record_offset"}));
+            QCOMPARE(plane[QStringLiteral("plane")].toInt(), p);
+            QCOMPARE(plane[QStringLiteral("name")].toString(), QString::fromLatin1(names[p - 1]));
+            QCOMPARE(plane[QStringLiteral("record_offset")].toInteger(), u24At(plain, directoryEntryOffset(p)));
+            QCOMPARE(plane[QStringLiteral("damage_map_offset")].toInteger(), u24At(plain, directoryEntryOffset(p) + 74));
+        }
+
+        const CliResult text = runCli({QStringLiteral("info"), path});
+        QCOMPARE(text.code, 0);
+        QCOMPARE(text.out.contains(QLatin1String("(keyed cipher)")), version == KeyedVersion);
+        if (planes > 0)
+            QVERIFY(text.out.contains(QLatin1String("Kestrel")));
+    }
+
+    void decryptThenEncryptReproducesTheFile_data()
+    {
+        QTest::addColumn<int>("layout");
+        QTest::addColumn<int>("version");
+        QTest::newRow("original") << 0 << 272;
+        QTest::newRow("128 planes") << 1 << 272;
+        QTest::newRow("128 planes, keyed") << 1 << 273;
+        QTest::newRow("256 planes") << 2 << 274;
+    }
+    void decryptThenEncryptReproducesTheFile()
+    {
+        QFETCH(int, layout);
+        QFETCH(int, version);
+        const QByteArray file = buildSampleFile(options(layout, 2, version));
+        const QString misc = dir_->filePath(QStringLiteral("misc.bin"));
+        const QString plain = dir_->filePath(QStringLiteral("misc_.bin"));
+        const QString again = dir_->filePath(QStringLiteral("again.bin"));
+        QVERIFY(writeWhole(misc, file));
+
+        QCOMPARE(runCli({QStringLiteral("decrypt"), misc, plain}).code, 0);
+        QCOMPARE(readWhole(plain), buildSamplePlainImage(options(layout, 2, version)));
+        const CliResult r = runCli({QStringLiteral("encrypt"), plain, again});
+        QCOMPARE(r.code, 0);
+        QCOMPARE(r.out + r.err, QString());
+        QCOMPARE(readWhole(again), file);
+    }
+
+    void makeSampleOptions_data()
+    {
+        QTest::addColumn<QStringList>("arguments"); // OUT is added in front
+        QTest::addColumn<int>("layout");
+        QTest::addColumn<int>("planes");
+        QTest::addColumn<int>("version");
+        QTest::addColumn<int>("seed");
+        QTest::newRow("defaults") << QStringList{} << 1 << 16 << 272 << 1;
+        QTest::newRow("original") << QStringList{"--layout", "0", "--planes", "5"} << 0 << 5 << 272 << 1;
+        QTest::newRow("keyed") << QStringList{"--version", "273", "--planes", "2"} << 1 << 2 << 273 << 1;
+        QTest::newRow("256 planes") << QStringList{"--layout", "2", "--planes", "3", "--version", "300", "--seed", "9"}
+                                    << 2 << 3 << 300 << 9;
+        QTest::newRow("no planes") << QStringList{"--planes", "0"} << 1 << 0 << 272 << 1;
+    }
+    void makeSampleOptions()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, layout);
+        QFETCH(int, planes);
+        QFETCH(int, version);
+        QFETCH(int, seed);
+        const QString out = dir_->filePath(QStringLiteral("sample.bin"));
+        // Options may come before or after OUT.
+        QStringList args{QStringLiteral("make-sample")};
+        args << arguments.mid(0, 2) << out << arguments.mid(2);
+        const CliResult r = runCli(args);
+        QCOMPARE(r.code, 0);
+        QCOMPARE(r.err, QString());
+
+        const QByteArray bytes = readWhole(out);
+        QCOMPARE(bytes, buildSampleFile(options(layout, planes, version, quint32(seed))));
+        const DataFile loaded = DataFile::fromBytes(bytes, true);
+        QCOMPARE(loaded.FileLayout(), layout);
+        QCOMPARE(loaded.PlaneCount(), planes);
+        QCOMPARE(loaded.FileVersion(), version);
+        QVERIFY(loaded.loadReport().clean());
+    }
+
+    // Options that cannot make a file of the requested layout fail with the
+    // builder's reason and leave no file behind.
+    void makeSampleRefusals_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("layout 3") << QStringList{"--layout", "3"} << "The layout must be 0, 1 or 2, not 3.";
+        QTest::newRow("64 planes in the original layout") << QStringList{"--layout", "0", "--planes", "64"}
+                                                          << "Layout 0 has room for 0 to 63 planes, not 64.";
+        QTest::newRow("127 planes") << QStringList{"--planes", "127"} << "Layout 1 has room for 0 to 126 planes, not 127.";
+        QTest::newRow("negative planes") << QStringList{"--planes", "-1"} << "not -1.";
+        QTest::newRow("version too large") << QStringList{"--version", "65536"} << "The version must be 0 to 65535, not 65536.";
+        QTest::newRow("256 planes with 273") << QStringList{"--layout", "2", "--version", "273"} << "above 273";
+        QTest::newRow("128 planes with 274") << QStringList{"--version", "274"} << "marks the 256-plane layout";
+        QTest::newRow("original with 273") << QStringList{"--layout", "0", "--version", "273"} << "Version 273";
+    }
+    void makeSampleRefusals()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, reason);
+        const QString out = dir_->filePath(QStringLiteral("sample.bin"));
+        const CliResult r = runCli(QStringList{QStringLiteral("make-sample"), out} + arguments);
+        QCOMPARE(r.code, 1);
+        QCOMPARE(r.out, QString());
+        QVERIFY2(r.err.startsWith(QStringLiteral("vornwing-cli: %1: ").arg(out)), qPrintable(r.err));
+        QVERIFY2(r.err.contains(reason), qPrintable(r.err));
+        QVERIFY(r.err.endsWith(QLatin1Char('\n')));
+        QCOMPARE(r.err.count(QLatin1Char('\n')), 1);
+        QVERIFY(!QFile::exists(out));
+        QCOMPARE(QDir(dir_->path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
+    }
+
+    void badUsageExitsWith2_data()
+    {
+        QTest::addColumn<QStringList>("arguments"); // "@" stands for a path in the scratch folder
+        QTest::newRow("nothing") << QStringList{};
+        QTest::newRow("unknown command") << QStringList{"frobnicate"};
+        QTest::newRow("info without file") << QStringList{"info"};
+        QTest::newRow("info with two files") << QStringList{"info", "@", "@"};
+        QTest::newRow("info, unknown option") << QStringList{"info", "@", "--xml"};
+        QTest::newRow("decrypt without OUT") << QStringList{"decrypt", "@"};
+        QTest::newRow("encrypt with three") << QStringList{"encrypt", "@", "@", "@"};
+        QTest::newRow("make-sample without OUT") << QStringList{"make-sample", "--planes", "2"};
+        QTest::newRow("option without number") << QStringList{"make-sample", "@", "--planes"};
+        QTest::newRow("option not a number") << QStringList{"make-sample", "@", "--planes", "many"};
+        QTest::newRow("two OUTs") << QStringList{"make-sample", "@", "@2"};
+        QTest::newRow("unknown option") << QStringList{"make-sample", "@", "--colour", "red"};
+    }
+    void badUsageExitsWith2()
+    {
+        QFETCH(QStringList, arguments);
+        for (QString &arg : arguments)
+            if (arg.startsWith(QLatin1Char('@')))
+                arg = dir_->filePath(QStringLiteral("file") + arg.mid(1) + QStringLiteral(".bin"));
+        const CliResult r = runCli(arguments);
+        QCOMPARE(r.code, 2);
+        QCOMPARE(r.out, QString());
+        QVERIFY(r.err.contains(QLatin1String("usage: vornwing-cli COMMAND")));
+        if (!arguments.isEmpty())
+            QVERIFY2(r.err.startsWith(QLatin1String("vornwing-cli: ")), qPrintable(r.err));
+        QCOMPARE(QDir(dir_->path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
+    }
+
+    void helpGoesToStandardOutput()
+    {
+        for (const char *command : {"help", "--help", "-h"}) {
+            const CliResult r = runCli({QString::fromLatin1(command)});
+            QCOMPARE(r.code, 0);
+            QVERIFY(r.out.startsWith(QLatin1String("usage: vornwing-cli")));
+            QCOMPARE(r.err, QString());
+        }
+    }
+
+    // A command that fails says which file and why, and writes nothing.
+    void failingCommandsLeaveNoOutput_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("input");  // name in the scratch folder
+        QTest::addColumn<QString>("output"); // name in the scratch folder
+        QTest::addColumn<QString>("failing"); // which of them the message names
+        QTest::newRow("decrypt a missing file") << "decrypt" << "missing.bin" << "misc_.bin" << "input";
+        QTest::newRow("encrypt a missing file") << "encrypt" << "missing.bin" << "misc.bin" << "input";
+        QTest::newRow("decrypt a file above capacity") << "decrypt" << "huge.bin" << "misc_.bin" << "input";
+        QTest::newRow("decrypt into a missing folder") << "decrypt" << "misc.bin" << "no folder/misc_.bin" << "output";
+        QTest::newRow("info of a missing file") << "info" << "missing.bin" << "" << "input";
+    }
+    void failingCommandsLeaveNoOutput()
+    {
+        QFETCH(QString, command);
+        QFETCH(QString, input);
+        QFETCH(QString, output);
+        QFETCH(QString, failing);
+        QVERIFY(writeWhole(dir_->filePath(QStringLiteral("misc.bin")), buildSampleFile(options(1, 1))));
+        QFile huge(dir_->filePath(QStringLiteral("huge.bin")));
+        QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(MaxFileSize + 1));
+        huge.close();
+        const QStringList before = QDir(dir_->path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries);
+
+        QStringList args{command, dir_->filePath(input)};
+        if (!output.isEmpty())
+            args << dir_->filePath(output);
+        const CliResult r = runCli(args);
+        QCOMPARE(r.code, 1);
+        QCOMPARE(r.out, QString());
+        const QString named = dir_->filePath(failing == QLatin1String("input") ? input : output);
+        QVERIFY2(r.err.startsWith(QStringLiteral("vornwing-cli: %1: ").arg(named)), qPrintable(r.err));
+        QCOMPARE(r.err.count(QLatin1Char('\n')), 1);
+        QCOMPARE(QDir(dir_->path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), before);
+    }
+
+private:
+    std::unique_ptr<QTemporaryDir> dir_;
+};
+
+VW_TEST(CliTest)
+#include "test_cli.moc"
