@@ -61,6 +61,9 @@ private Q_SLOTS:
         QTest::newRow("other size, 273") << qint64(400000) << 273 << 1 << openhall128 << keyedZero;
         QTest::newRow("other size, 274") << qint64(400000) << 274 << 2 << openhall256 << 169;
         QTest::newRow("other size, 65535") << qint64(400000) << 65535 << 2 << openhall256 << 169;
+        // A region cut short by the end of the file keeps the key of its full length.
+        QTest::newRow("short file, 272") << qint64(100) << 272 << 1 << openhall128 << 169;
+        QTest::newRow("short file, 273") << qint64(100) << 273 << 1 << openhall128 << keyedZero;
     }
     void layoutFromSizeAndVersion()
     {

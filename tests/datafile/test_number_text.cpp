@@ -34,6 +34,10 @@ private Q_SLOTS:
         // 15 significant digits: the shown text reads back as the text's value.
         QTest::newRow("0.1 + 0.2") << 0.1 + 0.2 << point << "0.3" << 0.3;
         QTest::newRow("a third") << 1.0 / 3 << comma << "0,333333333333333" << 0.333333333333333;
+        // What the editor shows for values that are no numbers reads back to them.
+        QTest::newRow("infinity") << HUGE_VAL << comma << "INF" << HUGE_VAL;
+        QTest::newRow("minus infinity") << -HUGE_VAL << point << "-INF" << -HUGE_VAL;
+        QTest::newRow("not a number") << std::nan("") << comma << "NAN" << std::nan("");
     }
     void shownNumbers()
     {
