@@ -1,5 +1,7 @@
 #include "cipher.h"
 
+#include <algorithm>
+
 namespace vw::datafile {
 
 namespace {
@@ -124,6 +126,51 @@ void Cipher::Decode277(std::uint8_t *bytes, std::int64_t length) const
         decipherKeyed(bytes, length);
     else
         Translate(bytes, length);
+}
+
+namespace {
+
+// The complement transform's key comes from the region's full length, so a
+// region cut short by the end of the file still gets the same bytes.
+void transformRegion(std::uint8_t *image, std::int64_t fileSize, const CipherRegion &region, const Cipher &cipher,
+                     bool decipher)
+{
+    if (region.start >= fileSize || region.length <= 0)
+        return;
+    const std::int64_t available = std::min<std::int64_t>(region.length, fileSize - region.start);
+    std::uint8_t *bytes = image + region.start;
+    if (region.keyed) {
+        if (decipher)
+            cipher.decipherKeyed(bytes, available);
+        else
+            cipher.encipherKeyed(bytes, available);
+        return;
+    }
+    const std::uint8_t k = std::uint8_t((region.length - 1) % 256);
+    for (std::int64_t x = 0; x < available; ++x)
+        bytes[x] = std::uint8_t(k - bytes[x]);
+}
+
+} // namespace
+
+SectionStarts Decode(std::uint8_t *image, std::int64_t fileSize, int fileVersion, int fileLayout, bool decipher)
+{
+    const RegionList list = regionList(fileVersion, fileLayout);
+    if (decipher) {
+        const Cipher cipher(fileVersion);
+        for (const CipherRegion &region : list.regions)
+            transformRegion(image, fileSize, region, cipher, true);
+    }
+    return list.starts;
+}
+
+SectionStarts Encode(std::uint8_t *image, std::int64_t fileSize, int fileVersion, int fileLayout)
+{
+    const RegionList list = regionList(fileVersion, fileLayout);
+    const Cipher cipher(fileVersion);
+    for (auto region = list.regions.rbegin(); region != list.regions.rend(); ++region)
+        transformRegion(image, fileSize, *region, cipher, false);
+    return list.starts;
 }
 
 } // namespace vw::datafile

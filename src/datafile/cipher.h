@@ -1,5 +1,7 @@
 #pragma once
 
+#include "layout.h"
+
 #include <array>
 #include <cstdint>
 #include <memory>
@@ -46,5 +48,14 @@ private:
     CipherTables tables_;
     std::unique_ptr<PositionTables> position_;
 };
+
+// The shared regions of a whole image (the header and directory, the wings
+// table, the damage profiles and the ammunition table), chosen by version and
+// layout. Decode deciphers them when `decipher` is set and returns the section
+// starts; Encode enciphers them in the reverse order of Decode, so it is its
+// exact inverse. Regions reaching past the end of a short file are transformed
+// as far as the file goes.
+SectionStarts Decode(std::uint8_t *image, std::int64_t fileSize, int fileVersion, int fileLayout, bool decipher);
+SectionStarts Encode(std::uint8_t *image, std::int64_t fileSize, int fileVersion, int fileLayout);
 
 } // namespace vw::datafile

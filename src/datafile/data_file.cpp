@@ -14,34 +14,19 @@ namespace vw::datafile {
 
 namespace {
 
-// The complement transform of a shared region whose end may lie behind the end
-// of a short file: the key comes from the region's full length, and only the
-// bytes inside the file are transformed (each byte is transformed alone).
-void transformRegion(std::uint8_t *image, std::int64_t fileSize, const CipherRegion &region,
-                     const Cipher &cipher, bool decipher)
-{
-    if (region.start >= fileSize || region.length <= 0)
-        return;
-    const std::int64_t available = std::min<std::int64_t>(region.length, fileSize - region.start);
-    std::uint8_t *bytes = image + region.start;
-    if (region.keyed) {
-        if (decipher)
-            cipher.decipherKeyed(bytes, available);
-        else
-            cipher.encipherKeyed(bytes, available);
-        return;
-    }
-    const std::uint8_t k = std::uint8_t((region.length - 1) % 256);
-    for (std::int64_t x = 0; x < available; ++x)
-        bytes[x] = std::uint8_t(k - bytes[x]);
-}
-
 QString sizeText(std::int64_t bytes)
 {
     return QLocale::c().toString(qlonglong(bytes));
 }
 
 } // namespace
+
+QString BackupRegistry::key(const QString &path)
+{
+    const QFileInfo info(path);
+    const QString canonical = info.canonicalFilePath();
+    return canonical.isEmpty() ? info.absoluteFilePath() : canonical;
+}
 
 DataFile DataFile::ReadCfg(const QString &path, bool decipher)
 {
@@ -56,11 +41,21 @@ DataFile DataFile::ReadCfg(const QString &path, bool decipher)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw FileError(path, file.errorString());
-    const QByteArray bytes = file.read(MaxFileSize + 1);
-    if (file.error() != QFileDevice::NoError)
-        throw FileError(path, file.errorString());
-    if (bytes.size() > MaxFileSize)
+    // One byte more than the file's size tells a file that grew meanwhile.
+    const qint64 expected = std::min<qint64>(file.size(), MaxFileSize) + 1;
+    QByteArray bytes(qsizetype(expected), Qt::Uninitialized);
+    qint64 total = 0;
+    while (total < expected) {
+        const qint64 got = file.read(bytes.data() + total, expected - total);
+        if (got < 0)
+            throw FileError(path, file.errorString());
+        if (got == 0)
+            break;
+        total += got;
+    }
+    if (total > MaxFileSize)
         throw FileError(path, QStringLiteral("the file is longer than %1 bytes").arg(sizeText(MaxFileSize)));
+    bytes.truncate(qsizetype(total));
     return fromBytes(bytes, decipher);
 }
 
@@ -79,13 +74,8 @@ DataFile DataFile::fromBytes(const QByteArray &bytes, bool decipher)
     if (file.state_.fileVersion > KeyedVersion)
         file.state_.fileLayout = Openhall256Layout;
 
-    const RegionList list = regionList(file.state_.fileVersion, file.state_.fileLayout);
-    file.state_.starts = list.starts;
-    if (decipher) {
-        const Cipher cipher(file.state_.fileVersion);
-        for (const CipherRegion &region : list.regions)
-            transformRegion(file.image_.data(), file.FileSize(), region, cipher, true);
-    }
+    file.state_.starts = Decode(file.image_.data(), file.FileSize(), file.state_.fileVersion,
+                                file.state_.fileLayout, decipher);
     file.indexPlanes(decipher);
     return file;
 }
@@ -158,9 +148,7 @@ QByteArray DataFile::toBytes(bool encipher) const
         for (auto block = state_.cipherBlocks.rbegin(); block != state_.cipherBlocks.rend(); ++block)
             if (contains(block->offset, block->length))
                 cipher.Encode277(bytes + block->offset, block->length);
-        const RegionList list = regionList(state_.fileVersion, state_.fileLayout);
-        for (auto region = list.regions.rbegin(); region != list.regions.rend(); ++region)
-            transformRegion(bytes, FileSize(), *region, cipher, false);
+        Encode(bytes, FileSize(), state_.fileVersion, state_.fileLayout);
     }
     // The header values are always stored in plain.
     if (out.size() > 4)

@@ -15,11 +15,13 @@
 
 namespace vw::datafile {
 
-// Paths whose original was already kept as <name>.bak during this session.
+// Files whose original was already kept as <name>.bak during this session.
+// Files are told apart by where they are, not by how their path is spelt.
 class BackupRegistry {
 public:
-    bool contains(const QString &path) const { return paths_.contains(path); }
-    void insert(const QString &path) { paths_.insert(path); }
+    bool contains(const QString &path) const { return paths_.contains(key(path)); }
+    void insert(const QString &path) { paths_.insert(key(path)); }
+    static QString key(const QString &path);
 
 private:
     QSet<QString> paths_;
@@ -54,8 +56,8 @@ public:
     // SaveCfg: the image enciphered (when `encipher` is set) into a copy, the
     // header values put in plain, written atomically. The image itself is never
     // touched. Refuses a plane count outside -1..254 or a version outside
-    // 0..65535 before anything happens. With a registry, the first overwrite of
-    // an existing file in the session keeps the old file as <name>.bak.
+    // 0..65535 before anything happens. With a registry, the first enciphered
+    // save over an existing file in the session keeps the old file as <name>.bak.
     void SaveCfg(const QString &path, bool encipher, BackupRegistry *backups = nullptr);
     // The bytes SaveCfg writes.
     QByteArray toBytes(bool encipher) const;
