@@ -6,10 +6,13 @@
 #include "app/plane_view.h"
 #include "app/workspace.h"
 #include "datafile/directory_entry.h"
+#include "flightmodel/header_page.h"
 #include "weapons/weapons_block.h"
+#include "weapons/weapons_page.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
@@ -116,10 +119,14 @@ void VNEditor::buildWindow()
     // registers itself with registerPlaneView().
 
     // Weapons: configurations and guns.
-    pages_->addTab(titledPage(QStringLiteral("Weapons"), pages_), QStringLiteral("Weapons"));
+    weaponsPage_ = new weapons::WeaponsPage(*this, listBox2_, pages_);
+    pages_->addTab(weaponsPage_, QStringLiteral("Weapons"));
+    registerPlaneView(weaponsPage_);
 
     // Header: plane header and the copy groups.
-    pages_->addTab(titledPage(QStringLiteral("Header"), pages_), QStringLiteral("Header"));
+    headerPage_ = new flightmodel::HeaderPage(*this, listBox1_, pages_);
+    pages_->addTab(headerPage_, QStringLiteral("Header"));
+    registerPlaneView(headerPage_);
 
     // Flight Model, with its four sub-pages.
     flightModelPages_ = new QTabWidget(pages_);
@@ -602,8 +609,20 @@ void VNEditor::UpdateList1()
     for (int p = 1; p <= planes; ++p)
         items << datafile::DirectoryEntry::listItem(p, datafile::DirectoryEntry(file_, p).name());
     listBox1_->addItems(items);
+    // The plane selectors of the copy groups (those that exist so far).
+    for (int n : {2, 3, 9, 10, 11, 12, 13, 14, 15, 16}) {
+        if (auto *box = findChild<QComboBox *>(QStringLiteral("ComboBox%1").arg(n))) {
+            box->clear();
+            box->addItems(items);
+        }
+    }
     listBox1_->setCurrentRow(selection_.CurrentPlane - 1);
     --refreshing_;
+    // The copy weapon group starts again from the first plane's first configuration and weapon.
+    guarded([this] {
+        weaponsPage_->UpdateConfig1();
+        weaponsPage_->UpdateConfig2();
+    });
 }
 
 void VNEditor::Update1()
@@ -622,7 +641,15 @@ void VNEditor::Update1()
 
 void VNEditor::Update2()
 {
+    ++refreshing_;
+    try {
+        weaponsPage_->showConfiguration();
+    } catch (const std::exception &e) {
+        showStatus(describe(e));
+    }
+    --refreshing_;
     Update3();
+    weaponsPage_->UpdateGun3();
 }
 
 void VNEditor::Update3()

@@ -17,6 +17,13 @@ class QMenu;
 class QTabWidget;
 class QUndoStack;
 
+namespace vw::weapons {
+class WeaponsPage;
+}
+namespace vw::flightmodel {
+class HeaderPage;
+}
+
 namespace vw::app {
 
 class MiscPage;
@@ -122,6 +129,8 @@ private:
     QTabWidget *damagePages_ = nullptr;
     QLabel *creditsTitle_ = nullptr;
     MiscPage *miscPage_ = nullptr;
+    weapons::WeaponsPage *weaponsPage_ = nullptr;
+    flightmodel::HeaderPage *headerPage_ = nullptr;
 
     QAction *loadconfig1_ = nullptr;
     QAction *save1_ = nullptr;

@@ -1,0 +1,217 @@
+#include "header_page.h"
+
+#include "app/editor_context.h"
+#include "app/prompter_dialog.h"
+#include "datafile/directory_entry.h"
+#include "flightmodel/plane_header.h"
+#include "weapons/weapon_copies.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include <optional>
+
+namespace vw::flightmodel {
+
+namespace {
+
+template <typename Widget> Widget *named(const char *name, QWidget *parent)
+{
+    auto *widget = new Widget(parent);
+    widget->setObjectName(QLatin1String(name));
+    return widget;
+}
+
+} // namespace
+
+HeaderPage::HeaderPage(app::EditorContext &context, QListWidget *planeList, QWidget *parent)
+    : QWidget(parent), context_(context), listBox1_(planeList)
+{
+    setObjectName(QStringLiteral("HeaderPage"));
+    groups_ = new QGridLayout(this);
+
+    // A group box title takes "&&" for one ampersand.
+    header_ = new QGroupBox(QStringLiteral("Plane header && Plane copy"), this);
+    header_->setObjectName(QStringLiteral("PlaneHeaderGroup"));
+    auto *form = new QFormLayout(header_);
+    edit8_ = named<QLineEdit>("Edit8", header_);
+    edit9_ = named<QLineEdit>("Edit9", header_);
+    edit12_ = named<QLineEdit>("Edit12", header_);
+    edit11_ = named<QLineEdit>("Edit11", header_);
+    edit13_ = named<QLineEdit>("Edit13", header_);
+    edit10_ = named<QLineEdit>("Edit10", header_);
+    form->addRow(QStringLiteral("Plane name:"), edit8_);
+    form->addRow(QStringLiteral("Icon in air:"), edit9_);
+    form->addRow(QStringLiteral("Sounds:"), edit12_);
+    form->addRow(QStringLiteral("Cocpit №1:"), edit11_);
+    form->addRow(QStringLiteral("Cocpit №2:"), edit13_);
+    form->addRow(QStringLiteral("3D Model:"), edit10_);
+    radioGroup1_ = new QGroupBox(QStringLiteral("Plane Type"), header_);
+    radioGroup1_->setObjectName(QStringLiteral("RadioGroup1"));
+    auto *typeRow = new QHBoxLayout(radioGroup1_);
+    planeType_ = new QButtonGroup(this);
+    const QString types[] = {QStringLiteral("Fighter"), QStringLiteral("Bomber")};
+    for (int i = 0; i < 2; ++i) {
+        auto *button = new QRadioButton(types[i], radioGroup1_);
+        button->setObjectName(QStringLiteral("RadioGroup1Item%1").arg(i));
+        planeType_->addButton(button, i);
+        typeRow->addWidget(button, 1);
+    }
+    form->addRow(radioGroup1_);
+    checkBox1_ = named<QCheckBox>("CheckBox1", header_);
+    checkBox1_->setText(QStringLiteral("Plane is selectable"));
+    form->addRow(checkBox1_);
+    groups_->addWidget(header_, 0, 0);
+
+    auto *loadouts = new QGroupBox(QStringLiteral("Weapon Loadouts"), this);
+    loadouts->setObjectName(QStringLiteral("WeaponLoadoutsGroup"));
+    auto *loadoutForm = new QFormLayout(loadouts);
+    comboBox15_ = named<QComboBox>("ComboBox15", loadouts);
+    comboBox16_ = named<QComboBox>("ComboBox16", loadouts);
+    for (QComboBox *box : {comboBox15_, comboBox16_}) {
+        box->setMaxVisibleItems(20);
+        box->setMinimumContentsLength(18);
+    }
+    checkBox6_ = named<QCheckBox>("CheckBox6", loadouts);
+    checkBox6_->setText(QStringLiteral("Copy 98 nodes"));
+    button20_ = named<QPushButton>("Button20", loadouts);
+    button20_->setText(QStringLiteral("Copy"));
+    loadoutForm->addRow(QStringLiteral("Source plane:"), comboBox15_);
+    loadoutForm->addRow(QStringLiteral("Destination plane:"), comboBox16_);
+    auto *copyRow = new QHBoxLayout;
+    copyRow->addWidget(checkBox6_);
+    copyRow->addStretch();
+    copyRow->addWidget(button20_);
+    loadoutForm->addRow(copyRow);
+    groups_->addWidget(loadouts, 0, 1);
+    groups_->setColumnStretch(0, 1);
+    groups_->setColumnStretch(1, 1);
+    groups_->setRowStretch(3, 1);
+
+    connect(edit8_, &QLineEdit::textEdited, this, &HeaderPage::Edit8Change);
+    connect(edit9_, &QLineEdit::textEdited, this, &HeaderPage::Edit9Change);
+    connect(edit10_, &QLineEdit::textEdited, this, &HeaderPage::Edit10Change);
+    connect(edit11_, &QLineEdit::textEdited, this, &HeaderPage::Edit11Change);
+    connect(edit12_, &QLineEdit::textEdited, this, &HeaderPage::Edit12Change);
+    connect(edit13_, &QLineEdit::textEdited, this, &HeaderPage::Edit13Change);
+    connect(planeType_, &QButtonGroup::idClicked, this, &HeaderPage::RadioGroup1Click);
+    connect(checkBox1_, &QCheckBox::clicked, this, &HeaderPage::CheckBox1Click);
+    connect(button20_, &QPushButton::clicked, this, &HeaderPage::Button20Click);
+}
+
+void HeaderPage::showPlane()
+{
+    const PlaneHeader header(context_.file(), context_.selection().CurrentPlane);
+    const bool exists = header.exists();
+    header_->setEnabled(exists);
+    const std::pair<QLineEdit *, HeaderText> edits[] = {
+        {edit8_, HeaderText::Name},      {edit9_, HeaderText::IconInAir}, {edit12_, HeaderText::Sounds},
+        {edit11_, HeaderText::Cockpit1}, {edit13_, HeaderText::Cockpit2}, {edit10_, HeaderText::Model3D}};
+    for (const auto &[edit, field] : edits)
+        edit->setText(exists ? header.text(field) : QString());
+    // A type byte other than 0 or 1 checks neither item.
+    const int type = exists ? header.planeType() : -1;
+    planeType_->setExclusive(false);
+    for (QAbstractButton *button : planeType_->buttons())
+        button->setChecked(planeType_->id(button) == type);
+    planeType_->setExclusive(true);
+    checkBox1_->setChecked(exists && header.selectable());
+}
+
+QString HeaderPage::writeText(HeaderText field, const char *editName, const QString &text)
+{
+    const int plane = context_.selection().CurrentPlane;
+    QString stored;
+    context_.edit(QStringLiteral("Plane header"), QStringLiteral("%1:%2").arg(QLatin1String(editName)).arg(plane),
+                  [&] { stored = PlaneHeader(context_.file(), plane).setText(field, text); });
+    return stored;
+}
+
+void HeaderPage::Edit8Change(const QString &text)
+{
+    if (context_.refreshing())
+        return;
+    const QString stored = writeText(HeaderText::Name, "Edit8", text);
+    // The plane's line in the plane list shows the cut text at once, untrimmed.
+    const int plane = context_.selection().CurrentPlane;
+    if (QListWidgetItem *item = listBox1_->item(plane - 1))
+        item->setText(datafile::DirectoryEntry::listItem(plane, stored));
+}
+
+void HeaderPage::Edit9Change(const QString &text)
+{
+    if (!context_.refreshing())
+        writeText(HeaderText::IconInAir, "Edit9", text);
+}
+
+void HeaderPage::Edit10Change(const QString &text)
+{
+    if (!context_.refreshing())
+        writeText(HeaderText::Model3D, "Edit10", text);
+}
+
+void HeaderPage::Edit11Change(const QString &text)
+{
+    if (!context_.refreshing())
+        writeText(HeaderText::Cockpit1, "Edit11", text);
+}
+
+void HeaderPage::Edit12Change(const QString &text)
+{
+    if (!context_.refreshing())
+        writeText(HeaderText::Sounds, "Edit12", text);
+}
+
+void HeaderPage::Edit13Change(const QString &text)
+{
+    if (!context_.refreshing())
+        writeText(HeaderText::Cockpit2, "Edit13", text);
+}
+
+void HeaderPage::RadioGroup1Click(int index)
+{
+    const int plane = context_.selection().CurrentPlane;
+    context_.edit(QStringLiteral("Plane Type"), QString(),
+                  [&] { PlaneHeader(context_.file(), plane).setPlaneType(index); });
+}
+
+void HeaderPage::CheckBox1Click(bool checked)
+{
+    const int plane = context_.selection().CurrentPlane;
+    context_.edit(QStringLiteral("Plane is selectable"), QString(),
+                  [&] { PlaneHeader(context_.file(), plane).setSelectable(checked); });
+}
+
+void HeaderPage::Button20Click()
+{
+    const bool nodes98 = checkBox6_->isChecked();
+    const int s = comboBox15_->currentIndex() + 1, d = comboBox16_->currentIndex() + 1;
+    std::optional<bool> done;
+    context_.edit(nodes98 ? QStringLiteral("Copy 98 nodes") : QStringLiteral("Copy loadouts"), QString(), [&] {
+        done = nodes98 ? weapons::copy98Nodes(context_.file()) : weapons::copyLoadout(context_.file(), s, d);
+    });
+    if (!done)
+        return; // the error box said why
+    if (*done && nodes98) {
+        // The boxes end on the last pair copied.
+        comboBox15_->setCurrentIndex(weapons::Nodes98Last);
+        comboBox16_->setCurrentIndex(weapons::Nodes98Last + weapons::Nodes98Shift);
+    }
+    if (*done)
+        context_.Update1();
+    context_.prompter().information(this, *done ? QStringLiteral("Copy process complete!")
+                                                : QStringLiteral("Copy process is not possible!"));
+}
+
+} // namespace vw::flightmodel
