@@ -301,31 +301,29 @@ void DataFile::recordState(const FileState &before)
     recorded_.steps.push_back(std::move(step));
 }
 
-void DataFile::setFileVersion(int version)
+template <class T>
+void DataFile::changeState(T FileState::*field, T value)
 {
-    if (version == state_.fileVersion)
+    if (state_.*field == value)
         return;
     const FileState before = state_;
-    state_.fileVersion = version;
+    state_.*field = value;
     recordState(before);
+}
+
+void DataFile::setFileVersion(int version)
+{
+    changeState(&FileState::fileVersion, version);
 }
 
 void DataFile::setPlaneCount(int count)
 {
-    if (count == state_.planeCount)
-        return;
-    const FileState before = state_;
-    state_.planeCount = count;
-    recordState(before);
+    changeState(&FileState::planeCount, count);
 }
 
 void DataFile::setFileLayout(int layout)
 {
-    if (layout == state_.fileLayout)
-        return;
-    const FileState before = state_;
-    state_.fileLayout = layout;
-    recordState(before);
+    changeState(&FileState::fileLayout, layout);
 }
 
 void DataFile::setPlaneBlocks(int plane, std::int64_t recordOffset, std::int64_t damageMapOffset)
@@ -350,11 +348,7 @@ void DataFile::setPlaneBlocks(int plane, std::int64_t recordOffset, std::int64_t
 
 void DataFile::setSectionStarts(SectionStarts starts)
 {
-    if (starts == state_.starts)
-        return;
-    const FileState before = state_;
-    state_.starts = starts;
-    recordState(before);
+    changeState(&FileState::starts, starts);
 }
 
 void DataFile::beginRecording()

@@ -163,6 +163,8 @@ private:
     void rawWrite(std::int64_t offset, const void *source, std::int64_t length);
     void rawResize(std::int64_t newSize);
     void recordState(const FileState &before);
+    template <class T>
+    void changeState(T FileState::*field, T value);
     void indexPlanes(bool decipher);
     void applyStarts();
 
