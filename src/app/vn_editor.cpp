@@ -87,7 +87,13 @@ VNEditor::VNEditor(const StartupOptions &options, QWidget *parent) : QMainWindow
     FormCreate();
 }
 
-VNEditor::~VNEditor() = default;
+VNEditor::~VNEditor()
+{
+    // The pages read the file and the label tables while they still paint:
+    // they go before those members do.
+    planeViews_.clear();
+    delete takeCentralWidget();
+}
 
 void VNEditor::buildWindow()
 {

@@ -77,7 +77,8 @@ EngineWepPage::EngineWepPage(app::EditorContext &context, QWidget *parent) : QWi
     model_->setShape(2, PlaneRecord::WepPowerRows + 1);
     stringGrid4_ = new NumberGridView(QStringLiteral("StringGrid4"), model_, this);
     stringGrid4_->setSelectionMode(QAbstractItemView::SingleSelection);
-    stringGrid4_->setColumnWidth(0, 120);
+    stringGrid4_->freezeHeadings(true, true);
+    stringGrid4_->verticalHeader()->setFixedWidth(120);
     stringGrid4_->setColumnWidth(1, 110);
     stringGrid4_->setFixedWidth(255);
 

@@ -30,7 +30,9 @@ HandlingPage::HandlingPage(app::EditorContext &context, QWidget *parent) : QWidg
     model_->setShape(4, PlaneRecord::HandlingRows + 1);
     stringGrid6_ = new NumberGridView(QStringLiteral("StringGrid6"), model_, this);
     stringGrid6_->setSelectionMode(QAbstractItemView::SingleSelection);
-    for (int c = 0; c < 4; ++c)
+    stringGrid6_->freezeHeadings(true, true);
+    stringGrid6_->verticalHeader()->setFixedWidth(110);
+    for (int c = 1; c < 4; ++c)
         stringGrid6_->setColumnWidth(c, 110);
     stringGrid6_->setFixedWidth(4 * 110 + 22);
     auto *layout = new QVBoxLayout(this);
@@ -62,7 +64,8 @@ WingsPage::WingsPage(app::EditorContext &context, QWidget *parent) : QWidget(par
     model_->setShape(WingsTable::Entries + 1, WingsTable::Steps + 1);
     stringGrid5_ = new NumberGridView(QStringLiteral("StringGrid5"), model_, this);
     stringGrid5_->horizontalHeader()->setDefaultSectionSize(64);
-    stringGrid5_->setColumnWidth(0, 60);
+    stringGrid5_->freezeHeadings(true, true);
+    stringGrid5_->verticalHeader()->setFixedWidth(60);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(stringGrid5_);
 }
@@ -80,7 +83,8 @@ void WingsPage::showPlane()
     const QString shown = datafile::formatNumber(record.primary(PlaneRecord::WingNumberRow));
     if (const std::optional<int> col = wingsColumnFor(shown)) {
         stringGrid5_->setCurrentCell(*col, std::max(stringGrid5_->currentRow(), 1));
-        stringGrid5_->scrollTo(model_->index(std::max(stringGrid5_->currentRow(), 1), *col));
+        if (stringGrid5_->isVisible())
+            stringGrid5_->scrollTo(model_->index(std::max(stringGrid5_->currentRow(), 1), *col));
     }
 }
 

@@ -91,6 +91,14 @@ Qt::ItemFlags NumberGridModel::flags(const QModelIndex &index) const
     return Qt::ItemIsEnabled;
 }
 
+QVariant NumberGridModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (role != Qt::DisplayRole)
+        return QAbstractTableModel::headerData(section, orientation, role);
+    const GridCell c = orientation == Qt::Horizontal ? binding_(section, 0) : binding_(0, section);
+    return c.kind == GridCell::Heading ? QVariant(c.text) : QVariant(QString());
+}
+
 bool NumberGridModel::setData(const QModelIndex &index, const QVariant &value, int role)
 {
     if (!index.isValid() || role != Qt::EditRole)

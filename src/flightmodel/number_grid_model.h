@@ -51,6 +51,8 @@ public:
     QVariant data(const QModelIndex &index, int role) const override;
     bool setData(const QModelIndex &index, const QVariant &value, int role) override;
     Qt::ItemFlags flags(const QModelIndex &index) const override;
+    // The heading cells of row 0 and column 0, for views that show them as frozen headers.
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
     // SetEditText: the grid's handler for a changed cell text. True when the file changed.
     bool setEditText(int col, int row, const QString &text);

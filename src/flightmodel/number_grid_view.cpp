@@ -2,8 +2,11 @@
 
 #include "flightmodel/number_grid_model.h"
 
+#include <QAbstractButton>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
+#include <QVBoxLayout>
 
 namespace vw::flightmodel {
 
@@ -53,6 +56,40 @@ void NumberGridView::setCurrentCell(int col, int row)
     if (col < 0 || row < 0 || col >= model_->columnCount() || row >= model_->rowCount())
         return;
     selectionModel()->setCurrentIndex(model_->index(row, col), QItemSelectionModel::ClearAndSelect);
+}
+
+} // namespace vw::flightmodel
+
+namespace vw::flightmodel {
+
+void NumberGridView::freezeHeadings(bool fixedRow, bool fixedColumn)
+{
+    frozenRow_ = fixedRow;
+    frozenColumn_ = fixedColumn;
+    horizontalHeader()->setVisible(fixedRow);
+    verticalHeader()->setVisible(fixedColumn);
+    horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    verticalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    if (fixedRow && fixedColumn) {
+        if (auto *corner = findChild<QAbstractButton *>()) {
+            auto *label = new QLabel(model_->headerData(0, Qt::Horizontal, Qt::DisplayRole).toString(), corner);
+            label->setObjectName(objectName() + QStringLiteral("Corner"));
+            label->setContentsMargins(3, 0, 0, 0);
+            auto *layout = new QVBoxLayout(corner);
+            layout->setContentsMargins(0, 0, 0, 0);
+            layout->addWidget(label);
+            cornerLabel_ = label;
+        }
+    }
+    refreshHeadings();
+}
+
+void NumberGridView::refreshHeadings()
+{
+    if (frozenRow_ && model_->rowCount() > 0)
+        setRowHidden(0, true);
+    if (frozenColumn_ && model_->columnCount() > 0)
+        setColumnHidden(0, true);
 }
 
 } // namespace vw::flightmodel

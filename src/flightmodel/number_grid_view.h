@@ -30,6 +30,11 @@ public:
     int currentRow() const { return currentIndex().isValid() ? currentIndex().row() : -1; }
     // Makes (col, row) the current cell without selecting a range.
     void setCurrentCell(int col, int row);
+    // Shows the fixed row 0 and column 0 as headers that stay in place while
+    // the cells scroll; the corner shows cell (0, 0).
+    void freezeHeadings(bool fixedRow, bool fixedColumn);
+    // Sets the shape of the frozen headings again after the model's shape changed.
+    void refreshHeadings();
 
 Q_SIGNALS:
     // SelectCell: the current cell moved to (col, row).
@@ -37,6 +42,9 @@ Q_SIGNALS:
 
 private:
     NumberGridModel *model_;
+    bool frozenRow_ = false;
+    bool frozenColumn_ = false;
+    QWidget *cornerLabel_ = nullptr;
 };
 
 } // namespace vw::flightmodel

@@ -32,6 +32,8 @@ PrimaryPage::PrimaryPage(app::EditorContext &context, QWidget *parent) : QWidget
     stringGrid1_ = new NumberGridView(QStringLiteral("StringGrid1"), model_, this);
     stringGrid1_->setSelectionMode(QAbstractItemView::SingleSelection);
     stringGrid1_->horizontalHeader()->setStretchLastSection(true);
+    stringGrid1_->freezeHeadings(true, true);
+    stringGrid1_->verticalHeader()->setFixedWidth(300);
 
     auto *columns = new QHBoxLayout(this);
     auto *left = new QVBoxLayout;
@@ -68,7 +70,7 @@ void PrimaryPage::showPlane()
     model_->setActive(exists);
     model_->setShape(2, int(context_.labels().FmLabels.size()) + 1);
     model_->reload();
-    stringGrid1_->setColumnWidth(0, 300);
+    stringGrid1_->refreshHeadings();
     setEnabled(exists);
     if (!exists) {
         for (auto &[name, label] : figures_)

@@ -89,6 +89,8 @@ EnginePowerPage::EnginePowerPage(app::EditorContext &context, std::function<bool
     small.setPixelSize(9);
     stringGrid2_->setFont(small);
     stringGrid2_->verticalHeader()->setDefaultSectionSize(18);
+    stringGrid2_->freezeHeadings(false, true);
+    stringGrid2_->verticalHeader()->setFixedWidth(37);
     stringGrid2_->viewport()->installEventFilter(this);
 
     image3_ = new PowerChartWidget(this);
@@ -208,7 +210,6 @@ bool EnginePowerPage::altitudeMode() const
 void EnginePowerPage::applyColumnWidths()
 {
     const int colCount = model_->columnCount();
-    stringGrid2_->setColumnWidth(0, 37);
     for (int c = 1; c < colCount; ++c)
         stringGrid2_->setColumnWidth(c, 28);
     if (colCount > 1)
@@ -226,6 +227,7 @@ void EnginePowerPage::showPlane()
         model_->setShape(1, 1);
     model_->reload();
     applyColumnWidths();
+    stringGrid2_->refreshHeadings();
     setEnabled(exists);
     if (stringGrid2_->currentRow() < 0 && exists)
         stringGrid2_->setCurrentCell(1, 0); // a new grid's current cell: the first cell after the fixed column
