@@ -6,7 +6,11 @@
 #include "app/plane_view.h"
 #include "app/workspace.h"
 #include "datafile/directory_entry.h"
+#include "flightmodel/engine_wep_page.h"
+#include "flightmodel/handling_page.h"
 #include "flightmodel/header_page.h"
+#include "flightmodel/primary_page.h"
+#include "powerchart/engine_power_page.h"
 #include "weapons/weapons_block.h"
 #include "weapons/weapons_page.h"
 
@@ -86,7 +90,13 @@ VNEditor::VNEditor(const StartupOptions &options, QWidget *parent) : QMainWindow
     FormCreate();
 }
 
-VNEditor::~VNEditor() = default;
+VNEditor::~VNEditor()
+{
+    // The pages read the file and the label tables while they still paint:
+    // they go before those members do.
+    planeViews_.clear();
+    delete takeCentralWidget();
+}
 
 void VNEditor::buildWindow()
 {
@@ -131,10 +141,19 @@ void VNEditor::buildWindow()
     // Flight Model, with its four sub-pages.
     flightModelPages_ = new QTabWidget(pages_);
     flightModelPages_->setObjectName(QStringLiteral("FlightModelPages"));
-    for (const QString &title : {QStringLiteral("Primary configurations"), QStringLiteral("Engine Power #1"),
-                                 QStringLiteral("Engine and WEP"), QStringLiteral("Handiling")})
-        flightModelPages_->addTab(titledPage(title, flightModelPages_), title);
+    auto *primaryPage = new flightmodel::PrimaryPage(*this, flightModelPages_);
+    auto *enginePowerPage = new powerchart::EnginePowerPage(
+        *this, [this] { return pages_->currentIndex() == 2 && flightModelPages_->currentIndex() == 1; },
+        flightModelPages_);
+    auto *engineWepPage = new flightmodel::EngineWepPage(*this, flightModelPages_);
+    auto *handlingPage = new flightmodel::HandlingPage(*this, flightModelPages_);
+    flightModelPages_->addTab(primaryPage, QStringLiteral("Primary configurations"));
+    flightModelPages_->addTab(enginePowerPage, QStringLiteral("Engine Power #1"));
+    flightModelPages_->addTab(engineWepPage, QStringLiteral("Engine and WEP"));
+    flightModelPages_->addTab(handlingPage, QStringLiteral("Handiling"));
     pages_->addTab(flightModelPages_, QStringLiteral("Flight Model"));
+    for (PlaneView *view : std::initializer_list<PlaneView *>{primaryPage, engineWepPage, handlingPage, enginePowerPage})
+        registerPlaneView(view);
 
     // Damage: damage maps and the offline damage profile.
     damagePages_ = new QTabWidget(pages_);
@@ -144,7 +163,9 @@ void VNEditor::buildWindow()
     pages_->addTab(damagePages_, QStringLiteral("Damage"));
 
     // Wings: the shared wings table.
-    pages_->addTab(titledPage(QStringLiteral("Wings"), pages_), QStringLiteral("Wings"));
+    auto *wingsPage = new flightmodel::WingsPage(*this, pages_);
+    pages_->addTab(wingsPage, QStringLiteral("Wings"));
+    registerPlaneView(wingsPage); // last: its current column follows the wing number
 
     // Weapons (second): the shared ammunition table.
     pages_->addTab(titledPage(QStringLiteral("Weapons"), pages_), QStringLiteral("Weapons"));

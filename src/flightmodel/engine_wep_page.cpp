@@ -1,0 +1,222 @@
+#include "engine_wep_page.h"
+
+#include "app/editor_context.h"
+#include "datafile/number_text.h"
+#include "flightmodel/number_grid_model.h"
+#include "flightmodel/number_grid_view.h"
+#include "flightmodel/plane_record.h"
+
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSignalBlocker>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+namespace vw::flightmodel {
+
+namespace {
+
+QLineEdit *namedEdit(const QString &name, QWidget *parent)
+{
+    auto *edit = new QLineEdit(parent);
+    edit->setObjectName(name);
+    return edit;
+}
+
+// An up-down with its edit: the spin box is the up-down, its line edit the edit.
+QSpinBox *upDown(const QString &upDownName, const QString &editName, int maximum, QWidget *parent)
+{
+    auto *spin = new QSpinBox(parent);
+    spin->setObjectName(upDownName);
+    spin->setRange(1, maximum);
+    spin->setFixedWidth(70);
+    if (auto *edit = spin->findChild<QLineEdit *>())
+        edit->setObjectName(editName);
+    return spin;
+}
+
+// Sets a widget's text as a refresh does: no change handler runs, and a text
+// that already says the same is left as the user typed it.
+void showText(QLineEdit *edit, const QString &text)
+{
+    if (edit->text() != text) {
+        const QSignalBlocker blocker(edit);
+        edit->setText(text);
+    }
+}
+
+void showValue(QSpinBox *spin, int value)
+{
+    if (spin->value() != value) {
+        const QSignalBlocker blocker(spin);
+        spin->setValue(value);
+    }
+}
+
+} // namespace
+
+EngineWepPage::EngineWepPage(app::EditorContext &context, QWidget *parent) : QWidget(parent), context_(context)
+{
+    model_ = new NumberGridModel(
+        context, QStringLiteral("StringGrid4"),
+        [this](int col, int row) {
+            if (row == 0)
+                return GridCell::heading(col == 0 ? QStringLiteral("Altitude (meters)") : QStringLiteral("WEP Power"));
+            if (col == 0)
+                return GridCell::heading(QString::number(PlaneRecord::WepPowerStepMetres * (row - 1)));
+            if (row > PlaneRecord::WepPowerRows)
+                return GridCell();
+            return GridCell::number(PlaneRecord(context_.file(), context_.selection().CurrentPlane)
+                                        .at(PlaneRecord::wepPowerOffset(row - 1)));
+        },
+        this);
+    model_->setShape(2, PlaneRecord::WepPowerRows + 1);
+    stringGrid4_ = new NumberGridView(QStringLiteral("StringGrid4"), model_, this);
+    stringGrid4_->setSelectionMode(QAbstractItemView::SingleSelection);
+    stringGrid4_->freezeHeadings(true, true);
+    stringGrid4_->verticalHeader()->setFixedWidth(120);
+    stringGrid4_->setColumnWidth(1, 110);
+    stringGrid4_->setFixedWidth(255);
+
+    auto *matrix = new QGroupBox(QStringLiteral("Matrix size"), this);
+    auto *matrixForm = new QFormLayout(matrix);
+    edit23_ = namedEdit(QStringLiteral("Edit23"), matrix);
+    matrixForm->addRow(QStringLiteral("Unknown engine parameter:"), edit23_);
+    upDown2_ = upDown(QStringLiteral("UpDown2"), QStringLiteral("Edit21"), PlaneRecord::MatrixRows, matrix);
+    matrixForm->addRow(QStringLiteral("Мах flying altitude in 1000 ft increments"), upDown2_);
+    label68_ = new QLabel(matrix);
+    label68_->setObjectName(QStringLiteral("Label68"));
+    matrixForm->addRow(QString(), label68_);
+    // The matrix holds 20 speed columns, so the count goes no higher.
+    upDown3_ = upDown(QStringLiteral("UpDown3"), QStringLiteral("Edit22"), PlaneRecord::MatrixColumns, matrix);
+    matrixForm->addRow(QStringLiteral("Number of maximum speed engine points"), upDown3_);
+
+    auto *wep = new QGroupBox(QStringLiteral("Wep Controls"), this);
+    auto *wepColumn = new QVBoxLayout(wep);
+    auto *textForm = new QFormLayout;
+    const QString textCaptions[3] = {QStringLiteral("Text String on 'WEP Enabled' :"),
+                                     QStringLiteral("Text String on 'WEP Disabled' :"),
+                                     QStringLiteral("Text String on 'Out of WEP' :")};
+    for (int i = 0; i < 3; ++i) {
+        wepTexts_[i] = namedEdit(QStringLiteral("Edit%1").arg(24 + i), wep);
+        wepTexts_[i]->setMaxLength(PlaneRecord::WepTextWidth);
+        textForm->addRow(textCaptions[i], wepTexts_[i]);
+        connect(wepTexts_[i], &QLineEdit::textEdited, this, [this, i](const QString &text) { wepTextChange(i, text); });
+    }
+    wepColumn->addLayout(textForm);
+    wepColumn->addWidget(new QLabel(QStringLiteral("WEP Times sec:"), wep));
+    auto *timeRow = new QHBoxLayout;
+    const QString timeCaptions[3] = {QStringLiteral("WEP Fuel"), QStringLiteral("WEP Overheet"),
+                                     QStringLiteral("WEP Cooling")};
+    for (int i = 0; i < 3; ++i) {
+        wepTimes_[i] = namedEdit(QStringLiteral("Edit%1").arg(27 + i), wep);
+        wepTimes_[i]->setFixedWidth(70);
+        timeRow->addWidget(new QLabel(timeCaptions[i], wep));
+        timeRow->addWidget(wepTimes_[i]);
+        connect(wepTimes_[i], &QLineEdit::textEdited, this, [this, i](const QString &text) { wepTimeChange(i, text); });
+    }
+    timeRow->addStretch();
+    wepColumn->addLayout(timeRow);
+
+    label86_ = new QLabel(QStringLiteral("Current pos:"), this);
+    label86_->setObjectName(QStringLiteral("Label86"));
+
+    auto *columns = new QHBoxLayout(this);
+    auto *gridColumn = new QVBoxLayout;
+    gridColumn->addWidget(stringGrid4_, 1);
+    gridColumn->addWidget(label86_);
+    columns->addLayout(gridColumn);
+    auto *fields = new QVBoxLayout;
+    fields->addWidget(matrix);
+    fields->addWidget(wep);
+    fields->addStretch();
+    columns->addLayout(fields, 1);
+
+    connect(upDown2_, &QSpinBox::valueChanged, this, [this] { Edit21Change(); });
+    connect(upDown3_, &QSpinBox::valueChanged, this, [this] { Edit22Change(); });
+    connect(edit23_, &QLineEdit::textEdited, this, &EngineWepPage::Edit23Change);
+    connect(stringGrid4_, &NumberGridView::cellSelected, this, &EngineWepPage::StringGrid4SelectCell);
+}
+
+void EngineWepPage::showPlane()
+{
+    PlaneRecord record(context_.file(), context_.selection().CurrentPlane);
+    const bool exists = record.exists();
+    model_->setActive(exists);
+    model_->reload();
+    setEnabled(exists);
+    if (!exists) {
+        for (QLineEdit *edit : {edit23_, wepTexts_[0], wepTexts_[1], wepTexts_[2], wepTimes_[0], wepTimes_[1], wepTimes_[2]})
+            showText(edit, QString());
+        label68_->clear();
+        return;
+    }
+    const QChar separator = context_.decimalSeparator();
+    showValue(upDown3_, record.speedPointCount());
+    showValue(upDown2_, record.altitudeRowCount());
+    label68_->setText(QStringLiteral("I.e. : ") + QString::number(PlaneRecord::WepPowerStepMetres * upDown2_->value())
+                      + QStringLiteral(" m"));
+    showText(edit23_, datafile::formatNumber(record.extraEngineParameter(), separator));
+    for (int i = 0; i < 3; ++i) {
+        showText(wepTexts_[i], record.wepText(PlaneRecord::WepText(i)));
+        showText(wepTimes_[i], QString::number(PlaneRecord::wepSecondsShown(record.wepTimeMs(PlaneRecord::WepTime(i)))));
+    }
+}
+
+void EngineWepPage::Edit21Change()
+{
+    if (context_.refreshing())
+        return;
+    const int rows = upDown2_->value();
+    context_.edit(QStringLiteral("Altitude rows"), QStringLiteral("Edit21"), [&] {
+        PlaneRecord(context_.file(), context_.selection().CurrentPlane).setAltitudeRowCount(rows);
+    });
+    context_.Update3();
+}
+
+void EngineWepPage::Edit22Change()
+{
+    if (context_.refreshing())
+        return;
+    const int points = upDown3_->value();
+    context_.edit(QStringLiteral("Speed points"), QStringLiteral("Edit22"), [&] {
+        PlaneRecord(context_.file(), context_.selection().CurrentPlane).setSpeedPointCount(points);
+    });
+    context_.Update3();
+}
+
+void EngineWepPage::Edit23Change(const QString &text)
+{
+    const double value = datafile::readNumber(text, context_.decimalSeparator());
+    context_.edit(QStringLiteral("Unknown engine parameter"), QStringLiteral("Edit23"), [&] {
+        PlaneRecord(context_.file(), context_.selection().CurrentPlane)
+            .setNumber(PlaneRecord::ExtraEngineParameterOffset, value);
+    });
+}
+
+void EngineWepPage::wepTextChange(int which, const QString &text)
+{
+    context_.edit(QStringLiteral("WEP text"), QStringLiteral("Edit%1").arg(24 + which), [&] {
+        PlaneRecord(context_.file(), context_.selection().CurrentPlane).setWepText(PlaneRecord::WepText(which), text);
+    });
+}
+
+void EngineWepPage::wepTimeChange(int which, const QString &text)
+{
+    const double seconds = datafile::readNumber(text, context_.decimalSeparator());
+    context_.edit(QStringLiteral("WEP time"), QStringLiteral("Edit%1").arg(27 + which), [&] {
+        PlaneRecord(context_.file(), context_.selection().CurrentPlane)
+            .setWepTimeSeconds(PlaneRecord::WepTime(which), seconds);
+    });
+}
+
+void EngineWepPage::StringGrid4SelectCell(int col, int row)
+{
+    label86_->setText(QStringLiteral("Current pos:") + QString::number(100 * (col - 1) + row));
+}
+
+} // namespace vw::flightmodel

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "app/plane_view.h"
+
+#include <QWidget>
+
+namespace vw::app {
+class EditorContext;
+}
+
+namespace vw::flightmodel {
+
+class NumberGridModel;
+class NumberGridView;
+
+// The "Handiling" sub-page: pitch, yaw and roll for every 40 mph up to 1600 mph.
+class HandlingPage : public QWidget, public app::PlaneView {
+    Q_OBJECT
+public:
+    explicit HandlingPage(app::EditorContext &context, QWidget *parent = nullptr);
+    void showPlane() override;
+
+private:
+    app::EditorContext &context_;
+    NumberGridModel *model_;
+    NumberGridView *stringGrid6_;
+};
+
+// The top-level "Wings" page: the wings table shared by all planes, with the
+// current plane's wing entry as the current column.
+class WingsPage : public QWidget, public app::PlaneView {
+    Q_OBJECT
+public:
+    explicit WingsPage(app::EditorContext &context, QWidget *parent = nullptr);
+    void showPlane() override;
+    NumberGridView *grid() const { return stringGrid5_; }
+
+private:
+    app::EditorContext &context_;
+    NumberGridModel *model_;
+    NumberGridView *stringGrid5_;
+};
+
+} // namespace vw::flightmodel

@@ -1,0 +1,140 @@
+#include "number_grid_model.h"
+
+#include "app/editor_context.h"
+#include "datafile/number_text.h"
+
+#include <QApplication>
+#include <QPalette>
+
+#include <cmath>
+#include <cstring>
+#include <limits>
+
+namespace vw::flightmodel {
+
+NumberGridModel::NumberGridModel(app::EditorContext &context, const QString &gridName, Binding binding, QObject *parent)
+    : QAbstractTableModel(parent), context_(context), gridName_(gridName), binding_(std::move(binding))
+{
+}
+
+void NumberGridModel::setShape(int colCount, int rowCount)
+{
+    if (colCount == colCount_ && rowCount == rowCount_)
+        return;
+    // Rows and columns come and go at the end, so the current cell stays where it is.
+    if (rowCount < rowCount_) {
+        beginRemoveRows({}, rowCount, rowCount_ - 1);
+        rowCount_ = rowCount;
+        endRemoveRows();
+    } else if (rowCount > rowCount_) {
+        beginInsertRows({}, rowCount_, rowCount - 1);
+        rowCount_ = rowCount;
+        endInsertRows();
+    }
+    if (colCount < colCount_) {
+        beginRemoveColumns({}, colCount, colCount_ - 1);
+        colCount_ = colCount;
+        endRemoveColumns();
+    } else if (colCount > colCount_) {
+        beginInsertColumns({}, colCount_, colCount - 1);
+        colCount_ = colCount;
+        endInsertColumns();
+    }
+}
+
+void NumberGridModel::setActive(bool active)
+{
+    active_ = active;
+}
+
+void NumberGridModel::reload()
+{
+    if (rowCount_ > 0 && colCount_ > 0)
+        Q_EMIT dataChanged(index(0, 0), index(rowCount_ - 1, colCount_ - 1));
+}
+
+QVariant NumberGridModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid())
+        return {};
+    const GridCell c = cell(index.column(), index.row());
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::EditRole:
+        switch (c.kind) {
+        case GridCell::Heading:
+            return c.text;
+        case GridCell::Number:
+            return datafile::formatNumber(context_.file().f64(c.offset), context_.decimalSeparator());
+        case GridCell::Speed:
+            return QString::number(context_.file().i32(c.offset));
+        case GridCell::Empty:
+            break;
+        }
+        return QString();
+    case Qt::BackgroundRole:
+        if (c.kind == GridCell::Heading)
+            return QApplication::palette().button();
+        return {};
+    default:
+        return {};
+    }
+}
+
+Qt::ItemFlags NumberGridModel::flags(const QModelIndex &index) const
+{
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    const GridCell c = cell(index.column(), index.row());
+    if (c.kind == GridCell::Number || c.kind == GridCell::Speed)
+        return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable;
+    return Qt::ItemIsEnabled;
+}
+
+QVariant NumberGridModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (role != Qt::DisplayRole)
+        return QAbstractTableModel::headerData(section, orientation, role);
+    const GridCell c = orientation == Qt::Horizontal ? binding_(section, 0) : binding_(0, section);
+    return c.kind == GridCell::Heading ? QVariant(c.text) : QVariant(QString());
+}
+
+bool NumberGridModel::setData(const QModelIndex &index, const QVariant &value, int role)
+{
+    if (!index.isValid() || role != Qt::EditRole)
+        return false;
+    return setEditText(index.column(), index.row(), value.toString());
+}
+
+bool NumberGridModel::setEditText(int col, int row, const QString &text)
+{
+    if (!active_ || context_.refreshing() || col < 0 || row < 0 || col >= colCount_ || row >= rowCount_)
+        return false;
+    const GridCell c = cell(col, row);
+    if (c.kind != GridCell::Number && c.kind != GridCell::Speed)
+        return false;
+    const double v = datafile::readNumber(text, context_.decimalSeparator());
+    datafile::DataFile &file = context_.file();
+    const std::uint64_t before = file.revision();
+    const QString key = QStringLiteral("%1:%2:%3").arg(gridName_).arg(col).arg(row);
+    context_.edit(gridName_ + QStringLiteral(" cell"), key, [&] {
+        if (c.kind == GridCell::Number) {
+            file.writeF64(c.offset, v); // an equal value writes nothing
+            return;
+        }
+        const double mph = std::floor(v);
+        if (!(mph >= std::numeric_limits<std::int32_t>::min() && mph <= std::numeric_limits<std::int32_t>::max()))
+            throw datafile::FormatError(QStringLiteral("Integer overflow: a speed point holds -2147483648 to "
+                                                       "2147483647 mph; %1 was not stored.")
+                                            .arg(text.trimmed()));
+        file.writeI32(c.offset, std::int32_t(mph));
+    });
+    if (file.revision() == before)
+        return false;
+    const QModelIndex changed = index(row, col);
+    Q_EMIT dataChanged(changed, changed);
+    Q_EMIT cellStored(col, row);
+    return true;
+}
+
+} // namespace vw::flightmodel

@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QAbstractTableModel>
+
+#include <functional>
+
+namespace vw::app {
+class EditorContext;
+}
+
+namespace vw::flightmodel {
+
+// What one cell of a string grid shows: a heading text, a double of the file,
+// or a 32-bit speed of the file.
+struct GridCell {
+    enum Kind { Empty, Heading, Number, Speed };
+    Kind kind = Empty;
+    std::int64_t offset = 0; // file offset of a Number or Speed
+    QString text;            // Heading
+    static GridCell heading(const QString &text) { return {Heading, 0, text}; }
+    static GridCell number(std::int64_t offset) { return {Number, offset, {}}; }
+    static GridCell speed(std::int64_t offset) { return {Speed, offset, {}}; }
+};
+
+// A string grid as a view over the file image: grid cell (column, row) is
+// model index (row, column), and every cell reads its field when painted.
+// Editing stores the typed text at once through the editor's one edit path;
+// keystrokes in one cell make one undo step.
+class NumberGridModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    using Binding = std::function<GridCell(int col, int row)>;
+
+    NumberGridModel(app::EditorContext &context, const QString &gridName, Binding binding, QObject *parent = nullptr);
+
+    // The grid's ColCount and RowCount.
+    void setShape(int colCount, int rowCount);
+    // A grid without a plane record shows only its headings and takes no edits.
+    void setActive(bool active);
+    bool isActive() const { return active_; }
+    // Shows the file's values again.
+    void reload();
+    GridCell cell(int col, int row) const
+    {
+        GridCell c = binding_(col, row);
+        return active_ || c.kind == GridCell::Heading ? c : GridCell();
+    }
+
+    int rowCount(const QModelIndex &parent = {}) const override { return parent.isValid() ? 0 : rowCount_; }
+    int columnCount(const QModelIndex &parent = {}) const override { return parent.isValid() ? 0 : colCount_; }
+    QVariant data(const QModelIndex &index, int role) const override;
+    bool setData(const QModelIndex &index, const QVariant &value, int role) override;
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
+    // The heading cells of row 0 and column 0, for views that show them as frozen headers.
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+    // SetEditText: the grid's handler for a changed cell text. True when the file changed.
+    bool setEditText(int col, int row, const QString &text);
+
+Q_SIGNALS:
+    // A cell's field was changed by the user (col, row in grid cells).
+    void cellStored(int col, int row);
+
+private:
+    app::EditorContext &context_;
+    QString gridName_;
+    Binding binding_;
+    int colCount_ = 0;
+    int rowCount_ = 0;
+    bool active_ = false;
+};
+
+} // namespace vw::flightmodel

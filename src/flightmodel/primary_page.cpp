@@ -1,0 +1,89 @@
+#include "primary_page.h"
+
+#include "app/editor_context.h"
+#include "flightmodel/flight_figures.h"
+#include "flightmodel/number_grid_model.h"
+#include "flightmodel/number_grid_view.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace vw::flightmodel {
+
+PrimaryPage::PrimaryPage(app::EditorContext &context, QWidget *parent) : QWidget(parent), context_(context)
+{
+    model_ = new NumberGridModel(
+        context, QStringLiteral("StringGrid1"),
+        [this](int col, int row) {
+            if (row == 0)
+                return GridCell::heading(col == 0 ? QStringLiteral("Params") : QStringLiteral("Value"));
+            const QStringList &labels = context_.labels().FmLabels;
+            if (col == 0)
+                return GridCell::heading(row <= labels.size() ? labels.at(row - 1) : QString());
+            const auto offset = PlaneRecord::primaryRowOffset(row, int(labels.size()));
+            if (!offset)
+                return GridCell();
+            return GridCell::number(PlaneRecord(context_.file(), context_.selection().CurrentPlane).at(*offset));
+        },
+        this);
+    stringGrid1_ = new NumberGridView(QStringLiteral("StringGrid1"), model_, this);
+    stringGrid1_->setSelectionMode(QAbstractItemView::SingleSelection);
+    stringGrid1_->horizontalHeader()->setStretchLastSection(true);
+    stringGrid1_->freezeHeadings(true, true);
+    stringGrid1_->verticalHeader()->setFixedWidth(300);
+
+    auto *columns = new QHBoxLayout(this);
+    auto *left = new QVBoxLayout;
+    left->addWidget(stringGrid1_, 1);
+    label47_ = new QLabel(QStringLiteral("Current pos:"), this);
+    label47_->setObjectName(QStringLiteral("Label47"));
+    left->addWidget(label47_);
+    columns->addLayout(left, 3);
+
+    auto *right = new QVBoxLayout;
+    const auto group = [&](const QString &caption, std::initializer_list<const char *> names) {
+        auto *box = new QGroupBox(caption, this);
+        auto *lines = new QVBoxLayout(box);
+        for (const char *name : names) {
+            auto *label = new QLabel(box);
+            label->setObjectName(QLatin1String(name));
+            lines->addWidget(label);
+            figures_[QLatin1String(name)] = label;
+        }
+        right->addWidget(box);
+    };
+    group(QStringLiteral("Basic Stats:"), {"Label43", "Label46", "Label48", "Label82", "Label90", "Label91"});
+    group(QStringLiteral("Engine power at:"), {"Label50", "Label51", "Label52"});
+    right->addStretch();
+    columns->addLayout(right, 2);
+
+    connect(stringGrid1_, &NumberGridView::cellSelected, this, &PrimaryPage::StringGrid1SelectCell);
+}
+
+void PrimaryPage::showPlane()
+{
+    PlaneRecord record(context_.file(), context_.selection().CurrentPlane);
+    const bool exists = record.exists();
+    model_->setActive(exists);
+    model_->setShape(2, int(context_.labels().FmLabels.size()) + 1);
+    model_->reload();
+    stringGrid1_->refreshHeadings();
+    setEnabled(exists);
+    if (!exists) {
+        for (auto &[name, label] : figures_)
+            label->clear();
+        return;
+    }
+    for (const FigureLabel &figure : figureLabels(flightFigures(record), context_.decimalSeparator()))
+        figures_[QLatin1String(figure.name)]->setText(figure.text);
+}
+
+void PrimaryPage::StringGrid1SelectCell(int, int row)
+{
+    label47_->setText(QStringLiteral("Current pos:") + QString::number(row));
+}
+
+} // namespace vw::flightmodel

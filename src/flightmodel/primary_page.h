@@ -1,0 +1,40 @@
+#pragma once
+
+#include "app/plane_view.h"
+
+#include <QWidget>
+
+#include <map>
+
+class QLabel;
+
+namespace vw::app {
+class EditorContext;
+}
+
+namespace vw::flightmodel {
+
+class NumberGridModel;
+class NumberGridView;
+
+// The "Primary configurations" sub-page: the primary table labelled from
+// FM.dat, and the figures worked out from it and the engine power matrix.
+class PrimaryPage : public QWidget, public app::PlaneView {
+    Q_OBJECT
+public:
+    explicit PrimaryPage(app::EditorContext &context, QWidget *parent = nullptr);
+
+    void showPlane() override;
+    NumberGridView *grid() const { return stringGrid1_; }
+
+    void StringGrid1SelectCell(int col, int row);
+
+private:
+    app::EditorContext &context_;
+    NumberGridModel *model_;
+    NumberGridView *stringGrid1_;
+    QLabel *label47_;
+    std::map<QString, QLabel *> figures_;
+};
+
+} // namespace vw::flightmodel
