@@ -21,7 +21,7 @@ int main(int argc, char **argv)
                                            "(support files in DIR/editor, the data file DIR/misc.bin)."),
                             QStringLiteral("DIR"));
     parser.addOption(base);
-    QCommandLineOption page(QStringLiteral("page"), QStringLiteral("Show page NAME first (for example Weapons or \"Flight Model\")."),
+    QCommandLineOption page(QStringLiteral("page"), QStringLiteral("Show page NAME first (for example Weapons, or \"Flight Model/Engine Power #1\" for a sub-page)."),
                             QStringLiteral("NAME"));
     parser.addOption(page);
     QCommandLineOption screenshot(QStringLiteral("screenshot"),
@@ -35,12 +35,18 @@ int main(int argc, char **argv)
         options.programDirectory = QDir(parser.value(base)).absolutePath();
     vw::app::VNEditor editor(options);
     if (parser.isSet(page)) {
-        QTabWidget *pages = editor.pages();
-        for (int i = 0; i < pages->count(); ++i)
-            if (pages->tabText(i).compare(parser.value(page), Qt::CaseInsensitive) == 0) {
-                pages->setCurrentIndex(i);
-                break;
-            }
+        // "Flight Model/Engine Power #1" picks a sub-page too.
+        QTabWidget *tabs = editor.pages();
+        for (const QString &name : parser.value(page).split(QLatin1Char('/'))) {
+            QTabWidget *next = nullptr;
+            for (int i = 0; tabs && i < tabs->count(); ++i)
+                if (tabs->tabText(i).compare(name, Qt::CaseInsensitive) == 0) {
+                    tabs->setCurrentIndex(i);
+                    next = qobject_cast<QTabWidget *>(tabs->widget(i));
+                    break;
+                }
+            tabs = next;
+        }
     }
     editor.show();
     if (parser.isSet(screenshot)) {
