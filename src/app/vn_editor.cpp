@@ -1,7 +1,6 @@
 #include "vn_editor.h"
 
 #include "app/file_change_command.h"
-#include "app/launcher.h"
 #include "app/misc_page.h"
 #include "app/plane_view.h"
 #include "app/workspace.h"
@@ -19,13 +18,11 @@
 #include <QComboBox>
 #include <QCloseEvent>
 #include <QDir>
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPlainTextEdit>
-#include <QProcess>
 #include <QScreen>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -40,11 +37,6 @@ using datafile::FileError;
 using datafile::FormatError;
 
 namespace {
-
-const QString ConfigFilter = QStringLiteral("Файлы конфигурации | *.bin;*.oh");
-const QString ConfigTitle = QStringLiteral("Выберите файл конфигурации");
-const QString SaveQuestion = QStringLiteral("Сохранить изменения ?");
-const QString SaveCaption = QStringLiteral("Выход");
 
 // A page that later work fills; it shows its title meanwhile.
 QWidget *titledPage(const QString &title, QWidget *parent)
@@ -61,7 +53,9 @@ QWidget *titledPage(const QString &title, QWidget *parent)
     return page;
 }
 
-QString describe(const std::exception &e)
+} // namespace
+
+QString VNEditor::describe(const std::exception &e)
 {
     if (const auto *fileError = dynamic_cast<const FileError *>(&e))
         return QStringLiteral("%1\n\n%2").arg(QDir::toNativeSeparators(fileError->path()), fileError->reason());
@@ -69,8 +63,6 @@ QString describe(const std::exception &e)
         return formatError->reason();
     return QString::fromLocal8Bit(e.what());
 }
-
-} // namespace
 
 VNEditor::VNEditor(const StartupOptions &options, QWidget *parent) : QMainWindow(parent)
 {
@@ -418,192 +410,6 @@ bool VNEditor::hasUnsavedChanges() const
 void VNEditor::showStatus(const QString &text)
 {
     statusBar()->showMessage(text);
-}
-
-void VNEditor::loadFile(const QString &path, bool decipher)
-{
-    DataFile loaded = DataFile::ReadCfg(path, decipher);
-    file_ = std::move(loaded);
-    undoStack_->clear();
-    undoStack_->setClean();
-    setWindowModified(false);
-    currentPath_ = path;
-    selection_.CurrentPlane = 1;
-    miscPage_->showFileSummary();
-    listBox1_->setCurrentRow(0);
-    UpdateList1();
-    reportLoad();
-}
-
-void VNEditor::reportLoad()
-{
-    const datafile::LoadReport &report = file_.loadReport();
-    QString text = QStringLiteral("%1: %2 planes, %3 bytes.")
-                       .arg(QFileInfo(currentPath_).fileName())
-                       .arg(file_.PlaneCount())
-                       .arg(file_.FileSize());
-    const auto list = [](const QList<int> &planes) {
-        QStringList numbers;
-        for (int p : planes)
-            numbers << QString::number(p);
-        return numbers.join(QStringLiteral(", "));
-    };
-    if (!report.missingRecords.isEmpty())
-        text += QStringLiteral(" No plane record (outside the file): planes %1.").arg(list(report.missingRecords));
-    if (!report.missingDamageMaps.isEmpty())
-        text += QStringLiteral(" No damage map (outside the file): planes %1.").arg(list(report.missingDamageMaps));
-    showStatus(text);
-}
-
-bool VNEditor::saveFile(const QString &path)
-{
-    try {
-        file_.SaveCfg(path, true, &backups_);
-    } catch (const std::exception &e) {
-        prompter_->error(this, QStringLiteral("The file was not saved; the file on disk and the data in the editor "
-                                              "are as they were.\n\n")
-                                   + describe(e));
-        return false;
-    }
-    currentPath_ = path;
-    undoStack_->setClean();
-    miscPage_->showFileSummary();
-    prompter_->information(this, path + QStringLiteral(" saved"));
-    return true;
-}
-
-bool VNEditor::settleUnsavedChanges()
-{
-    if (!hasUnsavedChanges())
-        return true;
-    const bool canSave = save1_->isVisible() || writetoBINfile1_->isVisible();
-    const QString target = currentPath_.isEmpty() ? miscPage_->dataPath() : currentPath_;
-    const QString text = canSave ? QStringLiteral("The plane data has unsaved changes.\n\nSave them to %1?")
-                                       .arg(QDir::toNativeSeparators(target))
-                                 : QStringLiteral("The plane data has unsaved changes, which will be lost.");
-    switch (prompter_->unsavedChanges(this, text, canSave)) {
-    case Prompter::Unsaved::Save:
-        return saveFile(target);
-    case Prompter::Unsaved::Discard:
-        return true;
-    case Prompter::Unsaved::Cancel:
-        break;
-    }
-    return false;
-}
-
-void VNEditor::Loadconfig1Click()
-{
-    const QString chosen = prompter_->openFileName(this, ConfigTitle, baseDirectory_, configPath_, ConfigFilter);
-    if (!chosen.isEmpty() && settleUnsavedChanges()) {
-        try {
-            loadFile(chosen, true);
-            configPath_ = chosen;
-            save1_->setEnabled(true);
-            Update1();
-            prompter_->information(this, configPath_ + QStringLiteral(" loaded"));
-            return;
-        } catch (const std::exception &e) {
-            prompter_->error(this, QStringLiteral("The file could not be loaded; the editor keeps the data it had.\n\n")
-                                       + describe(e));
-        }
-    }
-    Update1();
-}
-
-void VNEditor::Saveas1Click()
-{
-    const QString chosen = prompter_->saveFileName(this, ConfigTitle, baseDirectory_, configPath_, ConfigFilter);
-    if (chosen.isEmpty())
-        return;
-    if (saveFile(chosen)) {
-        configPath_ = chosen;
-        save1_->setEnabled(true);
-    }
-}
-
-void VNEditor::Save1Click()
-{
-    if (!save1_->isVisible() || !save1_->isEnabled() || configPath_.isEmpty())
-        return;
-    if (prompter_->question(this, SaveCaption, SaveQuestion))
-        saveFile(configPath_);
-}
-
-void VNEditor::WritetoBINfile1Click()
-{
-    if (!writetoBINfile1_->isVisible())
-        return;
-    if (prompter_->question(this, SaveCaption, SaveQuestion))
-        saveFile(miscPage_->dataPath());
-}
-
-void VNEditor::Exract1Click()
-{
-    if (!settleUnsavedChanges())
-        return;
-    const QString path = miscPage_->dataPath();
-    try {
-        loadFile(path, true);
-    } catch (const std::exception &e) {
-        prompter_->error(this, QStringLiteral("The file could not be reloaded; the editor keeps the data it had.\n\n")
-                                   + describe(e));
-        return;
-    }
-    Update1();
-    prompter_->information(this, path + QStringLiteral(" reloaded !"));
-}
-
-void VNEditor::Exit1Click()
-{
-    close();
-}
-
-void VNEditor::Exit2Click()
-{
-    close();
-}
-
-void VNEditor::RunVornwing1Click()
-{
-    const QString launcher = miscPage_->launcherPath();
-    if (!launcher.isEmpty()) {
-        const LaunchPlan plan = planLaunch(launcher, launch3DVornwing1_->isChecked());
-        if (!plan.workingDirectory.isEmpty() && !QFileInfo(plan.workingDirectory).isDir()) {
-            prompter_->error(this, QStringLiteral("The game was not started: the launcher's folder %1 does not exist.")
-                                       .arg(plan.workingDirectory));
-            return;
-        }
-        if (!QProcess::startDetached(plan.program, plan.arguments, plan.workingDirectory))
-            showStatus(QStringLiteral("Could not start %1").arg(plan.commandLine()));
-        else
-            showStatus(QStringLiteral("Started %1").arg(plan.commandLine()));
-    }
-    if (closeeditoronVNlaunch1_->isChecked())
-        close();
-}
-
-void VNEditor::closeEvent(QCloseEvent *event)
-{
-    if (!settleUnsavedChanges()) {
-        event->ignore();
-        return;
-    }
-    FormClose();
-    event->accept();
-}
-
-void VNEditor::FormClose()
-{
-    settings_.closeOnLaunch = closeeditoronVNlaunch1_->isChecked();
-    settings_.launchOffline = launch3DVornwing1_->isChecked();
-    settings_.writeOkay = save1_->isVisible();
-    miscPage_->storeSettings(settings_);
-    try {
-        writeSettings(editorFile(baseDirectory_, QStringLiteral("editor.ini")), settings_);
-    } catch (const std::exception &e) {
-        prompter_->error(this, QStringLiteral("The settings were not saved.\n\n") + describe(e));
-    }
 }
 
 void VNEditor::ListBox1Click()

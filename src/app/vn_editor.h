@@ -104,6 +104,8 @@ private:
     // Asks about unsaved changes before they would be lost; false to stop.
     bool settleUnsavedChanges();
     void afterUndoRedo();
+    // One plain sentence for an error box: the file and the reason, or the reason.
+    static QString describe(const std::exception &e);
     void reportLoad();
     void showStartupProblems();
 
