@@ -55,9 +55,9 @@ void VNEditor::reportLoad()
         return numbers.join(QStringLiteral(", "));
     };
     if (!report.missingRecords.isEmpty())
-        text += QStringLiteral(" No plane record (outside the file): planes %1.").arg(list(report.missingRecords));
+        text += QStringLiteral(" No plane record (its offset points outside the file or into the directory): planes %1.").arg(list(report.missingRecords));
     if (!report.missingDamageMaps.isEmpty())
-        text += QStringLiteral(" No damage map (outside the file): planes %1.").arg(list(report.missingDamageMaps));
+        text += QStringLiteral(" No damage map (its offset points outside the file or into the directory): planes %1.").arg(list(report.missingDamageMaps));
     showStatus(text);
 }
 

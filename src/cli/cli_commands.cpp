@@ -124,9 +124,9 @@ int info(const QStringList &args, QTextStream &out)
                    .arg(file.damageMapOffset(p), 10);
     const LoadReport &report = file.loadReport();
     for (int p : report.missingRecords)
-        out << "warning: plane " << p << ": its plane record lies outside the file\n";
+        out << "warning: plane " << p << ": its plane record lies outside the file or over the directory\n";
     for (int p : report.missingDamageMaps)
-        out << "warning: plane " << p << ": its damage map lies outside the file\n";
+        out << "warning: plane " << p << ": its damage map lies outside the file or over the directory\n";
     return 0;
 }
 

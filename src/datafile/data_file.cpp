@@ -99,8 +99,13 @@ void DataFile::indexPlanes(bool decipher)
     for (int i = 0; i <= last; ++i) {
         const std::int64_t record = readOffset(std::int64_t(DirectoryEntrySize) * i + 94);
         const std::int64_t map = readOffset(std::int64_t(DirectoryEntrySize) * i + 168);
+        // A block must lie inside the file and behind the directory: one over
+        // the directory would rewrite the very offsets it was found by.
+        const auto usable = [&](std::int64_t offset, std::int64_t length) {
+            return offset >= directoryEnd && contains(offset, length);
+        };
         if (record > 0) {
-            if (contains(record, PlaneRecordSize)) {
+            if (usable(record, PlaneRecordSize)) {
                 state_.recordOffsets[i] = record;
                 state_.cipherBlocks.push_back({record, PlaneRecordSize});
                 if (decipher)
@@ -110,7 +115,7 @@ void DataFile::indexPlanes(bool decipher)
             }
         }
         if (map > 0) {
-            if (contains(map, DamageMapSize)) {
+            if (usable(map, DamageMapSize)) {
                 state_.damageMapOffsets[i] = map;
                 state_.cipherBlocks.push_back({map, DamageMapSize});
                 if (decipher)

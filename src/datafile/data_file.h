@@ -28,7 +28,7 @@ private:
 };
 
 // What the load found wrong with the planes' blocks: planes (from 1) whose
-// record or damage map offset points outside the file.
+// record or damage map offset points outside the file or over the directory.
 struct LoadReport {
     QList<int> missingRecords;
     QList<int> missingDamageMaps;

@@ -194,7 +194,7 @@ private Q_SLOTS:
         QTest::addColumn<int>("version");
         QTest::addColumn<QString>("overlap");
         for (int version : {272, 273}) {
-            for (const char *overlap : {"shared record", "map inside record", "record over directory and wings"})
+            for (const char *overlap : {"shared record", "map inside record", "record over the wings table"})
                 QTest::addRow("%s, %d", overlap, version) << version << QString::fromLatin1(overlap);
         }
     }
@@ -208,8 +208,8 @@ private Q_SLOTS:
             vwtest::putU24(plain, directoryEntryOffset(2), record1);
         else if (overlap == QLatin1String("map inside record"))
             vwtest::putU24(plain, directoryEntryOffset(3) + 74, directoryField(plain, 3, 0) + 1000);
-        else
-            vwtest::putU24(plain, directoryEntryOffset(1), 9000);
+        else // behind the directory, over the shared wings table
+            vwtest::putU24(plain, directoryEntryOffset(1), 12000);
         const QByteArray file = enciphered(plain);
 
         const DataFile loaded = DataFile::fromBytes(file, true);
@@ -232,6 +232,8 @@ private Q_SLOTS:
             QTest::addRow("last map cut, %d", version) << version << 5000 << -1 << QList<int>{} << QList<int>{3};
             QTest::addRow("last record cut, %d", version) << version << 10000 << -1 << QList<int>{3} << QList<int>{3};
             QTest::addRow("record at the end, %d", version) << version << 0 << -2 << QList<int>{2} << QList<int>{};
+            // A record over the directory would rewrite the offsets it was found by.
+            QTest::addRow("record over the directory, %d", version) << version << 0 << -3 << QList<int>{2} << QList<int>{};
         }
     }
     void truncatedBlocksAreReported()
@@ -244,6 +246,8 @@ private Q_SLOTS:
         QByteArray plain = buildSamplePlainImage(sampleOptions(Openhall128Layout, 3, version));
         if (record2 == -2) // the record would start 100 bytes before the end of the file
             vwtest::putU24(plain, directoryEntryOffset(2), plain.size() - 100);
+        if (record2 == -3)
+            vwtest::putU24(plain, directoryEntryOffset(2), 500);
         const QByteArray file = enciphered(plain).chopped(cut);
 
         const DataFile loaded = DataFile::fromBytes(file, true);
@@ -255,6 +259,8 @@ private Q_SLOTS:
             QVERIFY(!loaded.hasDamageMap(p));
         QVERIFY(loaded.hasRecord(1));
         QCOMPARE(loaded.toBytes(true), file);
+        // The decrypted copy cycle restores the file too.
+        QCOMPARE(DataFile::fromBytes(loaded.toBytes(false), false).toBytes(true), file);
         const qint64 plane1End = loaded.damageMapOffset(1) + DamageMapSize;
         QCOMPARE(loaded.toBytes(false).left(plane1End), plain.left(plane1End));
     }
