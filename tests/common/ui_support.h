@@ -18,6 +18,16 @@
 
 namespace vwtest {
 
+// A widget or action of the window by its documented name; a missing one stops the test program.
+template <class T>
+T *named(const QObject *window, const QString &name)
+{
+    T *object = window->findChild<T *>(name);
+    if (!object)
+        qFatal("no %s named %s", T::staticMetaObject.className(), qPrintable(name));
+    return object;
+}
+
 class ScriptedPrompter : public vw::app::Prompter {
 public:
     QStringList informations, warnings, errors, questions;

@@ -23,10 +23,7 @@ namespace {
 template <class T>
 T *child(QObject *window, const char *name)
 {
-    T *widget = window->findChild<T *>(QLatin1String(name));
-    if (!widget)
-        qFatal("no widget %s", name);
-    return widget;
+    return named<T>(window, QLatin1String(name));
 }
 
 QStringList listItems(QListWidget *list)

@@ -37,10 +37,7 @@ struct OpenEditor {
 
     template <typename Widget = QWidget> Widget *find(const QString &name) const
     {
-        auto *widget = editor->findChild<Widget *>(name);
-        if (!widget)
-            qFatal("no widget %s", qPrintable(name));
-        return widget;
+        return named<Widget>(editor.get(), name);
     }
     QByteArray image() const { return imageOf(editor->file()); }
     vw::weapons::WeaponsBlock block(int plane) const { return vw::weapons::WeaponsBlock(editor->file(), plane); }
