@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStringDecoder>
 #include <QStringList>
 
 namespace vw::app {
@@ -27,13 +28,19 @@ SettingsRead readSettings(const QString &path)
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
         return result;
     result.found = true;
-    QStringList lines;
-    while (!file.atEnd()) {
-        QString line = QString::fromLatin1(file.readLine());
-        while (line.endsWith(QLatin1Char('\n')) || line.endsWith(QLatin1Char('\r')))
+    // Written as UTF-8, so that paths in any script survive; an older file in
+    // a single-byte code page is read byte for byte.
+    const QByteArray bytes = file.readAll();
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    QString text = utf8.decode(bytes);
+    if (utf8.hasError())
+        text = QString::fromLatin1(bytes);
+    QStringList lines = text.split(QLatin1Char('\n'));
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    for (QString &line : lines)
+        while (line.endsWith(QLatin1Char('\r')))
             line.chop(1);
-        lines << line;
-    }
     EditorSettings &s = result.settings;
     // A settings file that stops early keeps the defaults for its missing lines.
     s.closeOnLaunch = flagLine(lines, 0, false);
@@ -63,7 +70,7 @@ void writeSettings(const QString &path, const EditorSettings &s)
         separator,
     };
     for (const QString &line : lines)
-        file.write(line.toLatin1() + '\n');
+        file.write(line.toUtf8() + '\n');
     if (!file.commit())
         throw datafile::FileError(path, file.errorString());
 }

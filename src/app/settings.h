@@ -22,6 +22,7 @@ struct SettingsRead {
 
 // Reads the settings; a missing file gives the defaults, a line that should be
 // an integer and is not counts as 0, an empty separator line gives ".".
+// The file is UTF-8; one that is not valid UTF-8 is read as Latin-1.
 SettingsRead readSettings(const QString &path);
 // Writes the seven lines, each ended by a line break. Throws FileError.
 void writeSettings(const QString &path, const EditorSettings &settings);

@@ -209,6 +209,16 @@ void VNEditor::buildWindow()
         if (!refreshing() && row >= 0)
             ListBox2Click();
     });
+    // A click on the row already selected selects it again: plane with its
+    // first configuration and weapon, configuration with its first weapon.
+    connect(listBox1_, &QListWidget::itemClicked, this, [this] {
+        if (selection_.CurrentConfig != 1 || selection_.CurrentWeapon != 1)
+            ListBox1Click();
+    });
+    connect(listBox2_, &QListWidget::itemClicked, this, [this] {
+        if (selection_.CurrentWeapon != 1)
+            ListBox2Click();
+    });
 }
 
 void VNEditor::buildMenus()
@@ -388,9 +398,11 @@ void VNEditor::edit(const QString &what, const QString &mergeKey, const std::fun
         failure = describe(e);
     }
     datafile::ChangeSet changes = file_.endRecording();
+    // Keystrokes merge only while they go to the same field of the same plane.
+    const QString key = mergeKey.isEmpty() ? QString() : QString::number(selection_.CurrentPlane) + QLatin1Char('|') + mergeKey;
     // What changed before a failure stays changed, and can be undone.
     if (!changes.empty())
-        undoStack_->push(new FileChangeCommand(file_, std::move(changes), what, mergeKey, [this] { afterUndoRedo(); }));
+        undoStack_->push(new FileChangeCommand(file_, std::move(changes), what, key, [this] { afterUndoRedo(); }));
     if (!failure.isEmpty())
         prompter_->error(this, failure);
 }
@@ -398,8 +410,30 @@ void VNEditor::edit(const QString &what, const QString &mergeKey, const std::fun
 void VNEditor::afterUndoRedo()
 {
     miscPage_->showFileSummary();
-    UpdateList1();
+    // The plane lists are relabelled in place while the plane count stays, so
+    // that the copy groups keep the planes the user had chosen.
+    if (listBox1_->count() == std::clamp(file_.PlaneCount(), 0, datafile::MaxPlaneCount))
+        relabelPlaneLists();
+    else
+        UpdateList1();
     Update1();
+}
+
+void VNEditor::relabelPlaneLists()
+{
+    ++refreshing_;
+    QList<QComboBox *> selectors;
+    for (int n : {2, 3, 9, 10, 11, 12, 13, 14, 15, 16})
+        if (auto *box = findChild<QComboBox *>(QStringLiteral("ComboBox%1").arg(n)))
+            selectors << box;
+    for (int row = 0; row < listBox1_->count(); ++row) {
+        const QString item = datafile::DirectoryEntry::listItem(row + 1, datafile::DirectoryEntry(file_, row + 1).name());
+        listBox1_->item(row)->setText(item);
+        for (QComboBox *box : selectors)
+            if (row < box->count())
+                box->setItemText(row, item);
+    }
+    --refreshing_;
 }
 
 bool VNEditor::hasUnsavedChanges() const

@@ -104,6 +104,7 @@ private:
     // Asks about unsaved changes before they would be lost; false to stop.
     bool settleUnsavedChanges();
     void afterUndoRedo();
+    void relabelPlaneLists();
     // One plain sentence for an error box: the file and the reason, or the reason.
     static QString describe(const std::exception &e);
     void reportLoad();

@@ -36,7 +36,6 @@ void VNEditor::loadFile(const QString &path, bool decipher)
     currentPath_ = path;
     selection_.CurrentPlane = 1;
     miscPage_->showFileSummary();
-    listBox1_->setCurrentRow(0);
     UpdateList1();
     reportLoad();
 }

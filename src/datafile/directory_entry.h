@@ -20,12 +20,20 @@ public:
     std::int64_t offset() const { return directoryEntryOffset(plane_); }
     // True when the named bytes of the entry lie inside the file.
     bool has(int fieldOffset, int width) const { return file_.contains(offset() + fieldOffset, width); }
+    // True when the entry's fields (up to its damage map offset) lie in the
+    // layout's directory area. An entry behind a full directory would be wings
+    // data: it names no plane and must never be written as a header.
+    bool inDirectory() const
+    {
+        return plane_ >= 1 && offset() + UsedSize <= file_.WingsTableStart() && has(0, UsedSize);
+    }
+    static constexpr int UsedSize = DamageMapOffsetOffset + 4;
 
-    // The plane name as the plane list shows it; empty when the entry lies outside the file.
+    // The plane name as the plane list shows it; empty when the entry is no plane's.
     QString name() const { return textField(NameOffset, NameWidth); }
     QString textField(int fieldOffset, int width) const
     {
-        return has(fieldOffset, width) ? file_.text(offset() + fieldOffset, width) : QString();
+        return inDirectory() ? file_.text(offset() + fieldOffset, width) : QString();
     }
 
     // The plane list line: "%3.3d:" and the name.

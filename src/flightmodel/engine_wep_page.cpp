@@ -152,8 +152,20 @@ void EngineWepPage::showPlane()
     if (!exists) {
         for (QLineEdit *edit : {edit23_, wepTexts_[0], wepTexts_[1], wepTexts_[2], wepTimes_[0], wepTimes_[1], wepTimes_[2]})
             showText(edit, QString());
+        // The counts show blank too: 0 is below their range and shows the special (empty) text.
+        for (QSpinBox *spin : {upDown2_, upDown3_}) {
+            const QSignalBlocker blocker(spin);
+            spin->setSpecialValueText(QStringLiteral(" "));
+            spin->setMinimum(0);
+            spin->setValue(0);
+        }
         label68_->clear();
         return;
+    }
+    for (QSpinBox *spin : {upDown2_, upDown3_}) {
+        const QSignalBlocker blocker(spin);
+        spin->setMinimum(1);
+        spin->setSpecialValueText(QString());
     }
     const QChar separator = context_.decimalSeparator();
     showValue(upDown3_, record.speedPointCount());

@@ -26,7 +26,7 @@ HeaderTextField headerTextField(HeaderText field)
 
 bool PlaneHeader::exists() const
 {
-    return plane_ >= 1 && file_.contains(at(0), DirectoryEntry::Size);
+    return DirectoryEntry(file_, plane_).inDirectory();
 }
 
 DataFile &PlaneHeader::writable() const

@@ -55,7 +55,7 @@ private Q_SLOTS:
         EditorSettings s;
         s.closeOnLaunch = true;
         s.launchOffline = false;
-        s.dataPath = "/games/vw/misc.bin";
+        s.dataPath = QString::fromUtf8("/игры/vw/misc.bin"); // any script survives
         s.launcherPath = "/games/vw/run.exe";
         s.defaultPath = false;
         s.writeOkay = false;
@@ -63,7 +63,7 @@ private Q_SLOTS:
         writeSettings(path, s);
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), QByteArray("1\n0\n/games/vw/misc.bin\n/games/vw/run.exe\n0\n\n,\n"));
+        QCOMPARE(file.readAll(), QByteArray("1\n0\n") + s.dataPath.toUtf8() + "\n/games/vw/run.exe\n0\n\n,\n");
         const SettingsRead read = readSettings(path);
         QVERIFY(read.found);
         QCOMPARE(read.settings.closeOnLaunch, true);
@@ -88,6 +88,7 @@ private Q_SLOTS:
         QTest::newRow("not integers count as 0") << QByteArray("yes\n2\n\n\nx\n\n\n") << false << false << false << false << ".";
         QTest::newRow("empty separator gives a point") << QByteArray("0\n1\n\n\n1\nwriteokay\n\n") << false << true << true << true << ".";
         QTest::newRow("short file keeps defaults") << QByteArray("1\n") << true << true << true << false << ".";
+        QTest::newRow("single-byte code page") << QByteArray("0\n1\nC:\\Spiele\\\xe9\n\n1\nwriteokay\n.\n") << false << true << true << true << ".";
     }
     void settingsLinesAreReadByPosition()
     {

@@ -2,6 +2,7 @@
 #include "datafile/sample_support.h"
 
 #include "datafile/data_file.h"
+#include "datafile/directory_entry.h"
 #include "flightmodel/plane_header.h"
 
 #include <QTest>
@@ -122,6 +123,29 @@ private Q_SLOTS:
         QCOMPARE(header.planeType(), PlaneHeader::Bomber);
         header.setPlaneType(PlaneHeader::Fighter);
         QCOMPARE(file.u8(at), 0);
+    }
+
+    // Raising the plane count past a full directory lists entries that lie in
+    // the wings table: they have no name and no header to write.
+    void entriesBehindTheDirectoryAreNoHeaders_data()
+    {
+        QTest::addColumn<int>("layout");
+        QTest::addColumn<int>("lastPlane");
+        QTest::newRow("original") << 0 << 63;
+        QTest::newRow("128 planes") << 1 << 126;
+        QTest::newRow("256 planes") << 2 << 254;
+    }
+    void entriesBehindTheDirectoryAreNoHeaders()
+    {
+        QFETCH(int, layout);
+        QFETCH(int, lastPlane);
+        DataFile file = DataFile::fromBytes(vw::datafile::buildSamplePlainImage(vwtest::sampleOptions(layout, 2)), false);
+        file.setPlaneCount(254);
+        QVERIFY(PlaneHeader(file, lastPlane).exists());
+        if (lastPlane < 254) {
+            QVERIFY(!PlaneHeader(file, lastPlane + 1).exists());
+            QCOMPARE(vw::datafile::DirectoryEntry(file, lastPlane + 1).name(), QString());
+        }
     }
 };
 

@@ -5,6 +5,7 @@
 #include "datafile/layout.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -332,6 +333,48 @@ private Q_SLOTS:
         typeInto(edit40, "");
         QCOMPARE(edit40->text(), QString("."));
         QCOMPARE(window->decimalSeparator(), QChar('.'));
+    }
+
+    // Typing in one field of two planes makes two steps, and an undo keeps the
+    // copy groups' chosen planes.
+    void undoStepsFollowThePlane()
+    {
+        TestWorkspace workspace;
+        ScriptedPrompter prompter;
+        auto window = workspace.open(prompter);
+        auto *source = child<QComboBox>(window.get(), "ComboBox15");
+        source->setCurrentIndex(3);
+        auto *list = child<QListWidget>(window.get(), "ListBox1");
+        auto *parameter = child<QLineEdit>(window.get(), "Edit23");
+        typeInto(parameter, "1.25");
+        list->setCurrentRow(1);
+        typeInto(parameter, "2.5");
+        QCOMPARE(window->undoStack()->count(), 2);
+        window->undoStack()->undo();
+        QCOMPARE(source->currentIndex(), 3);
+        QCOMPARE(window->undoStack()->count(), 2);
+        QCOMPARE(window->undoStack()->index(), 1);
+    }
+
+    // A load puts plane 1 first and leaves the configuration alone; a click on
+    // the selected plane selects its first configuration again.
+    void selectionAcrossLoadAndRepeatedClicks()
+    {
+        TestWorkspace workspace;
+        ScriptedPrompter prompter;
+        auto window = workspace.open(prompter);
+        auto *list = child<QListWidget>(window.get(), "ListBox1");
+        auto *configs = child<QListWidget>(window.get(), "ListBox2");
+        list->setCurrentRow(2);
+        configs->setCurrentRow(1);
+        window->Exract1Click();
+        QCOMPARE(window->selection().CurrentPlane, 1);
+        QCOMPARE(window->selection().CurrentConfig, 2);
+        QCOMPARE(configs->currentRow(), 1);
+        const QRect firstRow = list->visualItemRect(list->item(0));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, firstRow.center());
+        QCOMPARE(window->selection().CurrentConfig, 1);
+        QCOMPARE(configs->currentRow(), 0);
     }
 
     void layoutChoiceIsAnUndoableEdit()
