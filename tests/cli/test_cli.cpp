@@ -4,6 +4,7 @@
 #include "datafile/data_file.h"
 #include "datafile/layout.h"
 #include "datafile/sample_builder.h"
+#include "datafile/sample_support.h"
 
 #include <QDir>
 #include <QFile>
@@ -46,24 +47,11 @@ SampleOptions options(int layout, int planes, int version = -1, quint32 seed = 1
     return o;
 }
 
-QByteArray readWhole(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeWhole(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-int u24At(const QByteArray &bytes, qint64 at)
-{
-    return quint8(bytes[at]) | quint8(bytes[at + 1]) << 8 | quint8(bytes[at + 2]) << 16;
-}
-
 } // namespace
+
+using vwtest::readWhole;
+using vwtest::u24At;
+using vwtest::writeWhole;
 
 class CliTest : public QObject {
     Q_OBJECT
@@ -137,12 +125,7 @@ private Q_SLOTS:
 
     void decryptThenEncryptReproducesTheFile_data()
     {
-        QTest::addColumn<int>("layout");
-        QTest::addColumn<int>("version");
-        QTest::newRow("original") << 0 << 272;
-        QTest::newRow("128 planes") << 1 << 272;
-        QTest::newRow("128 planes, keyed") << 1 << 273;
-        QTest::newRow("256 planes") << 2 << 274;
+        vwtest::addEveryLayoutAndCipher();
     }
     void decryptThenEncryptReproducesTheFile()
     {

@@ -7,6 +7,7 @@
 #include "datafile/sample_builder.h"
 
 #include <QByteArray>
+#include <QTest>
 #include <QFile>
 #include <QString>
 
@@ -22,6 +23,17 @@ inline vw::datafile::SampleOptions sampleOptions(int layout, int planes, int ver
     options.version = version;
     options.seed = seed;
     return options;
+}
+
+// The data rows every round trip runs through: each layout, and the keyed cipher.
+inline void addEveryLayoutAndCipher()
+{
+    QTest::addColumn<int>("layout");
+    QTest::addColumn<int>("version");
+    QTest::newRow("original") << 0 << 272;
+    QTest::newRow("128 planes") << 1 << 272;
+    QTest::newRow("128 planes, keyed") << 1 << 273;
+    QTest::newRow("256 planes") << 2 << 274;
 }
 
 inline int u24At(const QByteArray &bytes, qsizetype at)

@@ -155,12 +155,7 @@ private Q_SLOTS:
 
     void roundTripThroughFiles_data()
     {
-        QTest::addColumn<int>("layout");
-        QTest::addColumn<int>("version");
-        QTest::newRow("original") << 0 << 272;
-        QTest::newRow("128 planes") << 1 << 272;
-        QTest::newRow("128 planes, keyed") << 1 << 273;
-        QTest::newRow("256 planes") << 2 << 274;
+        vwtest::addEveryLayoutAndCipher();
     }
     void roundTripThroughFiles()
     {
