@@ -481,26 +481,26 @@ void WeaponsPage::ComboBox8Change(int index)
     context_.Update2();
 }
 
-void WeaponsPage::Edit2Change(const QString &text)
+// Ammo and heavy ammo store the clamped value and show it in place of the text typed.
+void WeaponsPage::storeClampedAmmo(QLineEdit *edit, const QString &what, const char *field, const QString &text,
+                                   int (WeaponRecord::*setter)(qint64) const)
 {
     if (context_.refreshing() || !hasWeapons())
         return;
     std::optional<int> stored;
-    context_.edit(QStringLiteral("Ammo"), key("Edit2"),
-                  [&] { stored = currentWeapon().setAmmo(datafile::readInteger(text, 0)); });
+    context_.edit(what, key(field), [&] { stored = (currentWeapon().*setter)(datafile::readInteger(text, 0)); });
     if (stored && text != QString::number(*stored))
-        edit2_->setText(QString::number(*stored));
+        edit->setText(QString::number(*stored));
+}
+
+void WeaponsPage::Edit2Change(const QString &text)
+{
+    storeClampedAmmo(edit2_, QStringLiteral("Ammo"), "Edit2", text, &WeaponRecord::setAmmo);
 }
 
 void WeaponsPage::Edit19Change(const QString &text)
 {
-    if (context_.refreshing() || !hasWeapons())
-        return;
-    std::optional<int> stored;
-    context_.edit(QStringLiteral("Hvy Ammo"), key("Edit19"),
-                  [&] { stored = currentWeapon().setHeavyAmmo(datafile::readInteger(text, 0)); });
-    if (stored && text != QString::number(*stored))
-        edit19_->setText(QString::number(*stored));
+    storeClampedAmmo(edit19_, QStringLiteral("Hvy Ammo"), "Edit19", text, &WeaponRecord::setHeavyAmmo);
 }
 
 void WeaponsPage::Edit7Change(const QString &text)

@@ -78,6 +78,8 @@ private:
     bool hasWeapons() const;
     WeaponRecord currentWeapon() const;
     QString key(const char *field) const;
+    void storeClampedAmmo(QLineEdit *edit, const QString &what, const char *field, const QString &text,
+                          int (WeaponRecord::*setter)(qint64) const);
     void showNoWeapons();
 
     app::EditorContext &context_;
