@@ -2,6 +2,7 @@
 
 #include "datafile/data_file.h"
 #include "datafile/number_text.h"
+#include "weapons/ammo_entry.h"
 
 #include <QFile>
 
@@ -79,8 +80,8 @@ QStringList buildAmmoNames(const std::vector<QString> &executableNames, const da
 {
     QStringList names;
     for (int k = 0; k < AmmoNameCount; ++k) {
-        const qint64 entry = qint64(file.AmmoTableStart()) + 56 * k + 36;
-        const QByteArray tableName = file.contains(entry, 19) ? file.bytes(entry, 19) : QByteArray();
+        const weapons::AmmoEntryView entry(file, k);
+        const QByteArray tableName = entry.hasName() ? entry.rawName() : QByteArray();
         const QString opening = k < int(executableNames.size()) ? executableNames[k] : QString();
         // The whole name is trimmed the same way as its parts.
         names << trimFieldText((opening + QString::fromLatin1(tableName)).toLatin1()) + QStringLiteral(")");

@@ -427,7 +427,7 @@ void VNEditor::relabelPlaneLists()
         if (auto *box = findChild<QComboBox *>(QStringLiteral("ComboBox%1").arg(n)))
             selectors << box;
     for (int row = 0; row < listBox1_->count(); ++row) {
-        const QString item = datafile::DirectoryEntry::listItem(row + 1, datafile::DirectoryEntry(file_, row + 1).name());
+        const QString item = datafile::DirectoryEntryView::listItem(row + 1, datafile::DirectoryEntry(file_, row + 1).name());
         listBox1_->item(row)->setText(item);
         for (QComboBox *box : selectors)
             if (row < box->count())
@@ -468,7 +468,7 @@ void VNEditor::UpdateList1()
     const int planes = std::min(file_.PlaneCount(), datafile::MaxPlaneCount);
     QStringList items;
     for (int p = 1; p <= planes; ++p)
-        items << datafile::DirectoryEntry::listItem(p, datafile::DirectoryEntry(file_, p).name());
+        items << datafile::DirectoryEntryView::listItem(p, datafile::DirectoryEntry(file_, p).name());
     listBox1_->addItems(items);
     // The plane selectors of the copy groups (those that exist so far).
     for (int n : {2, 3, 9, 10, 11, 12, 13, 14, 15, 16}) {
@@ -490,7 +490,7 @@ void VNEditor::Update1()
 {
     ++refreshing_;
     listBox2_->clear();
-    const weapons::WeaponsBlock block(file_, selection_.CurrentPlane);
+    const weapons::WeaponsBlockView block(file_, selection_.CurrentPlane);
     if (block.exists()) {
         for (int c = 1; c <= block.configCount(); ++c)
             listBox2_->addItem(weapons::WeaponsBlock::configItem(c, block.config(c).name()));

@@ -1,6 +1,7 @@
 #include "data_file.h"
 
 #include "cipher.h"
+#include "directory_entry.h"
 #include "number_text.h"
 
 #include <QFile>
@@ -9,6 +10,7 @@
 #include <QSaveFile>
 
 #include <algorithm>
+#include <utility>
 
 namespace vw::datafile {
 
@@ -89,16 +91,12 @@ void DataFile::indexPlanes(bool decipher)
     const Cipher cipher(state_.fileVersion);
     const std::int64_t directoryEnd = state_.starts.wings;
     const int last = std::min(std::max(state_.planeCount, 63), PlaneTableSize - 1);
-    // Only offset fields that lie in the layout's directory area are planes'
-    // offsets: the slot behind the last one of a full directory is wings data.
-    const auto readOffset = [&](std::int64_t field) -> std::int64_t {
-        if (field + 3 > directoryEnd || !contains(field, 3))
-            return 0;
-        return u24(field);
-    };
     for (int i = 0; i <= last; ++i) {
-        const std::int64_t record = readOffset(std::int64_t(DirectoryEntrySize) * i + 94);
-        const std::int64_t map = readOffset(std::int64_t(DirectoryEntrySize) * i + 168);
+        // Only offset fields that lie in the layout's directory area are
+        // planes' offsets: the slot behind the last one of a full directory is wings data.
+        const DirectoryEntryView entry(*this, i + 1);
+        const std::int64_t record = entry.storedRecordOffset();
+        const std::int64_t map = entry.storedDamageMapOffset();
         // A block must lie inside the file and behind the directory: one over
         // the directory would rewrite the very offsets it was found by.
         const auto usable = [&](std::int64_t offset, std::int64_t length) {
@@ -241,21 +239,22 @@ void DataFile::write(std::int64_t offset, const void *source, std::int64_t lengt
 
 void DataFile::writeU16(std::int64_t offset, std::uint16_t value)
 {
-    const std::uint8_t b[2] = {std::uint8_t(value & 255), std::uint8_t(value >> 8)};
+    std::uint8_t b[2];
+    qToLittleEndian(value, b);
     write(offset, b, 2);
 }
 
 void DataFile::writeI32(std::int64_t offset, std::int32_t value)
 {
-    const auto v = std::uint32_t(value);
-    const std::uint8_t b[4] = {std::uint8_t(v), std::uint8_t(v >> 8), std::uint8_t(v >> 16), std::uint8_t(v >> 24)};
+    std::uint8_t b[4];
+    qToLittleEndian(value, b);
     write(offset, b, 4);
 }
 
 void DataFile::writeF64(std::int64_t offset, double value)
 {
     std::uint8_t b[8];
-    std::memcpy(b, &value, 8);
+    qToLittleEndian(std::bit_cast<std::uint64_t>(value), b);
     write(offset, b, 8);
 }
 

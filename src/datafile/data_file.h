@@ -8,7 +8,9 @@
 #include <QList>
 #include <QSet>
 #include <QString>
+#include <QtEndian>
 
+#include <bit>
 #include <cstdint>
 #include <cstring>
 #include <vector>
@@ -97,24 +99,17 @@ public:
     }
     const std::uint8_t *data() const { return image_.data(); }
     std::uint8_t u8(std::int64_t offset) const { return *at(offset, 1); }
-    std::uint16_t u16(std::int64_t offset) const { return std::uint16_t(*at(offset, 2) | (at(offset, 2)[1] << 8)); }
+    std::uint16_t u16(std::int64_t offset) const { return qFromLittleEndian<std::uint16_t>(at(offset, 2)); }
     std::uint32_t u24(std::int64_t offset) const
     {
         const std::uint8_t *p = at(offset, 3);
         return std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8 | std::uint32_t(p[2]) << 16;
     }
-    std::int32_t i32(std::int64_t offset) const
-    {
-        const std::uint8_t *p = at(offset, 4);
-        return std::int32_t(std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8 | std::uint32_t(p[2]) << 16
-                            | std::uint32_t(p[3]) << 24);
-    }
-    std::int16_t i16(std::int64_t offset) const { return std::int16_t(u16(offset)); }
+    std::int32_t i32(std::int64_t offset) const { return qFromLittleEndian<std::int32_t>(at(offset, 4)); }
+    std::int16_t i16(std::int64_t offset) const { return qFromLittleEndian<std::int16_t>(at(offset, 2)); }
     double f64(std::int64_t offset) const
     {
-        double value;
-        std::memcpy(&value, at(offset, 8), 8);
-        return value;
+        return std::bit_cast<double>(qFromLittleEndian<std::uint64_t>(at(offset, 8)));
     }
     QByteArray bytes(std::int64_t offset, std::int64_t length) const
     {

@@ -1,40 +1,45 @@
 #pragma once
 
-#include "data_file.h"
+#include "record.h"
 
 namespace vw::datafile {
 
 // The 86-byte directory entry of plane p (from 1) at file offset 86·p + 8:
 // the plane's header fields and the offsets of its blocks.
-class DirectoryEntry {
+template <class File>
+class DirectoryEntry : public Record<File> {
+    using Base = Record<File>;
+
 public:
     static constexpr int Size = DirectoryEntrySize;
     static constexpr int RecordOffsetOffset = 0, SelectableAOffset = 4, PlaneTypeOffset = 6,
                          SelectableBOffset = 7, SoundsOffset = 8, Cockpit1Offset = 17, Cockpit2Offset = 26,
                          Model3DOffset = 35, NameOffset = 44, IconInAirOffset = 64, DamageMapOffsetOffset = 74;
-    static constexpr int NameWidth = 18, ShortTextWidth = 8;
+    static constexpr int NameWidth = 18, ShortTextWidth = 8, OffsetWidth = 3;
+    // The bytes up to and including the damage map offset.
+    static constexpr int UsedSize = DamageMapOffsetOffset + 4;
 
-    DirectoryEntry(const DataFile &file, int plane) : file_(file), plane_(plane) {}
+    DirectoryEntry(File &file, int plane) : Base(file, directoryEntryOffset(plane)), plane_(plane) {}
 
     int plane() const { return plane_; }
-    std::int64_t offset() const { return directoryEntryOffset(plane_); }
     // True when the named bytes of the entry lie inside the file.
-    bool has(int fieldOffset, int width) const { return file_.contains(offset() + fieldOffset, width); }
+    bool has(int fieldOffset, int width) const { return this->file().contains(this->offset() + fieldOffset, width); }
     // True when the entry's fields (up to its damage map offset) lie in the
     // layout's directory area. An entry behind a full directory would be wings
     // data: it names no plane and must never be written as a header.
     bool inDirectory() const
     {
-        return plane_ >= 1 && offset() + UsedSize <= file_.WingsTableStart() && has(0, UsedSize);
+        return plane_ >= 1 && this->offset() + UsedSize <= this->file().WingsTableStart() && has(0, UsedSize);
     }
-    static constexpr int UsedSize = DamageMapOffsetOffset + 4;
+    // The two 24-bit block offsets as stored; 0 when the field lies outside
+    // the layout's directory area or the file (a slot behind a full directory
+    // holds wings data, not offsets).
+    std::int64_t storedRecordOffset() const { return offsetField(RecordOffsetOffset); }
+    std::int64_t storedDamageMapOffset() const { return offsetField(DamageMapOffsetOffset); }
 
     // The plane name as the plane list shows it; empty when the entry is no plane's.
     QString name() const { return textField(NameOffset, NameWidth); }
-    QString textField(int fieldOffset, int width) const
-    {
-        return inDirectory() ? file_.text(offset() + fieldOffset, width) : QString();
-    }
+    QString textField(int fieldOffset, int width) const { return inDirectory() ? this->text(fieldOffset, width) : QString(); }
 
     // The plane list line: "%3.3d:" and the name.
     static QString listItem(int plane, const QString &name)
@@ -43,8 +48,24 @@ public:
     }
 
 private:
-    const DataFile &file_;
+    std::int64_t offsetField(int field) const
+    {
+        const std::int64_t at = this->offset() + field;
+        if (at + OffsetWidth > this->file().WingsTableStart() || !has(field, OffsetWidth))
+            return 0;
+        return this->u24(field);
+    }
+
     int plane_;
 };
+
+// A read-only view; `DirectoryEntry(file, p)` picks the kind from the file given.
+using DirectoryEntryView = DirectoryEntry<const DataFile>;
+
+// The plane list line of plane p: "%3.3d:" and the name.
+inline QString planeListItem(const DataFile &file, int plane)
+{
+    return DirectoryEntryView::listItem(plane, DirectoryEntryView(file, plane).name());
+}
 
 } // namespace vw::datafile

@@ -146,7 +146,7 @@ void HeaderPage::Edit8Change(const QString &text)
     // The plane's line in the plane list shows the cut text at once, untrimmed.
     const int plane = context_.selection().CurrentPlane;
     if (QListWidgetItem *item = listBox1_->item(plane - 1))
-        item->setText(datafile::DirectoryEntry::listItem(plane, stored));
+        item->setText(datafile::DirectoryEntryView::listItem(plane, stored));
 }
 
 void HeaderPage::Edit9Change(const QString &text)

@@ -1,6 +1,9 @@
 #pragma once
 
-#include "datafile/data_file.h"
+#include "datafile/number_text.h"
+#include "datafile/record.h"
+
+#include <algorithm>
 
 #include <optional>
 
@@ -8,9 +11,17 @@ namespace vw::flightmodel {
 
 using datafile::DataFile;
 
+// Checks that (col, row) is a cell of the 20 x 80 engine power matrix; throws FormatError otherwise.
+void requireMatrixCell(int col, int row);
+// Seconds x 1000, rounded; refuses (FormatError) a value that does not fit 32 bits.
+std::int32_t wepMilliseconds(double seconds);
+
 // A plane's 31208-byte record: the flight model tables around the weapons
 // block. Offsets are record offsets, counted from the record's first byte.
-class PlaneRecord {
+template <class File>
+class BasicPlaneRecord : public datafile::Record<File> {
+    using Base = datafile::Record<File>;
+
 public:
     static constexpr int Size = datafile::PlaneRecordSize;
     static constexpr int PrimaryTableOffset = 0, SpeedPointCountOffset = 16540, AltitudeRowCountOffset = 16544,
@@ -28,22 +39,27 @@ public:
 
     // Primary rows with a fixed role.
     enum PrimaryRow {
-        WingNumberRow = 12, BaseWeightRow = 13, LoadedWeightRow = 14, ClimbSpeedRow = 16, SecondSpeedMarkerRow = 17,
-        EnduranceDivisorRow = 52, EnginePowerRow = 53, FuelLoadRow = 83, FuelConsumptionRow = 84,
-        PositiveLoadLimitRow = 101, NegativeLoadLimitRow = 102, OverloadMarginRow = 103
+        RollInertiaRow1 = 4, RollInertiaRow2 = 7, WingNumberRow = 12, BaseWeightRow = 13, LoadedWeightRow = 14,
+        ClimbSpeedRow = 16, SecondSpeedMarkerRow = 17, EnduranceDivisorRow = 52, EnginePowerRow = 53,
+        FuelLoadRow = 83, FuelConsumptionRow = 84, PositiveLoadLimitRow = 101, NegativeLoadLimitRow = 102,
+        OverloadMarginRow = 103
     };
     enum WepTime { WepFuel = 0, WepOverheat = 1, WepCooling = 2 };
     enum WepText { WepEnabled = 0, WepDisabled = 1, OutOfWep = 2 };
     enum Axis { Pitch = 0, Yaw = 1, Roll = 2 };
 
-    PlaneRecord(DataFile &file, int plane) : file_(file), plane_(plane) {}
+    BasicPlaneRecord(File &file, int plane) : Base(file, file.recordOffset(plane)), plane_(plane) {}
+    // A writable record also reads as a read-only one.
+    template <class Other>
+        requires(!Base::Writable && std::is_same_v<Other, DataFile>)
+    BasicPlaneRecord(const BasicPlaneRecord<Other> &other) : Base(other.file(), other.offset()), plane_(other.plane()) {}
 
+    int plane() const { return plane_; }
     // A plane has a record when its directory names one inside the file.
-    bool exists() const { return file_.hasRecord(plane_) && file_.contains(start(), Size); }
-    std::int64_t start() const { return file_.recordOffset(plane_); }
+    bool exists() const { return this->file().hasRecord(plane_) && this->inFile(Size); }
+    std::int64_t start() const { return this->offset(); }
     // File offset of a record offset.
     std::int64_t at(int recordOffset) const { return start() + recordOffset; }
-    DataFile &file() const { return file_; }
 
     // Grid row (from 1) of the primary grid of an FM.dat with `labelCount`
     // lines -> record offset, or nullopt when the row names no field.
@@ -57,19 +73,27 @@ public:
             return std::nullopt;
         return PrimaryTableOffset + 8 * (row - 1);
     }
+    static constexpr int primaryOffset(int row) { return PrimaryTableOffset + 8 * (row - 1); }
     // A primary row with a fixed role (rows 1..167).
-    double primary(int row) const { return number(PrimaryTableOffset + 8 * (row - 1)); }
+    double primary(int row) const { return number(primaryOffset(row)); }
+    void setPrimary(int row, double value) requires Base::Writable { setNumber(primaryOffset(row), value); }
 
-    double number(int recordOffset) const { return file_.f64(at(recordOffset)); }
-    void setNumber(int recordOffset, double value) { file_.writeF64(at(recordOffset), value); }
+    double number(int recordOffset) const { return this->f64(recordOffset); }
+    void setNumber(int recordOffset, double value) requires Base::Writable { this->setF64(recordOffset, value); }
 
     // The engine block's counts as stored, and as used: within the matrix.
-    int storedSpeedPointCount() const { return file_.u8(at(SpeedPointCountOffset)); }
-    int storedAltitudeRowCount() const { return file_.u8(at(AltitudeRowCountOffset)); }
+    int storedSpeedPointCount() const { return this->u8(SpeedPointCountOffset); }
+    int storedAltitudeRowCount() const { return this->u8(AltitudeRowCountOffset); }
     int speedPointCount() const { return std::clamp(storedSpeedPointCount(), 1, MatrixColumns); }
     int altitudeRowCount() const { return std::clamp(storedAltitudeRowCount(), 1, MatrixRows); }
-    void setSpeedPointCount(int count);
-    void setAltitudeRowCount(int count);
+    void setSpeedPointCount(int count) requires Base::Writable
+    {
+        this->setU8(SpeedPointCountOffset, std::uint8_t(std::clamp(count, 1, MatrixColumns)));
+    }
+    void setAltitudeRowCount(int count) requires Base::Writable
+    {
+        this->setU8(AltitudeRowCountOffset, std::uint8_t(std::clamp(count, 1, MatrixRows)));
+    }
     double extraEngineParameter() const { return number(ExtraEngineParameterOffset); }
 
     // Engine power matrix cell (column 1..20, row 1..80).
@@ -81,24 +105,46 @@ public:
     {
         return col >= 1 && col <= MatrixColumns && row >= 1 && row <= MatrixRows;
     }
-    double power(int col, int row) const;
-    void setPower(int col, int row, double value);
+    double power(int col, int row) const
+    {
+        requireMatrixCell(col, row);
+        return number(powerOffset(col, row));
+    }
+    void setPower(int col, int row, double value) requires Base::Writable
+    {
+        requireMatrixCell(col, row);
+        setNumber(powerOffset(col, row), value);
+    }
     // Speed of matrix column 1..20, mph.
     static constexpr int speedOffset(int col) { return SpeedPointsOffset + 4 * (col - 1); }
-    int speed(int col) const;
-    void setSpeed(int col, std::int32_t mph);
+    int speed(int col) const
+    {
+        requireMatrixCell(col, 1);
+        return this->i32(speedOffset(col));
+    }
+    void setSpeed(int col, std::int32_t mph) requires Base::Writable
+    {
+        requireMatrixCell(col, 1);
+        this->setI32(speedOffset(col), mph);
+    }
 
     // WEP times: stored in milliseconds, shown and typed in seconds.
     static constexpr int wepTimeOffset(WepTime which) { return WepFuelTimeOffset + 4 * which; }
-    std::int32_t wepTimeMs(WepTime which) const { return file_.i32(at(wepTimeOffset(which))); }
+    std::int32_t wepTimeMs(WepTime which) const { return this->i32(wepTimeOffset(which)); }
     // Seconds x 1000, rounded; refuses (FormatError) a value that does not fit 32 bits.
-    void setWepTimeSeconds(WepTime which, double seconds);
+    void setWepTimeSeconds(WepTime which, double seconds) requires Base::Writable
+    {
+        this->setI32(wepTimeOffset(which), wepMilliseconds(seconds));
+    }
     // The whole seconds a stored time shows as (halves to even: 2500 -> 2, 3500 -> 4).
-    static qint64 wepSecondsShown(std::int32_t ms);
+    static qint64 wepSecondsShown(std::int32_t ms) { return qint64(datafile::roundHalfEven(double(ms) / 1000.0)); }
 
     static constexpr int wepTextOffset(WepText which) { return WepEnabledTextOffset + WepTextWidth * which; }
-    QString wepText(WepText which) const { return file_.text(at(wepTextOffset(which)), WepTextWidth); }
-    void setWepText(WepText which, const QString &text) { file_.writeText(at(wepTextOffset(which)), WepTextWidth, text); }
+    QString wepText(WepText which) const { return this->text(wepTextOffset(which), WepTextWidth); }
+    void setWepText(WepText which, const QString &text) requires Base::Writable
+    {
+        this->setText(wepTextOffset(which), WepTextWidth, text);
+    }
 
     // WEP power for altitude step k (0..80, 305 m each); step 80 is also the
     // handling table's first pitch.
@@ -107,22 +153,27 @@ public:
     static constexpr int handlingOffset(int j, Axis axis) { return HandlingOffset + HandlingRowSize * j + 8 * axis; }
 
 private:
-    DataFile &file_;
     int plane_;
 };
 
 // The wings table shared by all planes: 100 wing entries of 60 doubles.
-class WingsTable {
+template <class File>
+class BasicWingsTable : public datafile::Record<File> {
+    using Base = datafile::Record<File>;
+
 public:
     static constexpr int Entries = 100, Steps = 60, EntrySize = 480, Size = datafile::WingsTableSize;
 
-    explicit WingsTable(DataFile &file) : file_(file) {}
-    bool exists() const { return file_.WingsTableStart() > 0 && file_.contains(file_.WingsTableStart(), Size); }
+    explicit BasicWingsTable(File &file) : Base(file, file.WingsTableStart()) {}
+    bool exists() const { return this->offset() > 0 && this->inFile(Size); }
     // File offset of wing entry w (0..99), altitude step a (0..59).
-    std::int64_t offset(int wing, int step) const { return file_.WingsTableStart() + std::int64_t(EntrySize) * wing + 8 * step; }
-
-private:
-    DataFile &file_;
+    std::int64_t offset(int wing, int step) const { return this->offset() + std::int64_t(EntrySize) * wing + 8 * step; }
+    using Base::offset;
 };
+
+using PlaneRecord = BasicPlaneRecord<DataFile>;
+using PlaneRecordView = BasicPlaneRecord<const DataFile>;
+using WingsTable = BasicWingsTable<DataFile>;
+using WingsTableView = BasicWingsTable<const DataFile>;
 
 } // namespace vw::flightmodel

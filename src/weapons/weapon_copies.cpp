@@ -8,7 +8,7 @@ namespace {
 
 bool validPlane(const DataFile &file, int plane)
 {
-    return plane >= 1 && plane <= file.PlaneCount() && WeaponsBlock(file, plane).exists();
+    return plane >= 1 && plane <= file.PlaneCount() && WeaponsBlockView(file, plane).exists();
 }
 
 bool validConfig(int c)
@@ -47,8 +47,8 @@ bool copyWeapon(DataFile &file, const WeaponSlot &from, const WeaponSlot &to)
 {
     if (!validSlot(file, from) || !validSlot(file, to))
         return false;
-    const WeaponRecord source = WeaponsBlock(file, from.plane).config(from.config).weapon(from.weapon);
-    const WeaponRecord destination = WeaponsBlock(file, to.plane).config(to.config).weapon(to.weapon);
+    const WeaponRecordView source = WeaponsBlock(file, from.plane).config(from.config).weapon(from.weapon);
+    WeaponRecord destination = WeaponsBlock(file, to.plane).config(to.config).weapon(to.weapon);
     file.copyBytes(source.offset(), destination.offset(), WeaponRecord::Size);
     destination.setSlotIndex(to.weapon - 1);
     return true;

@@ -1,41 +1,18 @@
 #pragma once
 
-#include "datafile/data_file.h"
+#include "datafile/record.h"
 
 #include <algorithm>
-#include <stdexcept>
 
 namespace vw::weapons {
 
 using datafile::DataFile;
 
-// The records below are views over the file image. Made from a const file they
-// only read; made from a writable file they also write, through DataFile::write.
-class RecordView {
-public:
-    RecordView(const DataFile &file, std::int64_t at) : file_(file), at_(at) {}
-    RecordView(DataFile &file, std::int64_t at) : file_(file), writable_(&file), at_(at) {}
-    std::int64_t offset() const { return at_; }
-
-protected:
-    DataFile &writable() const
-    {
-        if (!writable_)
-            throw std::logic_error("a record made from a read-only file cannot write");
-        return *writable_;
-    }
-    template <typename Record> Record sub(std::int64_t at) const
-    {
-        return writable_ ? Record(*writable_, at) : Record(file_, at);
-    }
-
-    const DataFile &file_;
-    DataFile *writable_ = nullptr;
-    std::int64_t at_;
-};
-
 // A weapon slot of a configuration: 116 bytes.
-class WeaponRecord : public RecordView {
+template <class File>
+class BasicWeaponRecord : public datafile::Record<File> {
+    using Base = datafile::Record<File>;
+
 public:
     static constexpr int Size = 116;
     static constexpr int SlotIndexOffset = 0, GroupOffset = 4, AmmoTypeOffset = 8, HeavyAmmoOffset = 12,
@@ -46,109 +23,145 @@ public:
                          HorizontalMaxOffset = 96, GraphicsOffset = 104, DeviationOffset = 108;
     static constexpr int MaxAmmo = 30000, MaxBursts = 15000, MaxAmmoType = 150, MaxGroup = 20;
 
-    using RecordView::RecordView;
+    using Base::Base;
+    // A writable record also reads as a read-only one.
+    template <class Other>
+        requires(!Base::Writable && std::is_same_v<Other, DataFile>)
+    BasicWeaponRecord(const BasicWeaponRecord<Other> &other) : Base(other.file(), other.offset()) {}
 
-    int slotIndex() const { return file_.u8(at_ + SlotIndexOffset); }
-    int group() const { return file_.u8(at_ + GroupOffset); }
-    int ammoType() const { return file_.u8(at_ + AmmoTypeOffset); }
-    int heavyAmmo() const { return file_.u16(at_ + HeavyAmmoOffset); }
-    int bursts() const { return file_.u16(at_ + BurstsOffset); }
-    int ammo() const { return file_.u16(at_ + AmmoOffset); }
-    double deviation() const { return file_.f64(at_ + DeviationOffset); }
+    int slotIndex() const { return this->u8(SlotIndexOffset); }
+    int group() const { return this->u8(GroupOffset); }
+    int ammoType() const { return this->u8(AmmoTypeOffset); }
+    int heavyAmmo() const { return this->u16(HeavyAmmoOffset); }
+    int bursts() const { return this->u16(BurstsOffset); }
+    int ammo() const { return this->u16(AmmoOffset); }
+    double positionX() const { return this->f64(PositionXOffset); }
+    double positionY() const { return this->f64(PositionYOffset); }
+    double positionZ() const { return this->f64(PositionZOffset); }
+    std::int32_t fireDelay() const { return this->i32(FireDelayOffset); }
+    std::int32_t damagePart() const { return this->i32(DamagePartOffset); }
+    std::int32_t tracerCount() const { return this->i32(TracerOffset); }
+    // The key number minus 1, as stored.
+    std::int32_t storedKey() const { return this->i32(KeyOffset); }
+    std::int32_t verticalControl() const { return this->i32(VerticalControlOffset); }
+    double verticalMin() const { return this->f64(VerticalMinOffset); }
+    double verticalMax() const { return this->f64(VerticalMaxOffset); }
+    std::int32_t horizontalControl() const { return this->i32(HorizontalControlOffset); }
+    double horizontalMin() const { return this->f64(HorizontalMinOffset); }
+    double horizontalMax() const { return this->f64(HorizontalMaxOffset); }
+    std::int32_t graphics() const { return this->i32(GraphicsOffset); }
+    double deviation() const { return this->f64(DeviationOffset); }
 
-    // Only the first byte of each field is written; the bytes after it stay.
-    void setSlotIndex(int index) const { writable().writeU8(at_ + SlotIndexOffset, std::uint8_t(index)); }
-    void setGroup(int group) const { writable().writeU8(at_ + GroupOffset, std::uint8_t(std::clamp(group, 0, MaxGroup))); }
-    void setAmmoType(int type) const
+    // Only the first byte of each of these fields is written; the bytes after it stay.
+    void setSlotIndex(int index) requires Base::Writable { this->setU8(SlotIndexOffset, std::uint8_t(index)); }
+    void setGroup(int group) requires Base::Writable { this->setU8(GroupOffset, std::uint8_t(std::clamp(group, 0, MaxGroup))); }
+    void setAmmoType(int type) requires Base::Writable
     {
-        writable().writeU8(at_ + AmmoTypeOffset, std::uint8_t(std::clamp(type, 0, MaxAmmoType)));
+        this->setU8(AmmoTypeOffset, std::uint8_t(std::clamp(type, 0, MaxAmmoType)));
     }
     // The 16-bit counts are clamped, stored low byte first, and the two bytes
     // after each field are left alone. Each returns the value stored.
-    int setHeavyAmmo(qint64 value) const { return write16(HeavyAmmoOffset, value, MaxAmmo); }
-    int setBursts(qint64 value) const { return write16(BurstsOffset, value, MaxBursts); }
-    int setAmmo(qint64 value) const { return write16(AmmoOffset, value, MaxAmmo); }
-    void setDeviation(double value) const { writable().writeF64(at_ + DeviationOffset, value); }
+    int setHeavyAmmo(qint64 value) requires Base::Writable { return write16(HeavyAmmoOffset, value, MaxAmmo); }
+    int setBursts(qint64 value) requires Base::Writable { return write16(BurstsOffset, value, MaxBursts); }
+    int setAmmo(qint64 value) requires Base::Writable { return write16(AmmoOffset, value, MaxAmmo); }
+    void setPositionX(double value) requires Base::Writable { this->setF64(PositionXOffset, value); }
+    void setPositionY(double value) requires Base::Writable { this->setF64(PositionYOffset, value); }
+    void setPositionZ(double value) requires Base::Writable { this->setF64(PositionZOffset, value); }
+    void setFireDelay(std::int32_t value) requires Base::Writable { this->setI32(FireDelayOffset, value); }
+    void setDamagePart(std::int32_t value) requires Base::Writable { this->setI32(DamagePartOffset, value); }
+    void setTracerCount(std::int32_t value) requires Base::Writable { this->setI32(TracerOffset, value); }
+    void setStoredKey(std::int32_t value) requires Base::Writable { this->setI32(KeyOffset, value); }
+    void setVerticalControl(std::int32_t value) requires Base::Writable { this->setI32(VerticalControlOffset, value); }
+    void setVerticalMin(double value) requires Base::Writable { this->setF64(VerticalMinOffset, value); }
+    void setVerticalMax(double value) requires Base::Writable { this->setF64(VerticalMaxOffset, value); }
+    void setHorizontalControl(std::int32_t value) requires Base::Writable { this->setI32(HorizontalControlOffset, value); }
+    void setHorizontalMin(double value) requires Base::Writable { this->setF64(HorizontalMinOffset, value); }
+    void setHorizontalMax(double value) requires Base::Writable { this->setF64(HorizontalMaxOffset, value); }
+    void setGraphics(std::int32_t value) requires Base::Writable { this->setI32(GraphicsOffset, value); }
+    void setDeviation(double value) requires Base::Writable { this->setF64(DeviationOffset, value); }
 
 private:
-    int write16(int fieldOffset, qint64 value, int max) const
+    int write16(int fieldOffset, qint64 value, int max) requires Base::Writable
     {
         const int stored = int(std::clamp<qint64>(value, 0, max));
-        writable().writeU16(at_ + fieldOffset, std::uint16_t(stored));
+        this->setU16(fieldOffset, std::uint16_t(stored));
         return stored;
     }
 };
 
 // A weapon configuration (loadout): 1900 bytes, a 32-byte name, the weapon
 // count and 16 weapon slots, whatever the count says.
-class ConfigRecord : public RecordView {
+template <class File>
+class BasicConfigRecord : public datafile::Record<File> {
+    using Base = datafile::Record<File>;
+
 public:
     static constexpr int Size = 1900;
     static constexpr int NameOffset = 0, NameWidth = 32, WeaponCountOffset = 40, FirstWeaponOffset = 44;
     static constexpr int Slots = 16;
 
-    using RecordView::RecordView;
+    using Base::Base;
 
     // The name up to its first zero byte, as the lists show it.
     QString name() const
     {
-        const QByteArray raw = file_.bytes(at_ + NameOffset, NameWidth);
+        const QByteArray raw = this->bytes(NameOffset, NameWidth);
         const qsizetype zero = raw.indexOf('\0');
         return QString::fromLatin1(zero < 0 ? raw : raw.left(zero));
     }
-    int storedWeaponCount() const { return file_.u8(at_ + WeaponCountOffset); }
+    int storedWeaponCount() const { return this->u8(WeaponCountOffset); }
     // The count within the 16 slots the record has.
     int weaponCount() const { return std::min(storedWeaponCount(), Slots); }
-    WeaponRecord weapon(int w) const
+    BasicWeaponRecord<File> weapon(int w) const
     {
         if (w < 1 || w > Slots)
             throw datafile::FormatError(QStringLiteral("A configuration has weapon slots 1 to 16, not %1.").arg(w));
-        return sub<WeaponRecord>(at_ + FirstWeaponOffset + std::int64_t(WeaponRecord::Size) * (w - 1));
+        return this->template sub<BasicWeaponRecord>(FirstWeaponOffset + std::int64_t(BasicWeaponRecord<File>::Size) * (w - 1));
     }
 
     // The whole 32-byte field is zeroed, then at most 32 characters are stored
     // from its first byte: a name of 32 characters has no terminating zero.
-    void setName(const QString &name) const { writable().writeText(at_ + NameOffset, NameWidth, name); }
+    void setName(const QString &name) requires Base::Writable { this->setText(NameOffset, NameWidth, name); }
     // Clamped to 1..16; slots beyond the count keep their bytes. Returns the count stored.
-    int setWeaponCount(int count) const
+    int setWeaponCount(int count) requires Base::Writable
     {
         const int stored = std::clamp(count, 1, Slots);
-        writable().writeU8(at_ + WeaponCountOffset, std::uint8_t(stored));
+        this->setU8(WeaponCountOffset, std::uint8_t(stored));
         return stored;
     }
 };
 
 // The weapons block of a plane record (record offsets 1336..16539): the
-// configuration count and eight configuration records.
-class WeaponsBlock {
+// configuration count and eight configuration records. A plane without a
+// plane record has none: every access then throws FormatError.
+template <class File>
+class BasicWeaponsBlock : public datafile::Record<File> {
+    using Base = datafile::Record<File>;
+
 public:
     static constexpr int Size = 15204;
     static constexpr int ConfigCountOffset = 0, FirstConfigOffset = 4, Slots = 8;
 
-    WeaponsBlock(const DataFile &file, int plane) : file_(file), plane_(plane) {}
-    WeaponsBlock(DataFile &file, int plane) : file_(file), writable_(&file), plane_(plane) {}
+    BasicWeaponsBlock(File &file, int plane) : Base(file, file.WeaponsBlockStart(plane)), plane_(plane) {}
 
     int plane() const { return plane_; }
-    // A plane without a plane record has no weapons block.
-    bool exists() const { return file_.hasRecord(plane_) && file_.contains(start(), Size); }
-    std::int64_t start() const { return file_.WeaponsBlockStart(plane_); }
-    int storedConfigCount() const { return file_.u8(checkedStart() + ConfigCountOffset); }
+    bool exists() const { return this->file().hasRecord(plane_) && this->inFile(Size); }
+    std::int64_t start() const { return this->offset(); }
+    int storedConfigCount() const { return require().u8(ConfigCountOffset); }
     // The count within the 8 configuration records the block has.
     int configCount() const { return std::min(storedConfigCount(), Slots); }
-    ConfigRecord config(int c) const
+    BasicConfigRecord<File> config(int c) const
     {
         if (c < 1 || c > Slots)
             throw datafile::FormatError(QStringLiteral("A plane has configurations 1 to 8, not %1.").arg(c));
-        const std::int64_t at = checkedStart() + FirstConfigOffset + std::int64_t(ConfigRecord::Size) * (c - 1);
-        return writable_ ? ConfigRecord(*writable_, at) : ConfigRecord(file_, at);
+        return require().template sub<BasicConfigRecord>(FirstConfigOffset + std::int64_t(BasicConfigRecord<File>::Size) * (c - 1));
     }
     // Clamped to 1..8; records beyond the count keep their bytes. Returns the count stored.
-    int setConfigCount(int count) const
+    int setConfigCount(int count) requires Base::Writable
     {
-        if (!writable_)
-            throw std::logic_error("a weapons block made from a read-only file cannot write");
         const int stored = std::clamp(count, 1, Slots);
-        writable_->writeU8(checkedStart() + ConfigCountOffset, std::uint8_t(stored));
+        require();
+        this->setU8(ConfigCountOffset, std::uint8_t(stored));
         return stored;
     }
 
@@ -157,17 +170,22 @@ public:
     static QString weaponItem(int w, const QString &ammoName) { return QString::number(w) + QLatin1Char(':') + ammoName; }
 
 private:
-    std::int64_t checkedStart() const
+    const BasicWeaponsBlock &require() const
     {
         if (!exists())
             throw datafile::FormatError(
                 QStringLiteral("Plane %1 has no plane record in the file, so it has no weapons.").arg(plane_));
-        return start();
+        return *this;
     }
-
-    const DataFile &file_;
-    DataFile *writable_ = nullptr;
     int plane_;
 };
+
+// Writable records, and views that only read.
+using WeaponRecord = BasicWeaponRecord<DataFile>;
+using WeaponRecordView = BasicWeaponRecord<const DataFile>;
+using ConfigRecord = BasicConfigRecord<DataFile>;
+using ConfigRecordView = BasicConfigRecord<const DataFile>;
+using WeaponsBlock = BasicWeaponsBlock<DataFile>;
+using WeaponsBlockView = BasicWeaponsBlock<const DataFile>;
 
 } // namespace vw::weapons

@@ -230,10 +230,10 @@ QString WeaponsPage::ammoLabel(int type) const
 QStringList WeaponsPage::weaponItems(int plane, int config) const
 {
     QStringList items;
-    const WeaponsBlock block(context_.file(), plane);
+    const WeaponsBlockView block(context_.file(), plane);
     if (!block.exists() || config < 1 || config > WeaponsBlock::Slots)
         return items;
-    const ConfigRecord record = block.config(config);
+    const ConfigRecordView record = block.config(config);
     for (int w = 1; w <= record.weaponCount(); ++w)
         items << WeaponsBlock::weaponItem(w, ammoLabel(record.weapon(w).ammoType()));
     return items;
@@ -241,7 +241,7 @@ QStringList WeaponsPage::weaponItems(int plane, int config) const
 
 bool WeaponsPage::hasWeapons() const
 {
-    return WeaponsBlock(context_.file(), context_.selection().CurrentPlane).exists();
+    return WeaponsBlockView(context_.file(), context_.selection().CurrentPlane).exists();
 }
 
 WeaponRecord WeaponsPage::currentWeapon() const
@@ -288,7 +288,7 @@ void WeaponsPage::showNoWeapons()
 void WeaponsPage::showConfiguration()
 {
     const app::Selection &s = context_.selection();
-    const WeaponsBlock block(context_.file(), s.CurrentPlane);
+    const WeaponsBlockView block(context_.file(), s.CurrentPlane);
     const bool exists = block.exists();
     manageConfigs_->setEnabled(exists);
     weapon_->setEnabled(exists);
@@ -299,7 +299,7 @@ void WeaponsPage::showConfiguration()
         return;
     }
     noWeapons_->hide();
-    const ConfigRecord config = block.config(s.CurrentConfig);
+    const ConfigRecordView config = block.config(s.CurrentConfig);
     setSpin(spinEdit2_, config.weaponCount());
     edit1_->setText(config.name());
     listBox3_->clear();
@@ -317,12 +317,12 @@ void WeaponsPage::showPlane()
         lines[i]->setText(s.CurrentPlane >= 1 && size_t(s.CurrentPlane) <= summaries.size()
                               ? summaries[size_t(s.CurrentPlane - 1)][size_t(i)]
                               : QString());
-    const WeaponsBlock block(context_.file(), s.CurrentPlane);
+    const WeaponsBlockView block(context_.file(), s.CurrentPlane);
     if (!block.exists()) {
         showNoWeapons();
         return;
     }
-    const WeaponRecord weapon = currentWeapon();
+    const WeaponRecordView weapon = currentWeapon();
     edit2_->setText(QString::number(weapon.ammo()));
     edit7_->setText(QString::number(weapon.bursts()));
     edit19_->setText(QString::number(weapon.heavyAmmo()));
@@ -346,7 +346,7 @@ void WeaponsPage::UpdateGun3()
 void WeaponsPage::fillConfigBox(QComboBox *planeBox, QComboBox *configBox)
 {
     configBox->clear();
-    const WeaponsBlock block(context_.file(), planeBox->currentIndex() + 1);
+    const WeaponsBlockView block(context_.file(), planeBox->currentIndex() + 1);
     if (planeBox->currentIndex() < 0 || !block.exists())
         return;
     // Always the eight records, whatever that plane's count says.
@@ -399,7 +399,7 @@ void WeaponsPage::Edit1Change(const QString &text)
         return;
     const app::Selection &s = context_.selection();
     context_.edit(QStringLiteral("Config name"), key("Edit1"), [&] {
-        const ConfigRecord config = WeaponsBlock(context_.file(), s.CurrentPlane).config(s.CurrentConfig);
+        ConfigRecord config = WeaponsBlock(context_.file(), s.CurrentPlane).config(s.CurrentConfig);
         config.setName(text);
         // The configuration's line in ListBox2 shows the new name at once.
         if (QListWidgetItem *item = listBox2_->item(s.CurrentConfig - 1))
@@ -483,7 +483,7 @@ void WeaponsPage::ComboBox8Change(int index)
 
 // Ammo and heavy ammo store the clamped value and show it in place of the text typed.
 void WeaponsPage::storeClampedAmmo(QLineEdit *edit, const QString &what, const char *field, const QString &text,
-                                   int (WeaponRecord::*setter)(qint64) const)
+                                   int (WeaponRecord::*setter)(qint64))
 {
     if (context_.refreshing() || !hasWeapons())
         return;

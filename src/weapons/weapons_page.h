@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/plane_view.h"
+#include "weapons/weapons_block.h"
 
 #include <QStringList>
 #include <QWidget>
@@ -20,7 +21,6 @@ class EditorContext;
 
 namespace vw::weapons {
 
-class WeaponRecord;
 
 // The Weapons page: the current configuration and weapon of the current plane,
 // the two counts, the configuration name, and the configuration and weapon
@@ -79,7 +79,7 @@ private:
     WeaponRecord currentWeapon() const;
     QString key(const char *field) const;
     void storeClampedAmmo(QLineEdit *edit, const QString &what, const char *field, const QString &text,
-                          int (WeaponRecord::*setter)(qint64) const);
+                          int (WeaponRecord::*setter)(qint64));
     void showNoWeapons();
 
     app::EditorContext &context_;

@@ -99,7 +99,7 @@ private Q_SLOTS:
         const std::int64_t entry = vw::datafile::directoryEntryOffset(4);
         file.writeU8(entry + 4, std::uint8_t(a));
         file.writeU8(entry + 7, std::uint8_t(b));
-        const PlaneHeader header(file, 4);
+        PlaneHeader header(file, 4);
         QCOMPARE(header.selectable(), selectable);
         const QByteArray before = vwtest::imageOf(file);
         header.setSelectable(true);
@@ -119,7 +119,7 @@ private Q_SLOTS:
         DataFile file = sampleFile();
         const std::int64_t at = vw::datafile::directoryEntryOffset(5) + 6;
         file.writeU8(at, 1);
-        const PlaneHeader header(file, 5);
+        PlaneHeader header(file, 5);
         QCOMPARE(header.planeType(), PlaneHeader::Bomber);
         header.setPlaneType(PlaneHeader::Fighter);
         QCOMPARE(file.u8(at), 0);

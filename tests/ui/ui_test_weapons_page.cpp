@@ -68,7 +68,7 @@ private Q_SLOTS:
     {
         TestWorkspace workspace(sixteenPlanes());
         vwtest::patchWorkspace(workspace, sixteenPlanes(), [](vw::datafile::DataFile &file) {
-            const WeaponsBlock block(file, 2);
+            WeaponsBlock block(file, 2);
             block.config(1).weapon(1).setAmmoType(0);
             file.writeU16(block.config(1).weapon(1).offset() + WeaponRecord::HeavyAmmoOffset, 50000);
             file.writeU16(block.config(1).weapon(1).offset() + WeaponRecord::BurstsOffset, 40000);

@@ -19,19 +19,19 @@ DataFile sampleFile(int planes = 6, int layout = 1)
 
 QByteArray configBytes(const DataFile &file, int plane, int c)
 {
-    return file.bytes(WeaponsBlock(file, plane).config(c).offset(), ConfigRecord::Size);
+    return file.bytes(WeaponsBlockView(file, plane).config(c).offset(), ConfigRecord::Size);
 }
 
 QByteArray weaponBytes(const DataFile &file, const WeaponSlot &slot)
 {
-    return file.bytes(WeaponsBlock(file, slot.plane).config(slot.config).weapon(slot.weapon).offset(),
+    return file.bytes(WeaponsBlockView(file, slot.plane).config(slot.config).weapon(slot.weapon).offset(),
                       WeaponRecord::Size);
 }
 
 // Gives every configuration record of a plane distinct bytes, so copies show.
 void markConfigs(DataFile &file, int plane)
 {
-    const WeaponsBlock block(file, plane);
+    WeaponsBlock block(file, plane);
     for (int c = 1; c <= WeaponsBlock::Slots; ++c) {
         block.config(c).setName(QStringLiteral("P%1 C%2").arg(plane).arg(c));
         file.writeU8(block.config(c).offset() + 33, std::uint8_t(plane * 10 + c));
@@ -52,7 +52,7 @@ private Q_SLOTS:
     {
         DataFile file = sampleFile();
         markConfigs(file, 2);
-        const WeaponsBlock block(file, 2);
+        WeaponsBlock block(file, 2);
         block.setConfigCount(3);
         const QByteArray source = configBytes(file, 2, 2);
         QByteArray expected = vwtest::imageOf(file);

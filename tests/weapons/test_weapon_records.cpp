@@ -51,7 +51,7 @@ private Q_SLOTS:
         QFETCH(int, low);
         QFETCH(int, high);
         DataFile file = sampleFile();
-        const WeaponRecord weapon = WeaponsBlock(file, 2).config(1).weapon(3);
+        WeaponRecord weapon = WeaponsBlock(file, 2).config(1).weapon(3);
         const int offset = field == Ammo ? WeaponRecord::AmmoOffset
                          : field == HeavyAmmo ? WeaponRecord::HeavyAmmoOffset
                                               : WeaponRecord::BurstsOffset;
@@ -75,8 +75,8 @@ private Q_SLOTS:
     void countsHideAndRevealSlots()
     {
         DataFile file = sampleFile();
-        const WeaponsBlock block(file, 1);
-        const ConfigRecord config = block.config(1);
+        WeaponsBlock block(file, 1);
+        ConfigRecord config = block.config(1);
         QCOMPARE(config.setWeaponCount(5), 5);
         const QByteArray before = vwtest::imageOf(file);
         QCOMPARE(config.setWeaponCount(3), 3);
@@ -97,7 +97,7 @@ private Q_SLOTS:
     void storedCountsBeyondTheModel()
     {
         DataFile file = sampleFile();
-        const WeaponsBlock block(file, 1);
+        WeaponsBlock block(file, 1);
         file.writeU8(block.start(), 12);
         file.writeU8(block.config(1).offset() + ConfigRecord::WeaponCountOffset, 40);
         QCOMPARE(block.storedConfigCount(), 12);
@@ -127,7 +127,7 @@ private Q_SLOTS:
         QFETCH(QString, name);
         QFETCH(QString, listed);
         DataFile file = sampleFile();
-        const ConfigRecord config = WeaponsBlock(file, 1).config(2);
+        ConfigRecord config = WeaponsBlock(file, 1).config(2);
         config.setName(QString(32, QLatin1Char('L'))); // a long old name must not show through
         const QByteArray after = file.bytes(config.offset() + 32, 8);
         config.setName(name);
@@ -145,7 +145,7 @@ private Q_SLOTS:
         DataFile file = sampleFile();
         file.setPlaneBlocks(3, 0, file.damageMapOffset(3));
         const QByteArray before = vwtest::imageOf(file);
-        const WeaponsBlock block(file, 3);
+        WeaponsBlock block(file, 3);
         QVERIFY(!block.exists());
         QVERIFY_THROWS_EXCEPTION(FormatError, block.setConfigCount(2));
         QVERIFY_THROWS_EXCEPTION(FormatError, block.config(1));
