@@ -1,6 +1,7 @@
 // Plane switches through the whole refresh cascade with the Flight Model and
 // Wings pages filled and the engine power chart drawn, on a 254-plane file.
 
+#include "app/plane_list_view.h"
 #include "app/prompter_dialog.h"
 #include "app/vn_editor.h"
 #include "datafile/sample_builder.h"

@@ -5,8 +5,8 @@
 namespace vw::app {
 
 FileChangeCommand::FileChangeCommand(datafile::DataFile &file, datafile::ChangeSet changes, const QString &text,
-                                     const QString &mergeKey, std::function<void()> afterReplay)
-    : QUndoCommand(text), file_(file), changes_(std::move(changes)), mergeKey_(mergeKey),
+                                     const MergeKey &key, std::function<void()> afterReplay)
+    : QUndoCommand(text), file_(file), changes_(std::move(changes)), key_(key),
       afterReplay_(std::move(afterReplay))
 {
 }
@@ -32,7 +32,7 @@ void FileChangeCommand::redo()
 bool FileChangeCommand::mergeWith(const QUndoCommand *other)
 {
     const auto *next = static_cast<const FileChangeCommand *>(other);
-    if (next->mergeKey_ != mergeKey_ || &next->file_ != &file_)
+    if (!(next->key_ == key_) || &next->file_ != &file_)
         return false;
     changes_.append(datafile::ChangeSet(next->changes_));
     return true;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/merge_key.h"
 #include "datafile/change_set.h"
 
 #include <QUndoCommand>
@@ -13,23 +14,25 @@ class DataFile;
 namespace vw::app {
 
 // One user action on the file, as the undo stack holds it: the bytes and
-// header values it changed. Keystrokes in one field merge into one command.
+// header values it changed. Steps with the same merge key merge into one.
 class FileChangeCommand : public QUndoCommand {
 public:
     enum { MergeId = 1 };
 
     FileChangeCommand(datafile::DataFile &file, datafile::ChangeSet changes, const QString &text,
-                      const QString &mergeKey, std::function<void()> afterReplay);
+                      const MergeKey &key, std::function<void()> afterReplay);
 
     void undo() override;
     void redo() override;
-    int id() const override { return mergeKey_.isEmpty() ? -1 : MergeId; }
+    int id() const override { return key_.isNone() ? -1 : MergeId; }
     bool mergeWith(const QUndoCommand *other) override;
+    const datafile::ChangeSet &changes() const { return changes_; }
+    const MergeKey &key() const { return key_; }
 
 private:
     datafile::DataFile &file_;
     datafile::ChangeSet changes_;
-    QString mergeKey_;
+    MergeKey key_;
     std::function<void()> afterReplay_;
     bool applied_ = true; // the change is already in the file when the command is pushed
 };

@@ -1,6 +1,7 @@
 #include "misc_page.h"
 
-#include "app/editor_context.h"
+#include "app/editor_document.h"
+#include "app/page_support.h"
 #include "app/prompter_dialog.h"
 #include "app/settings.h"
 #include "app/workspace.h"
@@ -24,17 +25,10 @@ namespace vw::app {
 namespace {
 const QString ConfigFilter = QStringLiteral("Файлы конфигурации | *.bin;*.oh");
 const QString ConfigTitle = QStringLiteral("Выберите файл конфигурации");
-
-QLineEdit *namedEdit(const char *name, QWidget *parent)
-{
-    auto *edit = new QLineEdit(parent);
-    edit->setObjectName(QLatin1String(name));
-    return edit;
-}
 } // namespace
 
-MiscPage::MiscPage(EditorContext &context, const QString &baseDirectory, QWidget *parent)
-    : QWidget(parent), context_(context), baseDirectory_(baseDirectory)
+MiscPage::MiscPage(EditorDocument &document, const QString &baseDirectory, QWidget *parent)
+    : QWidget(parent), document_(document), baseDirectory_(baseDirectory)
 {
     auto *columns = new QHBoxLayout(this);
     auto *left = new QVBoxLayout;
@@ -44,14 +38,14 @@ MiscPage::MiscPage(EditorContext &context, const QString &baseDirectory, QWidget
 
     auto *summary = new QGroupBox(QStringLiteral("Summary"), this);
     auto *summaryForm = new QFormLayout(summary);
-    edit15_ = namedEdit("Edit15", summary);
-    edit16_ = namedEdit("Edit16", summary);
+    edit15_ = named<QLineEdit>("Edit15", summary);
+    edit16_ = named<QLineEdit>("Edit16", summary);
     edit15_->setToolTip(QStringLiteral("The version word decides the cipher of the next save (273: keyed)."));
     edit16_->setToolTip(QStringLiteral("Planes in the file, -1 to 254."));
     summaryForm->addRow(QStringLiteral("File Version:"), edit15_);
     summaryForm->addRow(QStringLiteral("Number of Planes:"), edit16_);
-    edit35_ = namedEdit("Edit35", summary);
-    edit36_ = namedEdit("Edit36", summary);
+    edit35_ = named<QLineEdit>("Edit35", summary);
+    edit36_ = named<QLineEdit>("Edit36", summary);
     edit35_->setEnabled(false);
     edit36_->setEnabled(false);
     summaryForm->addRow(QStringLiteral("Weapons block start:"), edit35_);
@@ -75,7 +69,7 @@ MiscPage::MiscPage(EditorContext &context, const QString &baseDirectory, QWidget
     auto *workspace = new QGroupBox(QStringLiteral("Workspace"), this);
     auto *grid = new QGridLayout(workspace);
     grid->addWidget(new QLabel(QStringLiteral("Working Directory (path to misc.bin):"), workspace), 0, 0, 1, 2);
-    edit17_ = namedEdit("Edit17", workspace);
+    edit17_ = named<QLineEdit>("Edit17", workspace);
     speedButton3_ = new QToolButton(workspace);
     speedButton3_->setObjectName(QStringLiteral("SpeedButton3"));
     speedButton3_->setText(QStringLiteral("..."));
@@ -85,7 +79,7 @@ MiscPage::MiscPage(EditorContext &context, const QString &baseDirectory, QWidget
     checkBox3_->setObjectName(QStringLiteral("CheckBox3"));
     grid->addWidget(checkBox3_, 2, 0, 1, 2);
     grid->addWidget(new QLabel(QStringLiteral("Override defalut laucher (path to exe):"), workspace), 3, 0, 1, 2);
-    edit37_ = namedEdit("Edit37", workspace);
+    edit37_ = named<QLineEdit>("Edit37", workspace);
     speedButton11_ = new QToolButton(workspace);
     speedButton11_->setObjectName(QStringLiteral("SpeedButton11"));
     speedButton11_->setText(QStringLiteral("..."));
@@ -93,7 +87,7 @@ MiscPage::MiscPage(EditorContext &context, const QString &baseDirectory, QWidget
     grid->addWidget(speedButton11_, 4, 1);
     auto *separatorRow = new QHBoxLayout;
     separatorRow->addWidget(new QLabel(QStringLiteral("Decimal separator"), workspace));
-    edit40_ = namedEdit("Edit40", workspace);
+    edit40_ = named<QLineEdit>("Edit40", workspace);
     edit40_->setMaxLength(1);
     edit40_->setFixedWidth(30);
     separatorRow->addWidget(edit40_);
@@ -103,13 +97,15 @@ MiscPage::MiscPage(EditorContext &context, const QString &baseDirectory, QWidget
     left->addStretch();
     operations_->addStretch();
 
-    connect(edit15_, &QLineEdit::textEdited, this, &MiscPage::Edit15Change);
-    connect(edit16_, &QLineEdit::textEdited, this, &MiscPage::Edit16Change);
-    connect(layoutGroup_, &QButtonGroup::idClicked, this, &MiscPage::RadioGroup2Click);
-    connect(speedButton3_, &QToolButton::clicked, this, &MiscPage::SpeedButton3Click);
-    connect(speedButton11_, &QToolButton::clicked, this, &MiscPage::SpeedButton11Click);
-    connect(checkBox3_, &QCheckBox::clicked, this, &MiscPage::CheckBox3Click);
-    connect(edit40_, &QLineEdit::textChanged, this, &MiscPage::Edit40Change);
+    connectHandler(document_, edit15_, &QLineEdit::textEdited, this, &MiscPage::Edit15Change);
+    connectHandler(document_, edit16_, &QLineEdit::textEdited, this, &MiscPage::Edit16Change);
+    connectHandler(document_, layoutGroup_, &QButtonGroup::idClicked, this, &MiscPage::RadioGroup2Click);
+    connectHandler(document_, speedButton3_, &QToolButton::clicked, this, &MiscPage::SpeedButton3Click);
+    connectHandler(document_, speedButton11_, &QToolButton::clicked, this, &MiscPage::SpeedButton11Click);
+    connectHandler(document_, checkBox3_, &QCheckBox::clicked, this, &MiscPage::CheckBox3Click);
+    connectHandler(document_, edit40_, &QLineEdit::textChanged, this, &MiscPage::Edit40Change);
+    // Undo and redo may change the header values.
+    connect(&document_, &EditorDocument::historyReplayed, this, &MiscPage::showFileSummary);
 }
 
 void MiscPage::applySettings(const EditorSettings &settings)
@@ -118,7 +114,7 @@ void MiscPage::applySettings(const EditorSettings &settings)
     edit37_->setText(settings.launcherPath);
     checkBox3_->setChecked(settings.defaultPath);
     edit40_->setText(settings.decimalSeparator.left(1));
-    separator_ = edit40_->text().isEmpty() ? QLatin1Char('.') : edit40_->text().at(0);
+    document_.setDecimalSeparator(edit40_->text().isEmpty() ? QLatin1Char('.') : edit40_->text().at(0));
 }
 
 void MiscPage::storeSettings(EditorSettings &settings) const
@@ -151,7 +147,7 @@ bool MiscPage::defaultPathChecked() const
 
 void MiscPage::showFileSummary()
 {
-    const datafile::DataFile &file = context_.file();
+    const datafile::DataFile &file = document_.file();
     // The fields keep what the user typed while it still means the same value.
     if (datafile::readInteger(edit15_->text(), 0) != file.FileVersion() || edit15_->text().isEmpty())
         edit15_->setText(QString::number(file.FileVersion()));
@@ -161,9 +157,10 @@ void MiscPage::showFileSummary()
         button->setChecked(true);
 }
 
-void MiscPage::showPlaneOffsets(int plane)
+void MiscPage::showPlane()
 {
-    const datafile::DataFile &file = context_.file();
+    const int plane = document_.selection().CurrentPlane;
+    const datafile::DataFile &file = document_.file();
     edit35_->setText(file.hasRecord(plane) ? QString::number(file.WeaponsBlockStart(plane))
                                            : QStringLiteral("no plane record"));
     edit36_->setText(file.hasDamageMap(plane) ? QString::number(file.DamageMapStart(plane))
@@ -173,30 +170,30 @@ void MiscPage::showPlaneOffsets(int plane)
 void MiscPage::Edit15Change(const QString &text)
 {
     const int version = int(std::clamp<qint64>(datafile::readInteger(text, 0), INT_MIN, INT_MAX));
-    context_.edit(QStringLiteral("File Version"), QStringLiteral("Edit15"),
-                  [&] { context_.file().setFileVersion(version); });
+    document_.edit(QStringLiteral("File Version"), MergeKey::forFile(QStringLiteral("Edit15")),
+                  [&] { document_.file().setFileVersion(version); });
     if (version < 0 || version > 65535)
-        context_.showStatus(QStringLiteral("File Version %1 cannot be saved: the header holds 0 to 65535.").arg(version));
+        document_.showStatus(QStringLiteral("File Version %1 cannot be saved: the header holds 0 to 65535.").arg(version));
 }
 
 void MiscPage::Edit16Change(const QString &text)
 {
     const int count = int(std::clamp<qint64>(datafile::readInteger(text, 63), INT_MIN, INT_MAX));
-    context_.edit(QStringLiteral("Number of Planes"), QStringLiteral("Edit16"),
-                  [&] { context_.file().setPlaneCount(count); });
-    context_.UpdateList1();
+    document_.edit(QStringLiteral("Number of Planes"), MergeKey::forFile(QStringLiteral("Edit16")),
+                  [&] { document_.file().setPlaneCount(count); });
+    document_.UpdateList1();
     if (count < -1 || count > datafile::MaxPlaneCount)
-        context_.showStatus(QStringLiteral("Number of Planes %1 cannot be saved: the header holds -1 to 254.").arg(count));
+        document_.showStatus(QStringLiteral("Number of Planes %1 cannot be saved: the header holds -1 to 254.").arg(count));
 }
 
 void MiscPage::RadioGroup2Click(int index)
 {
-    context_.edit(QStringLiteral("Type of Misc.bin"), QString(), [&] { context_.file().setFileLayout(index); });
+    document_.edit(QStringLiteral("Type of Misc.bin"), MergeKey::none(), [&] { document_.file().setFileLayout(index); });
 }
 
 void MiscPage::SpeedButton3Click()
 {
-    const QString chosen = context_.prompter().openFileName(this, ConfigTitle, baseDirectory_, edit17_->text(),
+    const QString chosen = document_.prompter().openFileName(this, ConfigTitle, baseDirectory_, edit17_->text(),
                                                             ConfigFilter);
     if (chosen.isEmpty())
         return;
@@ -206,7 +203,7 @@ void MiscPage::SpeedButton3Click()
 
 void MiscPage::SpeedButton11Click()
 {
-    const QString chosen = context_.prompter().openFileName(this, QStringLiteral("Выберите запускаемый файл"),
+    const QString chosen = document_.prompter().openFileName(this, QStringLiteral("Выберите запускаемый файл"),
                                                             baseDirectory_, edit37_->text(),
                                                             QStringLiteral("Программы | *.exe"));
     if (!chosen.isEmpty())
@@ -225,11 +222,11 @@ void MiscPage::Edit40Change(const QString &text)
         edit40_->setText(QStringLiteral(".")); // runs this handler again with "."
         return;
     }
-    if (text.at(0) == separator_)
+    if (text.at(0) == document_.decimalSeparator())
         return;
-    separator_ = text.at(0);
+    document_.setDecimalSeparator(text.at(0));
     // Numbers on every page are shown again with the new separator; showing writes nothing.
-    context_.Update3();
+    document_.Update3();
 }
 
 } // namespace vw::app

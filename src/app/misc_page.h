@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/plane_view.h"
+
 #include <QWidget>
 
 class QButtonGroup;
@@ -12,16 +14,16 @@ class QVBoxLayout;
 
 namespace vw::app {
 
-class EditorContext;
+class EditorDocument;
 struct EditorSettings;
 
 // The Misc page: the file's summary values and layout, the current plane's
 // block offsets, and the workspace settings (data file path, launcher path,
 // default-path box, decimal separator).
-class MiscPage : public QWidget {
+class MiscPage : public QWidget, public PlaneView {
     Q_OBJECT
 public:
-    MiscPage(EditorContext &context, const QString &baseDirectory, QWidget *parent = nullptr);
+    MiscPage(EditorDocument &context, const QString &baseDirectory, QWidget *parent = nullptr);
 
     // Settings lines 3, 4, 5 and 7 live in this page's fields.
     void applySettings(const EditorSettings &settings);
@@ -30,12 +32,11 @@ public:
     void setDataPath(const QString &path);
     QString launcherPath() const;
     bool defaultPathChecked() const;
-    QChar separator() const { return separator_; }
 
     // Shows the header values after a load, save or undo.
     void showFileSummary();
     // The part of Update3 that shows the current plane's block offsets.
-    void showPlaneOffsets(int plane);
+    void showPlane() override;
 
     // Room for the groups that the format, report and batch operations add.
     QVBoxLayout *operationsColumn() const { return operations_; }
@@ -49,9 +50,8 @@ public:
     void Edit40Change(const QString &text);
 
 private:
-    EditorContext &context_;
+    EditorDocument &document_;
     QString baseDirectory_;
-    QChar separator_ = QLatin1Char('.');
     QLineEdit *edit15_;
     QLineEdit *edit16_;
     QButtonGroup *layoutGroup_;

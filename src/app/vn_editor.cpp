@@ -1,29 +1,26 @@
 #include "vn_editor.h"
 
-#include "app/file_change_command.h"
 #include "app/misc_page.h"
-#include "app/plane_view.h"
+#include "app/plane_list_model.h"
+#include "app/plane_list_view.h"
 #include "app/workspace.h"
-#include "datafile/directory_entry.h"
 #include "flightmodel/engine_wep_page.h"
 #include "flightmodel/handling_page.h"
 #include "flightmodel/header_page.h"
 #include "flightmodel/primary_page.h"
 #include "powerchart/engine_power_page.h"
-#include "weapons/weapons_block.h"
+#include "weapons/config_list_view.h"
 #include "weapons/weapons_page.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QComboBox>
 #include <QCloseEvent>
 #include <QDir>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QListWidget>
 #include <QMenuBar>
 #include <QPlainTextEdit>
-#include <QScreen>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
@@ -55,15 +52,6 @@ QWidget *titledPage(const QString &title, QWidget *parent)
 
 } // namespace
 
-QString VNEditor::describe(const std::exception &e)
-{
-    if (const auto *fileError = dynamic_cast<const FileError *>(&e))
-        return QStringLiteral("%1\n\n%2").arg(QDir::toNativeSeparators(fileError->path()), fileError->reason());
-    if (const auto *formatError = dynamic_cast<const FormatError *>(&e))
-        return formatError->reason();
-    return QString::fromLocal8Bit(e.what());
-}
-
 VNEditor::VNEditor(const StartupOptions &options, QWidget *parent) : QMainWindow(parent)
 {
     if (options.prompter) {
@@ -72,21 +60,24 @@ VNEditor::VNEditor(const StartupOptions &options, QWidget *parent) : QMainWindow
         ownPrompter_ = std::make_unique<Prompter>();
         prompter_ = ownPrompter_.get();
     }
-    undoStack_ = new QUndoStack(this);
+    document_ = std::make_unique<EditorDocument>(*prompter_);
+    document_->setDialogParent(this);
+    connect(document_.get(), &EditorDocument::statusMessage, this, [this](const QString &text) {
+        statusBar()->showMessage(text);
+    });
     const QString programDirectory =
         options.programDirectory.isEmpty() ? QCoreApplication::applicationDirPath() : options.programDirectory;
     baseDirectory_ = baseDirectoryFor(programDirectory);
     buildWindow();
     buildMenus();
-    connect(undoStack_, &QUndoStack::cleanChanged, this, [this](bool clean) { setWindowModified(!clean); });
+    connect(undoStack(), &QUndoStack::cleanChanged, this, [this](bool clean) { setWindowModified(!clean); });
     FormCreate();
 }
 
 VNEditor::~VNEditor()
 {
-    // The pages read the file and the label tables while they still paint:
-    // they go before those members do.
-    planeViews_.clear();
+    // The pages read the document while they still paint: they go before it does.
+    document_->clearViews();
     delete takeCentralWidget();
 }
 
@@ -98,13 +89,15 @@ void VNEditor::buildWindow()
 
     auto *left = new QVBoxLayout;
     left->addWidget(new QLabel(QStringLiteral("List of planes:"), central));
-    listBox1_ = new QListWidget(central);
+    // The plane list comes first in the cascade: it selects the current plane.
+    document_->registerView(this);
+    listBox1_ = new PlaneListView(document_->planeList(), central);
     listBox1_->setObjectName(QStringLiteral("ListBox1"));
     listBox1_->setFont(QFont(QStringLiteral("DejaVu Sans Mono"), 9));
     left->addWidget(listBox1_, 3);
     left->addWidget(new QLabel(QStringLiteral("List of configs:"), central));
-    listBox2_ = new QListWidget(central);
-    listBox2_->setObjectName(QStringLiteral("ListBox2"));
+    listBox2_ = new weapons::ConfigListView(*document_, central);
+    document_->registerView(listBox2_);
     left->addWidget(listBox2_, 1);
     auto *leftPanel = new QWidget(central);
     leftPanel->setLayout(left);
@@ -118,34 +111,34 @@ void VNEditor::buildWindow()
     setCentralWidget(central);
 
     // Pages in their documented order; each page that shows the current plane
-    // registers itself with registerPlaneView().
+    // is registered with the document, in the order Update3 shows them.
 
     // Weapons: configurations and guns.
-    weaponsPage_ = new weapons::WeaponsPage(*this, listBox2_, pages_);
+    weaponsPage_ = new weapons::WeaponsPage(*document_, listBox2_, pages_);
     pages_->addTab(weaponsPage_, QStringLiteral("Weapons"));
-    registerPlaneView(weaponsPage_);
+    document_->registerView(weaponsPage_);
 
     // Header: plane header and the copy groups.
-    headerPage_ = new flightmodel::HeaderPage(*this, listBox1_, pages_);
+    headerPage_ = new flightmodel::HeaderPage(*document_, pages_);
     pages_->addTab(headerPage_, QStringLiteral("Header"));
-    registerPlaneView(headerPage_);
+    document_->registerView(headerPage_);
 
     // Flight Model, with its four sub-pages.
     flightModelPages_ = new QTabWidget(pages_);
     flightModelPages_->setObjectName(QStringLiteral("FlightModelPages"));
-    auto *primaryPage = new flightmodel::PrimaryPage(*this, flightModelPages_);
+    auto *primaryPage = new flightmodel::PrimaryPage(*document_, flightModelPages_);
     auto *enginePowerPage = new powerchart::EnginePowerPage(
-        *this, [this] { return pages_->currentIndex() == 2 && flightModelPages_->currentIndex() == 1; },
+        *document_, [this] { return pages_->currentIndex() == 2 && flightModelPages_->currentIndex() == 1; },
         flightModelPages_);
-    auto *engineWepPage = new flightmodel::EngineWepPage(*this, flightModelPages_);
-    auto *handlingPage = new flightmodel::HandlingPage(*this, flightModelPages_);
+    auto *engineWepPage = new flightmodel::EngineWepPage(*document_, flightModelPages_);
+    auto *handlingPage = new flightmodel::HandlingPage(*document_, flightModelPages_);
     flightModelPages_->addTab(primaryPage, QStringLiteral("Primary configurations"));
     flightModelPages_->addTab(enginePowerPage, QStringLiteral("Engine Power #1"));
     flightModelPages_->addTab(engineWepPage, QStringLiteral("Engine and WEP"));
     flightModelPages_->addTab(handlingPage, QStringLiteral("Handiling"));
     pages_->addTab(flightModelPages_, QStringLiteral("Flight Model"));
     for (PlaneView *view : std::initializer_list<PlaneView *>{primaryPage, engineWepPage, handlingPage, enginePowerPage})
-        registerPlaneView(view);
+        document_->registerView(view);
 
     // Damage: damage maps and the offline damage profile.
     damagePages_ = new QTabWidget(pages_);
@@ -155,15 +148,16 @@ void VNEditor::buildWindow()
     pages_->addTab(damagePages_, QStringLiteral("Damage"));
 
     // Wings: the shared wings table.
-    auto *wingsPage = new flightmodel::WingsPage(*this, pages_);
+    auto *wingsPage = new flightmodel::WingsPage(*document_, pages_);
     pages_->addTab(wingsPage, QStringLiteral("Wings"));
-    registerPlaneView(wingsPage); // last: its current column follows the wing number
+    document_->registerView(wingsPage); // last: its current column follows the wing number
 
     // Weapons (second): the shared ammunition table.
     pages_->addTab(titledPage(QStringLiteral("Weapons"), pages_), QStringLiteral("Weapons"));
 
     // Misc, Help, Credits.
-    miscPage_ = new MiscPage(*this, baseDirectory_, pages_);
+    miscPage_ = new MiscPage(*document_, baseDirectory_, pages_);
+    document_->registerView(miscPage_);
     pages_->addTab(miscPage_, QStringLiteral("Misc"));
 
     auto *help = new QPlainTextEdit(pages_);
@@ -201,23 +195,15 @@ void VNEditor::buildWindow()
     statusBar()->setObjectName(QStringLiteral("StatusBar1"));
     setFixedSize(1020, 700);
 
-    connect(listBox1_, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (!refreshing() && row >= 0)
-            ListBox1Click();
+    connect(listBox1_, &PlaneListView::currentRowChanged, this, [this](int row) {
+        if (!document_->refreshing() && row >= 0)
+            document_->guarded([this] { ListBox1Click(); });
     });
-    connect(listBox2_, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (!refreshing() && row >= 0)
-            ListBox2Click();
-    });
-    // A click on the row already selected selects it again: plane with its
-    // first configuration and weapon, configuration with its first weapon.
-    connect(listBox1_, &QListWidget::itemClicked, this, [this] {
-        if (selection_.CurrentConfig != 1 || selection_.CurrentWeapon != 1)
-            ListBox1Click();
-    });
-    connect(listBox2_, &QListWidget::itemClicked, this, [this] {
-        if (selection_.CurrentWeapon != 1)
-            ListBox2Click();
+    // A click on the plane already selected selects it again, with its first
+    // configuration and weapon.
+    connect(listBox1_, &PlaneListView::rowClicked, this, [this] {
+        if (selection().CurrentConfig != 1 || selection().CurrentWeapon != 1)
+            document_->guarded([this] { ListBox1Click(); });
     });
 }
 
@@ -247,10 +233,10 @@ void VNEditor::buildMenus()
 
     QMenu *editMenu = menuBar()->addMenu(QStringLiteral("Edit"));
     editMenu->setObjectName(QStringLiteral("Edit1"));
-    QAction *undo = undoStack_->createUndoAction(this, QStringLiteral("Undo"));
+    QAction *undo = undoStack()->createUndoAction(this, QStringLiteral("Undo"));
     undo->setObjectName(QStringLiteral("Undo1"));
     undo->setShortcut(QKeySequence::Undo);
-    QAction *redo = undoStack_->createRedoAction(this, QStringLiteral("Redo"));
+    QAction *redo = undoStack()->createRedoAction(this, QStringLiteral("Redo"));
     redo->setObjectName(QStringLiteral("Redo1"));
     redo->setShortcuts({QKeySequence(QStringLiteral("Ctrl+Shift+Z")), QKeySequence(QStringLiteral("Ctrl+Y"))});
     editMenu->addAction(undo);
@@ -282,6 +268,34 @@ void VNEditor::buildMenus()
 
     exit1_ = action(QStringLiteral("Exit"), "Exit1", &VNEditor::Exit1Click);
     menuBar()->addAction(exit1_);
+
+    // While no file is loaded the save items are disabled, and so are their
+    // shortcuts: these take the keys instead and say why nothing happens.
+    const auto noFile = [this](const QKeySequence &keys) {
+        auto *shortcut = new QShortcut(keys, this);
+        connect(shortcut, &QShortcut::activated, this, [this] {
+            statusBar()->showMessage(QStringLiteral("No plane data file is loaded, so there is nothing to save. "
+                                                    "Load one with File > Load configuration (Ctrl+O)."));
+        });
+        return shortcut;
+    };
+    noFileSave_ = noFile(QKeySequence::Save);
+    noFileWrite_ = noFile(QKeySequence(QStringLiteral("Ctrl+B")));
+}
+
+void VNEditor::updateSaveItems()
+{
+    const bool loaded = document_->isLoaded();
+    const QString why = loaded ? QString() : QStringLiteral("No plane data file is loaded, so there is nothing to save.");
+    save1_->setEnabled(loaded && saveChosen_);
+    saveas1_->setEnabled(loaded);
+    writetoBINfile1_->setEnabled(loaded);
+    for (QAction *item : {save1_, saveas1_, writetoBINfile1_}) {
+        item->setStatusTip(why);
+        item->setToolTip(why.isEmpty() ? item->text() : why);
+    }
+    noFileSave_->setEnabled(!save1_->isEnabled());
+    noFileWrite_->setEnabled(!writetoBINfile1_->isEnabled());
 }
 
 void VNEditor::FormCreate()
@@ -304,37 +318,37 @@ void VNEditor::FormCreate()
     save1_->setVisible(settings_.writeOkay);
     saveas1_->setVisible(settings_.writeOkay);
     writetoBINfile1_->setVisible(settings_.writeOkay);
-    save1_->setEnabled(false);
+    updateSaveItems();
     // 5. The default path overrides the settings' path.
     if (miscPage_->defaultPathChecked())
         miscPage_->setDataPath(defaultDataPath(baseDirectory_));
     // 6. Selection.
-    selection_ = Selection{};
+    selection() = Selection{};
     // 7. The plane data file; a failure is named in an error box and start-up goes on.
     QString loadError;
     try {
         loadFile(miscPage_->dataPath(), true);
     } catch (const std::exception &e) {
-        loadError = QStringLiteral("The plane data file could not be loaded.\n\n") + describe(e);
+        loadError = QStringLiteral("The plane data file could not be loaded.\n\n") + EditorDocument::describe(e);
     }
     // 8. planes.dat.
     const TextLines planes = readTextLines(editorFile(baseDirectory_, QStringLiteral("planes.dat")));
     if (!planes.found)
         startupProblems_ << QStringLiteral("planes.dat (plane summaries)");
-    labels_.PlaneSummaries = planeSummaries(planes.lines, file_.PlaneCount());
+    document_->labels().PlaneSummaries = planeSummaries(planes.lines, file().PlaneCount());
     // 9. FM.dat.
     const TextLines fm = readTextLines(editorFile(baseDirectory_, QStringLiteral("FM.dat")));
     if (!fm.found)
         startupProblems_ << QStringLiteral("FM.dat (flight model row labels)");
     const FmLabels fmRows = fmLabels(fm.lines);
-    labels_.FmLabels = fmRows.labels;
+    document_->labels().FmLabels = fmRows.labels;
     if (fmRows.cut)
-        startupProblems_ << QStringLiteral("FM.dat has %1 lines; only the first %2 are used as flight model rows")
-                                .arg(fm.lines.size())
-                                .arg(MaxFmLabels);
+        startupNotes_ << QStringLiteral("FM.dat has %1 lines; only the first %2 are used as flight model rows.")
+                             .arg(fm.lines.size())
+                             .arg(MaxFmLabels);
     // 10. AmmoNames.
-    labels_.AmmoNames = buildAmmoNames(ammoNamesFromExecutable(gameExecutablePath(baseDirectory_)), file_);
-    labels_.WeaponTypeList = weaponTypeList(labels_.AmmoNames);
+    document_->labels().AmmoNames = buildAmmoNames(ammoNamesFromExecutable(gameExecutablePath(baseDirectory_)), file());
+    document_->labels().WeaponTypeList = weaponTypeList(document_->labels().AmmoNames);
     // 11. readme.txt.
     const TextLines readme = readTextLines(editorFile(baseDirectory_, QStringLiteral("readme.txt")));
     if (!readme.found)
@@ -344,13 +358,13 @@ void VNEditor::FormCreate()
     // 12. Plane list.
     UpdateList1();
     // 13. Label tables.
-    labels_.WeaponGroupNames = weaponGroupNames();
-    labels_.DamagePartNames = damagePartNames();
-    labels_.DamageLevelNames = damageLevelNames();
+    document_->labels().WeaponGroupNames = weaponGroupNames();
+    document_->labels().DamagePartNames = damagePartNames();
+    document_->labels().DamageLevelNames = damageLevelNames();
     // 14. First plane.
     Update1();
 
-    if (!loadError.isEmpty() || !startupProblems_.isEmpty()) {
+    if (!loadError.isEmpty() || !startupProblems_.isEmpty() || !startupNotes_.isEmpty()) {
         QTimer::singleShot(0, this, [this, loadError] {
             if (!loadError.isEmpty())
                 prompter_->error(this, loadError);
@@ -361,173 +375,28 @@ void VNEditor::FormCreate()
 
 void VNEditor::showStartupProblems()
 {
-    if (startupProblems_.isEmpty())
-        return;
-    prompter_->warning(this, QStringLiteral("Some support files in %1 could not be read; their tables stay empty:\n\n- %2")
-                                 .arg(QDir::toNativeSeparators(editorFile(baseDirectory_, QString())),
-                                      startupProblems_.join(QStringLiteral("\n- "))));
-}
-
-QChar VNEditor::decimalSeparator() const
-{
-    return miscPage_ ? miscPage_->separator() : QLatin1Char('.');
-}
-
-void VNEditor::guarded(const std::function<void()> &handler)
-{
-    try {
-        handler();
-    } catch (const std::exception &e) {
-        prompter_->error(this, describe(e));
-    }
-}
-
-void VNEditor::edit(const QString &what, const QString &mergeKey, const std::function<void()> &change)
-{
-    if (refreshing())
-        return; // showing never writes
-    if (file_.isRecording()) { // part of an action already being recorded
-        change();
-        return;
-    }
-    file_.beginRecording();
-    QString failure;
-    try {
-        change();
-    } catch (const std::exception &e) {
-        failure = describe(e);
-    }
-    datafile::ChangeSet changes = file_.endRecording();
-    // Keystrokes merge only while they go to the same field of the same plane.
-    const QString key = mergeKey.isEmpty() ? QString() : QString::number(selection_.CurrentPlane) + QLatin1Char('|') + mergeKey;
-    // What changed before a failure stays changed, and can be undone.
-    if (!changes.empty())
-        undoStack_->push(new FileChangeCommand(file_, std::move(changes), what, key, [this] { afterUndoRedo(); }));
-    if (!failure.isEmpty())
-        prompter_->error(this, failure);
-}
-
-void VNEditor::afterUndoRedo()
-{
-    miscPage_->showFileSummary();
-    // The plane lists are relabelled in place while the plane count stays, so
-    // that the copy groups keep the planes the user had chosen.
-    if (listBox1_->count() == std::clamp(file_.PlaneCount(), 0, datafile::MaxPlaneCount))
-        relabelPlaneLists();
-    else
-        UpdateList1();
-    Update1();
-}
-
-void VNEditor::relabelPlaneLists()
-{
-    ++refreshing_;
-    QList<QComboBox *> selectors;
-    for (int n : {2, 3, 9, 10, 11, 12, 13, 14, 15, 16})
-        if (auto *box = findChild<QComboBox *>(QStringLiteral("ComboBox%1").arg(n)))
-            selectors << box;
-    for (int row = 0; row < listBox1_->count(); ++row) {
-        const QString item = datafile::DirectoryEntryView::listItem(row + 1, datafile::DirectoryEntry(file_, row + 1).name());
-        listBox1_->item(row)->setText(item);
-        for (QComboBox *box : selectors)
-            if (row < box->count())
-                box->setItemText(row, item);
-    }
-    --refreshing_;
-}
-
-bool VNEditor::hasUnsavedChanges() const
-{
-    return !undoStack_->isClean();
-}
-
-void VNEditor::showStatus(const QString &text)
-{
-    statusBar()->showMessage(text);
+    QStringList parts;
+    if (!startupProblems_.isEmpty())
+        parts << QStringLiteral("Some support files in %1 could not be read; their tables stay empty:\n\n- %2")
+                     .arg(QDir::toNativeSeparators(editorFile(baseDirectory_, QString())),
+                          startupProblems_.join(QStringLiteral("\n- ")));
+    parts << startupNotes_;
+    if (!parts.isEmpty() && !(parts.size() == 1 && parts.first().isEmpty()))
+        prompter_->warning(this, parts.join(QStringLiteral("\n\n")));
 }
 
 void VNEditor::ListBox1Click()
 {
-    selection_.CurrentPlane = listBox1_->currentRow() + 1;
-    selection_.CurrentConfig = 1;
-    selection_.CurrentWeapon = 1;
+    Selection &s = selection();
+    s.CurrentPlane = listBox1_->currentRow() + 1;
+    s.CurrentConfig = 1;
+    s.CurrentWeapon = 1;
     Update1();
 }
 
-void VNEditor::ListBox2Click()
+void VNEditor::planeListRebuilt()
 {
-    selection_.CurrentConfig = listBox2_->currentRow() + 1;
-    selection_.CurrentWeapon = 1;
-    Update2();
-}
-
-void VNEditor::UpdateList1()
-{
-    ++refreshing_;
-    listBox1_->clear();
-    const int planes = std::min(file_.PlaneCount(), datafile::MaxPlaneCount);
-    QStringList items;
-    for (int p = 1; p <= planes; ++p)
-        items << datafile::DirectoryEntryView::listItem(p, datafile::DirectoryEntry(file_, p).name());
-    listBox1_->addItems(items);
-    // The plane selectors of the copy groups (those that exist so far).
-    for (int n : {2, 3, 9, 10, 11, 12, 13, 14, 15, 16}) {
-        if (auto *box = findChild<QComboBox *>(QStringLiteral("ComboBox%1").arg(n))) {
-            box->clear();
-            box->addItems(items);
-        }
-    }
-    listBox1_->setCurrentRow(selection_.CurrentPlane - 1);
-    --refreshing_;
-    // The copy weapon group starts again from the first plane's first configuration and weapon.
-    guarded([this] {
-        weaponsPage_->UpdateConfig1();
-        weaponsPage_->UpdateConfig2();
-    });
-}
-
-void VNEditor::Update1()
-{
-    ++refreshing_;
-    listBox2_->clear();
-    const weapons::WeaponsBlockView block(file_, selection_.CurrentPlane);
-    if (block.exists()) {
-        for (int c = 1; c <= block.configCount(); ++c)
-            listBox2_->addItem(weapons::WeaponsBlock::configItem(c, block.config(c).name()));
-        listBox2_->setCurrentRow(selection_.CurrentConfig - 1);
-    }
-    --refreshing_;
-    Update2();
-}
-
-void VNEditor::Update2()
-{
-    ++refreshing_;
-    try {
-        weaponsPage_->showConfiguration();
-    } catch (const std::exception &e) {
-        showStatus(describe(e));
-    }
-    --refreshing_;
-    Update3();
-    weaponsPage_->UpdateGun3();
-}
-
-void VNEditor::Update3()
-{
-    ++refreshing_;
-    // A view that cannot show its data says why in the status bar; the others still show theirs.
-    const auto show = [this](const std::function<void()> &step) {
-        try {
-            step();
-        } catch (const std::exception &e) {
-            showStatus(describe(e));
-        }
-    };
-    for (PlaneView *view : planeViews_)
-        show([view] { view->showPlane(); });
-    show([this] { miscPage_->showPlaneOffsets(selection_.CurrentPlane); });
-    --refreshing_;
+    listBox1_->setCurrentRow(selection().CurrentPlane - 1);
 }
 
 } // namespace vw::app

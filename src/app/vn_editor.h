@@ -1,6 +1,7 @@
 #pragma once
 
-#include "app/editor_context.h"
+#include "app/editor_document.h"
+#include "app/plane_view.h"
 #include "app/prompter_dialog.h"
 #include "app/settings.h"
 #include "datafile/data_file.h"
@@ -12,12 +13,13 @@
 
 class QAction;
 class QLabel;
-class QListWidget;
 class QMenu;
+class QShortcut;
 class QTabWidget;
 class QUndoStack;
 
 namespace vw::weapons {
+class ConfigListView;
 class WeaponsPage;
 }
 namespace vw::flightmodel {
@@ -27,7 +29,7 @@ class HeaderPage;
 namespace vw::app {
 
 class MiscPage;
-class PlaneView;
+class PlaneListView;
 
 struct StartupOptions {
     // The editor's own directory; the base directory is worked out from it.
@@ -36,9 +38,11 @@ struct StartupOptions {
     Prompter *prompter = nullptr;
 };
 
-// The main window: plane and configuration lists, the page control, menus,
-// the refresh cascade, start-up and close.
-class VNEditor : public QMainWindow, public EditorContext {
+// The main window: the plane and configuration lists, the page control and
+// the menus around the document; start-up, loading, saving and close. It
+// wires the pages to the document and to each other; what a page shows is
+// the page's own business.
+class VNEditor : public QMainWindow, private PlaneView {
     Q_OBJECT
 public:
     static constexpr const char *EditorVersion = "3.5b";
@@ -46,35 +50,28 @@ public:
     explicit VNEditor(const StartupOptions &options, QWidget *parent = nullptr);
     ~VNEditor() override;
 
-    // EditorContext
-    datafile::DataFile &file() override { return file_; }
-    Selection &selection() override { return selection_; }
-    const LabelTables &labels() const override { return labels_; }
-    QChar decimalSeparator() const override;
-    Prompter &prompter() override { return *prompter_; }
-    void edit(const QString &what, const QString &mergeKey, const std::function<void()> &change) override;
-    void guarded(const std::function<void()> &handler) override;
-    bool refreshing() const override { return refreshing_ > 0; }
-    void UpdateList1() override;
-    void Update1() override;
-    void Update2() override;
-    void Update3() override;
-    void showStatus(const QString &text) override;
+    EditorDocument &document() { return *document_; }
+    datafile::DataFile &file() { return document_->file(); }
+    QUndoStack *undoStack() const { return document_->undoStack(); }
+    Selection &selection() { return document_->selection(); }
+    bool hasUnsavedChanges() const { return document_->hasUnsavedChanges(); }
 
     const QString &baseDirectory() const { return baseDirectory_; }
     const QString &configPath() const { return configPath_; }
-    QUndoStack *undoStack() const { return undoStack_; }
-    bool hasUnsavedChanges() const;
     MiscPage *miscPage() const { return miscPage_; }
-    // Update3 shows every registered view, in registration order.
-    void registerPlaneView(PlaneView *view) { planeViews_.push_back(view); }
     QTabWidget *pages() const { return pages_; }
     QTabWidget *flightModelPages() const { return flightModelPages_; }
     QTabWidget *damagePages() const { return damagePages_; }
-    QListWidget *planeList() const { return listBox1_; }
-    QListWidget *configList() const { return listBox2_; }
+    PlaneListView *planeList() const { return listBox1_; }
+    weapons::ConfigListView *configList() const { return listBox2_; }
     // Support files that start-up could not read (named once in a warning).
     const QStringList &startupProblems() const { return startupProblems_; }
+
+    // The refresh cascade, as the product names it.
+    void UpdateList1() { document_->UpdateList1(); }
+    void Update1() { document_->Update1(); }
+    void Update2() { document_->Update2(); }
+    void Update3() { document_->Update3(); }
 
     // Menu handlers.
     void Loadconfig1Click();
@@ -85,14 +82,16 @@ public:
     void Exit1Click();
     void Exit2Click();
     void RunVornwing1Click();
-    // Plane and configuration lists.
+    // Plane list.
     void ListBox1Click();
-    void ListBox2Click();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    // PlaneView: the plane list selects the current plane after a rebuild.
+    void planeListRebuilt() override;
+
     void FormCreate();
     void buildMenus();
     void buildWindow();
@@ -103,30 +102,24 @@ private:
     bool saveFile(const QString &path);
     // Asks about unsaved changes before they would be lost; false to stop.
     bool settleUnsavedChanges();
-    void afterUndoRedo();
-    void relabelPlaneLists();
-    // One plain sentence for an error box: the file and the reason, or the reason.
-    static QString describe(const std::exception &e);
+    // The save items can only save a loaded file; without one they say so.
+    void updateSaveItems();
     void reportLoad();
     void showStartupProblems();
 
     std::unique_ptr<Prompter> ownPrompter_;
     Prompter *prompter_ = nullptr;
-    datafile::DataFile file_;
+    std::unique_ptr<EditorDocument> document_;
     datafile::BackupRegistry backups_;
-    Selection selection_;
-    LabelTables labels_;
     EditorSettings settings_;
     QString baseDirectory_;
     QString configPath_;  // ConfigPath: chosen in Load configuration / Save configuration as
-    QString currentPath_; // the file the image was last loaded from or saved to
     QStringList startupProblems_;
-    int refreshing_ = 0;
-    std::vector<PlaneView *> planeViews_;
-    QUndoStack *undoStack_ = nullptr;
+    QStringList startupNotes_; // what start-up read but did not use whole
+    bool saveChosen_ = false; // a load or save as has succeeded: "Save configuration" may save
 
-    QListWidget *listBox1_ = nullptr;
-    QListWidget *listBox2_ = nullptr;
+    PlaneListView *listBox1_ = nullptr;
+    weapons::ConfigListView *listBox2_ = nullptr;
     QTabWidget *pages_ = nullptr;
     QTabWidget *flightModelPages_ = nullptr;
     QTabWidget *damagePages_ = nullptr;
@@ -145,6 +138,9 @@ private:
     QAction *closeeditoronVNlaunch1_ = nullptr;
     QAction *launch3DVornwing1_ = nullptr;
     QAction *exit1_ = nullptr;
+    // Ctrl+S and Ctrl+B while no file is loaded: they only say so.
+    QShortcut *noFileSave_ = nullptr;
+    QShortcut *noFileWrite_ = nullptr;
 };
 
 } // namespace vw::app

@@ -8,8 +8,8 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
-#include <QListWidget>
 #include <QProcess>
+#include <QStatusBar>
 #include <QUndoStack>
 
 // The file menu, the update menu, the launcher and closing: everything that
@@ -28,25 +28,25 @@ const QString SaveCaption = QStringLiteral("Выход");
 
 void VNEditor::loadFile(const QString &path, bool decipher)
 {
-    DataFile loaded = DataFile::ReadCfg(path, decipher);
-    file_ = std::move(loaded);
-    undoStack_->clear();
-    undoStack_->setClean();
+    document_->replaceFile(DataFile::ReadCfg(path, decipher), path);
     setWindowModified(false);
-    currentPath_ = path;
-    selection_.CurrentPlane = 1;
     miscPage_->showFileSummary();
+    updateSaveItems();
     UpdateList1();
     reportLoad();
 }
 
 void VNEditor::reportLoad()
 {
-    const datafile::LoadReport &report = file_.loadReport();
-    QString text = QStringLiteral("%1: %2 planes, %3 bytes.")
-                       .arg(QFileInfo(currentPath_).fileName())
-                       .arg(file_.PlaneCount())
-                       .arg(file_.FileSize());
+    const datafile::LoadReport &report = file().loadReport();
+    const int planes = file().PlaneCount();
+    // A plane count byte of 0 means no planes, not "-1 planes".
+    const QString planeText = planes <= 0 ? QStringLiteral("no planes")
+                              : planes == 1 ? QStringLiteral("1 plane")
+                                            : QStringLiteral("%1 planes").arg(planes);
+    QString text = QStringLiteral("%1: %2, %3 bytes.")
+                       .arg(QFileInfo(document_->currentPath()).fileName(), planeText)
+                       .arg(file().FileSize());
     const auto list = [](const QList<int> &planes) {
         QStringList numbers;
         for (int p : planes)
@@ -57,21 +57,25 @@ void VNEditor::reportLoad()
         text += QStringLiteral(" No plane record (its offset points outside the file or into the directory): planes %1.").arg(list(report.missingRecords));
     if (!report.missingDamageMaps.isEmpty())
         text += QStringLiteral(" No damage map (its offset points outside the file or into the directory): planes %1.").arg(list(report.missingDamageMaps));
-    showStatus(text);
+    statusBar()->showMessage(text);
 }
 
 bool VNEditor::saveFile(const QString &path)
 {
+    if (!document_->isLoaded()) {
+        statusBar()->showMessage(QStringLiteral("No plane data file is loaded, so there is nothing to save."));
+        return false;
+    }
     try {
-        file_.SaveCfg(path, true, &backups_);
+        file().SaveCfg(path, true, &backups_);
     } catch (const std::exception &e) {
         prompter_->error(this, QStringLiteral("The file was not saved; the file on disk and the data in the editor "
                                               "are as they were.\n\n")
-                                   + describe(e));
+                                   + EditorDocument::describe(e));
         return false;
     }
-    currentPath_ = path;
-    undoStack_->setClean();
+    document_->setCurrentPath(path);
+    undoStack()->setClean();
     miscPage_->showFileSummary();
     prompter_->information(this, path + QStringLiteral(" saved"));
     return true;
@@ -82,7 +86,7 @@ bool VNEditor::settleUnsavedChanges()
     if (!hasUnsavedChanges())
         return true;
     const bool canSave = save1_->isVisible() || writetoBINfile1_->isVisible();
-    const QString target = currentPath_.isEmpty() ? miscPage_->dataPath() : currentPath_;
+    const QString target = document_->currentPath().isEmpty() ? miscPage_->dataPath() : document_->currentPath();
     const QString text = canSave ? QStringLiteral("The plane data has unsaved changes.\n\nSave them to %1?")
                                        .arg(QDir::toNativeSeparators(target))
                                  : QStringLiteral("The plane data has unsaved changes, which will be lost.");
@@ -104,13 +108,14 @@ void VNEditor::Loadconfig1Click()
         try {
             loadFile(chosen, true);
             configPath_ = chosen;
-            save1_->setEnabled(true);
+            saveChosen_ = true;
+            updateSaveItems();
             Update1();
             prompter_->information(this, configPath_ + QStringLiteral(" loaded"));
             return;
         } catch (const std::exception &e) {
             prompter_->error(this, QStringLiteral("The file could not be loaded; the editor keeps the data it had.\n\n")
-                                       + describe(e));
+                                       + EditorDocument::describe(e));
         }
     }
     Update1();
@@ -123,7 +128,8 @@ void VNEditor::Saveas1Click()
         return;
     if (saveFile(chosen)) {
         configPath_ = chosen;
-        save1_->setEnabled(true);
+        saveChosen_ = true;
+        updateSaveItems();
     }
 }
 
@@ -137,7 +143,7 @@ void VNEditor::Save1Click()
 
 void VNEditor::WritetoBINfile1Click()
 {
-    if (!writetoBINfile1_->isVisible())
+    if (!writetoBINfile1_->isVisible() || !writetoBINfile1_->isEnabled())
         return;
     if (prompter_->question(this, SaveCaption, SaveQuestion))
         saveFile(miscPage_->dataPath());
@@ -152,7 +158,7 @@ void VNEditor::Exract1Click()
         loadFile(path, true);
     } catch (const std::exception &e) {
         prompter_->error(this, QStringLiteral("The file could not be reloaded; the editor keeps the data it had.\n\n")
-                                   + describe(e));
+                                   + EditorDocument::describe(e));
         return;
     }
     Update1();
@@ -180,9 +186,9 @@ void VNEditor::RunVornwing1Click()
             return;
         }
         if (!QProcess::startDetached(plan.program, plan.arguments, plan.workingDirectory))
-            showStatus(QStringLiteral("Could not start %1").arg(plan.commandLine()));
+            statusBar()->showMessage(QStringLiteral("Could not start %1").arg(plan.commandLine()));
         else
-            showStatus(QStringLiteral("Started %1").arg(plan.commandLine()));
+            statusBar()->showMessage(QStringLiteral("Started %1").arg(plan.commandLine()));
     }
     if (closeeditoronVNlaunch1_->isChecked())
         close();
@@ -207,7 +213,7 @@ void VNEditor::FormClose()
     try {
         writeSettings(editorFile(baseDirectory_, QStringLiteral("editor.ini")), settings_);
     } catch (const std::exception &e) {
-        prompter_->error(this, QStringLiteral("The settings were not saved.\n\n") + describe(e));
+        prompter_->error(this, QStringLiteral("The settings were not saved.\n\n") + EditorDocument::describe(e));
     }
 }
 

@@ -6,7 +6,7 @@
 #include <QList>
 
 #include <array>
-#include <optional>
+#include <utility>
 #include <vector>
 
 namespace vw::datafile {
@@ -29,15 +29,37 @@ struct FileState {
     std::vector<CipherBlock> cipherBlocks; // in load order
 };
 
-// What one user action changed: byte writes, size changes and header-value
-// changes, in the order they happened. Undo replays it backwards, redo forwards.
+// The header values of a loaded file: what a header-value step changes.
+struct HeaderValues {
+    int fileVersion = 0;
+    int planeCount = -1;
+    int fileLayout = Openhall128Layout;
+    SectionStarts starts;
+    friend bool operator==(const HeaderValues &, const HeaderValues &) = default;
+};
+
+// A change of one plane's block offsets, with what it did to the record of
+// deciphered blocks: the entries it took out (at their places) and how many
+// it put at the end. Enough to replay it both ways exactly, and small.
+struct PlaneBlocksChange {
+    int plane = 0;
+    std::int64_t recordBefore = 0, mapBefore = 0, recordAfter = 0, mapAfter = 0;
+    std::vector<std::pair<std::size_t, CipherBlock>> removedBlocks; // in the order taken out
+    std::vector<CipherBlock> addedBlocks;                            // appended, in order
+};
+
+// What one user action changed: byte writes, size changes, header-value and
+// plane-block changes, in the order they happened. Undo replays it backwards,
+// redo forwards. Each step holds only what changed, so that an action over
+// every plane of a large file stays a small step.
 struct ChangeSet {
     struct Step {
-        enum Kind { Bytes, Resize, State } kind = Bytes;
-        std::int64_t offset = 0;            // Bytes
-        QByteArray before, after;           // Bytes; Resize: the tail a shrink cut off (before)
+        enum Kind { Bytes, Resize, Header, PlaneBlocks } kind = Bytes;
+        std::int64_t offset = 0;               // Bytes
+        QByteArray before, after;              // Bytes; Resize: the tail a shrink cut off (before)
         std::int64_t oldSize = 0, newSize = 0; // Resize
-        std::optional<FileState> stateBefore, stateAfter; // State
+        HeaderValues headerBefore, headerAfter; // Header
+        PlaneBlocksChange blocks;               // PlaneBlocks
     };
     std::vector<Step> steps;
 
@@ -46,6 +68,16 @@ struct ChangeSet {
     {
         for (auto &step : other.steps)
             steps.push_back(std::move(step));
+    }
+    // About how many bytes the change set holds (for keeping the history small).
+    std::size_t memoryUse() const
+    {
+        std::size_t total = sizeof(*this);
+        for (const Step &step : steps)
+            total += sizeof(Step) + std::size_t(step.before.size() + step.after.size())
+                     + step.blocks.removedBlocks.size() * sizeof(std::pair<std::size_t, CipherBlock>)
+                     + step.blocks.addedBlocks.size() * sizeof(CipherBlock);
+        return total;
     }
 };
 

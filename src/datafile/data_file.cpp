@@ -293,66 +293,108 @@ void DataFile::resize(std::int64_t newSize)
     rawResize(newSize);
 }
 
-void DataFile::recordState(const FileState &before)
+HeaderValues DataFile::headerValues() const
 {
+    return {state_.fileVersion, state_.planeCount, state_.fileLayout, state_.starts};
+}
+
+void DataFile::setHeaderValues(const HeaderValues &values)
+{
+    state_.fileVersion = values.fileVersion;
+    state_.planeCount = values.planeCount;
+    state_.fileLayout = values.fileLayout;
+    state_.starts = values.starts;
     ++revision_;
-    if (!recording_)
-        return;
-    ChangeSet::Step step;
-    step.kind = ChangeSet::Step::State;
-    step.stateBefore = before;
-    step.stateAfter = state_;
-    recorded_.steps.push_back(std::move(step));
 }
 
 template <class T>
-void DataFile::changeState(T FileState::*field, T value)
+void DataFile::changeHeader(T HeaderValues::*field, T value)
 {
-    if (state_.*field == value)
+    HeaderValues after = headerValues();
+    if (after.*field == value)
         return;
-    const FileState before = state_;
-    state_.*field = value;
-    recordState(before);
+    after.*field = value;
+    if (recording_) {
+        ChangeSet::Step step;
+        step.kind = ChangeSet::Step::Header;
+        step.headerBefore = headerValues();
+        step.headerAfter = after;
+        recorded_.steps.push_back(std::move(step));
+    }
+    setHeaderValues(after);
 }
 
 void DataFile::setFileVersion(int version)
 {
-    changeState(&FileState::fileVersion, version);
+    changeHeader(&HeaderValues::fileVersion, version);
 }
 
 void DataFile::setPlaneCount(int count)
 {
-    changeState(&FileState::planeCount, count);
+    changeHeader(&HeaderValues::planeCount, count);
 }
 
 void DataFile::setFileLayout(int layout)
 {
-    changeState(&FileState::fileLayout, layout);
+    changeHeader(&HeaderValues::fileLayout, layout);
+}
+
+void DataFile::setSectionStarts(SectionStarts starts)
+{
+    changeHeader(&HeaderValues::starts, starts);
 }
 
 void DataFile::setPlaneBlocks(int plane, std::int64_t recordOffset, std::int64_t damageMapOffset)
 {
     if (plane < 1 || plane > PlaneTableSize)
         throw FormatError(QStringLiteral("There is no plane %1.").arg(plane));
-    const FileState before = state_;
+    PlaneBlocksChange change;
+    change.plane = plane;
+    change.recordBefore = state_.recordOffsets[plane - 1];
+    change.mapBefore = state_.damageMapOffsets[plane - 1];
+    change.recordAfter = recordOffset;
+    change.mapAfter = damageMapOffset;
+    // The record of deciphered blocks follows: the old blocks leave it, the new ones join at its end.
     auto &blocks = state_.cipherBlocks;
     const auto replace = [&](std::int64_t oldOffset, std::int64_t newOffset, std::int64_t length) {
         const auto old = std::find(blocks.begin(), blocks.end(), CipherBlock{oldOffset, length});
-        if (oldOffset > 0 && old != blocks.end())
+        if (oldOffset > 0 && old != blocks.end()) {
+            change.removedBlocks.emplace_back(std::size_t(old - blocks.begin()), *old);
             blocks.erase(old);
-        if (newOffset > 0)
+        }
+        if (newOffset > 0) {
             blocks.push_back({newOffset, length});
+            change.addedBlocks.push_back({newOffset, length});
+        }
     };
-    replace(state_.recordOffsets[plane - 1], recordOffset, PlaneRecordSize);
-    replace(state_.damageMapOffsets[plane - 1], damageMapOffset, DamageMapSize);
+    replace(change.recordBefore, recordOffset, PlaneRecordSize);
+    replace(change.mapBefore, damageMapOffset, DamageMapSize);
     state_.recordOffsets[plane - 1] = recordOffset;
     state_.damageMapOffsets[plane - 1] = damageMapOffset;
-    recordState(before);
+    ++revision_;
+    if (recording_) {
+        ChangeSet::Step step;
+        step.kind = ChangeSet::Step::PlaneBlocks;
+        step.blocks = std::move(change);
+        recorded_.steps.push_back(std::move(step));
+    }
 }
 
-void DataFile::setSectionStarts(SectionStarts starts)
+void DataFile::replayBlocks(const PlaneBlocksChange &change, bool forward)
 {
-    changeState(&FileState::starts, starts);
+    auto &blocks = state_.cipherBlocks;
+    if (forward) {
+        for (const auto &removed : change.removedBlocks)
+            blocks.erase(blocks.begin() + std::ptrdiff_t(removed.first));
+        blocks.insert(blocks.end(), change.addedBlocks.begin(), change.addedBlocks.end());
+    } else {
+        blocks.resize(blocks.size() - change.addedBlocks.size());
+        for (auto it = change.removedBlocks.rbegin(); it != change.removedBlocks.rend(); ++it)
+            blocks.insert(blocks.begin() + std::ptrdiff_t(it->first), it->second);
+    }
+    state_.recordOffsets[change.plane - 1] = forward ? change.recordAfter : change.recordBefore;
+    state_.damageMapOffsets[change.plane - 1] = forward ? change.mapAfter : change.mapBefore;
+    ++revision_;
 }
 
 void DataFile::beginRecording()
@@ -379,9 +421,11 @@ void DataFile::undo(const ChangeSet &changes)
             if (!step->before.isEmpty())
                 rawWrite(step->newSize, step->before.constData(), step->before.size());
             break;
-        case ChangeSet::Step::State:
-            state_ = *step->stateBefore;
-            ++revision_;
+        case ChangeSet::Step::Header:
+            setHeaderValues(step->headerBefore);
+            break;
+        case ChangeSet::Step::PlaneBlocks:
+            replayBlocks(step->blocks, false);
             break;
         }
     }
@@ -397,9 +441,11 @@ void DataFile::redo(const ChangeSet &changes)
         case ChangeSet::Step::Resize:
             rawResize(step.newSize);
             break;
-        case ChangeSet::Step::State:
-            state_ = *step.stateAfter;
-            ++revision_;
+        case ChangeSet::Step::Header:
+            setHeaderValues(step.headerAfter);
+            break;
+        case ChangeSet::Step::PlaneBlocks:
+            replayBlocks(step.blocks, true);
             break;
         }
     }

@@ -157,9 +157,12 @@ private:
     [[noreturn]] void throwOutside(std::int64_t offset, std::int64_t length) const;
     void rawWrite(std::int64_t offset, const void *source, std::int64_t length);
     void rawResize(std::int64_t newSize);
-    void recordState(const FileState &before);
+    HeaderValues headerValues() const;
+    void setHeaderValues(const HeaderValues &values);
+    // Changes one header value as a recorded step.
     template <class T>
-    void changeState(T FileState::*field, T value);
+    void changeHeader(T HeaderValues::*field, T value);
+    void replayBlocks(const PlaneBlocksChange &change, bool forward);
     void indexPlanes(bool decipher);
     void applyStarts();
 

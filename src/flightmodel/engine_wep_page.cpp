@@ -1,6 +1,7 @@
 #include "engine_wep_page.h"
 
-#include "app/editor_context.h"
+#include "app/editor_document.h"
+#include "app/page_support.h"
 #include "datafile/number_text.h"
 #include "flightmodel/number_grid_model.h"
 #include "flightmodel/number_grid_view.h"
@@ -18,14 +19,10 @@
 
 namespace vw::flightmodel {
 
-namespace {
+using app::connectHandler;
+using app::named;
 
-QLineEdit *namedEdit(const QString &name, QWidget *parent)
-{
-    auto *edit = new QLineEdit(parent);
-    edit->setObjectName(name);
-    return edit;
-}
+namespace {
 
 // An up-down with its edit: the spin box is the up-down, its line edit the edit.
 QSpinBox *upDown(const QString &upDownName, const QString &editName, int maximum, QWidget *parent)
@@ -59,10 +56,10 @@ void showValue(QSpinBox *spin, int value)
 
 } // namespace
 
-EngineWepPage::EngineWepPage(app::EditorContext &context, QWidget *parent) : QWidget(parent), context_(context)
+EngineWepPage::EngineWepPage(app::EditorDocument &document, QWidget *parent) : QWidget(parent), document_(document)
 {
     model_ = new NumberGridModel(
-        context, QStringLiteral("StringGrid4"),
+        document, QStringLiteral("StringGrid4"),
         [this](int col, int row) {
             if (row == 0)
                 return GridCell::heading(col == 0 ? QStringLiteral("Altitude (meters)") : QStringLiteral("WEP Power"));
@@ -70,7 +67,7 @@ EngineWepPage::EngineWepPage(app::EditorContext &context, QWidget *parent) : QWi
                 return GridCell::heading(QString::number(PlaneRecord::WepPowerStepMetres * (row - 1)));
             if (row > PlaneRecord::WepPowerRows)
                 return GridCell();
-            return GridCell::number(PlaneRecord(context_.file(), context_.selection().CurrentPlane)
+            return GridCell::number(PlaneRecord(document_.file(), document_.selection().CurrentPlane)
                                         .at(PlaneRecord::wepPowerOffset(row - 1)));
         },
         this);
@@ -84,7 +81,7 @@ EngineWepPage::EngineWepPage(app::EditorContext &context, QWidget *parent) : QWi
 
     auto *matrix = new QGroupBox(QStringLiteral("Matrix size"), this);
     auto *matrixForm = new QFormLayout(matrix);
-    edit23_ = namedEdit(QStringLiteral("Edit23"), matrix);
+    edit23_ = named<QLineEdit>(QStringLiteral("Edit23"), matrix);
     matrixForm->addRow(QStringLiteral("Unknown engine parameter:"), edit23_);
     upDown2_ = upDown(QStringLiteral("UpDown2"), QStringLiteral("Edit21"), PlaneRecord::MatrixRows, matrix);
     matrixForm->addRow(QStringLiteral("Мах flying altitude in 1000 ft increments"), upDown2_);
@@ -102,10 +99,11 @@ EngineWepPage::EngineWepPage(app::EditorContext &context, QWidget *parent) : QWi
                                      QStringLiteral("Text String on 'WEP Disabled' :"),
                                      QStringLiteral("Text String on 'Out of WEP' :")};
     for (int i = 0; i < 3; ++i) {
-        wepTexts_[i] = namedEdit(QStringLiteral("Edit%1").arg(24 + i), wep);
+        wepTexts_[i] = named<QLineEdit>(QStringLiteral("Edit%1").arg(24 + i), wep);
         wepTexts_[i]->setMaxLength(PlaneRecord::WepTextWidth);
         textForm->addRow(textCaptions[i], wepTexts_[i]);
-        connect(wepTexts_[i], &QLineEdit::textEdited, this, [this, i](const QString &text) { wepTextChange(i, text); });
+        connect(wepTexts_[i], &QLineEdit::textEdited, this,
+                [this, i](const QString &text) { document_.guarded([&] { wepTextChange(i, text); }); });
     }
     wepColumn->addLayout(textForm);
     wepColumn->addWidget(new QLabel(QStringLiteral("WEP Times sec:"), wep));
@@ -113,11 +111,12 @@ EngineWepPage::EngineWepPage(app::EditorContext &context, QWidget *parent) : QWi
     const QString timeCaptions[3] = {QStringLiteral("WEP Fuel"), QStringLiteral("WEP Overheet"),
                                      QStringLiteral("WEP Cooling")};
     for (int i = 0; i < 3; ++i) {
-        wepTimes_[i] = namedEdit(QStringLiteral("Edit%1").arg(27 + i), wep);
+        wepTimes_[i] = named<QLineEdit>(QStringLiteral("Edit%1").arg(27 + i), wep);
         wepTimes_[i]->setFixedWidth(70);
         timeRow->addWidget(new QLabel(timeCaptions[i], wep));
         timeRow->addWidget(wepTimes_[i]);
-        connect(wepTimes_[i], &QLineEdit::textEdited, this, [this, i](const QString &text) { wepTimeChange(i, text); });
+        connect(wepTimes_[i], &QLineEdit::textEdited, this,
+                [this, i](const QString &text) { document_.guarded([&] { wepTimeChange(i, text); }); });
     }
     timeRow->addStretch();
     wepColumn->addLayout(timeRow);
@@ -136,15 +135,15 @@ EngineWepPage::EngineWepPage(app::EditorContext &context, QWidget *parent) : QWi
     fields->addStretch();
     columns->addLayout(fields, 1);
 
-    connect(upDown2_, &QSpinBox::valueChanged, this, [this] { Edit21Change(); });
-    connect(upDown3_, &QSpinBox::valueChanged, this, [this] { Edit22Change(); });
-    connect(edit23_, &QLineEdit::textEdited, this, &EngineWepPage::Edit23Change);
-    connect(stringGrid4_, &NumberGridView::cellSelected, this, &EngineWepPage::StringGrid4SelectCell);
+    connectHandler(document_, upDown2_, &QSpinBox::valueChanged, this, &EngineWepPage::Edit21Change);
+    connectHandler(document_, upDown3_, &QSpinBox::valueChanged, this, &EngineWepPage::Edit22Change);
+    connectHandler(document_, edit23_, &QLineEdit::textEdited, this, &EngineWepPage::Edit23Change);
+    connectHandler(document_, stringGrid4_, &NumberGridView::cellSelected, this, &EngineWepPage::StringGrid4SelectCell);
 }
 
 void EngineWepPage::showPlane()
 {
-    PlaneRecord record(context_.file(), context_.selection().CurrentPlane);
+    PlaneRecord record(document_.file(), document_.selection().CurrentPlane);
     const bool exists = record.exists();
     model_->setActive(exists);
     model_->reload();
@@ -167,7 +166,7 @@ void EngineWepPage::showPlane()
         spin->setMinimum(1);
         spin->setSpecialValueText(QString());
     }
-    const QChar separator = context_.decimalSeparator();
+    const QChar separator = document_.decimalSeparator();
     showValue(upDown3_, record.speedPointCount());
     showValue(upDown2_, record.altitudeRowCount());
     label68_->setText(QStringLiteral("I.e. : ") + QString::number(PlaneRecord::WepPowerStepMetres * upDown2_->value())
@@ -181,47 +180,47 @@ void EngineWepPage::showPlane()
 
 void EngineWepPage::Edit21Change()
 {
-    if (context_.refreshing())
+    if (document_.refreshing())
         return;
     const int rows = upDown2_->value();
-    context_.edit(QStringLiteral("Altitude rows"), QStringLiteral("Edit21"), [&] {
-        PlaneRecord(context_.file(), context_.selection().CurrentPlane).setAltitudeRowCount(rows);
+    document_.edit(QStringLiteral("Altitude rows"), app::MergeKey::forPlane(QStringLiteral("Edit21"), document_.selection().CurrentPlane), [&] {
+        PlaneRecord(document_.file(), document_.selection().CurrentPlane).setAltitudeRowCount(rows);
     });
-    context_.Update3();
+    document_.Update3();
 }
 
 void EngineWepPage::Edit22Change()
 {
-    if (context_.refreshing())
+    if (document_.refreshing())
         return;
     const int points = upDown3_->value();
-    context_.edit(QStringLiteral("Speed points"), QStringLiteral("Edit22"), [&] {
-        PlaneRecord(context_.file(), context_.selection().CurrentPlane).setSpeedPointCount(points);
+    document_.edit(QStringLiteral("Speed points"), app::MergeKey::forPlane(QStringLiteral("Edit22"), document_.selection().CurrentPlane), [&] {
+        PlaneRecord(document_.file(), document_.selection().CurrentPlane).setSpeedPointCount(points);
     });
-    context_.Update3();
+    document_.Update3();
 }
 
 void EngineWepPage::Edit23Change(const QString &text)
 {
-    const double value = datafile::readNumber(text, context_.decimalSeparator());
-    context_.edit(QStringLiteral("Unknown engine parameter"), QStringLiteral("Edit23"), [&] {
-        PlaneRecord(context_.file(), context_.selection().CurrentPlane)
+    const double value = datafile::readNumber(text, document_.decimalSeparator());
+    document_.edit(QStringLiteral("Unknown engine parameter"), app::MergeKey::forPlane(QStringLiteral("Edit23"), document_.selection().CurrentPlane), [&] {
+        PlaneRecord(document_.file(), document_.selection().CurrentPlane)
             .setNumber(PlaneRecord::ExtraEngineParameterOffset, value);
     });
 }
 
 void EngineWepPage::wepTextChange(int which, const QString &text)
 {
-    context_.edit(QStringLiteral("WEP text"), QStringLiteral("Edit%1").arg(24 + which), [&] {
-        PlaneRecord(context_.file(), context_.selection().CurrentPlane).setWepText(PlaneRecord::WepText(which), text);
+    document_.edit(QStringLiteral("WEP text"), app::MergeKey::forPlane(QStringLiteral("Edit%1").arg(24 + which), document_.selection().CurrentPlane), [&] {
+        PlaneRecord(document_.file(), document_.selection().CurrentPlane).setWepText(PlaneRecord::WepText(which), text);
     });
 }
 
 void EngineWepPage::wepTimeChange(int which, const QString &text)
 {
-    const double seconds = datafile::readNumber(text, context_.decimalSeparator());
-    context_.edit(QStringLiteral("WEP time"), QStringLiteral("Edit%1").arg(27 + which), [&] {
-        PlaneRecord(context_.file(), context_.selection().CurrentPlane)
+    const double seconds = datafile::readNumber(text, document_.decimalSeparator());
+    document_.edit(QStringLiteral("WEP time"), app::MergeKey::forPlane(QStringLiteral("Edit%1").arg(27 + which), document_.selection().CurrentPlane), [&] {
+        PlaneRecord(document_.file(), document_.selection().CurrentPlane)
             .setWepTimeSeconds(PlaneRecord::WepTime(which), seconds);
     });
 }

@@ -9,7 +9,7 @@ class QLineEdit;
 class QSpinBox;
 
 namespace vw::app {
-class EditorContext;
+class EditorDocument;
 }
 
 namespace vw::flightmodel {
@@ -22,7 +22,7 @@ class NumberGridView;
 class EngineWepPage : public QWidget, public app::PlaneView {
     Q_OBJECT
 public:
-    explicit EngineWepPage(app::EditorContext &context, QWidget *parent = nullptr);
+    explicit EngineWepPage(app::EditorDocument &document, QWidget *parent = nullptr);
 
     void showPlane() override;
 
@@ -34,7 +34,7 @@ public:
     void StringGrid4SelectCell(int col, int row);
 
 private:
-    app::EditorContext &context_;
+    app::EditorDocument &document_;
     NumberGridModel *model_;
     NumberGridView *stringGrid4_;
     QSpinBox *upDown2_;

@@ -1,6 +1,6 @@
 #include "handling_page.h"
 
-#include "app/editor_context.h"
+#include "app/editor_document.h"
 #include "datafile/number_text.h"
 #include "flightmodel/flight_figures.h"
 #include "flightmodel/number_grid_model.h"
@@ -12,10 +12,10 @@
 
 namespace vw::flightmodel {
 
-HandlingPage::HandlingPage(app::EditorContext &context, QWidget *parent) : QWidget(parent), context_(context)
+HandlingPage::HandlingPage(app::EditorDocument &document, QWidget *parent) : QWidget(parent), document_(document)
 {
     model_ = new NumberGridModel(
-        context, QStringLiteral("StringGrid6"),
+        document, QStringLiteral("StringGrid6"),
         [this](int col, int row) {
             static const QString headings[4] = {QStringLiteral("Speed (mph)"), QStringLiteral("Pitch"),
                                                 QStringLiteral("Yaw"), QStringLiteral("Roll")};
@@ -23,7 +23,7 @@ HandlingPage::HandlingPage(app::EditorContext &context, QWidget *parent) : QWidg
                 return GridCell::heading(headings[col]);
             if (col == 0)
                 return GridCell::heading(QString::number(PlaneRecord::HandlingStepMph * (row - 1)));
-            return GridCell::number(PlaneRecord(context_.file(), context_.selection().CurrentPlane)
+            return GridCell::number(PlaneRecord(document_.file(), document_.selection().CurrentPlane)
                                         .at(PlaneRecord::handlingOffset(row - 1, PlaneRecord::Axis(col - 1))));
         },
         this);
@@ -41,16 +41,16 @@ HandlingPage::HandlingPage(app::EditorContext &context, QWidget *parent) : QWidg
 
 void HandlingPage::showPlane()
 {
-    const bool exists = PlaneRecord(context_.file(), context_.selection().CurrentPlane).exists();
+    const bool exists = PlaneRecord(document_.file(), document_.selection().CurrentPlane).exists();
     model_->setActive(exists);
     model_->reload();
     setEnabled(exists);
 }
 
-WingsPage::WingsPage(app::EditorContext &context, QWidget *parent) : QWidget(parent), context_(context)
+WingsPage::WingsPage(app::EditorDocument &document, QWidget *parent) : QWidget(parent), document_(document)
 {
     model_ = new NumberGridModel(
-        context, QStringLiteral("StringGrid5"),
+        document, QStringLiteral("StringGrid5"),
         [this](int col, int row) {
             if (col == 0 && row == 0)
                 return GridCell::heading(QStringLiteral("alt/num"));
@@ -58,7 +58,7 @@ WingsPage::WingsPage(app::EditorContext &context, QWidget *parent) : QWidget(par
                 return GridCell::heading(QString::number(col - 1));
             if (col == 0)
                 return GridCell::heading(QString::number(PlaneRecord::WepPowerStepMetres * row));
-            return GridCell::number(WingsTable(context_.file()).offset(col - 1, row - 1));
+            return GridCell::number(WingsTable(document_.file()).offset(col - 1, row - 1));
         },
         this);
     model_->setShape(WingsTable::Entries + 1, WingsTable::Steps + 1);
@@ -72,12 +72,12 @@ WingsPage::WingsPage(app::EditorContext &context, QWidget *parent) : QWidget(par
 
 void WingsPage::showPlane()
 {
-    const bool exists = WingsTable(context_.file()).exists();
+    const bool exists = WingsTable(document_.file()).exists();
     model_->setActive(exists);
     model_->reload();
     stringGrid5_->setEnabled(exists);
     // The current column follows the plane's wing number, as primary row 12 shows it.
-    PlaneRecord record(context_.file(), context_.selection().CurrentPlane);
+    PlaneRecord record(document_.file(), document_.selection().CurrentPlane);
     if (!exists || !record.exists())
         return;
     const QString shown = datafile::formatNumber(record.primary(PlaneRecord::WingNumberRow));

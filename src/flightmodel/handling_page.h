@@ -5,7 +5,7 @@
 #include <QWidget>
 
 namespace vw::app {
-class EditorContext;
+class EditorDocument;
 }
 
 namespace vw::flightmodel {
@@ -17,11 +17,11 @@ class NumberGridView;
 class HandlingPage : public QWidget, public app::PlaneView {
     Q_OBJECT
 public:
-    explicit HandlingPage(app::EditorContext &context, QWidget *parent = nullptr);
+    explicit HandlingPage(app::EditorDocument &document, QWidget *parent = nullptr);
     void showPlane() override;
 
 private:
-    app::EditorContext &context_;
+    app::EditorDocument &document_;
     NumberGridModel *model_;
     NumberGridView *stringGrid6_;
 };
@@ -31,12 +31,12 @@ private:
 class WingsPage : public QWidget, public app::PlaneView {
     Q_OBJECT
 public:
-    explicit WingsPage(app::EditorContext &context, QWidget *parent = nullptr);
+    explicit WingsPage(app::EditorDocument &document, QWidget *parent = nullptr);
     void showPlane() override;
     NumberGridView *grid() const { return stringGrid5_; }
 
 private:
-    app::EditorContext &context_;
+    app::EditorDocument &document_;
     NumberGridModel *model_;
     NumberGridView *stringGrid5_;
 };

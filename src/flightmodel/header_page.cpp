@@ -1,6 +1,8 @@
 #include "header_page.h"
 
-#include "app/editor_context.h"
+#include "app/editor_document.h"
+#include "app/page_support.h"
+#include "app/plane_list_model.h"
 #include "app/prompter_dialog.h"
 #include "datafile/directory_entry.h"
 #include "flightmodel/plane_header.h"
@@ -15,28 +17,17 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include <optional>
 
 namespace vw::flightmodel {
 
-namespace {
+using app::connectHandler;
+using app::named;
 
-template <typename Widget> Widget *named(const char *name, QWidget *parent)
-{
-    auto *widget = new Widget(parent);
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
-
-} // namespace
-
-HeaderPage::HeaderPage(app::EditorContext &context, QListWidget *planeList, QWidget *parent)
-    : QWidget(parent), context_(context), listBox1_(planeList)
+HeaderPage::HeaderPage(app::EditorDocument &document, QWidget *parent) : QWidget(parent), document_(document)
 {
     setObjectName(QStringLiteral("HeaderPage"));
     groups_ = new QGridLayout(this);
@@ -80,6 +71,7 @@ HeaderPage::HeaderPage(app::EditorContext &context, QListWidget *planeList, QWid
     comboBox15_ = named<QComboBox>("ComboBox15", loadouts);
     comboBox16_ = named<QComboBox>("ComboBox16", loadouts);
     for (QComboBox *box : {comboBox15_, comboBox16_}) {
+        box->setModel(document_.planeList());
         box->setMaxVisibleItems(20);
         box->setMinimumContentsLength(18);
     }
@@ -99,20 +91,20 @@ HeaderPage::HeaderPage(app::EditorContext &context, QListWidget *planeList, QWid
     groups_->setColumnStretch(1, 1);
     groups_->setRowStretch(3, 1);
 
-    connect(edit8_, &QLineEdit::textEdited, this, &HeaderPage::Edit8Change);
-    connect(edit9_, &QLineEdit::textEdited, this, &HeaderPage::Edit9Change);
-    connect(edit10_, &QLineEdit::textEdited, this, &HeaderPage::Edit10Change);
-    connect(edit11_, &QLineEdit::textEdited, this, &HeaderPage::Edit11Change);
-    connect(edit12_, &QLineEdit::textEdited, this, &HeaderPage::Edit12Change);
-    connect(edit13_, &QLineEdit::textEdited, this, &HeaderPage::Edit13Change);
-    connect(planeType_, &QButtonGroup::idClicked, this, &HeaderPage::RadioGroup1Click);
-    connect(checkBox1_, &QCheckBox::clicked, this, &HeaderPage::CheckBox1Click);
-    connect(button20_, &QPushButton::clicked, this, &HeaderPage::Button20Click);
+    connectHandler(document_, edit8_, &QLineEdit::textEdited, this, &HeaderPage::Edit8Change);
+    connectHandler(document_, edit9_, &QLineEdit::textEdited, this, &HeaderPage::Edit9Change);
+    connectHandler(document_, edit10_, &QLineEdit::textEdited, this, &HeaderPage::Edit10Change);
+    connectHandler(document_, edit11_, &QLineEdit::textEdited, this, &HeaderPage::Edit11Change);
+    connectHandler(document_, edit12_, &QLineEdit::textEdited, this, &HeaderPage::Edit12Change);
+    connectHandler(document_, edit13_, &QLineEdit::textEdited, this, &HeaderPage::Edit13Change);
+    connectHandler(document_, planeType_, &QButtonGroup::idClicked, this, &HeaderPage::RadioGroup1Click);
+    connectHandler(document_, checkBox1_, &QCheckBox::clicked, this, &HeaderPage::CheckBox1Click);
+    connectHandler(document_, button20_, &QPushButton::clicked, this, &HeaderPage::Button20Click);
 }
 
 void HeaderPage::showPlane()
 {
-    const PlaneHeader header(context_.file(), context_.selection().CurrentPlane);
+    const PlaneHeader header(document_.file(), document_.selection().CurrentPlane);
     const bool exists = header.exists();
     header_->setEnabled(exists);
     const std::pair<QLineEdit *, HeaderText> edits[] = {
@@ -129,88 +121,93 @@ void HeaderPage::showPlane()
     checkBox1_->setChecked(exists && header.selectable());
 }
 
+void HeaderPage::planeListRebuilt()
+{
+    for (QComboBox *box : {comboBox15_, comboBox16_})
+        box->setCurrentIndex(box->count() > 0 ? 0 : -1);
+}
+
 QString HeaderPage::writeText(HeaderText field, const char *editName, const QString &text)
 {
-    const int plane = context_.selection().CurrentPlane;
+    const int plane = document_.selection().CurrentPlane;
     QString stored;
-    context_.edit(QStringLiteral("Plane header"), QStringLiteral("%1:%2").arg(QLatin1String(editName)).arg(plane),
-                  [&] { stored = PlaneHeader(context_.file(), plane).setText(field, text); });
+    document_.edit(QStringLiteral("Plane header"), app::MergeKey::forPlane(QLatin1String(editName), plane),
+                  [&] { stored = PlaneHeader(document_.file(), plane).setText(field, text); });
     return stored;
 }
 
 void HeaderPage::Edit8Change(const QString &text)
 {
-    if (context_.refreshing())
+    if (document_.refreshing())
         return;
     const QString stored = writeText(HeaderText::Name, "Edit8", text);
-    // The plane's line in the plane list shows the cut text at once, untrimmed.
-    const int plane = context_.selection().CurrentPlane;
-    if (QListWidgetItem *item = listBox1_->item(plane - 1))
-        item->setText(datafile::DirectoryEntryView::listItem(plane, stored));
+    // The plane list and every plane selector show the cut text at once, untrimmed.
+    document_.planeList()->relabelPlane(document_.selection().CurrentPlane, stored);
 }
 
 void HeaderPage::Edit9Change(const QString &text)
 {
-    if (!context_.refreshing())
+    if (!document_.refreshing())
         writeText(HeaderText::IconInAir, "Edit9", text);
 }
 
 void HeaderPage::Edit10Change(const QString &text)
 {
-    if (!context_.refreshing())
+    if (!document_.refreshing())
         writeText(HeaderText::Model3D, "Edit10", text);
 }
 
 void HeaderPage::Edit11Change(const QString &text)
 {
-    if (!context_.refreshing())
+    if (!document_.refreshing())
         writeText(HeaderText::Cockpit1, "Edit11", text);
 }
 
 void HeaderPage::Edit12Change(const QString &text)
 {
-    if (!context_.refreshing())
+    if (!document_.refreshing())
         writeText(HeaderText::Sounds, "Edit12", text);
 }
 
 void HeaderPage::Edit13Change(const QString &text)
 {
-    if (!context_.refreshing())
+    if (!document_.refreshing())
         writeText(HeaderText::Cockpit2, "Edit13", text);
 }
 
 void HeaderPage::RadioGroup1Click(int index)
 {
-    const int plane = context_.selection().CurrentPlane;
-    context_.edit(QStringLiteral("Plane Type"), QString(),
-                  [&] { PlaneHeader(context_.file(), plane).setPlaneType(index); });
+    const int plane = document_.selection().CurrentPlane;
+    document_.edit(QStringLiteral("Plane Type"), app::MergeKey::none(),
+                  [&] { PlaneHeader(document_.file(), plane).setPlaneType(index); });
 }
 
 void HeaderPage::CheckBox1Click(bool checked)
 {
-    const int plane = context_.selection().CurrentPlane;
-    context_.edit(QStringLiteral("Plane is selectable"), QString(),
-                  [&] { PlaneHeader(context_.file(), plane).setSelectable(checked); });
+    const int plane = document_.selection().CurrentPlane;
+    document_.edit(QStringLiteral("Plane is selectable"), app::MergeKey::none(),
+                  [&] { PlaneHeader(document_.file(), plane).setSelectable(checked); });
 }
 
 void HeaderPage::Button20Click()
 {
     const bool nodes98 = checkBox6_->isChecked();
     const int s = comboBox15_->currentIndex() + 1, d = comboBox16_->currentIndex() + 1;
-    std::optional<bool> done;
-    context_.edit(nodes98 ? QStringLiteral("Copy 98 nodes") : QStringLiteral("Copy loadouts"), QString(), [&] {
-        done = nodes98 ? weapons::copy98Nodes(context_.file()) : weapons::copyLoadout(context_.file(), s, d);
-    });
-    if (!done)
+    bool done = false;
+    if (!document_.edit(nodes98 ? QStringLiteral("Copy 98 nodes") : QStringLiteral("Copy loadouts"),
+                        app::MergeKey::none(), [&] {
+                            done = nodes98 ? weapons::copy98Nodes(document_.file())
+                                           : weapons::copyLoadout(document_.file(), s, d);
+                        }))
         return; // the error box said why
-    if (*done && nodes98) {
+    if (done && nodes98) {
         // The boxes end on the last pair copied.
         comboBox15_->setCurrentIndex(weapons::Nodes98Last);
         comboBox16_->setCurrentIndex(weapons::Nodes98Last + weapons::Nodes98Shift);
     }
-    if (*done)
-        context_.Update1();
-    context_.prompter().information(this, *done ? QStringLiteral("Copy process complete!")
+    if (done)
+        document_.Update1();
+    document_.prompter().information(this, done ? QStringLiteral("Copy process complete!")
                                                 : QStringLiteral("Copy process is not possible!"));
 }
 

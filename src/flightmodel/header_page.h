@@ -10,11 +10,10 @@ class QComboBox;
 class QGridLayout;
 class QGroupBox;
 class QLineEdit;
-class QListWidget;
 class QPushButton;
 
 namespace vw::app {
-class EditorContext;
+class EditorDocument;
 }
 
 namespace vw::flightmodel {
@@ -26,10 +25,12 @@ enum class HeaderText;
 class HeaderPage : public QWidget, public app::PlaneView {
     Q_OBJECT
 public:
-    HeaderPage(app::EditorContext &context, QListWidget *planeList, QWidget *parent = nullptr);
+    HeaderPage(app::EditorDocument &document, QWidget *parent = nullptr);
 
     // The header part of Update3.
     void showPlane() override;
+    // The loadout selectors start again from the first plane.
+    void planeListRebuilt() override;
 
     // The grid of groups; later copy groups take the free cells.
     QGridLayout *groupGrid() const { return groups_; }
@@ -48,8 +49,7 @@ private:
     // Writes one text field of the current plane; returns the text stored.
     QString writeText(HeaderText field, const char *editName, const QString &text);
 
-    app::EditorContext &context_;
-    QListWidget *listBox1_;
+    app::EditorDocument &document_;
     QGridLayout *groups_;
     QGroupBox *header_;
     QLineEdit *edit8_, *edit9_, *edit10_, *edit11_, *edit12_, *edit13_;

@@ -1,6 +1,6 @@
 #include "number_grid_model.h"
 
-#include "app/editor_context.h"
+#include "app/editor_document.h"
 #include "datafile/number_text.h"
 
 #include <QApplication>
@@ -12,8 +12,8 @@
 
 namespace vw::flightmodel {
 
-NumberGridModel::NumberGridModel(app::EditorContext &context, const QString &gridName, Binding binding, QObject *parent)
-    : QAbstractTableModel(parent), context_(context), gridName_(gridName), binding_(std::move(binding))
+NumberGridModel::NumberGridModel(app::EditorDocument &document, const QString &gridName, Binding binding, QObject *parent)
+    : QAbstractTableModel(parent), document_(document), gridName_(gridName), binding_(std::move(binding))
 {
 }
 
@@ -65,9 +65,9 @@ QVariant NumberGridModel::data(const QModelIndex &index, int role) const
         case GridCell::Heading:
             return c.text;
         case GridCell::Number:
-            return datafile::formatNumber(context_.file().f64(c.offset), context_.decimalSeparator());
+            return datafile::formatNumber(document_.file().f64(c.offset), document_.decimalSeparator());
         case GridCell::Speed:
-            return QString::number(context_.file().i32(c.offset));
+            return QString::number(document_.file().i32(c.offset));
         case GridCell::Empty:
             break;
         }
@@ -108,16 +108,16 @@ bool NumberGridModel::setData(const QModelIndex &index, const QVariant &value, i
 
 bool NumberGridModel::setEditText(int col, int row, const QString &text)
 {
-    if (!active_ || context_.refreshing() || col < 0 || row < 0 || col >= colCount_ || row >= rowCount_)
+    if (!active_ || document_.refreshing() || col < 0 || row < 0 || col >= colCount_ || row >= rowCount_)
         return false;
     const GridCell c = cell(col, row);
     if (c.kind != GridCell::Number && c.kind != GridCell::Speed)
         return false;
-    const double v = datafile::readNumber(text, context_.decimalSeparator());
-    datafile::DataFile &file = context_.file();
+    const double v = datafile::readNumber(text, document_.decimalSeparator());
+    datafile::DataFile &file = document_.file();
     const std::uint64_t before = file.revision();
-    const QString key = QStringLiteral("%1:%2:%3").arg(gridName_).arg(col).arg(row);
-    context_.edit(gridName_ + QStringLiteral(" cell"), key, [&] {
+    const app::MergeKey key = app::MergeKey::forCell(gridName_, document_.selection().CurrentPlane, col, row);
+    document_.edit(gridName_ + QStringLiteral(" cell"), key, [&] {
         if (c.kind == GridCell::Number) {
             file.writeF64(c.offset, v); // an equal value writes nothing
             return;

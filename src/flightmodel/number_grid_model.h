@@ -5,7 +5,7 @@
 #include <functional>
 
 namespace vw::app {
-class EditorContext;
+class EditorDocument;
 }
 
 namespace vw::flightmodel {
@@ -31,7 +31,7 @@ class NumberGridModel : public QAbstractTableModel {
 public:
     using Binding = std::function<GridCell(int col, int row)>;
 
-    NumberGridModel(app::EditorContext &context, const QString &gridName, Binding binding, QObject *parent = nullptr);
+    NumberGridModel(app::EditorDocument &document, const QString &gridName, Binding binding, QObject *parent = nullptr);
 
     // The grid's ColCount and RowCount.
     void setShape(int colCount, int rowCount);
@@ -62,7 +62,7 @@ Q_SIGNALS:
     void cellStored(int col, int row);
 
 private:
-    app::EditorContext &context_;
+    app::EditorDocument &document_;
     QString gridName_;
     Binding binding_;
     int colCount_ = 0;

@@ -1,6 +1,7 @@
 #include "primary_page.h"
 
-#include "app/editor_context.h"
+#include "app/editor_document.h"
+#include "app/page_support.h"
 #include "flightmodel/flight_figures.h"
 #include "flightmodel/number_grid_model.h"
 #include "flightmodel/number_grid_view.h"
@@ -13,20 +14,23 @@
 
 namespace vw::flightmodel {
 
-PrimaryPage::PrimaryPage(app::EditorContext &context, QWidget *parent) : QWidget(parent), context_(context)
+using app::connectHandler;
+using app::named;
+
+PrimaryPage::PrimaryPage(app::EditorDocument &document, QWidget *parent) : QWidget(parent), document_(document)
 {
     model_ = new NumberGridModel(
-        context, QStringLiteral("StringGrid1"),
+        document, QStringLiteral("StringGrid1"),
         [this](int col, int row) {
             if (row == 0)
                 return GridCell::heading(col == 0 ? QStringLiteral("Params") : QStringLiteral("Value"));
-            const QStringList &labels = context_.labels().FmLabels;
+            const QStringList &labels = document_.labels().FmLabels;
             if (col == 0)
                 return GridCell::heading(row <= labels.size() ? labels.at(row - 1) : QString());
             const auto offset = PlaneRecord::primaryRowOffset(row, int(labels.size()));
             if (!offset)
                 return GridCell();
-            return GridCell::number(PlaneRecord(context_.file(), context_.selection().CurrentPlane).at(*offset));
+            return GridCell::number(PlaneRecord(document_.file(), document_.selection().CurrentPlane).at(*offset));
         },
         this);
     stringGrid1_ = new NumberGridView(QStringLiteral("StringGrid1"), model_, this);
@@ -60,15 +64,15 @@ PrimaryPage::PrimaryPage(app::EditorContext &context, QWidget *parent) : QWidget
     right->addStretch();
     columns->addLayout(right, 2);
 
-    connect(stringGrid1_, &NumberGridView::cellSelected, this, &PrimaryPage::StringGrid1SelectCell);
+    connectHandler(document_, stringGrid1_, &NumberGridView::cellSelected, this, &PrimaryPage::StringGrid1SelectCell);
 }
 
 void PrimaryPage::showPlane()
 {
-    PlaneRecord record(context_.file(), context_.selection().CurrentPlane);
+    PlaneRecord record(document_.file(), document_.selection().CurrentPlane);
     const bool exists = record.exists();
     model_->setActive(exists);
-    model_->setShape(2, int(context_.labels().FmLabels.size()) + 1);
+    model_->setShape(2, int(document_.labels().FmLabels.size()) + 1);
     model_->reload();
     stringGrid1_->refreshHeadings();
     setEnabled(exists);
@@ -77,7 +81,7 @@ void PrimaryPage::showPlane()
             label->clear();
         return;
     }
-    for (const FigureLabel &figure : figureLabels(flightFigures(record), context_.decimalSeparator()))
+    for (const FigureLabel &figure : figureLabels(flightFigures(record), document_.decimalSeparator()))
         figures_[QLatin1String(figure.name)]->setText(figure.text);
 }
 

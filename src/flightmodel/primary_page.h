@@ -9,7 +9,7 @@
 class QLabel;
 
 namespace vw::app {
-class EditorContext;
+class EditorDocument;
 }
 
 namespace vw::flightmodel {
@@ -22,7 +22,7 @@ class NumberGridView;
 class PrimaryPage : public QWidget, public app::PlaneView {
     Q_OBJECT
 public:
-    explicit PrimaryPage(app::EditorContext &context, QWidget *parent = nullptr);
+    explicit PrimaryPage(app::EditorDocument &document, QWidget *parent = nullptr);
 
     void showPlane() override;
     NumberGridView *grid() const { return stringGrid1_; }
@@ -30,7 +30,7 @@ public:
     void StringGrid1SelectCell(int col, int row);
 
 private:
-    app::EditorContext &context_;
+    app::EditorDocument &document_;
     NumberGridModel *model_;
     NumberGridView *stringGrid1_;
     QLabel *label47_;

@@ -1,6 +1,7 @@
 #include "engine_power_page.h"
 
-#include "app/editor_context.h"
+#include "app/editor_document.h"
+#include "app/page_support.h"
 #include "datafile/number_text.h"
 #include "flightmodel/number_grid_model.h"
 #include "flightmodel/number_grid_view.h"
@@ -15,6 +16,9 @@
 #include <QWheelEvent>
 
 namespace vw::powerchart {
+
+using app::connectHandler;
+using app::named;
 
 using flightmodel::GridCell;
 using flightmodel::NumberGridModel;
@@ -67,11 +71,11 @@ QToolButton *toolButton(const char *name, QWidget *parent)
 
 } // namespace
 
-EnginePowerPage::EnginePowerPage(app::EditorContext &context, std::function<bool()> wheelActive, QWidget *parent)
-    : QWidget(parent), context_(context), wheelActive_(std::move(wheelActive))
+EnginePowerPage::EnginePowerPage(app::EditorDocument &document, std::function<bool()> wheelActive, QWidget *parent)
+    : QWidget(parent), document_(document), wheelActive_(std::move(wheelActive))
 {
     model_ = new NumberGridModel(
-        context, QStringLiteral("StringGrid2"),
+        document, QStringLiteral("StringGrid2"),
         [this](int col, int row) {
             if (col == 0)
                 return GridCell::heading(row == 0 ? QStringLiteral("m/mph")
@@ -181,25 +185,25 @@ EnginePowerPage::EnginePowerPage(app::EditorContext &context, std::function<bool
     layout->addWidget(panel);
     layout->addWidget(stringGrid2_, 1);
 
-    connect(stringGrid2_, &NumberGridView::cellSelected, this, &EnginePowerPage::StringGrid2SelectCell);
+    connectHandler(document_, stringGrid2_, &NumberGridView::cellSelected, this, &EnginePowerPage::StringGrid2SelectCell);
     connect(model_, &NumberGridModel::cellStored, this, [this](int col, int row) {
         if (row > 0) // a speed is not drawn until the next redraw
             ReDrawPowerGreaph(row, col);
     });
-    connect(speedButton4_, &QToolButton::clicked, this, &EnginePowerPage::SpeedButton4Click);
-    connect(speedButton5_, &QToolButton::clicked, this, &EnginePowerPage::SpeedButton5Click);
-    connect(speedButton6_, &QToolButton::clicked, this, &EnginePowerPage::SpeedButton6Click);
-    connect(speedButton12_, &QToolButton::clicked, this, &EnginePowerPage::SpeedButton12Click);
-    connect(speedButton13_, &QToolButton::clicked, this, &EnginePowerPage::SpeedButton13Click);
-    connect(speedButton15_, &QToolButton::clicked, this, &EnginePowerPage::SpeedButton15Click);
-    connect(speedButton16_, &QToolButton::clicked, this, &EnginePowerPage::SpeedButton16Click);
-    connect(image3_, &PowerChartWidget::pressed, this, &EnginePowerPage::Image3MouseDown);
-    connect(image3_, &PowerChartWidget::moved, this, &EnginePowerPage::Image3MouseMove);
+    connectHandler(document_, speedButton4_, &QToolButton::clicked, this, &EnginePowerPage::SpeedButton4Click);
+    connectHandler(document_, speedButton5_, &QToolButton::clicked, this, &EnginePowerPage::SpeedButton5Click);
+    connectHandler(document_, speedButton6_, &QToolButton::clicked, this, &EnginePowerPage::SpeedButton6Click);
+    connectHandler(document_, speedButton12_, &QToolButton::clicked, this, &EnginePowerPage::SpeedButton12Click);
+    connectHandler(document_, speedButton13_, &QToolButton::clicked, this, &EnginePowerPage::SpeedButton13Click);
+    connectHandler(document_, speedButton15_, &QToolButton::clicked, this, &EnginePowerPage::SpeedButton15Click);
+    connectHandler(document_, speedButton16_, &QToolButton::clicked, this, &EnginePowerPage::SpeedButton16Click);
+    connectHandler(document_, image3_, &PowerChartWidget::pressed, this, &EnginePowerPage::Image3MouseDown);
+    connectHandler(document_, image3_, &PowerChartWidget::moved, this, &EnginePowerPage::Image3MouseMove);
 }
 
 PlaneRecord EnginePowerPage::record() const
 {
-    return PlaneRecord(context_.file(), context_.selection().CurrentPlane);
+    return PlaneRecord(document_.file(), document_.selection().CurrentPlane);
 }
 
 bool EnginePowerPage::altitudeMode() const
@@ -249,7 +253,7 @@ void EnginePowerPage::StringGrid2SelectCell(int col, int row)
     ReDrawPowerGreaph(row, col);
 }
 
-void EnginePowerPage::adjust(bool raise, const QString &mergeKey)
+void EnginePowerPage::adjust(bool raise, const app::MergeKey &mergeKey)
 {
     if (!record().exists())
         return;
@@ -262,7 +266,7 @@ void EnginePowerPage::adjust(bool raise, const QString &mergeKey)
         selection = {range.left(), range.top(), range.right(), range.bottom()};
     }
     const QString caption = speedButton6_->text();
-    context_.edit(raise ? QStringLiteral("Raise engine power") : QStringLiteral("Lower engine power"), mergeKey, [&] {
+    document_.edit(raise ? QStringLiteral("Raise engine power") : QStringLiteral("Lower engine power"), mergeKey, [&] {
         PlaneRecord plane = record();
         adjustPower(plane, caption, raise, col, row, selection);
     });
@@ -274,7 +278,8 @@ bool EnginePowerPage::StringGrid2MouseWheelUp()
 {
     if (!wheelActive_ || !wheelActive_())
         return false;
-    adjust(true, QStringLiteral("StringGrid2 wheel:%1:%2").arg(stringGrid2_->currentCol()).arg(stringGrid2_->currentRow()));
+    adjust(true, app::MergeKey::forCell(QStringLiteral("StringGrid2 wheel"), document_.selection().CurrentPlane,
+                                        stringGrid2_->currentCol(), stringGrid2_->currentRow()));
     return true;
 }
 
@@ -282,7 +287,8 @@ bool EnginePowerPage::StringGrid2MouseWheelDown()
 {
     if (!wheelActive_ || !wheelActive_())
         return false;
-    adjust(false, QStringLiteral("StringGrid2 wheel:%1:%2").arg(stringGrid2_->currentCol()).arg(stringGrid2_->currentRow()));
+    adjust(false, app::MergeKey::forCell(QStringLiteral("StringGrid2 wheel"), document_.selection().CurrentPlane,
+                                         stringGrid2_->currentCol(), stringGrid2_->currentRow()));
     return true;
 }
 
@@ -303,12 +309,12 @@ bool EnginePowerPage::eventFilter(QObject *watched, QEvent *event)
 
 void EnginePowerPage::SpeedButton4Click()
 {
-    adjust(true, QString());
+    adjust(true, app::MergeKey::none());
 }
 
 void EnginePowerPage::SpeedButton5Click()
 {
-    adjust(false, QString());
+    adjust(false, app::MergeKey::none());
 }
 
 void EnginePowerPage::SpeedButton6Click()
@@ -335,26 +341,26 @@ void EnginePowerPage::SpeedButton15Click()
     const ControlPoints points = controlPoints_;
     const int col = stringGrid2_->currentCol();
     if (record().exists()) {
-        context_.edit(QStringLiteral("Apply control points"), QString(), [&] {
+        document_.edit(QStringLiteral("Apply control points"), app::MergeKey::none(), [&] {
             PlaneRecord plane = record();
             applyControlPoints(plane, points, col);
         });
     }
     // The list is emptied before the refresh, so the chart no longer shows the applied points.
     controlPoints_.clear();
-    context_.Update3();
+    document_.Update3();
 }
 
 void EnginePowerPage::SpeedButton16Click()
 {
     if (record().exists()) {
-        context_.edit(QStringLiteral("Normalise engine power"), QString(), [&] {
+        document_.edit(QStringLiteral("Normalise engine power"), app::MergeKey::none(), [&] {
             PlaneRecord plane = record();
             normalisePower(plane);
         });
     }
     controlPoints_.clear();
-    context_.Update3();
+    document_.Update3();
 }
 
 void EnginePowerPage::Image3MouseDown(Qt::MouseButton button, int x, int y)
@@ -372,9 +378,9 @@ void EnginePowerPage::Image3MouseDown(Qt::MouseButton button, int x, int y)
 void EnginePowerPage::Image3MouseMove(int x, int y)
 {
     const int row = pointerRow(y, model_->rowCount(), controlPoints_.empty());
-    context_.showStatus(QStringLiteral("Altitude: ") + QString::number(PlaneRecord::WepPowerStepMetres * row)
+    document_.showStatus(QStringLiteral("Altitude: ") + QString::number(PlaneRecord::WepPowerStepMetres * row)
                         + QStringLiteral(" m.  Power: ")
-                        + datafile::formatNumber(pointerPower(x), context_.decimalSeparator()));
+                        + datafile::formatNumber(pointerPower(x), document_.decimalSeparator()));
 }
 
 } // namespace vw::powerchart

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/merge_key.h"
 #include "app/plane_view.h"
 #include "powerchart/power_matrix.h"
 
@@ -10,7 +11,7 @@
 class QToolButton;
 
 namespace vw::app {
-class EditorContext;
+class EditorDocument;
 }
 namespace vw::flightmodel {
 class NumberGridModel;
@@ -29,7 +30,7 @@ class EnginePowerPage : public QWidget, public app::PlaneView {
 public:
     // `wheelActive` says whether the window shows the Flight Model tab with
     // its Engine Power #1 sub-tab: only then does the wheel raise and lower.
-    EnginePowerPage(app::EditorContext &context, std::function<bool()> wheelActive, QWidget *parent = nullptr);
+    EnginePowerPage(app::EditorDocument &document, std::function<bool()> wheelActive, QWidget *parent = nullptr);
 
     void showPlane() override;
 
@@ -59,10 +60,10 @@ private:
     flightmodel::PlaneRecord record() const;
     bool altitudeMode() const;
     // Raise or lower with the current scope as one undo step (merged by `mergeKey` when not empty).
-    void adjust(bool raise, const QString &mergeKey);
+    void adjust(bool raise, const app::MergeKey &mergeKey);
     void applyColumnWidths();
 
-    app::EditorContext &context_;
+    app::EditorDocument &document_;
     std::function<bool()> wheelActive_;
     ControlPoints controlPoints_;
     flightmodel::NumberGridModel *model_;

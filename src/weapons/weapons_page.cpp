@@ -1,6 +1,9 @@
 #include "weapons_page.h"
 
-#include "app/editor_context.h"
+#include "app/editor_document.h"
+#include "app/page_support.h"
+#include "app/plane_list_model.h"
+#include "weapons/config_list_view.h"
 #include "app/prompter_dialog.h"
 #include "datafile/number_text.h"
 #include "weapons/weapon_copies.h"
@@ -20,21 +23,16 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include <optional>
 
 namespace vw::weapons {
+
+using app::connectHandler;
+using app::named;
 
 namespace {
 
 const QString CopyComplete = QStringLiteral("Copy process complete!");
 const QString CopyNotPossible = QStringLiteral("Copy process is not possible!");
-
-template <typename Widget> Widget *named(const char *name, QWidget *parent)
-{
-    auto *widget = new Widget(parent);
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
 
 // The counts and copy operands are changed with the arrows only; the handlers clamp.
 QSpinBox *arrowSpin(const char *name, int max, QWidget *parent)
@@ -68,8 +66,8 @@ void showIndex(QComboBox *box, int index, const QString &unknown)
 
 } // namespace
 
-WeaponsPage::WeaponsPage(app::EditorContext &context, QListWidget *configList, QWidget *parent)
-    : QWidget(parent), context_(context), listBox2_(configList)
+WeaponsPage::WeaponsPage(app::EditorDocument &document, ConfigListView *configList, QWidget *parent)
+    : QWidget(parent), document_(document), listBox2_(configList)
 {
     setObjectName(QStringLiteral("WeaponsPage"));
     auto *grid = new QGridLayout(this);
@@ -173,6 +171,7 @@ WeaponsPage::WeaponsPage(app::EditorContext &context, QListWidget *configList, Q
         planeBox = named<QComboBox>(plane, group);
         configBox = named<QComboBox>(config, group);
         weaponBox = named<QComboBox>(weapon, group);
+        planeBox->setModel(document_.planeList());
         planeBox->setMaxVisibleItems(20);
         for (QComboBox *box : {planeBox, configBox, weaponBox})
             box->setMinimumContentsLength(14);
@@ -194,34 +193,34 @@ WeaponsPage::WeaponsPage(app::EditorContext &context, QListWidget *configList, Q
 
     // Only user actions store: refresh code sets these widgets without these signals.
     connect(listBox3_, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (!context_.refreshing() && row >= 0)
-            ListBox3Click();
+        if (!document_.refreshing() && row >= 0)
+            document_.guarded([this] { ListBox3Click(); });
     });
-    connect(edit1_, &QLineEdit::textEdited, this, &WeaponsPage::Edit1Change);
-    connect(spinEdit3_, &QSpinBox::valueChanged, this, &WeaponsPage::SpinEdit3Change);
-    connect(spinEdit2_, &QSpinBox::valueChanged, this, &WeaponsPage::SpinEdit2Change);
-    connect(spinEdit4_, &QSpinBox::valueChanged, this, &WeaponsPage::SpinEdit4Change);
-    connect(spinEdit5_, &QSpinBox::valueChanged, this, &WeaponsPage::SpinEdit5Change);
-    connect(comboBox1_, &QComboBox::activated, this, &WeaponsPage::ComboBox1Change);
-    connect(comboBox8_, &QComboBox::activated, this, &WeaponsPage::ComboBox8Change);
-    connect(edit2_, &QLineEdit::textEdited, this, &WeaponsPage::Edit2Change);
-    connect(edit19_, &QLineEdit::textEdited, this, &WeaponsPage::Edit19Change);
-    connect(edit7_, &QLineEdit::textEdited, this, &WeaponsPage::Edit7Change);
-    connect(edit18_, &QLineEdit::textEdited, this, &WeaponsPage::Edit18Change);
-    connect(speedButton1_, &QToolButton::clicked, this, &WeaponsPage::SpeedButton1Click);
-    connect(button1_, &QPushButton::clicked, this, &WeaponsPage::Button1Click);
-    connect(button2_, &QPushButton::clicked, this, &WeaponsPage::Button2Click);
-    connect(comboBox2_, &QComboBox::activated, this, [this] { context_.guarded([this] { UpdateConfig1(); }); });
-    connect(comboBox3_, &QComboBox::activated, this, [this] { context_.guarded([this] { UpdateConfig2(); }); });
-    connect(comboBox6_, &QComboBox::activated, this, [this] { context_.guarded([this] { UpdateGun1(); }); });
-    connect(comboBox7_, &QComboBox::activated, this, [this] { context_.guarded([this] { UpdateGun2(); }); });
+    connectHandler(document_, edit1_, &QLineEdit::textEdited, this, &WeaponsPage::Edit1Change);
+    connectHandler(document_, spinEdit3_, &QSpinBox::valueChanged, this, &WeaponsPage::SpinEdit3Change);
+    connectHandler(document_, spinEdit2_, &QSpinBox::valueChanged, this, &WeaponsPage::SpinEdit2Change);
+    connectHandler(document_, spinEdit4_, &QSpinBox::valueChanged, this, &WeaponsPage::SpinEdit4Change);
+    connectHandler(document_, spinEdit5_, &QSpinBox::valueChanged, this, &WeaponsPage::SpinEdit5Change);
+    connectHandler(document_, comboBox1_, &QComboBox::activated, this, &WeaponsPage::ComboBox1Change);
+    connectHandler(document_, comboBox8_, &QComboBox::activated, this, &WeaponsPage::ComboBox8Change);
+    connectHandler(document_, edit2_, &QLineEdit::textEdited, this, &WeaponsPage::Edit2Change);
+    connectHandler(document_, edit19_, &QLineEdit::textEdited, this, &WeaponsPage::Edit19Change);
+    connectHandler(document_, edit7_, &QLineEdit::textEdited, this, &WeaponsPage::Edit7Change);
+    connectHandler(document_, edit18_, &QLineEdit::textEdited, this, &WeaponsPage::Edit18Change);
+    connectHandler(document_, speedButton1_, &QToolButton::clicked, this, &WeaponsPage::SpeedButton1Click);
+    connectHandler(document_, button1_, &QPushButton::clicked, this, &WeaponsPage::Button1Click);
+    connectHandler(document_, button2_, &QPushButton::clicked, this, &WeaponsPage::Button2Click);
+    connectHandler(document_, comboBox2_, &QComboBox::activated, this, &WeaponsPage::UpdateConfig1);
+    connectHandler(document_, comboBox3_, &QComboBox::activated, this, &WeaponsPage::UpdateConfig2);
+    connectHandler(document_, comboBox6_, &QComboBox::activated, this, &WeaponsPage::UpdateGun1);
+    connectHandler(document_, comboBox7_, &QComboBox::activated, this, &WeaponsPage::UpdateGun2);
 }
 
 // --- Showing -----------------------------------------------------------------
 
 QString WeaponsPage::ammoLabel(int type) const
 {
-    const QStringList &names = context_.labels().AmmoNames;
+    const QStringList &names = document_.labels().AmmoNames;
     return type <= WeaponRecord::MaxAmmoType && type < names.size()
         ? names.at(type)
         : QStringLiteral("%1 :").arg(type, 3, 10, QLatin1Char('0'));
@@ -230,36 +229,36 @@ QString WeaponsPage::ammoLabel(int type) const
 QStringList WeaponsPage::weaponItems(int plane, int config) const
 {
     QStringList items;
-    const WeaponsBlockView block(context_.file(), plane);
+    const WeaponsBlockView block(document_.file(), plane);
     if (!block.exists() || config < 1 || config > WeaponsBlock::Slots)
         return items;
     const ConfigRecordView record = block.config(config);
     for (int w = 1; w <= record.weaponCount(); ++w)
-        items << WeaponsBlock::weaponItem(w, ammoLabel(record.weapon(w).ammoType()));
+        items << WeaponsBlockView::weaponItem(w, ammoLabel(record.weapon(w).ammoType()));
     return items;
 }
 
 bool WeaponsPage::hasWeapons() const
 {
-    return WeaponsBlockView(context_.file(), context_.selection().CurrentPlane).exists();
+    return WeaponsBlockView(document_.file(), document_.selection().CurrentPlane).exists();
 }
 
 WeaponRecord WeaponsPage::currentWeapon() const
 {
-    const app::Selection &s = context_.selection();
-    return WeaponsBlock(context_.file(), s.CurrentPlane).config(s.CurrentConfig).weapon(s.CurrentWeapon);
+    const app::Selection &s = document_.selection();
+    return WeaponsBlock(document_.file(), s.CurrentPlane).config(s.CurrentConfig).weapon(s.CurrentWeapon);
 }
 
-QString WeaponsPage::key(const char *field) const
+app::MergeKey WeaponsPage::key(const char *field) const
 {
-    const app::Selection &s = context_.selection();
-    return QStringLiteral("%1:%2:%3:%4").arg(QLatin1String(field)).arg(s.CurrentPlane).arg(s.CurrentConfig).arg(s.CurrentWeapon);
+    const app::Selection &s = document_.selection();
+    return app::MergeKey::forWeapon(QLatin1String(field), s.CurrentPlane, s.CurrentConfig, s.CurrentWeapon);
 }
 
 void WeaponsPage::fillLabelLists()
 {
     // The label tables are built once at start-up.
-    const app::LabelTables &labels = context_.labels();
+    const app::LabelTables &labels = document_.labels();
     if (comboBox1_->count() != labels.WeaponTypeList.size()) {
         comboBox1_->clear();
         comboBox1_->addItems(labels.WeaponTypeList);
@@ -274,7 +273,7 @@ void WeaponsPage::showNoWeapons()
 {
     noWeapons_->setText(QStringLiteral("Plane %1 has no plane record in this file, so it has no weapon "
                                        "configurations to show or edit.")
-                            .arg(context_.selection().CurrentPlane));
+                            .arg(document_.selection().CurrentPlane));
     noWeapons_->show();
     listBox3_->clear();
     for (QLineEdit *edit : {edit1_, edit2_, edit7_, edit18_, edit19_})
@@ -287,8 +286,8 @@ void WeaponsPage::showNoWeapons()
 
 void WeaponsPage::showConfiguration()
 {
-    const app::Selection &s = context_.selection();
-    const WeaponsBlockView block(context_.file(), s.CurrentPlane);
+    const app::Selection &s = document_.selection();
+    const WeaponsBlockView block(document_.file(), s.CurrentPlane);
     const bool exists = block.exists();
     manageConfigs_->setEnabled(exists);
     weapon_->setEnabled(exists);
@@ -310,14 +309,14 @@ void WeaponsPage::showConfiguration()
 void WeaponsPage::showPlane()
 {
     fillLabelLists();
-    const app::Selection &s = context_.selection();
-    const auto &summaries = context_.labels().PlaneSummaries;
+    const app::Selection &s = document_.selection();
+    const auto &summaries = document_.labels().PlaneSummaries;
     QLineEdit *lines[] = {edit3_, edit4_, edit5_, edit6_};
     for (int i = 0; i < 4; ++i)
         lines[i]->setText(s.CurrentPlane >= 1 && size_t(s.CurrentPlane) <= summaries.size()
                               ? summaries[size_t(s.CurrentPlane - 1)][size_t(i)]
                               : QString());
-    const WeaponsBlockView block(context_.file(), s.CurrentPlane);
+    const WeaponsBlockView block(document_.file(), s.CurrentPlane);
     if (!block.exists()) {
         showNoWeapons();
         return;
@@ -326,7 +325,7 @@ void WeaponsPage::showPlane()
     edit2_->setText(QString::number(weapon.ammo()));
     edit7_->setText(QString::number(weapon.bursts()));
     edit19_->setText(QString::number(weapon.heavyAmmo()));
-    edit18_->setText(datafile::formatNumber(weapon.deviation(), context_.decimalSeparator()));
+    edit18_->setText(datafile::formatNumber(weapon.deviation(), document_.decimalSeparator()));
     showIndex(comboBox8_, weapon.group(), QString::number(weapon.group()));
     showIndex(comboBox1_, weapon.ammoType(), ammoLabel(weapon.ammoType()));
     const int count = block.configCount();
@@ -337,21 +336,29 @@ void WeaponsPage::showPlane()
     spinEdit5_->setMaximum(std::max(1, count));
 }
 
+void WeaponsPage::planeListRebuilt()
+{
+    for (QComboBox *box : {comboBox2_, comboBox3_})
+        box->setCurrentIndex(box->count() > 0 ? 0 : -1);
+    UpdateConfig1();
+    UpdateConfig2();
+}
+
 void WeaponsPage::UpdateGun3()
 {
-    const app::Selection &s = context_.selection();
+    const app::Selection &s = document_.selection();
     Q_EMIT weaponItemsChanged(weaponItems(s.CurrentPlane, s.CurrentConfig));
 }
 
 void WeaponsPage::fillConfigBox(QComboBox *planeBox, QComboBox *configBox)
 {
     configBox->clear();
-    const WeaponsBlockView block(context_.file(), planeBox->currentIndex() + 1);
+    const WeaponsBlockView block(document_.file(), planeBox->currentIndex() + 1);
     if (planeBox->currentIndex() < 0 || !block.exists())
         return;
     // Always the eight records, whatever that plane's count says.
     for (int c = 1; c <= WeaponsBlock::Slots; ++c)
-        configBox->addItem(WeaponsBlock::configItem(c, block.config(c).name()));
+        configBox->addItem(WeaponsBlockView::configItem(c, block.config(c).name()));
     configBox->setCurrentIndex(0);
 }
 
@@ -388,109 +395,102 @@ void WeaponsPage::UpdateGun2()
 
 void WeaponsPage::ListBox3Click()
 {
-    context_.selection().CurrentWeapon = listBox3_->currentRow() + 1;
+    document_.selection().CurrentWeapon = listBox3_->currentRow() + 1;
     Q_EMIT weaponRowChosen(listBox3_->currentRow());
-    context_.Update3();
+    document_.Update3();
 }
 
 void WeaponsPage::Edit1Change(const QString &text)
 {
-    if (context_.refreshing() || !hasWeapons())
+    if (document_.refreshing() || !hasWeapons())
         return;
-    const app::Selection &s = context_.selection();
-    context_.edit(QStringLiteral("Config name"), key("Edit1"), [&] {
-        ConfigRecord config = WeaponsBlock(context_.file(), s.CurrentPlane).config(s.CurrentConfig);
+    const app::Selection &s = document_.selection();
+    document_.edit(QStringLiteral("Config name"), key("Edit1"), [&] {
+        ConfigRecord config = WeaponsBlock(document_.file(), s.CurrentPlane).config(s.CurrentConfig);
         config.setName(text);
         // The configuration's line in ListBox2 shows the new name at once.
-        if (QListWidgetItem *item = listBox2_->item(s.CurrentConfig - 1))
-            item->setText(WeaponsBlock::configItem(s.CurrentConfig, config.name()));
+        listBox2_->relabel(s.CurrentConfig, config.name());
     });
 }
 
 void WeaponsPage::SpinEdit3Change(int value)
 {
-    if (context_.refreshing() || !hasWeapons())
+    if (document_.refreshing() || !hasWeapons())
         return;
-    app::Selection &s = context_.selection();
-    std::optional<int> stored;
-    context_.edit(QStringLiteral("Number of configs"), QString(),
-                  [&] { stored = WeaponsBlock(context_.file(), s.CurrentPlane).setConfigCount(value); });
-    if (!stored)
+    app::Selection &s = document_.selection();
+    int stored = 0;
+    if (!document_.edit(QStringLiteral("Number of configs"), app::MergeKey::none(),
+                        [&] { stored = WeaponsBlock(document_.file(), s.CurrentPlane).setConfigCount(value); }))
         return;
-    s.CurrentConfig = std::min(s.CurrentConfig, *stored);
-    setSpin(spinEdit3_, *stored);
+    s.CurrentConfig = std::min(s.CurrentConfig, stored);
+    setSpin(spinEdit3_, stored);
     {
         const QSignalBlocker b4(spinEdit4_), b5(spinEdit5_);
-        spinEdit4_->setMaximum(*stored);
-        spinEdit5_->setMaximum(*stored);
+        spinEdit4_->setMaximum(stored);
+        spinEdit5_->setMaximum(stored);
     }
-    context_.guarded([this] {
-        UpdateGun1();
-        UpdateGun2();
-    });
+    UpdateGun1();
+    UpdateGun2();
     // The configuration list shows the new count too.
-    context_.Update1();
+    document_.Update1();
 }
 
 void WeaponsPage::SpinEdit2Change(int value)
 {
-    if (context_.refreshing() || !hasWeapons())
+    if (document_.refreshing() || !hasWeapons())
         return;
-    app::Selection &s = context_.selection();
-    std::optional<int> stored;
-    context_.edit(QStringLiteral("Number of weapons"), QString(), [&] {
-        stored = WeaponsBlock(context_.file(), s.CurrentPlane).config(s.CurrentConfig).setWeaponCount(value);
-    });
-    if (!stored)
+    app::Selection &s = document_.selection();
+    int stored = 0;
+    if (!document_.edit(QStringLiteral("Number of weapons"), app::MergeKey::none(), [&] {
+            stored = WeaponsBlock(document_.file(), s.CurrentPlane).config(s.CurrentConfig).setWeaponCount(value);
+        }))
         return;
-    setSpin(spinEdit2_, *stored);
+    setSpin(spinEdit2_, stored);
     // The weapon shown stays one of the weapons in use.
-    s.CurrentWeapon = std::min(s.CurrentWeapon, *stored);
-    context_.guarded([this] {
-        UpdateGun1();
-        UpdateGun2();
-    });
-    context_.Update2();
+    s.CurrentWeapon = std::min(s.CurrentWeapon, stored);
+    UpdateGun1();
+    UpdateGun2();
+    document_.Update2();
 }
 
 void WeaponsPage::SpinEdit4Change(int value)
 {
-    if (!context_.refreshing() && value > spinEdit3_->value())
+    if (!document_.refreshing() && value > spinEdit3_->value())
         setSpin(spinEdit4_, std::max(1, spinEdit3_->value()));
 }
 
 void WeaponsPage::SpinEdit5Change(int value)
 {
-    if (!context_.refreshing() && value > spinEdit3_->value())
+    if (!document_.refreshing() && value > spinEdit3_->value())
         setSpin(spinEdit5_, std::max(1, spinEdit3_->value()));
 }
 
 void WeaponsPage::ComboBox1Change(int index)
 {
-    if (context_.refreshing() || !hasWeapons() || index < 0)
+    if (document_.refreshing() || !hasWeapons() || index < 0)
         return;
-    context_.edit(QStringLiteral("Weapon type"), QString(), [&] { currentWeapon().setAmmoType(index); });
-    context_.Update2();
+    document_.edit(QStringLiteral("Weapon type"), app::MergeKey::none(), [&] { currentWeapon().setAmmoType(index); });
+    document_.Update2();
 }
 
 void WeaponsPage::ComboBox8Change(int index)
 {
-    if (context_.refreshing() || !hasWeapons() || index < 0)
+    if (document_.refreshing() || !hasWeapons() || index < 0)
         return;
-    context_.edit(QStringLiteral("Weapon group"), QString(), [&] { currentWeapon().setGroup(index); });
-    context_.Update2();
+    document_.edit(QStringLiteral("Weapon group"), app::MergeKey::none(), [&] { currentWeapon().setGroup(index); });
+    document_.Update2();
 }
 
 // Ammo and heavy ammo store the clamped value and show it in place of the text typed.
 void WeaponsPage::storeClampedAmmo(QLineEdit *edit, const QString &what, const char *field, const QString &text,
                                    int (WeaponRecord::*setter)(qint64))
 {
-    if (context_.refreshing() || !hasWeapons())
+    if (document_.refreshing() || !hasWeapons())
         return;
-    std::optional<int> stored;
-    context_.edit(what, key(field), [&] { stored = (currentWeapon().*setter)(datafile::readInteger(text, 0)); });
-    if (stored && text != QString::number(*stored))
-        edit->setText(QString::number(*stored));
+    int stored = 0;
+    if (document_.edit(what, key(field), [&] { stored = (currentWeapon().*setter)(datafile::readInteger(text, 0)); })
+        && text != QString::number(stored))
+        edit->setText(QString::number(stored));
 }
 
 void WeaponsPage::Edit2Change(const QString &text)
@@ -505,58 +505,55 @@ void WeaponsPage::Edit19Change(const QString &text)
 
 void WeaponsPage::Edit7Change(const QString &text)
 {
-    if (context_.refreshing() || !hasWeapons())
+    if (document_.refreshing() || !hasWeapons())
         return;
     // The edit keeps the text as typed; only the stored value is clamped.
-    context_.edit(QStringLiteral("Bursts"), key("Edit7"),
+    document_.edit(QStringLiteral("Bursts"), key("Edit7"),
                   [&] { currentWeapon().setBursts(datafile::readInteger(text, 0)); });
 }
 
 void WeaponsPage::Edit18Change(const QString &text)
 {
-    if (context_.refreshing() || !hasWeapons())
+    if (document_.refreshing() || !hasWeapons())
         return;
     // Read with "." or the editor's separator, so the shown text reads back to itself.
-    const double value = datafile::readNumber(text, context_.decimalSeparator());
-    context_.edit(QStringLiteral("Deviation"), key("Edit18"), [&] { currentWeapon().setDeviation(value); });
+    const double value = datafile::readNumber(text, document_.decimalSeparator());
+    document_.edit(QStringLiteral("Deviation"), key("Edit18"), [&] { currentWeapon().setDeviation(value); });
 }
 
 void WeaponsPage::SpeedButton1Click()
 {
-    context_.showStatus(QStringLiteral("The More Weapons dialog is not part of this editor build yet."));
+    document_.showStatus(QStringLiteral("The More Weapons dialog is not part of this editor build yet."));
 }
 
 void WeaponsPage::Button1Click()
 {
-    const int plane = context_.selection().CurrentPlane;
+    const int plane = document_.selection().CurrentPlane;
     const int s = spinEdit4_->value(), d = spinEdit5_->value();
-    std::optional<bool> done;
-    context_.edit(QStringLiteral("Copy config %1 to %2").arg(s).arg(d), QString(),
-                  [&] { done = copyConfig(context_.file(), plane, s, d); });
-    if (!done)
+    bool done = false;
+    if (!document_.edit(QStringLiteral("Copy config %1 to %2").arg(s).arg(d), app::MergeKey::none(),
+                        [&] { done = copyConfig(document_.file(), plane, s, d); }))
         return; // the error box said why
-    context_.Update1();
-    context_.prompter().information(this, *done ? CopyComplete : CopyNotPossible);
+    document_.Update1();
+    document_.prompter().information(this, done ? CopyComplete : CopyNotPossible);
 }
 
 void WeaponsPage::Button2Click()
 {
     if (comboBox4_->currentIndex() < 0 || comboBox5_->currentIndex() < 0) {
-        context_.prompter().information(this, CopyNotPossible);
+        document_.prompter().information(this, CopyNotPossible);
         return;
     }
     const WeaponSlot from{comboBox2_->currentIndex() + 1, comboBox6_->currentIndex() + 1, comboBox4_->currentIndex() + 1};
     const WeaponSlot to{comboBox3_->currentIndex() + 1, comboBox7_->currentIndex() + 1, comboBox5_->currentIndex() + 1};
-    std::optional<bool> done;
-    context_.edit(QStringLiteral("Copy weapon"), QString(), [&] { done = copyWeapon(context_.file(), from, to); });
-    if (!done)
+    bool done = false;
+    if (!document_.edit(QStringLiteral("Copy weapon"), app::MergeKey::none(),
+                        [&] { done = copyWeapon(document_.file(), from, to); }))
         return;
-    context_.Update2();
-    context_.guarded([this] {
-        UpdateGun1();
-        UpdateGun2();
-    });
-    context_.prompter().information(this, *done ? CopyComplete : CopyNotPossible);
+    document_.Update2();
+    UpdateGun1();
+    UpdateGun2();
+    document_.prompter().information(this, done ? CopyComplete : CopyNotPossible);
 }
 
 } // namespace vw::weapons

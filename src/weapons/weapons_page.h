@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/merge_key.h"
 #include "app/plane_view.h"
 #include "weapons/weapons_block.h"
 
@@ -16,10 +17,12 @@ class QSpinBox;
 class QToolButton;
 
 namespace vw::app {
-class EditorContext;
+class EditorDocument;
 }
 
 namespace vw::weapons {
+
+class ConfigListView;
 
 
 // The Weapons page: the current configuration and weapon of the current plane,
@@ -29,13 +32,18 @@ namespace vw::weapons {
 class WeaponsPage : public QWidget, public app::PlaneView {
     Q_OBJECT
 public:
-    WeaponsPage(app::EditorContext &context, QListWidget *configList, QWidget *parent = nullptr);
+    WeaponsPage(app::EditorDocument &document, ConfigListView *configList, QWidget *parent = nullptr);
 
     // The weapon part of Update3: fields of the current weapon, the summary
     // lines and the configuration count.
     void showPlane() override;
     // The page's part of Update2: weapon count, configuration name, ListBox3.
-    void showConfiguration();
+    void showConfiguration() override;
+    // After Update3: UpdateGun3.
+    void configurationShown() override { UpdateGun3(); }
+    // UpdateList1 starts the copy weapon group again from the first plane's
+    // first configuration and weapon.
+    void planeListRebuilt() override;
 
     // The weapon items of the current configuration for the More Weapons
     // dialog's selector (weaponItemsChanged), first item selected.
@@ -77,13 +85,13 @@ private:
     void fillLabelLists();
     bool hasWeapons() const;
     WeaponRecord currentWeapon() const;
-    QString key(const char *field) const;
+    app::MergeKey key(const char *field) const;
     void storeClampedAmmo(QLineEdit *edit, const QString &what, const char *field, const QString &text,
                           int (WeaponRecord::*setter)(qint64));
     void showNoWeapons();
 
-    app::EditorContext &context_;
-    QListWidget *listBox2_;
+    app::EditorDocument &document_;
+    ConfigListView *listBox2_;
     QLabel *noWeapons_;
     QLineEdit *edit3_, *edit4_, *edit5_, *edit6_;
     QGroupBox *manageConfigs_;

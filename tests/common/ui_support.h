@@ -4,7 +4,9 @@
 // that records every message and answers every question as the test says.
 
 #include "app/prompter_dialog.h"
+#include "app/plane_list_view.h"
 #include "app/vn_editor.h"
+#include "weapons/config_list_view.h"
 #include "datafile/sample_builder.h"
 
 #include <QCoreApplication>

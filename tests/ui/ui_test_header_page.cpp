@@ -43,7 +43,7 @@ private Q_SLOTS:
             QTest::keyClick(edit, Qt::Key_Delete);
         else
             QTest::keyClicks(edit, typed);
-        QCOMPARE(e.editor->planeList()->item(11)->text(), line);
+        QCOMPARE(e.editor->planeList()->itemText(11), line);
         QCOMPARE(e.editor->file().bytes(vw::datafile::directoryEntryOffset(12) + 44, 18), bytes);
         QCOMPARE(e.editor->undoStack()->count(), 1);
     }

@@ -27,11 +27,11 @@ T *child(QObject *window, const char *name)
     return named<T>(window, QLatin1String(name));
 }
 
-QStringList listItems(QListWidget *list)
+QStringList listItems(vw::app::PlaneListView *list)
 {
     QStringList items;
     for (int i = 0; i < list->count(); ++i)
-        items << list->item(i)->text();
+        items << list->itemText(i);
     return items;
 }
 
@@ -68,11 +68,11 @@ private Q_SLOTS:
         QCOMPARE(pages->count(), 9);
         QCOMPARE(pages->tabText(pages->currentIndex()), QString("Credits"));
         QCOMPARE(child<QLabel>(window.get(), "CreditsTitle")->text(), QString("Vornwing plane editor Version 3.5b"));
-        const QStringList planes = listItems(child<QListWidget>(window.get(), "ListBox1"));
+        const QStringList planes = listItems(child<vw::app::PlaneListView>(window.get(), "ListBox1"));
         QCOMPARE(planes.size(), 12);
         QCOMPARE(planes[0], QString("001:Kestrel"));
         QCOMPARE(planes[6], QString("007:Osprey"));
-        QCOMPARE(child<QListWidget>(window.get(), "ListBox1")->currentRow(), 0);
+        QCOMPARE(child<vw::app::PlaneListView>(window.get(), "ListBox1")->currentRow(), 0);
         QVERIFY(child<QListWidget>(window.get(), "ListBox2")->count() >= 2);
         QCOMPARE(child<QListWidget>(window.get(), "ListBox2")->item(0)->text(), QString("1:Default"));
         QCOMPARE(child<QLineEdit>(window.get(), "Edit15")->text(), QString("274"));
@@ -81,9 +81,9 @@ private Q_SLOTS:
         QCOMPARE(child<QLineEdit>(window.get(), "Edit17")->text(), workspace.path("misc.bin"));
         QCOMPARE(child<QLineEdit>(window.get(), "Edit35")->text(), QString::number(window->file().WeaponsBlockStart(1)));
         QCOMPARE(child<QPlainTextEdit>(window.get(), "HelpText")->toPlainText(), QString("Help line 1\nHelp line 2"));
-        QCOMPARE(window->labels().AmmoNames.size(), 151);
-        QCOMPARE(window->labels().FmLabels.size(), 171);
-        QCOMPARE(window->labels().PlaneSummaries[1][0], QString("Plane 2 line 1"));
+        QCOMPARE(window->document().labels().AmmoNames.size(), 151);
+        QCOMPARE(window->document().labels().FmLabels.size(), 171);
+        QCOMPARE(window->document().labels().PlaneSummaries[1][0], QString("Plane 2 line 1"));
         QVERIFY(!window->isWindowModified());
     }
 
@@ -117,9 +117,9 @@ private Q_SLOTS:
         QCOMPARE(prompter.warnings.size(), 1); // named once, together
         for (const char *name : {"planes.dat", "FM.dat", "readme.txt"})
             QVERIFY2(prompter.warnings[0].contains(name), name);
-        QCOMPARE(child<QListWidget>(window.get(), "ListBox1")->count(), 0);
-        QVERIFY(window->labels().FmLabels.isEmpty());
-        QCOMPARE(window->labels().WeaponGroupNames.size(), 21); // later steps still ran
+        QCOMPARE(child<vw::app::PlaneListView>(window.get(), "ListBox1")->count(), 0);
+        QVERIFY(window->document().labels().FmLabels.isEmpty());
+        QCOMPARE(window->document().labels().WeaponGroupNames.size(), 21); // later steps still ran
         // The defaults of a missing settings file are written at close.
         QVERIFY(window->close());
         const QByteArray ini = workspace.read("editor/editor.ini");
@@ -132,7 +132,7 @@ private Q_SLOTS:
         ScriptedPrompter prompter;
         auto window = workspace.open(prompter);
         window->selection().CurrentConfig = 3;
-        auto *list = child<QListWidget>(window.get(), "ListBox1");
+        auto *list = child<vw::app::PlaneListView>(window.get(), "ListBox1");
         list->setCurrentRow(6);
         QCOMPARE(window->selection().CurrentPlane, 7);
         QCOMPARE(window->selection().CurrentConfig, 1);
@@ -146,11 +146,11 @@ private Q_SLOTS:
         ScriptedPrompter prompter;
         auto window = workspace.open(prompter);
         auto *edit16 = child<QLineEdit>(window.get(), "Edit16");
-        auto *list = child<QListWidget>(window.get(), "ListBox1");
+        auto *list = child<vw::app::PlaneListView>(window.get(), "ListBox1");
         typeInto(edit16, "abc");
         QCOMPARE(window->file().PlaneCount(), 63);
         QCOMPARE(list->count(), 63);
-        QCOMPARE(list->item(62)->text(), QString("063:"));
+        QCOMPARE(list->itemText(62), QString("063:"));
         QVERIFY(window->isWindowModified());
         QCOMPARE(window->undoStack()->count(), 1); // the keystrokes merged into one step
         window->undoStack()->undo();
@@ -169,7 +169,7 @@ private Q_SLOTS:
         auto window = workspace.open(prompter);
         const QByteArray before = window->file().toBytes(false);
         const quint64 revision = window->file().revision();
-        auto *list = child<QListWidget>(window.get(), "ListBox1");
+        auto *list = child<vw::app::PlaneListView>(window.get(), "ListBox1");
         for (int row = 0; row < list->count(); ++row) {
             list->setCurrentRow(row);
             auto *configs = child<QListWidget>(window.get(), "ListBox2");
@@ -193,7 +193,7 @@ private Q_SLOTS:
         QCOMPARE(prompter.informations.value(0), workspace.path("other.bin") + " loaded");
         QCOMPARE(window->configPath(), workspace.path("other.bin"));
         QCOMPARE(window->file().FileLayout(), int(vw::datafile::OriginalLayout));
-        QCOMPARE(child<QListWidget>(window.get(), "ListBox1")->count(), 5);
+        QCOMPARE(child<vw::app::PlaneListView>(window.get(), "ListBox1")->count(), 5);
         QVERIFY(action(window.get(), "Save1")->isEnabled());
 
         // A file that cannot be loaded leaves the data and the save target as they were.
@@ -307,7 +307,7 @@ private Q_SLOTS:
         const QByteArray original = workspace.read("misc.bin");
         ScriptedPrompter prompter;
         auto window = workspace.open(prompter);
-        QCOMPARE(window->decimalSeparator(), QChar(','));
+        QCOMPARE(window->document().decimalSeparator(), QChar(','));
         typeInto(child<QLineEdit>(window.get(), "Edit16"), "4");
         prompter.unsavedAnswers = {Prompter::Unsaved::Discard};
         QVERIFY(window->close());
@@ -319,7 +319,7 @@ private Q_SLOTS:
         QCOMPARE(lines.value(6), QByteArray(","));
         ScriptedPrompter again;
         auto restarted = workspace.open(again);
-        QCOMPARE(restarted->decimalSeparator(), QChar(','));
+        QCOMPARE(restarted->document().decimalSeparator(), QChar(','));
     }
 
     void separatorFieldNeverStaysEmpty()
@@ -329,10 +329,10 @@ private Q_SLOTS:
         auto window = workspace.open(prompter);
         auto *edit40 = child<QLineEdit>(window.get(), "Edit40");
         typeInto(edit40, ",");
-        QCOMPARE(window->decimalSeparator(), QChar(','));
+        QCOMPARE(window->document().decimalSeparator(), QChar(','));
         typeInto(edit40, "");
         QCOMPARE(edit40->text(), QString("."));
-        QCOMPARE(window->decimalSeparator(), QChar('.'));
+        QCOMPARE(window->document().decimalSeparator(), QChar('.'));
     }
 
     // Typing in one field of two planes makes two steps, and an undo keeps the
@@ -344,7 +344,7 @@ private Q_SLOTS:
         auto window = workspace.open(prompter);
         auto *source = child<QComboBox>(window.get(), "ComboBox15");
         source->setCurrentIndex(3);
-        auto *list = child<QListWidget>(window.get(), "ListBox1");
+        auto *list = child<vw::app::PlaneListView>(window.get(), "ListBox1");
         auto *parameter = child<QLineEdit>(window.get(), "Edit23");
         typeInto(parameter, "1.25");
         list->setCurrentRow(1);
@@ -363,7 +363,7 @@ private Q_SLOTS:
         TestWorkspace workspace;
         ScriptedPrompter prompter;
         auto window = workspace.open(prompter);
-        auto *list = child<QListWidget>(window.get(), "ListBox1");
+        auto *list = child<vw::app::PlaneListView>(window.get(), "ListBox1");
         auto *configs = child<QListWidget>(window.get(), "ListBox2");
         list->setCurrentRow(2);
         configs->setCurrentRow(1);
@@ -371,7 +371,7 @@ private Q_SLOTS:
         QCOMPARE(window->selection().CurrentPlane, 1);
         QCOMPARE(window->selection().CurrentConfig, 2);
         QCOMPARE(configs->currentRow(), 1);
-        const QRect firstRow = list->visualItemRect(list->item(0));
+        const QRect firstRow = list->visualRect(list->model()->index(0, 0));
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, firstRow.center());
         QCOMPARE(window->selection().CurrentConfig, 1);
         QCOMPARE(configs->currentRow(), 0);

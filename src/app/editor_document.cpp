@@ -1,0 +1,150 @@
+#include "editor_document.h"
+
+#include "app/file_change_command.h"
+#include "app/plane_list_model.h"
+#include "app/plane_view.h"
+#include "app/prompter_dialog.h"
+
+#include <QDir>
+#include <QScopedValueRollback>
+#include <QUndoStack>
+
+namespace vw::app {
+
+using datafile::FileError;
+using datafile::FormatError;
+
+EditorDocument::EditorDocument(Prompter &prompter, QObject *parent)
+    : QObject(parent), prompter_(prompter), undoStack_(new QUndoStack(this)),
+      planeList_(new PlaneListModel(file_, this))
+{
+}
+
+EditorDocument::~EditorDocument() = default;
+
+QString EditorDocument::describe(const std::exception &e)
+{
+    if (const auto *fileError = dynamic_cast<const FileError *>(&e))
+        return QStringLiteral("%1\n\n%2").arg(QDir::toNativeSeparators(fileError->path()), fileError->reason());
+    if (const auto *formatError = dynamic_cast<const FormatError *>(&e))
+        return formatError->reason();
+    return QString::fromLocal8Bit(e.what());
+}
+
+void EditorDocument::showError(const QString &text)
+{
+    prompter_.error(dialogParent_, text);
+}
+
+void EditorDocument::replaceFile(datafile::DataFile &&file, const QString &path)
+{
+    file_ = std::move(file);
+    loaded_ = true;
+    undoStack_->clear();
+    undoStack_->setClean();
+    currentPath_ = path;
+    selection_.CurrentPlane = 1;
+    Q_EMIT fileReplaced();
+}
+
+bool EditorDocument::hasUnsavedChanges() const
+{
+    return !undoStack_->isClean();
+}
+
+bool EditorDocument::guarded(const std::function<void()> &handler)
+{
+    try {
+        handler();
+        return true;
+    } catch (const std::exception &e) {
+        showError(describe(e));
+    } catch (...) {
+        showError(QStringLiteral("An unexpected error stopped the operation."));
+    }
+    return false;
+}
+
+bool EditorDocument::edit(const QString &what, const MergeKey &key, const std::function<void()> &change)
+{
+    if (refreshing_)
+        return false; // showing never writes
+    if (file_.isRecording()) { // part of an action already being recorded: its errors go to that action
+        change();
+        return true;
+    }
+    file_.beginRecording();
+    QString failure;
+    try {
+        change();
+    } catch (const std::exception &e) {
+        failure = describe(e);
+    } catch (...) {
+        failure = QStringLiteral("An unexpected error stopped the operation.");
+    }
+    datafile::ChangeSet changes = file_.endRecording();
+    if (!failure.isEmpty()) {
+        // All or nothing: what the change wrote before it failed is put back.
+        file_.undo(changes);
+        showError(failure);
+        return false;
+    }
+    if (!changes.empty())
+        undoStack_->push(new FileChangeCommand(file_, std::move(changes), what, key, [this] { afterReplay(); }));
+    return true;
+}
+
+void EditorDocument::afterReplay()
+{
+    Q_EMIT historyReplayed();
+    // The plane lists keep their rows while the plane count stays, so the copy
+    // groups keep the planes the user had chosen.
+    if (planeList_->rowCount() == std::clamp(file_.PlaneCount(), 0, datafile::MaxPlaneCount))
+        planeList_->relabel();
+    else
+        UpdateList1();
+    Update1();
+}
+
+void EditorDocument::showEach(const std::function<void(PlaneView *)> &step)
+{
+    // A refresh that fails still ends: the rollback puts refreshing_ back, so
+    // later edits are not dropped as if a refresh were still running.
+    const QScopedValueRollback<bool> showing(refreshing_, true);
+    for (PlaneView *view : views_) {
+        try {
+            step(view);
+        } catch (const std::exception &e) {
+            showStatus(describe(e));
+        }
+    }
+}
+
+void EditorDocument::UpdateList1()
+{
+    {
+        const QScopedValueRollback<bool> showing(refreshing_, true);
+        planeList_->rebuild();
+    }
+    showEach([](PlaneView *view) { view->planeListRebuilt(); });
+}
+
+void EditorDocument::Update1()
+{
+    showEach([](PlaneView *view) { view->showConfigurations(); });
+    Update2();
+}
+
+void EditorDocument::Update2()
+{
+    showEach([](PlaneView *view) { view->showConfiguration(); });
+    Update3();
+    showEach([](PlaneView *view) { view->configurationShown(); });
+}
+
+void EditorDocument::Update3()
+{
+    showEach([](PlaneView *view) { view->showPlane(); });
+}
+
+} // namespace vw::app

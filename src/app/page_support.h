@@ -1,0 +1,52 @@
+#pragma once
+
+#include "app/editor_document.h"
+
+#include <QObject>
+#include <QWidget>
+
+#include <functional>
+
+// What every page uses to build its widgets and attach its handlers.
+
+namespace vw::app {
+
+// A widget with its documented name as object name (which is how tests find it).
+template <typename Widget>
+Widget *named(const char *name, QWidget *parent)
+{
+    auto *widget = new Widget(parent);
+    widget->setObjectName(QLatin1String(name));
+    return widget;
+}
+
+template <typename Widget>
+Widget *named(const QString &name, QWidget *parent)
+{
+    auto *widget = new Widget(parent);
+    widget->setObjectName(name);
+    return widget;
+}
+
+// Attaches a page's handler to a user-edit signal. The handler runs inside
+// the document's error boundary: no exception crosses the Qt signal, and an
+// error is shown in one box. The handler may take fewer arguments than the
+// signal carries.
+template <class Sender, class Signal, class Receiver, class... Args>
+QMetaObject::Connection connectHandler(EditorDocument &document, Sender *sender, Signal signal, Receiver *receiver,
+                                       void (Receiver::*handler)(Args...))
+{
+    return QObject::connect(sender, signal, receiver, [&document, receiver, handler](Args... args) {
+        document.guarded([&] { (receiver->*handler)(args...); });
+    });
+}
+
+template <class Sender, class Signal>
+QMetaObject::Connection connectHandler(EditorDocument &document, Sender *sender, Signal signal, QObject *context,
+                                       std::function<void()> handler)
+{
+    return QObject::connect(sender, signal, context,
+                            [&document, handler = std::move(handler)] { document.guarded(handler); });
+}
+
+} // namespace vw::app
