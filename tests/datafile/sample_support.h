@@ -83,14 +83,16 @@ inline bool writeWhole(const QString &path, const QByteArray &bytes)
 
 } // namespace vwtest
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace vwtest {
 
-// Template for a QTemporaryDir under the build tree (the tests' working folder).
+// Template for a QTemporaryDir under the build tree, beside the test program:
+// not the working folder, which the editor changes to its base directory.
 inline QString scratchTemplate()
 {
-    return QDir::current().filePath(QStringLiteral("scratch-XXXXXX"));
+    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("scratch-XXXXXX"));
 }
 
 } // namespace vwtest
