@@ -44,6 +44,10 @@ void EditorDocument::replaceFile(datafile::DataFile &&file, const QString &path)
     undoStack_->setClean();
     currentPath_ = path;
     selection_.CurrentPlane = 1;
+    {
+        const QScopedValueRollback<bool> showing(refreshing_, true);
+        planeList_->rebuild();
+    }
     Q_EMIT fileReplaced();
 }
 

@@ -64,9 +64,14 @@ QVariant NumberGridModel::data(const QModelIndex &index, int role) const
         switch (c.kind) {
         case GridCell::Heading:
             return c.text;
+        // A cell whose field lies outside the file shows empty: painting never throws.
         case GridCell::Number:
+            if (!document_.file().contains(c.offset, 8))
+                return QString();
             return datafile::formatNumber(document_.file().f64(c.offset), document_.decimalSeparator());
         case GridCell::Speed:
+            if (!document_.file().contains(c.offset, 4))
+                return QString();
             return QString::number(document_.file().i32(c.offset));
         case GridCell::Empty:
             break;
