@@ -7,6 +7,8 @@
 #include <QPainter>
 #include <QTest>
 
+#include <random>
+
 using namespace vw::damage;
 
 namespace {
@@ -48,6 +50,42 @@ QImage paint(const DamageMapInput &in, bool threeD)
 QRgb cellPixel(const QImage &image, int col, int row)
 {
     return image.pixel(10 * col + 5, 10 * row + 5);
+}
+
+// The views drawn the plain way: every cell's rectangle, every cube's three
+// faces, in the documented order. The painters leave out what later drawing
+// covers; the picture must not change.
+QImage paintEveryCell(const DamageMapInput &in, bool threeD)
+{
+    QImage image(MapImageSize, MapImageSize, QImage::Format_RGB32);
+    image.fill(Qt::magenta);
+    QPainter painter(&image);
+    painter.setPen(QColor(Grey));
+    painter.setBrush(Qt::black);
+    painter.drawRect(0, 0, MapImageSize + 1, MapImageSize + 1);
+    if (threeD) {
+        painter.drawLine(220, 160, 0, 160);
+        painter.drawLine(220, 160, 220, 0);
+        painter.drawLine(220, 160, 320, 260);
+        forEachCubeInDrawingOrder([&](int l, int x, int y) {
+            if (const int b = in.cell(l, x, y)) {
+                painter.setBrush(QColor(rgb(partColour(b))));
+                const Cube cube = cubeOf(l, x, y);
+                for (const Quad &face : {cube.top, cube.side, cube.front})
+                    painter.drawPolygon(face.data(), 4);
+            }
+        });
+    } else {
+        for (int y = 0; y < 32; ++y)
+            for (int x = 0; x < 32; ++x) {
+                painter.setBrush(QColor(rgb(flatCellColour(in, x, y))));
+                painter.drawRect(10 * x, 10 * y, 10, 10);
+            }
+        painter.setPen(QColor(Red));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(10 * in.cursor.x(), 10 * in.cursor.y(), 10, 10);
+    }
+    return image;
 }
 
 } // namespace
@@ -154,6 +192,27 @@ private Q_SLOTS:
         QCOMPARE(under, rgb(0xFF5F5F));
         put(in, level, col, row, 30);
         QCOMPARE(paint(in, true).pixel(probe), rgb(0x0000FF));
+    }
+
+    void sameAsDrawingEveryCell_data()
+    {
+        QTest::addColumn<int>("percent"); // of cells filled
+        QTest::newRow("sparse") << 10;
+        QTest::newRow("half") << 50;
+        QTest::newRow("dense") << 90;
+        QTest::newRow("full") << 100;
+    }
+    void sameAsDrawingEveryCell()
+    {
+        QFETCH(int, percent);
+        std::mt19937 rng{quint32(percent)};
+        DamageMapInput in = emptyMap(3);
+        in.cursor = QPoint(31, 0);
+        for (char &c : in.map)
+            if (int(rng() % 100) < percent)
+                c = char(1 + rng() % 40);
+        for (bool threeD : {false, true})
+            QCOMPARE(paint(in, threeD), paintEveryCell(in, threeD));
     }
 };
 
