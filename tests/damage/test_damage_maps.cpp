@@ -116,6 +116,14 @@ private Q_SLOTS:
         QCOMPARE(undo.ReadMapUndo(file), (MapUndoEntry{3, 6, 20, 9, before}));
         QCOMPARE(DamageMapView(file, 3).cell(6, 20, 9), before);
         QVERIFY(!undo.ReadMapUndo(file));
+
+        // A plane that has lost its map since: the entry goes, nothing is written.
+        placePart(file, undo, 2, 0, QPoint(1, 1), 27);
+        file.setPlaneBlocks(2, file.recordOffset(2), 0);
+        const QByteArray image = vwtest::imageOf(file);
+        QVERIFY_THROWS_EXCEPTION(FormatError, undo.ReadMapUndo(file));
+        QVERIFY(undo.isEmpty());
+        QCOMPARE(vwtest::imageOf(file), image);
     }
 
     // Placement refuses before recording or writing anything.
