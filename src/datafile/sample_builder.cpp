@@ -198,69 +198,99 @@ struct Builder {
         w.f64(r + Trailing, thousandths(uniform(0.5, 1.5)));
     }
 
-    // A plane-shaped damage map: fuselage along the rows, wings across, engines
-    // in the wings, tail surfaces at the back, gear underneath.
-    void damageMap(qint64 m, bool bomber)
+    // A plane-shaped damage map, nose at the top: fuselage along the rows on
+    // levels 2 and 3, wings across with ailerons and flaps, engines in the nose
+    // (fighters) or in nacelles on the wings (bombers), fuel tanks, the pilot
+    // under a canopy, guns on several levels, tail surfaces and the gear
+    // underneath. Span, chord and lengths vary with the seed and the plane; the
+    // variation draws from its own generator, so the other tables do not
+    // depend on it.
+    void damageMap(qint64 m, int plane, bool bomber)
     {
-        const auto cell = [&](int level, int x, int y, int part) { w.u8(m + 1024 * level + 32 * y + x, part); };
-        for (int y = 3; y <= 28; ++y)
-            for (int x = 14; x <= 17; ++x) {
-                cell(2, x, y, y < 16 ? 19 : 18);
-                cell(3, x, y, y < 16 ? 19 : 18);
-            }
-        for (int x = 2; x <= 29; ++x)
-            for (int y = 11; y <= 14; ++y) {
-                const bool left = x < 14;
-                if (x >= 14 && x <= 17)
-                    continue;
-                int part = left ? 28 : 29;
-                if (y == 14 && (x < 6 || x > 25))
-                    part = left ? 13 : 14;
-                else if (y == 14)
-                    part = 32;
+        std::mt19937 shape(options.seed * 7919u + quint32(plane));
+        const auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(shape); };
+        const auto cell = [&](int level, int x, int y, int part) {
+            if (x >= 0 && x < 32 && y >= 0 && y < 32)
+                w.u8(m + 1024 * level + 32 * y + x, part);
+        };
+        const int nose = pick(1, 3), tail = pick(27, 30), wingFront = pick(9, 12), chord = pick(3, 5);
+        const int halfSpan = bomber ? pick(12, 14) : pick(9, 13), wingBack = wingFront + chord - 1;
+        const int left = 14 - halfSpan, right = 17 + halfSpan;
+
+        // Fuselage: 4 columns wide, 2 at the nose and the tail.
+        for (int y = nose; y <= tail; ++y) {
+            const bool narrow = y < nose + 2 || y > tail - 3;
+            for (int x = narrow ? 15 : 14; x <= (narrow ? 16 : 17); ++x)
+                for (int level : {2, 3})
+                    cell(level, x, y, y <= wingBack + 1 ? 19 : 18);
+        }
+        // Wings, tapering outboard: the outer panels lose their front row.
+        for (int x = left; x <= right; ++x) {
+            if (x >= 14 && x <= 17)
+                continue;
+            const bool isLeft = x < 14;
+            const bool outer = x < left + 3 || x > right - 3;
+            for (int y = wingFront + (outer ? 1 : 0); y <= wingBack; ++y) {
+                int part = isLeft ? 28 : 29;
+                if (y == wingBack)
+                    part = outer || x < left + 5 || x > right - 5 ? (isLeft ? 13 : 14) : 32;
                 cell(2, x, y, part);
             }
-        const int engines = bomber ? 4 : 1;
-        if (engines == 1) {
-            for (int y = 3; y <= 6; ++y)
-                for (int x = 14; x <= 17; ++x) {
-                    cell(2, x, y, 1);
-                    cell(3, x, y, y == 6 ? 5 : 1);
-                }
-        } else {
-            const int columns[4] = {6, 10, 21, 25};
-            for (int e = 0; e < 4; ++e)
-                for (int y = 9; y <= 12; ++y) {
-                    cell(2, columns[e], y, 1 + e);
-                    cell(2, columns[e] + 1, y, y == 12 ? 5 + e : 1 + e);
-                }
         }
-        for (int x = 15; x <= 16; ++x) {
-            cell(4, x, 12, 21);
-            cell(4, x, 13, 20);
-            cell(3, x, 13, 17);
-        }
-        cell(3, 12, 12, 15);
-        cell(3, 19, 12, 16);
-        for (int x = 10; x <= 21; ++x)
-            for (int y = 26; y <= 28; ++y)
-                if (x < 14 || x > 17)
-                    cell(3, x, y, y == 28 ? 9 : 10);
-        for (int level = 4; level <= 6; ++level)
-            for (int y = 25; y <= 28; ++y)
-                cell(level, 15, y, y >= 27 ? 11 : 12);
-        cell(0, 9, 12, 31);
-        cell(0, 22, 12, 30);
-        cell(1, 9, 12, 31);
-        cell(1, 22, 12, 30);
-        cell(3, 15, 3, 23);
+        // Fuel: a tank in each wing root and one in the fuselage.
+        cell(3, 11, wingFront + 1, 15);
+        cell(3, 12, wingFront + 1, 15);
+        cell(3, 19, wingFront + 1, 16);
+        cell(3, 20, wingFront + 1, 16);
+        cell(2, 15, wingBack + 1, 17);
+        cell(2, 16, wingBack + 1, 17);
         if (bomber) {
-            cell(4, 15, 28, 22);
-            cell(5, 15, 16, 26);
-            cell(1, 15, 16, 27);
+            const int columns[4] = {left + 3, 9, 21, right - 4};
+            for (int e = 0; e < 4; ++e)
+                for (int y = wingFront - 3; y <= wingFront; ++y)
+                    for (int level : {2, 3}) {
+                        const int part = y == wingFront ? 5 + e : 1 + e;
+                        cell(level, columns[e], y, part);
+                        cell(level, columns[e] + 1, y, part);
+                    }
         } else {
-            cell(2, 12, 11, 24);
-            cell(2, 19, 11, 25);
+            for (int y = nose; y < nose + 3; ++y)
+                for (int x = 14; x <= 17; ++x)
+                    for (int level : {2, 3})
+                        cell(level, x, y, y == nose + 2 ? 5 : 1);
+        }
+        // Cockpit: the pilot sits above the fuselage with armour behind him.
+        const int seat = wingFront + 1;
+        for (int x = 15; x <= 16; ++x) {
+            cell(4, x, seat, 21);
+            cell(4, x, seat + 1, 20);
+            cell(3, x, seat + 1, 20);
+        }
+        // Guns.
+        cell(3, 15, bomber ? nose : nose + 3, 23);
+        cell(2, left + 4, wingFront - 1, 24);
+        cell(2, right - 4, wingFront - 1, 25);
+        if (bomber) {
+            cell(5, 15, seat + 5, 26);
+            cell(5, 16, seat + 5, 26);
+            cell(1, 15, seat + 7, 27);
+            cell(1, 16, seat + 7, 27);
+            cell(4, 15, tail, 22);
+        }
+        // Tail: stabilisers with the elevator behind, the fin with the rudder behind.
+        const int tailSpan = pick(5, 7);
+        for (int x = 15 - tailSpan; x <= 16 + tailSpan; ++x)
+            for (int y = tail - 2; y <= tail; ++y)
+                if (x < 15 || x > 16)
+                    cell(3, x, y, y == tail ? 9 : 10);
+        const int finTop = bomber ? 7 : 6;
+        for (int level = 4; level <= finTop; ++level)
+            for (int y = tail - 3; y <= tail - (bomber ? 1 : 0); ++y)
+                cell(level, 15, y, y >= tail - 1 ? 11 : 12);
+        // Gear under the wings, two levels tall.
+        for (int level : {0, 1}) {
+            cell(level, 11, wingFront + 1, 31);
+            cell(level, 20, wingFront + 1, 30);
         }
     }
 
@@ -352,7 +382,7 @@ QByteArray buildSamplePlainImage(const SampleOptions &options)
         b.primaryTable(record, p, bomber);
         b.weapons(record, bomber);
         b.engine(record);
-        b.damageMap(map, bomber);
+        b.damageMap(map, p, bomber);
         b.damageProfile(p);
     }
     b.sharedTables();
