@@ -41,6 +41,15 @@ public:
 
     // The 912 bytes of the profile.
     QByteArray profileBytes() const { return this->bytes(0, UsedSize); }
+    // Writes the 912 bytes of the profile; the slot's last 15 bytes stay.
+    void setProfileBytes(const QByteArray &profile) requires Base::Writable
+    {
+        if (profile.size() != UsedSize)
+            throw datafile::FormatError(QStringLiteral("A damage profile has 912 bytes, not %1.").arg(profile.size()));
+        if (!exists())
+            throw datafile::FormatError(QStringLiteral("Plane %1 has no damage profile slot in the file.").arg(plane_));
+        this->file().write(this->offset(), profile);
+    }
 
 private:
     int checked(int part) const
