@@ -3,6 +3,7 @@
 #include "flightmodel/plane_copies.h"
 #include "flightmodel/plane_record.h"
 
+#include <array>
 #include <cfloat>
 #include <cmath>
 #include <cstdint>
@@ -28,17 +29,8 @@ int everyPlane(DataFile &file, Adjust adjust)
     return changed;
 }
 
-struct HandlingFactor {
-    int row;
-    PlaneRecord::Axis axis;
-    int tenths;
-};
-
-constexpr HandlingFactor LowSpeedReduction[] = {
-    {0, PlaneRecord::Pitch, 4}, {0, PlaneRecord::Yaw, 4}, {0, PlaneRecord::Roll, 1},
-    {1, PlaneRecord::Pitch, 7}, {1, PlaneRecord::Yaw, 7}, {1, PlaneRecord::Roll, 4},
-    {2, PlaneRecord::Pitch, 9}, {2, PlaneRecord::Yaw, 9}, {2, PlaneRecord::Roll, 7},
-};
+// Factors of "Reduce Low Speed Handling" in tenths: rows for 0, 40 and 80 mph, pitch, yaw, roll.
+constexpr int LowSpeedReduction[3][3] = {{4, 4, 1}, {7, 7, 4}, {9, 9, 7}};
 
 // The handling column of a grid cell, checked before anything is written.
 PlaneRecord::Axis notchAxis(const DataFile &file, int plane, int column, int selectedRow)
@@ -80,27 +72,40 @@ double scaleByTenths(double value, int tenths)
 
 int reduceRollInertia(DataFile &file)
 {
+    constexpr int first = PlaneRecord::RollInertiaRow1, last = PlaneRecord::RollInertiaRow2;
     return everyPlane(file, [](PlaneRecord &record) {
-        for (int row : {PlaneRecord::RollInertiaRow1, PlaneRecord::RollInertiaRow2})
-            record.setPrimary(row, record.primary(row) * 2); // exact in binary
+        std::array<double, last - first + 1> rows;
+        for (int row = first; row <= last; ++row)
+            rows[std::size_t(row - first)] = record.primary(row);
+        // Doubling is exact in binary.
+        rows.front() *= 2;
+        rows.back() *= 2;
+        record.setPrimaryRows(first, rows);
     });
 }
 
 int reduceLowSpeedHandling(DataFile &file)
 {
     return everyPlane(file, [](PlaneRecord &record) {
-        for (const HandlingFactor &f : LowSpeedReduction)
-            record.setHandling(f.row, f.axis, scaleByTenths(record.handling(f.row, f.axis), f.tenths));
+        std::array<PlaneRecord::HandlingRow, 3> rows;
+        for (int j = 0; j < 3; ++j) {
+            rows[std::size_t(j)] = record.handlingRow(j);
+            for (int axis = 0; axis < 3; ++axis)
+                rows[std::size_t(j)][std::size_t(axis)] = scaleByTenths(rows[std::size_t(j)][std::size_t(axis)], LowSpeedReduction[j][axis]);
+        }
+        record.setHandlingRows(0, rows);
     });
 }
 
 int increaseLowSpeedHandling(DataFile &file)
 {
     return everyPlane(file, [](PlaneRecord &record) {
+        PlaneRecord::HandlingRow row = record.handlingRow(0);
         for (PlaneRecord::Axis axis : {PlaneRecord::Pitch, PlaneRecord::Yaw}) {
-            const double raised = scaleByTenths(record.handling(0, axis), 12);
-            record.setHandling(0, axis, raised > 1.0 ? 1.0 : raised);
+            const double raised = scaleByTenths(row[axis], 12);
+            row[axis] = raised > 1.0 ? 1.0 : raised;
         }
+        record.setHandlingRows(0, std::span(&row, 1));
     });
 }
 

@@ -4,6 +4,9 @@
 #include "datafile/record.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
+#include <span>
 
 #include <optional>
 
@@ -184,6 +187,21 @@ public:
     {
         setNumber(handlingOffset(checkedHandlingRow(j), axis), value);
     }
+    // Handling rows as (pitch, yaw, roll); consecutive rows are written as one
+    // change, so a pass over every plane records one step per plane.
+    using HandlingRow = std::array<double, 3>;
+    HandlingRow handlingRow(int j) const { return {handling(j, Pitch), handling(j, Yaw), handling(j, Roll)}; }
+    void setHandlingRows(int first, std::span<const HandlingRow> rows) requires Base::Writable
+    {
+        checkedHandlingRow(first);
+        checkedHandlingRow(first + int(rows.size()) - 1);
+        setBytes(handlingOffset(first, Pitch), encode(std::span<const double>(rows.front().data(), 3 * rows.size())));
+    }
+    // Consecutive primary rows from `first`, written as one change.
+    void setPrimaryRows(int first, std::span<const double> values) requires Base::Writable
+    {
+        setBytes(primaryOffset(first), encode(values));
+    }
     // Moves the value of handling row `from` over row `to`, bit for bit.
     void moveHandling(int from, int to, Axis axis) requires Base::Writable
     {
@@ -192,6 +210,13 @@ public:
     }
 
 private:
+    static QByteArray encode(std::span<const double> values)
+    {
+        QByteArray bytes(qsizetype(8 * values.size()), Qt::Uninitialized);
+        for (std::size_t i = 0; i < values.size(); ++i)
+            qToLittleEndian(std::bit_cast<quint64>(values[i]), bytes.data() + 8 * i);
+        return bytes;
+    }
     static int checkedHandlingRow(int j)
     {
         if (j < 0 || j >= HandlingRows)
