@@ -37,15 +37,15 @@ public:
     }
     // The whole map or one level as bytes (level-major, then rows, then columns).
     QByteArray bytes() const { return Base::bytes(0, Size); }
-    QByteArray level(int level) const { return Base::bytes(checked(level, 0, 0), LevelSize); }
-    // Replaces the whole map with 8192 bytes.
-    void setBytes(const QByteArray &cells) requires Base::Writable
+    // Writes a whole map of 8192 bytes.
+    void setBytes(const QByteArray &map) requires Base::Writable
     {
-        if (cells.size() != Size)
-            throw datafile::FormatError(QStringLiteral("A damage map has 8192 cells, not %1.").arg(cells.size()));
+        if (map.size() != Size)
+            throw datafile::FormatError(QStringLiteral("A damage map has 8192 bytes, not %1.").arg(map.size()));
         checked(0, 0, 0);
-        this->file().write(this->offset(), cells);
+        this->file().write(this->offset(), map);
     }
+    QByteArray level(int level) const { return Base::bytes(checked(level, 0, 0), LevelSize); }
     void setLevel(int level, const QByteArray &cells) requires Base::Writable
     {
         if (cells.size() != LevelSize)

@@ -54,6 +54,8 @@ public:
     {
         this->setU8(Entry::PlaneTypeOffset, std::uint8_t(type == Bomber ? Bomber : Fighter));
     }
+    // The type byte as stored; a whole-plane copy carries it unchanged.
+    void setStoredPlaneType(std::uint8_t type) requires Entry::Writable { this->setU8(Entry::PlaneTypeOffset, type); }
     // Writes the flags as a pair: 1 and 0, or 0 and 255.
     void setSelectable(bool selectable) requires Entry::Writable
     {

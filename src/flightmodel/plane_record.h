@@ -4,6 +4,9 @@
 #include "datafile/record.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
+#include <span>
 
 #include <optional>
 
@@ -15,6 +18,12 @@ using datafile::DataFile;
 void requireMatrixCell(int col, int row);
 // Seconds x 1000, rounded; refuses (FormatError) a value that does not fit 32 bits.
 std::int32_t wepMilliseconds(double seconds);
+
+// A run of plane record bytes, as the copies move them: unchanged, bit for bit.
+struct RecordRange {
+    int offset;
+    int length;
+};
 
 // A plane's 31208-byte record: the flight model tables around the weapons
 // block. Offsets are record offsets, counted from the record's first byte.
@@ -80,6 +89,28 @@ public:
 
     double number(int recordOffset) const { return this->f64(recordOffset); }
     void setNumber(int recordOffset, double value) requires Base::Writable { this->setF64(recordOffset, value); }
+
+    using Range = RecordRange;
+    // The primary table in front of the weapons block.
+    static constexpr Range PrimaryTable{PrimaryTableOffset, datafile::WeaponsBlockRecordOffset};
+    // The engine block to the end of the record: counts, matrix, speed points,
+    // WEP fields and tables, the whole handling table and the trailing double.
+    static constexpr Range EngineBlockToEnd{SpeedPointCountOffset, Size - SpeedPointCountOffset};
+    // The engine tables without the last handling row and the trailing double.
+    static constexpr Range EngineTables{SpeedPointCountOffset, TrailingRowsOffset - SpeedPointCountOffset};
+    static constexpr Range WholeRecord{0, Size};
+    static constexpr Range numberAt(int recordOffset) { return {recordOffset, 8}; }
+
+    QByteArray bytes(Range range) const { return Base::bytes(checked(range), range.length); }
+    void setBytes(int recordOffset, const QByteArray &bytes) requires Base::Writable
+    {
+        this->file().write(at(checked({recordOffset, int(bytes.size())})), bytes);
+    }
+    // Copies a range of this record over the same range of another plane's record.
+    void copyTo(BasicPlaneRecord<DataFile> other, Range range) const
+    {
+        other.setBytes(range.offset, bytes(range));
+    }
 
     // The engine block's counts as stored, and as used: within the matrix.
     int storedSpeedPointCount() const { return this->u8(SpeedPointCountOffset); }
@@ -151,8 +182,56 @@ public:
     static constexpr int wepPowerOffset(int step) { return WepPowerOffset + 8 * step; }
     // Handling row j (0..40, 40 mph each).
     static constexpr int handlingOffset(int j, Axis axis) { return HandlingOffset + HandlingRowSize * j + 8 * axis; }
+    double handling(int j, Axis axis) const { return number(handlingOffset(checkedHandlingRow(j), axis)); }
+    void setHandling(int j, Axis axis, double value) requires Base::Writable
+    {
+        setNumber(handlingOffset(checkedHandlingRow(j), axis), value);
+    }
+    // Handling rows as (pitch, yaw, roll); consecutive rows are written as one
+    // change, so a pass over every plane records one step per plane.
+    using HandlingRow = std::array<double, 3>;
+    HandlingRow handlingRow(int j) const { return {handling(j, Pitch), handling(j, Yaw), handling(j, Roll)}; }
+    void setHandlingRows(int first, std::span<const HandlingRow> rows) requires Base::Writable
+    {
+        checkedHandlingRow(first);
+        checkedHandlingRow(first + int(rows.size()) - 1);
+        setBytes(handlingOffset(first, Pitch), encode(std::span<const double>(rows.front().data(), 3 * rows.size())));
+    }
+    // Consecutive primary rows from `first`, written as one change.
+    void setPrimaryRows(int first, std::span<const double> values) requires Base::Writable
+    {
+        setBytes(primaryOffset(first), encode(values));
+    }
+    // Moves the value of handling row `from` over row `to`, bit for bit.
+    void moveHandling(int from, int to, Axis axis) requires Base::Writable
+    {
+        setBytes(handlingOffset(checkedHandlingRow(to), axis),
+                 bytes(numberAt(handlingOffset(checkedHandlingRow(from), axis))));
+    }
 
 private:
+    static QByteArray encode(std::span<const double> values)
+    {
+        QByteArray bytes(qsizetype(8 * values.size()), Qt::Uninitialized);
+        for (std::size_t i = 0; i < values.size(); ++i)
+            qToLittleEndian(std::bit_cast<quint64>(values[i]), bytes.data() + 8 * i);
+        return bytes;
+    }
+    static int checkedHandlingRow(int j)
+    {
+        if (j < 0 || j >= HandlingRows)
+            throw datafile::FormatError(QStringLiteral("The handling table has rows 0 to 40, not %1.").arg(j));
+        return j;
+    }
+    int checked(Range range) const
+    {
+        if (range.offset < 0 || range.length < 0 || range.offset > Size - range.length)
+            throw datafile::FormatError(QStringLiteral("Record bytes %1..%2 lie outside the 31208-byte plane record.")
+                                            .arg(range.offset)
+                                            .arg(qint64(range.offset) + range.length - 1));
+        return range.offset;
+    }
+
     int plane_;
 };
 
