@@ -33,10 +33,12 @@ struct FileState {
 // changes, in the order they happened. Undo replays it backwards, redo forwards.
 struct ChangeSet {
     struct Step {
-        enum Kind { Bytes, Resize, State } kind = Bytes;
+        enum Kind { Bytes, Resize, State, Gap } kind = Bytes;
         std::int64_t offset = 0;            // Bytes
         QByteArray before, after;           // Bytes; Resize: the tail a shrink cut off (before)
-        std::int64_t oldSize = 0, newSize = 0; // Resize
+        std::int64_t oldSize = 0, newSize = 0; // Resize; Gap: the size before and after
+        // Gap: `newSize - oldSize` zero bytes opened at `offset`, the tail moved
+        // behind them. Only the gap is recorded, never the moved tail.
         std::optional<FileState> stateBefore, stateAfter; // State
     };
     std::vector<Step> steps;
