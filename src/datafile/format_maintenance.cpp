@@ -42,6 +42,19 @@ QString planeRange(const QList<int> &planes)
     return QStringLiteral("planes ") + numbers.join(QStringLiteral(", "));
 }
 
+// The layout as the "Type of Misc.bin" radio group names it.
+QString layoutName(int layout)
+{
+    switch (layout) {
+    case OriginalLayout:
+        return QStringLiteral("\"1 - Original format\"");
+    case Openhall128Layout:
+        return QStringLiteral("\"2 - Openhall plane format (128)\"");
+    default:
+        return QStringLiteral("\"3 - Openhall plane format (256)\"");
+    }
+}
+
 bool overlaps(std::int64_t a, std::int64_t aLength, std::int64_t b, std::int64_t bLength)
 {
     return a < b + bLength && b < a + aLength;
@@ -57,9 +70,8 @@ void SlideData(DataFile &file, std::int64_t position, std::int64_t count)
 HeaderConversion addRoomFor256Planes(DataFile &file)
 {
     if (file.FileLayout() != Openhall128Layout)
-        refuse(QStringLiteral("\"Add header for 128 planes\" converts a file in the 128-plane layout "
-                              "(\"2 - Openhall plane format (128)\"); this file is in layout %1.")
-                   .arg(file.FileLayout() + 1));
+        refuse(QStringLiteral("\"Add header for 128 planes\" converts a file of type %1; this file is of type %2.")
+                   .arg(layoutName(Openhall128Layout), layoutName(file.FileLayout())));
     const SectionStarts from = file.sectionStarts();
     const SectionStarts to = regionList(ConvertedMinimumVersion, Openhall256Layout).starts;
     if (from != regionList(0, Openhall128Layout).starts)
