@@ -54,10 +54,12 @@ struct PlaneBlocksChange {
 // every plane of a large file stays a small step.
 struct ChangeSet {
     struct Step {
-        enum Kind { Bytes, Resize, Header, PlaneBlocks } kind = Bytes;
-        std::int64_t offset = 0;               // Bytes
+        enum Kind { Bytes, Resize, Header, PlaneBlocks, Gap } kind = Bytes;
+        std::int64_t offset = 0;               // Bytes; Gap: where the gap opens
         QByteArray before, after;              // Bytes; Resize: the tail a shrink cut off (before)
-        std::int64_t oldSize = 0, newSize = 0; // Resize
+        std::int64_t oldSize = 0, newSize = 0; // Resize; Gap: the size before and after
+        // Gap: `newSize - oldSize` zero bytes opened at `offset`, the tail moved
+        // behind them. Only the gap is recorded, never the moved tail.
         HeaderValues headerBefore, headerAfter; // Header
         PlaneBlocksChange blocks;               // PlaneBlocks
     };

@@ -293,6 +293,40 @@ void DataFile::resize(std::int64_t newSize)
     rawResize(newSize);
 }
 
+void DataFile::rawInsertGap(std::int64_t position, std::int64_t count)
+{
+    image_.insert(image_.begin() + position, size_t(count), std::uint8_t(0));
+    ++revision_;
+}
+
+void DataFile::rawRemoveGap(std::int64_t position, std::int64_t count)
+{
+    image_.erase(image_.begin() + position, image_.begin() + position + count);
+    ++revision_;
+}
+
+void DataFile::insertGap(std::int64_t position, std::int64_t count)
+{
+    if (count <= 0)
+        return;
+    if (position < 0 || position > FileSize())
+        throw FormatError(QStringLiteral("A gap cannot be opened at byte %1 of a file that is %2 bytes long.")
+                              .arg(position)
+                              .arg(FileSize()));
+    if (count > MaxFileSize - FileSize())
+        throw FormatError(QStringLiteral("The file would become %1 bytes long; a plane data file holds at most %2 bytes.")
+                              .arg(sizeText(FileSize() + count), sizeText(MaxFileSize)));
+    if (recording_) {
+        ChangeSet::Step step;
+        step.kind = ChangeSet::Step::Gap;
+        step.offset = position;
+        step.oldSize = FileSize();
+        step.newSize = FileSize() + count;
+        recorded_.steps.push_back(std::move(step));
+    }
+    rawInsertGap(position, count);
+}
+
 HeaderValues DataFile::headerValues() const
 {
     return {state_.fileVersion, state_.planeCount, state_.fileLayout, state_.starts};
@@ -427,6 +461,9 @@ void DataFile::undo(const ChangeSet &changes)
         case ChangeSet::Step::PlaneBlocks:
             replayBlocks(step->blocks, false);
             break;
+        case ChangeSet::Step::Gap:
+            undoGap(*step);
+            break;
         }
     }
 }
@@ -446,6 +483,9 @@ void DataFile::redo(const ChangeSet &changes)
             break;
         case ChangeSet::Step::PlaneBlocks:
             replayBlocks(step.blocks, true);
+            break;
+        case ChangeSet::Step::Gap:
+            redoGap(step);
             break;
         }
     }

@@ -133,6 +133,10 @@ public:
 
     // Growing or shrinking the image (the format operations). New bytes are zero.
     void resize(std::int64_t newSize);
+    // Opens a gap of `count` zero bytes at `position` (0..FileSize), moving the
+    // bytes behind it towards the end; nothing happens when count <= 0. The
+    // undo record holds the gap only, so moving a large tail stays cheap.
+    void insertGap(std::int64_t position, std::int64_t count);
     // Replaces the offset tables and cipher block record (the format operations).
     void setPlaneBlocks(int plane, std::int64_t recordOffset, std::int64_t damageMapOffset);
     void setSectionStarts(SectionStarts starts);
@@ -157,6 +161,10 @@ private:
     [[noreturn]] void throwOutside(std::int64_t offset, std::int64_t length) const;
     void rawWrite(std::int64_t offset, const void *source, std::int64_t length);
     void rawResize(std::int64_t newSize);
+    void rawInsertGap(std::int64_t position, std::int64_t count);
+    void rawRemoveGap(std::int64_t position, std::int64_t count);
+    void undoGap(const ChangeSet::Step &step) { rawRemoveGap(step.offset, step.newSize - step.oldSize); }
+    void redoGap(const ChangeSet::Step &step) { rawInsertGap(step.offset, step.newSize - step.oldSize); }
     HeaderValues headerValues() const;
     void setHeaderValues(const HeaderValues &values);
     // Changes one header value as a recorded step.

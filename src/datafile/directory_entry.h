@@ -37,6 +37,16 @@ public:
     std::int64_t storedRecordOffset() const { return offsetField(RecordOffsetOffset); }
     std::int64_t storedDamageMapOffset() const { return offsetField(DamageMapOffsetOffset); }
 
+    // The editor rewrites a block offset as a 32-bit value (the byte behind
+    // the 24-bit field becomes 0). Offsets must stay below 2^24, and the entry
+    // must be a plane's: lie in the layout's directory area.
+    static constexpr std::int64_t OffsetLimit = std::int64_t(1) << 24;
+    void setStoredRecordOffset(std::int64_t offset) requires Base::Writable { setOffsetField(RecordOffsetOffset, offset); }
+    void setStoredDamageMapOffset(std::int64_t offset) requires Base::Writable
+    {
+        setOffsetField(DamageMapOffsetOffset, offset);
+    }
+
     // The plane name as the plane list shows it; empty when the entry is no plane's.
     QString name() const { return textField(NameOffset, NameWidth); }
     QString textField(int fieldOffset, int width) const { return inDirectory() ? this->text(fieldOffset, width) : QString(); }
@@ -48,6 +58,17 @@ public:
     }
 
 private:
+    void setOffsetField(int field, std::int64_t offset) requires Base::Writable
+    {
+        if (!inDirectory())
+            throw FormatError(QStringLiteral("Plane %1 has no directory entry in this layout.").arg(plane_));
+        if (offset < 0 || offset >= OffsetLimit)
+            throw FormatError(QStringLiteral("The offset %1 of plane %2 does not fit the directory's 24 bits.")
+                                  .arg(offset)
+                                  .arg(plane_));
+        this->setI32(field, std::int32_t(offset));
+    }
+
     std::int64_t offsetField(int field) const
     {
         const std::int64_t at = this->offset() + field;
