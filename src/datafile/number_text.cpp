@@ -1,5 +1,6 @@
 #include "number_text.h"
 
+#include <charconv>
 #include <cmath>
 #include <limits>
 
@@ -113,6 +114,21 @@ double readNumber(const QString &text, QChar separator)
 bool isCompleteNumber(const QString &text, QChar separator)
 {
     return scanNumber(text, separator).complete;
+}
+
+double shownValue(double value)
+{
+    if (std::isnan(value))
+        return std::numeric_limits<double>::quiet_NaN(); // shown as "NAN", whatever its sign or payload
+    if (std::isinf(value))
+        return value;
+    // Both conversions are correctly rounded, as QString::number and strtod are.
+    char text[40];
+    const auto written = std::to_chars(text, text + sizeof text, value, std::chars_format::general, 15);
+    double back = 0;
+    if (std::from_chars(text, written.ptr, back).ec != std::errc())
+        return readNumber(QString::fromLatin1(text, written.ptr - text)); // subnormal results
+    return back;
 }
 
 qint64 readInteger(const QString &text, qint64 fallback, bool *ok)
