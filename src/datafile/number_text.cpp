@@ -2,6 +2,8 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdlib>
+#include <cstring>
 #include <limits>
 
 namespace vw::datafile {
@@ -122,13 +124,33 @@ double shownValue(double value)
         return std::numeric_limits<double>::quiet_NaN(); // shown as "NAN", whatever its sign or payload
     if (std::isinf(value))
         return value;
-    // Both conversions are correctly rounded, as QString::number and strtod are.
-    char text[40];
-    const auto written = std::to_chars(text, text + sizeof text, value, std::chars_format::general, 15);
+    if (value == 0)
+        return 0.0; // -0 is shown as "0"
+    // 20 correctly rounded significant digits tell the 15 shown ones, except
+    // when digits 16..20 are 50000: an exact tie, which the shown text rounds
+    // away from zero, or a value too close to one to tell. Those take the text.
+    char text[48];
+    const auto sci = std::to_chars(text, text + sizeof text, std::fabs(value), std::chars_format::scientific, 19);
+    *sci.ptr = '\0';
+    // text: "d.ddddddddddddddddddde+XX"
+    if (text[16] == '5' && std::memcmp(text + 17, "0000", 4) == 0)
+        return readNumber(formatNumber(value));
+    std::uint64_t digits = std::uint64_t(text[0] - '0');
+    for (int i = 2; i <= 15; ++i)
+        digits = digits * 10 + std::uint64_t(text[i] - '0');
+    if (text[16] >= '5')
+        ++digits;
+    const int exponent = std::atoi(text + 22) - 14;
+    char shown[48] = {};
+    const auto mantissa = std::to_chars(shown, shown + 24, digits); // at most 16 digits
+    if (mantissa.ec != std::errc())
+        return readNumber(formatNumber(value));
+    shown[mantissa.ptr - shown] = 'e';
+    const auto last = std::to_chars(mantissa.ptr + 1, shown + sizeof shown, exponent).ptr;
     double back = 0;
-    if (std::from_chars(text, written.ptr, back).ec != std::errc())
-        return readNumber(QString::fromLatin1(text, written.ptr - text)); // subnormal results
-    return back;
+    if (std::from_chars(shown, last, back).ec != std::errc())
+        return readNumber(formatNumber(value)); // subnormal results
+    return value < 0 ? -back : back;
 }
 
 qint64 readInteger(const QString &text, qint64 fallback, bool *ok)
