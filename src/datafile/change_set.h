@@ -6,7 +6,7 @@
 #include <QList>
 
 #include <array>
-#include <optional>
+#include <memory>
 #include <vector>
 
 namespace vw::datafile {
@@ -37,7 +37,9 @@ struct ChangeSet {
         std::int64_t offset = 0;            // Bytes
         QByteArray before, after;           // Bytes; Resize: the tail a shrink cut off (before)
         std::int64_t oldSize = 0, newSize = 0; // Resize
-        std::optional<FileState> stateBefore, stateAfter; // State
+        // State. Held apart from the step: a FileState is some 33 KB, and a
+        // batch records tens of thousands of byte steps that must stay small.
+        std::shared_ptr<const FileState> stateBefore, stateAfter;
     };
     std::vector<Step> steps;
 

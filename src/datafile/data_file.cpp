@@ -300,8 +300,8 @@ void DataFile::recordState(const FileState &before)
         return;
     ChangeSet::Step step;
     step.kind = ChangeSet::Step::State;
-    step.stateBefore = before;
-    step.stateAfter = state_;
+    step.stateBefore = std::make_shared<const FileState>(before);
+    step.stateAfter = std::make_shared<const FileState>(state_);
     recorded_.steps.push_back(std::move(step));
 }
 
