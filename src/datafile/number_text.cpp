@@ -126,10 +126,20 @@ double shownValue(double value)
         return value;
     if (value == 0)
         return 0.0; // -0 is shown as "0"
+    // A value whose shortest exact text has at most 15 significant digits
+    // shows as that text, which reads back to the value itself.
+    char text[48];
+    {
+        const auto shortest = std::to_chars(text, text + sizeof text, value, std::chars_format::scientific);
+        int significant = 0;
+        for (const char *c = text; c < shortest.ptr && *c != 'e'; ++c)
+            significant += *c >= '0' && *c <= '9';
+        if (significant <= 15)
+            return value;
+    }
     // 20 correctly rounded significant digits tell the 15 shown ones, except
     // when digits 16..20 are 50000: an exact tie, which the shown text rounds
     // away from zero, or a value too close to one to tell. Those take the text.
-    char text[48];
     const auto sci = std::to_chars(text, text + sizeof text, std::fabs(value), std::chars_format::scientific, 19);
     *sci.ptr = '\0';
     // text: "d.ddddddddddddddddddde+XX"
