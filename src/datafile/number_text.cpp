@@ -1,6 +1,9 @@
 #include "number_text.h"
 
+#include <charconv>
 #include <cmath>
+#include <cstdlib>
+#include <cstring>
 #include <limits>
 
 namespace vw::datafile {
@@ -113,6 +116,51 @@ double readNumber(const QString &text, QChar separator)
 bool isCompleteNumber(const QString &text, QChar separator)
 {
     return scanNumber(text, separator).complete;
+}
+
+double shownValue(double value)
+{
+    if (std::isnan(value))
+        return std::numeric_limits<double>::quiet_NaN(); // shown as "NAN", whatever its sign or payload
+    if (std::isinf(value))
+        return value;
+    if (value == 0)
+        return 0.0; // -0 is shown as "0"
+    // A value whose shortest exact text has at most 15 significant digits
+    // shows as that text, which reads back to the value itself.
+    char text[48];
+    {
+        const auto shortest = std::to_chars(text, text + sizeof text, value, std::chars_format::scientific);
+        int significant = 0;
+        for (const char *c = text; c < shortest.ptr && *c != 'e'; ++c)
+            significant += *c >= '0' && *c <= '9';
+        if (significant <= 15)
+            return value;
+    }
+    // 20 correctly rounded significant digits tell the 15 shown ones, except
+    // when digits 16..20 are 50000: an exact tie, which the shown text rounds
+    // away from zero, or a value too close to one to tell. Those take the text.
+    const auto sci = std::to_chars(text, text + sizeof text, std::fabs(value), std::chars_format::scientific, 19);
+    *sci.ptr = '\0';
+    // text: "d.ddddddddddddddddddde+XX"
+    if (text[16] == '5' && std::memcmp(text + 17, "0000", 4) == 0)
+        return readNumber(formatNumber(value));
+    std::uint64_t digits = std::uint64_t(text[0] - '0');
+    for (int i = 2; i <= 15; ++i)
+        digits = digits * 10 + std::uint64_t(text[i] - '0');
+    if (text[16] >= '5')
+        ++digits;
+    const int exponent = std::atoi(text + 22) - 14;
+    char shown[48] = {};
+    const auto mantissa = std::to_chars(shown, shown + 24, digits); // at most 16 digits
+    if (mantissa.ec != std::errc())
+        return readNumber(formatNumber(value));
+    shown[mantissa.ptr - shown] = 'e';
+    const auto last = std::to_chars(mantissa.ptr + 1, shown + sizeof shown, exponent).ptr;
+    double back = 0;
+    if (std::from_chars(shown, last, back).ec != std::errc())
+        return readNumber(formatNumber(value)); // subnormal results
+    return value < 0 ? -back : back;
 }
 
 qint64 readInteger(const QString &text, qint64 fallback, bool *ok)

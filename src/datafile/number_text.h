@@ -17,6 +17,11 @@ QString formatNumber(double value, QChar separator = QLatin1Char('.'));
 // of its longest valid beginning (0 when there is none). No text is rejected.
 double readNumber(const QString &text, QChar separator = QLatin1Char('.'));
 
+// The value a number's shown text reads back to: readNumber(formatNumber(value))
+// without building the text, for operations that store a number through the
+// text a field would show (the separator does not matter, both read back alike).
+double shownValue(double value);
+
 // True when the whole text (blanks around it aside) is a number of the grammar above.
 bool isCompleteNumber(const QString &text, QChar separator = QLatin1Char('.'));
 

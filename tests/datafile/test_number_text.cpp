@@ -7,7 +7,9 @@
 
 #include <QTest>
 
+#include <array>
 #include <bit>
+#include <limits>
 #include <cmath>
 #include <random>
 
@@ -74,6 +76,23 @@ private Q_SLOTS:
             QCOMPARE(read, QString(shown).replace(separator, QLatin1Char('.')).toDouble());
             QCOMPARE(formatNumber(read, separator), shown);
         }
+    }
+
+    // The fast read-back agrees bit for bit with reading the shown text, for
+    // random bit patterns (subnormals and non-finite values included).
+    void shownValueIsTheShownTextReadBack()
+    {
+        std::mt19937_64 rng(11);
+        for (int n = 0; n < 20000; ++n) {
+            double value = n < 3 ? std::array{std::numeric_limits<double>::denorm_min(), -0.0, 2.2250738585072e-308}[n]
+                                 : std::bit_cast<double>(rng());
+            if (n > 2 && n % 2 && std::isfinite(value) && value != 0)
+                value = std::ldexp(value, -std::ilogb(value) + int(rng() % 40) - 20);
+            const double expected = readNumber(formatNumber(value));
+            const double fast = shownValue(value);
+            QVERIFY2(std::bit_cast<quint64>(fast) == std::bit_cast<quint64>(expected), qPrintable(formatNumber(value)));
+        }
+        QCOMPARE(shownValue(0.1 + 0.2), 0.3);
     }
 
     void numberGrammar_data()
