@@ -49,4 +49,28 @@ QMetaObject::Connection connectHandler(EditorDocument &document, Sender *sender,
                             [&document, handler = std::move(handler)] { document.guarded(handler); });
 }
 
+// Lets the user see how a field's text was read: with a problem (the text is
+// not a number of its kind, or its value was clamped or cut) the field gets a
+// red frame and the problem as tooltip and status-bar message; without one
+// the field looks plain again.
+inline void markInput(EditorDocument &document, QWidget *field, const QString &problem)
+{
+    const bool marked = field->property("vwInputProblem").toBool();
+    if (problem.isEmpty()) {
+        if (marked) {
+            field->setProperty("vwInputProblem", false);
+            field->setStyleSheet(QString());
+            field->setToolTip(field->property("vwPlainToolTip").toString());
+        }
+        return;
+    }
+    if (!marked) {
+        field->setProperty("vwPlainToolTip", field->toolTip());
+        field->setProperty("vwInputProblem", true);
+        field->setStyleSheet(QStringLiteral("border: 2px solid #c00000;"));
+    }
+    field->setToolTip(problem);
+    document.showStatus(problem);
+}
+
 } // namespace vw::app

@@ -3,8 +3,8 @@
 #include "app/editor_document.h"
 #include "app/page_support.h"
 #include "datafile/number_text.h"
-#include "flightmodel/number_grid_model.h"
-#include "flightmodel/number_grid_view.h"
+#include "app/number_grid_model.h"
+#include "app/number_grid_view.h"
 #include "flightmodel/plane_record.h"
 
 #include <QFormLayout>
@@ -18,6 +18,11 @@
 #include <QVBoxLayout>
 
 namespace vw::flightmodel {
+
+using app::GridCell;
+using app::LiveEditDelegate;
+using app::NumberGridModel;
+using app::NumberGridView;
 
 using app::connectHandler;
 using app::named;

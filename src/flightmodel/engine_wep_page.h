@@ -10,12 +10,14 @@ class QSpinBox;
 
 namespace vw::app {
 class EditorDocument;
+class NumberGridModel;
+class NumberGridView;
 }
 
 namespace vw::flightmodel {
 
-class NumberGridModel;
-class NumberGridView;
+using app::NumberGridModel;
+using app::NumberGridView;
 
 // The "Engine and WEP" sub-page: the engine power matrix size, the extra
 // engine parameter, the WEP texts and times, and the WEP power grid.

@@ -3,14 +3,19 @@
 #include "app/editor_document.h"
 #include "datafile/number_text.h"
 #include "flightmodel/flight_figures.h"
-#include "flightmodel/number_grid_model.h"
-#include "flightmodel/number_grid_view.h"
+#include "app/number_grid_model.h"
+#include "app/number_grid_view.h"
 #include "flightmodel/plane_record.h"
 
 #include <QHeaderView>
 #include <QVBoxLayout>
 
 namespace vw::flightmodel {
+
+using app::GridCell;
+using app::LiveEditDelegate;
+using app::NumberGridModel;
+using app::NumberGridView;
 
 HandlingPage::HandlingPage(app::EditorDocument &document, QWidget *parent) : QWidget(parent), document_(document)
 {

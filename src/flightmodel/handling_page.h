@@ -6,12 +6,14 @@
 
 namespace vw::app {
 class EditorDocument;
+class NumberGridModel;
+class NumberGridView;
 }
 
 namespace vw::flightmodel {
 
-class NumberGridModel;
-class NumberGridView;
+using app::NumberGridModel;
+using app::NumberGridView;
 
 // The "Handiling" sub-page: pitch, yaw and roll for every 40 mph up to 1600 mph.
 class HandlingPage : public QWidget, public app::PlaneView {

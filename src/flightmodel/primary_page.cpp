@@ -3,8 +3,8 @@
 #include "app/editor_document.h"
 #include "app/page_support.h"
 #include "flightmodel/flight_figures.h"
-#include "flightmodel/number_grid_model.h"
-#include "flightmodel/number_grid_view.h"
+#include "app/number_grid_model.h"
+#include "app/number_grid_view.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -13,6 +13,11 @@
 #include <QVBoxLayout>
 
 namespace vw::flightmodel {
+
+using app::GridCell;
+using app::LiveEditDelegate;
+using app::NumberGridModel;
+using app::NumberGridView;
 
 using app::connectHandler;
 using app::named;

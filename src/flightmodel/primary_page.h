@@ -10,12 +10,14 @@ class QLabel;
 
 namespace vw::app {
 class EditorDocument;
+class NumberGridModel;
+class NumberGridView;
 }
 
 namespace vw::flightmodel {
 
-class NumberGridModel;
-class NumberGridView;
+using app::NumberGridModel;
+using app::NumberGridView;
 
 // The "Primary configurations" sub-page: the primary table labelled from
 // FM.dat, and the figures worked out from it and the engine power matrix.

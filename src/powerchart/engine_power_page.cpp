@@ -3,8 +3,8 @@
 #include "app/editor_document.h"
 #include "app/page_support.h"
 #include "datafile/number_text.h"
-#include "flightmodel/number_grid_model.h"
-#include "flightmodel/number_grid_view.h"
+#include "app/number_grid_model.h"
+#include "app/number_grid_view.h"
 #include "powerchart/power_chart_widget.h"
 
 #include <QFrame>
@@ -20,15 +20,15 @@ namespace vw::powerchart {
 using app::connectHandler;
 using app::named;
 
-using flightmodel::GridCell;
-using flightmodel::NumberGridModel;
-using flightmodel::NumberGridView;
+using app::GridCell;
+using app::NumberGridModel;
+using app::NumberGridView;
 
 namespace {
 
 // StringGrid2DrawCell: the speed row is painted like a header, a button-face
 // cell outlined in black, though it stays editable.
-class SpeedRowDelegate : public flightmodel::LiveEditDelegate {
+class SpeedRowDelegate : public app::LiveEditDelegate {
 public:
     using LiveEditDelegate::LiveEditDelegate;
     void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override

@@ -12,8 +12,6 @@ class QToolButton;
 
 namespace vw::app {
 class EditorDocument;
-}
-namespace vw::flightmodel {
 class NumberGridModel;
 class NumberGridView;
 }
@@ -50,7 +48,7 @@ public:
     void Image3MouseMove(int x, int y);
 
     const ControlPoints &controlPoints() const { return controlPoints_; }
-    flightmodel::NumberGridView *grid() const { return stringGrid2_; }
+    app::NumberGridView *grid() const { return stringGrid2_; }
     PowerChartWidget *chart() const { return image3_; }
 
 protected:
@@ -66,8 +64,8 @@ private:
     app::EditorDocument &document_;
     std::function<bool()> wheelActive_;
     ControlPoints controlPoints_;
-    flightmodel::NumberGridModel *model_;
-    flightmodel::NumberGridView *stringGrid2_;
+    app::NumberGridModel *model_;
+    app::NumberGridView *stringGrid2_;
     PowerChartWidget *image3_;
     QToolButton *speedButton4_, *speedButton5_, *speedButton6_, *speedButton12_;
     QToolButton *speedButton13_, *speedButton14_, *speedButton15_, *speedButton16_;

@@ -5,10 +5,8 @@
 #include <functional>
 
 namespace vw::app {
-class EditorDocument;
-}
 
-namespace vw::flightmodel {
+class EditorDocument;
 
 // What one cell of a string grid shows: a heading text, a double of the file,
 // or a 32-bit speed of the file.
@@ -31,7 +29,7 @@ class NumberGridModel : public QAbstractTableModel {
 public:
     using Binding = std::function<GridCell(int col, int row)>;
 
-    NumberGridModel(app::EditorDocument &document, const QString &gridName, Binding binding, QObject *parent = nullptr);
+    NumberGridModel(EditorDocument &document, const QString &gridName, Binding binding, QObject *parent = nullptr);
 
     // The grid's ColCount and RowCount.
     void setShape(int colCount, int rowCount);
@@ -62,7 +60,7 @@ Q_SIGNALS:
     void cellStored(int col, int row);
 
 private:
-    app::EditorDocument &document_;
+    EditorDocument &document_;
     QString gridName_;
     Binding binding_;
     int colCount_ = 0;
@@ -70,4 +68,4 @@ private:
     bool active_ = false;
 };
 
-} // namespace vw::flightmodel
+} // namespace vw::app

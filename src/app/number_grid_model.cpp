@@ -10,9 +10,9 @@
 #include <cstring>
 #include <limits>
 
-namespace vw::flightmodel {
+namespace vw::app {
 
-NumberGridModel::NumberGridModel(app::EditorDocument &document, const QString &gridName, Binding binding, QObject *parent)
+NumberGridModel::NumberGridModel(EditorDocument &document, const QString &gridName, Binding binding, QObject *parent)
     : QAbstractTableModel(parent), document_(document), gridName_(gridName), binding_(std::move(binding))
 {
 }
@@ -121,7 +121,7 @@ bool NumberGridModel::setEditText(int col, int row, const QString &text)
     const double v = datafile::readNumber(text, document_.decimalSeparator());
     datafile::DataFile &file = document_.file();
     const std::uint64_t before = file.revision();
-    const app::MergeKey key = app::MergeKey::forCell(gridName_, document_.selection().CurrentPlane, col, row);
+    const MergeKey key = MergeKey::forCell(gridName_, document_.selection().CurrentPlane, col, row);
     document_.edit(gridName_ + QStringLiteral(" cell"), key, [&] {
         if (c.kind == GridCell::Number) {
             file.writeF64(c.offset, v); // an equal value writes nothing
@@ -142,4 +142,4 @@ bool NumberGridModel::setEditText(int col, int row, const QString &text)
     return true;
 }
 
-} // namespace vw::flightmodel
+} // namespace vw::app

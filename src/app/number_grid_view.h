@@ -3,7 +3,7 @@
 #include <QStyledItemDelegate>
 #include <QTableView>
 
-namespace vw::flightmodel {
+namespace vw::app {
 
 class NumberGridModel;
 
@@ -47,4 +47,4 @@ private:
     QWidget *cornerLabel_ = nullptr;
 };
 
-} // namespace vw::flightmodel
+} // namespace vw::app

@@ -1,6 +1,6 @@
 #include "number_grid_view.h"
 
-#include "flightmodel/number_grid_model.h"
+#include "app/number_grid_model.h"
 
 #include <QAbstractButton>
 #include <QHeaderView>
@@ -8,7 +8,7 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-namespace vw::flightmodel {
+namespace vw::app {
 
 QWidget *LiveEditDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem &, const QModelIndex &) const
 {
@@ -58,9 +58,9 @@ void NumberGridView::setCurrentCell(int col, int row)
     selectionModel()->setCurrentIndex(model_->index(row, col), QItemSelectionModel::ClearAndSelect);
 }
 
-} // namespace vw::flightmodel
+} // namespace vw::app
 
-namespace vw::flightmodel {
+namespace vw::app {
 
 void NumberGridView::freezeHeadings(bool fixedRow, bool fixedColumn)
 {
@@ -92,4 +92,4 @@ void NumberGridView::refreshHeadings()
         setColumnHidden(0, true);
 }
 
-} // namespace vw::flightmodel
+} // namespace vw::app
