@@ -94,19 +94,26 @@ bool EditorDocument::edit(const QString &what, const MergeKey &key, const std::f
         return false;
     }
     if (!changes.empty())
-        undoStack_->push(new FileChangeCommand(file_, std::move(changes), what, key, [this] { afterReplay(); }));
+        undoStack_->push(new FileChangeCommand(file_, std::move(changes), what, key,
+                                               [this, where = selection_] { afterReplay(where); }));
     return true;
 }
 
-void EditorDocument::afterReplay()
+void EditorDocument::afterReplay(const Selection &where)
 {
+    // The user sees the value go back: the plane, configuration and weapon
+    // the change was made on become current again.
+    selection_ = where;
+    selection_.CurrentPlane = std::clamp(selection_.CurrentPlane, 1, std::max(1, file_.PlaneCount()));
     Q_EMIT historyReplayed();
     // The plane lists keep their rows while the plane count stays, so the copy
     // groups keep the planes the user had chosen.
-    if (planeList_->rowCount() == std::clamp(file_.PlaneCount(), 0, datafile::MaxPlaneCount))
+    if (planeList_->rowCount() == std::clamp(file_.PlaneCount(), 0, datafile::MaxPlaneCount)) {
         planeList_->relabel();
-    else
+        showEach([](PlaneView *view) { view->planeSelected(); });
+    } else {
         UpdateList1();
+    }
     Update1();
 }
 

@@ -118,7 +118,7 @@ private:
     // Runs one view step of the cascade; an error goes to the status bar and
     // the other views still show theirs.
     void showEach(const std::function<void(PlaneView *)> &step);
-    void afterReplay();
+    void afterReplay(const Selection &where);
 
     Prompter &prompter_;
     QWidget *dialogParent_ = nullptr;

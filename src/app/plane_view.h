@@ -12,6 +12,8 @@ public:
     virtual ~PlaneView() = default;
     // The plane list was rebuilt (UpdateList1).
     virtual void planeListRebuilt() {}
+    // Undo or redo made the plane it changed the current one.
+    virtual void planeSelected() {}
     // The configuration list of the current plane (Update1).
     virtual void showConfigurations() {}
     // The current configuration (Update2, before Update3).

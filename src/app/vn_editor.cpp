@@ -3,6 +3,7 @@
 #include "app/misc_page.h"
 #include "app/plane_list_model.h"
 #include "app/plane_list_view.h"
+#include "app/vn_editor_input.h"
 #include "app/workspace.h"
 #include "flightmodel/engine_wep_page.h"
 #include "flightmodel/handling_page.h"
@@ -71,7 +72,13 @@ VNEditor::VNEditor(const StartupOptions &options, QWidget *parent) : QMainWindow
     buildWindow();
     buildMenus();
     connect(undoStack(), &QUndoStack::cleanChanged, this, [this](bool clean) { setWindowModified(!clean); });
+    connect(undoStack(), &QUndoStack::indexChanged, this, &VNEditor::updateFileStatus);
+    // Combo and spin boxes take the wheel only with the focus; Ctrl+Z in a field is the editor's Undo.
+    qApp->installEventFilter(new EditorInputFilter(this));
+    setAcceptDrops(true);
     FormCreate();
+    makePagesScroll(pages_);
+    restoreWindow();
 }
 
 VNEditor::~VNEditor()
@@ -193,7 +200,17 @@ void VNEditor::buildWindow()
     pages_->addTab(credits, QStringLiteral("Credits"));
 
     statusBar()->setObjectName(QStringLiteral("StatusBar1"));
-    setFixedSize(1020, 700);
+    // The permanent part: the open file, and whether saving is on.
+    savingOff_ = new QLabel(QStringLiteral("Saving is off"), this);
+    savingOff_->setObjectName(QStringLiteral("SavingOffStatus"));
+    savingOff_->setStyleSheet(QStringLiteral("QLabel { color: #a00000; font-weight: bold; }"));
+    savingOff_->setToolTip(QStringLiteral("The save commands are hidden. To turn saving on, write writeokay as line 6 "
+                                          "of %1 and start the editor again.")
+                               .arg(QDir::toNativeSeparators(editorFile(baseDirectory_, QStringLiteral("editor.ini")))));
+    statusBar()->addPermanentWidget(savingOff_);
+    fileStatus_ = new QLabel(this);
+    fileStatus_->setObjectName(QStringLiteral("FileStatus"));
+    statusBar()->addPermanentWidget(fileStatus_);
 
     connect(listBox1_, &PlaneListView::currentRowChanged, this, [this](int row) {
         if (!document_->refreshing() && row >= 0)
@@ -226,6 +243,8 @@ void VNEditor::buildMenus()
     exit2_ = action(QStringLiteral("Exit"), "Exit2", &VNEditor::Exit2Click);
     exit2_->setShortcut(QKeySequence(QStringLiteral("Ctrl+Q")));
     fileMenu->addAction(loadconfig1_);
+    recentMenu_ = fileMenu->addMenu(QStringLiteral("Recent files"));
+    recentMenu_->setObjectName(QStringLiteral("RecentFiles1"));
     fileMenu->addAction(save1_);
     fileMenu->addAction(saveas1_);
     fileMenu->addSeparator();
@@ -269,13 +288,20 @@ void VNEditor::buildMenus()
     exit1_ = action(QStringLiteral("Exit"), "Exit1", &VNEditor::Exit1Click);
     menuBar()->addAction(exit1_);
 
+    QMenu *helpMenu = menuBar()->addMenu(QStringLiteral("Help"));
+    helpMenu->setObjectName(QStringLiteral("Help1"));
+    helpMenu->addAction(action(QStringLiteral("About"), "About1", &VNEditor::showAbout));
+
     // While no file is loaded the save items are disabled, and so are their
     // shortcuts: these take the keys instead and say why nothing happens.
     const auto noFile = [this](const QKeySequence &keys) {
         auto *shortcut = new QShortcut(keys, this);
         connect(shortcut, &QShortcut::activated, this, [this] {
-            statusBar()->showMessage(QStringLiteral("No plane data file is loaded, so there is nothing to save. "
-                                                    "Load one with File > Load configuration (Ctrl+O)."));
+            statusBar()->showMessage(
+                document_->isLoaded()
+                    ? QStringLiteral("Saving is off: write writeokay as line 6 of editor.ini to turn it on.")
+                    : QStringLiteral("No plane data file is loaded, so there is nothing to save. "
+                                     "Load one with File > Load configuration (Ctrl+O)."));
         });
         return shortcut;
     };
@@ -294,8 +320,16 @@ void VNEditor::updateSaveItems()
         item->setStatusTip(why);
         item->setToolTip(why.isEmpty() ? item->text() : why);
     }
-    noFileSave_->setEnabled(!save1_->isEnabled());
-    noFileWrite_->setEnabled(!writetoBINfile1_->isEnabled());
+    // Ctrl+S saves the file the title names: with "Save configuration" when a
+    // file was chosen through Load or Save as, otherwise with "Write current config".
+    const bool saveByConfig = save1_->isVisible() && save1_->isEnabled();
+    save1_->setShortcut(saveByConfig ? QKeySequence(QKeySequence::Save) : QKeySequence());
+    writetoBINfile1_->setShortcuts(saveByConfig ? QList<QKeySequence>{QKeySequence(QStringLiteral("Ctrl+B"))}
+                                                : QList<QKeySequence>{QKeySequence(QStringLiteral("Ctrl+B")),
+                                                                      QKeySequence(QKeySequence::Save)});
+    const bool canWrite = writetoBINfile1_->isVisible() && writetoBINfile1_->isEnabled();
+    noFileSave_->setEnabled(!saveByConfig && !canWrite);
+    noFileWrite_->setEnabled(!canWrite);
 }
 
 void VNEditor::FormCreate()
@@ -303,7 +337,7 @@ void VNEditor::FormCreate()
     // 1. Version, Credits title and caption.
     const QString version = QString::fromLatin1(EditorVersion);
     creditsTitle_->setText(QStringLiteral("Vornwing plane editor Version ") + version);
-    setWindowTitle(QStringLiteral("Vornwing Planes Editor Version ") + version + QStringLiteral("[*]"));
+    updateTitle();
     // 2. Base directory (worked out before the pages were built); the editor works from it.
     QDir::setCurrent(baseDirectory_);
     // 3. The Credits page shows first; the first sub-pages of Flight Model and Damage.
@@ -318,6 +352,7 @@ void VNEditor::FormCreate()
     save1_->setVisible(settings_.writeOkay);
     saveas1_->setVisible(settings_.writeOkay);
     writetoBINfile1_->setVisible(settings_.writeOkay);
+    savingOff_->setVisible(!settings_.writeOkay);
     updateSaveItems();
     // 5. The default path overrides the settings' path.
     if (miscPage_->defaultPathChecked())

@@ -12,6 +12,8 @@
 #include <memory>
 
 class QAction;
+class QDragEnterEvent;
+class QDropEvent;
 class QLabel;
 class QMenu;
 class QShortcut;
@@ -87,10 +89,13 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     // PlaneView: the plane list selects the current plane after a rebuild.
     void planeListRebuilt() override;
+    void planeSelected() override { planeListRebuilt(); }
 
     void FormCreate();
     void buildMenus();
@@ -105,6 +110,22 @@ private:
     // The save items can only save a loaded file; without one they say so.
     void updateSaveItems();
     void reportLoad();
+    // Loads a chosen file as Load configuration does; false when it did not happen.
+    bool openConfiguration(const QString &path);
+    // The caption, the file's name and * while there are unsaved changes.
+    void updateTitle();
+    // The permanent part of the status bar: the open file, its planes, layout and cipher.
+    void updateFileStatus();
+    void rememberRecentFile(const QString &path);
+    void fillRecentMenu();
+    void showAbout();
+    // Window size and position, and the recent files, kept between runs.
+    QString windowSettingsPath() const;
+    void restoreWindow();
+    void storeWindow() const;
+    // Every page that is not itself a set of sub-pages scrolls when the window
+    // is smaller than the page needs.
+    static void makePagesScroll(QTabWidget *tabs);
     void showStartupProblems();
 
     std::unique_ptr<Prompter> ownPrompter_;
@@ -116,6 +137,10 @@ private:
     QString configPath_;  // ConfigPath: chosen in Load configuration / Save configuration as
     QStringList startupProblems_;
     QStringList startupNotes_; // what start-up read but did not use whole
+    QStringList recentFiles_;  // the last eight files loaded or saved, newest first
+    QMenu *recentMenu_ = nullptr;
+    QLabel *fileStatus_ = nullptr;
+    QLabel *savingOff_ = nullptr;
     bool saveChosen_ = false; // a load or save as has succeeded: "Save configuration" may save
 
     PlaneListView *listBox1_ = nullptr;

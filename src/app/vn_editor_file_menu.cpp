@@ -30,6 +30,8 @@ void VNEditor::loadFile(const QString &path, bool decipher)
 {
     document_->replaceFile(DataFile::ReadCfg(path, decipher), path);
     setWindowModified(false);
+    rememberRecentFile(path);
+    updateTitle();
     miscPage_->showFileSummary();
     updateSaveItems();
     UpdateList1();
@@ -76,6 +78,8 @@ bool VNEditor::saveFile(const QString &path)
     }
     document_->setCurrentPath(path);
     undoStack()->setClean();
+    rememberRecentFile(path);
+    updateTitle();
     miscPage_->showFileSummary();
     prompter_->information(this, path + QStringLiteral(" saved"));
     return true;
@@ -89,7 +93,10 @@ bool VNEditor::settleUnsavedChanges()
     const QString target = document_->currentPath().isEmpty() ? miscPage_->dataPath() : document_->currentPath();
     const QString text = canSave ? QStringLiteral("The plane data has unsaved changes.\n\nSave them to %1?")
                                        .arg(QDir::toNativeSeparators(target))
-                                 : QStringLiteral("The plane data has unsaved changes, which will be lost.");
+                                 : QStringLiteral("The plane data has unsaved changes, which will be lost: saving is off.\n\n"
+                                                  "To turn saving on, write writeokay as line 6 of %1 and start "
+                                                  "the editor again.")
+                                       .arg(QDir::toNativeSeparators(editorFile(baseDirectory_, QStringLiteral("editor.ini"))));
     switch (prompter_->unsavedChanges(this, text, canSave)) {
     case Prompter::Unsaved::Save:
         return saveFile(target);
@@ -104,21 +111,28 @@ bool VNEditor::settleUnsavedChanges()
 void VNEditor::Loadconfig1Click()
 {
     const QString chosen = prompter_->openFileName(this, ConfigTitle, baseDirectory_, configPath_, ConfigFilter);
-    if (!chosen.isEmpty() && settleUnsavedChanges()) {
-        try {
-            loadFile(chosen, true);
-            configPath_ = chosen;
-            saveChosen_ = true;
-            updateSaveItems();
-            Update1();
-            prompter_->information(this, configPath_ + QStringLiteral(" loaded"));
-            return;
-        } catch (const std::exception &e) {
-            prompter_->error(this, QStringLiteral("The file could not be loaded; the editor keeps the data it had.\n\n")
-                                       + EditorDocument::describe(e));
-        }
-    }
+    if (!chosen.isEmpty() && openConfiguration(chosen))
+        return;
     Update1();
+}
+
+bool VNEditor::openConfiguration(const QString &path)
+{
+    if (!settleUnsavedChanges())
+        return false;
+    try {
+        loadFile(path, true);
+    } catch (const std::exception &e) {
+        prompter_->error(this, QStringLiteral("The file could not be loaded; the editor keeps the data it had.\n\n")
+                                   + EditorDocument::describe(e));
+        return false;
+    }
+    configPath_ = path;
+    saveChosen_ = true;
+    updateSaveItems();
+    Update1();
+    prompter_->information(this, configPath_ + QStringLiteral(" loaded"));
+    return true;
 }
 
 void VNEditor::Saveas1Click()
@@ -201,6 +215,7 @@ void VNEditor::closeEvent(QCloseEvent *event)
         return;
     }
     FormClose();
+    storeWindow();
     event->accept();
 }
 

@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <QScrollArea>
 #include <QTableView>
 #include <QTest>
 #include <QUndoStack>
@@ -227,14 +228,15 @@ private Q_SLOTS:
         editor->file().setPlaneBlocks(2, 0, editor->file().damageMapOffset(2));
         const QByteArray before = imageOf(*editor);
         editor->planeList()->setCurrentRow(1);
+        const auto page = [&](int sub) { return static_cast<QScrollArea *>(editor->flightModelPages()->widget(sub))->widget(); };
         for (int sub = 0; sub < 4; ++sub)
-            QVERIFY(!editor->flightModelPages()->widget(sub)->isEnabled());
+            QVERIFY(!page(sub)->isEnabled());
         QCOMPARE(cellText(*editor, "StringGrid1", 1, 1), QString());
         QCOMPARE(cellText(*editor, "StringGrid4", 1, 1), QString());
         QVERIFY(!setCell(*editor, "StringGrid6", 1, 1, QStringLiteral("1")));
         QVERIFY(imageOf(*editor) == before);
         editor->planeList()->setCurrentRow(0);
-        QVERIFY(editor->flightModelPages()->widget(0)->isEnabled());
+        QVERIFY(page(0)->isEnabled());
         QVERIFY(!cellText(*editor, "StringGrid1", 1, 1).isEmpty());
     }
 };

@@ -63,7 +63,7 @@ private Q_SLOTS:
         QCoreApplication::processEvents();
         QVERIFY(prompter.errors.isEmpty());
         QVERIFY(prompter.warnings.isEmpty());
-        QCOMPARE(window->windowTitle(), QString("Vornwing Planes Editor Version 3.5b[*]"));
+        QCOMPARE(window->windowTitle(), QString("Vornwing Planes Editor Version 3.5b - misc.bin[*]"));
         auto *pages = child<QTabWidget>(window.get(), "Pages");
         QCOMPARE(pages->count(), 9);
         QCOMPARE(pages->tabText(pages->currentIndex()), QString("Credits"));

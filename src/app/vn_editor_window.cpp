@@ -1,0 +1,168 @@
+#include "vn_editor.h"
+
+#include "app/workspace.h"
+#include "datafile/layout.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenu>
+#include <QMimeData>
+#include <QScreen>
+#include <QScrollArea>
+#include <QSettings>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QUndoStack>
+
+// The window as a desktop program: its caption and status bar, its size and
+// place on the screen, the recent files, dropped files and the About box.
+
+namespace vw::app {
+
+namespace {
+constexpr int RecentFileCount = 8;
+const QString LayoutNames[] = {QStringLiteral("1 - Original format"), QStringLiteral("2 - Openhall plane format (128)"),
+                               QStringLiteral("3 - Openhall plane format (256)")};
+} // namespace
+
+void VNEditor::updateTitle()
+{
+    QString title = QStringLiteral("Vornwing Planes Editor Version ") + QString::fromLatin1(EditorVersion);
+    if (document_->isLoaded())
+        title += QStringLiteral(" - ") + QFileInfo(document_->currentPath()).fileName();
+    setWindowTitle(title + QStringLiteral("[*]"));
+    updateFileStatus();
+}
+
+void VNEditor::updateFileStatus()
+{
+    if (!fileStatus_)
+        return;
+    if (!document_->isLoaded()) {
+        fileStatus_->setText(QStringLiteral("No plane data file is loaded"));
+        fileStatus_->setToolTip(QStringLiteral("Load one with File > Load configuration (Ctrl+O)."));
+        return;
+    }
+    const datafile::DataFile &file = document_->file();
+    const int planes = std::max(0, file.PlaneCount());
+    const int layout = std::clamp(file.FileLayout(), 0, 2);
+    fileStatus_->setText(QStringLiteral("%1 | %2 | %3 | %4")
+                             .arg(QFileInfo(document_->currentPath()).fileName(),
+                                  planes == 1 ? QStringLiteral("1 plane") : QStringLiteral("%1 planes").arg(planes),
+                                  LayoutNames[layout],
+                                  file.FileVersion() == datafile::KeyedVersion ? QStringLiteral("keyed cipher")
+                                                                               : QStringLiteral("plain cipher")));
+    fileStatus_->setToolTip(QDir::toNativeSeparators(document_->currentPath()));
+}
+
+QString VNEditor::windowSettingsPath() const
+{
+    return editorFile(baseDirectory_, QStringLiteral("window.ini"));
+}
+
+void VNEditor::restoreWindow()
+{
+    const QSettings stored(windowSettingsPath(), QSettings::IniFormat);
+    recentFiles_ = stored.value(QStringLiteral("recentFiles")).toStringList().mid(0, RecentFileCount);
+    fillRecentMenu();
+    setMinimumSize(640, 420);
+    if (restoreGeometry(stored.value(QStringLiteral("geometry")).toByteArray()))
+        return;
+    // The documented size where it fits; the pages scroll on smaller screens.
+    const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    const QRect room = screen ? screen->availableGeometry() : QRect(0, 0, 1020, 700);
+    const QSize size(std::min(1020, room.width()), std::min(700, room.height() - 40));
+    resize(size);
+    move(room.center() - QPoint(size.width() / 2, size.height() / 2));
+}
+
+void VNEditor::storeWindow() const
+{
+    // Only into an editor folder that exists: a mistyped base folder is not created.
+    if (!QFileInfo(QFileInfo(windowSettingsPath()).absolutePath()).isDir())
+        return;
+    QSettings stored(windowSettingsPath(), QSettings::IniFormat);
+    stored.setValue(QStringLiteral("geometry"), saveGeometry());
+    stored.setValue(QStringLiteral("recentFiles"), recentFiles_);
+}
+
+void VNEditor::rememberRecentFile(const QString &path)
+{
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    recentFiles_.removeAll(absolute);
+    recentFiles_.prepend(absolute);
+    recentFiles_ = recentFiles_.mid(0, RecentFileCount);
+    fillRecentMenu();
+}
+
+void VNEditor::fillRecentMenu()
+{
+    if (!recentMenu_)
+        return;
+    recentMenu_->clear();
+    for (int i = 0; i < recentFiles_.size(); ++i) {
+        const QString path = recentFiles_[i];
+        QAction *item = recentMenu_->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(path)));
+        item->setObjectName(QStringLiteral("RecentFile%1").arg(i + 1));
+        connect(item, &QAction::triggered, this, [this, path] { openConfiguration(path); });
+    }
+    recentMenu_->setEnabled(!recentFiles_.isEmpty());
+}
+
+void VNEditor::dragEnterEvent(QDragEnterEvent *event)
+{
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.size() == 1 && urls.first().isLocalFile())
+        event->acceptProposedAction();
+}
+
+void VNEditor::dropEvent(QDropEvent *event)
+{
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.size() != 1 || !urls.first().isLocalFile())
+        return;
+    event->acceptProposedAction();
+    openConfiguration(urls.first().toLocalFile());
+}
+
+void VNEditor::showAbout()
+{
+    prompter_->information(
+        this, QStringLiteral("Vornwing Planes Editor %1\nQt %2\n\n"
+                             "Base directory: %3\nPlane data file: %4\nSettings and support files: %5")
+                  .arg(QString::fromLatin1(EditorVersion), QString::fromLatin1(qVersion()),
+                       QDir::toNativeSeparators(baseDirectory_),
+                       QDir::toNativeSeparators(document_->isLoaded() ? document_->currentPath() : defaultDataPath(baseDirectory_)),
+                       QDir::toNativeSeparators(editorFile(baseDirectory_, QString()))));
+}
+
+void VNEditor::makePagesScroll(QTabWidget *tabs)
+{
+    for (int i = 0; i < tabs->count(); ++i) {
+        QWidget *page = tabs->widget(i);
+        if (auto *sub = qobject_cast<QTabWidget *>(page)) {
+            makePagesScroll(sub);
+            continue;
+        }
+        if (qobject_cast<QScrollArea *>(page))
+            continue;
+        const QString title = tabs->tabText(i);
+        const bool current = tabs->currentIndex() == i;
+        tabs->removeTab(i);
+        auto *scroll = new QScrollArea(tabs);
+        scroll->setObjectName(page->objectName() + QStringLiteral("Scroll"));
+        scroll->setWidgetResizable(true);
+        scroll->setFrameShape(QFrame::NoFrame);
+        scroll->setWidget(page);
+        tabs->insertTab(i, scroll, title);
+        if (current)
+            tabs->setCurrentIndex(i);
+    }
+}
+
+} // namespace vw::app
