@@ -3,7 +3,9 @@
 # packages, and only what is missing.
 set -euo pipefail
 
-packages=(cmake g++ make qt6-base-dev libgl-dev libbenchmark-dev fonts-dejavu-core xvfb xauth)
+# fonts-liberation2: Liberation Serif is metric-compatible with the Times New
+# Roman the engine power grid and the help text ask for.
+packages=(cmake g++ make qt6-base-dev libgl-dev libbenchmark-dev fonts-dejavu-core fonts-liberation2 xvfb xauth)
 missing=()
 for package in "${packages[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then

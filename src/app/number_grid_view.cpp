@@ -6,6 +6,8 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QStyle>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace vw::app {
@@ -49,6 +51,60 @@ NumberGridView::NumberGridView(const QString &name, NumberGridModel *model, QWid
         if (current.isValid())
             Q_EMIT cellSelected(current.column(), current.row());
     });
+    // The texts change with every refresh: the widths follow once the refresh is over.
+    connect(model, &QAbstractItemModel::dataChanged, this, &NumberGridView::scheduleFit);
+    connect(model, &QAbstractItemModel::modelReset, this, &NumberGridView::scheduleFit);
+    connect(model, &QAbstractItemModel::rowsInserted, this, &NumberGridView::scheduleFit);
+    connect(model, &QAbstractItemModel::columnsInserted, this, &NumberGridView::scheduleFit);
+}
+
+void NumberGridView::scheduleFit()
+{
+    if (fitPending_)
+        return;
+    fitPending_ = true;
+    // A grid that is not shown is fitted when it is.
+    if (isVisible())
+        QTimer::singleShot(0, this, [this] {
+            if (fitPending_ && isVisible())
+                fitColumns();
+        });
+}
+
+void NumberGridView::showEvent(QShowEvent *event)
+{
+    QTableView::showEvent(event);
+    if (fitPending_)
+        fitColumns();
+}
+
+void NumberGridView::fitColumns()
+{
+    fitPending_ = false;
+    const QFontMetrics metrics(font());
+    const int padding = 2 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 6;
+    const int rows = model_->rowCount(), cols = model_->columnCount();
+    for (int c = 0; c < cols; ++c) {
+        if (isColumnHidden(c))
+            continue;
+        int needed = 0;
+        for (int r = 0; r < rows; ++r)
+            if (!isRowHidden(r))
+                needed = std::max(needed, metrics.horizontalAdvance(model_->index(r, c).data().toString()));
+        if (columnWidth(c) < needed + padding)
+            setColumnWidth(c, needed + padding);
+    }
+    if (frozenColumn_) {
+        const QFontMetrics headingMetrics(verticalHeader()->font());
+        int needed = 0;
+        for (int r = 0; r < rows; ++r)
+            needed = std::max(needed, headingMetrics.horizontalAdvance(model_->headerData(r, Qt::Vertical, Qt::DisplayRole).toString()));
+        const int width = needed + 2 * padding;
+        // A page that gave the headings a fixed width gets it widened; otherwise they size themselves.
+        QHeaderView *headings = verticalHeader();
+        if (headings->minimumWidth() == headings->maximumWidth() && headings->maximumWidth() < width)
+            headings->setFixedWidth(width);
+    }
 }
 
 void NumberGridView::setCurrentCell(int col, int row)

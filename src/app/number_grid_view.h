@@ -35,6 +35,14 @@ public:
     void freezeHeadings(bool fixedRow, bool fixedColumn);
     // Sets the shape of the frozen headings again after the model's shape changed.
     void refreshHeadings();
+    // Widens the columns (and the frozen column of headings) that are too
+    // narrow for the text they show in the font actually used, so that no
+    // number is shown cut off on a machine whose fonts are wider. Columns are
+    // never narrowed below the width the page gave them.
+    void fitColumns();
+
+protected:
+    void showEvent(QShowEvent *event) override;
 
 Q_SIGNALS:
     // SelectCell: the current cell moved to (col, row).
@@ -42,7 +50,10 @@ Q_SIGNALS:
 
 private:
     NumberGridModel *model_;
+    void scheduleFit();
+
     bool frozenRow_ = false;
+    bool fitPending_ = false;
     bool frozenColumn_ = false;
     QWidget *cornerLabel_ = nullptr;
 };
