@@ -170,8 +170,9 @@ void MiscPage::showPlane()
 void MiscPage::Edit15Change(const QString &text)
 {
     const int version = int(std::clamp<qint64>(datafile::readInteger(text, 0), INT_MIN, INT_MAX));
-    document_.edit(QStringLiteral("File Version"), MergeKey::forFile(QStringLiteral("Edit15")),
-                  [&] { document_.file().setFileVersion(version); });
+    if (document_.edit(QStringLiteral("File Version"), MergeKey::forFile(QStringLiteral("Edit15")),
+                       [&] { document_.file().setFileVersion(version); }))
+        markInput(document_, edit15_, integerInputProblem(QStringLiteral("File Version"), text, version));
     if (version < 0 || version > 65535)
         document_.showStatus(QStringLiteral("File Version %1 cannot be saved: the header holds 0 to 65535.").arg(version));
 }
@@ -179,8 +180,9 @@ void MiscPage::Edit15Change(const QString &text)
 void MiscPage::Edit16Change(const QString &text)
 {
     const int count = int(std::clamp<qint64>(datafile::readInteger(text, 63), INT_MIN, INT_MAX));
-    document_.edit(QStringLiteral("Number of Planes"), MergeKey::forFile(QStringLiteral("Edit16")),
-                  [&] { document_.file().setPlaneCount(count); });
+    if (document_.edit(QStringLiteral("Number of Planes"), MergeKey::forFile(QStringLiteral("Edit16")),
+                       [&] { document_.file().setPlaneCount(count); }))
+        markInput(document_, edit16_, integerInputProblem(QStringLiteral("Number of Planes"), text, count));
     document_.UpdateList1();
     if (count < -1 || count > datafile::MaxPlaneCount)
         document_.showStatus(QStringLiteral("Number of Planes %1 cannot be saved: the header holds -1 to 254.").arg(count));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/editor_document.h"
+#include "datafile/number_text.h"
 
 #include <QObject>
 #include <QWidget>
@@ -71,6 +72,30 @@ inline void markInput(EditorDocument &document, QWidget *field, const QString &p
     }
     field->setToolTip(problem);
     document.showStatus(problem);
+}
+
+// What went wrong when an integer field's text was stored as `stored`: the
+// text is not a whole number, or its value was clamped. Empty when the text
+// was stored as typed.
+inline QString integerInputProblem(const QString &caption, const QString &text, qint64 stored)
+{
+    bool whole = false;
+    const qint64 typed = datafile::readInteger(text, 0, &whole);
+    if (!whole)
+        return QStringLiteral("%1: \"%2\" is not a whole number; stored as %3").arg(caption, text).arg(stored);
+    if (typed != stored)
+        return QStringLiteral("%1: %2 stored as %3").arg(caption).arg(typed).arg(stored);
+    return {};
+}
+
+// The same for a decimal field: the text is not a complete number, so only
+// the number it begins with was stored.
+inline QString numberInputProblem(const QString &caption, const QString &text, QChar separator, double stored)
+{
+    if (datafile::isCompleteNumber(text, separator))
+        return {};
+    return QStringLiteral("%1: \"%2\" is not a number; stored as %3")
+        .arg(caption, text, datafile::formatNumber(stored, separator));
 }
 
 } // namespace vw::app

@@ -35,6 +35,9 @@ QSpinBox *upDown(const QString &upDownName, const QString &editName, int maximum
     auto *spin = new QSpinBox(parent);
     spin->setObjectName(upDownName);
     spin->setRange(1, maximum);
+    // A typed count is applied on Return or when the field is left, not per
+    // keystroke (typing 35 would first apply 3); the arrows apply at once.
+    spin->setKeyboardTracking(false);
     spin->setFixedWidth(70);
     if (auto *edit = spin->findChild<QLineEdit *>())
         edit->setObjectName(editName);
@@ -153,6 +156,8 @@ void EngineWepPage::showPlane()
     model_->setActive(exists);
     model_->reload();
     setEnabled(exists);
+    for (QLineEdit *field : {edit23_, wepTimes_[0], wepTimes_[1], wepTimes_[2]})
+        app::markInput(document_, field, {});
     if (!exists) {
         for (QLineEdit *edit : {edit23_, wepTexts_[0], wepTexts_[1], wepTexts_[2], wepTimes_[0], wepTimes_[1], wepTimes_[2]})
             showText(edit, QString());
@@ -207,11 +212,13 @@ void EngineWepPage::Edit22Change()
 
 void EngineWepPage::Edit23Change(const QString &text)
 {
+    const int plane = document_.selection().CurrentPlane;
     const double value = datafile::readNumber(text, document_.decimalSeparator());
-    document_.edit(QStringLiteral("Unknown engine parameter"), app::MergeKey::forPlane(QStringLiteral("Edit23"), document_.selection().CurrentPlane), [&] {
-        PlaneRecord(document_.file(), document_.selection().CurrentPlane)
-            .setNumber(PlaneRecord::ExtraEngineParameterOffset, value);
-    });
+    if (document_.edit(QStringLiteral("Unknown engine parameter"), app::MergeKey::forPlane(QStringLiteral("Edit23"), plane),
+                       [&] { PlaneRecord(document_.file(), plane).setNumber(PlaneRecord::ExtraEngineParameterOffset, value); }))
+        app::markInput(document_, edit23_,
+                       app::numberInputProblem(QStringLiteral("Unknown engine parameter"), text,
+                                               document_.decimalSeparator(), value));
 }
 
 void EngineWepPage::wepTextChange(int which, const QString &text)
@@ -223,11 +230,12 @@ void EngineWepPage::wepTextChange(int which, const QString &text)
 
 void EngineWepPage::wepTimeChange(int which, const QString &text)
 {
+    const int plane = document_.selection().CurrentPlane;
     const double seconds = datafile::readNumber(text, document_.decimalSeparator());
-    document_.edit(QStringLiteral("WEP time"), app::MergeKey::forPlane(QStringLiteral("Edit%1").arg(27 + which), document_.selection().CurrentPlane), [&] {
-        PlaneRecord(document_.file(), document_.selection().CurrentPlane)
-            .setWepTimeSeconds(PlaneRecord::WepTime(which), seconds);
-    });
+    if (document_.edit(QStringLiteral("WEP time"), app::MergeKey::forPlane(QStringLiteral("Edit%1").arg(27 + which), plane),
+                       [&] { PlaneRecord(document_.file(), plane).setWepTimeSeconds(PlaneRecord::WepTime(which), seconds); }))
+        app::markInput(document_, wepTimes_[which],
+                       app::numberInputProblem(QStringLiteral("WEP time"), text, document_.decimalSeparator(), seconds));
 }
 
 void EngineWepPage::StringGrid4SelectCell(int col, int row)

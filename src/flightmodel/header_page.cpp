@@ -42,6 +42,10 @@ HeaderPage::HeaderPage(app::EditorDocument &document, QWidget *parent) : QWidget
     edit11_ = named<QLineEdit>("Edit11", header_);
     edit13_ = named<QLineEdit>("Edit13", header_);
     edit10_ = named<QLineEdit>("Edit10", header_);
+    // The fields hold 18 and 8 characters: the edits take no more.
+    edit8_->setMaxLength(datafile::DirectoryEntryView::NameWidth);
+    for (QLineEdit *edit : {edit9_, edit12_, edit11_, edit13_, edit10_})
+        edit->setMaxLength(datafile::DirectoryEntryView::ShortTextWidth);
     form->addRow(QStringLiteral("Plane name:"), edit8_);
     form->addRow(QStringLiteral("Icon in air:"), edit9_);
     form->addRow(QStringLiteral("Sounds:"), edit12_);

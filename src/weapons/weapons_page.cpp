@@ -94,6 +94,7 @@ WeaponsPage::WeaponsPage(app::EditorDocument &document, ConfigListView *configLi
     manageConfigs_ = new QGroupBox(QStringLiteral("Manage configs"), this);
     auto *configForm = new QGridLayout(manageConfigs_);
     edit1_ = named<QLineEdit>("Edit1", manageConfigs_);
+    edit1_->setMaxLength(ConfigRecord::NameWidth);
     spinEdit3_ = arrowSpin("SpinEdit3", WeaponsBlock::Slots, manageConfigs_);
     spinEdit4_ = arrowSpin("SpinEdit4", WeaponsBlock::Slots, manageConfigs_);
     spinEdit5_ = arrowSpin("SpinEdit5", WeaponsBlock::Slots, manageConfigs_);
@@ -322,6 +323,8 @@ void WeaponsPage::showPlane()
         return;
     }
     const WeaponRecordView weapon = currentWeapon();
+    for (QLineEdit *field : {edit2_, edit7_, edit18_, edit19_})
+        app::markInput(document_, field, {});
     edit2_->setText(QString::number(weapon.ammo()));
     edit7_->setText(QString::number(weapon.bursts()));
     edit19_->setText(QString::number(weapon.heavyAmmo()));
@@ -488,8 +491,10 @@ void WeaponsPage::storeClampedAmmo(QLineEdit *edit, const QString &what, const c
     if (document_.refreshing() || !hasWeapons())
         return;
     int stored = 0;
-    if (document_.edit(what, key(field), [&] { stored = (currentWeapon().*setter)(datafile::readInteger(text, 0)); })
-        && text != QString::number(stored))
+    if (!document_.edit(what, key(field), [&] { stored = (currentWeapon().*setter)(datafile::readInteger(text, 0)); }))
+        return;
+    app::markInput(document_, edit, app::integerInputProblem(what, text, stored));
+    if (text != QString::number(stored))
         edit->setText(QString::number(stored));
 }
 
@@ -508,8 +513,10 @@ void WeaponsPage::Edit7Change(const QString &text)
     if (document_.refreshing() || !hasWeapons())
         return;
     // The edit keeps the text as typed; only the stored value is clamped.
-    document_.edit(QStringLiteral("Bursts"), key("Edit7"),
-                  [&] { currentWeapon().setBursts(datafile::readInteger(text, 0)); });
+    int stored = 0;
+    if (document_.edit(QStringLiteral("Bursts"), key("Edit7"),
+                       [&] { stored = currentWeapon().setBursts(datafile::readInteger(text, 0)); }))
+        app::markInput(document_, edit7_, app::integerInputProblem(QStringLiteral("Bursts"), text, stored));
 }
 
 void WeaponsPage::Edit18Change(const QString &text)
@@ -518,7 +525,9 @@ void WeaponsPage::Edit18Change(const QString &text)
         return;
     // Read with "." or the editor's separator, so the shown text reads back to itself.
     const double value = datafile::readNumber(text, document_.decimalSeparator());
-    document_.edit(QStringLiteral("Deviation"), key("Edit18"), [&] { currentWeapon().setDeviation(value); });
+    if (document_.edit(QStringLiteral("Deviation"), key("Edit18"), [&] { currentWeapon().setDeviation(value); }))
+        app::markInput(document_, edit18_,
+                       app::numberInputProblem(QStringLiteral("Deviation"), text, document_.decimalSeparator(), value));
 }
 
 void WeaponsPage::SpeedButton1Click()
