@@ -83,8 +83,12 @@ QStringList buildAmmoNames(const std::vector<QString> &executableNames, const da
         const weapons::AmmoEntryView entry(file, k);
         const QByteArray tableName = entry.hasName() ? entry.rawName() : QByteArray();
         const QString opening = k < int(executableNames.size()) ? executableNames[k] : QString();
-        // The whole name is trimmed the same way as its parts.
-        names << trimFieldText((opening + QString::fromLatin1(tableName)).toLatin1()) + QStringLiteral(")");
+        // Without a game executable of a known build the names are the table's
+        // short names as they are, not each ending in a lone ")".
+        if (opening.isEmpty())
+            names << trimFieldText(tableName);
+        else // the whole name is trimmed the same way as its parts
+            names << trimFieldText((opening + QString::fromLatin1(tableName)).toLatin1()) + QStringLiteral(")");
     }
     return names;
 }

@@ -211,6 +211,12 @@ void HeaderPage::Button20Click()
     }
     if (done)
         document_.Update1();
+    else if (nodes98)
+        document_.showStatus(QStringLiteral("Copy 98 nodes copies planes 3..99 onto planes 102..198: the file needs at "
+                                            "least 198 planes, each with a plane record; it has %1 planes.")
+                                 .arg(std::max(0, document_.file().PlaneCount())));
+    else
+        document_.showStatus(QStringLiteral("Copy loadouts: choose a source and a destination plane, both with a plane record."));
     document_.prompter().information(this, done ? QStringLiteral("Copy process complete!")
                                                 : QStringLiteral("Copy process is not possible!"));
 }

@@ -272,9 +272,12 @@ void WeaponsPage::fillLabelLists()
 
 void WeaponsPage::showNoWeapons()
 {
-    noWeapons_->setText(QStringLiteral("Plane %1 has no plane record in this file, so it has no weapon "
-                                       "configurations to show or edit.")
-                            .arg(document_.selection().CurrentPlane));
+    noWeapons_->setText(document_.isLoaded()
+                            ? QStringLiteral("Plane %1 has no plane record in this file, so it has no weapon "
+                                             "configurations to show or edit.")
+                                  .arg(document_.selection().CurrentPlane)
+                            : QStringLiteral("No plane data file is loaded. Load one with File > Load configuration "
+                                             "(Ctrl+O)."));
     noWeapons_->show();
     listBox3_->clear();
     for (QLineEdit *edit : {edit1_, edit2_, edit7_, edit18_, edit19_})
@@ -544,12 +547,16 @@ void WeaponsPage::Button1Click()
                         [&] { done = copyConfig(document_.file(), plane, s, d); }))
         return; // the error box said why
     document_.Update1();
+    if (!done)
+        document_.showStatus(QStringLiteral("Copy config: plane %1 has no plane record, so it has no configurations.").arg(plane));
     document_.prompter().information(this, done ? CopyComplete : CopyNotPossible);
 }
 
 void WeaponsPage::Button2Click()
 {
     if (comboBox4_->currentIndex() < 0 || comboBox5_->currentIndex() < 0) {
+        document_.showStatus(QStringLiteral("Copy weapon: choose a source and a destination weapon; a configuration "
+                                            "without weapons, or a plane without a plane record, has none to choose."));
         document_.prompter().information(this, CopyNotPossible);
         return;
     }
@@ -562,6 +569,8 @@ void WeaponsPage::Button2Click()
     document_.Update2();
     UpdateGun1();
     UpdateGun2();
+    if (!done)
+        document_.showStatus(QStringLiteral("Copy weapon: the source or the destination plane has no plane record."));
     document_.prompter().information(this, done ? CopyComplete : CopyNotPossible);
 }
 

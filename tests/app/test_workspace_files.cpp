@@ -155,14 +155,14 @@ private Q_SLOTS:
         QVERIFY(names[150].startsWith("Last ("));
         QCOMPARE(names[1], QString("(mg50cal)")); // an empty opening part leaves " (" trimmed
 
-        // Any other size: the table names alone.
+        // Any other size: the table's short names as they are.
         writeText(dir.filePath("other.exe"), QByteArray(1000, 'x'));
         const QStringList plain = buildAmmoNames(ammoNamesFromExecutable(dir.filePath("other.exe"), &recognised), file);
         QVERIFY(!recognised);
-        QCOMPARE(plain[0], QString("mg303)"));
+        QCOMPARE(plain[0], QString("mg303"));
         const QStringList items = weaponTypeList(plain);
         QCOMPARE(items.size(), 151);
-        QCOMPARE(items[0], QString("000 : mg303)"));
+        QCOMPARE(items[0], QString("000 : mg303"));
         QVERIFY(items[150].startsWith("150 : "));
     }
 
