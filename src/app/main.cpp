@@ -3,55 +3,133 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QFileInfo>
 #include <QTabWidget>
 #include <QTimer>
 
-int main(int argc, char **argv)
-{
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Vornwing Editor"));
-    QApplication::setApplicationVersion(QString::fromLatin1(vw::app::VNEditor::EditorVersion));
+#include <cstdio>
+#include <cstring>
+#include <memory>
 
-    QCommandLineParser parser;
+namespace {
+
+struct Options {
+    QCommandLineOption base{QStringLiteral("base"),
+                            QStringLiteral("Work in DIR as if the editor were installed there "
+                                           "(support files in DIR/editor, the data file DIR/misc.bin)."),
+                            QStringLiteral("DIR")};
+    QCommandLineOption page{QStringLiteral("page"),
+                            QStringLiteral("Show page NAME first (for example Weapons, or \"Flight Model/Engine Power #1\" "
+                                           "for a sub-page). An unknown name lists the pages."),
+                            QStringLiteral("NAME")};
+    QCommandLineOption screenshot{QStringLiteral("screenshot"),
+                                  QStringLiteral("Save a picture of the window to FILE once it is shown, then quit."),
+                                  QStringLiteral("FILE")};
+};
+
+void setUp(QCommandLineParser &parser, const Options &options)
+{
     parser.setApplicationDescription(QStringLiteral("Editor for the Vornwing plane data file."));
     parser.addHelpOption();
     parser.addVersionOption();
-    QCommandLineOption base(QStringLiteral("base"),
-                            QStringLiteral("Work in DIR as if the editor were installed there "
-                                           "(support files in DIR/editor, the data file DIR/misc.bin)."),
-                            QStringLiteral("DIR"));
-    parser.addOption(base);
-    QCommandLineOption page(QStringLiteral("page"), QStringLiteral("Show page NAME first (for example Weapons, or \"Flight Model/Engine Power #1\" for a sub-page)."),
-                            QStringLiteral("NAME"));
-    parser.addOption(page);
-    QCommandLineOption screenshot(QStringLiteral("screenshot"),
-                                  QStringLiteral("Save a picture of the window to FILE once it is shown, then quit."),
-                                  QStringLiteral("FILE"));
-    parser.addOption(screenshot);
+    parser.addOptions({options.base, options.page, options.screenshot});
+}
+
+void setNames()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("Vornwing Editor"));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(vw::app::VNEditor::EditorVersion));
+}
+
+// --help and --version answer without a window, so they work without a display.
+bool asksForTextOnly(int argc, char **argv)
+{
+    for (int i = 1; i < argc; ++i)
+        for (const char *option : {"-h", "--help", "--help-all", "-?", "-v", "--version"})
+            if (std::strcmp(argv[i], option) == 0)
+                return true;
+    return false;
+}
+
+// The page names --page accepts, sub-pages as "Page/Sub-page".
+QStringList pageNames(const QTabWidget *tabs, const QString &prefix = QString())
+{
+    QStringList names;
+    for (int i = 0; i < tabs->count(); ++i) {
+        const QString name = prefix + tabs->tabText(i);
+        names << name;
+        if (const auto *sub = qobject_cast<const QTabWidget *>(tabs->widget(i)))
+            names << pageNames(sub, name + QLatin1Char('/'));
+    }
+    return names;
+}
+
+// Shows the page "Page" or "Page/Sub-page"; false when there is no such page.
+bool showPage(QTabWidget *tabs, const QString &path)
+{
+    for (const QString &name : path.split(QLatin1Char('/'))) {
+        if (!tabs)
+            return false;
+        QTabWidget *next = nullptr;
+        bool found = false;
+        for (int i = 0; i < tabs->count() && !found; ++i)
+            if (tabs->tabText(i).compare(name, Qt::CaseInsensitive) == 0) {
+                tabs->setCurrentIndex(i);
+                next = qobject_cast<QTabWidget *>(tabs->widget(i));
+                found = true;
+            }
+        if (!found)
+            return false;
+        tabs = next;
+    }
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    const Options options;
+    if (asksForTextOnly(argc, argv)) {
+        QCoreApplication app(argc, argv);
+        setNames();
+        QCommandLineParser parser;
+        setUp(parser, options);
+        parser.process(app); // prints and exits
+        return 0;
+    }
+
+    QApplication app(argc, argv);
+    setNames();
+    QCommandLineParser parser;
+    setUp(parser, options);
     parser.process(app);
 
-    vw::app::StartupOptions options;
-    if (parser.isSet(base))
-        options.programDirectory = QDir(parser.value(base)).absolutePath();
-    vw::app::VNEditor editor(options);
-    if (parser.isSet(page)) {
-        // "Flight Model/Engine Power #1" picks a sub-page too.
-        QTabWidget *tabs = editor.pages();
-        for (const QString &name : parser.value(page).split(QLatin1Char('/'))) {
-            QTabWidget *next = nullptr;
-            for (int i = 0; tabs && i < tabs->count(); ++i)
-                if (tabs->tabText(i).compare(name, Qt::CaseInsensitive) == 0) {
-                    tabs->setCurrentIndex(i);
-                    next = qobject_cast<QTabWidget *>(tabs->widget(i));
-                    break;
-                }
-            tabs = next;
-        }
+    const QString picture = parser.value(options.screenshot);
+    if (parser.isSet(options.screenshot)
+        && (picture.isEmpty() || !QFileInfo(QFileInfo(picture).absolutePath()).isDir())) {
+        std::fprintf(stderr, "vornwing-editor: %s: the folder for the picture does not exist\n", qPrintable(picture));
+        return 2;
+    }
+
+    vw::app::StartupOptions startup;
+    if (parser.isSet(options.base))
+        startup.programDirectory = QDir(parser.value(options.base)).absolutePath();
+    vw::app::VNEditor editor(startup);
+    if (parser.isSet(options.page) && !showPage(editor.pages(), parser.value(options.page))) {
+        std::fprintf(stderr, "vornwing-editor: there is no page \"%s\"; the pages are:\n  %s\n",
+                     qPrintable(parser.value(options.page)),
+                     qPrintable(pageNames(editor.pages()).join(QStringLiteral("\n  "))));
+        return 2;
     }
     editor.show();
-    if (parser.isSet(screenshot)) {
+    if (parser.isSet(options.screenshot)) {
         QTimer::singleShot(500, &editor, [&] {
-            editor.grab().save(parser.value(screenshot));
+            if (!editor.grab().save(picture)) {
+                std::fprintf(stderr, "vornwing-editor: %s: the picture could not be saved\n", qPrintable(picture));
+                QApplication::exit(1);
+                return;
+            }
             QApplication::exit(0);
         });
     }
