@@ -76,12 +76,3 @@ BENCHMARK(BM_Placement)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAg
 
 } // namespace
 
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

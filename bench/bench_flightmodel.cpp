@@ -111,12 +111,3 @@ BENCHMARK(BM_RedrawPowerChart)->Unit(benchmark::kMicrosecond)->Repetitions(5)->R
 
 } // namespace
 
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

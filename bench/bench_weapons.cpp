@@ -115,13 +115,3 @@ BENCHMARK(BM_HalveAmmoDamage)->Unit(benchmark::kMillisecond)->Repetitions(5)->Re
 BENCHMARK(BM_UpdateGraph)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
