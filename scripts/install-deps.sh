@@ -3,7 +3,7 @@
 # packages, and only what is missing.
 set -euo pipefail
 
-packages=(cmake g++ make qt6-base-dev libgl-dev libbenchmark-dev fonts-dejavu-core xvfb xauth)
+packages=(cmake g++ make qt6-base-dev libgl-dev libbenchmark-dev fonts-dejavu-core xvfb xauth locales)
 missing=()
 for package in "${packages[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
