@@ -18,11 +18,15 @@ QString sizeText(std::int64_t bytes)
     return QLocale::c().toString(qlonglong(bytes));
 }
 
-// Reads what may be a plane data file: no file above the capacity is one.
+// No file above the capacity is a plane data file: it is not read.
+QString capacityText()
+{
+    return QStringLiteral("a plane data file holds at most %1 bytes").arg(sizeText(MaxFileSize));
+}
+
 QByteArray readDataFile(const QString &path)
 {
-    return readRegularFile(path, MaxFileSize,
-                           QStringLiteral("a plane data file holds at most %1 bytes").arg(sizeText(MaxFileSize)));
+    return readRegularFile(path, MaxFileSize, capacityText());
 }
 
 } // namespace
@@ -37,6 +41,11 @@ QString BackupRegistry::key(const QString &path)
 DataFile DataFile::ReadCfg(const QString &path, bool decipher)
 {
     return fromBytes(readDataFile(path), decipher);
+}
+
+DataFile DataFile::ReadCfg(int descriptor, const QString &name, bool decipher)
+{
+    return fromBytes(readStream(descriptor, name, MaxFileSize, capacityText()), decipher);
 }
 
 DataFile DataFile::fromBytes(const QByteArray &bytes, bool decipher)

@@ -52,6 +52,9 @@ public:
     // a FIFO or a device is refused with what it is, and files above
     // 20,000,000 bytes before reading. Throws FileError.
     static DataFile ReadCfg(const QString &path, bool decipher);
+    // ReadCfg from an open stream (standard input, a pipe), read to its end
+    // and refused past 20,000,000 bytes. `name` is how messages call it.
+    static DataFile ReadCfg(int descriptor, const QString &name, bool decipher);
     static DataFile fromBytes(const QByteArray &bytes, bool decipher);
     // False for a DataFile that was never given a file (as after a failed
     // load): there is nothing to save.
