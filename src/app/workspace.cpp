@@ -29,7 +29,7 @@ QString editorFile(const QString &baseDirectory, const QString &name)
     if (!QFileInfo(baseDirectory + lower).isDir()) {
         // Name filters match regardless of case.
         const QStringList spellings =
-            QDir(baseDirectory).entryList({lower}, QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
+            QDir(baseDirectory).entryList({lower}, QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
         if (!spellings.isEmpty())
             folder = spellings.first();
     }

@@ -51,11 +51,10 @@ QString systemReason(int error)
     }
 }
 
-QByteArray nativeName(const QString &path)
+void requireName(const QString &path)
 {
     if (path.isEmpty())
         throw FileError(path, QStringLiteral("no file name was given"));
-    return QFile::encodeName(path);
 }
 
 class Descriptor {
@@ -134,7 +133,7 @@ struct Target {
 
 Target resolveTarget(const QString &path)
 {
-    nativeName(path);
+    requireName(path);
     Target target;
     target.path = path;
     for (int links = 0; links < 40; ++links) {
@@ -185,7 +184,8 @@ QString randomSuffix()
 
 QByteArray readRegularFile(const QString &path, qint64 maxBytes, const QString &limitText)
 {
-    const QByteArray native = nativeName(path);
+    requireName(path);
+    const QByteArray native = QFile::encodeName(path);
     struct stat info {};
     // Looked at before it is opened: opening a FIFO waits for a writer, and
     // a device may never end.
