@@ -4,8 +4,9 @@
 set -euo pipefail
 
 # fonts-liberation2: Liberation Serif is metric-compatible with the Times New
-# Roman the engine power grid and the help text ask for.
-packages=(cmake g++ make qt6-base-dev libgl-dev libbenchmark-dev fonts-dejavu-core fonts-liberation2 xvfb xauth)
+# Roman the engine power grid and the help text ask for. locales: CI runs the
+# suite again under a decimal-comma locale.
+packages=(cmake g++ make qt6-base-dev libgl-dev libbenchmark-dev fonts-dejavu-core fonts-liberation2 xvfb xauth locales)
 missing=()
 for package in "${packages[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then

@@ -1,14 +1,18 @@
 #include "settings.h"
 
-#include "datafile/errors.h"
+#include "app/support_files.h"
+#include "datafile/file_access.h"
 #include "datafile/number_text.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringList>
+
+#include <cerrno>
+
+#include <sys/stat.h>
 
 namespace vw::app {
 
@@ -24,13 +28,16 @@ bool flagLine(const QStringList &lines, int index, bool missingDefault)
 SettingsRead readSettings(const QString &path)
 {
     SettingsRead result;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+    QByteArray bytes;
+    try {
+        bytes = readSupportFile(path);
+    } catch (const datafile::FileError &e) {
+        result.reason = e.reason();
         return result;
+    }
     result.found = true;
     // Written as UTF-8, so that paths in any script survive; an older file in
     // a single-byte code page is read byte for byte.
-    const QByteArray bytes = file.readAll();
     QStringDecoder utf8(QStringDecoder::Utf8);
     QString text = utf8.decode(bytes);
     if (utf8.hasError())
@@ -55,10 +62,17 @@ SettingsRead readSettings(const QString &path)
 
 void writeSettings(const QString &path, const EditorSettings &s)
 {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
-        throw datafile::FileError(path, file.errorString());
+    const QString folder = QFileInfo(path).absolutePath();
+    if (!QFileInfo(folder).isDir()) {
+        const QString base = QFileInfo(folder).absolutePath();
+        if (!QFileInfo(base).isDir())
+            throw datafile::FileError(path, QStringLiteral("the folder %1 does not exist; the settings are written "
+                                                           "only into an existing base folder")
+                                                .arg(QDir::toNativeSeparators(base)));
+        if (::mkdir(QFile::encodeName(folder).constData(), 0777) != 0)
+            throw datafile::FileError(path, QStringLiteral("the folder %1 could not be made: %2")
+                                                .arg(QDir::toNativeSeparators(folder), qt_error_string(errno)));
+    }
     const QString separator = s.decimalSeparator.isEmpty() ? QStringLiteral(".") : s.decimalSeparator.left(1);
     const QStringList lines = {
         s.closeOnLaunch ? QStringLiteral("1") : QStringLiteral("0"),
@@ -69,10 +83,10 @@ void writeSettings(const QString &path, const EditorSettings &s)
         s.writeOkay ? QStringLiteral("writeokay") : QString(),
         separator,
     };
+    QByteArray bytes;
     for (const QString &line : lines)
-        file.write(line.toUtf8() + '\n');
-    if (!file.commit())
-        throw datafile::FileError(path, file.errorString());
+        bytes += line.toUtf8() + '\n';
+    datafile::writeFileAtomically(path, bytes);
 }
 
 } // namespace vw::app

@@ -1,23 +1,34 @@
 #include "support_files.h"
 
 #include "datafile/data_file.h"
+#include "datafile/file_access.h"
 #include "datafile/number_text.h"
 #include "weapons/ammo_entry.h"
 
-#include <QFile>
+#include <QLocale>
 
 namespace vw::app {
 
 using datafile::trimFieldText;
 
+QByteArray readSupportFile(const QString &path)
+{
+    return datafile::readRegularFile(path, datafile::SupportFileLimit,
+                                     QStringLiteral("a support file is read up to %1 bytes")
+                                         .arg(QLocale::c().toString(datafile::SupportFileLimit)));
+}
+
 TextLines readTextLines(const QString &path)
 {
     TextLines result;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QByteArray all;
+    try {
+        all = readSupportFile(path);
+    } catch (const datafile::FileError &e) {
+        result.reason = e.reason();
         return result;
+    }
     result.found = true;
-    const QByteArray all = file.readAll();
     if (all.isEmpty())
         return result;
     // Support files are single-byte text with DOS or Unix line ends.
@@ -60,13 +71,15 @@ std::vector<QString> ammoNamesFromExecutable(const QString &path, bool *recognis
     std::vector<QString> names(AmmoNameCount);
     if (recognised)
         *recognised = false;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return names;
+    QByteArray bytes;
+    try {
+        bytes = readSupportFile(path);
+    } catch (const datafile::FileError &) {
+        return names; // no executable to read: the table names stand alone
+    }
     for (const Build &build : builds) {
-        if (file.size() != build.size)
+        if (bytes.size() != build.size)
             continue;
-        const QByteArray bytes = file.readAll();
         for (int k = 0; k < AmmoNameCount; ++k)
             names[k] = trimFieldText(bytes.mid(build.tableStart + 43 * k, 19)) + QStringLiteral(" (");
         if (recognised)

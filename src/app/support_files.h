@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -20,10 +21,17 @@ constexpr int PlaneSummaryCapacity = 256;
 
 using PlaneSummary = std::array<QString, 4>;
 
-// A text file read line by line; `found` is false when it could not be read.
+// The whole of a support file (or the game executable): only a regular file
+// of at most datafile::SupportFileLimit bytes is read. Throws FileError with
+// the reason, e.g. "not a regular file (a FIFO)".
+QByteArray readSupportFile(const QString &path);
+
+// A text file read line by line; `found` is false when it could not be read,
+// and `reason` then says why (for the start-up warning).
 struct TextLines {
     QStringList lines;
     bool found = false;
+    QString reason;
 };
 TextLines readTextLines(const QString &path);
 

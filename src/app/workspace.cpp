@@ -1,6 +1,7 @@
 #include "workspace.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace vw::app {
 
@@ -19,7 +20,20 @@ QString baseDirectoryFor(const QString &programDirectory)
 
 QString editorFile(const QString &baseDirectory, const QString &name)
 {
-    return baseDirectory + QStringLiteral("editor") + QDir::separator() + name;
+    // The base directory is recognised from an "editor" folder in any
+    // capitalisation, so the support files are looked for in the folder as it
+    // is spelt there: "editor" itself when it exists, else the first other
+    // spelling, else "editor" (the name to make).
+    const QString lower = QStringLiteral("editor");
+    QString folder = lower;
+    if (!QFileInfo(baseDirectory + lower).isDir()) {
+        // Name filters match regardless of case.
+        const QStringList spellings =
+            QDir(baseDirectory).entryList({lower}, QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+        if (!spellings.isEmpty())
+            folder = spellings.first();
+    }
+    return baseDirectory + folder + QDir::separator() + name;
 }
 
 QString defaultDataPath(const QString &baseDirectory)

@@ -11,7 +11,8 @@ namespace vw::app {
 QString baseDirectoryFor(const QString &programDirectory);
 
 // Support files below the base directory.
-QString editorFile(const QString &baseDirectory, const QString &name); // <base>editor/<name>
+// <base>editor/<name>, with the editor folder spelt as it is on disk ("Editor").
+QString editorFile(const QString &baseDirectory, const QString &name);
 QString defaultDataPath(const QString &baseDirectory);                 // <base>misc.bin
 QString gameExecutablePath(const QString &baseDirectory);              // <base>vornwing.exe
 

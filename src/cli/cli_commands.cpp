@@ -2,13 +2,16 @@
 
 #include "datafile/data_file.h"
 #include "datafile/directory_entry.h"
+#include "datafile/file_access.h"
+#include "datafile/number_text.h"
 #include "datafile/sample_builder.h"
 
-#include <QFile>
+#include <QCommandLineParser>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
+
+#include <unistd.h>
 
 namespace vw::cli {
 
@@ -23,40 +26,89 @@ const char *const Usage =
     "  info FILE [--json]        show the header, layout, table starts and planes of a plane data file\n"
     "  decrypt FILE OUT          write the deciphered copy of FILE (as \"Generate decrypted misc_.bin\")\n"
     "  encrypt FILE OUT          read a deciphered copy and write it enciphered\n"
-    "  make-sample OUT [--layout 0|1|2] [--planes N] [--version N] [--seed N]\n"
+    "  make-sample OUT [--layout 0|1|2] [--planes 0..254] [--version 0..65535] [--seed N]\n"
     "                            write a valid enciphered plane data file with sample planes\n"
-    "  help, --help              show this text\n";
+    "  help, --help              show this text\n"
+    "\n"
+    "A FILE of - is read from standard input, an OUT of - is written to standard output.\n"
+    "OUT is replaced in one step when it is a regular file or a new name; a folder, a FIFO,\n"
+    "a device or another special file is refused.\n";
+
+const QString StandardInput = QStringLiteral("standard input");
+const QString StandardOutput = QStringLiteral("standard output");
 
 struct UsageError {
     QString message;
 };
+
+struct HelpRequested {};
 
 struct Failure {
     QString file;
     QString reason;
 };
 
-// Writes the whole output at once; a failing command leaves no partial file.
+// Parses the arguments of one command: its options and exactly the named
+// FILE/OUT arguments, none of them empty.
+QStringList parseCommand(QCommandLineParser &parser, const QString &command, const QStringList &arguments,
+                         const QStringList &names)
+{
+    // "-json" is an unknown option, not the letters j, s, o and n.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show the usage."));
+    parser.addOption(help);
+    if (!parser.parse(QStringList{QStringLiteral("vornwing-cli")} + arguments))
+        throw UsageError{command + QStringLiteral(": ") + parser.errorText()};
+    if (parser.isSet(help))
+        throw HelpRequested{};
+    const QStringList positional = parser.positionalArguments();
+    if (positional.size() != names.size())
+        throw UsageError{QStringLiteral("%1 takes %2").arg(command, names.join(QStringLiteral(" and ")))};
+    for (qsizetype i = 0; i < names.size(); ++i)
+        if (positional[i].isEmpty())
+            throw UsageError{QStringLiteral("%1: %2 is an empty name").arg(command, names[i])};
+    return positional;
+}
+
+// An integer option of make-sample within its range; out of range is bad usage.
+qint64 integerOption(const QCommandLineParser &parser, const QString &name, qint64 min, qint64 max, qint64 fallback)
+{
+    if (!parser.isSet(name))
+        return fallback;
+    const QString text = parser.value(name);
+    bool ok = false;
+    const qint64 value = readInteger(text, 0, &ok);
+    if (!ok)
+        throw UsageError{QStringLiteral("make-sample: --%1 needs a number, not \"%2\"").arg(name, text)};
+    if (value < min || value > max)
+        throw UsageError{QStringLiteral("make-sample: --%1 must be %2 to %3, not %4").arg(name).arg(min).arg(max).arg(value)};
+    return value;
+}
+
+// The whole output at once: a file is replaced in one step (a failing command
+// leaves no partial file); "-" goes to standard output.
 void writeOutput(const QString &path, const QByteArray &bytes)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw Failure{path, file.errorString()};
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        throw Failure{path, reason};
+    try {
+        if (path == QLatin1String("-"))
+            writeStream(STDOUT_FILENO, StandardOutput, bytes);
+        else
+            writeFileAtomically(path, bytes);
+    } catch (const FileError &e) {
+        throw Failure{e.path(), e.reason()};
     }
-    if (!file.commit())
-        throw Failure{path, file.errorString()};
 }
 
 DataFile load(const QString &path, bool decipher)
 {
     try {
+        if (path == QLatin1String("-"))
+            return DataFile::ReadCfg(STDIN_FILENO, StandardInput, decipher);
         return DataFile::ReadCfg(path, decipher);
     } catch (const FileError &e) {
         throw Failure{e.path(), e.reason()};
+    } catch (const FormatError &e) {
+        throw Failure{path == QLatin1String("-") ? StandardInput : path, e.reason()};
     }
 }
 
@@ -85,27 +137,19 @@ QJsonObject infoObject(const DataFile &file)
 
 int info(const QStringList &args, QTextStream &out)
 {
-    QStringList positional;
-    bool json = false;
-    for (const QString &arg : args) {
-        if (arg == QLatin1String("--json"))
-            json = true;
-        else if (arg.startsWith(QLatin1String("--")))
-            throw UsageError{QStringLiteral("info: unknown option %1").arg(arg)};
-        else
-            positional << arg;
-    }
-    if (positional.size() != 1)
-        throw UsageError{QStringLiteral("info takes one FILE")};
-    const DataFile file = load(positional.first(), true);
+    QCommandLineParser parser;
+    const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("Print one JSON object."));
+    parser.addOption(json);
+    const QString path = parseCommand(parser, QStringLiteral("info"), args, {QStringLiteral("FILE")}).first();
+    const DataFile file = load(path, true);
     const QJsonObject object = infoObject(file);
-    if (json) {
+    if (parser.isSet(json)) {
         out << QJsonDocument(object).toJson(QJsonDocument::Indented);
         return 0;
     }
     const char *const layouts[] = {"1 - Original format", "2 - Openhall plane format (128)",
                                    "3 - Openhall plane format (256)"};
-    out << "File:                 " << positional.first() << '\n'
+    out << "File:                 " << (path == QLatin1String("-") ? StandardInput : path) << '\n'
         << "Size:                 " << file.FileSize() << " bytes\n"
         << "Version:              " << file.FileVersion() << (file.FileVersion() == KeyedVersion ? " (keyed cipher)" : "")
         << '\n'
@@ -132,55 +176,39 @@ int info(const QStringList &args, QTextStream &out)
 
 int convert(const QStringList &args, bool toPlain)
 {
-    if (args.size() != 2)
-        throw UsageError{QStringLiteral("%1 takes FILE and OUT").arg(toPlain ? "decrypt" : "encrypt")};
-    const DataFile file = load(args[0], toPlain);
+    QCommandLineParser parser;
+    const QStringList paths = parseCommand(parser, QLatin1String(toPlain ? "decrypt" : "encrypt"), args,
+                                           {QStringLiteral("FILE"), QStringLiteral("OUT")});
+    const DataFile file = load(paths[0], toPlain);
+    QByteArray bytes;
     try {
-        writeOutput(args[1], file.toBytes(!toPlain));
+        bytes = file.toBytes(!toPlain);
     } catch (const FormatError &e) {
-        throw Failure{args[0], e.reason()};
+        throw Failure{paths[0], e.reason()};
     }
+    writeOutput(paths[1], bytes);
     return 0;
-}
-
-int integerOption(const QStringList &args, int &i, const QString &name)
-{
-    if (i + 1 >= args.size())
-        throw UsageError{QStringLiteral("%1 needs a number").arg(name)};
-    bool ok = false;
-    const int value = args[++i].toInt(&ok);
-    if (!ok)
-        throw UsageError{QStringLiteral("%1 needs a number, not \"%2\"").arg(name, args[i])};
-    return value;
 }
 
 int makeSample(const QStringList &args)
 {
+    QCommandLineParser parser;
+    parser.addOptions({{QStringLiteral("layout"), QStringLiteral("Layout of the file."), QStringLiteral("0|1|2")},
+                       {QStringLiteral("planes"), QStringLiteral("Number of planes."), QStringLiteral("N")},
+                       {QStringLiteral("version"), QStringLiteral("File version."), QStringLiteral("N")},
+                       {QStringLiteral("seed"), QStringLiteral("Seed of the sample values."), QStringLiteral("N")}});
+    const QString out = parseCommand(parser, QStringLiteral("make-sample"), args, {QStringLiteral("OUT")}).first();
     SampleOptions options;
-    QString out;
-    for (int i = 0; i < args.size(); ++i) {
-        const QString &arg = args[i];
-        if (arg == QLatin1String("--layout"))
-            options.layout = integerOption(args, i, arg);
-        else if (arg == QLatin1String("--planes"))
-            options.planes = integerOption(args, i, arg);
-        else if (arg == QLatin1String("--version"))
-            options.version = integerOption(args, i, arg);
-        else if (arg == QLatin1String("--seed"))
-            options.seed = quint32(integerOption(args, i, arg));
-        else if (arg.startsWith(QLatin1String("--")))
-            throw UsageError{QStringLiteral("make-sample: unknown option %1").arg(arg)};
-        else if (out.isEmpty())
-            out = arg;
-        else
-            throw UsageError{QStringLiteral("make-sample takes one OUT")};
-    }
-    if (out.isEmpty())
-        throw UsageError{QStringLiteral("make-sample needs OUT")};
+    options.layout = int(integerOption(parser, QStringLiteral("layout"), OriginalLayout, Openhall256Layout, options.layout));
+    options.planes = int(integerOption(parser, QStringLiteral("planes"), 0, MaxPlaneCount, options.planes));
+    options.version = int(integerOption(parser, QStringLiteral("version"), 0, 65535, options.version));
+    options.seed = quint32(integerOption(parser, QStringLiteral("seed"), 0, 0xFFFFFFFFLL, options.seed));
     QByteArray bytes;
     try {
         bytes = buildSampleFile(options);
     } catch (const FormatError &e) {
+        // A combination the layout cannot hold (64 planes in the original
+        // layout, a version of another layout).
         throw Failure{out, e.reason()};
     }
     writeOutput(out, bytes);
@@ -191,17 +219,25 @@ int makeSample(const QStringList &args)
 
 int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
 {
-    if (arguments.isEmpty()) {
-        err << Usage;
-        return 2;
-    }
-    const QString command = arguments.first();
-    const QStringList args = arguments.mid(1);
     try {
-        if (command == QLatin1String("help") || command == QLatin1String("--help") || command == QLatin1String("-h")) {
-            out << Usage;
-            return 0;
+        // The command comes first; everything behind it is the command's own.
+        QCommandLineParser parser;
+        parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
+        const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show the usage."));
+        parser.addOption(help);
+        if (!parser.parse(QStringList{QStringLiteral("vornwing-cli")} + arguments))
+            throw UsageError{parser.errorText()};
+        if (parser.isSet(help))
+            throw HelpRequested{};
+        const QStringList positional = parser.positionalArguments();
+        if (positional.isEmpty()) {
+            err << Usage;
+            return 2;
         }
+        const QString command = positional.first();
+        const QStringList args = positional.mid(1);
+        if (command == QLatin1String("help"))
+            throw HelpRequested{};
         if (command == QLatin1String("info"))
             return info(args, out);
         if (command == QLatin1String("decrypt"))
@@ -211,6 +247,9 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
         if (command == QLatin1String("make-sample"))
             return makeSample(args);
         throw UsageError{QStringLiteral("unknown command %1").arg(command)};
+    } catch (const HelpRequested &) {
+        out << Usage;
+        return 0;
     } catch (const UsageError &e) {
         err << "vornwing-cli: " << e.message << "\n\n" << Usage;
         return 2;

@@ -2,12 +2,11 @@
 
 #include "cipher.h"
 #include "directory_entry.h"
+#include "file_access.h"
 #include "number_text.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QLocale>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <utility>
@@ -21,6 +20,17 @@ QString sizeText(std::int64_t bytes)
     return QLocale::c().toString(qlonglong(bytes));
 }
 
+// No file above the capacity is a plane data file: it is not read.
+QString capacityText()
+{
+    return QStringLiteral("a plane data file holds at most %1 bytes").arg(sizeText(MaxFileSize));
+}
+
+QByteArray readDataFile(const QString &path)
+{
+    return readRegularFile(path, MaxFileSize, capacityText());
+}
+
 } // namespace
 
 QString BackupRegistry::key(const QString &path)
@@ -32,33 +42,12 @@ QString BackupRegistry::key(const QString &path)
 
 DataFile DataFile::ReadCfg(const QString &path, bool decipher)
 {
-    QFileInfo info(path);
-    if (!info.exists())
-        throw FileError(path, QStringLiteral("the file does not exist"));
-    if (info.isDir())
-        throw FileError(path, QStringLiteral("this is a folder, not a file"));
-    if (info.size() > MaxFileSize)
-        throw FileError(path, QStringLiteral("the file is %1 bytes long; a plane data file holds at most %2 bytes")
-                                  .arg(sizeText(info.size()), sizeText(MaxFileSize)));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw FileError(path, file.errorString());
-    // One byte more than the file's size tells a file that grew meanwhile.
-    const qint64 expected = std::min<qint64>(file.size(), MaxFileSize) + 1;
-    QByteArray bytes(qsizetype(expected), Qt::Uninitialized);
-    qint64 total = 0;
-    while (total < expected) {
-        const qint64 got = file.read(bytes.data() + total, expected - total);
-        if (got < 0)
-            throw FileError(path, file.errorString());
-        if (got == 0)
-            break;
-        total += got;
-    }
-    if (total > MaxFileSize)
-        throw FileError(path, QStringLiteral("the file is longer than %1 bytes").arg(sizeText(MaxFileSize)));
-    bytes.truncate(qsizetype(total));
-    return fromBytes(bytes, decipher);
+    return fromBytes(readDataFile(path), decipher);
+}
+
+DataFile DataFile::ReadCfg(int descriptor, const QString &name, bool decipher)
+{
+    return fromBytes(readStream(descriptor, name, MaxFileSize, capacityText()), decipher);
 }
 
 DataFile DataFile::fromBytes(const QByteArray &bytes, bool decipher)
@@ -67,6 +56,7 @@ DataFile DataFile::fromBytes(const QByteArray &bytes, bool decipher)
         throw FormatError(QStringLiteral("the data is %1 bytes long; a plane data file holds at most %2 bytes")
                               .arg(sizeText(bytes.size()), sizeText(MaxFileSize)));
     DataFile file;
+    file.loaded_ = true;
     file.image_.assign(reinterpret_cast<const std::uint8_t *>(bytes.constData()),
                        reinterpret_cast<const std::uint8_t *>(bytes.constData()) + bytes.size());
     const auto headerByte = [&](int offset) { return offset < bytes.size() ? int(quint8(bytes[offset])) : 0; };
@@ -129,6 +119,8 @@ void DataFile::indexPlanes(bool decipher)
 
 void DataFile::checkSavable() const
 {
+    if (!loaded_)
+        throw FormatError(QStringLiteral("No plane data file is loaded; nothing was saved."));
     if (state_.planeCount < -1 || state_.planeCount > MaxPlaneCount)
         throw FormatError(QStringLiteral("The number of planes is %1; a plane data file holds -1 to 254 "
                                          "(the header stores it in one byte). Nothing was saved.")
@@ -166,25 +158,17 @@ QByteArray DataFile::toBytes(bool encipher) const
 void DataFile::SaveCfg(const QString &path, bool encipher, BackupRegistry *backups)
 {
     const QByteArray bytes = toBytes(encipher);
-    if (backups && encipher && QFileInfo::exists(path) && !backups->contains(path)) {
+    if (checkReplaceable(path) && backups && encipher && !backups->contains(path)) {
         const QString backup = path + QStringLiteral(".bak");
-        QFile::remove(backup);
-        QFile original(path);
-        if (!original.copy(backup))
+        try {
+            writeFileAtomically(backup, readDataFile(path), path);
+        } catch (const FileError &e) {
             throw FileError(path, QStringLiteral("could not keep the previous file as %1: %2")
-                                      .arg(QFileInfo(backup).fileName(), original.errorString()));
+                                      .arg(QFileInfo(backup).fileName(), e.reason()));
+        }
         backups->insert(path);
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw FileError(path, file.errorString());
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        throw FileError(path, reason);
-    }
-    if (!file.commit())
-        throw FileError(path, file.errorString());
+    writeFileAtomically(path, bytes);
     // After a save the section starts follow the version and layout that the
     // save used, as the next load will find them.
     if (encipher)

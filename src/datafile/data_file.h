@@ -50,20 +50,29 @@ public:
     DataFile &operator=(const DataFile &) = delete;
 
     // ReadCfg: the whole file, deciphered when `decipher` is set (the plain
-    // copy misc_.bin is read without). Files above 20,000,000 bytes are refused
-    // before reading. Throws FileError.
+    // copy misc_.bin is read without). Only a regular file is read: a folder,
+    // a FIFO or a device is refused with what it is, and files above
+    // 20,000,000 bytes before reading. Throws FileError.
     static DataFile ReadCfg(const QString &path, bool decipher);
+    // ReadCfg from an open stream (standard input, a pipe), read to its end
+    // and refused past 20,000,000 bytes. `name` is how messages call it.
+    static DataFile ReadCfg(int descriptor, const QString &name, bool decipher);
     static DataFile fromBytes(const QByteArray &bytes, bool decipher);
+    // False for a DataFile that was never given a file (as after a failed
+    // load): there is nothing to save.
+    bool isLoaded() const { return loaded_; }
 
     // SaveCfg: the image enciphered (when `encipher` is set) into a copy, the
     // header values put in plain, written atomically. The image itself is never
     // touched. Refuses a plane count outside -1..254 or a version outside
-    // 0..65535 before anything happens. With a registry, the first enciphered
-    // save over an existing file in the session keeps the old file as <name>.bak.
+    // 0..65535, and a target that is no regular file, before anything happens.
+    // With a registry, the first enciphered save over an existing file in the
+    // session keeps the old file as <name>.bak. The saved file and the backup
+    // keep the old file's permissions and, where the process may, its owner.
     void SaveCfg(const QString &path, bool encipher, BackupRegistry *backups = nullptr);
     // The bytes SaveCfg writes.
     QByteArray toBytes(bool encipher) const;
-    // Throws FormatError when the header values cannot be stored.
+    // Throws FormatError when nothing is loaded or the header values cannot be stored.
     void checkSavable() const;
 
     const LoadReport &loadReport() const { return loadReport_; }
@@ -177,6 +186,7 @@ private:
     std::vector<std::uint8_t> image_;
     FileState state_;
     LoadReport loadReport_;
+    bool loaded_ = false;
     bool recording_ = false;
     ChangeSet recorded_;
     std::uint64_t revision_ = 0;

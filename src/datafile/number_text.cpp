@@ -1,5 +1,6 @@
 #include "number_text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -27,6 +28,40 @@ struct Scan {
     bool complete = false; // the whole text (blanks aside) is the number
     double value = 0;
 };
+
+// The value of a text the scanner has checked against the grammar, with "."
+// as its point. Read without the C library's locale, which Qt sets from the
+// environment: under a locale with a decimal comma strtod would stop at the
+// point and read "1.5" as 1.
+double valueOf(const QByteArray &ascii)
+{
+    const char *begin = ascii.constData();
+    const char *end = begin + ascii.size();
+    const bool negative = *begin == '-';
+    if (*begin == '+' || *begin == '-')
+        ++begin; // from_chars takes no plus sign; the minus is put back below
+    double value = 0;
+    if (std::from_chars(begin, end, value).ec == std::errc::result_out_of_range) {
+        // Beyond the doubles: infinity for a huge text, zero for a tiny one.
+        // The decimal exponent of the first non-zero digit tells which.
+        const qsizetype e = ascii.indexOf('e');
+        const QByteArray mantissa = e < 0 ? QByteArray(begin, end - begin) : QByteArray(begin, ascii.constData() + e - begin);
+        const QByteArray exponentText = e < 0 ? QByteArray() : ascii.mid(e + 1);
+        const qsizetype point = mantissa.contains('.') ? mantissa.indexOf('.') : mantissa.size();
+        const qsizetype first = std::distance(mantissa.begin(), std::find_if(mantissa.begin(), mantissa.end(),
+                                                                            [](char c) { return c >= '1' && c <= '9'; }));
+        // Only a huge or a tiny magnitude is out of range, so an exponent held
+        // to the int range still tells which.
+        bool ok = false;
+        qint64 exponent = exponentText.toLongLong(&ok);
+        if (!ok && !exponentText.isEmpty())
+            exponent = exponentText.startsWith('-') ? std::numeric_limits<int>::min() : std::numeric_limits<int>::max();
+        exponent = std::clamp<qint64>(exponent, std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
+        const qint64 magnitude = exponent + (first < point ? point - first - 1 : point - first);
+        value = magnitude > 0 ? std::numeric_limits<double>::infinity() : 0.0;
+    }
+    return negative ? -value : value;
+}
 
 bool isPoint(QChar c, QChar separator)
 {
@@ -98,7 +133,7 @@ Scan scanNumber(const QString &text, QChar separator)
         }
     }
     scan.end = valid;
-    scan.value = validAscii.isEmpty() ? 0.0 : std::strtod(validAscii.constData(), nullptr);
+    scan.value = validAscii.isEmpty() ? 0.0 : valueOf(validAscii);
     qsizetype tail = valid;
     while (tail < n && text.at(tail).unicode() <= 32)
         ++tail;

@@ -2,8 +2,10 @@
 #include "app/settings.h"
 #include "app/support_files.h"
 #include "app/workspace.h"
+#include "common/special_files.h"
 #include "common/test_registry.h"
 #include "datafile/data_file.h"
+#include "datafile/file_access.h"
 #include "datafile/sample_builder.h"
 
 #include <QDir>
@@ -46,6 +48,64 @@ private Q_SLOTS:
         QFETCH(QString, program);
         QFETCH(QString, base);
         QCOMPARE(baseDirectoryFor(QDir::toNativeSeparators(program)), QDir::toNativeSeparators(base));
+    }
+
+    // The support files are looked for in the editor folder as it is spelt.
+    void editorFolderAsSpelt_data()
+    {
+        QTest::addColumn<QString>("folder"); // made in the base folder, the program's own
+        QTest::addColumn<QString>("used");
+        QTest::newRow("editor") << "editor" << "editor";
+        QTest::newRow("Editor") << "Editor" << "Editor";
+        QTest::newRow("none yet") << "" << "editor";
+    }
+    void editorFolderAsSpelt()
+    {
+        QFETCH(QString, folder);
+        QFETCH(QString, used);
+        QTemporaryDir dir(inBuildTree("base-XXXXXX"));
+        QVERIFY(QDir(dir.path()).mkpath(folder.isEmpty() ? "." : folder));
+        const QString base = baseDirectoryFor(dir.filePath(folder));
+        QCOMPARE(editorFile(base, "FM.dat"), base + used + QDir::separator() + "FM.dat");
+    }
+
+    // Support files that are no regular files, or too long for one, give the
+    // reason for the start-up warning; none is waited on or read without end.
+    void supportReadersRefuseWhatIsNoFile_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("FIFO") << "fifo" << "not a regular file (a FIFO)";
+        QTest::newRow("above 4 MB") << "large" << "read up to 4194304 bytes";
+    }
+    void supportReadersRefuseWhatIsNoFile()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, reason);
+        QTemporaryDir dir(inBuildTree("support-XXXXXX"));
+        const QString path = dir.filePath("FM.dat");
+        QFile large(path);
+        QVERIFY(kind == "large" ? large.open(QIODevice::WriteOnly) && large.resize(vw::datafile::SupportFileLimit + 1)
+                                : vwtest::makeSpecial(path, kind));
+        const vwtest::Deadline deadline;
+        const TextLines lines = readTextLines(path);
+        const SettingsRead settings = readSettings(path);
+        bool recognised = true;
+        ammoNamesFromExecutable(path, &recognised);
+        QVERIFY(!lines.found && !settings.found && !recognised);
+        QVERIFY2(lines.reason.contains(reason), qPrintable(lines.reason));
+        QCOMPARE(settings.reason, lines.reason);
+    }
+
+    // A mistyped --base must not create its folder chain at close: only the
+    // editor folder is made, inside a base folder that exists.
+    void settingsAreWrittenOnlyIntoAnExistingBase()
+    {
+        QTemporaryDir dir(inBuildTree("settings-XXXXXX"));
+        writeSettings(dir.filePath("editor/editor.ini"), {});
+        QVERIFY(readSettings(dir.filePath("editor/editor.ini")).found);
+        QVERIFY_THROWS_EXCEPTION(vw::datafile::FileError, writeSettings(dir.filePath("typo/base/editor/editor.ini"), {}));
+        QVERIFY(!QFileInfo::exists(dir.filePath("typo")));
     }
 
     void settingsRoundTripKeepsEveryLine()
@@ -134,6 +194,11 @@ private Q_SLOTS:
         QCOMPARE(cut.labels.size(), 171);
         QCOMPARE(cut.labels.last(), QString("171"));
         QVERIFY(!fmLabels(lines.mid(0, 171)).cut);
+        // A long FM.dat is read (only cut): it is no file that could not be read.
+        QTemporaryDir dir(inBuildTree("fm-XXXXXX"));
+        writeText(dir.filePath("FM.dat"), lines.join('\n').toLatin1());
+        const TextLines read = readTextLines(dir.filePath("FM.dat"));
+        QVERIFY(read.found && read.reason.isEmpty() && read.lines == lines);
     }
 
     void ammoNamesWithAndWithoutExecutable()

@@ -1,3 +1,4 @@
+#include "common/special_files.h"
 #include "common/test_registry.h"
 
 #include "cli/cli_commands.h"
@@ -11,6 +12,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -45,6 +47,30 @@ SampleOptions options(int layout, int planes, int version = -1, quint32 seed = 1
     o.version = version;
     o.seed = seed;
     return o;
+}
+
+struct ProcessResult {
+    int code = -1;
+    QByteArray out;
+    QString err;
+};
+
+// Runs the program itself, for standard input and output and for commands
+// that could wait on a FIFO: one that waits is killed after 20 s and fails.
+ProcessResult runProgram(const QStringList &arguments, const QByteArray &input = {}, const QString &inputFile = {})
+{
+    QProcess process;
+    if (!inputFile.isEmpty())
+        process.setStandardInputFile(inputFile);
+    process.start(QStringLiteral(VW_CLI_PROGRAM), arguments);
+    if (inputFile.isEmpty())
+        process.write(input);
+    process.closeWriteChannel();
+    if (!process.waitForFinished(20000))
+        process.kill();
+    process.waitForFinished();
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1, process.readAllStandardOutput(),
+            QString::fromLocal8Bit(process.readAllStandardError())};
 }
 
 } // namespace
@@ -189,12 +215,9 @@ private Q_SLOTS:
     {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("layout 3") << QStringList{"--layout", "3"} << "The layout must be 0, 1 or 2, not 3.";
         QTest::newRow("64 planes in the original layout") << QStringList{"--layout", "0", "--planes", "64"}
                                                           << "Layout 0 has room for 0 to 63 planes, not 64.";
         QTest::newRow("127 planes") << QStringList{"--planes", "127"} << "Layout 1 has room for 0 to 126 planes, not 127.";
-        QTest::newRow("negative planes") << QStringList{"--planes", "-1"} << "not -1.";
-        QTest::newRow("version too large") << QStringList{"--version", "65536"} << "The version must be 0 to 65535, not 65536.";
         QTest::newRow("256 planes with 273") << QStringList{"--layout", "2", "--version", "273"} << "above 273";
         QTest::newRow("128 planes with 274") << QStringList{"--version", "274"} << "marks the 256-plane layout";
         QTest::newRow("original with 273") << QStringList{"--layout", "0", "--version", "273"} << "Version 273";
@@ -230,6 +253,15 @@ private Q_SLOTS:
         QTest::newRow("option not a number") << QStringList{"make-sample", "@", "--planes", "many"};
         QTest::newRow("two OUTs") << QStringList{"make-sample", "@", "@2"};
         QTest::newRow("unknown option") << QStringList{"make-sample", "@", "--colour", "red"};
+        QTest::newRow("empty OUT") << QStringList{"decrypt", "@", ""};
+        QTest::newRow("empty FILE") << QStringList{"info", ""};
+        // Option values outside their range are bad usage, not a failing command.
+        QTest::newRow("layout 3") << QStringList{"make-sample", "@", "--layout", "3"};
+        QTest::newRow("negative planes") << QStringList{"make-sample", "@", "--planes", "-1"};
+        QTest::newRow("300 planes") << QStringList{"make-sample", "@", "--planes", "300"};
+        QTest::newRow("negative version") << QStringList{"make-sample", "@", "--version", "-5"};
+        QTest::newRow("version too large") << QStringList{"make-sample", "@", "--version=65536"};
+        QTest::newRow("negative seed") << QStringList{"make-sample", "@", "--seed", "-1"};
     }
     void badUsageExitsWith2()
     {
@@ -291,6 +323,66 @@ private Q_SLOTS:
         QVERIFY2(r.err.startsWith(QStringLiteral("vornwing-cli: %1: ").arg(named)), qPrintable(r.err));
         QCOMPARE(r.err.count(QLatin1Char('\n')), 1);
         QCOMPARE(QDir(dir_->path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), before);
+    }
+
+    // "-" reads standard input and writes standard output, so that pipes
+    // work on purpose; a stream past the capacity (endless zeros) is refused.
+    void dashIsStandardInputAndOutput()
+    {
+        const QByteArray file = buildSampleFile(options(1, 2));
+        const ProcessResult plain = runProgram({"decrypt", "-", "-"}, file);
+        QCOMPARE(plain.err, QString());
+        QCOMPARE(plain.code, 0);
+        QCOMPARE(plain.out, buildSamplePlainImage(options(1, 2)));
+        QCOMPARE(runProgram({"encrypt", "-", "-"}, plain.out).out, file);
+        QCOMPARE(QJsonDocument::fromJson(runProgram({"info", "-", "--json"}, file).out)["planes"].toInt(), 2);
+
+        const QString zero = dir_->filePath("zero");
+        if (!vwtest::makeSpecial(zero, "zero"))
+            QSKIP("a zero device cannot be made here (needs root)");
+        const ProcessResult endless = runProgram({"info", "-"}, {}, zero);
+        QCOMPARE(endless.code, 1);
+        QVERIFY2(endless.err.startsWith("vornwing-cli: standard input: it holds more than 20000000 bytes"),
+                 qPrintable(endless.err));
+    }
+
+    // What is no regular file is neither read as a 1-byte file, nor waited
+    // on, nor replaced: the command fails naming what it is, the node stays
+    // and nothing is left beside it.
+    void specialFilesAreRefused_data()
+    {
+        QTest::addColumn<QStringList>("arguments"); // "@name": in the scratch folder
+        QTest::addColumn<QString>("kind");          // made as @kind
+        QTest::addColumn<QString>("message");       // after "vornwing-cli: "
+        QTest::newRow("FIFO as FILE") << QStringList{"info", "@fifo"} << "fifo" << "@fifo: not a regular file (a FIFO)";
+        QTest::newRow("zero device as FILE") << QStringList{"info", "@zero"} << "zero"
+                                             << "@zero: not a regular file (a character device)";
+        QTest::newRow("a pipe named /dev/stdin") << QStringList{"decrypt", "/dev/stdin", "@out.bin"} << ""
+                                                 << "/dev/stdin: not a regular file (a FIFO)";
+        QTest::newRow("null device as OUT") << QStringList{"decrypt", "@misc.bin", "@null"} << "null"
+                                            << "@null: not a regular file (a character device); only regular files are replaced";
+        QTest::newRow("FIFO as OUT") << QStringList{"make-sample", "@fifo"} << "fifo"
+                                     << "@fifo: not a regular file (a FIFO); only regular files are replaced";
+    }
+    void specialFilesAreRefused()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, kind);
+        QFETCH(QString, message);
+        const QString node = dir_->filePath(kind);
+        if (!kind.isEmpty() && !vwtest::makeSpecial(node, kind))
+            QSKIP("this kind of file cannot be made here (device nodes need root)");
+        const QByteArray file = buildSampleFile(options(1, 1));
+        QVERIFY(writeWhole(dir_->filePath("misc.bin"), file));
+        const QDir::Filters everything = QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden | QDir::System;
+        const QStringList before = QDir(dir_->path()).entryList(everything);
+        const mode_t type = vwtest::fileType(node);
+        const ProcessResult r = runProgram(arguments.replaceInStrings("@", dir_->path() + '/'), file);
+        QCOMPARE(r.err, "vornwing-cli: " + message.replace('@', dir_->path() + '/') + '\n');
+        QCOMPARE(r.code, 1);
+        QCOMPARE(r.out, QByteArray());
+        QCOMPARE(vwtest::fileType(node), type);
+        QCOMPARE(QDir(dir_->path()).entryList(everything), before);
     }
 
 private:

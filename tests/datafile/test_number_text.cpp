@@ -9,6 +9,7 @@
 
 #include <array>
 #include <bit>
+#include <clocale>
 #include <limits>
 #include <cmath>
 #include <random>
@@ -126,6 +127,10 @@ private Q_SLOTS:
         QTest::newRow("comma when '.' is the separator") << "0,75" << point << 0.0 << false;
         QTest::newRow("comma separator") << "0,75" << comma << 0.75 << true;
         QTest::newRow("point also with ','") << "1.5" << comma << 1.5 << true;
+        QTest::newRow("beyond the doubles") << "-1.5e999" << point << -HUGE_VAL << true;
+        QTest::newRow("many digits, no exponent") << QString(400, '9') << point << HUGE_VAL << true;
+        QTest::newRow("below the doubles") << "0.001e-322" << point << 0.0 << true;
+        QTest::newRow("huge exponent, tiny mantissa") << "0.0001e99999999999999999999" << point << HUGE_VAL << true;
     }
     void numberGrammar()
     {
@@ -135,6 +140,19 @@ private Q_SLOTS:
         QFETCH(bool, complete);
         QCOMPARE(readNumber(text, separator), value);
         QCOMPARE(isCompleteNumber(text, separator), complete);
+    }
+
+    // Qt sets the C library's locale from the environment; under a decimal
+    // comma a locale-bound conversion reads "1.5" as 1 and shows 2,25.
+    void numbersIgnoreTheSystemLocale()
+    {
+        const QByteArray before = setlocale(LC_ALL, nullptr);
+        const bool comma = setlocale(LC_ALL, "ru_RU.UTF-8") && *localeconv()->decimal_point == ',';
+        const std::pair seen(readNumber(QStringLiteral("1.5")), formatNumber(2.25));
+        setlocale(LC_ALL, before.constData());
+        if (!comma)
+            QSKIP("the decimal-comma locale ru_RU.UTF-8 is not installed");
+        QCOMPARE(seen, std::pair(1.5, QStringLiteral("2.25")));
     }
 
     void readInteger_data()

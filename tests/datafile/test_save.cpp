@@ -1,3 +1,4 @@
+#include "common/special_files.h"
 #include "common/test_registry.h"
 #include "datafile/sample_support.h"
 
@@ -6,8 +7,13 @@
 #include "datafile/sample_builder.h"
 
 #include <QDir>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <functional>
+
+#include <sys/mount.h>
 
 using namespace vw::datafile;
 using vwtest::sampleOptions;
@@ -202,6 +208,98 @@ private Q_SLOTS:
         // The image can still be saved elsewhere, enciphered as before.
         file.SaveCfg(path_, true, &backups);
         QCOMPARE(vwtest::readWhole(path_), buildSampleFile(sampleOptions(Openhall128Layout, 2, 273)));
+    }
+
+    // After a failed load the DataFile holds no file: saving it would write
+    // an empty file over the user's.
+    void nothingLoadedIsNeverSaved()
+    {
+        QVERIFY(vwtest::writeWhole(path_, "the user's file"));
+        DataFile nothing;
+        BackupRegistry backups;
+        QVERIFY_THROWS_EXCEPTION(FormatError, nothing.SaveCfg(path_, true, &backups));
+        QVERIFY_THROWS_EXCEPTION(FormatError, nothing.toBytes(false));
+        QCOMPARE(vwtest::readWhole(path_), QByteArray("the user's file"));
+        QVERIFY(!QFile::exists(path_ + QStringLiteral(".bak")));
+    }
+
+    // A misc.bin that links to what is no regular file is neither read (as a
+    // 1-byte file, or waited on) nor replaced (renaming over a FIFO or a
+    // device would put a plain file in its place): both say what it is, and
+    // it stays as it was with nothing left beside it.
+    void specialFilesAreNeitherReadNorReplaced_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("FIFO") << "fifo" << "not a regular file (a FIFO)";
+        QTest::newRow("zero device") << "zero" << "not a regular file (a character device)";
+        QTest::newRow("folder") << "folder" << "this is a folder, not a file";
+        QTest::newRow("loop of links") << "loop" << "loop of symbolic links";
+    }
+    void specialFilesAreNeitherReadNorReplaced()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, reason);
+        const QString node = dir_->filePath(kind);
+        if (!vwtest::makeSpecial(node, kind) || !QFile::link(node, path_))
+            QSKIP("this kind of file cannot be made here (device nodes need root)");
+        const mode_t type = vwtest::fileType(node);
+        DataFile file = DataFile::fromBytes(buildSampleFile(sampleOptions(Openhall128Layout, 1)), true);
+        BackupRegistry backups;
+        const vwtest::Deadline deadline;
+        for (const auto &access : {std::function<void()>([&] { DataFile::ReadCfg(path_, true); }),
+                                   std::function<void()>([&] { file.SaveCfg(path_, true, &backups); })}) {
+            try {
+                access();
+                QFAIL("read or replaced what is no regular file");
+            } catch (const FileError &e) {
+                QCOMPARE(e.path(), path_);
+                QVERIFY2(e.reason().contains(reason), qPrintable(e.reason()));
+            }
+        }
+        QCOMPARE(vwtest::fileType(node), type);
+        QCOMPARE(QDir(dir_->path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden | QDir::System).size(),
+                 2); // the node and the link to it
+    }
+
+    // A full disk says why; the old file stays whole and no new file is left.
+    void fullDiskKeepsTheFileAndSaysWhy()
+    {
+        const QString folder = dir_->filePath(QStringLiteral("full"));
+        const QByteArray native = QFile::encodeName(folder);
+        if (!QDir().mkdir(folder) || ::mount("tmpfs", native.constData(), "tmpfs", 0, "size=64k") != 0)
+            QSKIP("a small file system cannot be mounted here (needs root)");
+        const auto unmount = qScopeGuard([&] { ::umount2(native.constData(), MNT_DETACH); });
+        const QString path = folder + QStringLiteral("/misc.bin");
+        QVERIFY(vwtest::writeWhole(path, "the old file"));
+        DataFile file = DataFile::fromBytes(buildSampleFile(sampleOptions(Openhall128Layout, 1)), true);
+        try {
+            file.SaveCfg(path, true);
+            QFAIL("saved more than the disk holds");
+        } catch (const FileError &e) {
+            QCOMPARE(e.path(), path);
+            QCOMPARE(e.reason(), qt_error_string(ENOSPC));
+        }
+        QCOMPARE(vwtest::readWhole(path), QByteArray("the old file"));
+        QCOMPARE(QDir(folder).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden), QStringList{"misc.bin"});
+    }
+
+    // The saved file and its backup keep the replaced file's permissions and
+    // (when the test runs as root) its owner.
+    void saveKeepsPermissionsAndOwner()
+    {
+        QVERIFY(vwtest::writeWhole(path_, buildSampleFile(sampleOptions(Openhall128Layout, 1))));
+        const QByteArray native = QFile::encodeName(path_);
+        const bool root = ::geteuid() == 0;
+        QVERIFY(::chmod(native.constData(), 0640) == 0 && (!root || ::chown(native.constData(), 1234, 5678) == 0));
+        BackupRegistry backups;
+        DataFile::ReadCfg(path_, true).SaveCfg(path_, true, &backups);
+        for (const QString &saved : {path_, path_ + QStringLiteral(".bak")}) {
+            struct stat info {};
+            QCOMPARE(::stat(QFile::encodeName(saved).constData(), &info), 0);
+            QCOMPARE(info.st_mode & 07777, mode_t(0640));
+            QVERIFY(!root || (info.st_uid == 1234 && info.st_gid == 5678));
+        }
     }
 
 private:

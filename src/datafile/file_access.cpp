@@ -1,0 +1,281 @@
+#include "file_access.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLocale>
+#include <QRandomGenerator>
+
+#include <algorithm>
+#include <cerrno>
+#include <utility>
+
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace vw::datafile {
+
+namespace {
+
+QString sizeText(qint64 bytes)
+{
+    return QLocale::c().toString(qlonglong(bytes));
+}
+
+// Why a path that is there is no file to read or replace.
+QString notAFile(mode_t mode)
+{
+    if (S_ISDIR(mode))
+        return QStringLiteral("this is a folder, not a file");
+    const char *what = S_ISFIFO(mode)  ? "a FIFO"
+                       : S_ISCHR(mode) ? "a character device"
+                       : S_ISBLK(mode) ? "a block device"
+                       : S_ISSOCK(mode) ? "a socket"
+                                        : "a special file";
+    return QStringLiteral("not a regular file (%1)").arg(QLatin1String(what));
+}
+
+QString systemReason(int error)
+{
+    switch (error) {
+    case ENOENT:
+        return QStringLiteral("the file does not exist");
+    case ELOOP:
+        return QStringLiteral("the name leads into a loop of symbolic links");
+    case EISDIR:
+        return notAFile(S_IFDIR);
+    default:
+        return qt_error_string(error);
+    }
+}
+
+void requireName(const QString &path)
+{
+    if (path.isEmpty())
+        throw FileError(path, QStringLiteral("no file name was given"));
+}
+
+class Descriptor {
+public:
+    explicit Descriptor(int descriptor) : descriptor_(descriptor) {}
+    Descriptor(const Descriptor &) = delete;
+    Descriptor &operator=(const Descriptor &) = delete;
+    ~Descriptor()
+    {
+        if (descriptor_ >= 0)
+            ::close(descriptor_);
+    }
+    int get() const { return descriptor_; }
+    int release() { return std::exchange(descriptor_, -1); }
+
+private:
+    int descriptor_;
+};
+
+// A stream handed over in non-blocking mode (a shell may do that) is waited for.
+void waitFor(int descriptor, short events)
+{
+    pollfd poll{descriptor, events, 0};
+    ::poll(&poll, 1, -1);
+}
+
+// Reads until the end, however long the size the system reported: a file
+// that grew meanwhile, or one that reports no size, is read as far as it goes,
+// up to one byte past the limit, which tells that it is too long.
+QByteArray readToEnd(int descriptor, const QString &name, qint64 maxBytes, const QString &limitText, qint64 sizeHint)
+{
+    QByteArray bytes(qsizetype(std::clamp<qint64>(sizeHint, 0, maxBytes) + 1), Qt::Uninitialized);
+    qint64 total = 0;
+    for (;;) {
+        if (total == bytes.size()) {
+            if (total > maxBytes)
+                throw FileError(name, QStringLiteral("it holds more than %1 bytes; %2").arg(sizeText(maxBytes), limitText));
+            bytes.resize(qsizetype(std::min<qint64>(std::max<qint64>(2 * total, 64 * 1024), maxBytes + 1)));
+        }
+        const ssize_t got = ::read(descriptor, bytes.data() + total, size_t(bytes.size() - total));
+        if (got > 0) {
+            total += got;
+        } else if (got == 0) {
+            break;
+        } else if (errno == EAGAIN || errno == EWOULDBLOCK) {
+            waitFor(descriptor, POLLIN);
+        } else if (errno != EINTR) {
+            throw FileError(name, systemReason(errno));
+        }
+    }
+    bytes.truncate(qsizetype(total));
+    return bytes;
+}
+
+void writeAll(int descriptor, const QString &name, const QByteArray &bytes)
+{
+    qint64 done = 0;
+    while (done < bytes.size()) {
+        const ssize_t put = ::write(descriptor, bytes.constData() + done, size_t(bytes.size() - done));
+        if (put > 0)
+            done += put;
+        else if (put < 0 && (errno == EAGAIN || errno == EWOULDBLOCK))
+            waitFor(descriptor, POLLOUT);
+        else if (put == 0 || errno != EINTR)
+            throw FileError(name, systemReason(put == 0 ? EIO : errno));
+    }
+}
+
+// The file a save replaces: the path with its symbolic links followed, as a
+// link is kept and the file it names replaced.
+struct Target {
+    QString path;
+    bool exists = false;
+    struct stat info {};
+};
+
+Target resolveTarget(const QString &path)
+{
+    requireName(path);
+    Target target;
+    target.path = path;
+    for (int links = 0; links < 40; ++links) {
+        if (::lstat(QFile::encodeName(target.path).constData(), &target.info) != 0) {
+            if (errno != ENOENT)
+                throw FileError(path, systemReason(errno));
+            // A new name: its folder must be there already.
+            const QString folder = QFileInfo(target.path).absolutePath();
+            struct stat info {};
+            if (::stat(QFile::encodeName(folder).constData(), &info) != 0)
+                throw FileError(path, errno == ENOENT ? QStringLiteral("the folder %1 does not exist")
+                                                            .arg(QDir::toNativeSeparators(folder))
+                                                      : systemReason(errno));
+            if (!S_ISDIR(info.st_mode))
+                throw FileError(path, QStringLiteral("%1 is not a folder").arg(QDir::toNativeSeparators(folder)));
+            return target;
+        }
+        if (!S_ISLNK(target.info.st_mode)) {
+            // Renaming over a FIFO or a device would put a plain file in its
+            // place (a system's /dev/null included); only files are replaced.
+            if (S_ISDIR(target.info.st_mode))
+                throw FileError(path, notAFile(target.info.st_mode));
+            if (!S_ISREG(target.info.st_mode))
+                throw FileError(path, notAFile(target.info.st_mode) + QStringLiteral("; only regular files are replaced"));
+            target.exists = true;
+            return target;
+        }
+        QByteArray link(4096, Qt::Uninitialized);
+        const ssize_t length = ::readlink(QFile::encodeName(target.path).constData(), link.data(), size_t(link.size()));
+        if (length < 0)
+            throw FileError(path, systemReason(errno));
+        link.truncate(qsizetype(length));
+        target.path = QFileInfo(target.path).dir().filePath(QFile::decodeName(link));
+    }
+    throw FileError(path, systemReason(ELOOP));
+}
+
+QString randomSuffix()
+{
+    static const char letters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    QString suffix(6, QLatin1Char('x'));
+    for (QChar &c : suffix)
+        c = QLatin1Char(letters[QRandomGenerator::global()->bounded(int(sizeof letters - 1))]);
+    return suffix;
+}
+
+} // namespace
+
+QByteArray readRegularFile(const QString &path, qint64 maxBytes, const QString &limitText)
+{
+    requireName(path);
+    const QByteArray native = QFile::encodeName(path);
+    struct stat info {};
+    // Looked at before it is opened: opening a FIFO waits for a writer, and
+    // a device may never end.
+    if (::stat(native.constData(), &info) != 0)
+        throw FileError(path, systemReason(errno));
+    if (!S_ISREG(info.st_mode))
+        throw FileError(path, notAFile(info.st_mode));
+    if (info.st_size > maxBytes)
+        throw FileError(path, QStringLiteral("the file is %1 bytes long; %2").arg(sizeText(info.st_size), limitText));
+    // Opened without waiting, and looked at again, in case the name was given
+    // to something else meanwhile.
+    Descriptor file(::open(native.constData(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
+    if (file.get() < 0 || ::fstat(file.get(), &info) != 0)
+        throw FileError(path, systemReason(errno));
+    if (!S_ISREG(info.st_mode))
+        throw FileError(path, notAFile(info.st_mode));
+    return readToEnd(file.get(), path, maxBytes, limitText, info.st_size);
+}
+
+QByteArray readStream(int descriptor, const QString &name, qint64 maxBytes, const QString &limitText)
+{
+    struct stat info {};
+    const qint64 sizeHint = ::fstat(descriptor, &info) == 0 && S_ISREG(info.st_mode) ? info.st_size : 0;
+    return readToEnd(descriptor, name, maxBytes, limitText, sizeHint);
+}
+
+bool checkReplaceable(const QString &path)
+{
+    return resolveTarget(path).exists;
+}
+
+void writeFileAtomically(const QString &path, const QByteArray &bytes, const QString &attributesFrom)
+{
+    const Target target = resolveTarget(path);
+    struct stat attributes = target.info;
+    bool keepAttributes = target.exists;
+    if (!attributesFrom.isEmpty()) {
+        keepAttributes = ::stat(QFile::encodeName(attributesFrom).constData(), &attributes) == 0;
+        if (!keepAttributes)
+            throw FileError(attributesFrom, systemReason(errno));
+    }
+
+    // The new content goes into a file of its own beside the target, so that
+    // the rename is one step on one file system.
+    QByteArray temporary;
+    int descriptor = -1;
+    for (int attempt = 0; descriptor < 0; ++attempt) {
+        temporary = QFile::encodeName(target.path + QLatin1Char('.') + randomSuffix());
+        // A new file gets the usual permissions (the umask applies); one that
+        // replaces a file starts private and takes that file's below.
+        descriptor = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, keepAttributes ? 0600 : 0666);
+        if (descriptor < 0 && (errno != EEXIST || attempt == 100))
+            throw FileError(path, systemReason(errno));
+    }
+    Descriptor file(descriptor);
+    try {
+        writeAll(file.get(), path, bytes);
+        if (keepAttributes) {
+            // The owner first: changing it clears the set-user-ID bits that
+            // the permissions then put back. Only root may give a file away;
+            // others keep at least the group where they may.
+            const bool owned = ::fchown(file.get(), attributes.st_uid, attributes.st_gid) == 0
+                               || ::fchown(file.get(), uid_t(-1), attributes.st_gid) == 0;
+            Q_UNUSED(owned);
+            if (::fchmod(file.get(), attributes.st_mode & 07777) != 0)
+                throw FileError(path, systemReason(errno));
+        }
+        // A full disk may only show when the data is flushed.
+        if (::fsync(file.get()) != 0 || ::close(file.release()) != 0)
+            throw FileError(path, systemReason(errno));
+        // The target may have been replaced by something else meanwhile.
+        struct stat now {};
+        if (::lstat(QFile::encodeName(target.path).constData(), &now) == 0 && !S_ISREG(now.st_mode))
+            throw FileError(path, notAFile(now.st_mode) + QStringLiteral("; only regular files are replaced"));
+        if (::rename(temporary.constData(), QFile::encodeName(target.path).constData()) != 0)
+            throw FileError(path, systemReason(errno));
+    } catch (...) {
+        ::unlink(temporary.constData());
+        throw;
+    }
+    // The rename itself is made lasting too; a failure here loses nothing.
+    Descriptor folder(::open(QFile::encodeName(QFileInfo(target.path).absolutePath()).constData(),
+                             O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (folder.get() >= 0)
+        ::fsync(folder.get());
+}
+
+void writeStream(int descriptor, const QString &name, const QByteArray &bytes)
+{
+    writeAll(descriptor, name, bytes);
+}
+
+} // namespace vw::datafile
