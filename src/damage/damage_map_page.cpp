@@ -59,9 +59,10 @@ DamageMapPage::DamageMapPage(app::EditorDocument &document, QWidget *parent) : Q
     noMap_->setGeometry(20, 120, MapImageSize - 40, 80);
     noMap_->hide();
 
-    panel5_ = named<QFrame>("Panel5", mapPanel_);
-    static_cast<QFrame *>(panel5_)->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    auto *arrows = new QHBoxLayout(panel5_);
+    auto *panel5 = named<QFrame>("Panel5", mapPanel_);
+    panel5->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    panel5_ = panel5;
+    auto *arrows = new QHBoxLayout(panel5);
     arrows->setContentsMargins(2, 2, 2, 2);
     arrows->setSpacing(1);
     const struct {
