@@ -73,6 +73,10 @@ QVariant NumberGridModel::data(const QModelIndex &index, int role) const
             if (!document_.file().contains(c.offset, 4))
                 return QString();
             return QString::number(document_.file().i32(c.offset));
+        case GridCell::Int16:
+            if (!document_.file().contains(c.offset, 2))
+                return QString();
+            return QString::number(document_.file().i16(c.offset));
         case GridCell::Empty:
             break;
         }
@@ -91,7 +95,7 @@ Qt::ItemFlags NumberGridModel::flags(const QModelIndex &index) const
     if (!index.isValid())
         return Qt::NoItemFlags;
     const GridCell c = cell(index.column(), index.row());
-    if (c.kind == GridCell::Number || c.kind == GridCell::Speed)
+    if (c.editable())
         return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable;
     return Qt::ItemIsEnabled;
 }
@@ -116,7 +120,7 @@ bool NumberGridModel::setEditText(int col, int row, const QString &text)
     if (!active_ || document_.refreshing() || col < 0 || row < 0 || col >= colCount_ || row >= rowCount_)
         return false;
     const GridCell c = cell(col, row);
-    if (c.kind != GridCell::Number && c.kind != GridCell::Speed)
+    if (!c.editable())
         return false;
     const double v = datafile::readNumber(text, document_.decimalSeparator());
     datafile::DataFile &file = document_.file();
@@ -125,6 +129,14 @@ bool NumberGridModel::setEditText(int col, int row, const QString &text)
     document_.edit(gridName_ + QStringLiteral(" cell"), key, [&] {
         if (c.kind == GridCell::Number) {
             file.writeF64(c.offset, v); // an equal value writes nothing
+            return;
+        }
+        if (c.kind == GridCell::Int16) {
+            const double whole = std::floor(v);
+            if (!(whole >= -32768 && whole <= 32767))
+                throw datafile::FormatError(
+                    QStringLiteral("This cell holds -32768 to 32767; %1 was not stored.").arg(text.trimmed()));
+            file.writeI16(c.offset, std::int16_t(whole));
             return;
         }
         const double mph = std::floor(v);

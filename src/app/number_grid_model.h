@@ -9,15 +9,17 @@ namespace vw::app {
 class EditorDocument;
 
 // What one cell of a string grid shows: a heading text, a double of the file,
-// or a 32-bit speed of the file.
+// a 32-bit speed of the file, or a signed 16-bit whole number of the file.
 struct GridCell {
-    enum Kind { Empty, Heading, Number, Speed };
+    enum Kind { Empty, Heading, Number, Speed, Int16 };
     Kind kind = Empty;
-    std::int64_t offset = 0; // file offset of a Number or Speed
+    std::int64_t offset = 0; // file offset of a Number, Speed or Int16
     QString text;            // Heading
     static GridCell heading(const QString &text) { return {Heading, 0, text}; }
     static GridCell number(std::int64_t offset) { return {Number, offset, {}}; }
     static GridCell speed(std::int64_t offset) { return {Speed, offset, {}}; }
+    static GridCell int16(std::int64_t offset) { return {Int16, offset, {}}; }
+    bool editable() const { return kind == Number || kind == Speed || kind == Int16; }
 };
 
 // A string grid as a view over the file image: grid cell (column, row) is

@@ -5,6 +5,9 @@
 #include "app/plane_list_view.h"
 #include "app/vn_editor_input.h"
 #include "app/workspace.h"
+#include "damage/damage_map_page.h"
+#include "damage/damage_model_copy_widget.h"
+#include "damage/offline_profile_page.h"
 #include "flightmodel/engine_wep_page.h"
 #include "flightmodel/handling_page.h"
 #include "flightmodel/header_page.h"
@@ -17,6 +20,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
@@ -150,9 +154,20 @@ void VNEditor::buildWindow()
     // Damage: damage maps and the offline damage profile.
     damagePages_ = new QTabWidget(pages_);
     damagePages_->setObjectName(QStringLiteral("DamagePages"));
-    for (const QString &title : {QStringLiteral("Plane Damage Maps"), QStringLiteral("Offline Damage Profile")})
-        damagePages_->addTab(titledPage(title, damagePages_), title);
+    auto *damageMapPage = new damage::DamageMapPage(*document_, damagePages_);
+    auto *offlineProfilePage = new damage::OfflineProfilePage(*document_, damagePages_);
+    damagePages_->addTab(damageMapPage, QStringLiteral("Plane Damage Maps"));
+    damagePages_->addTab(offlineProfilePage, QStringLiteral("Offline Damage Profile"));
     pages_->addTab(damagePages_, QStringLiteral("Damage"));
+    document_->registerView(damageMapPage);
+    document_->registerView(offlineProfilePage);
+    // "Undo Last Change" on another plane's placement: the plane list selects that plane.
+    connect(damageMapPage, &damage::DamageMapPage::planeChosen, this,
+            [this](int plane) { listBox1_->setCurrentRow(plane - 1); });
+    // The Header page's "Damage model" group trims the map's undo list when it copies a map.
+    auto *damageModelCopy = new damage::DamageModelCopyWidget(*document_, damageMapPage->mapUndo(), headerPage_);
+    headerPage_->groupGrid()->addWidget(damageModelCopy, 2, 1);
+    document_->registerView(damageModelCopy);
 
     // Wings: the shared wings table.
     auto *wingsPage = new flightmodel::WingsPage(*document_, pages_);
