@@ -7,6 +7,8 @@
 #include "flightmodel/engine_wep_page.h"
 #include "flightmodel/handling_page.h"
 #include "flightmodel/header_page.h"
+#include "flightmodel/plane_buffer_widget.h"
+#include "flightmodel/plane_copy_widget.h"
 #include "flightmodel/primary_page.h"
 #include "powerchart/engine_power_page.h"
 #include "weapons/config_list_view.h"
@@ -16,6 +18,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
@@ -122,6 +125,18 @@ void VNEditor::buildWindow()
     headerPage_ = new flightmodel::HeaderPage(*document_, pages_);
     pages_->addTab(headerPage_, QStringLiteral("Header"));
     document_->registerView(headerPage_);
+    // Copies and batches end on a plane as a click on its line in the plane list does.
+    const flightmodel::PlaneChooser choosePlane = [this](int plane) {
+        if (listBox1_->currentRow() == plane - 1)
+            ListBox1Click();
+        else
+            listBox1_->setCurrentRow(plane - 1);
+    };
+    auto *planeCopies = new flightmodel::PlaneCopyWidget(*document_, headerPage_);
+    headerPage_->groupGrid()->addWidget(planeCopies, 1, 0);
+    document_->registerView(planeCopies);
+    headerPage_->groupGrid()->addWidget(new flightmodel::PlaneBufferWidget(*document_, choosePlane, headerPage_), 1, 1,
+                                        Qt::AlignTop);
 
     // Flight Model, with its four sub-pages.
     flightModelPages_ = new QTabWidget(pages_);
