@@ -5,6 +5,7 @@
 #include "app/plane_list_view.h"
 #include "app/workspace.h"
 #include "flightmodel/engine_wep_page.h"
+#include "flightmodel/flight_model_adjustments_widget.h"
 #include "flightmodel/handling_page.h"
 #include "flightmodel/header_page.h"
 #include "flightmodel/plane_buffer_widget.h"
@@ -174,6 +175,8 @@ void VNEditor::buildWindow()
     miscPage_ = new MiscPage(*document_, baseDirectory_, pages_);
     document_->registerView(miscPage_);
     pages_->addTab(miscPage_, QStringLiteral("Misc"));
+    miscPage_->operationsColumn()->addWidget(
+        new flightmodel::FlightModelAdjustmentsWidget(*document_, choosePlane, miscPage_));
 
     auto *help = new QPlainTextEdit(pages_);
     help->setObjectName(QStringLiteral("HelpText"));
