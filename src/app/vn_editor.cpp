@@ -175,7 +175,9 @@ void VNEditor::buildWindow()
     miscPage_ = new MiscPage(*document_, baseDirectory_, pages_);
     document_->registerView(miscPage_);
     pages_->addTab(miscPage_, QStringLiteral("Misc"));
-    miscPage_->operationsColumn()->addWidget(
+    // Above the column's closing stretch, so the groups sit at its top.
+    miscPage_->operationsColumn()->insertWidget(
+        miscPage_->operationsColumn()->count() - 1,
         new flightmodel::FlightModelAdjustmentsWidget(*document_, choosePlane, miscPage_));
 
     auto *help = new QPlainTextEdit(pages_);
