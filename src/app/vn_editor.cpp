@@ -9,8 +9,11 @@
 #include "damage/damage_model_copy_widget.h"
 #include "damage/offline_profile_page.h"
 #include "flightmodel/engine_wep_page.h"
+#include "flightmodel/flight_model_adjustments_widget.h"
 #include "flightmodel/handling_page.h"
 #include "flightmodel/header_page.h"
+#include "flightmodel/plane_buffer_widget.h"
+#include "flightmodel/plane_copy_widget.h"
 #include "flightmodel/primary_page.h"
 #include "powerchart/engine_power_page.h"
 #include "weapons/config_list_view.h"
@@ -133,6 +136,18 @@ void VNEditor::buildWindow()
     headerPage_ = new flightmodel::HeaderPage(*document_, pages_);
     pages_->addTab(headerPage_, QStringLiteral("Header"));
     document_->registerView(headerPage_);
+    // Copies and batches end on a plane as a click on its line in the plane list does.
+    const flightmodel::PlaneChooser choosePlane = [this](int plane) {
+        if (listBox1_->currentRow() == plane - 1)
+            ListBox1Click();
+        else
+            listBox1_->setCurrentRow(plane - 1);
+    };
+    auto *planeCopies = new flightmodel::PlaneCopyWidget(*document_, headerPage_);
+    headerPage_->groupGrid()->addWidget(planeCopies, 1, 0);
+    document_->registerView(planeCopies);
+    headerPage_->groupGrid()->addWidget(new flightmodel::PlaneBufferWidget(*document_, choosePlane, headerPage_), 1, 1,
+                                        Qt::AlignTop);
 
     // Flight Model, with its four sub-pages.
     flightModelPages_ = new QTabWidget(pages_);
@@ -181,6 +196,10 @@ void VNEditor::buildWindow()
     miscPage_ = new MiscPage(*document_, baseDirectory_, pages_);
     document_->registerView(miscPage_);
     pages_->addTab(miscPage_, QStringLiteral("Misc"));
+    // Above the column's closing stretch, so the groups sit at its top.
+    miscPage_->operationsColumn()->insertWidget(
+        miscPage_->operationsColumn()->count() - 1,
+        new flightmodel::FlightModelAdjustmentsWidget(*document_, choosePlane, miscPage_));
 
     auto *help = new QPlainTextEdit(pages_);
     help->setObjectName(QStringLiteral("HelpText"));

@@ -1,13 +1,17 @@
 #include "handling_page.h"
 
 #include "app/editor_document.h"
+#include "app/page_support.h"
 #include "datafile/number_text.h"
 #include "flightmodel/flight_figures.h"
+#include "flightmodel/flight_model_adjustments.h"
 #include "app/number_grid_model.h"
 #include "app/number_grid_view.h"
 #include "flightmodel/plane_record.h"
 
+#include <QHBoxLayout>
 #include <QHeaderView>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace vw::flightmodel {
@@ -40,8 +44,59 @@ HandlingPage::HandlingPage(app::EditorDocument &document, QWidget *parent) : QWi
     for (int c = 1; c < 4; ++c)
         stringGrid6_->setColumnWidth(c, 110);
     stringGrid6_->setFixedWidth(4 * 110 + 22);
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(stringGrid6_, 1, Qt::AlignLeft);
+    auto *layout = new QHBoxLayout(this);
+    layout->addWidget(stringGrid6_, 0, Qt::AlignLeft);
+    auto *notches = new QVBoxLayout;
+    button26_ = app::named<QPushButton>("Button26", this);
+    button26_->setText(QStringLiteral("Up One Notch"));
+    button26_->setToolTip(QStringLiteral("The selected cell's value is dropped; the values below it in the column "
+                                         "move up one row (40 mph slower)."));
+    button27_ = app::named<QPushButton>("Button27", this);
+    button27_->setText(QStringLiteral("Down One Notch"));
+    button27_->setToolTip(QStringLiteral("The values from the selected cell on move down one row (40 mph faster); "
+                                         "the 1600 mph value is dropped."));
+    notches->addWidget(button26_);
+    notches->addWidget(button27_);
+    notches->addStretch();
+    layout->addLayout(notches);
+    layout->addStretch();
+    app::connectHandler(document_, button26_, &QPushButton::clicked, this, &HandlingPage::Button26Click);
+    app::connectHandler(document_, button27_, &QPushButton::clicked, this, &HandlingPage::Button27Click);
+}
+
+void HandlingPage::Button26Click()
+{
+    shiftOneNotch(true);
+}
+
+void HandlingPage::Button27Click()
+{
+    shiftOneNotch(false);
+}
+
+void HandlingPage::shiftOneNotch(bool up)
+{
+    const int col = stringGrid6_->currentCol(), row = stringGrid6_->currentRow();
+    if (col < 1 || col > 3 || row < 1 || row > PlaneRecord::HandlingRows) {
+        document_.showStatus(QStringLiteral("Select a pitch, yaw or roll cell of the handling table first."));
+        return;
+    }
+    const int plane = document_.selection().CurrentPlane;
+    const QString what = up ? QStringLiteral("Up One Notch") : QStringLiteral("Down One Notch");
+    if (!document_.edit(what, app::MergeKey::none(), [&] {
+            if (up)
+                shiftHandlingUpOneNotch(document_.file(), plane, col, row);
+            else
+                shiftHandlingDownOneNotch(document_.file(), plane, col, row);
+        }))
+        return; // the error box said why
+    model_->reload();
+    static const QString axes[3] = {QStringLiteral("Pitch"), QStringLiteral("Yaw"), QStringLiteral("Roll")};
+    document_.showStatus(row == PlaneRecord::HandlingRows
+                             ? QStringLiteral("%1: the 1600 mph row has nothing below it to move.").arg(what)
+                             : QStringLiteral("%1: %2 from %3 mph on shifted.")
+                                   .arg(what, axes[col - 1])
+                                   .arg(PlaneRecord::HandlingStepMph * (row - 1)));
 }
 
 void HandlingPage::showPlane()

@@ -4,6 +4,8 @@
 
 #include <QWidget>
 
+class QPushButton;
+
 namespace vw::app {
 class EditorDocument;
 class NumberGridModel;
@@ -22,10 +24,17 @@ public:
     explicit HandlingPage(app::EditorDocument &document, QWidget *parent = nullptr);
     void showPlane() override;
 
+    void Button26Click();
+    void Button27Click();
+
 private:
+    // Shifts the selected cell's column one notch, as one undo step.
+    void shiftOneNotch(bool up);
+
     app::EditorDocument &document_;
     NumberGridModel *model_;
     NumberGridView *stringGrid6_;
+    QPushButton *button26_, *button27_;
 };
 
 // The top-level "Wings" page: the wings table shared by all planes, with the
