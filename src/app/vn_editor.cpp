@@ -1,10 +1,10 @@
 #include "vn_editor.h"
 
 #include "app/format_operations_widget.h"
+#include "app/plane_reports_widget.h"
 #include "app/misc_page.h"
 #include "app/plane_list_model.h"
 #include "app/plane_list_view.h"
-#include "app/plane_reports_widget.h"
 #include "app/workspace.h"
 #include "flightmodel/engine_wep_page.h"
 #include "flightmodel/handling_page.h"
