@@ -6,6 +6,10 @@
 #include "flightmodel/plane_header.h"
 #include "flightmodel/plane_record.h"
 
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
 #include <algorithm>
 #include <cmath>
 
@@ -255,6 +259,38 @@ FuelCorrection correctFuelByTime(DataFile &file, const QByteArray &wantedTimesTe
         result.changedPlanes.append(p);
     }
     return result;
+}
+
+QByteArray readWantedTimesFile(const QString &path)
+{
+    QFile file(path);
+    if (QFileInfo(path).isDir())
+        throw datafile::FileError(path, QStringLiteral("this is a folder, not a file"));
+    if (!file.open(QIODevice::ReadOnly))
+        throw datafile::FileError(path, file.errorString());
+    // One byte more than the limit tells a file that is too large.
+    const QByteArray text = file.read(MaxWantedTimesFileSize + 1);
+    if (file.error() != QFileDevice::NoError)
+        throw datafile::FileError(path, file.errorString());
+    if (text.size() > MaxWantedTimesFileSize)
+        throw datafile::FileError(path, QStringLiteral("the file is larger than %1 bytes; it should hold one time of "
+                                                       "flight per plane")
+                                            .arg(MaxWantedTimesFileSize));
+    return text;
+}
+
+void writeReportFile(const QString &path, const QByteArray &report)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        throw datafile::FileError(path, file.errorString());
+    if (file.write(report) != report.size()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        throw datafile::FileError(path, reason);
+    }
+    if (!file.commit())
+        throw datafile::FileError(path, file.errorString());
 }
 
 } // namespace vw::app

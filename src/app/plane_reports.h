@@ -74,4 +74,13 @@ FuelCorrection correctFuelByTime(DataFile &file, const QByteArray &wantedTimesTe
 // The wanted times of the text above, in order; throws FormatError for a line that is not a number.
 QList<double> readWantedTimes(const QByteArray &wantedTimesText);
 
+// The wanted-times file "planes-fuel.txt" whole. It holds one short line per
+// plane, so a file above this size is refused rather than read. Throws FileError.
+constexpr qint64 MaxWantedTimesFileSize = 1 << 20;
+QByteArray readWantedTimesFile(const QString &path);
+
+// Writes a report file anew: the old file is replaced only when the whole
+// report was written, never left half written. Throws FileError.
+void writeReportFile(const QString &path, const QByteArray &report);
+
 } // namespace vw::app

@@ -1,5 +1,7 @@
 #include "vn_editor.h"
 
+#include "app/format_operations_widget.h"
+#include "app/plane_reports_widget.h"
 #include "app/misc_page.h"
 #include "app/plane_list_model.h"
 #include "app/plane_list_view.h"
@@ -196,7 +198,32 @@ void VNEditor::buildWindow()
     miscPage_ = new MiscPage(*document_, baseDirectory_, pages_);
     document_->registerView(miscPage_);
     pages_->addTab(miscPage_, QStringLiteral("Misc"));
-    // Above the column's closing stretch, so the groups sit at its top.
+    // The file operations and reports of the Misc page, in its operations column.
+    FormatOperationsWidget::WindowActions formatActions;
+    formatActions.settleUnsavedChanges = [this] { return settleUnsavedChanges(); };
+    formatActions.loadDecipheredCopy = [this](const QString &path) {
+        try {
+            loadFile(path, false);
+        } catch (const std::exception &e) {
+            prompter_->error(this, QStringLiteral("The file could not be loaded; the editor keeps the data it had.\n\n")
+                                       + EditorDocument::describe(e));
+            return;
+        }
+        // The plain copy is taken back into the data file, not enciphered over itself.
+        document_->setCurrentPath(miscPage_->dataPath());
+        Update1();
+    };
+    auto *formatOperations = new FormatOperationsWidget(*document_, *miscPage_, baseDirectory_,
+                                                        std::move(formatActions), miscPage_);
+    auto *planeReports = new PlaneReportsWidget(*document_, baseDirectory_, [this](int plane) {
+        if (listBox1_->currentRow() != plane - 1)
+            listBox1_->setCurrentRow(plane - 1); // runs ListBox1Click
+        else
+            ListBox1Click();
+    }, miscPage_);
+    miscPage_->operationsColumn()->insertWidget(0, formatOperations);
+    miscPage_->operationsColumn()->insertWidget(1, planeReports);
+    // Above the column's closing stretch, under the file operations and reports.
     miscPage_->operationsColumn()->insertWidget(
         miscPage_->operationsColumn()->count() - 1,
         new flightmodel::FlightModelAdjustmentsWidget(*document_, choosePlane, miscPage_));

@@ -199,13 +199,20 @@ void VNEditor::RunVornwing1Click()
                                        .arg(plan.workingDirectory));
             return;
         }
+        // The game reads the data file from disk: unsaved changes are saved or given up first.
+        if (!settleUnsavedChanges())
+            return;
         if (!QProcess::startDetached(plan.program, plan.arguments, plan.workingDirectory))
             statusBar()->showMessage(QStringLiteral("Could not start %1").arg(plan.commandLine()));
         else
             statusBar()->showMessage(QStringLiteral("Started %1").arg(plan.commandLine()));
     }
-    if (closeeditoronVNlaunch1_->isChecked())
+    if (closeeditoronVNlaunch1_->isChecked()) {
+        // The question was answered before the launch; closing does not ask it again.
+        if (!launcher.isEmpty())
+            undoStack()->setClean();
         close();
+    }
 }
 
 void VNEditor::closeEvent(QCloseEvent *event)
