@@ -1,4 +1,5 @@
 #include "app/vn_editor.h"
+#include "weapons/more_weapons_dialog.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -21,7 +22,8 @@ int main(int argc, char **argv)
                                            "(support files in DIR/editor, the data file DIR/misc.bin)."),
                             QStringLiteral("DIR"));
     parser.addOption(base);
-    QCommandLineOption page(QStringLiteral("page"), QStringLiteral("Show page NAME first (for example Weapons, or \"Flight Model/Engine Power #1\" for a sub-page)."),
+    QCommandLineOption page(QStringLiteral("page"), QStringLiteral("Show page NAME first (for example Weapons, or \"Flight Model/Engine Power #1\" for a sub-page; "
+                                           "\"More Weapons\" opens that dialog)."),
                             QStringLiteral("NAME"));
     parser.addOption(page);
     QCommandLineOption screenshot(QStringLiteral("screenshot"),
@@ -34,7 +36,8 @@ int main(int argc, char **argv)
     if (parser.isSet(base))
         options.programDirectory = QDir(parser.value(base)).absolutePath();
     vw::app::VNEditor editor(options);
-    if (parser.isSet(page)) {
+    const bool moreWeapons = parser.value(page).compare(QStringLiteral("More Weapons"), Qt::CaseInsensitive) == 0;
+    if (parser.isSet(page) && !moreWeapons) {
         // "Flight Model/Engine Power #1" picks a sub-page too.
         QTabWidget *tabs = editor.pages();
         for (const QString &name : parser.value(page).split(QLatin1Char('/'))) {
@@ -49,9 +52,15 @@ int main(int argc, char **argv)
         }
     }
     editor.show();
+    if (moreWeapons) {
+        editor.pages()->setCurrentIndex(0);
+        editor.moreGun()->openBesideMainWindow();
+    }
     if (parser.isSet(screenshot)) {
         QTimer::singleShot(500, &editor, [&] {
-            editor.grab().save(parser.value(screenshot));
+            // With the More Weapons dialog open, the picture is of the dialog.
+            QWidget *shown = moreWeapons ? static_cast<QWidget *>(editor.moreGun()) : &editor;
+            shown->grab().save(parser.value(screenshot));
             QApplication::exit(0);
         });
     }

@@ -10,6 +10,7 @@
 #include "flightmodel/primary_page.h"
 #include "powerchart/engine_power_page.h"
 #include "weapons/config_list_view.h"
+#include "weapons/more_weapons_dialog.h"
 #include "weapons/weapons_page.h"
 
 #include <QAction>
@@ -18,6 +19,7 @@
 #include <QDir>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QListWidget>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QShortcut>
@@ -79,6 +81,7 @@ VNEditor::~VNEditor()
     // The pages read the document while they still paint: they go before it does.
     document_->clearViews();
     delete takeCentralWidget();
+    delete moreGun_;
 }
 
 void VNEditor::buildWindow()
@@ -154,6 +157,13 @@ void VNEditor::buildWindow()
 
     // Weapons (second): the shared ammunition table.
     pages_->addTab(titledPage(QStringLiteral("Weapons"), pages_), QStringLiteral("Weapons"));
+
+    // More Weapons: a tool window of its own, following the weapon once opened.
+    moreGun_ = new weapons::MoreGun(*document_, weaponsPage_->findChild<QListWidget *>(QStringLiteral("ListBox3")), this);
+    document_->registerView(moreGun_);
+    connect(weaponsPage_, &weapons::WeaponsPage::weaponItemsChanged, moreGun_, &weapons::MoreGun::setWeaponItems);
+    connect(weaponsPage_, &weapons::WeaponsPage::moreWeaponsRequested, moreGun_,
+            &weapons::MoreGun::openBesideMainWindow);
 
     // Misc, Help, Credits.
     miscPage_ = new MiscPage(*document_, baseDirectory_, pages_);
