@@ -9,6 +9,7 @@
 #include "flightmodel/header_page.h"
 #include "flightmodel/primary_page.h"
 #include "powerchart/engine_power_page.h"
+#include "weapons/ammo_page.h"
 #include "weapons/config_list_view.h"
 #include "weapons/more_weapons_dialog.h"
 #include "weapons/weapons_page.h"
@@ -156,7 +157,9 @@ void VNEditor::buildWindow()
     document_->registerView(wingsPage); // last: its current column follows the wing number
 
     // Weapons (second): the shared ammunition table.
-    pages_->addTab(titledPage(QStringLiteral("Weapons"), pages_), QStringLiteral("Weapons"));
+    auto *ammoPage = new weapons::AmmoPage(*document_, pages_);
+    pages_->addTab(ammoPage, QStringLiteral("Weapons"));
+    document_->registerView(ammoPage);
 
     // More Weapons: a tool window of its own, following the weapon once opened.
     moreGun_ = new weapons::MoreGun(*document_, weaponsPage_->findChild<QListWidget *>(QStringLiteral("ListBox3")), this);
