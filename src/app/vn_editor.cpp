@@ -12,6 +12,7 @@
 #include "weapons/ammo_page.h"
 #include "weapons/config_list_view.h"
 #include "weapons/more_weapons_dialog.h"
+#include "weapons/weapon_adjustments_widget.h"
 #include "weapons/weapons_page.h"
 
 #include <QAction>
@@ -172,6 +173,9 @@ void VNEditor::buildWindow()
     miscPage_ = new MiscPage(*document_, baseDirectory_, pages_);
     document_->registerView(miscPage_);
     pages_->addTab(miscPage_, QStringLiteral("Misc"));
+    miscPage_->operationsColumn()->insertWidget(
+        miscPage_->operationsColumn()->count() - 1,
+        new weapons::WeaponAdjustmentsWidget(*document_, {pages_, weaponsPage_, moreGun_, listBox1_}, miscPage_));
 
     auto *help = new QPlainTextEdit(pages_);
     help->setObjectName(QStringLiteral("HelpText"));
