@@ -23,7 +23,7 @@ int main(int argc, char **argv)
                             QStringLiteral("DIR"));
     parser.addOption(base);
     QCommandLineOption page(QStringLiteral("page"), QStringLiteral("Show page NAME first (for example Weapons, or \"Flight Model/Engine Power #1\" for a sub-page; "
-                                           "\"More Weapons\" opens that dialog)."),
+                                           "\"Weapons 2\" is the second page of that name; \"More Weapons\" opens that dialog)."),
                             QStringLiteral("NAME"));
     parser.addOption(page);
     QCommandLineOption screenshot(QStringLiteral("screenshot"),
@@ -42,8 +42,21 @@ int main(int argc, char **argv)
         QTabWidget *tabs = editor.pages();
         for (const QString &name : parser.value(page).split(QLatin1Char('/'))) {
             QTabWidget *next = nullptr;
+            // "Weapons 2": the second page captioned "Weapons" (the ammunition table).
+            QString caption = name;
+            int occurrence = 1;
+                    const qsizetype blank = name.lastIndexOf(QLatin1Char(' '));
+            bool numbered = false;
+            const int number = blank > 0 ? name.mid(blank + 1).toInt(&numbered) : 0;
+            bool exact = false;
             for (int i = 0; tabs && i < tabs->count(); ++i)
-                if (tabs->tabText(i).compare(name, Qt::CaseInsensitive) == 0) {
+                exact = exact || tabs->tabText(i).compare(name, Qt::CaseInsensitive) == 0;
+            if (!exact && numbered && number > 0) {
+                caption = name.left(blank);
+                occurrence = number;
+            }
+            for (int i = 0; tabs && i < tabs->count(); ++i)
+                if (tabs->tabText(i).compare(caption, Qt::CaseInsensitive) == 0 && --occurrence == 0) {
                     tabs->setCurrentIndex(i);
                     next = qobject_cast<QTabWidget *>(tabs->widget(i));
                     break;

@@ -47,7 +47,7 @@ void showIndex(QComboBox *box, int index)
 QLineEdit *numberEdit(const char *name, QWidget *parent)
 {
     auto *edit = named<QLineEdit>(name, parent);
-    edit->setMinimumWidth(48);
+    edit->setMinimumWidth(40);
     return edit;
 }
 
@@ -152,9 +152,13 @@ MoreGun::MoreGun(app::EditorDocument &document, QListWidget *weaponList, QWidget
     grid->setColumnStretch(3, 1);
     columns->addWidget(more_, 1);
 
+    // The lists take the room the window gives them, not their longest item.
+    for (QComboBox *box : {comboBox1_, comboBox2_, comboBox3_, comboBox4_, comboBox5_}) {
+        box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        box->setMinimumContentsLength(6);
+    }
     // Client area 720 x 238; a larger font widens it rather than cutting captions.
-    const QSize wanted = sizeHint().expandedTo(QSize(720, 238));
-    setFixedSize(wanted);
+    setFixedSize(minimumSizeHint().expandedTo(QSize(720, 238)));
 
     connectHandler(document_, edit1_, &QLineEdit::returnPressed, this, &MoreGun::Edit1KeyDown);
     connectHandler(document_, edit3_, &QLineEdit::returnPressed, this, &MoreGun::Edit3KeyDown);
