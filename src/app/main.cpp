@@ -45,8 +45,8 @@ int main(int argc, char **argv)
             // "Weapons 2": the second page captioned "Weapons" (the ammunition table).
             QString caption = name;
             int occurrence = 1;
-                    const qsizetype blank = name.lastIndexOf(QLatin1Char(' '));
             bool numbered = false;
+            const qsizetype blank = name.lastIndexOf(QLatin1Char(' '));
             const int number = blank > 0 ? name.mid(blank + 1).toInt(&numbered) : 0;
             bool exact = false;
             for (int i = 0; tabs && i < tabs->count(); ++i)
