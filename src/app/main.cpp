@@ -1,4 +1,6 @@
 #include "app/vn_editor.h"
+#include "weapons/more_weapons_dialog.h"
+#include "weapons/more_weapons_dialog.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -20,7 +22,8 @@ struct Options {
                             QStringLiteral("DIR")};
     QCommandLineOption page{QStringLiteral("page"),
                             QStringLiteral("Show page NAME first (for example Weapons, or \"Flight Model/Engine Power #1\" "
-                                           "for a sub-page). An unknown name lists the pages."),
+                                           "for a sub-page; \"Weapons 2\" is the second page of that name; \"More "
+                                           "Weapons\" opens that dialog). An unknown name lists the pages."),
                             QStringLiteral("NAME")};
     QCommandLineOption screenshot{QStringLiteral("screenshot"),
                                   QStringLiteral("Save a picture of the window to FILE once it is shown, then quit."),
@@ -71,9 +74,23 @@ bool showPage(QTabWidget *tabs, const QString &path)
         if (!tabs)
             return false;
         QTabWidget *next = nullptr;
+        // "Weapons 2": the second page captioned "Weapons" (the ammunition
+        // table), unless a page has the whole name.
+        QString caption = name;
+        int occurrence = 1;
+        bool exact = false;
+        for (int i = 0; i < tabs->count(); ++i)
+            exact = exact || tabs->tabText(i).compare(name, Qt::CaseInsensitive) == 0;
+        const qsizetype blank = name.lastIndexOf(QLatin1Char(' '));
+        bool numbered = false;
+        const int number = blank > 0 ? name.mid(blank + 1).toInt(&numbered) : 0;
+        if (!exact && numbered && number > 0) {
+            caption = name.left(blank);
+            occurrence = number;
+        }
         bool found = false;
         for (int i = 0; i < tabs->count() && !found; ++i)
-            if (tabs->tabText(i).compare(name, Qt::CaseInsensitive) == 0) {
+            if (tabs->tabText(i).compare(caption, Qt::CaseInsensitive) == 0 && --occurrence == 0) {
                 tabs->setCurrentIndex(i);
                 next = qobject_cast<QTabWidget *>(tabs->widget(i));
                 found = true;
@@ -116,16 +133,24 @@ int main(int argc, char **argv)
     if (parser.isSet(options.base))
         startup.programDirectory = QDir(parser.value(options.base)).absolutePath();
     vw::app::VNEditor editor(startup);
-    if (parser.isSet(options.page) && !showPage(editor.pages(), parser.value(options.page))) {
+    // "More Weapons" opens that dialog over the Weapons page.
+    const bool moreWeapons = parser.value(options.page).compare(QStringLiteral("More Weapons"), Qt::CaseInsensitive) == 0;
+    if (parser.isSet(options.page) && !moreWeapons && !showPage(editor.pages(), parser.value(options.page))) {
         std::fprintf(stderr, "vornwing-editor: there is no page \"%s\"; the pages are:\n  %s\n",
                      qPrintable(parser.value(options.page)),
                      qPrintable(pageNames(editor.pages()).join(QStringLiteral("\n  "))));
         return 2;
     }
     editor.show();
+    if (moreWeapons) {
+        editor.pages()->setCurrentIndex(0);
+        editor.moreGun()->openBesideMainWindow();
+    }
     if (parser.isSet(options.screenshot)) {
         QTimer::singleShot(500, &editor, [&] {
-            if (!editor.grab().save(picture)) {
+            // With the More Weapons dialog open, the picture is of the dialog.
+            QWidget *shown = moreWeapons ? static_cast<QWidget *>(editor.moreGun()) : &editor;
+            if (!shown->grab().save(picture)) {
                 std::fprintf(stderr, "vornwing-editor: %s: the picture could not be saved\n", qPrintable(picture));
                 QApplication::exit(1);
                 return;

@@ -18,7 +18,10 @@
 #include "flightmodel/plane_copy_widget.h"
 #include "flightmodel/primary_page.h"
 #include "powerchart/engine_power_page.h"
+#include "weapons/ammo_page.h"
 #include "weapons/config_list_view.h"
+#include "weapons/more_weapons_dialog.h"
+#include "weapons/weapon_adjustments_widget.h"
 #include "weapons/weapons_page.h"
 
 #include <QAction>
@@ -28,6 +31,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QListWidget>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QShortcut>
@@ -42,25 +46,6 @@ namespace vw::app {
 using datafile::DataFile;
 using datafile::FileError;
 using datafile::FormatError;
-
-namespace {
-
-// A page that later work fills; it shows its title meanwhile.
-QWidget *titledPage(const QString &title, QWidget *parent)
-{
-    auto *page = new QWidget(parent);
-    auto *layout = new QVBoxLayout(page);
-    auto *label = new QLabel(title, page);
-    QFont font = label->font();
-    font.setPointSize(font.pointSize() + 4);
-    font.setBold(true);
-    label->setFont(font);
-    layout->addWidget(label);
-    layout->addStretch();
-    return page;
-}
-
-} // namespace
 
 VNEditor::VNEditor(const StartupOptions &options, QWidget *parent) : QMainWindow(parent)
 {
@@ -95,6 +80,7 @@ VNEditor::~VNEditor()
     // The pages read the document while they still paint: they go before it does.
     document_->clearViews();
     delete takeCentralWidget();
+    delete moreGun_;
 }
 
 void VNEditor::buildWindow()
@@ -192,7 +178,16 @@ void VNEditor::buildWindow()
     document_->registerView(wingsPage); // last: its current column follows the wing number
 
     // Weapons (second): the shared ammunition table.
-    pages_->addTab(titledPage(QStringLiteral("Weapons"), pages_), QStringLiteral("Weapons"));
+    auto *ammoPage = new weapons::AmmoPage(*document_, pages_);
+    pages_->addTab(ammoPage, QStringLiteral("Weapons"));
+    document_->registerView(ammoPage);
+
+    // More Weapons: a tool window of its own, following the weapon once opened.
+    moreGun_ = new weapons::MoreGun(*document_, weaponsPage_->findChild<QListWidget *>(QStringLiteral("ListBox3")), this);
+    document_->registerView(moreGun_);
+    connect(weaponsPage_, &weapons::WeaponsPage::weaponItemsChanged, moreGun_, &weapons::MoreGun::setWeaponItems);
+    connect(weaponsPage_, &weapons::WeaponsPage::moreWeaponsRequested, moreGun_,
+            &weapons::MoreGun::openBesideMainWindow);
 
     // Misc, Help, Credits.
     miscPage_ = new MiscPage(*document_, baseDirectory_, pages_);
@@ -227,6 +222,9 @@ void VNEditor::buildWindow()
     miscPage_->operationsColumn()->insertWidget(
         miscPage_->operationsColumn()->count() - 1,
         new flightmodel::FlightModelAdjustmentsWidget(*document_, choosePlane, miscPage_));
+    miscPage_->operationsColumn()->insertWidget(
+        miscPage_->operationsColumn()->count() - 1,
+        new weapons::WeaponAdjustmentsWidget(*document_, {pages_, weaponsPage_, moreGun_, listBox1_}, miscPage_));
 
     auto *help = new QPlainTextEdit(pages_);
     help->setObjectName(QStringLiteral("HelpText"));

@@ -22,6 +22,7 @@ class QUndoStack;
 
 namespace vw::weapons {
 class ConfigListView;
+class MoreGun;
 class WeaponsPage;
 }
 namespace vw::flightmodel {
@@ -66,6 +67,8 @@ public:
     QTabWidget *damagePages() const { return damagePages_; }
     PlaneListView *planeList() const { return listBox1_; }
     weapons::ConfigListView *configList() const { return listBox2_; }
+    // The More Weapons dialog, a tool window of its own.
+    weapons::MoreGun *moreGun() const { return moreGun_; }
     // Support files that start-up could not read (named once in a warning).
     const QStringList &startupProblems() const { return startupProblems_; }
 
@@ -151,6 +154,7 @@ private:
     QLabel *creditsTitle_ = nullptr;
     MiscPage *miscPage_ = nullptr;
     weapons::WeaponsPage *weaponsPage_ = nullptr;
+    weapons::MoreGun *moreGun_ = nullptr;
     flightmodel::HeaderPage *headerPage_ = nullptr;
 
     QAction *loadconfig1_ = nullptr;

@@ -535,7 +535,7 @@ void WeaponsPage::Edit18Change(const QString &text)
 
 void WeaponsPage::SpeedButton1Click()
 {
-    document_.showStatus(QStringLiteral("The More Weapons dialog is not part of this editor build yet."));
+    Q_EMIT moreWeaponsRequested();
 }
 
 void WeaponsPage::Button1Click()

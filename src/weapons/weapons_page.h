@@ -75,6 +75,8 @@ Q_SIGNALS:
     void weaponItemsChanged(const QStringList &items);
     // ListBox3Click: the dialog's selector follows the weapon list.
     void weaponRowChosen(int row);
+    // SpeedButton1Click: the More Weapons dialog opens.
+    void moreWeaponsRequested();
 
 private:
     // The list label of ammunition type k; an unknown type shows its number only.

@@ -1,0 +1,448 @@
+#include "more_weapons_dialog.h"
+
+#include "app/editor_document.h"
+#include "app/page_support.h"
+#include "datafile/number_text.h"
+#include "weapons/more_weapons_fields.h"
+#include "weapons/more_weapons_geometry.h"
+#include "weapons/more_weapons_painter.h"
+#include "weapons/typed_numbers.h"
+#include "weapons/weapon_view_widget.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScreen>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+namespace vw::weapons {
+
+using app::connectHandler;
+using app::named;
+
+namespace {
+
+const QStringList GraphicsItems = {
+    QStringLiteral("0: Large MG Turret"),   QStringLiteral("1: NOT USED"),         QStringLiteral("2: Heavy Powered Turret"),
+    QStringLiteral("3: Single Barreled MG"), QStringLiteral("4: Dual Barreled MG"), QStringLiteral("5: NOT USED"),
+    QStringLiteral("6: Small Chain MG"),     QStringLiteral("7: NOT USED"),         QStringLiteral("8: Small Disc MG")};
+const QStringList ControlTypeItems = {QStringLiteral("0: Machie Gun"), QStringLiteral("1: Turret")};
+
+// The main window moves up to this top edge; the dialog overlaps its lower edge by this much.
+constexpr int MainWindowTop = 28, Overlap = 40;
+
+// A combo box shows the stored index; an index it has no item for shows its number.
+void showIndex(QComboBox *box, int index)
+{
+    box->setPlaceholderText(QString::number(index));
+    box->setCurrentIndex(index >= 0 && index < box->count() ? index : -1);
+}
+
+QLineEdit *numberEdit(const char *name, QWidget *parent)
+{
+    auto *edit = named<QLineEdit>(name, parent);
+    edit->setMinimumWidth(40);
+    return edit;
+}
+
+// "min:" and "max:" of a firing arc.
+QGroupBox *angleGroup(const QString &title, QLineEdit *min, QLineEdit *max, QWidget *parent)
+{
+    auto *group = new QGroupBox(title, parent);
+    auto *row = new QHBoxLayout(group);
+    row->setContentsMargins(6, 2, 6, 4);
+    row->addWidget(new QLabel(QStringLiteral("min:"), group));
+    row->addWidget(min, 1);
+    row->addWidget(new QLabel(QStringLiteral("max:"), group));
+    row->addWidget(max, 1);
+    return group;
+}
+
+} // namespace
+
+MoreGun::MoreGun(app::EditorDocument &document, QListWidget *weaponList, QWidget *mainWindow)
+    : QDialog(mainWindow, Qt::Tool | Qt::WindowStaysOnTopHint), document_(document), weaponList_(weaponList)
+{
+    setObjectName(QStringLiteral("MoreGun"));
+    setWindowTitle(QStringLiteral("More Weapons"));
+    auto *columns = new QHBoxLayout(this);
+    columns->setContentsMargins(6, 6, 6, 6);
+    columns->setSpacing(6);
+
+    // The two views, the weapon selector and "Close".
+    auto *left = new QVBoxLayout;
+    left->setSpacing(4);
+    auto *views = new QHBoxLayout;
+    views->setSpacing(6);
+    image1_ = new WeaponViewWidget(QStringLiteral("Image1"), QStringLiteral("Top View"), &paintTopView, this);
+    image2_ = new WeaponViewWidget(QStringLiteral("Image2"), QStringLiteral("Front View"), &paintFrontView, this);
+    views->addWidget(image1_);
+    views->addWidget(image2_);
+    left->addLayout(views);
+    auto *selectorRow = new QHBoxLayout;
+    comboBox1_ = named<QComboBox>("ComboBox1", this);
+    comboBox1_->setMaxVisibleItems(16);
+    button1_ = named<QPushButton>("Button1", this);
+    button1_->setText(QStringLiteral("Close"));
+    // Enter in a coordinate edit stores it; it must not close the dialog.
+    button1_->setAutoDefault(false);
+    selectorRow->addWidget(comboBox1_, 1);
+    selectorRow->addWidget(button1_);
+    left->addLayout(selectorRow);
+    left->addStretch();
+    columns->addLayout(left);
+
+    // "More": the fields of the weapon record.
+    more_ = new QGroupBox(QStringLiteral("More"), this);
+    auto *grid = new QGridLayout(more_);
+    grid->setContentsMargins(6, 2, 6, 4);
+    grid->setVerticalSpacing(3);
+    comboBox2_ = named<QComboBox>("ComboBox2", more_);
+    comboBox4_ = named<QComboBox>("ComboBox4", more_);
+    comboBox3_ = named<QComboBox>("ComboBox3", more_);
+    comboBox5_ = named<QComboBox>("ComboBox5", more_);
+    comboBox2_->addItems(GraphicsItems);
+    comboBox4_->addItems(ControlTypeItems);
+    comboBox3_->addItems(ControlTypeItems);
+    comboBox5_->setMaxVisibleItems(20);
+    edit7_ = numberEdit("Edit7", more_);
+    edit6_ = numberEdit("Edit6", more_);
+    edit4_ = numberEdit("Edit4", more_);
+    grid->addWidget(new QLabel(QStringLiteral("Graphics"), more_), 0, 0);
+    grid->addWidget(comboBox2_, 0, 1, 1, 3);
+    grid->addWidget(new QLabel(QStringLiteral("Control type X/Y:"), more_), 1, 0);
+    grid->addWidget(comboBox4_, 1, 1);
+    grid->addWidget(comboBox3_, 1, 2, 1, 2);
+    grid->addWidget(new QLabel(QStringLiteral("Assigned 'Key':"), more_), 2, 0);
+    grid->addWidget(edit7_, 2, 1);
+    grid->addWidget(new QLabel(QStringLiteral("Damage:"), more_), 2, 2);
+    grid->addWidget(comboBox5_, 2, 3);
+    grid->addWidget(new QLabel(QStringLiteral("Trasser:"), more_), 3, 0);
+    grid->addWidget(edit6_, 3, 1);
+    grid->addWidget(new QLabel(QStringLiteral("Delay:"), more_), 3, 2);
+    grid->addWidget(edit4_, 3, 3);
+    edit9_ = numberEdit("Edit9", more_);
+    edit10_ = numberEdit("Edit10", more_);
+    edit12_ = numberEdit("Edit12", more_);
+    edit13_ = numberEdit("Edit13", more_);
+    auto *angles = new QHBoxLayout;
+    angles->addWidget(angleGroup(QStringLiteral("Vertical Angle:"), edit9_, edit10_, more_));
+    angles->addWidget(angleGroup(QStringLiteral("Horizontal Angle:"), edit12_, edit13_, more_));
+    grid->addLayout(angles, 4, 0, 1, 4);
+    auto *coordinates = new QGroupBox(QStringLiteral("Weapon Coordinates"), more_);
+    auto *xyz = new QHBoxLayout(coordinates);
+    xyz->setContentsMargins(6, 2, 6, 4);
+    edit1_ = numberEdit("Edit1", coordinates);
+    edit3_ = numberEdit("Edit3", coordinates);
+    edit2_ = numberEdit("Edit2", coordinates);
+    const std::pair<QString, QLineEdit *> axes[] = {
+        {QStringLiteral("Х:"), edit1_}, {QStringLiteral("Y:"), edit3_}, {QStringLiteral("Z:"), edit2_}};
+    for (const auto &[caption, edit] : axes) {
+        xyz->addWidget(new QLabel(caption, coordinates));
+        xyz->addWidget(edit, 1);
+    }
+    grid->addWidget(coordinates, 5, 0, 1, 4);
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(3, 1);
+    columns->addWidget(more_, 1);
+
+    // The lists take the room the window gives them, not their longest item.
+    for (QComboBox *box : {comboBox1_, comboBox2_, comboBox3_, comboBox4_, comboBox5_}) {
+        box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        box->setMinimumContentsLength(6);
+    }
+    // Client area 720 x 238; a larger font widens it rather than cutting captions.
+    setFixedSize(minimumSizeHint().expandedTo(QSize(720, 238)));
+
+    connectHandler(document_, edit1_, &QLineEdit::returnPressed, this, &MoreGun::Edit1KeyDown);
+    connectHandler(document_, edit3_, &QLineEdit::returnPressed, this, &MoreGun::Edit3KeyDown);
+    connectHandler(document_, edit2_, &QLineEdit::returnPressed, this, &MoreGun::Edit2KeyDown);
+    connectHandler(document_, edit4_, &QLineEdit::textEdited, this, &MoreGun::Edit4Change);
+    connectHandler(document_, edit6_, &QLineEdit::textEdited, this, &MoreGun::Edit6Change);
+    connectHandler(document_, edit7_, &QLineEdit::textEdited, this, &MoreGun::Edit7Change);
+    connectHandler(document_, edit9_, &QLineEdit::textEdited, this, &MoreGun::Edit9Change);
+    connectHandler(document_, edit10_, &QLineEdit::textEdited, this, &MoreGun::Edit10Change);
+    connectHandler(document_, edit12_, &QLineEdit::textEdited, this, &MoreGun::Edit12Change);
+    connectHandler(document_, edit13_, &QLineEdit::textEdited, this, &MoreGun::Edit13Change);
+    connectHandler(document_, comboBox2_, &QComboBox::activated, this, &MoreGun::ComboBox2Change);
+    connectHandler(document_, comboBox3_, &QComboBox::activated, this, &MoreGun::ComboBox3Change);
+    connectHandler(document_, comboBox4_, &QComboBox::activated, this, &MoreGun::ComboBox4Change);
+    connectHandler(document_, comboBox5_, &QComboBox::activated, this, &MoreGun::ComboBox5Change);
+    connectHandler(document_, comboBox1_, &QComboBox::activated, this, &MoreGun::ComboBox1Change);
+    connectHandler(document_, button1_, &QPushButton::clicked, this, &MoreGun::Button1Click);
+}
+
+void MoreGun::openBesideMainWindow()
+{
+    opened_ = true;
+    UpdateAll();
+    show();
+    raise();
+    QWidget *main = parentWidget();
+    if (!main)
+        return;
+    main->move(main->frameGeometry().left(), MainWindowTop);
+    const QRect frame = main->frameGeometry();
+    const QSize own = frameGeometry().size();
+    QPoint at(frame.left() + (frame.width() - own.width()) / 2, frame.top() + frame.height() - Overlap);
+    // Kept on the screen, whatever the main window's size.
+    if (const QScreen *screen = main->screen()) {
+        const QRect room = screen->availableGeometry();
+        at.setX(std::clamp(at.x(), room.left(), std::max(room.left(), room.right() + 1 - own.width())));
+        at.setY(std::clamp(at.y(), room.top(), std::max(room.top(), room.bottom() + 1 - own.height())));
+    }
+    move(at);
+}
+
+// --- Showing -----------------------------------------------------------------
+
+bool MoreGun::hasWeapons() const
+{
+    return WeaponsBlockView(document_.file(), document_.selection().CurrentPlane).exists();
+}
+
+WeaponRecord MoreGun::currentWeapon() const
+{
+    const app::Selection &s = document_.selection();
+    return WeaponsBlock(document_.file(), s.CurrentPlane).config(s.CurrentConfig).weapon(s.CurrentWeapon);
+}
+
+app::MergeKey MoreGun::key(const char *field) const
+{
+    // The dialog's edits share names with the main window's: the key names the dialog too.
+    const app::Selection &s = document_.selection();
+    return app::MergeKey::forWeapon(QStringLiteral("MoreGun.") + QLatin1String(field), s.CurrentPlane,
+                                    s.CurrentConfig, s.CurrentWeapon);
+}
+
+void MoreGun::fillLabelLists()
+{
+    // The damage part names are built once at start-up, after the dialog.
+    const QStringList &parts = document_.labels().DamagePartNames;
+    if (comboBox5_->count() != parts.size()) {
+        const QSignalBlocker blocker(comboBox5_);
+        comboBox5_->clear();
+        comboBox5_->addItems(parts);
+    }
+}
+
+void MoreGun::showPlane()
+{
+    if (opened_)
+        UpdateAll();
+}
+
+void MoreGun::showNoWeapons()
+{
+    more_->setEnabled(false);
+    for (QLineEdit *edit : {edit1_, edit3_, edit2_, edit4_, edit6_, edit7_, edit9_, edit10_, edit12_, edit13_})
+        edit->clear();
+    for (QComboBox *box : {comboBox2_, comboBox3_, comboBox4_, comboBox5_}) {
+        box->setPlaceholderText(QString());
+        box->setCurrentIndex(-1);
+    }
+}
+
+void MoreGun::UpdateAll()
+{
+    fillLabelLists();
+    const app::Selection &s = document_.selection();
+    {
+        const QSignalBlocker blocker(comboBox1_);
+        comboBox1_->setCurrentIndex(s.CurrentWeapon - 1 < comboBox1_->count() ? s.CurrentWeapon - 1 : -1);
+    }
+    if (!hasWeapons()) {
+        showNoWeapons();
+        UpdateGraph();
+        return;
+    }
+    more_->setEnabled(true);
+    const WeaponRecordView weapon = currentWeapon();
+    const QChar separator = document_.decimalSeparator();
+    edit1_->setText(datafile::formatNumber(weapon.positionX(), separator));
+    edit3_->setText(datafile::formatNumber(weapon.positionY(), separator));
+    edit2_->setText(datafile::formatNumber(weapon.positionZ(), separator));
+    edit4_->setText(integerFieldText(weapon.fireDelay()));
+    edit6_->setText(integerFieldText(weapon.tracerCount()));
+    edit7_->setText(keyText(weapon.storedKey()));
+    edit9_->setText(angleText(weapon.verticalMin(), separator));
+    edit10_->setText(angleText(weapon.verticalMax(), separator));
+    edit12_->setText(angleText(weapon.horizontalMin(), separator));
+    edit13_->setText(angleText(weapon.horizontalMax(), separator));
+    for (QLineEdit *edit : {edit1_, edit3_, edit2_, edit4_, edit6_, edit7_, edit9_, edit10_, edit12_, edit13_})
+        app::markInput(document_, edit, QString());
+    showIndex(comboBox5_, weapon.damagePart());
+    showIndex(comboBox2_, weapon.graphics());
+    showIndex(comboBox4_, weapon.horizontalControl());
+    showIndex(comboBox3_, weapon.verticalControl());
+    UpdateGraph();
+}
+
+void MoreGun::UpdateGraph()
+{
+    const app::Selection &s = document_.selection();
+    const WeaponViewInput input =
+        weaponViewInput(document_.file(), s.CurrentPlane, s.CurrentConfig, s.CurrentWeapon, edit12_->text(),
+                        edit13_->text(), edit9_->text(), edit10_->text(), document_.decimalSeparator());
+    image1_->redraw(input);
+    image2_->redraw(input);
+}
+
+void MoreGun::setWeaponItems(const QStringList &items)
+{
+    const QSignalBlocker blocker(comboBox1_);
+    comboBox1_->clear();
+    comboBox1_->addItems(items);
+    const int row = document_.selection().CurrentWeapon - 1;
+    comboBox1_->setCurrentIndex(row < items.size() ? row : -1);
+}
+
+// --- Change handlers -----------------------------------------------------------
+
+bool MoreGun::store(const QString &what, const char *field, const std::function<void(WeaponRecord &)> &write)
+{
+    if (document_.refreshing() || !hasWeapons())
+        return false;
+    return document_.edit(what, key(field), [&] {
+        WeaponRecord weapon = currentWeapon();
+        write(weapon);
+    });
+}
+
+void MoreGun::storeCoordinate(QLineEdit *edit, const QString &caption, const char *field,
+                              void (WeaponRecord::*setter)(double))
+{
+    const QChar separator = document_.decimalSeparator();
+    const double value = datafile::readNumber(edit->text(), separator);
+    // Typing alone stores nothing; Enter stores the coordinate and redraws the views.
+    if (!store(caption.chopped(1) + QStringLiteral(" coordinate"), field,
+               [&](WeaponRecord &weapon) { (weapon.*setter)(value); }))
+        return;
+    app::markInput(document_, edit, numberTextProblem(caption, edit->text(), value, separator));
+    UpdateGraph();
+}
+
+void MoreGun::Edit1KeyDown()
+{
+    storeCoordinate(edit1_, QStringLiteral("Х:"), "Edit1", &WeaponRecord::setPositionX);
+}
+
+void MoreGun::Edit3KeyDown()
+{
+    storeCoordinate(edit3_, QStringLiteral("Y:"), "Edit3", &WeaponRecord::setPositionY);
+}
+
+void MoreGun::Edit2KeyDown()
+{
+    storeCoordinate(edit2_, QStringLiteral("Z:"), "Edit2", &WeaponRecord::setPositionZ);
+}
+
+void MoreGun::storeInteger(QLineEdit *edit, const QString &caption, const char *field, const QString &text,
+                           void (WeaponRecord::*setter)(std::int32_t))
+{
+    const std::int32_t value = integerFieldFromText(text);
+    if (store(caption.chopped(1), field, [&](WeaponRecord &weapon) { (weapon.*setter)(value); }))
+        app::markInput(document_, edit, integerTextProblem(caption, text, integerFieldText(value)));
+}
+
+void MoreGun::Edit4Change(const QString &text)
+{
+    storeInteger(edit4_, QStringLiteral("Delay:"), "Edit4", text, &WeaponRecord::setFireDelay);
+}
+
+void MoreGun::Edit6Change(const QString &text)
+{
+    storeInteger(edit6_, QStringLiteral("Trasser:"), "Edit6", text, &WeaponRecord::setTracerCount);
+}
+
+void MoreGun::Edit7Change(const QString &text)
+{
+    const std::int32_t stored = keyFromText(text);
+    if (store(QStringLiteral("Assigned 'Key'"), "Edit7", [&](WeaponRecord &weapon) { weapon.setStoredKey(stored); }))
+        app::markInput(document_, edit7_,
+                       integerTextProblem(QStringLiteral("Assigned 'Key':"), text,
+                                          QStringLiteral("key %1").arg(keyText(stored))));
+}
+
+void MoreGun::storeAngle(QLineEdit *edit, const QString &caption, const char *field, const QString &text,
+                         void (WeaponRecord::*setter)(double))
+{
+    const QChar separator = document_.decimalSeparator();
+    const double radians = angleFromText(text, separator);
+    // The arcs move at the next redraw, as the views are drawn from the edits' texts.
+    if (store(caption, field, [&](WeaponRecord &weapon) { (weapon.*setter)(radians); }))
+        app::markInput(document_, edit,
+                       numberTextProblem(caption, text, datafile::readNumber(text, separator), separator));
+}
+
+void MoreGun::Edit9Change(const QString &text)
+{
+    storeAngle(edit9_, QStringLiteral("Vertical Angle min:"), "Edit9", text, &WeaponRecord::setVerticalMin);
+}
+
+void MoreGun::Edit10Change(const QString &text)
+{
+    storeAngle(edit10_, QStringLiteral("Vertical Angle max:"), "Edit10", text, &WeaponRecord::setVerticalMax);
+}
+
+void MoreGun::Edit12Change(const QString &text)
+{
+    storeAngle(edit12_, QStringLiteral("Horizontal Angle min:"), "Edit12", text, &WeaponRecord::setHorizontalMin);
+}
+
+void MoreGun::Edit13Change(const QString &text)
+{
+    storeAngle(edit13_, QStringLiteral("Horizontal Angle max:"), "Edit13", text, &WeaponRecord::setHorizontalMax);
+}
+
+void MoreGun::storeIndex(const QString &what, const char *field, int index, void (WeaponRecord::*setter)(std::int32_t))
+{
+    if (index >= 0)
+        store(what, field, [&](WeaponRecord &weapon) { (weapon.*setter)(index); });
+}
+
+void MoreGun::ComboBox2Change(int index)
+{
+    storeIndex(QStringLiteral("Graphics"), "ComboBox2", index, &WeaponRecord::setGraphics);
+}
+
+void MoreGun::ComboBox3Change(int index)
+{
+    storeIndex(QStringLiteral("Vertical control type"), "ComboBox3", index, &WeaponRecord::setVerticalControl);
+}
+
+void MoreGun::ComboBox4Change(int index)
+{
+    storeIndex(QStringLiteral("Horizontal control type"), "ComboBox4", index, &WeaponRecord::setHorizontalControl);
+}
+
+void MoreGun::ComboBox5Change(int index)
+{
+    storeIndex(QStringLiteral("Damage part"), "ComboBox5", index, &WeaponRecord::setDamagePart);
+}
+
+void MoreGun::ComboBox1Change(int index)
+{
+    if (document_.refreshing() || index < 0)
+        return;
+    document_.selection().CurrentWeapon = index + 1;
+    // The main window's weapon list selects the same weapon, without its own click.
+    if (weaponList_) {
+        const QSignalBlocker blocker(weaponList_);
+        weaponList_->setCurrentRow(index < weaponList_->count() ? index : -1);
+    }
+    document_.Update3();
+}
+
+void MoreGun::Button1Click()
+{
+    hide();
+}
+
+} // namespace vw::weapons

@@ -1,0 +1,131 @@
+#include "weapon_adjustments_widget.h"
+
+#include "app/editor_document.h"
+#include "app/page_support.h"
+#include "app/plane_list_view.h"
+#include "datafile/number_text.h"
+#include "weapons/more_weapons_dialog.h"
+#include "weapons/typed_numbers.h"
+
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace vw::weapons {
+
+using app::connectHandler;
+using app::named;
+
+WeaponAdjustmentsWidget::WeaponAdjustmentsWidget(app::EditorDocument &document, const Window &window, QWidget *parent)
+    : QGroupBox(QStringLiteral("Weapons of all planes"), parent), document_(document), window_(window)
+{
+    setObjectName(QStringLiteral("WeaponAdjustments"));
+    auto *column = new QVBoxLayout(this);
+    column->setSpacing(3);
+    const auto button = [this, column](const char *name, const QString &caption) {
+        auto *b = named<QPushButton>(name, this);
+        b->setText(caption);
+        column->addWidget(b);
+        return b;
+    };
+    button16_ = button("Button16", QStringLiteral("Set Bursts to Ammo as 1 to 1"));
+    button18_ = button("Button18", QStringLiteral("Reduce Deviation"));
+    // The two deviations sit on the right end of the button, over the blanks of its caption.
+    button21_ = button("Button21", QStringLiteral("Set Bomb deviation to") + QString(15, QLatin1Char(' ')));
+    auto *onButton = new QHBoxLayout(button21_);
+    onButton->setContentsMargins(4, 2, 4, 2);
+    onButton->setSpacing(2);
+    onButton->addStretch();
+    edit42_ = named<QLineEdit>("Edit42", button21_);
+    edit43_ = named<QLineEdit>("Edit43", button21_);
+    edit42_->setText(QStringLiteral("1"));
+    edit43_->setText(QStringLiteral("1.5"));
+    edit42_->setToolTip(QStringLiteral("Deviation of the bombs of fighters"));
+    edit43_->setToolTip(QStringLiteral("Deviation of the bombs of bombers"));
+    for (QLineEdit *edit : {edit42_, edit43_}) {
+        edit->setFixedWidth(36);
+        onButton->addWidget(edit);
+    }
+    button21_->setMinimumHeight(edit42_->sizeHint().height() + 4);
+    button22_ = button("Button22", QStringLiteral("Set trasser count"));
+    button23_ = button("Button23", QStringLiteral("Reduce Fire Delay Twice"));
+    button25_ = button("Button25", QStringLiteral("Remove Skip Bombs"));
+
+    connectHandler(document_, button16_, &QPushButton::clicked, this, &WeaponAdjustmentsWidget::Button16Click);
+    connectHandler(document_, button18_, &QPushButton::clicked, this, &WeaponAdjustmentsWidget::Button18Click);
+    connectHandler(document_, button21_, &QPushButton::clicked, this, &WeaponAdjustmentsWidget::Button21Click);
+    connectHandler(document_, button22_, &QPushButton::clicked, this, &WeaponAdjustmentsWidget::Button22Click);
+    connectHandler(document_, button23_, &QPushButton::clicked, this, &WeaponAdjustmentsWidget::Button23Click);
+    connectHandler(document_, button25_, &QPushButton::clicked, this, &WeaponAdjustmentsWidget::Button25Click);
+}
+
+void WeaponAdjustmentsWidget::run(const QString &what, End end, const std::function<BatchReport(DataFile &)> &adjust)
+{
+    // The main window's first page, which shows the Weapons page (inside its scroll area).
+    if (end != End::MoreWeapons && window_.pages)
+        window_.pages->setCurrentIndex(0);
+    if (end != End::WeaponsPage && window_.moreGun && !window_.moreGun->isVisible())
+        window_.moreGun->openBesideMainWindow();
+    BatchReport report;
+    if (!document_.edit(what, app::MergeKey::none(), [&] { report = adjust(document_.file()); }))
+        return; // the error box said why; nothing was changed
+    if (report.last.plane > 0) {
+        // The lists show the last weapon the walk visited.
+        document_.selection() = {report.last.plane, report.last.config, report.last.weapon};
+        if (window_.planeList) {
+            const QSignalBlocker blocker(window_.planeList);
+            window_.planeList->setCurrentRow(report.last.plane - 1);
+        }
+        document_.Update1();
+    }
+    const QLocale numbers(QLocale::English);
+    document_.showStatus(report.planesVisited == 0
+                             ? what + QStringLiteral(": no plane of this file has a plane record, so no weapon changed")
+                             : QStringLiteral("%1: %2 weapons on %3 planes")
+                                   .arg(what, numbers.toString(report.weaponsChanged),
+                                        numbers.toString(report.planesVisited)));
+}
+
+void WeaponAdjustmentsWidget::Button16Click()
+{
+    run(QStringLiteral("Set Bursts to Ammo as 1 to 1"), End::WeaponsPage, &setBurstsToAmmo);
+}
+
+void WeaponAdjustmentsWidget::Button18Click()
+{
+    run(QStringLiteral("Reduce Deviation"), End::WeaponsPage, &reduceDeviation);
+}
+
+void WeaponAdjustmentsWidget::Button21Click()
+{
+    const QString fighter = edit42_->text(), bomber = edit43_->text();
+    const QChar separator = document_.decimalSeparator();
+    for (QLineEdit *edit : {edit42_, edit43_})
+        app::markInput(document_, edit,
+                       numberTextProblem(QStringLiteral("Set Bomb deviation to"), edit->text(),
+                                         datafile::readNumber(edit->text(), separator), separator));
+    run(QStringLiteral("Set Bomb deviation to"), End::WeaponsPage, [&](DataFile &file) {
+        return setBombDeviation(file, fighter, bomber, document_.labels().AmmoNames, document_.decimalSeparator());
+    });
+}
+
+void WeaponAdjustmentsWidget::Button22Click()
+{
+    run(QStringLiteral("Set trasser count"), End::MoreWeapons, &setTracerCount);
+}
+
+void WeaponAdjustmentsWidget::Button23Click()
+{
+    run(QStringLiteral("Reduce Fire Delay Twice"), End::WeaponsPageAndMoreWeapons, &halveFireDelay);
+}
+
+void WeaponAdjustmentsWidget::Button25Click()
+{
+    run(QStringLiteral("Remove Skip Bombs"), End::WeaponsPage, &removeSkipBombs);
+}
+
+} // namespace vw::weapons
