@@ -39,7 +39,6 @@ void EditorDocument::showError(const QString &text)
 void EditorDocument::replaceFile(datafile::DataFile &&file, const QString &path)
 {
     file_ = std::move(file);
-    loaded_ = true;
     undoStack_->clear();
     undoStack_->setClean();
     currentPath_ = path;

@@ -74,7 +74,7 @@ public:
     // Replaces the file with a loaded one: a new history, plane 1 current.
     void replaceFile(datafile::DataFile &&file, const QString &path);
     // True once a file was loaded; a document without one has nothing to save.
-    bool isLoaded() const { return loaded_; }
+    bool isLoaded() const { return file_.isLoaded(); }
     // The file the image was last loaded from or saved to.
     const QString &currentPath() const { return currentPath_; }
     void setCurrentPath(const QString &path) { currentPath_ = path; }
@@ -129,7 +129,6 @@ private:
     LabelTables labels_;
     QChar separator_ = QLatin1Char('.');
     QString currentPath_;
-    bool loaded_ = false;
     bool refreshing_ = false;
     std::vector<PlaneView *> views_;
 };

@@ -146,6 +146,13 @@ bool NumberGridModel::setEditText(int col, int row, const QString &text)
                                             .arg(text.trimmed()));
         file.writeI32(c.offset, std::int32_t(mph));
     });
+    // A cell has no frame to mark: the status bar says how a text that is not a number was read.
+    if (!datafile::isCompleteNumber(text, document_.decimalSeparator()))
+        document_.showStatus(QStringLiteral("%1, cell (%2, %3): \"%4\" is not a number; stored as %5")
+                                 .arg(gridName_)
+                                 .arg(col)
+                                 .arg(row)
+                                 .arg(text, datafile::formatNumber(v, document_.decimalSeparator())));
     if (file.revision() == before)
         return false;
     const QModelIndex changed = index(row, col);

@@ -28,6 +28,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -404,7 +405,11 @@ void VNEditor::FormCreate()
     flightModelPages_->setCurrentIndex(0);
     damagePages_->setCurrentIndex(0);
     // 4. Settings.
-    settings_ = readSettings(editorFile(baseDirectory_, QStringLiteral("editor.ini"))).settings;
+    const SettingsRead settingsRead = readSettings(editorFile(baseDirectory_, QStringLiteral("editor.ini")));
+    settings_ = settingsRead.settings;
+    // A missing editor.ini gives the defaults quietly; one that cannot be read is named.
+    if (!settingsRead.found && QFileInfo::exists(editorFile(baseDirectory_, QStringLiteral("editor.ini"))))
+        startupProblems_ << QStringLiteral("editor.ini (settings; the defaults apply): ") + settingsRead.reason;
     closeeditoronVNlaunch1_->setChecked(settings_.closeOnLaunch);
     launch3DVornwing1_->setChecked(settings_.launchOffline);
     miscPage_->applySettings(settings_);
@@ -428,12 +433,14 @@ void VNEditor::FormCreate()
     // 8. planes.dat.
     const TextLines planes = readTextLines(editorFile(baseDirectory_, QStringLiteral("planes.dat")));
     if (!planes.found)
-        startupProblems_ << QStringLiteral("planes.dat (plane summaries)");
+        startupProblems_ << QStringLiteral("planes.dat (plane summaries)")
+                         + (planes.reason.isEmpty() ? QString() : QStringLiteral(": ") + planes.reason);
     document_->labels().PlaneSummaries = planeSummaries(planes.lines, file().PlaneCount());
     // 9. FM.dat.
     const TextLines fm = readTextLines(editorFile(baseDirectory_, QStringLiteral("FM.dat")));
     if (!fm.found)
-        startupProblems_ << QStringLiteral("FM.dat (flight model row labels)");
+        startupProblems_ << QStringLiteral("FM.dat (flight model row labels)")
+                         + (fm.reason.isEmpty() ? QString() : QStringLiteral(": ") + fm.reason);
     const FmLabels fmRows = fmLabels(fm.lines);
     document_->labels().FmLabels = fmRows.labels;
     if (fmRows.cut)
@@ -446,7 +453,8 @@ void VNEditor::FormCreate()
     // 11. readme.txt.
     const TextLines readme = readTextLines(editorFile(baseDirectory_, QStringLiteral("readme.txt")));
     if (!readme.found)
-        startupProblems_ << QStringLiteral("readme.txt (help text)");
+        startupProblems_ << QStringLiteral("readme.txt (help text)")
+                         + (readme.reason.isEmpty() ? QString() : QStringLiteral(": ") + readme.reason);
     if (auto *help = findChild<QPlainTextEdit *>(QStringLiteral("HelpText")))
         help->setPlainText(readme.lines.join(QLatin1Char('\n')));
     // 12. Plane list.

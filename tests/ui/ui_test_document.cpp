@@ -10,6 +10,8 @@
 #include <QStatusBar>
 #include <QUndoStack>
 
+#include <sys/stat.h>
+
 using vw::app::EditorDocument;
 using vw::app::MergeKey;
 using vw::datafile::DataFile;
@@ -158,6 +160,23 @@ private Q_SLOTS:
         QTest::keyClick(e.editor.get(), Qt::Key_S, Qt::ControlModifier);
         QVERIFY(!QFile::exists(workspace.path(QStringLiteral("misc.bin"))));
         QVERIFY(e.prompter.questions.isEmpty());
+    }
+
+    // A FIFO as a support file does not keep the window from opening: it is
+    // named, with what it is, in the one start-up warning.
+    void supportFileThatIsAFifoIsNamed()
+    {
+        TestWorkspace workspace(vwtest::sampleOptions(1, 4));
+        const QString fm = workspace.path(QStringLiteral("editor/FM.dat"));
+        QFile::remove(fm);
+        if (::mkfifo(QFile::encodeName(fm).constData(), 0600) != 0)
+            QSKIP("cannot make a FIFO here");
+        OpenEditor e(workspace);
+        QCoreApplication::processEvents();
+        QCOMPARE(e.prompter.warnings.size(), 1);
+        QVERIFY(e.prompter.warnings.first().contains(QStringLiteral("FM.dat")));
+        QVERIFY(e.prompter.warnings.first().contains(QStringLiteral("FIFO")));
+        QCOMPARE(e.editor->file().PlaneCount(), 4);
     }
 };
 
