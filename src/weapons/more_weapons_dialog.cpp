@@ -106,6 +106,9 @@ MoreGun::MoreGun(app::EditorDocument &document, QListWidget *weaponList, QWidget
     comboBox2_ = named<QComboBox>("ComboBox2", more_);
     comboBox4_ = named<QComboBox>("ComboBox4", more_);
     comboBox3_ = named<QComboBox>("ComboBox3", more_);
+    // Both control type boxes show their items whole ("0: Machie Gun").
+    for (QComboBox *box : {comboBox4_, comboBox3_})
+        box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     comboBox5_ = named<QComboBox>("ComboBox5", more_);
     comboBox2_->addItems(GraphicsItems);
     comboBox4_->addItems(ControlTypeItems);
