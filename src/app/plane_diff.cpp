@@ -21,8 +21,8 @@ struct ElementName {
 constexpr ElementName ElementNames[] = {
     {"configurations", "config", 1}, {"weapons", "weapon", 1},    {"rows", "row", 1},
     {"trailing_rows", "trailing row", 1}, {"power_matrix", "altitude row", 1}, {"speed_points", "speed point", 1},
-    {"power", "step", 0},            {"handling", "handling row", 0}, {"damage_map", "level", 1},
-    {"damage_profile", "part", 1},   {"wings", "wing", 0},        {"ammunition", "ammunition", 0},
+    {"power", "step", 0},            {"handling", "handling row", 0}, {"damage_map", "damage map level", 1},
+    {"damage_profile", "damage profile part", 1},   {"wings", "wing", 0},        {"ammunition", "ammunition", 0},
 };
 
 // Lists with named elements: their elements name themselves in a path.
@@ -39,7 +39,7 @@ QString innerName(const QString &parentElement, qsizetype index)
 {
     if (parentElement.startsWith(QLatin1String("altitude row")) || parentElement.startsWith(QLatin1String("wing ")))
         return QStringLiteral("column %1").arg(index + 1);
-    if (parentElement.startsWith(QLatin1String("level ")))
+    if (parentElement.startsWith(QLatin1String("damage map level")))
         return QStringLiteral("row %1").arg(index + 1);
     if (parentElement.startsWith(QLatin1String("handling row")) && index >= 0 && index < 3) {
         static const char *const axes[] = {"pitch", "yaw", "roll"};
