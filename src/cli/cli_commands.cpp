@@ -1,5 +1,9 @@
 #include "cli/cli_commands.h"
 
+#include "app/file_check.h"
+#include "app/plane_diff.h"
+#include "app/plane_json.h"
+
 #include "datafile/data_file.h"
 #include "datafile/directory_entry.h"
 #include "datafile/file_access.h"
@@ -24,6 +28,12 @@ const char *const Usage =
     "\n"
     "Commands:\n"
     "  info FILE [--json]        show the header, layout, table starts and planes of a plane data file\n"
+    "  export FILE [-o OUT.json] [--plane N]...\n"
+    "                            write every field of every plane (or the planes given) and the shared\n"
+    "                            tables as one JSON document, e.g. export misc.bin --plane 7 -o kestrel.json\n"
+    "  diff A B [--json]         list the fields that differ, one a line (exit 0 equal, 1 different),\n"
+    "                            e.g. \"plane 7 Kestrel, weapons, config 2, weapon 3, ammo: 250 -> 300\"\n"
+    "  check FILE                list the file's structural faults, one a line (exit 1 when there is any)\n"
     "  decrypt FILE OUT          write the deciphered copy of FILE (as \"Generate decrypted misc_.bin\")\n"
     "  encrypt FILE OUT          read a deciphered copy and write it enciphered\n"
     "  make-sample OUT [--layout 0|1|2] [--planes 0..254] [--version 0..65535] [--seed N]\n"
@@ -174,6 +184,70 @@ int info(const QStringList &args, QTextStream &out)
     return 0;
 }
 
+// The plane data as JSON, its differences and its structural faults: the
+// work is done in app/plane_json, app/plane_diff and app/file_check.
+int exportPlanes(const QStringList &args, QTextStream &out)
+{
+    QCommandLineParser parser;
+    const QCommandLineOption output({QStringLiteral("o"), QStringLiteral("output")}, QStringLiteral("Output file."),
+                                    QStringLiteral("OUT"));
+    const QCommandLineOption plane(QStringLiteral("plane"), QStringLiteral("A plane to export."), QStringLiteral("N"));
+    parser.addOptions({output, plane});
+    const QString path = parseCommand(parser, QStringLiteral("export"), args, {QStringLiteral("FILE")}).first();
+    QList<int> planes;
+    for (const QString &text : parser.values(plane)) {
+        bool ok = false;
+        const qint64 p = readInteger(text, 0, &ok);
+        if (!ok || p < 1 || p > MaxPlaneCount)
+            throw UsageError{QStringLiteral("export: --plane needs a plane number 1 to %1, not \"%2\"").arg(MaxPlaneCount).arg(text)};
+        planes.append(int(p));
+    }
+    const DataFile file = load(path, true);
+    QByteArray text;
+    try {
+        text = app::exportText(app::exportPlanes(file, planes));
+    } catch (const FormatError &e) {
+        throw Failure{path, e.reason()};
+    }
+    if (!parser.isSet(output)) {
+        out << QString::fromUtf8(text);
+        return 0;
+    }
+    writeOutput(parser.value(output), text);
+    return 0;
+}
+
+int diff(const QStringList &args, QTextStream &out)
+{
+    QCommandLineParser parser;
+    const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("Print one JSON array."));
+    parser.addOption(json);
+    const QStringList paths = parseCommand(parser, QStringLiteral("diff"), args, {QStringLiteral("A"), QStringLiteral("B")});
+    const DataFile a = load(paths[0], true);
+    const DataFile b = load(paths[1], true);
+    const QList<app::FieldDifference> differences = app::diffExports(app::exportPlanes(a), app::exportPlanes(b));
+    if (parser.isSet(json)) {
+        QJsonArray list;
+        for (const app::FieldDifference &d : differences)
+            list.append(QJsonObject{{QStringLiteral("where"), d.where}, {QStringLiteral("from"), d.from}, {QStringLiteral("to"), d.to}});
+        out << QJsonDocument(list).toJson(QJsonDocument::Indented);
+    } else {
+        for (const app::FieldDifference &d : differences)
+            out << app::differenceLine(d) << '\n';
+    }
+    return differences.isEmpty() ? 0 : 1;
+}
+
+int check(const QStringList &args, QTextStream &out)
+{
+    QCommandLineParser parser;
+    const QString path = parseCommand(parser, QStringLiteral("check"), args, {QStringLiteral("FILE")}).first();
+    const QStringList findings = app::checkFile(load(path, true));
+    for (const QString &finding : findings)
+        out << finding << '\n';
+    return findings.isEmpty() ? 0 : 1;
+}
+
 int convert(const QStringList &args, bool toPlain)
 {
     QCommandLineParser parser;
@@ -238,6 +312,12 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
         const QStringList args = positional.mid(1);
         if (command == QLatin1String("help"))
             throw HelpRequested{};
+        if (command == QLatin1String("export"))
+            return exportPlanes(args, out);
+        if (command == QLatin1String("diff"))
+            return diff(args, out);
+        if (command == QLatin1String("check"))
+            return check(args, out);
         if (command == QLatin1String("info"))
             return info(args, out);
         if (command == QLatin1String("decrypt"))

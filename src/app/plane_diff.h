@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QJsonObject>
+#include <QJsonValue>
+#include <QList>
+#include <QString>
+
+namespace vw::app {
+
+// One field that differs between two plane data exports: where it is, as
+// the editor names it ("plane 7 Kestrel, config 2, weapon 3, ammo"), and its
+// value in each. A part one side lacks (a plane without a record, a
+// configuration beyond the other's count) is null on that side.
+struct FieldDifference {
+    QString where;
+    QJsonValue from;
+    QJsonValue to;
+};
+
+// Compares two documents of exportPlanes field by field. Planes are matched
+// by their number, so files of different layouts compare.
+QList<FieldDifference> diffExports(const QJsonObject &from, const QJsonObject &to);
+
+// "where: from -> to"
+QString differenceLine(const FieldDifference &difference);
+
+} // namespace vw::app
