@@ -126,12 +126,7 @@ void VNEditor::buildWindow()
     pages_->addTab(headerPage_, QStringLiteral("Header"));
     document_->registerView(headerPage_);
     // Copies and batches end on a plane as a click on its line in the plane list does.
-    const flightmodel::PlaneChooser choosePlane = [this](int plane) {
-        if (listBox1_->currentRow() == plane - 1)
-            ListBox1Click();
-        else
-            listBox1_->setCurrentRow(plane - 1);
-    };
+    const flightmodel::PlaneChooser choosePlane = [this](int plane) { choosePlaneAsClicked(plane); };
     auto *planeCopies = new flightmodel::PlaneCopyWidget(*document_, headerPage_);
     headerPage_->groupGrid()->addWidget(planeCopies, 1, 0);
     document_->registerView(planeCopies);
@@ -166,8 +161,7 @@ void VNEditor::buildWindow()
     document_->registerView(damageMapPage);
     document_->registerView(offlineProfilePage);
     // "Undo Last Change" on another plane's placement: the plane list selects that plane.
-    connect(damageMapPage, &damage::DamageMapPage::planeChosen, this,
-            [this](int plane) { listBox1_->setCurrentRow(plane - 1); });
+    connect(damageMapPage, &damage::DamageMapPage::planeChosen, this, &VNEditor::choosePlaneAsClicked);
     // The Header page's "Damage model" group trims the map's undo list when it copies a map.
     auto *damageModelCopy = new damage::DamageModelCopyWidget(*document_, damageMapPage->mapUndo(), headerPage_);
     headerPage_->groupGrid()->addWidget(damageModelCopy, 2, 1);
@@ -211,12 +205,7 @@ void VNEditor::buildWindow()
     };
     auto *formatOperations = new FormatOperationsWidget(*document_, *miscPage_, baseDirectory_,
                                                         std::move(formatActions), miscPage_);
-    auto *planeReports = new PlaneReportsWidget(*document_, baseDirectory_, [this](int plane) {
-        if (listBox1_->currentRow() != plane - 1)
-            listBox1_->setCurrentRow(plane - 1); // runs ListBox1Click
-        else
-            ListBox1Click();
-    }, miscPage_);
+    auto *planeReports = new PlaneReportsWidget(*document_, baseDirectory_, choosePlane, miscPage_);
     miscPage_->operationsColumn()->insertWidget(0, formatOperations);
     miscPage_->operationsColumn()->insertWidget(1, planeReports);
     // Above the column's closing stretch, under the file operations and reports.
@@ -494,6 +483,14 @@ void VNEditor::ListBox1Click()
     s.CurrentConfig = 1;
     s.CurrentWeapon = 1;
     Update1();
+}
+
+void VNEditor::choosePlaneAsClicked(int plane)
+{
+    if (listBox1_->currentRow() == plane - 1)
+        ListBox1Click();
+    else
+        listBox1_->setCurrentRow(plane - 1); // runs ListBox1Click
 }
 
 void VNEditor::planeListRebuilt()

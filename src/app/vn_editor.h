@@ -89,6 +89,8 @@ public:
     void RunVornwing1Click();
     // Plane list.
     void ListBox1Click();
+    // Makes a plane current as a click on its line in the plane list does.
+    void choosePlaneAsClicked(int plane);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
