@@ -3,10 +3,12 @@
 #include "app/file_check.h"
 #include "app/plane_diff.h"
 #include "app/plane_json.h"
-
+#include "app/plane_reports.h"
+#include "app/support_files.h"
 #include "datafile/data_file.h"
 #include "datafile/directory_entry.h"
 #include "datafile/file_access.h"
+#include "datafile/format_maintenance.h"
 #include "datafile/number_text.h"
 #include "datafile/sample_builder.h"
 
@@ -16,6 +18,8 @@
 #include <QJsonObject>
 
 #include <unistd.h>
+
+#include <algorithm>
 
 namespace vw::cli {
 
@@ -38,6 +42,14 @@ const char *const Usage =
     "  encrypt FILE OUT          read a deciphered copy and write it enciphered\n"
     "  make-sample OUT [--layout 0|1|2] [--planes 0..254] [--version 0..65535] [--seed N]\n"
     "                            write a valid enciphered plane data file with sample planes\n"
+    "  convert FILE OUT --to 256\n"
+    "                            make room for 256 planes in a 128-plane file (as \"Add header for 128 planes\")\n"
+    "  regenerate FILE OUT --planes 0..254\n"
+    "                            set the number of planes, then give new planes their blocks\n"
+    "                            (as \"Regenerate Offsets\")\n"
+    "  report FILE --kind plain|sound|dm|climb|weight|fuel [--html] [-o OUT]\n"
+    "                            write a plane list report (as \"Generate Plane list\"); --html only with fuel;\n"
+    "                            to standard output without -o\n"
     "  help, --help              show this text\n"
     "\n"
     "A FILE of - is read from standard input, an OUT of - is written to standard output.\n"
@@ -80,8 +92,9 @@ QStringList parseCommand(QCommandLineParser &parser, const QString &command, con
     return positional;
 }
 
-// An integer option of make-sample within its range; out of range is bad usage.
-qint64 integerOption(const QCommandLineParser &parser, const QString &name, qint64 min, qint64 max, qint64 fallback)
+// An integer option of a command within its range; out of range is bad usage.
+qint64 integerOption(const QString &command, const QCommandLineParser &parser, const QString &name, qint64 min,
+                     qint64 max, qint64 fallback)
 {
     if (!parser.isSet(name))
         return fallback;
@@ -89,10 +102,17 @@ qint64 integerOption(const QCommandLineParser &parser, const QString &name, qint
     bool ok = false;
     const qint64 value = readInteger(text, 0, &ok);
     if (!ok)
-        throw UsageError{QStringLiteral("make-sample: --%1 needs a number, not \"%2\"").arg(name, text)};
+        throw UsageError{QStringLiteral("%1: --%2 needs a number, not \"%3\"").arg(command, name, text)};
     if (value < min || value > max)
-        throw UsageError{QStringLiteral("make-sample: --%1 must be %2 to %3, not %4").arg(name).arg(min).arg(max).arg(value)};
+        throw UsageError{
+            QStringLiteral("%1: --%2 must be %3 to %4, not %5").arg(command, name).arg(min).arg(max).arg(value)};
     return value;
+}
+
+// An integer option of make-sample within its range.
+qint64 integerOption(const QCommandLineParser &parser, const QString &name, qint64 min, qint64 max, qint64 fallback)
+{
+    return integerOption(QStringLiteral("make-sample"), parser, name, min, max, fallback);
 }
 
 // The whole output at once: a file is replaced in one step (a failing command
@@ -289,6 +309,128 @@ int makeSample(const QStringList &args)
     return 0;
 }
 
+// How messages call FILE.
+QString inputName(const QString &path)
+{
+    return path == QLatin1String("-") ? StandardInput : path;
+}
+
+// A changed file saved enciphered, as the editor saves it.
+void saveEnciphered(const DataFile &file, const QString &input, const QString &out)
+{
+    QByteArray bytes;
+    try {
+        bytes = file.toBytes(true);
+    } catch (const FormatError &e) {
+        throw Failure{inputName(input), e.reason()};
+    }
+    writeOutput(out, bytes);
+}
+
+// "Add header for 128 planes": a 128-plane file becomes a 256-plane file. The
+// summary goes to standard error, so that OUT may be standard output.
+int convertLayout(const QStringList &args, QTextStream &err)
+{
+    const QString command = QStringLiteral("convert");
+    QCommandLineParser parser;
+    parser.addOption({QStringLiteral("to"), QStringLiteral("Number of planes the file gets room for."),
+                      QStringLiteral("256")});
+    const QStringList paths = parseCommand(parser, command, args, {QStringLiteral("FILE"), QStringLiteral("OUT")});
+    if (!parser.isSet(QStringLiteral("to")))
+        throw UsageError{QStringLiteral("convert needs --to 256")};
+    if (parser.value(QStringLiteral("to")) != QLatin1String("256"))
+        throw UsageError{QStringLiteral("convert: --to must be 256, not \"%1\"").arg(parser.value(QStringLiteral("to")))};
+    DataFile file = load(paths[0], true);
+    HeaderConversion result;
+    try {
+        result = addRoomFor256Planes(file);
+    } catch (const FormatError &e) {
+        throw Failure{inputName(paths[0]), e.reason()};
+    }
+    saveEnciphered(file, paths[0], paths[1]);
+    err << result.summary << '\n';
+    return 0;
+}
+
+// "Number of Planes" then "Regenerate Offsets"; the summary goes to standard error.
+int regenerate(const QStringList &args, QTextStream &err)
+{
+    const QString command = QStringLiteral("regenerate");
+    QCommandLineParser parser;
+    parser.addOption({QStringLiteral("planes"), QStringLiteral("Number of planes."), QStringLiteral("N")});
+    const QStringList paths = parseCommand(parser, command, args, {QStringLiteral("FILE"), QStringLiteral("OUT")});
+    if (!parser.isSet(QStringLiteral("planes")))
+        throw UsageError{QStringLiteral("regenerate needs --planes N")};
+    const int planes = int(integerOption(command, parser, QStringLiteral("planes"), 0, MaxPlaneCount, 0));
+    DataFile file = load(paths[0], true);
+    const int listed = std::clamp(file.PlaneCount(), 0, MaxPlaneCount);
+    OffsetRegeneration result;
+    try {
+        file.setPlaneCount(planes);
+        result = regenerateOffsets(file);
+    } catch (const FormatError &e) {
+        throw Failure{inputName(paths[0]), e.reason()};
+    }
+    // Regeneration places blocks from plane 64 on; a plane below it that the
+    // new count lists without a record or damage map would point the game at
+    // the file's header, so such a file is not written.
+    for (int p = listed + 1; p <= planes; ++p)
+        if (!file.hasRecord(p) || !file.hasDamageMap(p))
+            throw Failure{inputName(paths[0]),
+                          QStringLiteral("Plane %1 would be listed without a record or damage map: only planes 64 "
+                                         "and up get new blocks, and this file lists %2 planes.")
+                              .arg(p)
+                              .arg(listed)};
+    saveEnciphered(file, paths[0], paths[1]);
+    err << result.summary << '\n';
+    return 0;
+}
+
+// The report a --kind names, as the Misc page's options choose it.
+app::PlaneReport reportKind(const QString &kind, bool html)
+{
+    using app::PlaneReport;
+    const QString fuel = QStringLiteral("fuel");
+    if (html && kind != fuel)
+        throw UsageError{QStringLiteral("report: --html goes only with --kind fuel")};
+    const std::pair<const char *, PlaneReport> kinds[] = {
+        {"plain", PlaneReport::PlainList}, {"sound", PlaneReport::SoundDirectories},
+        {"dm", PlaneReport::DamageCounts}, {"climb", PlaneReport::ClimbSpeed},
+        {"weight", PlaneReport::Weight},   {"fuel", PlaneReport::TimeOfFlight}};
+    for (const auto &[name, report] : kinds)
+        if (kind == QLatin1String(name))
+            return html ? PlaneReport::TimeOfFlightHtml : report;
+    throw UsageError{
+        QStringLiteral("report: --kind must be plain, sound, dm, climb, weight or fuel, not \"%1\"").arg(kind)};
+}
+
+// "Generate Plane list": the report's bytes as the editor writes them (the
+// decimal separator of time of flight is '.').
+int report(const QStringList &args)
+{
+    QCommandLineParser parser;
+    parser.addOptions({{QStringLiteral("kind"), QStringLiteral("Which report."), QStringLiteral("KIND")},
+                       {QStringLiteral("html"), QStringLiteral("Time of flight as an HTML table.")},
+                       {{QStringLiteral("o"), QStringLiteral("output")}, QStringLiteral("Where the report goes."),
+                        QStringLiteral("OUT")}});
+    const QString path = parseCommand(parser, QStringLiteral("report"), args, {QStringLiteral("FILE")}).first();
+    if (!parser.isSet(QStringLiteral("kind")))
+        throw UsageError{QStringLiteral("report needs --kind plain|sound|dm|climb|weight|fuel")};
+    const app::PlaneReport kind = reportKind(parser.value(QStringLiteral("kind")), parser.isSet(QStringLiteral("html")));
+    const QString out = parser.isSet(QStringLiteral("o")) ? parser.value(QStringLiteral("o")) : QStringLiteral("-");
+    if (out.isEmpty())
+        throw UsageError{QStringLiteral("report: OUT is an empty name")};
+    const DataFile file = load(path, true);
+    QByteArray bytes;
+    try {
+        bytes = app::planeReport(file, kind, QLatin1Char('.'), app::damagePartNames());
+    } catch (const FormatError &e) {
+        throw Failure{inputName(path), e.reason()};
+    }
+    writeOutput(out, bytes);
+    return 0;
+}
+
 } // namespace
 
 int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
@@ -326,6 +468,12 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
             return convert(args, false);
         if (command == QLatin1String("make-sample"))
             return makeSample(args);
+        if (command == QLatin1String("convert"))
+            return convertLayout(args, err);
+        if (command == QLatin1String("regenerate"))
+            return regenerate(args, err);
+        if (command == QLatin1String("report"))
+            return report(args);
         throw UsageError{QStringLiteral("unknown command %1").arg(command)};
     } catch (const HelpRequested &) {
         out << Usage;

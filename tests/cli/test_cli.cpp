@@ -1,11 +1,17 @@
 #include "common/special_files.h"
 #include "common/test_registry.h"
 
+#include "app/plane_reports.h"
+#include "app/support_files.h"
 #include "cli/cli_commands.h"
+#include "damage/damage_map.h"
+#include "damage/damage_profile.h"
 #include "datafile/data_file.h"
 #include "datafile/layout.h"
 #include "datafile/sample_builder.h"
 #include "datafile/sample_support.h"
+#include "flightmodel/plane_header.h"
+#include "flightmodel/plane_record.h"
 
 #include <QDir>
 #include <QFile>
@@ -71,6 +77,33 @@ ProcessResult runProgram(const QStringList &arguments, const QByteArray &input =
     process.waitForFinished();
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1, process.readAllStandardOutput(),
             QString::fromLocal8Bit(process.readAllStandardError())};
+}
+
+// What a plane is made of, read through the record types, apart from where its blocks lie.
+struct PlaneContent {
+    QByteArray record, map, profile;
+    QStringList texts;
+    int type = -1;
+    bool selectable = false;
+    friend bool operator==(const PlaneContent &, const PlaneContent &) = default;
+};
+
+PlaneContent contentOf(const DataFile &file, int plane)
+{
+    using namespace vw::flightmodel;
+    const PlaneRecordView record(file, plane);
+    const vw::damage::DamageMapView map(file, plane);
+    const PlaneHeaderView header(file, plane);
+    PlaneContent c;
+    c.record = record.exists() ? record.bytes(PlaneRecordView::WholeRecord) : QByteArray();
+    c.map = map.exists() ? map.bytes() : QByteArray();
+    c.profile = vw::damage::ProfileSlotView(file, plane).profileBytes();
+    for (auto field : {HeaderText::Name, HeaderText::IconInAir, HeaderText::Sounds, HeaderText::Cockpit1,
+                       HeaderText::Cockpit2, HeaderText::Model3D})
+        c.texts << header.text(field);
+    c.type = header.planeType();
+    c.selectable = header.selectable();
+    return c;
 }
 
 } // namespace
@@ -238,6 +271,135 @@ private Q_SLOTS:
         QCOMPARE(QDir(dir_->path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
     }
 
+    // convert --to 256: every plane keeps its record, damage map, header and
+    // profile; the summary goes to standard error, nothing to standard output.
+    void convertKeepsEveryPlane_data()
+    {
+        QTest::addColumn<int>("planes");
+        QTest::addColumn<int>("version");
+        QTest::newRow("100 planes") << 100 << 272;
+        QTest::newRow("keyed cipher") << 5 << 273;
+        QTest::newRow("full directory") << 126 << 272;
+    }
+    void convertKeepsEveryPlane()
+    {
+        QFETCH(int, planes);
+        QFETCH(int, version);
+        const QString misc = dir_->filePath(QStringLiteral("misc.bin"));
+        const QString out = dir_->filePath(QStringLiteral("misc256.bin"));
+        QVERIFY(writeWhole(misc, buildSampleFile(options(1, planes, version))));
+        const DataFile original = DataFile::fromBytes(readWhole(misc), true);
+
+        const CliResult r = runCli({QStringLiteral("convert"), misc, out, QStringLiteral("--to"), QStringLiteral("256")});
+        QCOMPARE(r.code, 0);
+        QCOMPARE(r.out, QString());
+        QVERIFY2(r.err.startsWith(QLatin1String("Room for 256 planes added")), qPrintable(r.err));
+        const DataFile converted = DataFile::fromBytes(readWhole(out), true);
+        QCOMPARE(converted.FileLayout(), int(Openhall256Layout));
+        QCOMPARE(converted.FileVersion(), 274);
+        QCOMPARE(converted.PlaneCount(), planes);
+        QVERIFY(converted.loadReport().clean());
+        for (int p = 1; p <= planes; ++p)
+            QVERIFY2(contentOf(converted, p) == contentOf(original, p), qPrintable(QString::number(p)));
+    }
+
+    // regenerate --planes: the new planes get blocks, the others stay as they were.
+    void regenerateAddsPlanes()
+    {
+        const QString misc = dir_->filePath(QStringLiteral("misc.bin"));
+        const QString out = dir_->filePath(QStringLiteral("misc130.bin"));
+        QVERIFY(writeWhole(misc, buildSampleFile(options(2, 126))));
+        const DataFile original = DataFile::fromBytes(readWhole(misc), true);
+
+        const CliResult r = runCli({QStringLiteral("regenerate"), misc, out, QStringLiteral("--planes=130")});
+        QCOMPARE(r.code, 0);
+        QCOMPARE(r.out, QString());
+        QVERIFY2(r.err.startsWith(QLatin1String("Offsets regenerated")), qPrintable(r.err));
+        const DataFile file = DataFile::fromBytes(readWhole(out), true);
+        QCOMPARE(file.PlaneCount(), 130);
+        QCOMPARE(file.FileLayout(), int(Openhall256Layout));
+        QVERIFY(file.loadReport().clean());
+        const qint64 stride = original.recordOffset(3) - original.recordOffset(2);
+        for (int p = 127; p <= 130; ++p) {
+            QCOMPARE(file.recordOffset(p), original.recordOffset(126) + (p - 126) * stride);
+            QVERIFY(vw::damage::DamageMapView(file, p).exists());
+        }
+        for (int p = 1; p <= 126; ++p)
+            QVERIFY2(contentOf(file, p) == contentOf(original, p), qPrintable(QString::number(p)));
+    }
+
+    // The report is the editor's bytes, written with -o or to standard output.
+    void reportIsTheEditorsText_data()
+    {
+        QTest::addColumn<QStringList>("arguments"); // after FILE
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<bool>("toStandardOutput");
+        QTest::newRow("damage counts to a file") << QStringList{"--kind", "dm"} << int(vw::app::PlaneReport::DamageCounts)
+                                                 << false;
+        QTest::newRow("fuel as HTML to standard output") << QStringList{"--html", "--kind", "fuel"}
+                                                         << int(vw::app::PlaneReport::TimeOfFlightHtml) << true;
+    }
+    void reportIsTheEditorsText()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, kind);
+        QFETCH(bool, toStandardOutput);
+        const QByteArray bytes = buildSampleFile(options(1, 3));
+        const QString misc = dir_->filePath(QStringLiteral("misc.bin"));
+        const QString out = dir_->filePath(QStringLiteral("planes.txt"));
+        QVERIFY(writeWhole(misc, bytes));
+        const QByteArray expected = vw::app::planeReport(DataFile::fromBytes(bytes, true), vw::app::PlaneReport(kind),
+                                                         QLatin1Char('.'), vw::app::damagePartNames());
+        QVERIFY(!expected.isEmpty());
+
+        if (toStandardOutput) {
+            const ProcessResult r = runProgram(QStringList{"report", misc} + arguments);
+            QCOMPARE(r.err, QString());
+            QCOMPARE(r.code, 0);
+            QCOMPARE(r.out, expected);
+        } else {
+            const CliResult r = runCli(QStringList{"report", misc, "-o", out} + arguments);
+            QCOMPARE(r.code, 0);
+            QCOMPARE(r.out + r.err, QString());
+            QCOMPARE(readWhole(out), expected);
+        }
+    }
+
+    // Format changes the file cannot take fail naming FILE and write nothing.
+    void refusedFormatChangesLeaveNoOutput_data()
+    {
+        QTest::addColumn<int>("layout");
+        QTest::addColumn<int>("planes");
+        QTest::addColumn<QStringList>("arguments"); // after FILE and OUT
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("convert a 256-plane file") << 2 << 3 << QStringList{"convert", "--to", "256"} << "";
+        QTest::newRow("convert the original layout") << 0 << 3 << QStringList{"convert", "--to", "256"} << "";
+        QTest::newRow("regenerate the original layout") << 0 << 63 << QStringList{"regenerate", "--planes", "63"}
+                                                        << "original 63-plane layout";
+        QTest::newRow("regenerate beyond the directory") << 1 << 126 << QStringList{"regenerate", "--planes", "127"}
+                                                         << "room for";
+        // Planes below 64 get no new blocks: a file listing one without them is not written.
+        QTest::newRow("regenerate planes below 64") << 1 << 16 << QStringList{"regenerate", "--planes", "20"}
+                                                    << "Plane 17 would be listed without a record";
+    }
+    void refusedFormatChangesLeaveNoOutput()
+    {
+        QFETCH(int, layout);
+        QFETCH(int, planes);
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, reason);
+        const QString misc = dir_->filePath(QStringLiteral("misc.bin"));
+        const QString out = dir_->filePath(QStringLiteral("out.bin"));
+        QVERIFY(writeWhole(misc, buildSampleFile(options(layout, planes))));
+        const CliResult r = runCli(QStringList{arguments.first(), misc, out} + arguments.mid(1));
+        QCOMPARE(r.code, 1);
+        QCOMPARE(r.out, QString());
+        QVERIFY2(r.err.startsWith(QStringLiteral("vornwing-cli: %1: ").arg(misc)), qPrintable(r.err));
+        QVERIFY2(r.err.contains(reason), qPrintable(r.err));
+        QCOMPARE(r.err.count(QLatin1Char('\n')), 1);
+        QVERIFY(!QFile::exists(out));
+    }
+
     void badUsageExitsWith2_data()
     {
         QTest::addColumn<QStringList>("arguments"); // "@" stands for a path in the scratch folder
@@ -262,6 +424,15 @@ private Q_SLOTS:
         QTest::newRow("negative version") << QStringList{"make-sample", "@", "--version", "-5"};
         QTest::newRow("version too large") << QStringList{"make-sample", "@", "--version=65536"};
         QTest::newRow("negative seed") << QStringList{"make-sample", "@", "--seed", "-1"};
+        QTest::newRow("convert to 128") << QStringList{"convert", "@", "@2", "--to", "128"};
+        QTest::newRow("convert without --to") << QStringList{"convert", "@", "@2"};
+        QTest::newRow("regenerate 255 planes") << QStringList{"regenerate", "@", "@2", "--planes", "255"};
+        QTest::newRow("regenerate -1 planes") << QStringList{"regenerate", "@", "@2", "--planes", "-1"};
+        QTest::newRow("regenerate without --planes") << QStringList{"regenerate", "@", "@2"};
+        QTest::newRow("unknown report") << QStringList{"report", "@", "--kind", "speed", "-o", "@2"};
+        QTest::newRow("report without --kind") << QStringList{"report", "@", "-o", "@2"};
+        QTest::newRow("HTML weight report") << QStringList{"report", "@", "--kind", "weight", "--html", "-o", "@2"};
+        QTest::newRow("HTML without a kind") << QStringList{"report", "@", "--html", "-o", "@2"};
     }
     void badUsageExitsWith2()
     {
