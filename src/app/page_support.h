@@ -29,6 +29,15 @@ Widget *named(const QString &name, QWidget *parent)
     return widget;
 }
 
+// A button, check box or label with its documented name and caption.
+template <typename Widget>
+Widget *named(const char *name, const QString &caption, QWidget *parent)
+{
+    auto *widget = named<Widget>(name, parent);
+    widget->setText(caption);
+    return widget;
+}
+
 // Attaches a page's handler to a user-edit signal. The handler runs inside
 // the document's error boundary: no exception crosses the Qt signal, and an
 // error is shown in one box. The handler may take fewer arguments than the

@@ -30,9 +30,7 @@ PlaneReportsWidget::PlaneReportsWidget(EditorDocument &document, const QString &
     auto *grid = new QGridLayout(group);
 
     const auto option = [group](const char *name, const QString &caption) {
-        auto *button = named<QRadioButton>(name, group);
-        button->setText(caption);
-        return button;
+        return named<QRadioButton>(name, caption, group);
     };
     radioButton1_ = option("RadioButton1", QStringLiteral("With sound directories"));
     radioButton2_ = option("RadioButton2", QStringLiteral("With fuel"));

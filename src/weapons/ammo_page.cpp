@@ -65,15 +65,10 @@ AmmoPage::AmmoPage(app::EditorDocument &document, QWidget *parent) : QWidget(par
         form->addRow(caption, edit);
     }
     right->addLayout(form);
-    const auto button = [this](const char *name, const QString &caption) {
-        auto *b = named<QPushButton>(name, this);
-        b->setText(caption);
-        return b;
-    };
-    button17_ = button("Button17", QStringLiteral("Half Damage"));
-    button24_ = button("Button24", QStringLiteral("Double Damage"));
-    button11_ = button("Button11", QStringLiteral("Copy All Data"));
-    button12_ = button("Button12", QStringLiteral("Paste All Data"));
+    button17_ = named<QPushButton>("Button17", QStringLiteral("Half Damage"), this);
+    button24_ = named<QPushButton>("Button24", QStringLiteral("Double Damage"), this);
+    button11_ = named<QPushButton>("Button11", QStringLiteral("Copy All Data"), this);
+    button12_ = named<QPushButton>("Button12", QStringLiteral("Paste All Data"), this);
     button12_->setEnabled(false);
     button12_->setToolTip(QStringLiteral("Copy All Data first: the clipboard is empty."));
     auto *damageRow = new QHBoxLayout;

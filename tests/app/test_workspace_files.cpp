@@ -2,7 +2,7 @@
 #include "app/settings.h"
 #include "app/support_files.h"
 #include "app/workspace.h"
-#include "common/special_files.h"
+#include "common/file_nodes.h"
 #include "common/test_registry.h"
 #include "datafile/data_file.h"
 #include "datafile/file_access.h"

@@ -1,4 +1,4 @@
-#include "common/special_files.h"
+#include "common/file_nodes.h"
 #include "common/test_registry.h"
 
 #include "app/plane_reports.h"
