@@ -78,6 +78,10 @@ VNEditor::VNEditor(const StartupOptions &options, QWidget *parent) : QMainWindow
 
 VNEditor::~VNEditor()
 {
+    // The document's undo stack signals while it is torn down: the window
+    // no longer listens by then.
+    undoStack()->disconnect(this);
+    document_->disconnect(this);
     // The pages read the document while they still paint: they go before it does.
     document_->clearViews();
     delete takeCentralWidget();
