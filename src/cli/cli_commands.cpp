@@ -2,6 +2,7 @@
 
 #include "app/file_check.h"
 #include "app/plane_diff.h"
+#include "app/plane_import.h"
 #include "app/plane_json.h"
 #include "app/plane_reports.h"
 #include "app/support_files.h"
@@ -37,6 +38,9 @@ const char *const Usage =
     "                            tables as one JSON document, e.g. export misc.bin --plane 7 -o kestrel.json\n"
     "  diff A B [--json]         list the fields that differ, one a line (exit 0 equal, 1 different),\n"
     "                            e.g. \"plane 7 Kestrel, weapons, config 2, weapon 3, ammo: 250 -> 300\"\n"
+    "  import FILE PATCH.json -o OUT\n"
+    "                            write the fields a JSON document of the export's shape names; a patch\n"
+    "                            with any fault is refused with its place, and nothing is written\n"
     "  check FILE                list the file's structural faults, one a line (exit 1 when there is any)\n"
     "  decrypt FILE OUT          write the deciphered copy of FILE (as \"Generate decrypted misc_.bin\")\n"
     "  encrypt FILE OUT          read a deciphered copy and write it enciphered\n"
@@ -327,6 +331,32 @@ void saveEnciphered(const DataFile &file, const QString &input, const QString &o
     writeOutput(out, bytes);
 }
 
+// A patch of the export's shape written onto the file; app/plane_import does the work.
+int importPatch(const QStringList &args)
+{
+    QCommandLineParser parser;
+    const QCommandLineOption output({QStringLiteral("o"), QStringLiteral("output")}, QStringLiteral("Output file."),
+                                    QStringLiteral("OUT"));
+    parser.addOption(output);
+    const QStringList paths = parseCommand(parser, QStringLiteral("import"), args, {QStringLiteral("FILE"), QStringLiteral("PATCH")});
+    if (!parser.isSet(output) || parser.value(output).isEmpty())
+        throw UsageError{QStringLiteral("import needs -o OUT")};
+    QByteArray text;
+    try {
+        text = readRegularFile(paths[1], app::PatchFileLimit, QStringLiteral("a patch is at most 256 MB"));
+    } catch (const FileError &e) {
+        throw Failure{e.path(), e.reason()};
+    }
+    DataFile file = load(paths[0], true);
+    try {
+        app::importPatch(file, app::parsePatch(text));
+    } catch (const FormatError &e) {
+        throw Failure{paths[1], e.reason()};
+    }
+    saveEnciphered(file, paths[0], parser.value(output));
+    return 0;
+}
+
 // "Add header for 128 planes": a 128-plane file becomes a 256-plane file. The
 // summary goes to standard error, so that OUT may be standard output.
 int convertLayout(const QStringList &args, QTextStream &err)
@@ -456,6 +486,8 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
             throw HelpRequested{};
         if (command == QLatin1String("export"))
             return exportPlanes(args, out);
+        if (command == QLatin1String("import"))
+            return importPatch(args);
         if (command == QLatin1String("diff"))
             return diff(args, out);
         if (command == QLatin1String("check"))

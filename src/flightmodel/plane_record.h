@@ -126,6 +126,9 @@ public:
         this->setU8(AltitudeRowCountOffset, std::uint8_t(std::clamp(count, 1, MatrixRows)));
     }
     double extraEngineParameter() const { return number(ExtraEngineParameterOffset); }
+    void setExtraEngineParameter(double value) requires Base::Writable { setNumber(ExtraEngineParameterOffset, value); }
+    // The four rows kept at the end of the record, 0 to 3 from the first.
+    static constexpr int trailingRowOffset(int i) { return LastPrimaryOffset - 8 * (TrailingRows - 1 - i); }
 
     // Engine power matrix cell (column 1..20, row 1..80).
     static constexpr int powerOffset(int col, int row)
@@ -163,6 +166,7 @@ public:
     static constexpr int wepTimeOffset(WepTime which) { return WepFuelTimeOffset + 4 * which; }
     std::int32_t wepTimeMs(WepTime which) const { return this->i32(wepTimeOffset(which)); }
     // Seconds x 1000, rounded; refuses (FormatError) a value that does not fit 32 bits.
+    void setWepTimeMs(WepTime which, std::int32_t ms) requires Base::Writable { this->setI32(wepTimeOffset(which), ms); }
     void setWepTimeSeconds(WepTime which, double seconds) requires Base::Writable
     {
         this->setI32(wepTimeOffset(which), wepMilliseconds(seconds));
@@ -248,6 +252,8 @@ public:
     // File offset of wing entry w (0..99), altitude step a (0..59).
     std::int64_t offset(int wing, int step) const { return this->offset() + std::int64_t(EntrySize) * wing + 8 * step; }
     using Base::offset;
+    double value(int wing, int step) const { return this->file().f64(offset(wing, step)); }
+    void setValue(int wing, int step, double v) requires Base::Writable { this->file().writeF64(offset(wing, step), v); }
 };
 
 using PlaneRecord = BasicPlaneRecord<DataFile>;

@@ -39,6 +39,12 @@ public:
     void setWeight(double value) requires Base::Writable { this->setF64(WeightOffset, value); }
     void setParam1(std::int32_t value) requires Base::Writable { this->setI32(Param1Offset, value); }
     void setParam2(std::int32_t value) requires Base::Writable { this->setI32(Param2Offset, value); }
+    void setRawName(const QByteArray &name) requires Base::Writable
+    {
+        if (name.size() != NameWidth)
+            throw datafile::FormatError(QStringLiteral("An ammunition name has 19 bytes, not %1.").arg(name.size()));
+        this->file().write(this->offset() + NameOffset, name);
+    }
 
 private:
     int index_;

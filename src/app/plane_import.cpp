@@ -1,0 +1,496 @@
+#include "plane_import.h"
+
+#include "app/plane_json.h"
+#include "damage/damage_map.h"
+#include "damage/damage_profile.h"
+#include "flightmodel/plane_header.h"
+#include "flightmodel/plane_record.h"
+#include "weapons/ammo_entry.h"
+#include "weapons/weapons_block.h"
+
+#include <QJsonArray>
+#include <QJsonObject>
+
+#include <bit>
+#include <cmath>
+#include <functional>
+#include <limits>
+
+namespace vw::app {
+
+using datafile::DataFile;
+using datafile::FormatError;
+
+namespace {
+
+constexpr qint64 I32Min = std::numeric_limits<std::int32_t>::min(), I32Max = std::numeric_limits<std::int32_t>::max();
+
+QString shown(const QJsonValue &value)
+{
+    if (value.isDouble())
+        return QString::number(value.toDouble(), 'g', 17);
+    if (value.isString())
+        return QLatin1Char('"') + value.toString() + QLatin1Char('"');
+    if (value.isBool())
+        return value.toBool() ? QStringLiteral("true") : QStringLiteral("false");
+    return value.isArray() ? QStringLiteral("an array") : QStringLiteral("an object");
+}
+
+// One pass over the patch. The first pass only checks; the second, run when
+// the first has accepted everything, writes the fields whose value changes.
+class Importer {
+public:
+    Importer(DataFile &file, bool write) : file_(file), write_(write) {}
+
+    void document(const QJsonObject &root)
+    {
+        keys(root, QString(), {"file", "planes", "wings", "ammunition"});
+        if (!isAbsent(root.value(QLatin1String("file"))))
+            object(root.value(QLatin1String("file")), QStringLiteral("file")); // describes the source only
+        eachRow(root.value(QLatin1String("planes")), QStringLiteral("planes"), 1 << 20,
+                [&](const QJsonValue &v, const QString &at, int) { plane(v, at); });
+        wings(root.value(QLatin1String("wings")));
+        ammunition(root.value(QLatin1String("ammunition")));
+    }
+
+private:
+    [[noreturn]] static void refuse(const QString &at, const QString &reason)
+    {
+        throw FormatError(at.isEmpty() ? reason : at + QStringLiteral(": ") + reason);
+    }
+    static QString member(const QString &at, const char *name)
+    {
+        return at.isEmpty() ? QString::fromLatin1(name) : at + QLatin1Char('.') + QLatin1String(name);
+    }
+    static bool isAbsent(const QJsonValue &v) { return v.isUndefined() || v.isNull(); }
+
+    static QJsonObject object(const QJsonValue &v, const QString &at)
+    {
+        if (!v.isObject())
+            refuse(at, QStringLiteral("%1 is not an object").arg(shown(v)));
+        return v.toObject();
+    }
+    static void keys(const QJsonObject &o, const QString &at, std::initializer_list<const char *> known)
+    {
+        for (auto it = o.begin(); it != o.end(); ++it) {
+            bool found = false;
+            for (const char *k : known)
+                found = found || it.key() == QLatin1String(k);
+            if (!found)
+                refuse(at.isEmpty() ? it.key() : at + QLatin1Char('.') + it.key(), QStringLiteral("is not a field here"));
+        }
+    }
+    // Each present entry of an array of at most `rows` entries, with its place and index.
+    static void eachRow(const QJsonValue &v, const QString &at, int rows,
+                        const std::function<void(const QJsonValue &, const QString &, int)> &apply)
+    {
+        if (isAbsent(v))
+            return;
+        if (!v.isArray())
+            refuse(at, QStringLiteral("%1 is not an array").arg(shown(v)));
+        const QJsonArray list = v.toArray();
+        if (list.size() > rows)
+            refuse(at, QStringLiteral("has %1 entries, the table has %2").arg(list.size()).arg(rows));
+        for (int i = 0; i < list.size(); ++i)
+            if (!isAbsent(list[i]))
+                apply(list[i], at + QStringLiteral("[%1]").arg(i), i);
+    }
+
+    // A whole number in min..max; the value the file holds is accepted even outside it.
+    // What a value is checked against may change while writing, so only the checking pass refuses.
+    qint64 integer(const QJsonValue &v, const QString &at, qint64 min, qint64 max, qint64 current)
+    {
+        const double d = v.toDouble();
+        if (!v.isDouble() || d != std::floor(d))
+            refuse(at, QStringLiteral("%1 is not a whole number").arg(shown(v)));
+        if (!write_ && d != double(current) && (d < double(min) || d > double(max)))
+            refuse(at, QStringLiteral("%1 is outside %2..%3").arg(shown(v)).arg(min).arg(max));
+        return qint64(d);
+    }
+    void intField(const QJsonObject &o, const QString &at, const char *name, qint64 min, qint64 max, qint64 current,
+                  const std::function<void(qint64)> &set)
+    {
+        const QJsonValue v = o.value(QLatin1String(name));
+        if (isAbsent(v))
+            return;
+        const qint64 value = integer(v, member(at, name), min, max, current);
+        if (write_ && value != current)
+            set(value);
+    }
+    void i32Field(const QJsonObject &o, const QString &at, const char *name, qint64 current,
+                  const std::function<void(std::int32_t)> &set)
+    {
+        intField(o, at, name, I32Min, I32Max, current, [&](qint64 v) { set(std::int32_t(v)); });
+    }
+    void realValue(const QJsonValue &v, const QString &at, double current, const std::function<void(double)> &set)
+    {
+        bool ok = false;
+        const double value = doubleFromValue(v, &ok);
+        if (!ok)
+            refuse(at, QStringLiteral("%1 is not a number").arg(shown(v)));
+        if (write_ && std::bit_cast<quint64>(value) != std::bit_cast<quint64>(current))
+            set(value);
+    }
+    void realField(const QJsonObject &o, const QString &at, const char *name, double current,
+                   const std::function<void(double)> &set)
+    {
+        const QJsonValue v = o.value(QLatin1String(name));
+        if (!isAbsent(v))
+            realValue(v, member(at, name), current, set);
+    }
+    // A row of numbers: entry i is `valueOf(i)`, written by `set(i, value)`.
+    void realRow(const QJsonValue &v, const QString &at, int count, const std::function<double(int)> &valueOf,
+                 const std::function<void(int, double)> &set)
+    {
+        eachRow(v, at, count, [&](const QJsonValue &e, const QString &place, int i) {
+            realValue(e, place, valueOf(i), [&](double d) { set(i, d); });
+        });
+    }
+    void textField(const QJsonObject &o, const QString &at, const char *name, int width, const QString &current,
+                   const std::function<void(const QString &)> &set)
+    {
+        const QJsonValue v = o.value(QLatin1String(name));
+        if (isAbsent(v))
+            return;
+        const QString place = member(at, name);
+        if (!v.isString())
+            refuse(place, QStringLiteral("%1 is not a text").arg(shown(v)));
+        const QString text = v.toString();
+        if (text == current || write_) {
+            if (write_ && text != current)
+                set(text);
+            return;
+        }
+        if (text.size() > width)
+            refuse(place, QStringLiteral("\"%1\" is longer than the field's %2 characters").arg(text).arg(width));
+        if (QString::fromLatin1(text.toLatin1()) != text)
+            refuse(place, QStringLiteral("\"%1\" has characters the file cannot hold").arg(text));
+    }
+    // Bytes written as hex digits, exactly `size` of them.
+    static QByteArray hexBytes(const QJsonValue &v, const QString &at, int size)
+    {
+        const QByteArray digits = v.toString().toLatin1();
+        bool valid = v.isString() && digits.size() == 2 * size;
+        for (char c : digits)
+            valid = valid && std::isxdigit(static_cast<unsigned char>(c));
+        if (!valid)
+            refuse(at, QStringLiteral("%1 is not %2 bytes as hex digits").arg(shown(v)).arg(size));
+        return QByteArray::fromHex(digits);
+    }
+    static void require(bool exists, const QString &at, const QString &what)
+    {
+        if (!exists)
+            refuse(at, QStringLiteral("the file has no %1").arg(what));
+    }
+
+    // Planes are found by the checking pass, before any rename of the patch.
+    int planeOf(const QJsonObject &o, const QString &at)
+    {
+        if (write_)
+            return planes_.at(next_++);
+        planes_.append(findPlane(o, at));
+        return planes_.last();
+    }
+    int findPlane(const QJsonObject &o, const QString &at)
+    {
+        const QJsonValue number = o.value(QLatin1String("plane"));
+        const QJsonValue name = o.value(QLatin1String("name"));
+        if (!isAbsent(number))
+            return int(integer(number, member(at, "plane"), 1, file_.PlaneCount(), -1));
+        if (isAbsent(name))
+            refuse(at, QStringLiteral("names no plane: give \"plane\" or \"name\""));
+        if (!name.isString())
+            refuse(member(at, "name"), QStringLiteral("%1 is not a text").arg(shown(name)));
+        int found = 0;
+        for (int p = 1; p <= file_.PlaneCount(); ++p) {
+            const flightmodel::PlaneHeaderView h(file_, p);
+            if (h.exists() && h.text(flightmodel::HeaderText::Name) == name.toString()) {
+                if (found)
+                    refuse(member(at, "name"), QStringLiteral("planes %1 and %2 are both named %3").arg(found).arg(p).arg(shown(name)));
+                found = p;
+            }
+        }
+        if (!found)
+            refuse(member(at, "name"), QStringLiteral("no plane is named %1").arg(shown(name)));
+        return found;
+    }
+
+    void plane(const QJsonValue &v, const QString &at)
+    {
+        const QJsonObject o = object(v, at);
+        keys(o, at, {"plane", "name", "header", "weapons", "primary", "engine", "wep", "handling", "damage_map",
+                     "damage_profile"});
+        const int p = planeOf(o, at);
+        const auto part = [&](const char *name, bool exists, const QString &what, const auto &apply) {
+            const QJsonValue value = o.value(QLatin1String(name));
+            if (isAbsent(value))
+                return;
+            require(exists, member(at, name), what.arg(p));
+            apply(value, member(at, name));
+        };
+        flightmodel::PlaneHeader header(file_, p);
+        part("header", header.exists(), QStringLiteral("directory entry for plane %1"),
+             [&](const QJsonValue &h, const QString &place) { this->header(header, h, place); });
+        flightmodel::PlaneRecord record(file_, p);
+        weapons::WeaponsBlock block(file_, p);
+        part("weapons", block.exists(), QStringLiteral("weapons for plane %1"),
+             [&](const QJsonValue &w, const QString &place) { weaponsBlock(block, w, place); });
+        part("primary", record.exists(), QStringLiteral("plane record for plane %1"),
+             [&](const QJsonValue &w, const QString &place) { primary(record, w, place); });
+        part("engine", record.exists(), QStringLiteral("plane record for plane %1"),
+             [&](const QJsonValue &w, const QString &place) { engine(record, w, place); });
+        part("wep", record.exists(), QStringLiteral("plane record for plane %1"),
+             [&](const QJsonValue &w, const QString &place) { wep(record, w, place); });
+        part("handling", record.exists(), QStringLiteral("plane record for plane %1"),
+             [&](const QJsonValue &w, const QString &place) { handling(record, w, place); });
+        damage::DamageMap map(file_, p);
+        part("damage_map", map.exists(), QStringLiteral("damage map for plane %1"),
+             [&](const QJsonValue &w, const QString &place) { damageMap(map, w, place); });
+        damage::ProfileSlot slot(file_, p);
+        part("damage_profile", slot.exists(), QStringLiteral("damage profile slot for plane %1"),
+             [&](const QJsonValue &w, const QString &place) { profile(slot, w, place); });
+    }
+
+    void header(flightmodel::PlaneHeader &h, const QJsonValue &v, const QString &at)
+    {
+        using flightmodel::HeaderText;
+        const QJsonObject o = object(v, at);
+        keys(o, at, {"name", "icon_in_air", "sounds", "cockpit_1", "cockpit_2", "model_3d", "plane_type", "selectable"});
+        const std::pair<const char *, HeaderText> texts[] = {
+            {"name", HeaderText::Name},         {"icon_in_air", HeaderText::IconInAir},
+            {"sounds", HeaderText::Sounds},     {"cockpit_1", HeaderText::Cockpit1},
+            {"cockpit_2", HeaderText::Cockpit2}, {"model_3d", HeaderText::Model3D}};
+        for (const auto &[name, field] : texts)
+            textField(o, at, name, flightmodel::headerTextField(field).width, h.text(field),
+                      [&](const QString &t) { h.setText(field, t); });
+        intField(o, at, "plane_type", h.Fighter, h.Bomber, h.planeType(),
+                 [&](qint64 t) { h.setStoredPlaneType(std::uint8_t(t)); });
+        const QJsonValue selectable = o.value(QLatin1String("selectable"));
+        if (!isAbsent(selectable)) {
+            if (!selectable.isBool())
+                refuse(member(at, "selectable"), QStringLiteral("%1 is not true or false").arg(shown(selectable)));
+            if (write_ && selectable.toBool() != h.selectable())
+                h.setSelectable(selectable.toBool());
+        }
+    }
+
+    void weaponsBlock(weapons::WeaponsBlock &block, const QJsonValue &v, const QString &at)
+    {
+        const QJsonObject o = object(v, at);
+        keys(o, at, {"config_count", "configurations"});
+        intField(o, at, "config_count", 1, block.Slots, block.storedConfigCount(),
+                 [&](qint64 n) { block.setConfigCount(int(n)); });
+        eachRow(o.value(QLatin1String("configurations")), member(at, "configurations"), block.Slots,
+                [&](const QJsonValue &c, const QString &place, int i) { config(block.config(i + 1), c, place); });
+    }
+
+    void config(weapons::ConfigRecord config, const QJsonValue &v, const QString &at)
+    {
+        const QJsonObject o = object(v, at);
+        keys(o, at, {"name", "weapon_count", "weapons"});
+        textField(o, at, "name", config.NameWidth, config.name(), [&](const QString &t) { config.setName(t); });
+        intField(o, at, "weapon_count", 1, config.Slots, config.storedWeaponCount(),
+                 [&](qint64 n) { config.setWeaponCount(int(n)); });
+        eachRow(o.value(QLatin1String("weapons")), member(at, "weapons"), config.Slots,
+                [&](const QJsonValue &w, const QString &place, int i) { weapon(config.weapon(i + 1), w, place); });
+    }
+
+    void weapon(weapons::WeaponRecord w, const QJsonValue &v, const QString &at)
+    {
+        const QJsonObject o = object(v, at);
+        keys(o, at, {"slot_index", "group", "ammo_type", "heavy_ammo", "bursts", "ammo", "position_x", "position_y",
+                     "position_z", "fire_delay", "damage_part", "tracer_count", "stored_key", "vertical_control",
+                     "vertical_min", "vertical_max", "horizontal_control", "horizontal_min", "horizontal_max",
+                     "graphics", "deviation"});
+        intField(o, at, "slot_index", 0, 255, w.slotIndex(), [&](qint64 n) { w.setSlotIndex(int(n)); });
+        intField(o, at, "group", 0, w.MaxGroup, w.group(), [&](qint64 n) { w.setGroup(int(n)); });
+        intField(o, at, "ammo_type", 0, w.MaxAmmoType, w.ammoType(), [&](qint64 n) { w.setAmmoType(int(n)); });
+        intField(o, at, "heavy_ammo", 0, w.MaxAmmo, w.heavyAmmo(), [&](qint64 n) { w.setHeavyAmmo(n); });
+        intField(o, at, "bursts", 0, w.MaxBursts, w.bursts(), [&](qint64 n) { w.setBursts(n); });
+        intField(o, at, "ammo", 0, w.MaxAmmo, w.ammo(), [&](qint64 n) { w.setAmmo(n); });
+        realField(o, at, "position_x", w.positionX(), [&](double d) { w.setPositionX(d); });
+        realField(o, at, "position_y", w.positionY(), [&](double d) { w.setPositionY(d); });
+        realField(o, at, "position_z", w.positionZ(), [&](double d) { w.setPositionZ(d); });
+        i32Field(o, at, "fire_delay", w.fireDelay(), [&](std::int32_t n) { w.setFireDelay(n); });
+        i32Field(o, at, "damage_part", w.damagePart(), [&](std::int32_t n) { w.setDamagePart(n); });
+        i32Field(o, at, "tracer_count", w.tracerCount(), [&](std::int32_t n) { w.setTracerCount(n); });
+        i32Field(o, at, "stored_key", w.storedKey(), [&](std::int32_t n) { w.setStoredKey(n); });
+        i32Field(o, at, "vertical_control", w.verticalControl(), [&](std::int32_t n) { w.setVerticalControl(n); });
+        realField(o, at, "vertical_min", w.verticalMin(), [&](double d) { w.setVerticalMin(d); });
+        realField(o, at, "vertical_max", w.verticalMax(), [&](double d) { w.setVerticalMax(d); });
+        i32Field(o, at, "horizontal_control", w.horizontalControl(), [&](std::int32_t n) { w.setHorizontalControl(n); });
+        realField(o, at, "horizontal_min", w.horizontalMin(), [&](double d) { w.setHorizontalMin(d); });
+        realField(o, at, "horizontal_max", w.horizontalMax(), [&](double d) { w.setHorizontalMax(d); });
+        i32Field(o, at, "graphics", w.graphics(), [&](std::int32_t n) { w.setGraphics(n); });
+        realField(o, at, "deviation", w.deviation(), [&](double d) { w.setDeviation(d); });
+    }
+
+    using Record = flightmodel::PlaneRecord;
+
+    void primary(Record &r, const QJsonValue &v, const QString &at)
+    {
+        const QJsonObject o = object(v, at);
+        keys(o, at, {"rows", "trailing_rows"});
+        realRow(o.value(QLatin1String("rows")), member(at, "rows"), Record::PrimaryDoubles,
+                [&](int i) { return r.primary(i + 1); }, [&](int i, double d) { r.setPrimary(i + 1, d); });
+        realRow(o.value(QLatin1String("trailing_rows")), member(at, "trailing_rows"), Record::TrailingRows,
+                [&](int i) { return r.number(Record::trailingRowOffset(i)); },
+                [&](int i, double d) { r.setNumber(Record::trailingRowOffset(i), d); });
+    }
+
+    void engine(Record &r, const QJsonValue &v, const QString &at)
+    {
+        const QJsonObject o = object(v, at);
+        keys(o, at, {"speed_point_count", "altitude_row_count", "extra_parameter", "power_matrix", "speed_points"});
+        intField(o, at, "speed_point_count", 1, Record::MatrixColumns, r.storedSpeedPointCount(),
+                 [&](qint64 n) { r.setSpeedPointCount(int(n)); });
+        intField(o, at, "altitude_row_count", 1, Record::MatrixRows, r.storedAltitudeRowCount(),
+                 [&](qint64 n) { r.setAltitudeRowCount(int(n)); });
+        realField(o, at, "extra_parameter", r.extraEngineParameter(), [&](double d) { r.setExtraEngineParameter(d); });
+        eachRow(o.value(QLatin1String("power_matrix")), member(at, "power_matrix"), Record::MatrixRows,
+                [&](const QJsonValue &row, const QString &place, int j) {
+                    realRow(row, place, Record::MatrixColumns, [&](int i) { return r.power(i + 1, j + 1); },
+                            [&](int i, double d) { r.setPower(i + 1, j + 1, d); });
+                });
+        eachRow(o.value(QLatin1String("speed_points")), member(at, "speed_points"), Record::MatrixColumns,
+                [&](const QJsonValue &s, const QString &place, int i) {
+                    const qint64 current = r.speed(i + 1);
+                    const qint64 mph = integer(s, place, I32Min, I32Max, current);
+                    if (write_ && mph != current)
+                        r.setSpeed(i + 1, std::int32_t(mph));
+                });
+    }
+
+    void wep(Record &r, const QJsonValue &v, const QString &at)
+    {
+        const QJsonObject o = object(v, at);
+        keys(o, at, {"times", "texts", "power"});
+        const QJsonValue times = o.value(QLatin1String("times"));
+        if (!isAbsent(times)) {
+            const QString place = member(at, "times");
+            const QJsonObject t = object(times, place);
+            keys(t, place, {"fuel_ms", "overheat_ms", "cooling_ms"});
+            const std::pair<const char *, Record::WepTime> fields[] = {
+                {"fuel_ms", Record::WepFuel}, {"overheat_ms", Record::WepOverheat}, {"cooling_ms", Record::WepCooling}};
+            for (const auto &[name, which] : fields)
+                i32Field(t, place, name, r.wepTimeMs(which), [&](std::int32_t ms) { r.setWepTimeMs(which, ms); });
+        }
+        const QJsonValue texts = o.value(QLatin1String("texts"));
+        if (!isAbsent(texts)) {
+            const QString place = member(at, "texts");
+            const QJsonObject t = object(texts, place);
+            keys(t, place, {"enabled", "disabled", "out_of_wep"});
+            const std::pair<const char *, Record::WepText> fields[] = {
+                {"enabled", Record::WepEnabled}, {"disabled", Record::WepDisabled}, {"out_of_wep", Record::OutOfWep}};
+            for (const auto &[name, which] : fields)
+                textField(t, place, name, Record::WepTextWidth, r.wepText(which),
+                          [&](const QString &text) { r.setWepText(which, text); });
+        }
+        realRow(o.value(QLatin1String("power")), member(at, "power"), Record::WepPowerRows,
+                [&](int k) { return r.number(Record::wepPowerOffset(k)); },
+                [&](int k, double d) { r.setNumber(Record::wepPowerOffset(k), d); });
+    }
+
+    void handling(Record &r, const QJsonValue &v, const QString &at)
+    {
+        eachRow(v, at, Record::HandlingRows, [&](const QJsonValue &row, const QString &place, int j) {
+            realRow(row, place, 3, [&](int axis) { return r.handling(j, Record::Axis(axis)); },
+                    [&](int axis, double d) { r.setHandling(j, Record::Axis(axis), d); });
+        });
+    }
+
+    void damageMap(damage::DamageMap &map, const QJsonValue &v, const QString &at)
+    {
+        using M = damage::DamageMap;
+        eachRow(v, at, M::Levels, [&](const QJsonValue &level, const QString &place, int l) {
+            QByteArray cells = map.level(l);
+            const QByteArray before = cells;
+            eachRow(level, place, M::Side, [&](const QJsonValue &row, const QString &rowPlace, int r) {
+                cells.replace(r * M::Side, M::Side, hexBytes(row, rowPlace, M::Side));
+            });
+            if (write_ && cells != before)
+                map.setLevel(l, cells);
+        });
+    }
+
+    void profile(damage::ProfileSlot &slot, const QJsonValue &v, const QString &at)
+    {
+        using S = damage::ProfileSlot;
+        eachRow(v, at, S::Parts, [&](const QJsonValue &e, const QString &place, int i) {
+            const int part = i + 1;
+            const QJsonObject o = object(e, place);
+            keys(o, place, {"damage1", "damage2", "armor", "modifier"});
+            const std::pair<const char *, S::Column> columns[] = {
+                {"damage1", S::Damage1}, {"damage2", S::Damage2}, {"armor", S::Armor}};
+            for (const auto &[name, column] : columns)
+                realField(o, place, name, slot.value(column, part), [&](double d) { slot.setValue(column, part, d); });
+            intField(o, place, "modifier", std::numeric_limits<std::int16_t>::min(),
+                     std::numeric_limits<std::int16_t>::max(), slot.modifier(part),
+                     [&](qint64 n) { slot.setModifier(part, std::int16_t(n)); });
+        });
+    }
+
+    void wings(const QJsonValue &v)
+    {
+        if (isAbsent(v))
+            return;
+        flightmodel::WingsTable table(file_);
+        require(table.exists(), QStringLiteral("wings"), QStringLiteral("wings table"));
+        eachRow(v, QStringLiteral("wings"), table.Entries, [&](const QJsonValue &entry, const QString &place, int w) {
+            realRow(entry, place, table.Steps, [&](int step) { return table.value(w, step); },
+                    [&](int step, double d) { table.setValue(w, step, d); });
+        });
+    }
+
+    void ammunition(const QJsonValue &v)
+    {
+        eachRow(v, QStringLiteral("ammunition"), weapons::AmmoEntry::Count,
+                [&](const QJsonValue &entry, const QString &at, int k) {
+                    weapons::AmmoEntry e(file_, k);
+                    require(e.exists(), at, QStringLiteral("ammunition entry %1").arg(k));
+                    const QJsonObject o = object(entry, at);
+                    keys(o, at, {"ap_damage", "he_damage", "he_range", "weight", "param1", "param2", "raw_name"});
+                    realField(o, at, "ap_damage", e.apDamage(), [&](double d) { e.setApDamage(d); });
+                    i32Field(o, at, "he_damage", e.heDamage(), [&](std::int32_t n) { e.setHeDamage(n); });
+                    realField(o, at, "he_range", e.heRange(), [&](double d) { e.setHeRange(d); });
+                    realField(o, at, "weight", e.weight(), [&](double d) { e.setWeight(d); });
+                    i32Field(o, at, "param1", e.param1(), [&](std::int32_t n) { e.setParam1(n); });
+                    i32Field(o, at, "param2", e.param2(), [&](std::int32_t n) { e.setParam2(n); });
+                    const QJsonValue name = o.value(QLatin1String("raw_name"));
+                    if (!isAbsent(name)) {
+                        const QByteArray bytes = hexBytes(name, member(at, "raw_name"), e.NameWidth);
+                        if (write_ && bytes != e.rawName())
+                            e.setRawName(bytes);
+                    }
+                });
+    }
+
+public:
+    DataFile &file_;
+    bool write_;
+    QList<int> planes_;
+    qsizetype next_ = 0;
+};
+
+} // namespace
+
+void importPatch(DataFile &file, const QJsonDocument &patch)
+{
+    if (!patch.isObject())
+        throw FormatError(QStringLiteral("The patch is not a JSON object."));
+    Importer importer(file, false);
+    importer.document(patch.object());
+    importer.write_ = true;
+    importer.document(patch.object());
+}
+
+QJsonDocument parsePatch(const QByteArray &text)
+{
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(text, &error);
+    if (error.error != QJsonParseError::NoError)
+        throw FormatError(QStringLiteral("not JSON: %1 at offset %2").arg(error.errorString()).arg(error.offset));
+    return document;
+}
+
+} // namespace vw::app

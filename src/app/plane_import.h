@@ -1,0 +1,32 @@
+#pragma once
+
+#include "datafile/data_file.h"
+
+#include <QJsonDocument>
+
+namespace vw::app {
+
+// A patch is a document of the export's shape that names only the fields to
+// change: planes are addressed by "plane" (their number) or "name" (the name in
+// the plane list); every field present is written, every field absent stays.
+// null stands for an absent field, and an array may be shorter than its table
+// (rows behind it stay), so an export of part of a file is itself a patch.
+//
+// The whole patch is checked before anything is written: an unknown key, a
+// wrong type, a value outside the field's range in the editor (a text longer
+// than its field, 40000 rounds of ammunition), or a plane or table the file
+// does not have throws datafile::FormatError naming the value's place, e.g.
+// "planes[0].weapons.configurations[1].weapons[2].ammo: 40000 is outside
+// 0..30000", and the file is left untouched. A value equal to what the file
+// holds is always accepted, so an export imports back onto its own file.
+// Only fields whose value changes are written.
+void importPatch(datafile::DataFile &file, const QJsonDocument &patch);
+
+// An export of every plane of a 256-plane file is some 30 MB of text.
+constexpr qint64 PatchFileLimit = 256 * 1024 * 1024;
+
+// The document in `text`; throws datafile::FormatError with the parser's
+// offset for text that is not JSON.
+QJsonDocument parsePatch(const QByteArray &text);
+
+} // namespace vw::app

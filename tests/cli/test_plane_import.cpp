@@ -1,0 +1,224 @@
+#include "common/test_registry.h"
+
+#include "app/plane_import.h"
+#include "app/plane_json.h"
+#include "cli/cli_commands.h"
+#include "damage/damage_map.h"
+#include "damage/damage_profile.h"
+#include "datafile/data_file.h"
+#include "datafile/sample_builder.h"
+#include "datafile/sample_support.h"
+#include "flightmodel/plane_header.h"
+#include "flightmodel/plane_record.h"
+#include "weapons/ammo_entry.h"
+#include "weapons/weapons_block.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cmath>
+#include <functional>
+#include <memory>
+
+using namespace vw::datafile;
+
+namespace {
+
+DataFile sample(int layout, int version)
+{
+    SampleOptions o;
+    o.layout = layout;
+    o.version = version;
+    o.planes = 4;
+    return DataFile::fromBytes(buildSampleFile(o), true);
+}
+
+// The value at a place written as refusals name it: "planes[1].header.name".
+QJsonValue replaced(const QJsonValue &at, QStringList steps, const QJsonValue &value)
+{
+    if (steps.isEmpty())
+        return value;
+    const QString step = steps.takeFirst();
+    bool isIndex = false;
+    const int index = step.toInt(&isIndex);
+    if (isIndex) {
+        QJsonArray list = at.toArray();
+        list[index] = replaced(list[index], steps, value);
+        return list;
+    }
+    QJsonObject object = at.toObject();
+    object[step] = replaced(object[step], steps, value);
+    return object;
+}
+QJsonObject replaced(const QJsonObject &document, const QString &place, const QJsonValue &value)
+{
+    QString path = place;
+    path.replace(QRegularExpression(QStringLiteral("\\[(\\d+)\\]")), QStringLiteral(".\\1"));
+    return replaced(document, path.split(QLatin1Char('.')), value).toObject();
+}
+
+int runCli(const QStringList &arguments, QString *err = nullptr)
+{
+    QString o, e;
+    QTextStream out(&o), errors(&e);
+    const int code = vw::cli::run(arguments, out, errors);
+    errors.flush();
+    if (err)
+        *err = e;
+    return code;
+}
+
+} // namespace
+
+using Change = std::function<void(DataFile &)>;
+Q_DECLARE_METATYPE(Change)
+
+class PlaneImportTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> dir_;
+
+    QString write(const QString &name, const QByteArray &bytes)
+    {
+        QFile file(dir_->filePath(name));
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+            qFatal("cannot write %s", qPrintable(name));
+        return file.fileName();
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        dir_ = std::make_unique<QTemporaryDir>(vwtest::scratchTemplate());
+        QVERIFY(dir_->isValid());
+    }
+
+    // Fields the editor would never write (a plane type of 7, a plane neither
+    // selectable nor hidden, a count past its table, NAN) still import back
+    // onto their own file unchanged.
+    void exportImportsBackByteForByte_data() { vwtest::addEveryLayoutAndCipher(); }
+    void exportImportsBackByteForByte()
+    {
+        QFETCH(int, layout);
+        QFETCH(int, version);
+        DataFile file = sample(layout, version);
+        vw::flightmodel::PlaneHeader(file, 2).setStoredPlaneType(7);
+        using Entry = DirectoryEntry<DataFile>;
+        file.writeU8(Entry(file, 3).offset() + Entry::SelectableAOffset, 0);
+        file.writeU8(Entry(file, 3).offset() + Entry::SelectableBOffset, 0);
+        using Block = vw::weapons::WeaponsBlock;
+        file.writeU8(Block(file, 1).start() + Block::ConfigCountOffset, 200);
+        vw::flightmodel::PlaneRecord(file, 4).setPrimary(9, std::nan(""));
+        const QString in = dir_->filePath(QStringLiteral("misc.bin"));
+        file.SaveCfg(in, true);
+        const QString json = write(QStringLiteral("all.json"), vw::app::exportText(vw::app::exportPlanes(file)));
+        const QString out = dir_->filePath(QStringLiteral("out.bin"));
+
+        QString err;
+        QCOMPARE(runCli({QStringLiteral("import"), in, json, QStringLiteral("-o"), out}, &err), 0);
+        QCOMPARE(err, QString());
+        QVERIFY(vwtest::readWhole(out) == vwtest::readWhole(in));
+    }
+
+    // An export with one value edited changes that field's bytes and no others.
+    void editedValueChangesOnlyItsField_data()
+    {
+        QTest::addColumn<QString>("place");
+        QTest::addColumn<QJsonValue>("value");
+        QTest::addColumn<Change>("change");
+        using namespace vw::flightmodel;
+        QTest::newRow("weapon ammo") << QStringLiteral("planes[1].weapons.configurations[0].weapons[0].ammo") << QJsonValue(1234)
+                                     << Change([](DataFile &f) { vw::weapons::WeaponsBlock(f, 2).config(1).weapon(1).setAmmo(1234); });
+        QTest::newRow("configuration name") << QStringLiteral("planes[0].weapons.configurations[0].name") << QJsonValue(QStringLiteral("Rockets"))
+                                            << Change([](DataFile &f) { vw::weapons::WeaponsBlock(f, 1).config(1).setName(QStringLiteral("Rockets")); });
+        QTest::newRow("header name") << QStringLiteral("planes[2].header.name") << QJsonValue(QStringLiteral("Harrier"))
+                                     << Change([](DataFile &f) { PlaneHeader(f, 3).setText(HeaderText::Name, QStringLiteral("Harrier")); });
+        QTest::newRow("selectable") << QStringLiteral("planes[0].header.selectable") << QJsonValue(false)
+                                    << Change([](DataFile &f) { PlaneHeader(f, 1).setSelectable(false); });
+        QTest::newRow("primary row") << QStringLiteral("planes[0].primary.rows[12]") << QJsonValue(QStringLiteral("-INF"))
+                                     << Change([](DataFile &f) { PlaneRecord(f, 1).setPrimary(13, -HUGE_VAL); });
+        QTest::newRow("speed point") << QStringLiteral("planes[3].engine.speed_points[4]") << QJsonValue(333)
+                                     << Change([](DataFile &f) { PlaneRecord(f, 4).setSpeed(5, 333); });
+        QTest::newRow("wep time") << QStringLiteral("planes[1].wep.times.cooling_ms") << QJsonValue(61000)
+                                  << Change([](DataFile &f) { PlaneRecord(f, 2).setWepTimeMs(PlaneRecord::WepCooling, 61000); });
+        QTest::newRow("handling") << QStringLiteral("planes[1].handling[40][2]") << QJsonValue(0.25)
+                                  << Change([](DataFile &f) { PlaneRecord(f, 2).setHandling(40, PlaneRecord::Roll, 0.25); });
+        QTest::newRow("damage map row") << QStringLiteral("planes[3].damage_map[7][31]") << QJsonValue(QString(64, QLatin1Char('f')))
+                                        << Change([](DataFile &f) {
+                                               for (int col = 0; col < 32; ++col)
+                                                   vw::damage::DamageMap(f, 4).setCell(7, col, 31, 255);
+                                           });
+        QTest::newRow("profile modifier") << QStringLiteral("planes[2].damage_profile[31].modifier") << QJsonValue(-5)
+                                          << Change([](DataFile &f) { vw::damage::ProfileSlot(f, 3).setModifier(32, -5); });
+        QTest::newRow("wings") << QStringLiteral("wings[99][59]") << QJsonValue(7.5)
+                               << Change([](DataFile &f) { WingsTable(f).setValue(99, 59, 7.5); });
+        QTest::newRow("ammunition") << QStringLiteral("ammunition[150].he_damage") << QJsonValue(-40)
+                                    << Change([](DataFile &f) { vw::weapons::AmmoEntry(f, 150).setHeDamage(-40); });
+    }
+    void editedValueChangesOnlyItsField()
+    {
+        QFETCH(QString, place);
+        QFETCH(QJsonValue, value);
+        QFETCH(Change, change);
+        for (int layout : {0, 2}) {
+            DataFile file = sample(layout, defaultSampleVersion(layout));
+            DataFile expected = sample(layout, defaultSampleVersion(layout));
+            change(expected);
+            QVERIFY(vwtest::imageOf(expected) != vwtest::imageOf(file));
+            const QJsonObject patch = replaced(vw::app::exportPlanes(file), place, value);
+            vw::app::importPatch(file, QJsonDocument(patch));
+            QVERIFY(vwtest::imageOf(file) == vwtest::imageOf(expected));
+        }
+    }
+
+    // A patch with any fault names the field, exits 1 and writes nothing.
+    void faultyPatchIsRefusedWhole_data()
+    {
+        QTest::addColumn<QByteArray>("patch");
+        QTest::addColumn<QString>("message");
+        // Each patch first changes a valid field, which must not be written either.
+        const QByteArray valid = R"({"plane": 1, "header": {"name": "Changed"}}, )";
+        QTest::newRow("ammo out of range")
+            << QByteArray(R"({"planes": [)" + valid + R"({"plane": 2, "weapons": {"configurations": [null, {"weapons": [null, null, {"ammo": 40000}]}]}}]})")
+            << QStringLiteral("planes[1].weapons.configurations[1].weapons[2].ammo: 40000 is outside 0..30000");
+        QTest::newRow("wrong type")
+            << QByteArray(R"({"planes": [)" + valid + R"({"plane": 2, "engine": {"speed_points": ["fast"]}}]})")
+            << QStringLiteral("planes[1].engine.speed_points[0]: \"fast\" is not a whole number");
+        QTest::newRow("unknown field")
+            << QByteArray(R"({"planes": [)" + valid + R"({"plane": 2, "header": {"colour": 3}}]})")
+            << QStringLiteral("planes[1].header.colour: is not a field here");
+        QTest::newRow("text too long")
+            << QByteArray(R"({"planes": [)" + valid + R"({"plane": 2, "wep": {"texts": {"enabled": ")" + QByteArray(41, 'x') + R"("}}}]})")
+            << QStringLiteral("planes[1].wep.texts.enabled: \"");
+        QTest::newRow("plane that does not exist")
+            << QByteArray(R"({"planes": [)" + valid + R"({"plane": 9, "handling": []}]})")
+            << QStringLiteral("planes[1].plane: 9 is outside 1..4");
+        QTest::newRow("name of no plane")
+            << QByteArray(R"({"planes": [)" + valid + R"({"name": "Nobody"}]})")
+            << QStringLiteral("planes[1].name: no plane is named \"Nobody\"");
+        QTest::newRow("broken JSON") << valid << QStringLiteral("at offset ");
+    }
+    void faultyPatchIsRefusedWhole()
+    {
+        QFETCH(QByteArray, patch);
+        QFETCH(QString, message);
+        DataFile file = sample(1, 273);
+        const QString in = dir_->filePath(QStringLiteral("misc.bin"));
+        file.SaveCfg(in, true);
+        const QString json = write(QStringLiteral("patch.json"), patch);
+        const QString out = dir_->filePath(QStringLiteral("out.bin"));
+        QString err;
+        QCOMPARE(runCli({QStringLiteral("import"), in, json, QStringLiteral("-o"), out}, &err), 1);
+        QVERIFY2(err.contains(message), qPrintable(err));
+        QVERIFY(!QFile::exists(out));
+        QCOMPARE(runCli({QStringLiteral("import"), in, json}), 2);
+    }
+};
+
+VW_TEST(PlaneImportTest)
+#include "test_plane_import.moc"
