@@ -301,6 +301,10 @@ void VNEditor::buildMenus()
     fileMenu->addAction(save1_);
     fileMenu->addAction(saveas1_);
     fileMenu->addSeparator();
+    fileMenu->addAction(action(QStringLiteral("Export plane as JSON..."), "ExportJson1", &VNEditor::ExportJson1Click));
+    fileMenu->addAction(action(QStringLiteral("Export all planes as JSON..."), "ExportAllJson1", &VNEditor::ExportAllJson1Click));
+    fileMenu->addAction(action(QStringLiteral("Import JSON..."), "ImportJson1", &VNEditor::ImportJson1Click));
+    fileMenu->addSeparator();
     fileMenu->addAction(exit2_);
 
     QMenu *editMenu = menuBar()->addMenu(QStringLiteral("Edit"));

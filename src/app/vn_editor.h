@@ -87,6 +87,10 @@ public:
     void Exit1Click();
     void Exit2Click();
     void RunVornwing1Click();
+    // The plane data as JSON: the current plane or all planes out, a patch in.
+    void ExportJson1Click();
+    void ExportAllJson1Click();
+    void ImportJson1Click();
     // Plane list.
     void ListBox1Click();
     // Makes a plane current as a click on its line in the plane list does.

@@ -1,0 +1,67 @@
+#include "common/test_registry.h"
+#include "ui/ui_weapons_support.h"
+
+#include "app/plane_list_model.h"
+#include "flightmodel/plane_header.h"
+#include "flightmodel/plane_record.h"
+
+#include <QAction>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+using vwtest::OpenEditor;
+using vwtest::TestWorkspace;
+
+class JsonImportTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    // An export of the current plane, edited in two places and imported, is
+    // one undo step; a refused patch shows one box naming the field and
+    // changes nothing.
+    void importIsOneUndoStep()
+    {
+        TestWorkspace workspace;
+        OpenEditor w(workspace);
+        w.choosePlane(3);
+        const QString exported = workspace.path(QStringLiteral("plane.json"));
+        w.prompter.fileNames.push_back(exported);
+        w.find<QAction>(QStringLiteral("ExportJson1"))->trigger();
+        QJsonObject document = QJsonDocument::fromJson(workspace.read(QStringLiteral("plane.json"))).object();
+        QJsonArray planes = document[QStringLiteral("planes")].toArray();
+        QCOMPARE(planes.size(), 1);
+        QJsonObject plane = planes[0].toObject();
+        QCOMPARE(plane[QStringLiteral("plane")].toInt(), 3);
+        QJsonObject header = plane[QStringLiteral("header")].toObject();
+        header[QStringLiteral("name")] = QStringLiteral("Harrier");
+        plane[QStringLiteral("header")] = header;
+        plane[QStringLiteral("wep")] = QJsonObject{{QStringLiteral("times"), QJsonObject{{QStringLiteral("fuel_ms"), 9000}}}};
+        planes[0] = plane;
+        document[QStringLiteral("planes")] = planes;
+        workspace.writeFile(QStringLiteral("patch.json"), QJsonDocument(document).toJson());
+
+        const QByteArray before = w.image();
+        const int steps = w.editor->undoStack()->count();
+        w.prompter.fileNames.push_back(workspace.path(QStringLiteral("patch.json")));
+        w.find<QAction>(QStringLiteral("ImportJson1"))->trigger();
+        QVERIFY(w.prompter.errors.isEmpty());
+        QCOMPARE(vw::flightmodel::PlaneHeaderView(w.editor->file(), 3).text(vw::flightmodel::HeaderText::Name), QStringLiteral("Harrier"));
+        QCOMPARE(vw::flightmodel::PlaneRecordView(w.editor->file(), 3).wepTimeMs(vw::flightmodel::PlaneRecordView::WepFuel), 9000);
+        QVERIFY(w.editor->document().planeList()->index(2).data().toString().endsWith(QStringLiteral("Harrier")));
+        QCOMPARE(w.editor->undoStack()->count(), steps + 1);
+        w.editor->undoStack()->undo();
+        QVERIFY(w.image() == before);
+
+        workspace.writeFile(QStringLiteral("bad.json"), R"({"planes": [{"plane": 3, "header": {"name": "Kite"}}, {"plane": 99}]})");
+        w.prompter.fileNames.push_back(workspace.path(QStringLiteral("bad.json")));
+        w.find<QAction>(QStringLiteral("ImportJson1"))->trigger();
+        QCOMPARE(w.prompter.errors.size(), 1);
+        QVERIFY2(w.prompter.errors[0].contains(QStringLiteral("planes[1].plane")), qPrintable(w.prompter.errors[0]));
+        QVERIFY(w.image() == before);
+        QCOMPARE(w.editor->undoStack()->count(), steps + 1);
+    }
+};
+
+VW_TEST(JsonImportTest)
+#include "ui_test_json_import.moc"
