@@ -40,7 +40,13 @@ QString shown(const QJsonValue &value)
 // the first has accepted everything, writes the fields whose value changes.
 class Importer {
 public:
-    Importer(DataFile &file, bool write) : file_(file), write_(write) {}
+    explicit Importer(DataFile &file) : file_(file) {}
+    // After the checking pass has accepted the whole patch.
+    void startWriting()
+    {
+        write_ = true;
+        next_ = 0;
+    }
 
     void document(const QJsonObject &root)
     {
@@ -465,9 +471,8 @@ private:
                 });
     }
 
-public:
     DataFile &file_;
-    bool write_;
+    bool write_ = false;
     QList<int> planes_;
     qsizetype next_ = 0;
 };
@@ -478,9 +483,9 @@ void importPatch(DataFile &file, const QJsonDocument &patch)
 {
     if (!patch.isObject())
         throw FormatError(QStringLiteral("The patch is not a JSON object."));
-    Importer importer(file, false);
+    Importer importer(file);
     importer.document(patch.object());
-    importer.write_ = true;
+    importer.startWriting();
     importer.document(patch.object());
 }
 
