@@ -65,10 +65,13 @@ public:
         if (a.isArray() && b.isArray())
             return compareArrays(where, a.toArray(), b.toArray(), [&](qsizetype i) { return innerName(element, i); });
         if (a != b)
-            found.append({where, a, b});
+            found.append(FieldDifference{where, a, b, 0, topKey_, 0});
     }
 
 private:
+    // The document's key the comparison is in: the section of a field outside the planes.
+    QString topKey_;
+
     void compareObjects(const QString &where, const QJsonObject &a, const QJsonObject &b)
     {
         QStringList keys = a.keys();
@@ -77,6 +80,8 @@ private:
                 keys.append(k);
         keys.sort();
         for (const QString &k : keys) {
+            if (where.isEmpty())
+                topKey_ = k;
             const QJsonValue va = a.value(k), vb = b.value(k);
             if (k == QLatin1String("planes") && va.isArray() && vb.isArray())
                 comparePlanes(where, va.toArray(), vb.toArray());
@@ -117,10 +122,22 @@ private:
         for (auto it = byNumber.cbegin(); it != byNumber.cend(); ++it) {
             const auto &[pa, pb] = it.value();
             const QString at = join(where, planeName(pa.isEmpty() ? pb : pa));
+            const qsizetype before = found.size();
             if (pa.isEmpty() || pb.isEmpty())
-                found.append({at, pa.isEmpty() ? QJsonValue() : QJsonValue(pa), pb.isEmpty() ? QJsonValue() : QJsonValue(pb)});
+                found.append(FieldDifference{at, pa.isEmpty() ? QJsonValue() : QJsonValue(pa),
+                                             pb.isEmpty() ? QJsonValue() : QJsonValue(pb), 0, QString(), 0});
             else
                 compareObjects(at, pa, pb);
+            // The plane's name may hold ", ": its fields' paths are read behind it.
+            for (qsizetype i = before; i < found.size(); ++i) {
+                FieldDifference &d = found[i];
+                d.plane = it.key();
+                const QStringList parts = d.where.mid(at.size() + 2).split(QLatin1String(", "));
+                d.section = d.where.size() > at.size() ? parts.value(0) : QString();
+                for (const QString &part : parts)
+                    if (part.startsWith(QLatin1String("config ")))
+                        d.config = part.mid(7).toInt();
+            }
         }
     }
 };

@@ -11,10 +11,17 @@ namespace vw::app {
 // the editor names it ("plane 7 Kestrel, config 2, weapon 3, ammo"), and its
 // value in each. A part one side lacks (a plane without a record, a
 // configuration beyond the other's count) is null on that side.
+// `plane` is the plane the field belongs to (0 for the shared tables and the
+// file's own fields), `section` the part of the plane or document that holds
+// it ("weapons", "header", "wings", ...) and `config` the configuration the
+// path names (0 when it names none).
 struct FieldDifference {
     QString where;
     QJsonValue from;
     QJsonValue to;
+    int plane = 0;
+    QString section;
+    int config = 0;
 };
 
 // Compares two documents of exportPlanes field by field. Planes are matched

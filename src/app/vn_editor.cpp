@@ -300,6 +300,7 @@ void VNEditor::buildMenus()
     recentMenu_->setObjectName(QStringLiteral("RecentFiles1"));
     fileMenu->addAction(save1_);
     fileMenu->addAction(saveas1_);
+    fileMenu->addAction(action(QStringLiteral("Compare with..."), "CompareWith1", &VNEditor::CompareWith1Click));
     fileMenu->addSeparator();
     fileMenu->addAction(action(QStringLiteral("Export plane as JSON..."), "ExportJson1", &VNEditor::ExportJson1Click));
     fileMenu->addAction(action(QStringLiteral("Export all planes as JSON..."), "ExportAllJson1", &VNEditor::ExportAllJson1Click));

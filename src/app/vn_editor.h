@@ -33,6 +33,7 @@ namespace vw::app {
 
 class MiscPage;
 class PlaneListView;
+struct FieldDifference;
 
 struct StartupOptions {
     // The editor's own directory; the base directory is worked out from it.
@@ -91,10 +92,13 @@ public:
     void ExportJson1Click();
     void ExportAllJson1Click();
     void ImportJson1Click();
+    void CompareWith1Click();
     // Plane list.
     void ListBox1Click();
     // Makes a plane current as a click on its line in the plane list does.
     void choosePlaneAsClicked(int plane);
+    // Selects the plane and configuration of a difference and shows the page of its field.
+    void showDifference(const FieldDifference &difference);
 
 protected:
     void closeEvent(QCloseEvent *event) override;

@@ -1,5 +1,6 @@
 #include "cli/cli_commands.h"
 
+#include "app/batch_operations.h"
 #include "app/file_check.h"
 #include "app/plane_diff.h"
 #include "app/plane_import.h"
@@ -54,6 +55,13 @@ const char *const Usage =
     "  report FILE --kind plain|sound|dm|climb|weight|fuel [--html] [-o OUT]\n"
     "                            write a plane list report (as \"Generate Plane list\"); --html only with fuel;\n"
     "                            to standard output without -o\n"
+    "  batch FILE -o OUT OP...   run batch adjustments in the order given and save enciphered to OUT, e.g.\n"
+    "                            batch misc.bin -o new.bin reduce-deviation bomb-deviation=1,1.5; one line a step\n"
+    "                            on standard error. OP: bursts-to-ammo, reduce-deviation,\n"
+    "                            bomb-deviation[=FIGHTER,BOMBER], tracer-count, halve-fire-delay,\n"
+    "                            remove-skip-bombs, half-damage, double-damage, reduce-roll-inertia,\n"
+    "                            reduce-low-speed-handling, increase-low-speed-handling,\n"
+    "                            add-room-for-256-planes, regenerate-offsets\n"
     "  help, --help              show this text\n"
     "\n"
     "A FILE of - is read from standard input, an OUT of - is written to standard output.\n"
@@ -75,7 +83,8 @@ struct Failure {
 };
 
 // Parses the arguments of one command: its options and exactly the named
-// FILE/OUT arguments, none of them empty.
+// FILE/OUT arguments, none of them empty; a last name ending in "..." takes
+// one or more.
 QStringList parseCommand(QCommandLineParser &parser, const QString &command, const QStringList &arguments,
                          const QStringList &names)
 {
@@ -88,11 +97,12 @@ QStringList parseCommand(QCommandLineParser &parser, const QString &command, con
     if (parser.isSet(help))
         throw HelpRequested{};
     const QStringList positional = parser.positionalArguments();
-    if (positional.size() != names.size())
+    const bool more = !names.isEmpty() && names.last().endsWith(QLatin1String("..."));
+    if (more ? positional.size() < names.size() : positional.size() != names.size())
         throw UsageError{QStringLiteral("%1 takes %2").arg(command, names.join(QStringLiteral(" and ")))};
-    for (qsizetype i = 0; i < names.size(); ++i)
+    for (qsizetype i = 0; i < positional.size(); ++i)
         if (positional[i].isEmpty())
-            throw UsageError{QStringLiteral("%1: %2 is an empty name").arg(command, names[i])};
+            throw UsageError{QStringLiteral("%1: %2 is an empty name").arg(command, names[std::min(i, names.size() - 1)])};
     return positional;
 }
 
@@ -461,6 +471,39 @@ int report(const QStringList &args)
     return 0;
 }
 
+// The Misc page's batch adjustments by name, in the order given, on one file.
+// Every name is checked before anything runs; a step that refuses leaves no OUT.
+// What each step changed is told once OUT is written.
+int batch(const QStringList &args, QTextStream &err)
+{
+    QCommandLineParser parser;
+    parser.addOption({{QStringLiteral("o"), QStringLiteral("output")}, QStringLiteral("Output file."),
+                      QStringLiteral("OUT")});
+    const QStringList positional =
+        parseCommand(parser, QStringLiteral("batch"), args, {QStringLiteral("FILE"), QStringLiteral("OP...")});
+    const QString out = parser.value(QStringLiteral("o"));
+    if (out.isEmpty())
+        throw UsageError{QStringLiteral("batch needs -o OUT")};
+    QList<app::BatchStep> steps;
+    QString error;
+    if (!app::batchSteps(positional.mid(1), &steps, &error))
+        throw UsageError{QStringLiteral("batch: ") + error};
+    DataFile file = load(positional[0], true);
+    QStringList done;
+    for (const app::BatchStep &step : steps) {
+        try {
+            done << step.name + QStringLiteral(": ") + step.run(file);
+        } catch (const FormatError &e) {
+            throw Failure{inputName(positional[0]),
+                          QStringLiteral("%1: %2 %3 was not written.").arg(step.name, e.reason(), out)};
+        }
+    }
+    saveEnciphered(file, positional[0], out);
+    for (const QString &line : done)
+        err << line << '\n';
+    return 0;
+}
+
 } // namespace
 
 int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
@@ -506,6 +549,8 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
             return regenerate(args, err);
         if (command == QLatin1String("report"))
             return report(args);
+        if (command == QLatin1String("batch"))
+            return batch(args, err);
         throw UsageError{QStringLiteral("unknown command %1").arg(command)};
     } catch (const HelpRequested &) {
         out << Usage;

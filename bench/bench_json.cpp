@@ -1,0 +1,54 @@
+// The plane data as JSON on a 254-plane file: the export document and its
+// text, and the field differences between two such files as "diff" and
+// "Compare with..." compute them (both files exported, then compared).
+
+#include "app/plane_diff.h"
+#include "app/plane_json.h"
+#include "datafile/sample_builder.h"
+#include "weapons/weapons_block.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using vw::datafile::DataFile;
+
+DataFile sample(quint32 seed)
+{
+    vw::datafile::SampleOptions options;
+    options.layout = vw::datafile::Openhall256Layout;
+    options.planes = 254;
+    options.seed = seed;
+    return DataFile::fromBytes(vw::datafile::buildSampleFile(options), true);
+}
+
+void BM_Export(benchmark::State &state)
+{
+    const DataFile file = sample(1);
+    for (auto _ : state) {
+        QByteArray text = vw::app::exportText(vw::app::exportPlanes(file));
+        benchmark::DoNotOptimize(text);
+    }
+}
+BENCHMARK(BM_Export)->Unit(benchmark::kMillisecond);
+
+// Arg 0: the second file differs in one weapon's ammo; arg 1: every sample
+// value differs (another seed), the most a diff has to list.
+void BM_Diff(benchmark::State &state)
+{
+    const DataFile a = sample(1);
+    DataFile b = sample(state.range(0) == 0 ? 1 : 2);
+    if (state.range(0) == 0)
+        vw::weapons::WeaponsBlock(b, 200).config(1).weapon(1).setAmmo(4321);
+    qsizetype found = 0;
+    for (auto _ : state) {
+        const QList<vw::app::FieldDifference> differences =
+            vw::app::diffExports(vw::app::exportPlanes(a), vw::app::exportPlanes(b));
+        found = differences.size();
+        benchmark::DoNotOptimize(found);
+    }
+    state.counters["differences"] = double(found);
+}
+BENCHMARK(BM_Diff)->ArgName("all_differ")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+} // namespace

@@ -1,0 +1,69 @@
+#include "app/compare_dialog.h"
+#include "common/test_registry.h"
+#include "ui/ui_weapons_support.h"
+#include "weapons/ammo_entry.h"
+
+#include <QAction>
+#include <QLabel>
+
+using namespace vwtest;
+using vw::datafile::DataFile;
+
+using Change = std::function<void(DataFile &)>;
+Q_DECLARE_METATYPE(Change)
+
+class CompareTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    // A file that differs in one field lists one line; a double-click on it
+    // shows the plane, configuration and page that hold the field.
+    void doubleClickShowsTheField_data()
+    {
+        QTest::addColumn<Change>("change");
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<int>("plane");
+        QTest::addColumn<int>("config");
+        QTest::addColumn<int>("page");
+        QTest::newRow("a weapon's ammo")
+            << Change([](DataFile &f) { vw::weapons::WeaponsBlock(f, 3).config(2).weapon(1).setAmmo(4321); })
+            << QStringLiteral(", weapons, config 2, weapon 1, ammo: ") << 3 << 2 << 0;
+        QTest::newRow("the shared ammunition table")
+            << Change([](DataFile &f) { vw::weapons::AmmoEntry(f, 7).setHeDamage(77); })
+            << QStringLiteral("ammunition 7, he_damage: ") << 1 << 1 << 5;
+    }
+    void doubleClickShowsTheField()
+    {
+        QFETCH(Change, change);
+        QFETCH(QString, line);
+        QFETCH(int, plane);
+        QFETCH(int, config);
+        QFETCH(int, page);
+        TestWorkspace workspace;
+        DataFile other = DataFile::ReadCfg(workspace.path("misc.bin"), true);
+        change(other);
+        other.SaveCfg(workspace.path("other.bin"), true);
+        OpenEditor open(workspace);
+        open.editor->pages()->setCurrentIndex(1);
+
+        open.prompter.fileNames = {workspace.path("other.bin")};
+        named<QAction>(open.editor.get(), "CompareWith1")->trigger();
+        auto *dialog = named<vw::app::CompareDialog>(open.editor.get(), "CompareDialog");
+        QListWidget *list = dialog->list();
+        QCOMPARE(list->count(), 1);
+        QVERIFY2(list->item(0)->text().contains(line), qPrintable(list->item(0)->text()));
+        QVERIFY(named<QLabel>(dialog, "CompareCount")->text().startsWith("1 difference"));
+        QCOMPARE(open.editor->file().toBytes(true), workspace.read("misc.bin")); // looking changes nothing
+
+        QVERIFY(QTest::qWaitForWindowExposed(dialog));
+        const QRect rect = list->visualItemRect(list->item(0));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, rect.center());
+        QCOMPARE(open.editor->selection().CurrentPlane, plane);
+        QCOMPARE(open.editor->selection().CurrentConfig, config);
+        QCOMPARE(open.editor->pages()->currentIndex(), page);
+    }
+};
+
+VW_TEST(CompareTest)
+
+#include "ui_test_compare.moc"
