@@ -33,6 +33,32 @@ QComboBox *planeSelector(const char *name, app::EditorDocument &document, QWidge
     return box;
 }
 
+// A copy group: its title, the source and destination plane selectors, and a
+// row at the bottom for its options and its "Copy" button.
+struct CopyGroup {
+    QGroupBox *box;
+    QComboBox *source, *destination;
+    QPushButton *copy;
+    QHBoxLayout *bottom;
+};
+
+CopyGroup copyGroup(const QString &title, const char *objectName, const char *sourceName, const char *destinationName,
+                    const char *buttonName, app::EditorDocument &document, QWidget *parent)
+{
+    CopyGroup group;
+    group.box = new QGroupBox(title, parent);
+    group.box->setObjectName(QLatin1String(objectName));
+    auto *form = new QFormLayout(group.box);
+    group.source = planeSelector(sourceName, document, group.box);
+    group.destination = planeSelector(destinationName, document, group.box);
+    group.copy = named<QPushButton>(buttonName, QStringLiteral("Copy"), group.box);
+    form->addRow(QStringLiteral("Source plane:"), group.source);
+    form->addRow(QStringLiteral("Destination plane:"), group.destination);
+    group.bottom = new QHBoxLayout;
+    form->addRow(group.bottom);
+    return group;
+}
+
 } // namespace
 
 PlaneCopyWidget::PlaneCopyWidget(app::EditorDocument &document, QWidget *parent) : QWidget(parent), document_(document)
@@ -40,44 +66,31 @@ PlaneCopyWidget::PlaneCopyWidget(app::EditorDocument &document, QWidget *parent)
     auto *column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
 
-    auto *flightModel = new QGroupBox(QStringLiteral("Flight model"), this);
-    flightModel->setObjectName(QStringLiteral("FlightModelCopyGroup"));
-    auto *flightForm = new QFormLayout(flightModel);
-    comboBox9_ = planeSelector("ComboBox9", document_, flightModel);
-    comboBox10_ = planeSelector("ComboBox10", document_, flightModel);
-    button3_ = named<QPushButton>("Button3", flightModel);
-    button3_->setText(QStringLiteral("Copy"));
-    flightForm->addRow(QStringLiteral("Source plane:"), comboBox9_);
-    flightForm->addRow(QStringLiteral("Destination plane:"), comboBox10_);
-    auto *flightRow = new QHBoxLayout;
-    flightRow->addStretch();
-    flightRow->addWidget(button3_);
-    flightForm->addRow(flightRow);
-    column->addWidget(flightModel);
+    const CopyGroup flightModel = copyGroup(QStringLiteral("Flight model"), "FlightModelCopyGroup", "ComboBox9",
+                                            "ComboBox10", "Button3", document_, this);
+    comboBox9_ = flightModel.source;
+    comboBox10_ = flightModel.destination;
+    button3_ = flightModel.copy;
+    flightModel.bottom->addStretch();
+    flightModel.bottom->addWidget(button3_);
+    column->addWidget(flightModel.box);
 
-    auto *engines = new QGroupBox(QStringLiteral("Engines"), this);
-    engines->setObjectName(QStringLiteral("EnginesCopyGroup"));
-    auto *engineForm = new QFormLayout(engines);
-    comboBox13_ = planeSelector("ComboBox13", document_, engines);
-    comboBox14_ = planeSelector("ComboBox14", document_, engines);
-    checkBox7_ = named<QCheckBox>("CheckBox7", engines);
-    checkBox7_->setText(QStringLiteral("Copy only first X cols"));
-    edit41_ = named<QLineEdit>("Edit41", engines);
+    const CopyGroup engines = copyGroup(QStringLiteral("Engines"), "EnginesCopyGroup", "ComboBox13", "ComboBox14",
+                                        "Button9", document_, this);
+    comboBox13_ = engines.source;
+    comboBox14_ = engines.destination;
+    button9_ = engines.copy;
+    checkBox7_ = named<QCheckBox>("CheckBox7", QStringLiteral("Copy only first X cols"), engines.box);
+    edit41_ = named<QLineEdit>("Edit41", engines.box);
     edit41_->setText(QStringLiteral("5"));
     edit41_->setMaxLength(4);
     edit41_->setFixedWidth(40);
     edit41_->setToolTip(QStringLiteral("Columns of the engine power matrix, 0 to %1.").arg(PlaneRecord::MatrixColumns));
-    button9_ = named<QPushButton>("Button9", engines);
-    button9_->setText(QStringLiteral("Copy"));
-    engineForm->addRow(QStringLiteral("Source plane:"), comboBox13_);
-    engineForm->addRow(QStringLiteral("Destination plane:"), comboBox14_);
-    auto *engineRow = new QHBoxLayout;
-    engineRow->addWidget(checkBox7_);
-    engineRow->addWidget(edit41_);
-    engineRow->addStretch();
-    engineRow->addWidget(button9_);
-    engineForm->addRow(engineRow);
-    column->addWidget(engines);
+    engines.bottom->addWidget(checkBox7_);
+    engines.bottom->addWidget(edit41_);
+    engines.bottom->addStretch();
+    engines.bottom->addWidget(button9_);
+    column->addWidget(engines.box);
 
     connectHandler(document_, button3_, &QPushButton::clicked, this, &PlaneCopyWidget::Button3Click);
     connectHandler(document_, button9_, &QPushButton::clicked, this, &PlaneCopyWidget::Button9Click);
