@@ -24,7 +24,7 @@ void VNEditor::CompareWith1Click()
     QList<FieldDifference> differences;
     try {
         const datafile::DataFile other = datafile::DataFile::ReadCfg(chosen, true);
-        differences = diffExports(exportPlanes(file()), exportPlanes(other));
+        differences = diffFiles(file(), other);
     } catch (const std::exception &e) {
         prompter_->error(this, QStringLiteral("The files could not be compared.\n\n") + EditorDocument::describe(e));
         return;
