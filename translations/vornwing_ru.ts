@@ -698,7 +698,7 @@ Qt %2
     <name>vw::damage::DamageMapPage</name>
     <message>
         <source>Select Part from list and Double Click on map to place it...</source>
-        <translation>Выберите деталь в списке и дважды щёлкните по карте, чтобы её разместить...</translation>
+        <translation>Выберите деталь и дважды щёлкните по карте...</translation>
     </message>
     <message>
         <source>Undo Last Change</source>
@@ -710,7 +710,7 @@ Qt %2
     </message>
     <message>
         <source>Uncheck to edit</source>
-        <translation>Снимите, чтобы править</translation>
+        <translation>Снять для правки</translation>
     </message>
     <message>
         <source>Current level (1-8)</source>
