@@ -2,6 +2,173 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>vw::app</name>
+    <message>
+        <source>%1 of %2 weapons changed on %3 planes</source>
+        <translation>%1 of %2 weapons changed on %3 planes</translation>
+    </message>
+    <message>
+        <source>%1 planes changed</source>
+        <translation>%1 planes changed</translation>
+    </message>
+    <message>
+        <source>AP and HE damage of ammunition 0 to 150 halved</source>
+        <translation>AP and HE damage of ammunition 0 to 150 halved</translation>
+    </message>
+    <message>
+        <source>AP and HE damage of ammunition 0 to 150 doubled</source>
+        <translation>AP and HE damage of ammunition 0 to 150 doubled</translation>
+    </message>
+    <message>
+        <source>; HE damage kept where its double does not fit: ammunition %1</source>
+        <translation>; HE damage kept where its double does not fit: ammunition %1</translation>
+    </message>
+    <message>
+        <source>%1 needs two numbers, as bomb-deviation=1,1.5</source>
+        <translation>%1 needs two numbers, as bomb-deviation=1,1.5</translation>
+    </message>
+    <message>
+        <source>unknown operation &quot;%1&quot;; the operations are %2</source>
+        <translation>unknown operation &quot;%1&quot;; the operations are %2</translation>
+    </message>
+    <message>
+        <source>an array</source>
+        <translation>an array</translation>
+    </message>
+    <message>
+        <source>an object</source>
+        <translation>an object</translation>
+    </message>
+    <message>
+        <source>%1 is not an object</source>
+        <translation>%1 is not an object</translation>
+    </message>
+    <message>
+        <source>is not a field here</source>
+        <translation>is not a field here</translation>
+    </message>
+    <message>
+        <source>%1 is not an array</source>
+        <translation>%1 is not an array</translation>
+    </message>
+    <message>
+        <source>has %1 entries, the table has %2</source>
+        <translation>has %1 entries, the table has %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a whole number</source>
+        <translation>%1 is not a whole number</translation>
+    </message>
+    <message>
+        <source>%1 is outside %2..%3</source>
+        <translation>%1 is outside %2..%3</translation>
+    </message>
+    <message>
+        <source>%1 is not a number</source>
+        <translation>%1 is not a number</translation>
+    </message>
+    <message>
+        <source>%1 is not a text</source>
+        <translation>%1 is not a text</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is longer than the field&apos;s %2 characters</source>
+        <translation>&quot;%1&quot; is longer than the field&apos;s %2 characters</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has characters the file cannot hold</source>
+        <translation>&quot;%1&quot; has characters the file cannot hold</translation>
+    </message>
+    <message>
+        <source>%1 is not %2 bytes as hex digits</source>
+        <translation>%1 is not %2 bytes as hex digits</translation>
+    </message>
+    <message>
+        <source>the file has no %1</source>
+        <translation>the file has no %1</translation>
+    </message>
+    <message>
+        <source>names no plane: give &quot;plane&quot; or &quot;name&quot;</source>
+        <translation>names no plane: give &quot;plane&quot; or &quot;name&quot;</translation>
+    </message>
+    <message>
+        <source>planes %1 and %2 are both named %3</source>
+        <translation>planes %1 and %2 are both named %3</translation>
+    </message>
+    <message>
+        <source>no plane is named %1</source>
+        <translation>no plane is named %1</translation>
+    </message>
+    <message>
+        <source>directory entry for plane %1</source>
+        <translation>directory entry for plane %1</translation>
+    </message>
+    <message>
+        <source>weapons for plane %1</source>
+        <translation>weapons for plane %1</translation>
+    </message>
+    <message>
+        <source>plane record for plane %1</source>
+        <translation>plane record for plane %1</translation>
+    </message>
+    <message>
+        <source>damage map for plane %1</source>
+        <translation>damage map for plane %1</translation>
+    </message>
+    <message>
+        <source>damage profile slot for plane %1</source>
+        <translation>damage profile slot for plane %1</translation>
+    </message>
+    <message>
+        <source>%1 is not true or false</source>
+        <translation>%1 is not true or false</translation>
+    </message>
+    <message>
+        <source>wings table</source>
+        <translation>wings table</translation>
+    </message>
+    <message>
+        <source>ammunition entry %1</source>
+        <translation>ammunition entry %1</translation>
+    </message>
+    <message>
+        <source>The patch is not a JSON object.</source>
+        <translation>The patch is not a JSON object.</translation>
+    </message>
+    <message>
+        <source>not JSON: %1 at offset %2</source>
+        <translation>not JSON: %1 at offset %2</translation>
+    </message>
+    <message>
+        <source>The file has planes 1 to %1, not %2.</source>
+        <translation>The file has planes 1 to %1, not %2.</translation>
+    </message>
+    <message>
+        <source>Line %1 of the wanted times of flight, &quot;%2&quot;, is not a number; no plane was changed.</source>
+        <translation>Line %1 of the wanted times of flight, &quot;%2&quot;, is not a number; no plane was changed.</translation>
+    </message>
+    <message>
+        <source>this is a folder, not a file</source>
+        <translation>this is a folder, not a file</translation>
+    </message>
+    <message>
+        <source>the file is larger than %1 bytes; it should hold one time of flight per plane</source>
+        <translation>the file is larger than %1 bytes; it should hold one time of flight per plane</translation>
+    </message>
+    <message>
+        <source>the folder %1 does not exist; the settings are written only into an existing base folder</source>
+        <translation>the folder %1 does not exist; the settings are written only into an existing base folder</translation>
+    </message>
+    <message>
+        <source>the folder %1 could not be made: %2</source>
+        <translation>the folder %1 could not be made: %2</translation>
+    </message>
+    <message>
+        <source>a support file is read up to %1 bytes</source>
+        <translation>a support file is read up to %1 bytes</translation>
+    </message>
+</context>
+<context>
     <name>vw::app::CompareDialog</name>
     <message>
         <source>Compare with %1</source>
@@ -92,6 +259,201 @@
     <message>
         <source>Encrypt/Decrypt misc.bin</source>
         <translation>Encrypt/Decrypt misc.bin</translation>
+    </message>
+</context>
+<context>
+    <name>vw::app::LabelTables</name>
+    <message>
+        <source>Group %1</source>
+        <translation>Group %1</translation>
+    </message>
+    <message>
+        <source>Primary single shot</source>
+        <translation>Primary single shot</translation>
+    </message>
+    <message>
+        <source>Secondary single shot</source>
+        <translation>Secondary single shot</translation>
+    </message>
+    <message>
+        <source>Primary guns</source>
+        <translation>Primary guns</translation>
+    </message>
+    <message>
+        <source>Secondary guns</source>
+        <translation>Secondary guns</translation>
+    </message>
+    <message>
+        <source>Heavy guns</source>
+        <translation>Heavy guns</translation>
+    </message>
+    <message>
+        <source>Turreted gun</source>
+        <translation>Turreted gun</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>Engine 1</source>
+        <translation>Engine 1</translation>
+    </message>
+    <message>
+        <source>Engine 2</source>
+        <translation>Engine 2</translation>
+    </message>
+    <message>
+        <source>Engine 3</source>
+        <translation>Engine 3</translation>
+    </message>
+    <message>
+        <source>Engine 4</source>
+        <translation>Engine 4</translation>
+    </message>
+    <message>
+        <source>Engine 1 Oil System</source>
+        <translation>Engine 1 Oil System</translation>
+    </message>
+    <message>
+        <source>Engine 2 Oil System</source>
+        <translation>Engine 2 Oil System</translation>
+    </message>
+    <message>
+        <source>Engine 3 Oil System</source>
+        <translation>Engine 3 Oil System</translation>
+    </message>
+    <message>
+        <source>Engine 4 Oil System</source>
+        <translation>Engine 4 Oil System</translation>
+    </message>
+    <message>
+        <source>Elevator</source>
+        <translation>Elevator</translation>
+    </message>
+    <message>
+        <source>Horizontal Stabilizer</source>
+        <translation>Horizontal Stabilizer</translation>
+    </message>
+    <message>
+        <source>Rudder</source>
+        <translation>Rudder</translation>
+    </message>
+    <message>
+        <source>Vertical Stabilizer</source>
+        <translation>Vertical Stabilizer</translation>
+    </message>
+    <message>
+        <source>Left Aileron</source>
+        <translation>Left Aileron</translation>
+    </message>
+    <message>
+        <source>Right Aileron</source>
+        <translation>Right Aileron</translation>
+    </message>
+    <message>
+        <source>Left Fuel Tank</source>
+        <translation>Left Fuel Tank</translation>
+    </message>
+    <message>
+        <source>Right Fuel Tank</source>
+        <translation>Right Fuel Tank</translation>
+    </message>
+    <message>
+        <source>Center Fuel Tank</source>
+        <translation>Center Fuel Tank</translation>
+    </message>
+    <message>
+        <source>Rear Fuselage</source>
+        <translation>Rear Fuselage</translation>
+    </message>
+    <message>
+        <source>Center Fuselage</source>
+        <translation>Center Fuselage</translation>
+    </message>
+    <message>
+        <source>Pilot Armor</source>
+        <translation>Pilot Armor</translation>
+    </message>
+    <message>
+        <source>Pilot</source>
+        <translation>Pilot</translation>
+    </message>
+    <message>
+        <source>Tail Gunner</source>
+        <translation>Tail Gunner</translation>
+    </message>
+    <message>
+        <source>Nose Gun</source>
+        <translation>Nose Gun</translation>
+    </message>
+    <message>
+        <source>Left Gun</source>
+        <translation>Left Gun</translation>
+    </message>
+    <message>
+        <source>Right Gun</source>
+        <translation>Right Gun</translation>
+    </message>
+    <message>
+        <source>Top Gun</source>
+        <translation>Top Gun</translation>
+    </message>
+    <message>
+        <source>Bottom Gun</source>
+        <translation>Bottom Gun</translation>
+    </message>
+    <message>
+        <source>Left Wing</source>
+        <translation>Left Wing</translation>
+    </message>
+    <message>
+        <source>Right Wing</source>
+        <translation>Right Wing</translation>
+    </message>
+    <message>
+        <source>Right Gear</source>
+        <translation>Right Gear</translation>
+    </message>
+    <message>
+        <source>Left Gear</source>
+        <translation>Left Gear</translation>
+    </message>
+    <message>
+        <source>Flaps</source>
+        <translation>Flaps</translation>
+    </message>
+    <message>
+        <source>1 - Lowest</source>
+        <translation>1 - Lowest</translation>
+    </message>
+    <message>
+        <source>2 - Lower</source>
+        <translation>2 - Lower</translation>
+    </message>
+    <message>
+        <source>3 - Low</source>
+        <translation>3 - Low</translation>
+    </message>
+    <message>
+        <source>4 - Medium-Low</source>
+        <translation>4 - Medium-Low</translation>
+    </message>
+    <message>
+        <source>5 - Medium-High</source>
+        <translation>5 - Medium-High</translation>
+    </message>
+    <message>
+        <source>6 - High</source>
+        <translation>6 - High</translation>
+    </message>
+    <message>
+        <source>7 - Higher</source>
+        <translation>7 - Higher</translation>
+    </message>
+    <message>
+        <source>8 - Highest</source>
+        <translation>8 - Highest</translation>
     </message>
 </context>
 <context>
@@ -695,6 +1057,69 @@ Settings and support files: %5</translation>
     </message>
 </context>
 <context>
+    <name>vw::damage</name>
+    <message>
+        <source>A damage map has 8192 bytes, not %1.</source>
+        <translation>A damage map has 8192 bytes, not %1.</translation>
+    </message>
+    <message>
+        <source>A damage map level has 1024 cells, not %1.</source>
+        <translation>A damage map level has 1024 cells, not %1.</translation>
+    </message>
+    <message>
+        <source>Plane %1 has no damage map in the file.</source>
+        <translation>Plane %1 has no damage map in the file.</translation>
+    </message>
+    <message>
+        <source>Damage map cell (%1, %2) of level %3 is outside the 32 x 32 x 8 map.</source>
+        <translation>Damage map cell (%1, %2) of level %3 is outside the 32 x 32 x 8 map.</translation>
+    </message>
+    <message>
+        <source>The parts catalogue has parts 0 to 32, not %1.</source>
+        <translation>The parts catalogue has parts 0 to 32, not %1.</translation>
+    </message>
+    <message>
+        <source>plane %1 is not in the plane list.</source>
+        <translation>plane %1 is not in the plane list.</translation>
+    </message>
+    <message>
+        <source>plane %1 has no damage map.</source>
+        <translation>plane %1 has no damage map.</translation>
+    </message>
+    <message>
+        <source>plane %1 has no damage profile slot.</source>
+        <translation>plane %1 has no damage profile slot.</translation>
+    </message>
+    <message>
+        <source>Part %1</source>
+        <translation>Part %1</translation>
+    </message>
+    <message>
+        <source>A damage profile has 912 bytes, not %1.</source>
+        <translation>A damage profile has 912 bytes, not %1.</translation>
+    </message>
+    <message>
+        <source>Plane %1 has no damage profile slot in the file.</source>
+        <translation>Plane %1 has no damage profile slot in the file.</translation>
+    </message>
+    <message>
+        <source>The damage profile has parts 1 to 32, not %1.</source>
+        <translation>The damage profile has parts 1 to 32, not %1.</translation>
+    </message>
+    <message>
+        <source>Plane %1 no longer has a damage map, so its change cannot be undone.</source>
+        <translation>Plane %1 no longer has a damage map, so its change cannot be undone.</translation>
+    </message>
+    <message>
+        <source>The damage profile grid has columns 1 to 4 and rows 1 to 32, not (%1, %2).</source>
+        <translation>The damage profile grid has columns 1 to 4 and rows 1 to 32, not (%1, %2).</translation>
+    </message>
+    <message>
+        <source>A modifier is a whole number from -32768 to 32767; %1 is not stored.</source>
+        <translation>A modifier is a whole number from -32768 to 32767; %1 is not stored.</translation>
+    </message>
+</context>
+<context>
     <name>vw::damage::DamageMapPage</name>
     <message>
         <source>Select Part from list and Double Click on map to place it...</source>
@@ -897,6 +1322,296 @@ Settings and support files: %5</translation>
     <message>
         <source>&quot;%1&quot; is not a number; it was stored as %2.</source>
         <translation>&quot;%1&quot; is not a number; it was stored as %2.</translation>
+    </message>
+</context>
+<context>
+    <name>vw::datafile</name>
+    <message>
+        <source>a plane data file holds at most %1 bytes</source>
+        <translation>a plane data file holds at most %1 bytes</translation>
+    </message>
+    <message>
+        <source>the data is %1 bytes long; a plane data file holds at most %2 bytes</source>
+        <translation>the data is %1 bytes long; a plane data file holds at most %2 bytes</translation>
+    </message>
+    <message>
+        <source>No plane data file is loaded; nothing was saved.</source>
+        <translation>No plane data file is loaded; nothing was saved.</translation>
+    </message>
+    <message>
+        <source>The number of planes is %1; a plane data file holds -1 to 254 (the header stores it in one byte). Nothing was saved.</source>
+        <translation>The number of planes is %1; a plane data file holds -1 to 254 (the header stores it in one byte). Nothing was saved.</translation>
+    </message>
+    <message>
+        <source>The file version is %1; a plane data file holds 0 to 65535 (the header stores it in two bytes). Nothing was saved.</source>
+        <translation>The file version is %1; a plane data file holds 0 to 65535 (the header stores it in two bytes). Nothing was saved.</translation>
+    </message>
+    <message>
+        <source>could not keep the previous file as %1: %2</source>
+        <translation>could not keep the previous file as %1: %2</translation>
+    </message>
+    <message>
+        <source>The bytes %1..%2 lie outside the file, which is %3 bytes long.</source>
+        <translation>The bytes %1..%2 lie outside the file, which is %3 bytes long.</translation>
+    </message>
+    <message>
+        <source>The file would become %1 bytes long; a plane data file holds at most %2 bytes.</source>
+        <translation>The file would become %1 bytes long; a plane data file holds at most %2 bytes.</translation>
+    </message>
+    <message>
+        <source>A gap cannot be opened at byte %1 of a file that is %2 bytes long.</source>
+        <translation>A gap cannot be opened at byte %1 of a file that is %2 bytes long.</translation>
+    </message>
+    <message>
+        <source>There is no plane %1.</source>
+        <translation>There is no plane %1.</translation>
+    </message>
+    <message>
+        <source>Plane %1 has no directory entry in this layout.</source>
+        <translation>Plane %1 has no directory entry in this layout.</translation>
+    </message>
+    <message>
+        <source>The offset %1 of plane %2 does not fit the directory&apos;s 24 bits.</source>
+        <translation>The offset %1 of plane %2 does not fit the directory&apos;s 24 bits.</translation>
+    </message>
+    <message>
+        <source>Nothing was changed.</source>
+        <translation>Nothing was changed.</translation>
+    </message>
+    <message>
+        <source>plane %1</source>
+        <translation>plane %1</translation>
+    </message>
+    <message>
+        <source>planes %1 to %2</source>
+        <translation>planes %1 to %2</translation>
+    </message>
+    <message>
+        <source>planes %1</source>
+        <translation>planes %1</translation>
+    </message>
+    <message>
+        <source>1 - Original format</source>
+        <translation>1 - Original format</translation>
+    </message>
+    <message>
+        <source>2 - Openhall plane format (128)</source>
+        <translation>2 - Openhall plane format (128)</translation>
+    </message>
+    <message>
+        <source>3 - Openhall plane format (256)</source>
+        <translation>3 - Openhall plane format (256)</translation>
+    </message>
+    <message>
+        <source>&quot;Add header for 128 planes&quot; converts a file of type %1; this file is of type %2.</source>
+        <translation>&quot;Add header for 128 planes&quot; converts a file of type %1; this file is of type %2.</translation>
+    </message>
+    <message>
+        <source>The file&apos;s tables do not lie where the 128-plane layout has them.</source>
+        <translation>The file&apos;s tables do not lie where the 128-plane layout has them.</translation>
+    </message>
+    <message>
+        <source>The file is %1 bytes long, too short to hold the 128-plane layout&apos;s tables.</source>
+        <translation>The file is %1 bytes long, too short to hold the 128-plane layout&apos;s tables.</translation>
+    </message>
+    <message>
+        <source>The file would grow to %1 bytes; a plane data file holds at most %2 bytes.</source>
+        <translation>The file would grow to %1 bytes; a plane data file holds at most %2 bytes.</translation>
+    </message>
+    <message>
+        <source>The %1 of plane %2 lies at byte %3, inside the header and tables that the conversion moves apart.</source>
+        <translation>The %1 of plane %2 lies at byte %3, inside the header and tables that the conversion moves apart.</translation>
+    </message>
+    <message>
+        <source>The %1 of plane %2 would move to byte %3; the directory holds offsets below %4.</source>
+        <translation>The %1 of plane %2 would move to byte %3; the directory holds offsets below %4.</translation>
+    </message>
+    <message>
+        <source>record</source>
+        <translation>record</translation>
+    </message>
+    <message>
+        <source>damage map</source>
+        <translation>damage map</translation>
+    </message>
+    <message>
+        <source>Room for 256 planes added: the file grew by %1 bytes to %2 bytes.</source>
+        <translation>Room for 256 planes added: the file grew by %1 bytes to %2 bytes.</translation>
+    </message>
+    <message>
+        <source>The file version is now 274: the file is saved as a 256-plane file without the version-273 cipher.</source>
+        <translation>The file version is now 274: the file is saved as a 256-plane file without the version-273 cipher.</translation>
+    </message>
+    <message>
+        <source>The file version was %1 and is now 274, because only a version above 273 loads as a 256-plane file.</source>
+        <translation>The file version was %1 and is now 274, because only a version above 273 loads as a 256-plane file.</translation>
+    </message>
+    <message>
+        <source>The file version is now %1.</source>
+        <translation>The file version is now %1.</translation>
+    </message>
+    <message>
+        <source>&quot;Regenerate Offsets&quot; works on 128- and 256-plane files; this file is in the original 63-plane layout.</source>
+        <translation>&quot;Regenerate Offsets&quot; works on 128- and 256-plane files; this file is in the original 63-plane layout.</translation>
+    </message>
+    <message>
+        <source>The new %1 of plane %2 would lie at byte %3, over the file&apos;s header and shared tables.</source>
+        <translation>The new %1 of plane %2 would lie at byte %3, over the file&apos;s header and shared tables.</translation>
+    </message>
+    <message>
+        <source>The new %1 of plane %2 would lie at byte %3; the directory holds offsets below %4.</source>
+        <translation>The new %1 of plane %2 would lie at byte %3; the directory holds offsets below %4.</translation>
+    </message>
+    <message>
+        <source>The new %1 of plane %2 would end at byte %3; a plane data file holds at most %4 bytes.</source>
+        <translation>The new %1 of plane %2 would end at byte %3; a plane data file holds at most %4 bytes.</translation>
+    </message>
+    <message>
+        <source>The new %1 of plane %2 at byte %3 would overlap a block of another plane at byte %4: the planes&apos; blocks do not follow each other at one stride.</source>
+        <translation>The new %1 of plane %2 at byte %3 would overlap a block of another plane at byte %4: the planes&apos; blocks do not follow each other at one stride.</translation>
+    </message>
+    <message>
+        <source>New planes are placed one stride apart, the distance between planes 2 and 3, and these need a record and a damage map each.</source>
+        <translation>New planes are placed one stride apart, the distance between planes 2 and 3, and these need a record and a damage map each.</translation>
+    </message>
+    <message>
+        <source>Plane %1 has no directory entry: this layout has room for %2 planes.</source>
+        <translation>Plane %1 has no directory entry: this layout has room for %2 planes.</translation>
+    </message>
+    <message>
+        <source>The damage profile of plane %1 lies outside the file.</source>
+        <translation>The damage profile of plane %1 lies outside the file.</translation>
+    </message>
+    <message>
+        <source>Plane %1 has no blocks that plane %2&apos;s could follow.</source>
+        <translation>Plane %1 has no blocks that plane %2&apos;s could follow.</translation>
+    </message>
+    <message>
+        <source>Every plane has its blocks; no offsets were regenerated.</source>
+        <translation>Every plane has its blocks; no offsets were regenerated.</translation>
+    </message>
+    <message>
+        <source>Offsets regenerated for %1.</source>
+        <translation>Offsets regenerated for %1.</translation>
+    </message>
+    <message>
+        <source>The file grew to %1 bytes.</source>
+        <translation>The file grew to %1 bytes.</translation>
+    </message>
+</context>
+<context>
+    <name>vw::flightmodel</name>
+    <message>
+        <source>Estimated time of flight: %1 h</source>
+        <translation>Estimated time of flight: %1 h</translation>
+    </message>
+    <message>
+        <source>Max Positive Overload: %1 G</source>
+        <translation>Max Positive Overload: %1 G</translation>
+    </message>
+    <message>
+        <source>Max Negative Overload: %1 G</source>
+        <translation>Max Negative Overload: %1 G</translation>
+    </message>
+    <message>
+        <source>Base Weight/Weight: %1</source>
+        <translation>Base Weight/Weight: %1</translation>
+    </message>
+    <message>
+        <source>Fuel load (in liters): %1</source>
+        <translation>Fuel load (in liters): %1</translation>
+    </message>
+    <message>
+        <source>Fuel consumption (in liters): %1</source>
+        <translation>Fuel consumption (in liters): %1</translation>
+    </message>
+    <message>
+        <source>500m alt low speed: %1 hp</source>
+        <translation>500m alt low speed: %1 hp</translation>
+    </message>
+    <message>
+        <source>4000m alt med speed: %1 hp</source>
+        <translation>4000m alt med speed: %1 hp</translation>
+    </message>
+    <message>
+        <source>8000m alt high speed: %1 hp</source>
+        <translation>8000m alt high speed: %1 hp</translation>
+    </message>
+    <message>
+        <source>current</source>
+        <translation>current</translation>
+    </message>
+    <message>
+        <source>The handling grid has columns 1 to 3 and rows 1 to 41, not (%1, %2).</source>
+        <translation>The handling grid has columns 1 to 3 and rows 1 to 41, not (%1, %2).</translation>
+    </message>
+    <message>
+        <source>A factor of %1 tenths is outside 1..15.</source>
+        <translation>A factor of %1 tenths is outside 1..15.</translation>
+    </message>
+    <message>
+        <source>No %1 plane is chosen.</source>
+        <translation>No %1 plane is chosen.</translation>
+    </message>
+    <message>
+        <source>The file has no plane %1 (it holds %2 planes).</source>
+        <translation>The file has no plane %1 (it holds %2 planes).</translation>
+    </message>
+    <message>
+        <source>Plane %1 has no plane record.</source>
+        <translation>Plane %1 has no plane record.</translation>
+    </message>
+    <message>
+        <source>source</source>
+        <translation>source</translation>
+    </message>
+    <message>
+        <source>destination</source>
+        <translation>destination</translation>
+    </message>
+    <message>
+        <source>The copy buffer has slots 1 to %1; there is no slot %2.</source>
+        <translation>The copy buffer has slots 1 to %1; there is no slot %2.</translation>
+    </message>
+    <message>
+        <source>The copy buffer ends at slot %1: %2 planes from slot %3 do not fit.</source>
+        <translation>The copy buffer ends at slot %1: %2 planes from slot %3 do not fit.</translation>
+    </message>
+    <message>
+        <source>Plane %1 has no entry in the plane directory.</source>
+        <translation>Plane %1 has no entry in the plane directory.</translation>
+    </message>
+    <message>
+        <source>The file ends at plane %1: %2 of %3 planes %4.</source>
+        <translation>The file ends at plane %1: %2 of %3 planes %4.</translation>
+    </message>
+    <message>
+        <source>copied</source>
+        <translation>copied</translation>
+    </message>
+    <message>
+        <source>pasted</source>
+        <translation>pasted</translation>
+    </message>
+    <message>
+        <source>Slot %1 of the copy buffer is empty: copy a plane into it first.</source>
+        <translation>Slot %1 of the copy buffer is empty: copy a plane into it first.</translation>
+    </message>
+    <message>
+        <source>Engine power cell (%1, %2) is outside the 20 x 80 matrix.</source>
+        <translation>Engine power cell (%1, %2) is outside the 20 x 80 matrix.</translation>
+    </message>
+    <message>
+        <source>Integer overflow: %1 seconds is %2 milliseconds, more than a WEP time holds (-2147483648 to 2147483647). The time keeps its value.</source>
+        <translation>Integer overflow: %1 seconds is %2 milliseconds, more than a WEP time holds (-2147483648 to 2147483647). The time keeps its value.</translation>
+    </message>
+    <message>
+        <source>The handling table has rows 0 to 40, not %1.</source>
+        <translation>The handling table has rows 0 to 40, not %1.</translation>
+    </message>
+    <message>
+        <source>Record bytes %1..%2 lie outside the 31208-byte plane record.</source>
+        <translation>Record bytes %1..%2 lie outside the 31208-byte plane record.</translation>
     </message>
 </context>
 <context>
@@ -1433,6 +2148,29 @@ SEL: every selected cell</translation>
     <message>
         <source>Speed</source>
         <translation>Speed</translation>
+    </message>
+</context>
+<context>
+    <name>vw::weapons</name>
+    <message>
+        <source>An ammunition name has 19 bytes, not %1.</source>
+        <translation>An ammunition name has 19 bytes, not %1.</translation>
+    </message>
+    <message>
+        <source>The file&apos;s ammunition table does not hold the %1 entries the editor uses.</source>
+        <translation>The file&apos;s ammunition table does not hold the %1 entries the editor uses.</translation>
+    </message>
+    <message>
+        <source>A configuration has weapon slots 1 to 16, not %1.</source>
+        <translation>A configuration has weapon slots 1 to 16, not %1.</translation>
+    </message>
+    <message>
+        <source>A plane has configurations 1 to 8, not %1.</source>
+        <translation>A plane has configurations 1 to 8, not %1.</translation>
+    </message>
+    <message>
+        <source>Plane %1 has no plane record in the file, so it has no weapons.</source>
+        <translation>Plane %1 has no plane record in the file, so it has no weapons.</translation>
     </message>
 </context>
 <context>

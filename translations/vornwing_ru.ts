@@ -2,6 +2,173 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU">
 <context>
+    <name>vw::app</name>
+    <message>
+        <source>%1 of %2 weapons changed on %3 planes</source>
+        <translation>Изменено оружия: %1 из %2, самолётов: %3</translation>
+    </message>
+    <message>
+        <source>%1 planes changed</source>
+        <translation>Изменено самолётов: %1</translation>
+    </message>
+    <message>
+        <source>AP and HE damage of ammunition 0 to 150 halved</source>
+        <translation>Бронебойный и фугасный урон боеприпасов 0–150 уменьшен вдвое</translation>
+    </message>
+    <message>
+        <source>AP and HE damage of ammunition 0 to 150 doubled</source>
+        <translation>Бронебойный и фугасный урон боеприпасов 0–150 удвоен</translation>
+    </message>
+    <message>
+        <source>; HE damage kept where its double does not fit: ammunition %1</source>
+        <translation>; фугасный урон оставлен там, где удвоенный не помещается: боеприпасы %1</translation>
+    </message>
+    <message>
+        <source>%1 needs two numbers, as bomb-deviation=1,1.5</source>
+        <translation>%1 требует двух чисел, например bomb-deviation=1,1.5</translation>
+    </message>
+    <message>
+        <source>unknown operation &quot;%1&quot;; the operations are %2</source>
+        <translation>неизвестная операция «%1»; операции: %2</translation>
+    </message>
+    <message>
+        <source>an array</source>
+        <translation>массив</translation>
+    </message>
+    <message>
+        <source>an object</source>
+        <translation>объект</translation>
+    </message>
+    <message>
+        <source>%1 is not an object</source>
+        <translation>%1 — не объект</translation>
+    </message>
+    <message>
+        <source>is not a field here</source>
+        <translation>здесь нет такого поля</translation>
+    </message>
+    <message>
+        <source>%1 is not an array</source>
+        <translation>%1 — не массив</translation>
+    </message>
+    <message>
+        <source>has %1 entries, the table has %2</source>
+        <translation>записей: %1, а в таблице их %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a whole number</source>
+        <translation>%1 — не целое число</translation>
+    </message>
+    <message>
+        <source>%1 is outside %2..%3</source>
+        <translation>%1 вне диапазона %2..%3</translation>
+    </message>
+    <message>
+        <source>%1 is not a number</source>
+        <translation>%1 — не число</translation>
+    </message>
+    <message>
+        <source>%1 is not a text</source>
+        <translation>%1 — не текст</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is longer than the field&apos;s %2 characters</source>
+        <translation>«%1» длиннее поля (%2 символов)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has characters the file cannot hold</source>
+        <translation>в «%1» есть символы, которые файл не может хранить</translation>
+    </message>
+    <message>
+        <source>%1 is not %2 bytes as hex digits</source>
+        <translation>%1 — не %2 байт в шестнадцатеричной записи</translation>
+    </message>
+    <message>
+        <source>the file has no %1</source>
+        <translation>в файле нет %1</translation>
+    </message>
+    <message>
+        <source>names no plane: give &quot;plane&quot; or &quot;name&quot;</source>
+        <translation>самолёт не указан: задайте «plane» или «name»</translation>
+    </message>
+    <message>
+        <source>planes %1 and %2 are both named %3</source>
+        <translation>самолёты %1 и %2 оба называются %3</translation>
+    </message>
+    <message>
+        <source>no plane is named %1</source>
+        <translation>нет самолёта с именем %1</translation>
+    </message>
+    <message>
+        <source>directory entry for plane %1</source>
+        <translation>записи каталога для самолёта %1</translation>
+    </message>
+    <message>
+        <source>weapons for plane %1</source>
+        <translation>вооружения самолёта %1</translation>
+    </message>
+    <message>
+        <source>plane record for plane %1</source>
+        <translation>записи самолёта %1</translation>
+    </message>
+    <message>
+        <source>damage map for plane %1</source>
+        <translation>карты повреждений самолёта %1</translation>
+    </message>
+    <message>
+        <source>damage profile slot for plane %1</source>
+        <translation>ячейки профиля повреждений самолёта %1</translation>
+    </message>
+    <message>
+        <source>%1 is not true or false</source>
+        <translation>%1 — не true и не false</translation>
+    </message>
+    <message>
+        <source>wings table</source>
+        <translation>таблицы крыльев</translation>
+    </message>
+    <message>
+        <source>ammunition entry %1</source>
+        <translation>записи боеприпаса %1</translation>
+    </message>
+    <message>
+        <source>The patch is not a JSON object.</source>
+        <translation>Патч — не объект JSON.</translation>
+    </message>
+    <message>
+        <source>not JSON: %1 at offset %2</source>
+        <translation>не JSON: %1 в позиции %2</translation>
+    </message>
+    <message>
+        <source>The file has planes 1 to %1, not %2.</source>
+        <translation>В файле самолёты с 1 по %1, самолёта %2 нет.</translation>
+    </message>
+    <message>
+        <source>Line %1 of the wanted times of flight, &quot;%2&quot;, is not a number; no plane was changed.</source>
+        <translation>Строка %1 желаемого времени полёта, «%2», — не число; ни один самолёт не изменён.</translation>
+    </message>
+    <message>
+        <source>this is a folder, not a file</source>
+        <translation>это папка, а не файл</translation>
+    </message>
+    <message>
+        <source>the file is larger than %1 bytes; it should hold one time of flight per plane</source>
+        <translation>файл больше %1 байт; в нём должно быть по одному времени полёта на самолёт</translation>
+    </message>
+    <message>
+        <source>the folder %1 does not exist; the settings are written only into an existing base folder</source>
+        <translation>папки %1 нет; настройки записываются только в существующую базовую папку</translation>
+    </message>
+    <message>
+        <source>the folder %1 could not be made: %2</source>
+        <translation>не удалось создать папку %1: %2</translation>
+    </message>
+    <message>
+        <source>a support file is read up to %1 bytes</source>
+        <translation>вспомогательный файл читается не больше чем на %1 байт</translation>
+    </message>
+</context>
+<context>
     <name>vw::app::CompareDialog</name>
     <message>
         <source>Compare with %1</source>
@@ -92,6 +259,201 @@
     <message>
         <source>Encrypt/Decrypt misc.bin</source>
         <translation>Шифрование misc.bin</translation>
+    </message>
+</context>
+<context>
+    <name>vw::app::LabelTables</name>
+    <message>
+        <source>Group %1</source>
+        <translation>Группа %1</translation>
+    </message>
+    <message>
+        <source>Primary single shot</source>
+        <translation>Основное, одиночный выстрел</translation>
+    </message>
+    <message>
+        <source>Secondary single shot</source>
+        <translation>Вторичное, одиночный выстрел</translation>
+    </message>
+    <message>
+        <source>Primary guns</source>
+        <translation>Основное оружие</translation>
+    </message>
+    <message>
+        <source>Secondary guns</source>
+        <translation>Вторичное оружие</translation>
+    </message>
+    <message>
+        <source>Heavy guns</source>
+        <translation>Тяжёлое оружие</translation>
+    </message>
+    <message>
+        <source>Turreted gun</source>
+        <translation>Турельное оружие</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>Engine 1</source>
+        <translation>Двигатель 1</translation>
+    </message>
+    <message>
+        <source>Engine 2</source>
+        <translation>Двигатель 2</translation>
+    </message>
+    <message>
+        <source>Engine 3</source>
+        <translation>Двигатель 3</translation>
+    </message>
+    <message>
+        <source>Engine 4</source>
+        <translation>Двигатель 4</translation>
+    </message>
+    <message>
+        <source>Engine 1 Oil System</source>
+        <translation>Маслосистема двигателя 1</translation>
+    </message>
+    <message>
+        <source>Engine 2 Oil System</source>
+        <translation>Маслосистема двигателя 2</translation>
+    </message>
+    <message>
+        <source>Engine 3 Oil System</source>
+        <translation>Маслосистема двигателя 3</translation>
+    </message>
+    <message>
+        <source>Engine 4 Oil System</source>
+        <translation>Маслосистема двигателя 4</translation>
+    </message>
+    <message>
+        <source>Elevator</source>
+        <translation>Руль высоты</translation>
+    </message>
+    <message>
+        <source>Horizontal Stabilizer</source>
+        <translation>Стабилизатор</translation>
+    </message>
+    <message>
+        <source>Rudder</source>
+        <translation>Руль направления</translation>
+    </message>
+    <message>
+        <source>Vertical Stabilizer</source>
+        <translation>Киль</translation>
+    </message>
+    <message>
+        <source>Left Aileron</source>
+        <translation>Левый элерон</translation>
+    </message>
+    <message>
+        <source>Right Aileron</source>
+        <translation>Правый элерон</translation>
+    </message>
+    <message>
+        <source>Left Fuel Tank</source>
+        <translation>Левый топливный бак</translation>
+    </message>
+    <message>
+        <source>Right Fuel Tank</source>
+        <translation>Правый топливный бак</translation>
+    </message>
+    <message>
+        <source>Center Fuel Tank</source>
+        <translation>Центральный топливный бак</translation>
+    </message>
+    <message>
+        <source>Rear Fuselage</source>
+        <translation>Хвостовая часть фюзеляжа</translation>
+    </message>
+    <message>
+        <source>Center Fuselage</source>
+        <translation>Средняя часть фюзеляжа</translation>
+    </message>
+    <message>
+        <source>Pilot Armor</source>
+        <translation>Бронезащита пилота</translation>
+    </message>
+    <message>
+        <source>Pilot</source>
+        <translation>Пилот</translation>
+    </message>
+    <message>
+        <source>Tail Gunner</source>
+        <translation>Хвостовой стрелок</translation>
+    </message>
+    <message>
+        <source>Nose Gun</source>
+        <translation>Носовое оружие</translation>
+    </message>
+    <message>
+        <source>Left Gun</source>
+        <translation>Левое оружие</translation>
+    </message>
+    <message>
+        <source>Right Gun</source>
+        <translation>Правое оружие</translation>
+    </message>
+    <message>
+        <source>Top Gun</source>
+        <translation>Верхнее оружие</translation>
+    </message>
+    <message>
+        <source>Bottom Gun</source>
+        <translation>Нижнее оружие</translation>
+    </message>
+    <message>
+        <source>Left Wing</source>
+        <translation>Левое крыло</translation>
+    </message>
+    <message>
+        <source>Right Wing</source>
+        <translation>Правое крыло</translation>
+    </message>
+    <message>
+        <source>Right Gear</source>
+        <translation>Правая стойка шасси</translation>
+    </message>
+    <message>
+        <source>Left Gear</source>
+        <translation>Левая стойка шасси</translation>
+    </message>
+    <message>
+        <source>Flaps</source>
+        <translation>Закрылки</translation>
+    </message>
+    <message>
+        <source>1 - Lowest</source>
+        <translation>1 - Самый низкий</translation>
+    </message>
+    <message>
+        <source>2 - Lower</source>
+        <translation>2 - Ниже</translation>
+    </message>
+    <message>
+        <source>3 - Low</source>
+        <translation>3 - Низкий</translation>
+    </message>
+    <message>
+        <source>4 - Medium-Low</source>
+        <translation>4 - Ниже среднего</translation>
+    </message>
+    <message>
+        <source>5 - Medium-High</source>
+        <translation>5 - Выше среднего</translation>
+    </message>
+    <message>
+        <source>6 - High</source>
+        <translation>6 - Высокий</translation>
+    </message>
+    <message>
+        <source>7 - Higher</source>
+        <translation>7 - Выше</translation>
+    </message>
+    <message>
+        <source>8 - Highest</source>
+        <translation>8 - Самый высокий</translation>
     </message>
 </context>
 <context>
@@ -695,6 +1057,69 @@ Qt %2
     </message>
 </context>
 <context>
+    <name>vw::damage</name>
+    <message>
+        <source>A damage map has 8192 bytes, not %1.</source>
+        <translation>В карте повреждений 8192 байта, а не %1.</translation>
+    </message>
+    <message>
+        <source>A damage map level has 1024 cells, not %1.</source>
+        <translation>В уровне карты повреждений 1024 клетки, а не %1.</translation>
+    </message>
+    <message>
+        <source>Plane %1 has no damage map in the file.</source>
+        <translation>У самолёта %1 нет карты повреждений в файле.</translation>
+    </message>
+    <message>
+        <source>Damage map cell (%1, %2) of level %3 is outside the 32 x 32 x 8 map.</source>
+        <translation>Клетка (%1, %2) уровня %3 лежит вне карты повреждений 32 x 32 x 8.</translation>
+    </message>
+    <message>
+        <source>The parts catalogue has parts 0 to 32, not %1.</source>
+        <translation>В каталоге деталей детали с 0 по 32, детали %1 нет.</translation>
+    </message>
+    <message>
+        <source>plane %1 is not in the plane list.</source>
+        <translation>самолёта %1 нет в списке самолётов.</translation>
+    </message>
+    <message>
+        <source>plane %1 has no damage map.</source>
+        <translation>у самолёта %1 нет карты повреждений.</translation>
+    </message>
+    <message>
+        <source>plane %1 has no damage profile slot.</source>
+        <translation>у самолёта %1 нет ячейки профиля повреждений.</translation>
+    </message>
+    <message>
+        <source>Part %1</source>
+        <translation>Деталь %1</translation>
+    </message>
+    <message>
+        <source>A damage profile has 912 bytes, not %1.</source>
+        <translation>В профиле повреждений 912 байт, а не %1.</translation>
+    </message>
+    <message>
+        <source>Plane %1 has no damage profile slot in the file.</source>
+        <translation>У самолёта %1 нет ячейки профиля повреждений в файле.</translation>
+    </message>
+    <message>
+        <source>The damage profile has parts 1 to 32, not %1.</source>
+        <translation>В профиле повреждений детали с 1 по 32, детали %1 нет.</translation>
+    </message>
+    <message>
+        <source>Plane %1 no longer has a damage map, so its change cannot be undone.</source>
+        <translation>У самолёта %1 больше нет карты повреждений, поэтому его изменение не отменить.</translation>
+    </message>
+    <message>
+        <source>The damage profile grid has columns 1 to 4 and rows 1 to 32, not (%1, %2).</source>
+        <translation>В таблице профиля повреждений столбцы 1–4 и строки 1–32, клетки (%1, %2) нет.</translation>
+    </message>
+    <message>
+        <source>A modifier is a whole number from -32768 to 32767; %1 is not stored.</source>
+        <translation>Модификатор — целое число от -32768 до 32767; %1 не сохранено.</translation>
+    </message>
+</context>
+<context>
     <name>vw::damage::DamageMapPage</name>
     <message>
         <source>Select Part from list and Double Click on map to place it...</source>
@@ -897,6 +1322,296 @@ Qt %2
     <message>
         <source>&quot;%1&quot; is not a number; it was stored as %2.</source>
         <translation>«%1» — не число; записано %2.</translation>
+    </message>
+</context>
+<context>
+    <name>vw::datafile</name>
+    <message>
+        <source>a plane data file holds at most %1 bytes</source>
+        <translation>файл данных самолётов вмещает не больше %1 байт</translation>
+    </message>
+    <message>
+        <source>the data is %1 bytes long; a plane data file holds at most %2 bytes</source>
+        <translation>данные длиной %1 байт; файл данных самолётов вмещает не больше %2 байт</translation>
+    </message>
+    <message>
+        <source>No plane data file is loaded; nothing was saved.</source>
+        <translation>Файл данных самолётов не загружен; ничего не сохранено.</translation>
+    </message>
+    <message>
+        <source>The number of planes is %1; a plane data file holds -1 to 254 (the header stores it in one byte). Nothing was saved.</source>
+        <translation>Число самолётов — %1; в файле данных самолётов их от -1 до 254 (заголовок хранит число в одном байте). Ничего не сохранено.</translation>
+    </message>
+    <message>
+        <source>The file version is %1; a plane data file holds 0 to 65535 (the header stores it in two bytes). Nothing was saved.</source>
+        <translation>Версия файла — %1; в файле данных самолётов она от 0 до 65535 (заголовок хранит её в двух байтах). Ничего не сохранено.</translation>
+    </message>
+    <message>
+        <source>could not keep the previous file as %1: %2</source>
+        <translation>не удалось сохранить прежний файл как %1: %2</translation>
+    </message>
+    <message>
+        <source>The bytes %1..%2 lie outside the file, which is %3 bytes long.</source>
+        <translation>Байты %1..%2 лежат за пределами файла длиной %3 байт.</translation>
+    </message>
+    <message>
+        <source>The file would become %1 bytes long; a plane data file holds at most %2 bytes.</source>
+        <translation>Файл стал бы длиной %1 байт; файл данных самолётов вмещает не больше %2 байт.</translation>
+    </message>
+    <message>
+        <source>A gap cannot be opened at byte %1 of a file that is %2 bytes long.</source>
+        <translation>Нельзя вставить промежуток на байте %1 в файл длиной %2 байт.</translation>
+    </message>
+    <message>
+        <source>There is no plane %1.</source>
+        <translation>Самолёта %1 нет.</translation>
+    </message>
+    <message>
+        <source>Plane %1 has no directory entry in this layout.</source>
+        <translation>У самолёта %1 нет записи каталога в этом формате.</translation>
+    </message>
+    <message>
+        <source>The offset %1 of plane %2 does not fit the directory&apos;s 24 bits.</source>
+        <translation>Смещение %1 самолёта %2 не помещается в 24 бита каталога.</translation>
+    </message>
+    <message>
+        <source>Nothing was changed.</source>
+        <translation>Ничего не изменено.</translation>
+    </message>
+    <message>
+        <source>plane %1</source>
+        <translation>самолёта %1</translation>
+    </message>
+    <message>
+        <source>planes %1 to %2</source>
+        <translation>самолётов с %1 по %2</translation>
+    </message>
+    <message>
+        <source>planes %1</source>
+        <translation>самолётов %1</translation>
+    </message>
+    <message>
+        <source>1 - Original format</source>
+        <translation>1 - Исходный формат</translation>
+    </message>
+    <message>
+        <source>2 - Openhall plane format (128)</source>
+        <translation>2 - Формат Openhall (128 самолётов)</translation>
+    </message>
+    <message>
+        <source>3 - Openhall plane format (256)</source>
+        <translation>3 - Формат Openhall (256 самолётов)</translation>
+    </message>
+    <message>
+        <source>&quot;Add header for 128 planes&quot; converts a file of type %1; this file is of type %2.</source>
+        <translation>«Добавить заголовок для 128 самолётов» преобразует файл типа %1; этот файл — типа %2.</translation>
+    </message>
+    <message>
+        <source>The file&apos;s tables do not lie where the 128-plane layout has them.</source>
+        <translation>Таблицы файла лежат не там, где они в формате на 128 самолётов.</translation>
+    </message>
+    <message>
+        <source>The file is %1 bytes long, too short to hold the 128-plane layout&apos;s tables.</source>
+        <translation>Длина файла %1 байт — слишком мало для таблиц формата на 128 самолётов.</translation>
+    </message>
+    <message>
+        <source>The file would grow to %1 bytes; a plane data file holds at most %2 bytes.</source>
+        <translation>Файл вырос бы до %1 байт; файл данных самолётов вмещает не больше %2 байт.</translation>
+    </message>
+    <message>
+        <source>The %1 of plane %2 lies at byte %3, inside the header and tables that the conversion moves apart.</source>
+        <translation>У самолёта %2 %1 лежит на байте %3, внутри заголовка и таблиц, которые преобразование раздвигает.</translation>
+    </message>
+    <message>
+        <source>The %1 of plane %2 would move to byte %3; the directory holds offsets below %4.</source>
+        <translation>У самолёта %2 %1 сдвинулась бы на байт %3; каталог хранит смещения меньше %4.</translation>
+    </message>
+    <message>
+        <source>record</source>
+        <translation>запись</translation>
+    </message>
+    <message>
+        <source>damage map</source>
+        <translation>карта повреждений</translation>
+    </message>
+    <message>
+        <source>Room for 256 planes added: the file grew by %1 bytes to %2 bytes.</source>
+        <translation>Место для 256 самолётов добавлено: файл вырос на %1 байт, до %2 байт.</translation>
+    </message>
+    <message>
+        <source>The file version is now 274: the file is saved as a 256-plane file without the version-273 cipher.</source>
+        <translation>Версия файла теперь 274: файл сохраняется как файл на 256 самолётов без шифра версии 273.</translation>
+    </message>
+    <message>
+        <source>The file version was %1 and is now 274, because only a version above 273 loads as a 256-plane file.</source>
+        <translation>Версия файла была %1, теперь 274: только файл с версией выше 273 загружается как файл на 256 самолётов.</translation>
+    </message>
+    <message>
+        <source>The file version is now %1.</source>
+        <translation>Версия файла теперь %1.</translation>
+    </message>
+    <message>
+        <source>&quot;Regenerate Offsets&quot; works on 128- and 256-plane files; this file is in the original 63-plane layout.</source>
+        <translation>«Пересчитать смещения» работает с файлами на 128 и 256 самолётов; этот файл — в исходном формате на 63 самолёта.</translation>
+    </message>
+    <message>
+        <source>The new %1 of plane %2 would lie at byte %3, over the file&apos;s header and shared tables.</source>
+        <translation>Новая %1 самолёта %2 легла бы на байт %3, поверх заголовка и общих таблиц файла.</translation>
+    </message>
+    <message>
+        <source>The new %1 of plane %2 would lie at byte %3; the directory holds offsets below %4.</source>
+        <translation>Новая %1 самолёта %2 легла бы на байт %3; каталог хранит смещения меньше %4.</translation>
+    </message>
+    <message>
+        <source>The new %1 of plane %2 would end at byte %3; a plane data file holds at most %4 bytes.</source>
+        <translation>Новая %1 самолёта %2 кончалась бы на байте %3; файл данных самолётов вмещает не больше %4 байт.</translation>
+    </message>
+    <message>
+        <source>The new %1 of plane %2 at byte %3 would overlap a block of another plane at byte %4: the planes&apos; blocks do not follow each other at one stride.</source>
+        <translation>Новая %1 самолёта %2 на байте %3 перекрыла бы блок другого самолёта на байте %4: блоки самолётов идут не с одним шагом.</translation>
+    </message>
+    <message>
+        <source>New planes are placed one stride apart, the distance between planes 2 and 3, and these need a record and a damage map each.</source>
+        <translation>Новые самолёты размещаются с шагом, равным расстоянию между самолётами 2 и 3, а для этого у обоих нужны запись и карта повреждений.</translation>
+    </message>
+    <message>
+        <source>Plane %1 has no directory entry: this layout has room for %2 planes.</source>
+        <translation>У самолёта %1 нет записи каталога: в этом формате место для %2 самолётов.</translation>
+    </message>
+    <message>
+        <source>The damage profile of plane %1 lies outside the file.</source>
+        <translation>Профиль повреждений самолёта %1 лежит за пределами файла.</translation>
+    </message>
+    <message>
+        <source>Plane %1 has no blocks that plane %2&apos;s could follow.</source>
+        <translation>У самолёта %1 нет блоков, за которыми могли бы идти блоки самолёта %2.</translation>
+    </message>
+    <message>
+        <source>Every plane has its blocks; no offsets were regenerated.</source>
+        <translation>У всех самолётов есть свои блоки; смещения не пересчитаны.</translation>
+    </message>
+    <message>
+        <source>Offsets regenerated for %1.</source>
+        <translation>Смещения пересчитаны для %1.</translation>
+    </message>
+    <message>
+        <source>The file grew to %1 bytes.</source>
+        <translation>Файл вырос до %1 байт.</translation>
+    </message>
+</context>
+<context>
+    <name>vw::flightmodel</name>
+    <message>
+        <source>Estimated time of flight: %1 h</source>
+        <translation>Расчётное время полёта: %1 ч</translation>
+    </message>
+    <message>
+        <source>Max Positive Overload: %1 G</source>
+        <translation>Макс. положительная перегрузка: %1 G</translation>
+    </message>
+    <message>
+        <source>Max Negative Overload: %1 G</source>
+        <translation>Макс. отрицательная перегрузка: %1 G</translation>
+    </message>
+    <message>
+        <source>Base Weight/Weight: %1</source>
+        <translation>Базовый вес/вес: %1</translation>
+    </message>
+    <message>
+        <source>Fuel load (in liters): %1</source>
+        <translation>Запас топлива (л): %1</translation>
+    </message>
+    <message>
+        <source>Fuel consumption (in liters): %1</source>
+        <translation>Расход топлива (л): %1</translation>
+    </message>
+    <message>
+        <source>500m alt low speed: %1 hp</source>
+        <translation>500 м, малая скорость: %1 л.с.</translation>
+    </message>
+    <message>
+        <source>4000m alt med speed: %1 hp</source>
+        <translation>4000 м, средняя скорость: %1 л.с.</translation>
+    </message>
+    <message>
+        <source>8000m alt high speed: %1 hp</source>
+        <translation>8000 м, высокая скорость: %1 л.с.</translation>
+    </message>
+    <message>
+        <source>current</source>
+        <translation>текущий</translation>
+    </message>
+    <message>
+        <source>The handling grid has columns 1 to 3 and rows 1 to 41, not (%1, %2).</source>
+        <translation>В таблице управляемости столбцы 1–3 и строки 1–41, клетки (%1, %2) нет.</translation>
+    </message>
+    <message>
+        <source>A factor of %1 tenths is outside 1..15.</source>
+        <translation>Множитель %1 десятых вне диапазона 1..15.</translation>
+    </message>
+    <message>
+        <source>No %1 plane is chosen.</source>
+        <translation>Не выбран %1 самолёт.</translation>
+    </message>
+    <message>
+        <source>The file has no plane %1 (it holds %2 planes).</source>
+        <translation>В файле нет самолёта %1 (самолётов в нём: %2).</translation>
+    </message>
+    <message>
+        <source>Plane %1 has no plane record.</source>
+        <translation>У самолёта %1 нет записи самолёта.</translation>
+    </message>
+    <message>
+        <source>source</source>
+        <translation>исходный</translation>
+    </message>
+    <message>
+        <source>destination</source>
+        <translation>целевой</translation>
+    </message>
+    <message>
+        <source>The copy buffer has slots 1 to %1; there is no slot %2.</source>
+        <translation>В буфере копирования ячейки с 1 по %1; ячейки %2 нет.</translation>
+    </message>
+    <message>
+        <source>The copy buffer ends at slot %1: %2 planes from slot %3 do not fit.</source>
+        <translation>Буфер копирования кончается на ячейке %1: %2 самолётов с ячейки %3 не помещаются.</translation>
+    </message>
+    <message>
+        <source>Plane %1 has no entry in the plane directory.</source>
+        <translation>У самолёта %1 нет записи в каталоге самолётов.</translation>
+    </message>
+    <message>
+        <source>The file ends at plane %1: %2 of %3 planes %4.</source>
+        <translation>Файл кончается на самолёте %1: %4 %2 из %3 самолётов.</translation>
+    </message>
+    <message>
+        <source>copied</source>
+        <translation>скопировано</translation>
+    </message>
+    <message>
+        <source>pasted</source>
+        <translation>вставлено</translation>
+    </message>
+    <message>
+        <source>Slot %1 of the copy buffer is empty: copy a plane into it first.</source>
+        <translation>Ячейка %1 буфера копирования пуста: сначала скопируйте в неё самолёт.</translation>
+    </message>
+    <message>
+        <source>Engine power cell (%1, %2) is outside the 20 x 80 matrix.</source>
+        <translation>Клетка мощности двигателя (%1, %2) лежит вне матрицы 20 x 80.</translation>
+    </message>
+    <message>
+        <source>Integer overflow: %1 seconds is %2 milliseconds, more than a WEP time holds (-2147483648 to 2147483647). The time keeps its value.</source>
+        <translation>Переполнение: %1 с — это %2 мс, больше, чем вмещает время форсажа (от -2147483648 до 2147483647). Время не изменено.</translation>
+    </message>
+    <message>
+        <source>The handling table has rows 0 to 40, not %1.</source>
+        <translation>В таблице управляемости строки с 0 по 40, строки %1 нет.</translation>
+    </message>
+    <message>
+        <source>Record bytes %1..%2 lie outside the 31208-byte plane record.</source>
+        <translation>Байты %1..%2 лежат вне записи самолёта длиной 31208 байт.</translation>
     </message>
 </context>
 <context>
@@ -1433,6 +2148,29 @@ SEL: все выделенные ячейки</translation>
     <message>
         <source>Speed</source>
         <translation>Скорость</translation>
+    </message>
+</context>
+<context>
+    <name>vw::weapons</name>
+    <message>
+        <source>An ammunition name has 19 bytes, not %1.</source>
+        <translation>В имени боеприпаса 19 байт, а не %1.</translation>
+    </message>
+    <message>
+        <source>The file&apos;s ammunition table does not hold the %1 entries the editor uses.</source>
+        <translation>В таблице боеприпасов файла нет всех %1 записей, с которыми работает редактор.</translation>
+    </message>
+    <message>
+        <source>A configuration has weapon slots 1 to 16, not %1.</source>
+        <translation>В конфигурации ячейки оружия с 1 по 16, ячейки %1 нет.</translation>
+    </message>
+    <message>
+        <source>A plane has configurations 1 to 8, not %1.</source>
+        <translation>У самолёта конфигурации с 1 по 8, конфигурации %1 нет.</translation>
+    </message>
+    <message>
+        <source>Plane %1 has no plane record in the file, so it has no weapons.</source>
+        <translation>У самолёта %1 нет записи в файле, поэтому у него нет оружия.</translation>
     </message>
 </context>
 <context>

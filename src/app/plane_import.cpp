@@ -8,6 +8,7 @@
 #include "weapons/ammo_entry.h"
 #include "weapons/weapons_block.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonObject>
 
@@ -33,7 +34,7 @@ QString shown(const QJsonValue &value)
         return QLatin1Char('"') + value.toString() + QLatin1Char('"');
     if (value.isBool())
         return value.toBool() ? QStringLiteral("true") : QStringLiteral("false");
-    return value.isArray() ? QStringLiteral("an array") : QStringLiteral("an object");
+    return value.isArray() ? QCoreApplication::translate("vw::app", "an array") : QCoreApplication::translate("vw::app", "an object");
 }
 
 // Where a value is in the patch ("planes[0].weapons.configurations[1]"). Its
@@ -97,7 +98,7 @@ private:
     static QJsonObject object(const QJsonValue &v, const Place &at)
     {
         if (!v.isObject())
-            refuse(at, QStringLiteral("%1 is not an object").arg(shown(v)));
+            refuse(at, QCoreApplication::translate("vw::app", "%1 is not an object").arg(shown(v)));
         return v.toObject();
     }
     static void keys(const QJsonObject &o, const Place &at, std::initializer_list<const char *> known)
@@ -108,7 +109,7 @@ private:
             for (const char *k : known)
                 found = found || key == QLatin1String(k);
             if (!found)
-                refuse(Place(at, key), QStringLiteral("is not a field here"));
+                refuse(Place(at, key), QCoreApplication::translate("vw::app", "is not a field here"));
         }
     }
     // Each present entry of an array of at most `rows` entries, with its place and index.
@@ -118,10 +119,10 @@ private:
         if (isAbsent(v))
             return;
         if (!v.isArray())
-            refuse(at, QStringLiteral("%1 is not an array").arg(shown(v)));
+            refuse(at, QCoreApplication::translate("vw::app", "%1 is not an array").arg(shown(v)));
         const QJsonArray list = v.toArray();
         if (list.size() > rows)
-            refuse(at, QStringLiteral("has %1 entries, the table has %2").arg(list.size()).arg(rows));
+            refuse(at, QCoreApplication::translate("vw::app", "has %1 entries, the table has %2").arg(list.size()).arg(rows));
         for (int i = 0; i < list.size(); ++i)
             if (!isAbsent(list[i]))
                 apply(list[i], Place(at, i), i);
@@ -133,9 +134,9 @@ private:
     {
         const double d = v.toDouble();
         if (!v.isDouble() || d != std::floor(d))
-            refuse(at, QStringLiteral("%1 is not a whole number").arg(shown(v)));
+            refuse(at, QCoreApplication::translate("vw::app", "%1 is not a whole number").arg(shown(v)));
         if (!write_ && d != double(current) && (d < double(min) || d > double(max)))
-            refuse(at, QStringLiteral("%1 is outside %2..%3").arg(shown(v)).arg(min).arg(max));
+            refuse(at, QCoreApplication::translate("vw::app", "%1 is outside %2..%3").arg(shown(v)).arg(min).arg(max));
         return qint64(d);
     }
     void intField(const QJsonObject &o, const Place &at, const char *name, qint64 min, qint64 max, qint64 current,
@@ -158,7 +159,7 @@ private:
         bool ok = false;
         const double value = doubleFromValue(v, &ok);
         if (!ok)
-            refuse(at, QStringLiteral("%1 is not a number").arg(shown(v)));
+            refuse(at, QCoreApplication::translate("vw::app", "%1 is not a number").arg(shown(v)));
         if (write_ && std::bit_cast<quint64>(value) != std::bit_cast<quint64>(current))
             set(value);
     }
@@ -185,7 +186,7 @@ private:
             return;
         const Place place = member(at, name);
         if (!v.isString())
-            refuse(place, QStringLiteral("%1 is not a text").arg(shown(v)));
+            refuse(place, QCoreApplication::translate("vw::app", "%1 is not a text").arg(shown(v)));
         const QString text = v.toString();
         if (text == current || write_) {
             if (write_ && text != current)
@@ -193,9 +194,9 @@ private:
             return;
         }
         if (text.size() > width)
-            refuse(place, QStringLiteral("\"%1\" is longer than the field's %2 characters").arg(text).arg(width));
+            refuse(place, QCoreApplication::translate("vw::app", "\"%1\" is longer than the field's %2 characters").arg(text).arg(width));
         if (QString::fromLatin1(text.toLatin1()) != text)
-            refuse(place, QStringLiteral("\"%1\" has characters the file cannot hold").arg(text));
+            refuse(place, QCoreApplication::translate("vw::app", "\"%1\" has characters the file cannot hold").arg(text));
     }
     // Bytes written as hex digits, exactly `size` of them.
     static QByteArray hexBytes(const QJsonValue &v, const Place &at, int size)
@@ -205,13 +206,13 @@ private:
         for (char c : digits)
             valid = valid && std::isxdigit(static_cast<unsigned char>(c));
         if (!valid)
-            refuse(at, QStringLiteral("%1 is not %2 bytes as hex digits").arg(shown(v)).arg(size));
+            refuse(at, QCoreApplication::translate("vw::app", "%1 is not %2 bytes as hex digits").arg(shown(v)).arg(size));
         return QByteArray::fromHex(digits);
     }
     static void require(bool exists, const Place &at, const QString &what)
     {
         if (!exists)
-            refuse(at, QStringLiteral("the file has no %1").arg(what));
+            refuse(at, QCoreApplication::translate("vw::app", "the file has no %1").arg(what));
     }
 
     // Planes are found by the checking pass, before any rename of the patch.
@@ -229,20 +230,20 @@ private:
         if (!isAbsent(number))
             return int(integer(number, member(at, "plane"), 1, file_.PlaneCount(), -1));
         if (isAbsent(name))
-            refuse(at, QStringLiteral("names no plane: give \"plane\" or \"name\""));
+            refuse(at, QCoreApplication::translate("vw::app", "names no plane: give \"plane\" or \"name\""));
         if (!name.isString())
-            refuse(member(at, "name"), QStringLiteral("%1 is not a text").arg(shown(name)));
+            refuse(member(at, "name"), QCoreApplication::translate("vw::app", "%1 is not a text").arg(shown(name)));
         int found = 0;
         for (int p = 1; p <= file_.PlaneCount(); ++p) {
             const flightmodel::PlaneHeaderView h(file_, p);
             if (h.exists() && h.text(flightmodel::HeaderText::Name) == name.toString()) {
                 if (found)
-                    refuse(member(at, "name"), QStringLiteral("planes %1 and %2 are both named %3").arg(found).arg(p).arg(shown(name)));
+                    refuse(member(at, "name"), QCoreApplication::translate("vw::app", "planes %1 and %2 are both named %3").arg(found).arg(p).arg(shown(name)));
                 found = p;
             }
         }
         if (!found)
-            refuse(member(at, "name"), QStringLiteral("no plane is named %1").arg(shown(name)));
+            refuse(member(at, "name"), QCoreApplication::translate("vw::app", "no plane is named %1").arg(shown(name)));
         return found;
     }
 
@@ -260,25 +261,25 @@ private:
             apply(value, member(at, name));
         };
         flightmodel::PlaneHeader header(file_, p);
-        part("header", header.exists(), QStringLiteral("directory entry for plane %1"),
+        part("header", header.exists(), QCoreApplication::translate("vw::app", "directory entry for plane %1"),
              [&](const QJsonValue &h, const Place &place) { this->header(header, h, place); });
         flightmodel::PlaneRecord record(file_, p);
         weapons::WeaponsBlock block(file_, p);
-        part("weapons", block.exists(), QStringLiteral("weapons for plane %1"),
+        part("weapons", block.exists(), QCoreApplication::translate("vw::app", "weapons for plane %1"),
              [&](const QJsonValue &w, const Place &place) { weaponsBlock(block, w, place); });
-        part("primary", record.exists(), QStringLiteral("plane record for plane %1"),
+        part("primary", record.exists(), QCoreApplication::translate("vw::app", "plane record for plane %1"),
              [&](const QJsonValue &w, const Place &place) { primary(record, w, place); });
-        part("engine", record.exists(), QStringLiteral("plane record for plane %1"),
+        part("engine", record.exists(), QCoreApplication::translate("vw::app", "plane record for plane %1"),
              [&](const QJsonValue &w, const Place &place) { engine(record, w, place); });
-        part("wep", record.exists(), QStringLiteral("plane record for plane %1"),
+        part("wep", record.exists(), QCoreApplication::translate("vw::app", "plane record for plane %1"),
              [&](const QJsonValue &w, const Place &place) { wep(record, w, place); });
-        part("handling", record.exists(), QStringLiteral("plane record for plane %1"),
+        part("handling", record.exists(), QCoreApplication::translate("vw::app", "plane record for plane %1"),
              [&](const QJsonValue &w, const Place &place) { handling(record, w, place); });
         damage::DamageMap map(file_, p);
-        part("damage_map", map.exists(), QStringLiteral("damage map for plane %1"),
+        part("damage_map", map.exists(), QCoreApplication::translate("vw::app", "damage map for plane %1"),
              [&](const QJsonValue &w, const Place &place) { damageMap(map, w, place); });
         damage::ProfileSlot slot(file_, p);
-        part("damage_profile", slot.exists(), QStringLiteral("damage profile slot for plane %1"),
+        part("damage_profile", slot.exists(), QCoreApplication::translate("vw::app", "damage profile slot for plane %1"),
              [&](const QJsonValue &w, const Place &place) { profile(slot, w, place); });
     }
 
@@ -299,7 +300,7 @@ private:
         const QJsonValue selectable = o.value(QLatin1String("selectable"));
         if (!isAbsent(selectable)) {
             if (!selectable.isBool())
-                refuse(member(at, "selectable"), QStringLiteral("%1 is not true or false").arg(shown(selectable)));
+                refuse(member(at, "selectable"), QCoreApplication::translate("vw::app", "%1 is not true or false").arg(shown(selectable)));
             if (write_ && selectable.toBool() != h.selectable())
                 h.setSelectable(selectable.toBool());
         }
@@ -466,7 +467,7 @@ private:
         if (isAbsent(v))
             return;
         flightmodel::WingsTable table(file_);
-        require(table.exists(), Place("wings"), QStringLiteral("wings table"));
+        require(table.exists(), Place("wings"), QCoreApplication::translate("vw::app", "wings table"));
         eachRow(v, Place("wings"), table.Entries, [&](const QJsonValue &entry, const Place &place, int w) {
             realRow(entry, place, table.Steps, [&](int step) { return table.value(w, step); },
                     [&](int step, double d) { table.setValue(w, step, d); });
@@ -478,7 +479,7 @@ private:
         eachRow(v, Place("ammunition"), weapons::AmmoEntry::Count,
                 [&](const QJsonValue &entry, const Place &at, int k) {
                     weapons::AmmoEntry e(file_, k);
-                    require(e.exists(), at, QStringLiteral("ammunition entry %1").arg(k));
+                    require(e.exists(), at, QCoreApplication::translate("vw::app", "ammunition entry %1").arg(k));
                     const QJsonObject o = object(entry, at);
                     keys(o, at, {"ap_damage", "he_damage", "he_range", "weight", "param1", "param2", "raw_name"});
                     realField(o, at, "ap_damage", e.apDamage(), [&](double d) { e.setApDamage(d); });
@@ -507,7 +508,7 @@ private:
 void importPatch(DataFile &file, const QJsonDocument &patch)
 {
     if (!patch.isObject())
-        throw FormatError(QStringLiteral("The patch is not a JSON object."));
+        throw FormatError(QCoreApplication::translate("vw::app", "The patch is not a JSON object."));
     Importer importer(file);
     importer.document(patch.object());
     importer.startWriting();
@@ -519,7 +520,7 @@ QJsonDocument parsePatch(const QByteArray &text)
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(text, &error);
     if (error.error != QJsonParseError::NoError)
-        throw FormatError(QStringLiteral("not JSON: %1 at offset %2").arg(error.errorString()).arg(error.offset));
+        throw FormatError(QCoreApplication::translate("vw::app", "not JSON: %1 at offset %2").arg(error.errorString()).arg(error.offset));
     return document;
 }
 

@@ -4,6 +4,7 @@
 #include "datafile/file_access.h"
 #include "datafile/number_text.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -66,11 +67,11 @@ void writeSettings(const QString &path, const EditorSettings &s)
     if (!QFileInfo(folder).isDir()) {
         const QString base = QFileInfo(folder).absolutePath();
         if (!QFileInfo(base).isDir())
-            throw datafile::FileError(path, QStringLiteral("the folder %1 does not exist; the settings are written "
+            throw datafile::FileError(path, QCoreApplication::translate("vw::app", "the folder %1 does not exist; the settings are written "
                                                            "only into an existing base folder")
                                                 .arg(QDir::toNativeSeparators(base)));
         if (::mkdir(QFile::encodeName(folder).constData(), 0777) != 0)
-            throw datafile::FileError(path, QStringLiteral("the folder %1 could not be made: %2")
+            throw datafile::FileError(path, QCoreApplication::translate("vw::app", "the folder %1 could not be made: %2")
                                                 .arg(QDir::toNativeSeparators(folder), qt_error_string(errno)));
     }
     const QString separator = s.decimalSeparator.isEmpty() ? QStringLiteral(".") : s.decimalSeparator.left(1);

@@ -458,7 +458,7 @@ void VNEditor::FormCreate()
     // 12. Plane list.
     UpdateList1();
     // 13. Label tables.
-    document_->labels().WeaponGroupNames = weaponGroupNames();
+    document_->labels().WeaponGroupNames = weaponGroupNames(true); // shown only in the Weapons page's list
     document_->labels().DamagePartNames = damagePartNames();
     document_->labels().DamageLevelNames = damageLevelNames();
     // 14. First plane.

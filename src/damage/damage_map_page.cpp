@@ -112,7 +112,7 @@ DamageMapPage::DamageMapPage(app::EditorDocument &document, QWidget *parent) : Q
     viewRow->addStretch();
 
     listBox4_ = named<QListWidget>("ListBox4", this);
-    listBox4_->addItems(app::damageLevelNames());
+    listBox4_->addItems(app::damageLevelNames(true));
     listBox4_->setCurrentRow(0);
     listBox4_->setFixedSize(150, 8 * listBox4_->sizeHintForRow(0) + 2 * listBox4_->frameWidth());
     auto *arrow = new QLabel(QStringLiteral("\u2192"), this);
@@ -134,7 +134,7 @@ DamageMapPage::DamageMapPage(app::EditorDocument &document, QWidget *parent) : Q
 
     // The parts catalogue: the list index is the part number a placement writes.
     listBox5_ = named<QListWidget>("ListBox5", this);
-    listBox5_->addItems(app::damagePartNames());
+    listBox5_->addItems(app::damagePartNames(true));
     listBox5_->setFixedWidth(170);
     auto *catalogueColumn = new QVBoxLayout;
     catalogueColumn->addWidget(new QLabel(tr("Parts Catalog"), this));

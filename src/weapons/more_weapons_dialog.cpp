@@ -236,7 +236,8 @@ void MoreGun::fillLabelLists()
     if (comboBox5_->count() != parts.size()) {
         const QSignalBlocker blocker(comboBox5_);
         comboBox5_->clear();
-        comboBox5_->addItems(parts);
+        for (const QString &part : parts)
+            comboBox5_->addItem(app::shownLabel(part));
     }
 }
 

@@ -5,6 +5,10 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
@@ -81,6 +85,36 @@ private Q_SLOTS:
             hints << vwtest::named<QToolButton>(window.get(), QLatin1String(name))->toolTip().section(QLatin1Char('\n'), 0, 0);
         QCOMPARE(hints, chartHints);
         QCOMPARE(vwtest::named<QTabWidget>(window.get(), QStringLiteral("Pages"))->tabText(0), firstPage);
+        QVERIFY(prompter.errors.isEmpty());
+    }
+
+    // What the core says reaches the window in the same language: a refused
+    // copy's reason in the status bar and a built-in label table (the damage
+    // levels); under "source" both stay exactly as the program writes them.
+    void coreMessagesFollowTheLanguage_data()
+    {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QString>("refusal");
+        QTest::addColumn<QString>("firstLevel");
+        QTest::newRow("ru") << "ru" << "В буфере копирования ячейки с 1 по 256; ячейки 300 нет." << "1 - Самый низкий";
+        QTest::newRow("source") << "source" << "The copy buffer has slots 1 to 256; there is no slot 300."
+                                << "1 - Lowest";
+    }
+    void coreMessagesFollowTheLanguage()
+    {
+        QFETCH(QString, option);
+        QFETCH(QString, refusal);
+        QFETCH(QString, firstLevel);
+        const SourceTextsAfterwards restore;
+        QCOMPARE(vw::app::installTranslation(*qApp, option, QLocale::c()), option);
+
+        TestWorkspace workspace;
+        ScriptedPrompter prompter;
+        auto window = workspace.open(prompter);
+        vwtest::named<QSpinBox>(window.get(), QStringLiteral("UpDown1"))->setValue(300);
+        vwtest::named<QPushButton>(window.get(), QStringLiteral("Button7"))->click();
+        QCOMPARE(window->statusBar()->currentMessage(), refusal);
+        QCOMPARE(vwtest::named<QListWidget>(window.get(), QStringLiteral("ListBox4"))->item(0)->text(), firstLevel);
         QVERIFY(prompter.errors.isEmpty());
     }
 
