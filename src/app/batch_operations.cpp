@@ -59,7 +59,8 @@ const QList<Named> &plainSteps()
                  QStringList numbers;
                  for (int k : kept)
                      numbers << QString::number(k);
-                 text += QCoreApplication::translate("vw::app", "; HE damage kept where its double does not fit: ammunition %1")
+                 text += QCoreApplication::translate("vw::app",
+                                                     "; HE damage kept where its double does not fit: ammunition %1")
                              .arg(numbers.join(QStringLiteral(", ")));
              }
              return text;
@@ -106,7 +107,8 @@ bool batchSteps(const QStringList &names, QList<BatchStep> *steps, QString *erro
                 const QStringList values = spec.mid(bomb.size() + 1).split(QLatin1Char(','));
                 if (values.size() != 2 || !datafile::isCompleteNumber(values[0]) ||
                     !datafile::isCompleteNumber(values[1])) {
-                    *error = QCoreApplication::translate("vw::app", "%1 needs two numbers, as bomb-deviation=1,1.5").arg(spec);
+                    *error = QCoreApplication::translate("vw::app", "%1 needs two numbers, as bomb-deviation=1,1.5")
+                                 .arg(spec);
                     return false;
                 }
                 fighter = values[0];

@@ -34,7 +34,8 @@ QString shown(const QJsonValue &value)
         return QLatin1Char('"') + value.toString() + QLatin1Char('"');
     if (value.isBool())
         return value.toBool() ? QStringLiteral("true") : QStringLiteral("false");
-    return value.isArray() ? QCoreApplication::translate("vw::app", "an array") : QCoreApplication::translate("vw::app", "an object");
+    return value.isArray() ? QCoreApplication::translate("vw::app", "an array")
+                           : QCoreApplication::translate("vw::app", "an object");
 }
 
 // Where a value is in the patch ("planes[0].weapons.configurations[1]"). Its
@@ -122,7 +123,9 @@ private:
             refuse(at, QCoreApplication::translate("vw::app", "%1 is not an array").arg(shown(v)));
         const QJsonArray list = v.toArray();
         if (list.size() > rows)
-            refuse(at, QCoreApplication::translate("vw::app", "has %1 entries, the table has %2").arg(list.size()).arg(rows));
+            refuse(
+                at,
+                QCoreApplication::translate("vw::app", "has %1 entries, the table has %2").arg(list.size()).arg(rows));
         for (int i = 0; i < list.size(); ++i)
             if (!isAbsent(list[i]))
                 apply(list[i], Place(at, i), i);
@@ -194,9 +197,13 @@ private:
             return;
         }
         if (text.size() > width)
-            refuse(place, QCoreApplication::translate("vw::app", "\"%1\" is longer than the field's %2 characters").arg(text).arg(width));
+            refuse(place,
+                   QCoreApplication::translate("vw::app", "\"%1\" is longer than the field's %2 characters")
+                       .arg(text)
+                       .arg(width));
         if (QString::fromLatin1(text.toLatin1()) != text)
-            refuse(place, QCoreApplication::translate("vw::app", "\"%1\" has characters the file cannot hold").arg(text));
+            refuse(place,
+                   QCoreApplication::translate("vw::app", "\"%1\" has characters the file cannot hold").arg(text));
     }
     // Bytes written as hex digits, exactly `size` of them.
     static QByteArray hexBytes(const QJsonValue &v, const Place &at, int size)
@@ -206,7 +213,8 @@ private:
         for (char c : digits)
             valid = valid && std::isxdigit(static_cast<unsigned char>(c));
         if (!valid)
-            refuse(at, QCoreApplication::translate("vw::app", "%1 is not %2 bytes as hex digits").arg(shown(v)).arg(size));
+            refuse(at,
+                   QCoreApplication::translate("vw::app", "%1 is not %2 bytes as hex digits").arg(shown(v)).arg(size));
         return QByteArray::fromHex(digits);
     }
     static void require(bool exists, const Place &at, const QString &what)
@@ -238,7 +246,11 @@ private:
             const flightmodel::PlaneHeaderView h(file_, p);
             if (h.exists() && h.text(flightmodel::HeaderText::Name) == name.toString()) {
                 if (found)
-                    refuse(member(at, "name"), QCoreApplication::translate("vw::app", "planes %1 and %2 are both named %3").arg(found).arg(p).arg(shown(name)));
+                    refuse(member(at, "name"),
+                           QCoreApplication::translate("vw::app", "planes %1 and %2 are both named %3")
+                               .arg(found)
+                               .arg(p)
+                               .arg(shown(name)));
                 found = p;
             }
         }
@@ -279,7 +291,8 @@ private:
         part("damage_map", map.exists(), QCoreApplication::translate("vw::app", "damage map for plane %1"),
              [&](const QJsonValue &w, const Place &place) { damageMap(map, w, place); });
         damage::ProfileSlot slot(file_, p);
-        part("damage_profile", slot.exists(), QCoreApplication::translate("vw::app", "damage profile slot for plane %1"),
+        part("damage_profile", slot.exists(),
+             QCoreApplication::translate("vw::app", "damage profile slot for plane %1"),
              [&](const QJsonValue &w, const Place &place) { profile(slot, w, place); });
     }
 
@@ -300,7 +313,8 @@ private:
         const QJsonValue selectable = o.value(QLatin1String("selectable"));
         if (!isAbsent(selectable)) {
             if (!selectable.isBool())
-                refuse(member(at, "selectable"), QCoreApplication::translate("vw::app", "%1 is not true or false").arg(shown(selectable)));
+                refuse(member(at, "selectable"),
+                       QCoreApplication::translate("vw::app", "%1 is not true or false").arg(shown(selectable)));
             if (write_ && selectable.toBool() != h.selectable())
                 h.setSelectable(selectable.toBool());
         }
@@ -520,7 +534,9 @@ QJsonDocument parsePatch(const QByteArray &text)
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(text, &error);
     if (error.error != QJsonParseError::NoError)
-        throw FormatError(QCoreApplication::translate("vw::app", "not JSON: %1 at offset %2").arg(error.errorString()).arg(error.offset));
+        throw FormatError(QCoreApplication::translate("vw::app", "not JSON: %1 at offset %2")
+                              .arg(error.errorString())
+                              .arg(error.offset));
     return document;
 }
 

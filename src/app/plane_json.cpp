@@ -271,7 +271,9 @@ QJsonObject exportPlanes(const DataFile &file, const QList<int> &planes)
     QJsonArray list;
     for (int p : chosen) {
         if (p < 1 || p > file.PlaneCount())
-            throw FormatError(QCoreApplication::translate("vw::app", "The file has planes 1 to %1, not %2.").arg(file.PlaneCount()).arg(p));
+            throw FormatError(QCoreApplication::translate("vw::app", "The file has planes 1 to %1, not %2.")
+                                  .arg(file.PlaneCount())
+                                  .arg(p));
         list.append(plane(file, p));
     }
     QJsonObject info;

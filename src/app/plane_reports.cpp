@@ -226,10 +226,12 @@ QList<double> readWantedTimes(const QByteArray &wantedTimesText)
         const QString word = QString::fromLatin1(line.left(end));
         const double value = datafile::readNumber(word);
         if (!datafile::isCompleteNumber(word) || !std::isfinite(value))
-            throw FormatError(QCoreApplication::translate("vw::app", "Line %1 of the wanted times of flight, \"%2\", is not a number; "
-                                             "no plane was changed.")
-                                  .arg(i + 1)
-                                  .arg(QString::fromLatin1(line.left(40))));
+            throw FormatError(
+                QCoreApplication::translate("vw::app",
+                                            "Line %1 of the wanted times of flight, \"%2\", is not a number; "
+                                            "no plane was changed.")
+                    .arg(i + 1)
+                    .arg(QString::fromLatin1(line.left(40))));
         times.append(value);
     }
     return times;
@@ -274,9 +276,12 @@ QByteArray readWantedTimesFile(const QString &path)
     if (file.error() != QFileDevice::NoError)
         throw datafile::FileError(path, file.errorString());
     if (text.size() > MaxWantedTimesFileSize)
-        throw datafile::FileError(path, QCoreApplication::translate("vw::app", "the file is larger than %1 bytes; it should hold one time of "
-                                                       "flight per plane")
-                                            .arg(MaxWantedTimesFileSize));
+        throw datafile::FileError(
+            path,
+            QCoreApplication::translate("vw::app",
+                                        "the file is larger than %1 bytes; it should hold one time of "
+                                        "flight per plane")
+                .arg(MaxWantedTimesFileSize));
     return text;
 }
 

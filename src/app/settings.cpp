@@ -67,12 +67,16 @@ void writeSettings(const QString &path, const EditorSettings &s)
     if (!QFileInfo(folder).isDir()) {
         const QString base = QFileInfo(folder).absolutePath();
         if (!QFileInfo(base).isDir())
-            throw datafile::FileError(path, QCoreApplication::translate("vw::app", "the folder %1 does not exist; the settings are written "
-                                                           "only into an existing base folder")
-                                                .arg(QDir::toNativeSeparators(base)));
+            throw datafile::FileError(
+                path,
+                QCoreApplication::translate("vw::app",
+                                            "the folder %1 does not exist; the settings are written "
+                                            "only into an existing base folder")
+                    .arg(QDir::toNativeSeparators(base)));
         if (::mkdir(QFile::encodeName(folder).constData(), 0777) != 0)
-            throw datafile::FileError(path, QCoreApplication::translate("vw::app", "the folder %1 could not be made: %2")
-                                                .arg(QDir::toNativeSeparators(folder), qt_error_string(errno)));
+            throw datafile::FileError(path,
+                                      QCoreApplication::translate("vw::app", "the folder %1 could not be made: %2")
+                                          .arg(QDir::toNativeSeparators(folder), qt_error_string(errno)));
     }
     const QString separator = s.decimalSeparator.isEmpty() ? QStringLiteral(".") : s.decimalSeparator.left(1);
     const QStringList lines = {

@@ -54,10 +54,10 @@ QStringList buildAmmoNames(const std::vector<QString> &executableNames, const da
 // Label tables filled at start-up, as the program writes them (the reports
 // and the command-line tool use them so); `shown` gives them in the user's
 // language, for the window's lists.
-QStringList weaponGroupNames(bool shown = false);        // WeaponGroupNames, 21 items
+QStringList weaponGroupNames(bool shown = false); // WeaponGroupNames, 21 items
 QStringList weaponTypeList(const QStringList &ammoNames); // "000 : name" .. "150 : name"
-QStringList damagePartNames(bool shown = false);         // 33 names "None" .. "Flaps"
-QStringList damageLevelNames(bool shown = false);        // "1 - Lowest" .. "8 - Highest"
+QStringList damagePartNames(bool shown = false); // 33 names "None" .. "Flaps"
+QStringList damageLevelNames(bool shown = false); // "1 - Lowest" .. "8 - Highest"
 // One name of these tables (as the program writes it) in the user's language.
 QString shownLabel(const QString &name);
 

@@ -26,11 +26,13 @@ CopyResult copyDamageModel(DataFile &file, int from, int to, bool map, bool valu
     if (map)
         for (const DamageMap *m : {&source, &destination})
             if (!m->exists())
-                return refused(QCoreApplication::translate("vw::damage", "plane %1 has no damage map.").arg(m->plane()));
+                return refused(
+                    QCoreApplication::translate("vw::damage", "plane %1 has no damage map.").arg(m->plane()));
     if (values)
         for (const ProfileSlot *s : {&sourceSlot, &destinationSlot})
             if (!s->exists())
-                return refused(QCoreApplication::translate("vw::damage", "plane %1 has no damage profile slot.").arg(s->plane()));
+                return refused(
+                    QCoreApplication::translate("vw::damage", "plane %1 has no damage profile slot.").arg(s->plane()));
 
     if (map) {
         const QByteArray bytes = source.bytes();

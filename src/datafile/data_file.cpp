@@ -24,7 +24,8 @@ QString sizeText(std::int64_t bytes)
 // No file above the capacity is a plane data file: it is not read.
 QString capacityText()
 {
-    return QCoreApplication::translate("vw::datafile", "a plane data file holds at most %1 bytes").arg(sizeText(MaxFileSize));
+    return QCoreApplication::translate("vw::datafile", "a plane data file holds at most %1 bytes")
+        .arg(sizeText(MaxFileSize));
 }
 
 QByteArray readDataFile(const QString &path)
@@ -54,7 +55,8 @@ DataFile DataFile::ReadCfg(int descriptor, const QString &name, bool decipher)
 DataFile DataFile::fromBytes(const QByteArray &bytes, bool decipher)
 {
     if (bytes.size() > MaxFileSize)
-        throw FormatError(QCoreApplication::translate("vw::datafile", "the data is %1 bytes long; a plane data file holds at most %2 bytes")
+        throw FormatError(QCoreApplication::translate(
+                              "vw::datafile", "the data is %1 bytes long; a plane data file holds at most %2 bytes")
                               .arg(sizeText(bytes.size()), sizeText(MaxFileSize)));
     DataFile file;
     file.loaded_ = true;
@@ -121,14 +123,17 @@ void DataFile::indexPlanes(bool decipher)
 void DataFile::checkSavable() const
 {
     if (!loaded_)
-        throw FormatError(QCoreApplication::translate("vw::datafile", "No plane data file is loaded; nothing was saved."));
+        throw FormatError(
+            QCoreApplication::translate("vw::datafile", "No plane data file is loaded; nothing was saved."));
     if (state_.planeCount < -1 || state_.planeCount > MaxPlaneCount)
-        throw FormatError(QCoreApplication::translate("vw::datafile", "The number of planes is %1; a plane data file holds -1 to 254 "
-                                         "(the header stores it in one byte). Nothing was saved.")
+        throw FormatError(QCoreApplication::translate("vw::datafile",
+                                                      "The number of planes is %1; a plane data file holds -1 to 254 "
+                                                      "(the header stores it in one byte). Nothing was saved.")
                               .arg(state_.planeCount));
     if (state_.fileVersion < 0 || state_.fileVersion > 65535)
-        throw FormatError(QCoreApplication::translate("vw::datafile", "The file version is %1; a plane data file holds 0 to 65535 "
-                                         "(the header stores it in two bytes). Nothing was saved.")
+        throw FormatError(QCoreApplication::translate("vw::datafile",
+                                                      "The file version is %1; a plane data file holds 0 to 65535 "
+                                                      "(the header stores it in two bytes). Nothing was saved.")
                               .arg(state_.fileVersion));
 }
 
@@ -164,8 +169,9 @@ void DataFile::SaveCfg(const QString &path, bool encipher, BackupRegistry *backu
         try {
             writeFileAtomically(backup, readDataFile(path), path);
         } catch (const FileError &e) {
-            throw FileError(path, QCoreApplication::translate("vw::datafile", "could not keep the previous file as %1: %2")
-                                      .arg(QFileInfo(backup).fileName(), e.reason()));
+            throw FileError(path,
+                            QCoreApplication::translate("vw::datafile", "could not keep the previous file as %1: %2")
+                                .arg(QFileInfo(backup).fileName(), e.reason()));
         }
         backups->insert(path);
     }
@@ -193,10 +199,11 @@ QString DataFile::text(std::int64_t offset, int width) const
 
 void DataFile::throwOutside(std::int64_t offset, std::int64_t length) const
 {
-    throw FormatError(QCoreApplication::translate("vw::datafile", "The bytes %1..%2 lie outside the file, which is %3 bytes long.")
-                          .arg(offset)
-                          .arg(offset + length - 1)
-                          .arg(FileSize()));
+    throw FormatError(
+        QCoreApplication::translate("vw::datafile", "The bytes %1..%2 lie outside the file, which is %3 bytes long.")
+            .arg(offset)
+            .arg(offset + length - 1)
+            .arg(FileSize()));
 }
 
 void DataFile::rawWrite(std::int64_t offset, const void *source, std::int64_t length)
@@ -262,8 +269,10 @@ void DataFile::rawResize(std::int64_t newSize)
 void DataFile::resize(std::int64_t newSize)
 {
     if (newSize < 0 || newSize > MaxFileSize)
-        throw FormatError(QCoreApplication::translate("vw::datafile", "The file would become %1 bytes long; a plane data file holds at most %2 bytes.")
-                              .arg(sizeText(newSize), sizeText(MaxFileSize)));
+        throw FormatError(
+            QCoreApplication::translate(
+                "vw::datafile", "The file would become %1 bytes long; a plane data file holds at most %2 bytes.")
+                .arg(sizeText(newSize), sizeText(MaxFileSize)));
     if (newSize == FileSize())
         return;
     if (recording_) {
@@ -295,12 +304,15 @@ void DataFile::insertGap(std::int64_t position, std::int64_t count)
     if (count <= 0)
         return;
     if (position < 0 || position > FileSize())
-        throw FormatError(QCoreApplication::translate("vw::datafile", "A gap cannot be opened at byte %1 of a file that is %2 bytes long.")
+        throw FormatError(QCoreApplication::translate(
+                              "vw::datafile", "A gap cannot be opened at byte %1 of a file that is %2 bytes long.")
                               .arg(position)
                               .arg(FileSize()));
     if (count > MaxFileSize - FileSize())
-        throw FormatError(QCoreApplication::translate("vw::datafile", "The file would become %1 bytes long; a plane data file holds at most %2 bytes.")
-                              .arg(sizeText(FileSize() + count), sizeText(MaxFileSize)));
+        throw FormatError(
+            QCoreApplication::translate(
+                "vw::datafile", "The file would become %1 bytes long; a plane data file holds at most %2 bytes.")
+                .arg(sizeText(FileSize() + count), sizeText(MaxFileSize)));
     if (recording_) {
         ChangeSet::Step step;
         step.kind = ChangeSet::Step::Gap;

@@ -34,12 +34,17 @@ std::vector<FigureLabel> figureLabels(const FlightFigures &f, QChar separator)
 {
     const auto n = [separator](double v) { return datafile::formatNumber(v, separator); };
     return {
-        {"Label43", QCoreApplication::translate("vw::flightmodel", "Estimated time of flight: %1 h").arg(n(f.timeOfFlight))},
-        {"Label46", QCoreApplication::translate("vw::flightmodel", "Max Positive Overload: %1 G").arg(n(f.maxPositiveOverload))},
-        {"Label48", QCoreApplication::translate("vw::flightmodel", "Max Negative Overload: %1 G").arg(n(f.maxNegativeOverload))},
+        {"Label43",
+         QCoreApplication::translate("vw::flightmodel", "Estimated time of flight: %1 h").arg(n(f.timeOfFlight))},
+        {"Label46",
+         QCoreApplication::translate("vw::flightmodel", "Max Positive Overload: %1 G").arg(n(f.maxPositiveOverload))},
+        {"Label48",
+         QCoreApplication::translate("vw::flightmodel", "Max Negative Overload: %1 G").arg(n(f.maxNegativeOverload))},
         {"Label82", QCoreApplication::translate("vw::flightmodel", "Base Weight/Weight: %1").arg(n(f.weightRatio))},
         {"Label90", QCoreApplication::translate("vw::flightmodel", "Fuel load (in liters): %1").arg(n(f.fuelLitres))},
-        {"Label91", QCoreApplication::translate("vw::flightmodel", "Fuel consumption (in liters): %1").arg(n(f.consumptionLitres))},
+        {"Label91",
+         QCoreApplication::translate("vw::flightmodel", "Fuel consumption (in liters): %1")
+             .arg(n(f.consumptionLitres))},
         {"Label50", QCoreApplication::translate("vw::flightmodel", "500m alt low speed: %1 hp").arg(n(f.power500m))},
         {"Label51", QCoreApplication::translate("vw::flightmodel", "4000m alt med speed: %1 hp").arg(n(f.power4000m))},
         {"Label52", QCoreApplication::translate("vw::flightmodel", "8000m alt high speed: %1 hp").arg(n(f.power8000m))},

@@ -13,7 +13,9 @@ QString planeRecordRefusal(const DataFile &file, int plane, const QString &role)
     if (plane < 1)
         return QCoreApplication::translate("vw::flightmodel", "No %1 plane is chosen.").arg(role);
     if (plane > file.PlaneCount())
-        return QCoreApplication::translate("vw::flightmodel", "The file has no plane %1 (it holds %2 planes).").arg(plane).arg(std::max(file.PlaneCount(), 0));
+        return QCoreApplication::translate("vw::flightmodel", "The file has no plane %1 (it holds %2 planes).")
+            .arg(plane)
+            .arg(std::max(file.PlaneCount(), 0));
     if (!PlaneRecordView(file, plane).exists())
         return QCoreApplication::translate("vw::flightmodel", "Plane %1 has no plane record.").arg(plane);
     return {};
