@@ -313,19 +313,19 @@
     </message>
     <message>
         <source>Engine 1 Oil System</source>
-        <translation>Маслосистема двигателя 1</translation>
+        <translation>Маслосистема дв. 1</translation>
     </message>
     <message>
         <source>Engine 2 Oil System</source>
-        <translation>Маслосистема двигателя 2</translation>
+        <translation>Маслосистема дв. 2</translation>
     </message>
     <message>
         <source>Engine 3 Oil System</source>
-        <translation>Маслосистема двигателя 3</translation>
+        <translation>Маслосистема дв. 3</translation>
     </message>
     <message>
         <source>Engine 4 Oil System</source>
-        <translation>Маслосистема двигателя 4</translation>
+        <translation>Маслосистема дв. 4</translation>
     </message>
     <message>
         <source>Elevator</source>
@@ -353,23 +353,23 @@
     </message>
     <message>
         <source>Left Fuel Tank</source>
-        <translation>Левый топливный бак</translation>
+        <translation>Левый бак</translation>
     </message>
     <message>
         <source>Right Fuel Tank</source>
-        <translation>Правый топливный бак</translation>
+        <translation>Правый бак</translation>
     </message>
     <message>
         <source>Center Fuel Tank</source>
-        <translation>Центральный топливный бак</translation>
+        <translation>Центральный бак</translation>
     </message>
     <message>
         <source>Rear Fuselage</source>
-        <translation>Хвостовая часть фюзеляжа</translation>
+        <translation>Хвост фюзеляжа</translation>
     </message>
     <message>
         <source>Center Fuselage</source>
-        <translation>Средняя часть фюзеляжа</translation>
+        <translation>Центр фюзеляжа</translation>
     </message>
     <message>
         <source>Pilot Armor</source>
