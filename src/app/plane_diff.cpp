@@ -62,25 +62,39 @@ public:
         QString key;                       // an object's key (also of a named list's element), or a plane's name
         const ElementName *named = nullptr; // an element of a list whose elements name themselves
         qsizetype index = -1;              // an element of any other list
+        QString part, where;               // its name, and the path's text down to it
     };
 
-    void push(Segment segment) { segments_.push_back(std::move(segment)); }
-    void pop() { segments_.pop_back(); }
+    void push(const QString &key, const ElementName *named = nullptr, qsizetype index = -1)
+    {
+        Segment segment;
+        segment.key = key;
+        segment.named = named;
+        segment.index = index;
+        segments_.push_back(std::move(segment));
+    }
+    void pop()
+    {
+        segments_.pop_back();
+        named_ = std::min(named_, segments_.size());
+    }
     qsizetype size() const { return qsizetype(segments_.size()); }
     const Segment &at(qsizetype i) const { return segments_[std::size_t(i)]; }
 
-    // "plane 7 Kestrel, weapons, config 2, weapon 3, ammo"
-    QString text(qsizetype first = 0) const
+    // "plane 7 Kestrel, weapons, config 2, weapon 3, ammo". Neighbouring
+    // differences share most of their path: the text of each segment's path is
+    // kept until the segment is left, so a difference adds only its own part.
+    QString text() const
     {
-        QString where, element;
-        for (qsizetype i = first; i < size(); ++i) {
-            const Segment &s = at(i);
-            const QString part = partText(i, element);
+        for (std::size_t i = named_; i < segments_.size(); ++i) {
+            Segment &s = segments_[i];
+            const Segment *outer = i > 0 ? &segments_[i - 1] : nullptr;
             // Only list elements name the lists inside them.
-            element = s.named || s.index >= 0 ? part : QString();
-            where = where.isEmpty() ? part : where + QStringLiteral(", ") + part;
+            s.part = partText(qsizetype(i), outer && (outer->named || outer->index >= 0) ? outer->part : QString());
+            s.where = outer ? outer->where + QStringLiteral(", ") + s.part : s.part;
         }
-        return where;
+        named_ = segments_.size();
+        return segments_.empty() ? QString() : segments_.back().where;
     }
 
     // One segment's name; `element` is the name of the list element it is in.
@@ -95,7 +109,8 @@ public:
     }
 
 private:
-    std::vector<Segment> segments_;
+    mutable std::vector<Segment> segments_;
+    mutable std::size_t named_ = 0; // segments whose `part` and `where` are made
 };
 
 class Differ {
@@ -151,7 +166,7 @@ private:
                 compareArrays(k, va.toArray(), vb.toArray(), named);
                 continue;
             }
-            path_.push({k});
+            path_.push(k);
             compare(va, vb);
             path_.pop();
         }
@@ -161,7 +176,7 @@ private:
     {
         const qsizetype n = std::max(a.size(), b.size());
         for (qsizetype i = 0; i < n; ++i) {
-            path_.push({named ? key : QString(), named, i});
+            path_.push(named ? key : QString(), named, i);
             compare(i < a.size() ? a.at(i) : QJsonValue(), i < b.size() ? b.at(i) : QJsonValue());
             path_.pop();
         }
@@ -186,7 +201,7 @@ private:
             const auto &[pa, pb] = it.value();
             plane_ = it.key();
             planeSegment_ = path_.size();
-            path_.push({planeName(pa.isEmpty() ? pb : pa)});
+            path_.push(planeName(pa.isEmpty() ? pb : pa));
             if (pa == pb)
                 ; // most planes of two versions of a file are the same: no walk through their fields
             else if (pa.isEmpty() || pb.isEmpty())
