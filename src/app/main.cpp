@@ -6,6 +6,7 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
+#include <QIcon>
 #include <QTabWidget>
 #include <QTimer>
 
@@ -118,6 +119,12 @@ int main(int argc, char **argv)
 
     QApplication app(argc, argv);
     setNames();
+    // The installed menu entry's icon, and the name that ties the window to that entry.
+    QIcon icon;
+    for (const int size : {16, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/vornwing-editor-%1.png").arg(size), QSize(size, size));
+    QApplication::setWindowIcon(icon);
+    QGuiApplication::setDesktopFileName(QStringLiteral("vornwing-editor"));
     QCommandLineParser parser;
     setUp(parser, options);
     parser.process(app);

@@ -147,6 +147,7 @@ private:
     datafile::BackupRegistry backups_;
     EditorSettings settings_;
     QString baseDirectory_;
+    QString installedDefaults_; // an installed editor's default support files; empty for a copy
     QString configPath_;  // ConfigPath: chosen in Load configuration / Save configuration as
     QStringList startupProblems_;
     QStringList startupNotes_; // what start-up read but did not use whole
