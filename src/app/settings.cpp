@@ -10,9 +10,8 @@
 #include <QStringDecoder>
 #include <QStringList>
 
-#include <cerrno>
-
-#include <sys/stat.h>
+#include <filesystem>
+#include <system_error>
 
 namespace vw::app {
 
@@ -69,9 +68,12 @@ void writeSettings(const QString &path, const EditorSettings &s)
             throw datafile::FileError(path, QStringLiteral("the folder %1 does not exist; the settings are written "
                                                            "only into an existing base folder")
                                                 .arg(QDir::toNativeSeparators(base)));
-        if (::mkdir(QFile::encodeName(folder).constData(), 0777) != 0)
+        std::error_code error;
+        if (!std::filesystem::create_directory(std::filesystem::path(folder.toStdU16String()), error))
             throw datafile::FileError(path, QStringLiteral("the folder %1 could not be made: %2")
-                                                .arg(QDir::toNativeSeparators(folder), qt_error_string(errno)));
+                                                .arg(QDir::toNativeSeparators(folder),
+                                                     error ? QString::fromStdString(error.message())
+                                                           : QStringLiteral("something else has that name")));
     }
     const QString separator = s.decimalSeparator.isEmpty() ? QStringLiteral(".") : s.decimalSeparator.left(1);
     const QStringList lines = {

@@ -547,7 +547,7 @@ private Q_SLOTS:
         QVERIFY(writeWhole(dir_->filePath("misc.bin"), file));
         const QDir::Filters everything = QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden | QDir::System;
         const QStringList before = QDir(dir_->path()).entryList(everything);
-        const mode_t type = vwtest::fileType(node);
+        const unsigned type = vwtest::fileType(node);
         const ProcessResult r = runProgram(arguments.replaceInStrings("@", dir_->path() + '/'), file);
         QCOMPARE(r.err, "vornwing-cli: " + message.replace('@', dir_->path() + '/') + '\n');
         QCOMPARE(r.code, 1);
