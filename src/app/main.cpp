@@ -37,6 +37,10 @@ void setUp(QCommandLineParser &parser, const Options &options)
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOptions({options.base, options.page, options.screenshot});
+    parser.addPositionalArgument(
+        QStringLiteral("file"),
+        QCoreApplication::translate("main", "A plane data file to open, as File > Load configuration does."),
+        QStringLiteral("[FILE]"));
 }
 
 void setNames()
@@ -149,6 +153,10 @@ int main(int argc, char **argv)
         return 2;
     }
     editor.show();
+    if (!parser.positionalArguments().isEmpty()) {
+        const QString opened = QFileInfo(parser.positionalArguments().first()).absoluteFilePath();
+        QTimer::singleShot(0, &editor, [&editor, opened] { editor.openFromCommandLine(opened); });
+    }
     if (moreWeapons) {
         editor.pages()->setCurrentIndex(0);
         editor.moreGun()->openBesideMainWindow();
