@@ -72,7 +72,10 @@ inline unsigned fileType(const QString &path)
     return info.isSymLink() ? 3 : info.isDir() ? 2 : info.exists() ? 1 : 0;
 }
 
-struct Deadline {};
+struct Deadline {
+    Deadline() {}
+    ~Deadline() {}
+};
 
 #endif
 
