@@ -1,8 +1,10 @@
 // The plane data as JSON on a 254-plane file: the export document and its
-// text, and the field differences between two such files as "diff" and
-// "Compare with..." compute them (both files exported, then compared).
+// text, the import of a whole export as "import" runs it (the text parsed,
+// checked and written), and the field differences between two such files as
+// "diff" and "Compare with..." compute them (both files exported, then compared).
 
 #include "app/plane_diff.h"
+#include "app/plane_import.h"
 #include "app/plane_json.h"
 #include "datafile/sample_builder.h"
 #include "weapons/weapons_block.h"
@@ -32,6 +34,23 @@ void BM_Export(benchmark::State &state)
 }
 BENCHMARK(BM_Export)->Unit(benchmark::kMillisecond);
 
+// Arg 0: the export of the file itself (every field checked, none written);
+// arg 1: the export of another file (every sample value written).
+void BM_Import(benchmark::State &state)
+{
+    const QByteArray target = sample(1).toBytes(true);
+    const QByteArray text = vw::app::exportText(vw::app::exportPlanes(sample(state.range(0) == 0 ? 1 : 2)));
+    for (auto _ : state) {
+        state.PauseTiming();
+        DataFile file = DataFile::fromBytes(target, true);
+        state.ResumeTiming();
+        vw::app::importPatch(file, vw::app::parsePatch(text));
+        benchmark::DoNotOptimize(file);
+    }
+    state.counters["megabytes"] = double(text.size()) / 1e6;
+}
+BENCHMARK(BM_Import)->ArgName("all_differ")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
 // Arg 0: the second file differs in one weapon's ammo; arg 1: every sample
 // value differs (another seed), the most a diff has to list.
 void BM_Diff(benchmark::State &state)
@@ -43,7 +62,7 @@ void BM_Diff(benchmark::State &state)
     qsizetype found = 0;
     for (auto _ : state) {
         const QList<vw::app::FieldDifference> differences =
-            vw::app::diffExports(vw::app::exportPlanes(a), vw::app::exportPlanes(b));
+            vw::app::diffFiles(a, b);
         found = differences.size();
         benchmark::DoNotOptimize(found);
     }

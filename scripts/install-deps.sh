@@ -6,10 +6,11 @@ set -euo pipefail
 # fonts-liberation2: Liberation Serif is metric-compatible with the Times New
 # Roman the engine power grid and the help text ask for. locales: CI runs the
 # suite again under a decimal-comma locale. qt6-tools-dev and qt6-l10n-tools:
-# lupdate and lrelease build the translations. clang and libclang-rt-14-dev:
+# lupdate and lrelease build the translations; qt6-translations-l10n gives the
+# standard dialogs' buttons in Russian. clang and libclang-rt-14-dev:
 # the second compiler and the fuzz targets. dpkg-dev and desktop-file-utils:
 # the Debian package's library dependencies and the check of its menu entry.
-packages=(cmake g++ make qt6-base-dev qt6-tools-dev qt6-l10n-tools libgl-dev libbenchmark-dev fonts-dejavu-core fonts-liberation2 xvfb xauth locales clang libclang-rt-14-dev dpkg-dev desktop-file-utils)
+packages=(cmake g++ make qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libgl-dev libbenchmark-dev fonts-dejavu-core fonts-liberation2 xvfb xauth locales clang libclang-rt-14-dev dpkg-dev desktop-file-utils)
 # "icons": also the SVG renderer that scripts/render-icons.sh uses; the build
 # itself needs none, as the rendered pictures are kept in the tree.
 if [ "${1:-}" = "icons" ]; then

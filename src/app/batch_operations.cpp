@@ -4,6 +4,8 @@
 #include "datafile/format_maintenance.h"
 #include "datafile/number_text.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include "flightmodel/flight_model_adjustments.h"
 #include "weapons/ammo_table.h"
@@ -17,7 +19,7 @@ namespace {
 
 QString weaponsSentence(const weapons::BatchReport &report)
 {
-    return QStringLiteral("%1 of %2 weapons changed on %3 planes")
+    return QCoreApplication::translate("vw::app", "%1 of %2 weapons changed on %3 planes")
         .arg(report.weaponsChanged)
         .arg(report.weaponsVisited)
         .arg(report.planesVisited);
@@ -25,7 +27,7 @@ QString weaponsSentence(const weapons::BatchReport &report)
 
 QString planesSentence(int planes)
 {
-    return QStringLiteral("%1 planes changed").arg(planes);
+    return QCoreApplication::translate("vw::app", "%1 planes changed").arg(planes);
 }
 
 using Run = std::function<QString(DataFile &)>;
@@ -47,17 +49,18 @@ const QList<Named> &plainSteps()
         {"half-damage",
          [](DataFile &f) {
              weapons::halveAmmoDamage(f);
-             return QStringLiteral("AP and HE damage of ammunition 0 to 150 halved");
+             return QCoreApplication::translate("vw::app", "AP and HE damage of ammunition 0 to 150 halved");
          }},
         {"double-damage",
          [](DataFile &f) {
              const QList<int> kept = weapons::doubleAmmoDamage(f);
-             QString text = QStringLiteral("AP and HE damage of ammunition 0 to 150 doubled");
+             QString text = QCoreApplication::translate("vw::app", "AP and HE damage of ammunition 0 to 150 doubled");
              if (!kept.isEmpty()) {
                  QStringList numbers;
                  for (int k : kept)
                      numbers << QString::number(k);
-                 text += QStringLiteral("; HE damage kept where its double does not fit: ammunition %1")
+                 text += QCoreApplication::translate("vw::app",
+                                                     "; HE damage kept where its double does not fit: ammunition %1")
                              .arg(numbers.join(QStringLiteral(", ")));
              }
              return text;
@@ -104,7 +107,8 @@ bool batchSteps(const QStringList &names, QList<BatchStep> *steps, QString *erro
                 const QStringList values = spec.mid(bomb.size() + 1).split(QLatin1Char(','));
                 if (values.size() != 2 || !datafile::isCompleteNumber(values[0]) ||
                     !datafile::isCompleteNumber(values[1])) {
-                    *error = QStringLiteral("%1 needs two numbers, as bomb-deviation=1,1.5").arg(spec);
+                    *error = QCoreApplication::translate("vw::app", "%1 needs two numbers, as bomb-deviation=1,1.5")
+                                 .arg(spec);
                     return false;
                 }
                 fighter = values[0];
@@ -118,7 +122,7 @@ bool batchSteps(const QStringList &names, QList<BatchStep> *steps, QString *erro
             return n.run && spec == QLatin1String(n.name);
         });
         if (it == known.cend()) {
-            *error = QStringLiteral("unknown operation \"%1\"; the operations are %2")
+            *error = QCoreApplication::translate("vw::app", "unknown operation \"%1\"; the operations are %2")
                          .arg(spec, batchStepNames().join(QStringLiteral(", ")));
             return false;
         }

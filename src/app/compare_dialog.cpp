@@ -13,14 +13,14 @@ CompareDialog::CompareDialog(const QString &otherPath, const QList<FieldDifferen
     : QDialog(parent), differences_(differences), choose_(std::move(choose))
 {
     setObjectName(QStringLiteral("CompareDialog"));
-    setWindowTitle(QStringLiteral("Compare with %1").arg(QFileInfo(otherPath).fileName()));
+    setWindowTitle(tr("Compare with %1").arg(QFileInfo(otherPath).fileName()));
     auto *layout = new QVBoxLayout(this);
     count_ = new QLabel(this);
     count_->setObjectName(QStringLiteral("CompareCount"));
-    count_->setText(differences.isEmpty() ? QStringLiteral("No differences: the files hold the same plane data.")
+    count_->setText(differences.isEmpty() ? tr("No differences: the files hold the same plane data.")
                     : differences.size() == 1
-                        ? QStringLiteral("1 difference (this file -> %1)").arg(otherPath)
-                        : QStringLiteral("%1 differences (this file -> %2)").arg(differences.size()).arg(otherPath));
+                        ? tr("1 difference (this file -> %1)").arg(otherPath)
+                        : tr("%1 differences (this file -> %2)").arg(differences.size()).arg(otherPath));
     layout->addWidget(count_);
     list_ = new QListWidget(this);
     list_->setObjectName(QStringLiteral("CompareList"));

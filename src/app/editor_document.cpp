@@ -63,7 +63,7 @@ bool EditorDocument::guarded(const std::function<void()> &handler)
     } catch (const std::exception &e) {
         showError(describe(e));
     } catch (...) {
-        showError(QStringLiteral("An unexpected error stopped the operation."));
+        showError(tr("An unexpected error stopped the operation."));
     }
     return false;
 }
@@ -83,7 +83,7 @@ bool EditorDocument::edit(const QString &what, const MergeKey &key, const std::f
     } catch (const std::exception &e) {
         failure = describe(e);
     } catch (...) {
-        failure = QStringLiteral("An unexpected error stopped the operation.");
+        failure = tr("An unexpected error stopped the operation.");
     }
     datafile::ChangeSet changes = file_.endRecording();
     if (!failure.isEmpty()) {

@@ -76,31 +76,31 @@ FormatOperationsWidget::FormatOperationsWidget(EditorDocument &document, MiscPag
     auto *column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
 
-    auto *cipherGroup = new QGroupBox(QStringLiteral("Encrypt/Decrypt misc.bin"), this);
+    auto *cipherGroup = new QGroupBox(tr("Encrypt/Decrypt misc.bin"), this);
     auto *cipherColumn = new QVBoxLayout(cipherGroup);
     auto *button4 = new WrappingButton(
-        QStringLiteral("Generate decrypted \"misc_.bin\" file from currently loaded configuration"), cipherGroup);
+        tr("Generate decrypted \"misc_.bin\" file from currently loaded configuration"), cipherGroup);
     button4->setObjectName(QStringLiteral("Button4"));
-    button4->setToolTip(QStringLiteral("Writes the plane data as it is in the editor, not enciphered, to %1.")
+    button4->setToolTip(tr("Writes the plane data as it is in the editor, not enciphered, to %1.")
                             .arg(QDir::toNativeSeparators(decipheredCopyPath())));
     auto *button5 = new WrappingButton(
-        QStringLiteral("Load \"misc_.bin\". Warning!!! You current configuration will be lost!"), cipherGroup);
+        tr("Load \"misc_.bin\". Warning!!! You current configuration will be lost!"), cipherGroup);
     button5->setObjectName(QStringLiteral("Button5"));
-    button5->setToolTip(QStringLiteral("Loads %1 as it is, without deciphering; the next save enciphers it.")
+    button5->setToolTip(tr("Loads %1 as it is, without deciphering; the next save enciphers it.")
                             .arg(QDir::toNativeSeparators(decipheredCopyPath())));
     cipherColumn->addWidget(button4);
     cipherColumn->addWidget(button5);
     column->addWidget(cipherGroup);
 
-    auto *formatGroup = new QGroupBox(QStringLiteral("Misc.bin format"), this);
+    auto *formatGroup = new QGroupBox(tr("Misc.bin format"), this);
     auto *formatColumn = new QVBoxLayout(formatGroup);
     auto *button10 = named<QPushButton>("Button10", formatGroup);
-    button10->setText(QStringLiteral("Regenerate Offsets"));
-    button10->setToolTip(QStringLiteral("Gives planes added by raising \"Number of Planes:\" their own record and "
-                                        "damage map, one stride behind the plane before."));
+    button10->setText(tr("Regenerate Offsets"));
+    button10->setToolTip(tr("Gives planes added by raising \"Number of Planes:\" their own record and "
+                            "damage map, one stride behind the plane before."));
     auto *button29 = named<QPushButton>("Button29", formatGroup);
-    button29->setText(QStringLiteral("Add header for 128 planes"));
-    button29->setToolTip(QStringLiteral("Converts a 128-plane file into the 256-plane format."));
+    button29->setText(tr("Add header for 128 planes"));
+    button29->setToolTip(tr("Converts a 128-plane file into the 256-plane format."));
     formatColumn->addWidget(button10);
     formatColumn->addWidget(button29);
     column->addWidget(formatGroup);
@@ -122,7 +122,7 @@ void FormatOperationsWidget::Button4Click()
     // own file is neither saved nor marked as saved.
     const QString path = decipheredCopyPath();
     document_.file().SaveCfg(path, false);
-    document_.prompter().information(document_.dialogParent(), path + QStringLiteral(" saved"));
+    document_.prompter().information(document_.dialogParent(), path + tr(" saved"));
 }
 
 void FormatOperationsWidget::Button5Click()
@@ -135,7 +135,7 @@ void FormatOperationsWidget::Button5Click()
 void FormatOperationsWidget::Button10Click()
 {
     datafile::OffsetRegeneration result;
-    if (!document_.edit(QStringLiteral("Regenerate Offsets"), MergeKey::none(),
+    if (!document_.edit(tr("Regenerate Offsets"), MergeKey::none(),
                         [&] { result = datafile::regenerateOffsets(document_.file()); }))
         return;
     // The last plane is shown, with its first configuration and weapon.
@@ -151,7 +151,7 @@ void FormatOperationsWidget::Button10Click()
 void FormatOperationsWidget::Button29Click()
 {
     datafile::HeaderConversion result;
-    if (!document_.edit(QStringLiteral("Add header for 128 planes"), MergeKey::none(),
+    if (!document_.edit(tr("Add header for 128 planes"), MergeKey::none(),
                         [&] { result = datafile::addRoomFor256Planes(document_.file()); }))
         return;
     // Every page shows the converted file at once: the new version and layout

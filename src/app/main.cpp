@@ -1,5 +1,5 @@
+#include "app/translation.h"
 #include "app/vn_editor.h"
-#include "weapons/more_weapons_dialog.h"
 #include "weapons/more_weapons_dialog.h"
 
 #include <QApplication>
@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QIcon>
+#include <QLocale>
 #include <QTabWidget>
 #include <QTimer>
 
@@ -29,6 +30,10 @@ struct Options {
     QCommandLineOption screenshot{QStringLiteral("screenshot"),
                                   QStringLiteral("Save a picture of the window to FILE once it is shown, then quit."),
                                   QStringLiteral("FILE")};
+    QCommandLineOption lang{QStringLiteral("lang"),
+                            QStringLiteral("Show the window in LANG: en (English), ru (Russian) or source (the texts as "
+                                           "the program writes them). Without it the system's language decides."),
+                            QStringLiteral("LANG")};
 };
 
 void setUp(QCommandLineParser &parser, const Options &options)
@@ -36,10 +41,10 @@ void setUp(QCommandLineParser &parser, const Options &options)
     parser.setApplicationDescription(QStringLiteral("Editor for the Vornwing plane data file."));
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addOptions({options.base, options.page, options.screenshot});
+    parser.addOptions({options.base, options.page, options.screenshot, options.lang});
     parser.addPositionalArgument(
         QStringLiteral("file"),
-        QCoreApplication::translate("main", "A plane data file to open, as File > Load configuration does."),
+        QStringLiteral("A plane data file to open, as File > Load configuration does."),
         QStringLiteral("[FILE]"));
 }
 
@@ -57,6 +62,15 @@ bool asksForTextOnly(int argc, char **argv)
             if (std::strcmp(argv[i], option) == 0)
                 return true;
     return false;
+}
+
+// A tab shows `name` when its caption is the name in any letter case, or the
+// name in the window's language (so the documented page names work whatever
+// the language).
+bool captionIs(const QString &caption, const QString &name)
+{
+    return caption.compare(name, Qt::CaseInsensitive) == 0
+           || caption == QCoreApplication::translate("vw::app::VNEditor", name.toUtf8().constData());
 }
 
 // The page names --page accepts, sub-pages as "Page/Sub-page".
@@ -85,7 +99,7 @@ bool showPage(QTabWidget *tabs, const QString &path)
         int occurrence = 1;
         bool exact = false;
         for (int i = 0; i < tabs->count(); ++i)
-            exact = exact || tabs->tabText(i).compare(name, Qt::CaseInsensitive) == 0;
+            exact = exact || captionIs(tabs->tabText(i), name);
         const qsizetype blank = name.lastIndexOf(QLatin1Char(' '));
         bool numbered = false;
         const int number = blank > 0 ? name.mid(blank + 1).toInt(&numbered) : 0;
@@ -95,7 +109,7 @@ bool showPage(QTabWidget *tabs, const QString &path)
         }
         bool found = false;
         for (int i = 0; i < tabs->count() && !found; ++i)
-            if (tabs->tabText(i).compare(caption, Qt::CaseInsensitive) == 0 && --occurrence == 0) {
+            if (captionIs(tabs->tabText(i), caption) && --occurrence == 0) {
                 tabs->setCurrentIndex(i);
                 next = qobject_cast<QTabWidget *>(tabs->widget(i));
                 found = true;
@@ -132,6 +146,12 @@ int main(int argc, char **argv)
     QCommandLineParser parser;
     setUp(parser, options);
     parser.process(app);
+
+    if (vw::app::installTranslation(app, parser.value(options.lang), QLocale::system()).isEmpty()) {
+        std::fprintf(stderr, "vornwing-editor: there is no language \"%s\"; the languages are: %s\n",
+                     qPrintable(parser.value(options.lang)), qPrintable(vw::app::languageOptions().join(QStringLiteral(", "))));
+        return 2;
+    }
 
     const QString picture = parser.value(options.screenshot);
     if (parser.isSet(options.screenshot)

@@ -23,8 +23,6 @@
 namespace vw::app {
 
 namespace {
-const QString ConfigFilter = QStringLiteral("Файлы конфигурации | *.bin;*.oh");
-const QString ConfigTitle = QStringLiteral("Выберите файл конфигурации");
 } // namespace
 
 MiscPage::MiscPage(EditorDocument &document, const QString &baseDirectory, QWidget *parent)
@@ -36,28 +34,28 @@ MiscPage::MiscPage(EditorDocument &document, const QString &baseDirectory, QWidg
     operations_ = new QVBoxLayout;
     columns->addLayout(operations_, 1);
 
-    auto *summary = new QGroupBox(QStringLiteral("Summary"), this);
+    auto *summary = new QGroupBox(tr("Summary"), this);
     auto *summaryForm = new QFormLayout(summary);
     edit15_ = named<QLineEdit>("Edit15", summary);
     edit16_ = named<QLineEdit>("Edit16", summary);
-    edit15_->setToolTip(QStringLiteral("The version word decides the cipher of the next save (273: keyed)."));
-    edit16_->setToolTip(QStringLiteral("Planes in the file, -1 to 254."));
-    summaryForm->addRow(QStringLiteral("File Version:"), edit15_);
-    summaryForm->addRow(QStringLiteral("Number of Planes:"), edit16_);
+    edit15_->setToolTip(tr("The version word decides the cipher of the next save (273: keyed)."));
+    edit16_->setToolTip(tr("Planes in the file, -1 to 254."));
+    summaryForm->addRow(tr("File Version:"), edit15_);
+    summaryForm->addRow(tr("Number of Planes:"), edit16_);
     edit35_ = named<QLineEdit>("Edit35", summary);
     edit36_ = named<QLineEdit>("Edit36", summary);
     edit35_->setEnabled(false);
     edit36_->setEnabled(false);
-    summaryForm->addRow(QStringLiteral("Weapons block start:"), edit35_);
-    summaryForm->addRow(QStringLiteral("Damage map start:"), edit36_);
+    summaryForm->addRow(tr("Weapons block start:"), edit35_);
+    summaryForm->addRow(tr("Damage map start:"), edit36_);
     left->addWidget(summary);
 
-    auto *layoutBox = new QGroupBox(QStringLiteral("Type of Misc.bin"), this);
+    auto *layoutBox = new QGroupBox(tr("Type of Misc.bin"), this);
     layoutBox->setObjectName(QStringLiteral("RadioGroup2"));
     auto *layoutColumn = new QVBoxLayout(layoutBox);
     layoutGroup_ = new QButtonGroup(this);
-    const QStringList items = {QStringLiteral("1 - Original format"), QStringLiteral("2 - Openhall plane format (128)"),
-                               QStringLiteral("3 - Openhall plane format (256)")};
+    const QStringList items = {tr("1 - Original format"), tr("2 - Openhall plane format (128)"),
+                               tr("3 - Openhall plane format (256)")};
     for (int i = 0; i < items.size(); ++i) {
         auto *button = new QRadioButton(items[i], layoutBox);
         button->setObjectName(QStringLiteral("RadioGroup2Item%1").arg(i));
@@ -66,19 +64,19 @@ MiscPage::MiscPage(EditorDocument &document, const QString &baseDirectory, QWidg
     }
     left->addWidget(layoutBox);
 
-    auto *workspace = new QGroupBox(QStringLiteral("Workspace"), this);
+    auto *workspace = new QGroupBox(tr("Workspace"), this);
     auto *grid = new QGridLayout(workspace);
-    grid->addWidget(new QLabel(QStringLiteral("Working Directory (path to misc.bin):"), workspace), 0, 0, 1, 2);
+    grid->addWidget(new QLabel(tr("Working Directory (path to misc.bin):"), workspace), 0, 0, 1, 2);
     edit17_ = named<QLineEdit>("Edit17", workspace);
     speedButton3_ = new QToolButton(workspace);
     speedButton3_->setObjectName(QStringLiteral("SpeedButton3"));
     speedButton3_->setText(QStringLiteral("..."));
     grid->addWidget(edit17_, 1, 0);
     grid->addWidget(speedButton3_, 1, 1);
-    checkBox3_ = new QCheckBox(QStringLiteral("Get default path from editor directory"), workspace);
+    checkBox3_ = new QCheckBox(tr("Get default path from editor directory"), workspace);
     checkBox3_->setObjectName(QStringLiteral("CheckBox3"));
     grid->addWidget(checkBox3_, 2, 0, 1, 2);
-    grid->addWidget(new QLabel(QStringLiteral("Override defalut laucher (path to exe):"), workspace), 3, 0, 1, 2);
+    grid->addWidget(new QLabel(tr("Override defalut laucher (path to exe):"), workspace), 3, 0, 1, 2);
     edit37_ = named<QLineEdit>("Edit37", workspace);
     speedButton11_ = new QToolButton(workspace);
     speedButton11_->setObjectName(QStringLiteral("SpeedButton11"));
@@ -86,7 +84,7 @@ MiscPage::MiscPage(EditorDocument &document, const QString &baseDirectory, QWidg
     grid->addWidget(edit37_, 4, 0);
     grid->addWidget(speedButton11_, 4, 1);
     auto *separatorRow = new QHBoxLayout;
-    separatorRow->addWidget(new QLabel(QStringLiteral("Decimal separator"), workspace));
+    separatorRow->addWidget(new QLabel(tr("Decimal separator"), workspace));
     edit40_ = named<QLineEdit>("Edit40", workspace);
     edit40_->setMaxLength(1);
     edit40_->setFixedWidth(30);
@@ -162,41 +160,41 @@ void MiscPage::showPlane()
     const int plane = document_.selection().CurrentPlane;
     const datafile::DataFile &file = document_.file();
     edit35_->setText(file.hasRecord(plane) ? QString::number(file.WeaponsBlockStart(plane))
-                                           : QStringLiteral("no plane record"));
+                                           : tr("no plane record"));
     edit36_->setText(file.hasDamageMap(plane) ? QString::number(file.DamageMapStart(plane))
-                                              : QStringLiteral("no damage map"));
+                                              : tr("no damage map"));
 }
 
 void MiscPage::Edit15Change(const QString &text)
 {
     const int version = int(std::clamp<qint64>(datafile::readInteger(text, 0), INT_MIN, INT_MAX));
-    if (document_.edit(QStringLiteral("File Version"), MergeKey::forFile(QStringLiteral("Edit15")),
+    if (document_.edit(tr("File Version"), MergeKey::forFile(QStringLiteral("Edit15")),
                        [&] { document_.file().setFileVersion(version); }))
-        markInput(document_, edit15_, integerInputProblem(QStringLiteral("File Version"), text, version));
+        markInput(document_, edit15_, integerInputProblem(tr("File Version"), text, version));
     if (version < 0 || version > 65535)
-        document_.showStatus(QStringLiteral("File Version %1 cannot be saved: the header holds 0 to 65535.").arg(version));
+        document_.showStatus(tr("File Version %1 cannot be saved: the header holds 0 to 65535.").arg(version));
 }
 
 void MiscPage::Edit16Change(const QString &text)
 {
     const int count = int(std::clamp<qint64>(datafile::readInteger(text, 63), INT_MIN, INT_MAX));
-    if (document_.edit(QStringLiteral("Number of Planes"), MergeKey::forFile(QStringLiteral("Edit16")),
+    if (document_.edit(tr("Number of Planes"), MergeKey::forFile(QStringLiteral("Edit16")),
                        [&] { document_.file().setPlaneCount(count); }))
-        markInput(document_, edit16_, integerInputProblem(QStringLiteral("Number of Planes"), text, count));
+        markInput(document_, edit16_, integerInputProblem(tr("Number of Planes"), text, count));
     document_.UpdateList1();
     if (count < -1 || count > datafile::MaxPlaneCount)
-        document_.showStatus(QStringLiteral("Number of Planes %1 cannot be saved: the header holds -1 to 254.").arg(count));
+        document_.showStatus(tr("Number of Planes %1 cannot be saved: the header holds -1 to 254.").arg(count));
 }
 
 void MiscPage::RadioGroup2Click(int index)
 {
-    document_.edit(QStringLiteral("Type of Misc.bin"), MergeKey::none(), [&] { document_.file().setFileLayout(index); });
+    document_.edit(tr("Type of Misc.bin"), MergeKey::none(), [&] { document_.file().setFileLayout(index); });
 }
 
 void MiscPage::SpeedButton3Click()
 {
-    const QString chosen = document_.prompter().openFileName(this, ConfigTitle, baseDirectory_, edit17_->text(),
-                                                            ConfigFilter);
+    const QString chosen = document_.prompter().openFileName(this, app::configDialogTitle(), baseDirectory_, edit17_->text(),
+                                                            app::configDialogFilter());
     if (chosen.isEmpty())
         return;
     edit17_->setText(chosen);
@@ -205,9 +203,9 @@ void MiscPage::SpeedButton3Click()
 
 void MiscPage::SpeedButton11Click()
 {
-    const QString chosen = document_.prompter().openFileName(this, QStringLiteral("Выберите запускаемый файл"),
+    const QString chosen = document_.prompter().openFileName(this, tr("Выберите запускаемый файл"),
                                                             baseDirectory_, edit37_->text(),
-                                                            QStringLiteral("Программы | *.exe"));
+                                                            tr("Программы | *.exe"));
     if (!chosen.isEmpty())
         edit37_->setText(chosen);
 }

@@ -126,7 +126,7 @@ bool NumberGridModel::setEditText(int col, int row, const QString &text)
     datafile::DataFile &file = document_.file();
     const std::uint64_t before = file.revision();
     const MergeKey key = MergeKey::forCell(gridName_, document_.selection().CurrentPlane, col, row);
-    document_.edit(gridName_ + QStringLiteral(" cell"), key, [&] {
+    document_.edit(gridName_ + tr(" cell"), key, [&] {
         if (c.kind == GridCell::Number) {
             file.writeF64(c.offset, v); // an equal value writes nothing
             return;
@@ -135,20 +135,20 @@ bool NumberGridModel::setEditText(int col, int row, const QString &text)
             const double whole = std::floor(v);
             if (!(whole >= -32768 && whole <= 32767))
                 throw datafile::FormatError(
-                    QStringLiteral("This cell holds -32768 to 32767; %1 was not stored.").arg(text.trimmed()));
+                    tr("This cell holds -32768 to 32767; %1 was not stored.").arg(text.trimmed()));
             file.writeI16(c.offset, std::int16_t(whole));
             return;
         }
         const double mph = std::floor(v);
         if (!(mph >= std::numeric_limits<std::int32_t>::min() && mph <= std::numeric_limits<std::int32_t>::max()))
-            throw datafile::FormatError(QStringLiteral("Integer overflow: a speed point holds -2147483648 to "
-                                                       "2147483647 mph; %1 was not stored.")
+            throw datafile::FormatError(tr("Integer overflow: a speed point holds -2147483648 to "
+                                           "2147483647 mph; %1 was not stored.")
                                             .arg(text.trimmed()));
         file.writeI32(c.offset, std::int32_t(mph));
     });
     // A cell has no frame to mark: the status bar says how a text that is not a number was read.
     if (!datafile::isCompleteNumber(text, document_.decimalSeparator()))
-        document_.showStatus(QStringLiteral("%1, cell (%2, %3): \"%4\" is not a number; stored as %5")
+        document_.showStatus(tr("%1, cell (%2, %3): \"%4\" is not a number; stored as %5")
                                  .arg(gridName_)
                                  .arg(col)
                                  .arg(row)

@@ -3,6 +3,7 @@
 #include "app/editor_document.h"
 #include "datafile/number_text.h"
 
+#include <QCoreApplication>
 #include <QObject>
 #include <QWidget>
 
@@ -91,9 +92,9 @@ inline QString integerInputProblem(const QString &caption, const QString &text, 
     bool whole = false;
     const qint64 typed = datafile::readInteger(text, 0, &whole);
     if (!whole)
-        return QStringLiteral("%1: \"%2\" is not a whole number; stored as %3").arg(caption, text).arg(stored);
+        return QCoreApplication::translate("vw::app::EditorDocument", "%1: \"%2\" is not a whole number; stored as %3").arg(caption, text).arg(stored);
     if (typed != stored)
-        return QStringLiteral("%1: %2 stored as %3").arg(caption).arg(typed).arg(stored);
+        return QCoreApplication::translate("vw::app::EditorDocument", "%1: %2 stored as %3").arg(caption).arg(typed).arg(stored);
     return {};
 }
 
@@ -103,7 +104,7 @@ inline QString numberInputProblem(const QString &caption, const QString &text, Q
 {
     if (datafile::isCompleteNumber(text, separator))
         return {};
-    return QStringLiteral("%1: \"%2\" is not a number; stored as %3")
+    return QCoreApplication::translate("vw::app::EditorDocument", "%1: \"%2\" is not a number; stored as %3")
         .arg(caption, text, datafile::formatNumber(stored, separator));
 }
 

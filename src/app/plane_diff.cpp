@@ -1,10 +1,15 @@
 #include "plane_diff.h"
 
+#include "plane_json.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QMap>
 
 #include <algorithm>
+#include <exception>
+#include <thread>
+#include <vector>
 
 namespace vw::app {
 
@@ -48,31 +53,87 @@ QString innerName(const QString &parentElement, qsizetype index)
     return QStringLiteral("item %1").arg(index + 1);
 }
 
-QString join(const QString &where, const QString &part)
-{
-    return where.isEmpty() ? part : where + QStringLiteral(", ") + part;
-}
+// Where a comparison is: the keys and list elements from the document's top
+// down to the value. Its text is made only for a difference, so comparing two
+// equal 254-plane files builds no text at all.
+class Path {
+public:
+    struct Segment {
+        QString key;                       // an object's key (also of a named list's element), or a plane's name
+        const ElementName *named = nullptr; // an element of a list whose elements name themselves
+        qsizetype index = -1;              // an element of any other list
+    };
+
+    void push(Segment segment) { segments_.push_back(std::move(segment)); }
+    void pop() { segments_.pop_back(); }
+    qsizetype size() const { return qsizetype(segments_.size()); }
+    const Segment &at(qsizetype i) const { return segments_[std::size_t(i)]; }
+
+    // "plane 7 Kestrel, weapons, config 2, weapon 3, ammo"
+    QString text(qsizetype first = 0) const
+    {
+        QString where, element;
+        for (qsizetype i = first; i < size(); ++i) {
+            const Segment &s = at(i);
+            const QString part = partText(i, element);
+            // Only list elements name the lists inside them.
+            element = s.named || s.index >= 0 ? part : QString();
+            where = where.isEmpty() ? part : where + QStringLiteral(", ") + part;
+        }
+        return where;
+    }
+
+    // One segment's name; `element` is the name of the list element it is in.
+    QString partText(qsizetype i, const QString &element = QString()) const
+    {
+        const Segment &s = at(i);
+        if (s.named)
+            return QStringLiteral("%1 %2").arg(QLatin1String(s.named->element)).arg(s.index + s.named->first);
+        if (s.index >= 0)
+            return innerName(element, s.index);
+        return s.key;
+    }
+
+private:
+    std::vector<Segment> segments_;
+};
 
 class Differ {
 public:
     QList<FieldDifference> found;
 
-    // `element` is the name of the value when it is an element of a list.
-    void compare(const QString &where, const QString &element, const QJsonValue &a, const QJsonValue &b)
+    void compare(const QJsonValue &a, const QJsonValue &b)
     {
         if (a.isObject() && b.isObject())
-            return compareObjects(where, a.toObject(), b.toObject());
+            return compareObjects(a.toObject(), b.toObject());
         if (a.isArray() && b.isArray())
-            return compareArrays(where, a.toArray(), b.toArray(), [&](qsizetype i) { return innerName(element, i); });
+            return compareArrays(QString(), a.toArray(), b.toArray(), nullptr);
         if (a != b)
-            found.append(FieldDifference{where, a, b, 0, topKey_, 0});
+            record(a, b);
     }
 
 private:
-    // The document's key the comparison is in: the section of a field outside the planes.
-    QString topKey_;
+    Path path_;
+    // The plane being compared (0 outside the planes) and where its segment is.
+    int plane_ = 0;
+    qsizetype planeSegment_ = -1;
 
-    void compareObjects(const QString &where, const QJsonObject &a, const QJsonObject &b)
+    void record(const QJsonValue &a, const QJsonValue &b)
+    {
+        FieldDifference d{path_.text(), a, b, plane_, QString(), 0};
+        if (planeSegment_ < 0) {
+            d.section = path_.size() > 0 ? path_.at(0).key : QString();
+        } else {
+            if (path_.size() > planeSegment_ + 1)
+                d.section = path_.at(planeSegment_ + 1).key;
+            for (qsizetype i = planeSegment_ + 1; i < path_.size(); ++i)
+                if (const ElementName *named = path_.at(i).named; named && QLatin1String(named->list) == QLatin1String("configurations"))
+                    d.config = int(path_.at(i).index) + named->first;
+        }
+        found.append(d);
+    }
+
+    void compareObjects(const QJsonObject &a, const QJsonObject &b)
     {
         QStringList keys = a.keys();
         for (const QString &k : b.keys())
@@ -80,27 +141,29 @@ private:
                 keys.append(k);
         keys.sort();
         for (const QString &k : keys) {
-            if (where.isEmpty())
-                topKey_ = k;
             const QJsonValue va = a.value(k), vb = b.value(k);
-            if (k == QLatin1String("planes") && va.isArray() && vb.isArray())
-                comparePlanes(where, va.toArray(), vb.toArray());
-            else if (const ElementName *named = listNamed(k); named && va.isArray() && vb.isArray())
-                compareArrays(where, va.toArray(), vb.toArray(), [named](qsizetype i) {
-                    return QStringLiteral("%1 %2").arg(QLatin1String(named->element)).arg(i + named->first);
-                });
-            else
-                compare(join(where, k), QString(), va, vb);
+            if (path_.size() == 0 && k == QLatin1String("planes") && va.isArray() && vb.isArray()) {
+                comparePlanes(va.toArray(), vb.toArray());
+                continue;
+            }
+            // A list whose elements name themselves needs no name of its own.
+            if (const ElementName *named = listNamed(k); named && va.isArray() && vb.isArray()) {
+                compareArrays(k, va.toArray(), vb.toArray(), named);
+                continue;
+            }
+            path_.push({k});
+            compare(va, vb);
+            path_.pop();
         }
     }
 
-    template <class NameOf>
-    void compareArrays(const QString &where, const QJsonArray &a, const QJsonArray &b, const NameOf &nameOf)
+    void compareArrays(const QString &key, const QJsonArray &a, const QJsonArray &b, const ElementName *named)
     {
         const qsizetype n = std::max(a.size(), b.size());
         for (qsizetype i = 0; i < n; ++i) {
-            const QString name = nameOf(i);
-            compare(join(where, name), name, i < a.size() ? a.at(i) : QJsonValue(), i < b.size() ? b.at(i) : QJsonValue());
+            path_.push({named ? key : QString(), named, i});
+            compare(i < a.size() ? a.at(i) : QJsonValue(), i < b.size() ? b.at(i) : QJsonValue());
+            path_.pop();
         }
     }
 
@@ -112,7 +175,7 @@ private:
     }
 
     // Planes by their number: an export of some planes compares with one of all.
-    void comparePlanes(const QString &where, const QJsonArray &a, const QJsonArray &b)
+    void comparePlanes(const QJsonArray &a, const QJsonArray &b)
     {
         QMap<int, QPair<QJsonObject, QJsonObject>> byNumber;
         for (const QJsonValue &p : a)
@@ -121,24 +184,19 @@ private:
             byNumber[p.toObject().value(QLatin1String("plane")).toInt()].second = p.toObject();
         for (auto it = byNumber.cbegin(); it != byNumber.cend(); ++it) {
             const auto &[pa, pb] = it.value();
-            const QString at = join(where, planeName(pa.isEmpty() ? pb : pa));
-            const qsizetype before = found.size();
-            if (pa.isEmpty() || pb.isEmpty())
-                found.append(FieldDifference{at, pa.isEmpty() ? QJsonValue() : QJsonValue(pa),
-                                             pb.isEmpty() ? QJsonValue() : QJsonValue(pb), 0, QString(), 0});
+            plane_ = it.key();
+            planeSegment_ = path_.size();
+            path_.push({planeName(pa.isEmpty() ? pb : pa)});
+            if (pa == pb)
+                ; // most planes of two versions of a file are the same: no walk through their fields
+            else if (pa.isEmpty() || pb.isEmpty())
+                record(pa.isEmpty() ? QJsonValue() : QJsonValue(pa), pb.isEmpty() ? QJsonValue() : QJsonValue(pb));
             else
-                compareObjects(at, pa, pb);
-            // The plane's name may hold ", ": its fields' paths are read behind it.
-            for (qsizetype i = before; i < found.size(); ++i) {
-                FieldDifference &d = found[i];
-                d.plane = it.key();
-                const QStringList parts = d.where.mid(at.size() + 2).split(QLatin1String(", "));
-                d.section = d.where.size() > at.size() ? parts.value(0) : QString();
-                for (const QString &part : parts)
-                    if (part.startsWith(QLatin1String("config ")))
-                        d.config = part.mid(7).toInt();
-            }
+                compareObjects(pa, pb);
+            path_.pop();
         }
+        plane_ = 0;
+        planeSegment_ = -1;
     }
 };
 
@@ -161,8 +219,33 @@ QString valueText(const QJsonValue &value)
 QList<FieldDifference> diffExports(const QJsonObject &from, const QJsonObject &to)
 {
     Differ differ;
-    differ.compare(QString(), QString(), from, to);
+    differ.compare(from, to);
     return differ.found;
+}
+
+QList<FieldDifference> diffFiles(const datafile::DataFile &from, const datafile::DataFile &to)
+{
+    // The two exports are independent reads: the second runs beside the first.
+    QJsonObject toDocument;
+    std::exception_ptr failure;
+    std::thread other([&] {
+        try {
+            toDocument = exportPlanes(to);
+        } catch (...) {
+            failure = std::current_exception();
+        }
+    });
+    QJsonObject fromDocument;
+    try {
+        fromDocument = exportPlanes(from);
+    } catch (...) {
+        other.join();
+        throw;
+    }
+    other.join();
+    if (failure)
+        std::rethrow_exception(failure);
+    return diffExports(fromDocument, toDocument);
 }
 
 QString differenceLine(const FieldDifference &difference)

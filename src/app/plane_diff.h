@@ -1,5 +1,7 @@
 #pragma once
 
+#include "datafile/data_file.h"
+
 #include <QJsonObject>
 #include <QJsonValue>
 #include <QList>
@@ -27,6 +29,9 @@ struct FieldDifference {
 // Compares two documents of exportPlanes field by field. Planes are matched
 // by their number, so files of different layouts compare.
 QList<FieldDifference> diffExports(const QJsonObject &from, const QJsonObject &to);
+
+// Exports both files and compares them: what "diff" and "Compare with..." list.
+QList<FieldDifference> diffFiles(const datafile::DataFile &from, const datafile::DataFile &to);
 
 // "where: from -> to"
 QString differenceLine(const FieldDifference &difference);

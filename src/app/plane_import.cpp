@@ -8,6 +8,7 @@
 #include "weapons/ammo_entry.h"
 #include "weapons/weapons_block.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonObject>
 
@@ -33,8 +34,35 @@ QString shown(const QJsonValue &value)
         return QLatin1Char('"') + value.toString() + QLatin1Char('"');
     if (value.isBool())
         return value.toBool() ? QStringLiteral("true") : QStringLiteral("false");
-    return value.isArray() ? QStringLiteral("an array") : QStringLiteral("an object");
+    return value.isArray() ? QCoreApplication::translate("vw::app", "an array")
+                           : QCoreApplication::translate("vw::app", "an object");
 }
+
+// Where a value is in the patch ("planes[0].weapons.configurations[1]"). Its
+// text is made only for a refusal: a whole export has some 400,000 values.
+class Place {
+public:
+    Place() = default;
+    explicit Place(const char *name) : name_(name) {}
+    Place(const Place &parent, const char *name) : parent_(&parent), name_(name) {}
+    Place(const Place &parent, const QString &key) : parent_(&parent), key_(&key) {}
+    Place(const Place &parent, int index) : parent_(&parent), index_(index) {}
+
+    QString text() const
+    {
+        QString where = parent_ ? parent_->text() : QString();
+        if (index_ >= 0)
+            return where + QStringLiteral("[%1]").arg(index_);
+        const QString own = key_ ? *key_ : QString::fromLatin1(name_ ? name_ : "");
+        return where.isEmpty() ? own : where + QLatin1Char('.') + own;
+    }
+
+private:
+    const Place *parent_ = nullptr;
+    const char *name_ = nullptr;
+    const QString *key_ = nullptr;
+    int index_ = -1;
+};
 
 // One pass over the patch. The first pass only checks; the second, run when
 // the first has accepted everything, writes the fields whose value changes.
@@ -50,70 +78,71 @@ public:
 
     void document(const QJsonObject &root)
     {
-        keys(root, QString(), {"file", "planes", "wings", "ammunition"});
+        keys(root, Place(), {"file", "planes", "wings", "ammunition"});
         if (!isAbsent(root.value(QLatin1String("file"))))
-            object(root.value(QLatin1String("file")), QStringLiteral("file")); // describes the source only
-        eachRow(root.value(QLatin1String("planes")), QStringLiteral("planes"), 1 << 20,
-                [&](const QJsonValue &v, const QString &at, int) { plane(v, at); });
+            object(root.value(QLatin1String("file")), Place("file")); // describes the source only
+        eachRow(root.value(QLatin1String("planes")), Place("planes"), 1 << 20,
+                [&](const QJsonValue &v, const Place &at, int) { plane(v, at); });
         wings(root.value(QLatin1String("wings")));
         ammunition(root.value(QLatin1String("ammunition")));
     }
 
 private:
-    [[noreturn]] static void refuse(const QString &at, const QString &reason)
+    [[noreturn]] static void refuse(const Place &place, const QString &reason)
     {
+        const QString at = place.text();
         throw FormatError(at.isEmpty() ? reason : at + QStringLiteral(": ") + reason);
     }
-    static QString member(const QString &at, const char *name)
-    {
-        return at.isEmpty() ? QString::fromLatin1(name) : at + QLatin1Char('.') + QLatin1String(name);
-    }
+    static Place member(const Place &at, const char *name) { return Place(at, name); }
     static bool isAbsent(const QJsonValue &v) { return v.isUndefined() || v.isNull(); }
 
-    static QJsonObject object(const QJsonValue &v, const QString &at)
+    static QJsonObject object(const QJsonValue &v, const Place &at)
     {
         if (!v.isObject())
-            refuse(at, QStringLiteral("%1 is not an object").arg(shown(v)));
+            refuse(at, QCoreApplication::translate("vw::app", "%1 is not an object").arg(shown(v)));
         return v.toObject();
     }
-    static void keys(const QJsonObject &o, const QString &at, std::initializer_list<const char *> known)
+    static void keys(const QJsonObject &o, const Place &at, std::initializer_list<const char *> known)
     {
         for (auto it = o.begin(); it != o.end(); ++it) {
+            const QString key = it.key();
             bool found = false;
             for (const char *k : known)
-                found = found || it.key() == QLatin1String(k);
+                found = found || key == QLatin1String(k);
             if (!found)
-                refuse(at.isEmpty() ? it.key() : at + QLatin1Char('.') + it.key(), QStringLiteral("is not a field here"));
+                refuse(Place(at, key), QCoreApplication::translate("vw::app", "is not a field here"));
         }
     }
     // Each present entry of an array of at most `rows` entries, with its place and index.
-    static void eachRow(const QJsonValue &v, const QString &at, int rows,
-                        const std::function<void(const QJsonValue &, const QString &, int)> &apply)
+    static void eachRow(const QJsonValue &v, const Place &at, int rows,
+                        const std::function<void(const QJsonValue &, const Place &, int)> &apply)
     {
         if (isAbsent(v))
             return;
         if (!v.isArray())
-            refuse(at, QStringLiteral("%1 is not an array").arg(shown(v)));
+            refuse(at, QCoreApplication::translate("vw::app", "%1 is not an array").arg(shown(v)));
         const QJsonArray list = v.toArray();
         if (list.size() > rows)
-            refuse(at, QStringLiteral("has %1 entries, the table has %2").arg(list.size()).arg(rows));
+            refuse(
+                at,
+                QCoreApplication::translate("vw::app", "has %1 entries, the table has %2").arg(list.size()).arg(rows));
         for (int i = 0; i < list.size(); ++i)
             if (!isAbsent(list[i]))
-                apply(list[i], at + QStringLiteral("[%1]").arg(i), i);
+                apply(list[i], Place(at, i), i);
     }
 
     // A whole number in min..max; the value the file holds is accepted even outside it.
     // What a value is checked against may change while writing, so only the checking pass refuses.
-    qint64 integer(const QJsonValue &v, const QString &at, qint64 min, qint64 max, qint64 current)
+    qint64 integer(const QJsonValue &v, const Place &at, qint64 min, qint64 max, qint64 current)
     {
         const double d = v.toDouble();
         if (!v.isDouble() || d != std::floor(d))
-            refuse(at, QStringLiteral("%1 is not a whole number").arg(shown(v)));
+            refuse(at, QCoreApplication::translate("vw::app", "%1 is not a whole number").arg(shown(v)));
         if (!write_ && d != double(current) && (d < double(min) || d > double(max)))
-            refuse(at, QStringLiteral("%1 is outside %2..%3").arg(shown(v)).arg(min).arg(max));
+            refuse(at, QCoreApplication::translate("vw::app", "%1 is outside %2..%3").arg(shown(v)).arg(min).arg(max));
         return qint64(d);
     }
-    void intField(const QJsonObject &o, const QString &at, const char *name, qint64 min, qint64 max, qint64 current,
+    void intField(const QJsonObject &o, const Place &at, const char *name, qint64 min, qint64 max, qint64 current,
                   const std::function<void(qint64)> &set)
     {
         const QJsonValue v = o.value(QLatin1String(name));
@@ -123,21 +152,21 @@ private:
         if (write_ && value != current)
             set(value);
     }
-    void i32Field(const QJsonObject &o, const QString &at, const char *name, qint64 current,
+    void i32Field(const QJsonObject &o, const Place &at, const char *name, qint64 current,
                   const std::function<void(std::int32_t)> &set)
     {
         intField(o, at, name, I32Min, I32Max, current, [&](qint64 v) { set(std::int32_t(v)); });
     }
-    void realValue(const QJsonValue &v, const QString &at, double current, const std::function<void(double)> &set)
+    void realValue(const QJsonValue &v, const Place &at, double current, const std::function<void(double)> &set)
     {
         bool ok = false;
         const double value = doubleFromValue(v, &ok);
         if (!ok)
-            refuse(at, QStringLiteral("%1 is not a number").arg(shown(v)));
+            refuse(at, QCoreApplication::translate("vw::app", "%1 is not a number").arg(shown(v)));
         if (write_ && std::bit_cast<quint64>(value) != std::bit_cast<quint64>(current))
             set(value);
     }
-    void realField(const QJsonObject &o, const QString &at, const char *name, double current,
+    void realField(const QJsonObject &o, const Place &at, const char *name, double current,
                    const std::function<void(double)> &set)
     {
         const QJsonValue v = o.value(QLatin1String(name));
@@ -145,22 +174,22 @@ private:
             realValue(v, member(at, name), current, set);
     }
     // A row of numbers: entry i is `valueOf(i)`, written by `set(i, value)`.
-    void realRow(const QJsonValue &v, const QString &at, int count, const std::function<double(int)> &valueOf,
+    void realRow(const QJsonValue &v, const Place &at, int count, const std::function<double(int)> &valueOf,
                  const std::function<void(int, double)> &set)
     {
-        eachRow(v, at, count, [&](const QJsonValue &e, const QString &place, int i) {
+        eachRow(v, at, count, [&](const QJsonValue &e, const Place &place, int i) {
             realValue(e, place, valueOf(i), [&](double d) { set(i, d); });
         });
     }
-    void textField(const QJsonObject &o, const QString &at, const char *name, int width, const QString &current,
+    void textField(const QJsonObject &o, const Place &at, const char *name, int width, const QString &current,
                    const std::function<void(const QString &)> &set)
     {
         const QJsonValue v = o.value(QLatin1String(name));
         if (isAbsent(v))
             return;
-        const QString place = member(at, name);
+        const Place place = member(at, name);
         if (!v.isString())
-            refuse(place, QStringLiteral("%1 is not a text").arg(shown(v)));
+            refuse(place, QCoreApplication::translate("vw::app", "%1 is not a text").arg(shown(v)));
         const QString text = v.toString();
         if (text == current || write_) {
             if (write_ && text != current)
@@ -168,60 +197,69 @@ private:
             return;
         }
         if (text.size() > width)
-            refuse(place, QStringLiteral("\"%1\" is longer than the field's %2 characters").arg(text).arg(width));
+            refuse(place,
+                   QCoreApplication::translate("vw::app", "\"%1\" is longer than the field's %2 characters")
+                       .arg(text)
+                       .arg(width));
         if (QString::fromLatin1(text.toLatin1()) != text)
-            refuse(place, QStringLiteral("\"%1\" has characters the file cannot hold").arg(text));
+            refuse(place,
+                   QCoreApplication::translate("vw::app", "\"%1\" has characters the file cannot hold").arg(text));
     }
     // Bytes written as hex digits, exactly `size` of them.
-    static QByteArray hexBytes(const QJsonValue &v, const QString &at, int size)
+    static QByteArray hexBytes(const QJsonValue &v, const Place &at, int size)
     {
         const QByteArray digits = v.toString().toLatin1();
         bool valid = v.isString() && digits.size() == 2 * size;
         for (char c : digits)
             valid = valid && std::isxdigit(static_cast<unsigned char>(c));
         if (!valid)
-            refuse(at, QStringLiteral("%1 is not %2 bytes as hex digits").arg(shown(v)).arg(size));
+            refuse(at,
+                   QCoreApplication::translate("vw::app", "%1 is not %2 bytes as hex digits").arg(shown(v)).arg(size));
         return QByteArray::fromHex(digits);
     }
-    static void require(bool exists, const QString &at, const QString &what)
+    static void require(bool exists, const Place &at, const QString &what)
     {
         if (!exists)
-            refuse(at, QStringLiteral("the file has no %1").arg(what));
+            refuse(at, QCoreApplication::translate("vw::app", "the file has no %1").arg(what));
     }
 
     // Planes are found by the checking pass, before any rename of the patch.
-    int planeOf(const QJsonObject &o, const QString &at)
+    int planeOf(const QJsonObject &o, const Place &at)
     {
         if (write_)
             return planes_.at(next_++);
         planes_.append(findPlane(o, at));
         return planes_.last();
     }
-    int findPlane(const QJsonObject &o, const QString &at)
+    int findPlane(const QJsonObject &o, const Place &at)
     {
         const QJsonValue number = o.value(QLatin1String("plane"));
         const QJsonValue name = o.value(QLatin1String("name"));
         if (!isAbsent(number))
             return int(integer(number, member(at, "plane"), 1, file_.PlaneCount(), -1));
         if (isAbsent(name))
-            refuse(at, QStringLiteral("names no plane: give \"plane\" or \"name\""));
+            refuse(at, QCoreApplication::translate("vw::app", "names no plane: give \"plane\" or \"name\""));
         if (!name.isString())
-            refuse(member(at, "name"), QStringLiteral("%1 is not a text").arg(shown(name)));
+            refuse(member(at, "name"), QCoreApplication::translate("vw::app", "%1 is not a text").arg(shown(name)));
         int found = 0;
         for (int p = 1; p <= file_.PlaneCount(); ++p) {
             const flightmodel::PlaneHeaderView h(file_, p);
             if (h.exists() && h.text(flightmodel::HeaderText::Name) == name.toString()) {
                 if (found)
-                    refuse(member(at, "name"), QStringLiteral("planes %1 and %2 are both named %3").arg(found).arg(p).arg(shown(name)));
+                    refuse(member(at, "name"),
+                           QCoreApplication::translate("vw::app", "planes %1 and %2 are both named %3")
+                               .arg(found)
+                               .arg(p)
+                               .arg(shown(name)));
                 found = p;
             }
         }
         if (!found)
-            refuse(member(at, "name"), QStringLiteral("no plane is named %1").arg(shown(name)));
+            refuse(member(at, "name"), QCoreApplication::translate("vw::app", "no plane is named %1").arg(shown(name)));
         return found;
     }
 
-    void plane(const QJsonValue &v, const QString &at)
+    void plane(const QJsonValue &v, const Place &at)
     {
         const QJsonObject o = object(v, at);
         keys(o, at, {"plane", "name", "header", "weapons", "primary", "engine", "wep", "handling", "damage_map",
@@ -235,29 +273,30 @@ private:
             apply(value, member(at, name));
         };
         flightmodel::PlaneHeader header(file_, p);
-        part("header", header.exists(), QStringLiteral("directory entry for plane %1"),
-             [&](const QJsonValue &h, const QString &place) { this->header(header, h, place); });
+        part("header", header.exists(), QCoreApplication::translate("vw::app", "directory entry for plane %1"),
+             [&](const QJsonValue &h, const Place &place) { this->header(header, h, place); });
         flightmodel::PlaneRecord record(file_, p);
         weapons::WeaponsBlock block(file_, p);
-        part("weapons", block.exists(), QStringLiteral("weapons for plane %1"),
-             [&](const QJsonValue &w, const QString &place) { weaponsBlock(block, w, place); });
-        part("primary", record.exists(), QStringLiteral("plane record for plane %1"),
-             [&](const QJsonValue &w, const QString &place) { primary(record, w, place); });
-        part("engine", record.exists(), QStringLiteral("plane record for plane %1"),
-             [&](const QJsonValue &w, const QString &place) { engine(record, w, place); });
-        part("wep", record.exists(), QStringLiteral("plane record for plane %1"),
-             [&](const QJsonValue &w, const QString &place) { wep(record, w, place); });
-        part("handling", record.exists(), QStringLiteral("plane record for plane %1"),
-             [&](const QJsonValue &w, const QString &place) { handling(record, w, place); });
+        part("weapons", block.exists(), QCoreApplication::translate("vw::app", "weapons for plane %1"),
+             [&](const QJsonValue &w, const Place &place) { weaponsBlock(block, w, place); });
+        part("primary", record.exists(), QCoreApplication::translate("vw::app", "plane record for plane %1"),
+             [&](const QJsonValue &w, const Place &place) { primary(record, w, place); });
+        part("engine", record.exists(), QCoreApplication::translate("vw::app", "plane record for plane %1"),
+             [&](const QJsonValue &w, const Place &place) { engine(record, w, place); });
+        part("wep", record.exists(), QCoreApplication::translate("vw::app", "plane record for plane %1"),
+             [&](const QJsonValue &w, const Place &place) { wep(record, w, place); });
+        part("handling", record.exists(), QCoreApplication::translate("vw::app", "plane record for plane %1"),
+             [&](const QJsonValue &w, const Place &place) { handling(record, w, place); });
         damage::DamageMap map(file_, p);
-        part("damage_map", map.exists(), QStringLiteral("damage map for plane %1"),
-             [&](const QJsonValue &w, const QString &place) { damageMap(map, w, place); });
+        part("damage_map", map.exists(), QCoreApplication::translate("vw::app", "damage map for plane %1"),
+             [&](const QJsonValue &w, const Place &place) { damageMap(map, w, place); });
         damage::ProfileSlot slot(file_, p);
-        part("damage_profile", slot.exists(), QStringLiteral("damage profile slot for plane %1"),
-             [&](const QJsonValue &w, const QString &place) { profile(slot, w, place); });
+        part("damage_profile", slot.exists(),
+             QCoreApplication::translate("vw::app", "damage profile slot for plane %1"),
+             [&](const QJsonValue &w, const Place &place) { profile(slot, w, place); });
     }
 
-    void header(flightmodel::PlaneHeader &h, const QJsonValue &v, const QString &at)
+    void header(flightmodel::PlaneHeader &h, const QJsonValue &v, const Place &at)
     {
         using flightmodel::HeaderText;
         const QJsonObject o = object(v, at);
@@ -274,23 +313,24 @@ private:
         const QJsonValue selectable = o.value(QLatin1String("selectable"));
         if (!isAbsent(selectable)) {
             if (!selectable.isBool())
-                refuse(member(at, "selectable"), QStringLiteral("%1 is not true or false").arg(shown(selectable)));
+                refuse(member(at, "selectable"),
+                       QCoreApplication::translate("vw::app", "%1 is not true or false").arg(shown(selectable)));
             if (write_ && selectable.toBool() != h.selectable())
                 h.setSelectable(selectable.toBool());
         }
     }
 
-    void weaponsBlock(weapons::WeaponsBlock &block, const QJsonValue &v, const QString &at)
+    void weaponsBlock(weapons::WeaponsBlock &block, const QJsonValue &v, const Place &at)
     {
         const QJsonObject o = object(v, at);
         keys(o, at, {"config_count", "configurations"});
         intField(o, at, "config_count", 1, block.Slots, block.storedConfigCount(),
                  [&](qint64 n) { block.setConfigCount(int(n)); });
         eachRow(o.value(QLatin1String("configurations")), member(at, "configurations"), block.Slots,
-                [&](const QJsonValue &c, const QString &place, int i) { config(block.config(i + 1), c, place); });
+                [&](const QJsonValue &c, const Place &place, int i) { config(block.config(i + 1), c, place); });
     }
 
-    void config(weapons::ConfigRecord config, const QJsonValue &v, const QString &at)
+    void config(weapons::ConfigRecord config, const QJsonValue &v, const Place &at)
     {
         const QJsonObject o = object(v, at);
         keys(o, at, {"name", "weapon_count", "weapons"});
@@ -298,10 +338,10 @@ private:
         intField(o, at, "weapon_count", 1, config.Slots, config.storedWeaponCount(),
                  [&](qint64 n) { config.setWeaponCount(int(n)); });
         eachRow(o.value(QLatin1String("weapons")), member(at, "weapons"), config.Slots,
-                [&](const QJsonValue &w, const QString &place, int i) { weapon(config.weapon(i + 1), w, place); });
+                [&](const QJsonValue &w, const Place &place, int i) { weapon(config.weapon(i + 1), w, place); });
     }
 
-    void weapon(weapons::WeaponRecord w, const QJsonValue &v, const QString &at)
+    void weapon(weapons::WeaponRecord w, const QJsonValue &v, const Place &at)
     {
         const QJsonObject o = object(v, at);
         keys(o, at, {"slot_index", "group", "ammo_type", "heavy_ammo", "bursts", "ammo", "position_x", "position_y",
@@ -333,7 +373,7 @@ private:
 
     using Record = flightmodel::PlaneRecord;
 
-    void primary(Record &r, const QJsonValue &v, const QString &at)
+    void primary(Record &r, const QJsonValue &v, const Place &at)
     {
         const QJsonObject o = object(v, at);
         keys(o, at, {"rows", "trailing_rows"});
@@ -344,7 +384,7 @@ private:
                 [&](int i, double d) { r.setNumber(Record::trailingRowOffset(i), d); });
     }
 
-    void engine(Record &r, const QJsonValue &v, const QString &at)
+    void engine(Record &r, const QJsonValue &v, const Place &at)
     {
         const QJsonObject o = object(v, at);
         keys(o, at, {"speed_point_count", "altitude_row_count", "extra_parameter", "power_matrix", "speed_points"});
@@ -354,12 +394,12 @@ private:
                  [&](qint64 n) { r.setAltitudeRowCount(int(n)); });
         realField(o, at, "extra_parameter", r.extraEngineParameter(), [&](double d) { r.setExtraEngineParameter(d); });
         eachRow(o.value(QLatin1String("power_matrix")), member(at, "power_matrix"), Record::MatrixRows,
-                [&](const QJsonValue &row, const QString &place, int j) {
+                [&](const QJsonValue &row, const Place &place, int j) {
                     realRow(row, place, Record::MatrixColumns, [&](int i) { return r.power(i + 1, j + 1); },
                             [&](int i, double d) { r.setPower(i + 1, j + 1, d); });
                 });
         eachRow(o.value(QLatin1String("speed_points")), member(at, "speed_points"), Record::MatrixColumns,
-                [&](const QJsonValue &s, const QString &place, int i) {
+                [&](const QJsonValue &s, const Place &place, int i) {
                     const qint64 current = r.speed(i + 1);
                     const qint64 mph = integer(s, place, I32Min, I32Max, current);
                     if (write_ && mph != current)
@@ -367,13 +407,13 @@ private:
                 });
     }
 
-    void wep(Record &r, const QJsonValue &v, const QString &at)
+    void wep(Record &r, const QJsonValue &v, const Place &at)
     {
         const QJsonObject o = object(v, at);
         keys(o, at, {"times", "texts", "power"});
         const QJsonValue times = o.value(QLatin1String("times"));
         if (!isAbsent(times)) {
-            const QString place = member(at, "times");
+            const Place place = member(at, "times");
             const QJsonObject t = object(times, place);
             keys(t, place, {"fuel_ms", "overheat_ms", "cooling_ms"});
             const std::pair<const char *, Record::WepTime> fields[] = {
@@ -383,7 +423,7 @@ private:
         }
         const QJsonValue texts = o.value(QLatin1String("texts"));
         if (!isAbsent(texts)) {
-            const QString place = member(at, "texts");
+            const Place place = member(at, "texts");
             const QJsonObject t = object(texts, place);
             keys(t, place, {"enabled", "disabled", "out_of_wep"});
             const std::pair<const char *, Record::WepText> fields[] = {
@@ -397,21 +437,21 @@ private:
                 [&](int k, double d) { r.setNumber(Record::wepPowerOffset(k), d); });
     }
 
-    void handling(Record &r, const QJsonValue &v, const QString &at)
+    void handling(Record &r, const QJsonValue &v, const Place &at)
     {
-        eachRow(v, at, Record::HandlingRows, [&](const QJsonValue &row, const QString &place, int j) {
+        eachRow(v, at, Record::HandlingRows, [&](const QJsonValue &row, const Place &place, int j) {
             realRow(row, place, 3, [&](int axis) { return r.handling(j, Record::Axis(axis)); },
                     [&](int axis, double d) { r.setHandling(j, Record::Axis(axis), d); });
         });
     }
 
-    void damageMap(damage::DamageMap &map, const QJsonValue &v, const QString &at)
+    void damageMap(damage::DamageMap &map, const QJsonValue &v, const Place &at)
     {
         using M = damage::DamageMap;
-        eachRow(v, at, M::Levels, [&](const QJsonValue &level, const QString &place, int l) {
+        eachRow(v, at, M::Levels, [&](const QJsonValue &level, const Place &place, int l) {
             QByteArray cells = map.level(l);
             const QByteArray before = cells;
-            eachRow(level, place, M::Side, [&](const QJsonValue &row, const QString &rowPlace, int r) {
+            eachRow(level, place, M::Side, [&](const QJsonValue &row, const Place &rowPlace, int r) {
                 cells.replace(r * M::Side, M::Side, hexBytes(row, rowPlace, M::Side));
             });
             if (write_ && cells != before)
@@ -419,10 +459,10 @@ private:
         });
     }
 
-    void profile(damage::ProfileSlot &slot, const QJsonValue &v, const QString &at)
+    void profile(damage::ProfileSlot &slot, const QJsonValue &v, const Place &at)
     {
         using S = damage::ProfileSlot;
-        eachRow(v, at, S::Parts, [&](const QJsonValue &e, const QString &place, int i) {
+        eachRow(v, at, S::Parts, [&](const QJsonValue &e, const Place &place, int i) {
             const int part = i + 1;
             const QJsonObject o = object(e, place);
             keys(o, place, {"damage1", "damage2", "armor", "modifier"});
@@ -441,8 +481,8 @@ private:
         if (isAbsent(v))
             return;
         flightmodel::WingsTable table(file_);
-        require(table.exists(), QStringLiteral("wings"), QStringLiteral("wings table"));
-        eachRow(v, QStringLiteral("wings"), table.Entries, [&](const QJsonValue &entry, const QString &place, int w) {
+        require(table.exists(), Place("wings"), QCoreApplication::translate("vw::app", "wings table"));
+        eachRow(v, Place("wings"), table.Entries, [&](const QJsonValue &entry, const Place &place, int w) {
             realRow(entry, place, table.Steps, [&](int step) { return table.value(w, step); },
                     [&](int step, double d) { table.setValue(w, step, d); });
         });
@@ -450,10 +490,10 @@ private:
 
     void ammunition(const QJsonValue &v)
     {
-        eachRow(v, QStringLiteral("ammunition"), weapons::AmmoEntry::Count,
-                [&](const QJsonValue &entry, const QString &at, int k) {
+        eachRow(v, Place("ammunition"), weapons::AmmoEntry::Count,
+                [&](const QJsonValue &entry, const Place &at, int k) {
                     weapons::AmmoEntry e(file_, k);
-                    require(e.exists(), at, QStringLiteral("ammunition entry %1").arg(k));
+                    require(e.exists(), at, QCoreApplication::translate("vw::app", "ammunition entry %1").arg(k));
                     const QJsonObject o = object(entry, at);
                     keys(o, at, {"ap_damage", "he_damage", "he_range", "weight", "param1", "param2", "raw_name"});
                     realField(o, at, "ap_damage", e.apDamage(), [&](double d) { e.setApDamage(d); });
@@ -482,7 +522,7 @@ private:
 void importPatch(DataFile &file, const QJsonDocument &patch)
 {
     if (!patch.isObject())
-        throw FormatError(QStringLiteral("The patch is not a JSON object."));
+        throw FormatError(QCoreApplication::translate("vw::app", "The patch is not a JSON object."));
     Importer importer(file);
     importer.document(patch.object());
     importer.startWriting();
@@ -494,7 +534,9 @@ QJsonDocument parsePatch(const QByteArray &text)
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(text, &error);
     if (error.error != QJsonParseError::NoError)
-        throw FormatError(QStringLiteral("not JSON: %1 at offset %2").arg(error.errorString()).arg(error.offset));
+        throw FormatError(QCoreApplication::translate("vw::app", "not JSON: %1 at offset %2")
+                              .arg(error.errorString())
+                              .arg(error.offset));
     return document;
 }
 

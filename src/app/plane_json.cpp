@@ -8,10 +8,15 @@
 #include "weapons/ammo_entry.h"
 #include "weapons/weapons_block.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QVariant>
 
+#include <charconv>
 #include <cmath>
+#include <cstdio>
+#include <string>
 
 namespace vw::app {
 
@@ -35,41 +40,41 @@ QJsonObject header(const DataFile &file, int plane)
     using flightmodel::HeaderText;
     const flightmodel::PlaneHeaderView h(file, plane);
     QJsonObject o;
-    o[key("name")] = h.text(HeaderText::Name);
-    o[key("icon_in_air")] = h.text(HeaderText::IconInAir);
-    o[key("sounds")] = h.text(HeaderText::Sounds);
-    o[key("cockpit_1")] = h.text(HeaderText::Cockpit1);
-    o[key("cockpit_2")] = h.text(HeaderText::Cockpit2);
-    o[key("model_3d")] = h.text(HeaderText::Model3D);
-    o[key("plane_type")] = h.planeType();
-    o[key("selectable")] = h.selectable();
+    o.insert(QLatin1String("name"), h.text(HeaderText::Name));
+    o.insert(QLatin1String("icon_in_air"), h.text(HeaderText::IconInAir));
+    o.insert(QLatin1String("sounds"), h.text(HeaderText::Sounds));
+    o.insert(QLatin1String("cockpit_1"), h.text(HeaderText::Cockpit1));
+    o.insert(QLatin1String("cockpit_2"), h.text(HeaderText::Cockpit2));
+    o.insert(QLatin1String("model_3d"), h.text(HeaderText::Model3D));
+    o.insert(QLatin1String("plane_type"), h.planeType());
+    o.insert(QLatin1String("selectable"), h.selectable());
     return o;
 }
 
 QJsonObject weapon(const weapons::WeaponRecordView &w)
 {
     QJsonObject o;
-    o[key("slot_index")] = w.slotIndex();
-    o[key("group")] = w.group();
-    o[key("ammo_type")] = w.ammoType();
-    o[key("heavy_ammo")] = w.heavyAmmo();
-    o[key("bursts")] = w.bursts();
-    o[key("ammo")] = w.ammo();
-    o[key("position_x")] = doubleValue(w.positionX());
-    o[key("position_y")] = doubleValue(w.positionY());
-    o[key("position_z")] = doubleValue(w.positionZ());
-    o[key("fire_delay")] = w.fireDelay();
-    o[key("damage_part")] = w.damagePart();
-    o[key("tracer_count")] = w.tracerCount();
-    o[key("stored_key")] = w.storedKey();
-    o[key("vertical_control")] = w.verticalControl();
-    o[key("vertical_min")] = doubleValue(w.verticalMin());
-    o[key("vertical_max")] = doubleValue(w.verticalMax());
-    o[key("horizontal_control")] = w.horizontalControl();
-    o[key("horizontal_min")] = doubleValue(w.horizontalMin());
-    o[key("horizontal_max")] = doubleValue(w.horizontalMax());
-    o[key("graphics")] = w.graphics();
-    o[key("deviation")] = doubleValue(w.deviation());
+    o.insert(QLatin1String("slot_index"), w.slotIndex());
+    o.insert(QLatin1String("group"), w.group());
+    o.insert(QLatin1String("ammo_type"), w.ammoType());
+    o.insert(QLatin1String("heavy_ammo"), w.heavyAmmo());
+    o.insert(QLatin1String("bursts"), w.bursts());
+    o.insert(QLatin1String("ammo"), w.ammo());
+    o.insert(QLatin1String("position_x"), doubleValue(w.positionX()));
+    o.insert(QLatin1String("position_y"), doubleValue(w.positionY()));
+    o.insert(QLatin1String("position_z"), doubleValue(w.positionZ()));
+    o.insert(QLatin1String("fire_delay"), w.fireDelay());
+    o.insert(QLatin1String("damage_part"), w.damagePart());
+    o.insert(QLatin1String("tracer_count"), w.tracerCount());
+    o.insert(QLatin1String("stored_key"), w.storedKey());
+    o.insert(QLatin1String("vertical_control"), w.verticalControl());
+    o.insert(QLatin1String("vertical_min"), doubleValue(w.verticalMin()));
+    o.insert(QLatin1String("vertical_max"), doubleValue(w.verticalMax()));
+    o.insert(QLatin1String("horizontal_control"), w.horizontalControl());
+    o.insert(QLatin1String("horizontal_min"), doubleValue(w.horizontalMin()));
+    o.insert(QLatin1String("horizontal_max"), doubleValue(w.horizontalMax()));
+    o.insert(QLatin1String("graphics"), w.graphics());
+    o.insert(QLatin1String("deviation"), doubleValue(w.deviation()));
     return o;
 }
 
@@ -77,20 +82,20 @@ QJsonObject weapon(const weapons::WeaponRecordView &w)
 QJsonObject weaponsBlock(const weapons::WeaponsBlockView &block)
 {
     QJsonObject o;
-    o[key("config_count")] = block.storedConfigCount();
+    o.insert(QLatin1String("config_count"), block.storedConfigCount());
     QJsonArray configs;
     for (int c = 1; c <= block.configCount(); ++c) {
         const weapons::ConfigRecordView config = block.config(c);
         QJsonObject co;
-        co[key("name")] = config.name();
-        co[key("weapon_count")] = config.storedWeaponCount();
+        co.insert(QLatin1String("name"), config.name());
+        co.insert(QLatin1String("weapon_count"), config.storedWeaponCount());
         QJsonArray list;
         for (int w = 1; w <= config.weaponCount(); ++w)
             list.append(weapon(config.weapon(w)));
-        co[key("weapons")] = list;
+        co.insert(QLatin1String("weapons"), list);
         configs.append(co);
     }
-    o[key("configurations")] = configs;
+    o.insert(QLatin1String("configurations"), configs);
     return o;
 }
 
@@ -98,46 +103,46 @@ void record(QJsonObject &plane, const flightmodel::PlaneRecordView &r)
 {
     using R = flightmodel::PlaneRecordView;
     QJsonObject primary;
-    primary[key("rows")] = doubles(R::PrimaryDoubles, [&](int i) { return r.primary(i + 1); });
-    primary[key("trailing_rows")] = doubles(R::TrailingRows, [&](int i) {
-        return r.number(R::LastPrimaryOffset - 8 * (R::TrailingRows - 1 - i));
-    });
-    plane[key("primary")] = primary;
+    primary.insert(QLatin1String("rows"), doubles(R::PrimaryDoubles, [&](int i) { return r.primary(i + 1); }));
+    primary.insert(QLatin1String("trailing_rows"), doubles(R::TrailingRows, [&](int i) {
+                       return r.number(R::LastPrimaryOffset - 8 * (R::TrailingRows - 1 - i));
+                   }));
+    plane.insert(QLatin1String("primary"), primary);
 
     QJsonObject engine;
-    engine[key("speed_point_count")] = r.storedSpeedPointCount();
-    engine[key("altitude_row_count")] = r.storedAltitudeRowCount();
-    engine[key("extra_parameter")] = doubleValue(r.extraEngineParameter());
+    engine.insert(QLatin1String("speed_point_count"), r.storedSpeedPointCount());
+    engine.insert(QLatin1String("altitude_row_count"), r.storedAltitudeRowCount());
+    engine.insert(QLatin1String("extra_parameter"), doubleValue(r.extraEngineParameter()));
     QJsonArray matrix;
     for (int row = 1; row <= R::MatrixRows; ++row)
         matrix.append(doubles(R::MatrixColumns, [&](int i) { return r.power(i + 1, row); }));
-    engine[key("power_matrix")] = matrix;
+    engine.insert(QLatin1String("power_matrix"), matrix);
     QJsonArray speeds;
     for (int col = 1; col <= R::MatrixColumns; ++col)
         speeds.append(r.speed(col));
-    engine[key("speed_points")] = speeds;
-    plane[key("engine")] = engine;
+    engine.insert(QLatin1String("speed_points"), speeds);
+    plane.insert(QLatin1String("engine"), engine);
 
     QJsonObject wep;
     QJsonObject times;
-    times[key("fuel_ms")] = r.wepTimeMs(R::WepFuel);
-    times[key("overheat_ms")] = r.wepTimeMs(R::WepOverheat);
-    times[key("cooling_ms")] = r.wepTimeMs(R::WepCooling);
-    wep[key("times")] = times;
+    times.insert(QLatin1String("fuel_ms"), r.wepTimeMs(R::WepFuel));
+    times.insert(QLatin1String("overheat_ms"), r.wepTimeMs(R::WepOverheat));
+    times.insert(QLatin1String("cooling_ms"), r.wepTimeMs(R::WepCooling));
+    wep.insert(QLatin1String("times"), times);
     QJsonObject texts;
-    texts[key("enabled")] = r.wepText(R::WepEnabled);
-    texts[key("disabled")] = r.wepText(R::WepDisabled);
-    texts[key("out_of_wep")] = r.wepText(R::OutOfWep);
-    wep[key("texts")] = texts;
-    wep[key("power")] = doubles(R::WepPowerRows, [&](int k) { return r.number(R::wepPowerOffset(k)); });
-    plane[key("wep")] = wep;
+    texts.insert(QLatin1String("enabled"), r.wepText(R::WepEnabled));
+    texts.insert(QLatin1String("disabled"), r.wepText(R::WepDisabled));
+    texts.insert(QLatin1String("out_of_wep"), r.wepText(R::OutOfWep));
+    wep.insert(QLatin1String("texts"), texts);
+    wep.insert(QLatin1String("power"), doubles(R::WepPowerRows, [&](int k) { return r.number(R::wepPowerOffset(k)); }));
+    plane.insert(QLatin1String("wep"), wep);
 
     QJsonArray handling;
     for (int j = 0; j < R::HandlingRows; ++j) {
         const R::HandlingRow row = r.handlingRow(j);
         handling.append(doubles(3, [&](int axis) { return row[std::size_t(axis)]; }));
     }
-    plane[key("handling")] = handling;
+    plane.insert(QLatin1String("handling"), handling);
 }
 
 // Each map row as 32 cells of two hex digits.
@@ -160,10 +165,10 @@ QJsonArray profile(const damage::ProfileSlotView &slot)
     QJsonArray parts;
     for (int part = 1; part <= S::Parts; ++part) {
         QJsonObject o;
-        o[key("damage1")] = doubleValue(slot.value(S::Damage1, part));
-        o[key("damage2")] = doubleValue(slot.value(S::Damage2, part));
-        o[key("armor")] = doubleValue(slot.value(S::Armor, part));
-        o[key("modifier")] = slot.modifier(part);
+        o.insert(QLatin1String("damage1"), doubleValue(slot.value(S::Damage1, part)));
+        o.insert(QLatin1String("damage2"), doubleValue(slot.value(S::Damage2, part)));
+        o.insert(QLatin1String("armor"), doubleValue(slot.value(S::Armor, part)));
+        o.insert(QLatin1String("modifier"), slot.modifier(part));
         parts.append(o);
     }
     return parts;
@@ -172,22 +177,22 @@ QJsonArray profile(const damage::ProfileSlotView &slot)
 QJsonObject plane(const DataFile &file, int p)
 {
     QJsonObject o;
-    o[key("plane")] = p;
+    o.insert(QLatin1String("plane"), p);
     const flightmodel::PlaneHeaderView h(file, p);
-    o[key("header")] = h.exists() ? QJsonValue(header(file, p)) : QJsonValue();
+    o.insert(QLatin1String("header"), h.exists() ? QJsonValue(header(file, p)) : QJsonValue());
     const flightmodel::PlaneRecordView r(file, p);
     const weapons::WeaponsBlockView block(file, p);
     if (r.exists() && block.exists()) {
         record(o, r);
-        o[key("weapons")] = weaponsBlock(block);
+        o.insert(QLatin1String("weapons"), weaponsBlock(block));
     } else {
         for (const char *part : {"primary", "engine", "wep", "handling", "weapons"})
-            o[key(part)] = QJsonValue();
+            o.insert(QLatin1String(part), QJsonValue());
     }
     const damage::DamageMapView map(file, p);
-    o[key("damage_map")] = map.exists() ? QJsonValue(damageMap(map)) : QJsonValue();
+    o.insert(QLatin1String("damage_map"), map.exists() ? QJsonValue(damageMap(map)) : QJsonValue());
     const damage::ProfileSlotView slot(file, p);
-    o[key("damage_profile")] = slot.exists() ? QJsonValue(profile(slot)) : QJsonValue();
+    o.insert(QLatin1String("damage_profile"), slot.exists() ? QJsonValue(profile(slot)) : QJsonValue());
     return o;
 }
 
@@ -212,13 +217,13 @@ QJsonArray ammunition(const DataFile &file)
             continue;
         }
         QJsonObject o;
-        o[key("ap_damage")] = doubleValue(e.apDamage());
-        o[key("he_damage")] = e.heDamage();
-        o[key("he_range")] = doubleValue(e.heRange());
-        o[key("weight")] = doubleValue(e.weight());
-        o[key("param1")] = e.param1();
-        o[key("param2")] = e.param2();
-        o[key("raw_name")] = QString::fromLatin1(e.rawName().toHex());
+        o.insert(QLatin1String("ap_damage"), doubleValue(e.apDamage()));
+        o.insert(QLatin1String("he_damage"), e.heDamage());
+        o.insert(QLatin1String("he_range"), doubleValue(e.heRange()));
+        o.insert(QLatin1String("weight"), doubleValue(e.weight()));
+        o.insert(QLatin1String("param1"), e.param1());
+        o.insert(QLatin1String("param2"), e.param2());
+        o.insert(QLatin1String("raw_name"), QString::fromLatin1(e.rawName().toHex()));
         entries.append(o);
     }
     return entries;
@@ -266,24 +271,195 @@ QJsonObject exportPlanes(const DataFile &file, const QList<int> &planes)
     QJsonArray list;
     for (int p : chosen) {
         if (p < 1 || p > file.PlaneCount())
-            throw FormatError(QStringLiteral("The file has planes 1 to %1, not %2.").arg(file.PlaneCount()).arg(p));
+            throw FormatError(QCoreApplication::translate("vw::app", "The file has planes 1 to %1, not %2.")
+                                  .arg(file.PlaneCount())
+                                  .arg(p));
         list.append(plane(file, p));
     }
     QJsonObject info;
-    info[key("version")] = file.FileVersion();
-    info[key("layout")] = file.FileLayout();
-    info[key("planes")] = file.PlaneCount();
+    info.insert(QLatin1String("version"), file.FileVersion());
+    info.insert(QLatin1String("layout"), file.FileLayout());
+    info.insert(QLatin1String("planes"), file.PlaneCount());
     QJsonObject document;
-    document[key("file")] = info;
-    document[key("planes")] = list;
-    document[key("wings")] = wings(file);
-    document[key("ammunition")] = ammunition(file);
+    document.insert(QLatin1String("file"), info);
+    document.insert(QLatin1String("planes"), list);
+    document.insert(QLatin1String("wings"), wings(file));
+    document.insert(QLatin1String("ammunition"), ammunition(file));
     return document;
 }
 
+namespace {
+
+// The document's text as QJsonDocument's indented form writes it, byte for
+// byte, but several times faster: a 254-plane export holds about 400,000
+// values, and most of QJsonDocument's time goes into converting each of them.
+class TextWriter {
+public:
+    std::string text;
+
+    void object(const QJsonObject &o, int depth)
+    {
+        text += "{\n";
+        for (auto it = o.begin(); it != o.end(); ++it) {
+            if (it != o.begin())
+                text += ",\n";
+            indent(depth + 1);
+            string(it.key());
+            text += ": ";
+            value(it.value(), depth + 1);
+        }
+        if (!o.isEmpty())
+            text += '\n';
+        indent(depth);
+        text += '}';
+    }
+
+private:
+    void array(const QJsonArray &a, int depth)
+    {
+        text += "[\n";
+        for (qsizetype i = 0; i < a.size(); ++i) {
+            if (i > 0)
+                text += ",\n";
+            indent(depth + 1);
+            value(a.at(i), depth + 1);
+        }
+        if (!a.isEmpty())
+            text += '\n';
+        indent(depth);
+        text += ']';
+    }
+
+    void value(const QJsonValue &v, int depth)
+    {
+        switch (v.type()) {
+        case QJsonValue::Object: return object(v.toObject(), depth);
+        case QJsonValue::Array: return array(v.toArray(), depth);
+        case QJsonValue::String: return string(v.toString());
+        case QJsonValue::Bool: text += v.toBool() ? "true" : "false"; return;
+        case QJsonValue::Double: {
+            // Integers are kept apart from doubles with integral values ("6e+05").
+            const QVariant n = v.toVariant();
+            if (n.userType() == QMetaType::LongLong) {
+                char buffer[24];
+                text.append(buffer, std::to_chars(buffer, buffer + sizeof buffer, n.toLongLong()).ptr);
+            } else {
+                number(v.toDouble());
+            }
+            return;
+        }
+        default: text += "null"; return;
+        }
+    }
+
+    void indent(int depth) { text.append(std::size_t(4 * depth), ' '); }
+
+    // Shortest digits that read back to the same double, laid out as
+    // QByteArray::number(value, 'g', FloatingPointShortest) lays them out:
+    // the plain form unless the exponent form is shorter.
+    void number(double value)
+    {
+        if (!std::isfinite(value)) {
+            text += "null";
+            return;
+        }
+        char buffer[64];
+        const char *end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific).ptr;
+        const char *p = buffer;
+        if (*p == '-') {
+            text += '-';
+            ++p;
+        }
+        char digits[32];
+        int n = 0;
+        while (p < end && *p != 'e') {
+            if (*p != '.')
+                digits[n++] = *p;
+            ++p;
+        }
+        int exponent = 0;
+        if (p < end)
+            std::from_chars(p + 1 + (p[1] == '+'), end, exponent);
+        if (n == 1 && digits[0] == '0') {
+            text += '0';
+            return;
+        }
+        const int point = exponent + 1; // digits before the decimal point
+        const int exponentLength = n + (n > 1 ? 1 : 0) + 2 + (std::abs(exponent) >= 100 ? 3 : 2);
+        const int plainLength = point <= 0 ? 2 - point + n : (point < n ? n + 1 : point);
+        if (plainLength <= exponentLength) {
+            if (point <= 0) {
+                text += "0.";
+                text.append(std::size_t(-point), '0');
+                text.append(digits, std::size_t(n));
+            } else if (point < n) {
+                text.append(digits, std::size_t(point));
+                text += '.';
+                text.append(digits + point, std::size_t(n - point));
+            } else {
+                text.append(digits, std::size_t(n));
+                text.append(std::size_t(point - n), '0');
+            }
+            return;
+        }
+        text += digits[0];
+        if (n > 1) {
+            text += '.';
+            text.append(digits + 1, std::size_t(n - 1));
+        }
+        char power[16];
+        std::snprintf(power, sizeof power, "e%c%02d", exponent < 0 ? '-' : '+', std::abs(exponent));
+        text += power;
+    }
+
+    void string(const QString &s)
+    {
+        text += '"';
+        bool ascii = true;
+        for (QChar c : s)
+            ascii = ascii && c.unicode() < 0x80;
+        if (ascii) {
+            for (QChar c : s)
+                character(char(c.unicode()));
+        } else {
+            for (char c : s.toUtf8())
+                character(c);
+        }
+        text += '"';
+    }
+
+    void character(char c)
+    {
+        static const char hex[] = "0123456789abcdef";
+        switch (c) {
+        case '"': text += "\\\""; break;
+        case '\\': text += "\\\\"; break;
+        case '\b': text += "\\b"; break;
+        case '\f': text += "\\f"; break;
+        case '\n': text += "\\n"; break;
+        case '\r': text += "\\r"; break;
+        case '\t': text += "\\t"; break;
+        default:
+            if (uchar(c) < 0x20) {
+                text += "\\u00";
+                text += hex[uchar(c) >> 4];
+                text += hex[uchar(c) & 0xf];
+            } else {
+                text += c;
+            }
+        }
+    }
+};
+
+} // namespace
+
 QByteArray exportText(const QJsonObject &document)
 {
-    return QJsonDocument(document).toJson(QJsonDocument::Indented);
+    TextWriter writer;
+    writer.text.reserve(std::size_t(1) << 20);
+    writer.object(document, 0);
+    writer.text += '\n';
+    return QByteArray(writer.text.data(), qsizetype(writer.text.size()));
 }
 
 } // namespace vw::app

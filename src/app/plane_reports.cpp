@@ -6,6 +6,7 @@
 #include "flightmodel/plane_header.h"
 #include "flightmodel/plane_record.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -225,10 +226,12 @@ QList<double> readWantedTimes(const QByteArray &wantedTimesText)
         const QString word = QString::fromLatin1(line.left(end));
         const double value = datafile::readNumber(word);
         if (!datafile::isCompleteNumber(word) || !std::isfinite(value))
-            throw FormatError(QStringLiteral("Line %1 of the wanted times of flight, \"%2\", is not a number; "
-                                             "no plane was changed.")
-                                  .arg(i + 1)
-                                  .arg(QString::fromLatin1(line.left(40))));
+            throw FormatError(
+                QCoreApplication::translate("vw::app",
+                                            "Line %1 of the wanted times of flight, \"%2\", is not a number; "
+                                            "no plane was changed.")
+                    .arg(i + 1)
+                    .arg(QString::fromLatin1(line.left(40))));
         times.append(value);
     }
     return times;
@@ -265,7 +268,7 @@ QByteArray readWantedTimesFile(const QString &path)
 {
     QFile file(path);
     if (QFileInfo(path).isDir())
-        throw datafile::FileError(path, QStringLiteral("this is a folder, not a file"));
+        throw datafile::FileError(path, QCoreApplication::translate("vw::app", "this is a folder, not a file"));
     if (!file.open(QIODevice::ReadOnly))
         throw datafile::FileError(path, file.errorString());
     // One byte more than the limit tells a file that is too large.
@@ -273,9 +276,12 @@ QByteArray readWantedTimesFile(const QString &path)
     if (file.error() != QFileDevice::NoError)
         throw datafile::FileError(path, file.errorString());
     if (text.size() > MaxWantedTimesFileSize)
-        throw datafile::FileError(path, QStringLiteral("the file is larger than %1 bytes; it should hold one time of "
-                                                       "flight per plane")
-                                            .arg(MaxWantedTimesFileSize));
+        throw datafile::FileError(
+            path,
+            QCoreApplication::translate("vw::app",
+                                        "the file is larger than %1 bytes; it should hold one time of "
+                                        "flight per plane")
+                .arg(MaxWantedTimesFileSize));
     return text;
 }
 

@@ -26,33 +26,33 @@ PlaneReportsWidget::PlaneReportsWidget(EditorDocument &document, const QString &
 {
     auto *column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
-    auto *group = new QGroupBox(QStringLiteral("Plane list"), this);
+    auto *group = new QGroupBox(tr("Plane list"), this);
     auto *grid = new QGridLayout(group);
 
     const auto option = [group](const char *name, const QString &caption) {
         return named<QRadioButton>(name, caption, group);
     };
-    radioButton1_ = option("RadioButton1", QStringLiteral("With sound directories"));
-    radioButton2_ = option("RadioButton2", QStringLiteral("With fuel"));
-    radioButton3_ = option("RadioButton3", QStringLiteral("With weight"));
-    radioButton4_ = option("RadioButton4", QStringLiteral("With climb speed"));
-    radioButton5_ = option("RadioButton5", QStringLiteral("With DM counts"));
+    radioButton1_ = option("RadioButton1", tr("With sound directories"));
+    radioButton2_ = option("RadioButton2", tr("With fuel"));
+    radioButton3_ = option("RadioButton3", tr("With weight"));
+    radioButton4_ = option("RadioButton4", tr("With climb speed"));
+    radioButton5_ = option("RadioButton5", tr("With DM counts"));
     // None is checked at start, and the user can clear the one checked.
     options_ = new QButtonGroup(this);
     options_->setExclusive(false);
     for (QRadioButton *button : {radioButton1_, radioButton2_, radioButton3_, radioButton4_, radioButton5_})
         options_->addButton(button);
     checkBox5_ = named<QCheckBox>("CheckBox5", group);
-    checkBox5_->setText(QStringLiteral("HTML"));
-    checkBox5_->setToolTip(QStringLiteral("Time of flight as HTML table rows (with \"With fuel\")."));
+    checkBox5_->setText(tr("HTML"));
+    checkBox5_->setToolTip(tr("Time of flight as HTML table rows (with \"With fuel\")."));
 
     auto *button13 = named<QPushButton>("Button13", group);
-    button13->setText(QStringLiteral("Generate Plane list"));
-    button13->setToolTip(QStringLiteral("Writes planes.txt, or editor\\planes.txt for the figures and counts."));
+    button13->setText(tr("Generate Plane list"));
+    button13->setToolTip(tr("Writes planes.txt, or editor\\planes.txt for the figures and counts."));
     auto *button28 = named<QPushButton>("Button28", group);
-    button28->setText(QStringLiteral("Correct Fuel by Time"));
-    button28->setToolTip(QStringLiteral("Sets each plane's fuel consumption so that it reaches the time of flight "
-                                        "given in editor\\planes-fuel.txt (one number per line, in plane order)."));
+    button28->setText(tr("Correct Fuel by Time"));
+    button28->setToolTip(tr("Sets each plane's fuel consumption so that it reaches the time of flight "
+                            "given in editor\\planes-fuel.txt (one number per line, in plane order)."));
 
     grid->addWidget(radioButton1_, 0, 0);
     grid->addWidget(radioButton2_, 1, 0);
@@ -113,7 +113,7 @@ void PlaneReportsWidget::Button13Click()
     // The figures and counts are read plane by plane, which leaves the last one selected.
     if (report != PlaneReport::PlainList && report != PlaneReport::SoundDirectories)
         selectLastPlane();
-    document_.showStatus(QStringLiteral("Plane list written to %1.").arg(QDir::toNativeSeparators(path)));
+    document_.showStatus(tr("Plane list written to %1.").arg(QDir::toNativeSeparators(path)));
 }
 
 void PlaneReportsWidget::Button28Click()
@@ -127,20 +127,20 @@ void PlaneReportsWidget::Button28Click()
         throw datafile::FileError(path, e.reason());
     }
     FuelCorrection result;
-    if (!document_.edit(QStringLiteral("Correct Fuel by Time"), MergeKey::none(), [&] {
+    if (!document_.edit(tr("Correct Fuel by Time"), MergeKey::none(), [&] {
             result = correctFuelByTime(document_.file(), wantedTimes, document_.decimalSeparator());
         }))
         return;
     selectLastPlane();
     const qsizetype changed = result.changedPlanes.size();
-    QString text = changed == 1 ? QStringLiteral("Correct Fuel by Time: fuel consumption changed for 1 plane.")
-                                : QStringLiteral("Correct Fuel by Time: fuel consumption changed for %1 planes.")
+    QString text = changed == 1 ? tr("Correct Fuel by Time: fuel consumption changed for 1 plane.")
+                                : tr("Correct Fuel by Time: fuel consumption changed for %1 planes.")
                                       .arg(changed);
     if (!result.planesWithoutRecord.isEmpty()) {
         QStringList numbers;
         for (int plane : result.planesWithoutRecord)
             numbers << QString::number(plane);
-        text += QStringLiteral(" No plane record to change for planes %1.").arg(numbers.join(QStringLiteral(", ")));
+        text += tr(" No plane record to change for planes %1.").arg(numbers.join(QStringLiteral(", ")));
     }
     document_.showStatus(text);
 }

@@ -43,6 +43,16 @@ Prompter::Unsaved Prompter::unsavedChanges(QWidget *parent, const QString &text,
     return Unsaved::Cancel;
 }
 
+QString configDialogTitle()
+{
+    return QCoreApplication::translate("vw::app::VNEditor", "Выберите файл конфигурации");
+}
+
+QString configDialogFilter()
+{
+    return QCoreApplication::translate("vw::app::VNEditor", "Файлы конфигурации | *.bin;*.oh");
+}
+
 QString dialogFilter(const QString &productFilter)
 {
     const qsizetype bar = productFilter.indexOf(QLatin1Char('|'));

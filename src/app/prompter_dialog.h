@@ -27,6 +27,11 @@ public:
                                  const QString &preset, const QString &filter);
 };
 
+// The title and filter of every dialog that chooses a plane data file, in the
+// user's language; the window asks for them here and nowhere else.
+QString configDialogTitle();
+QString configDialogFilter();
+
 // "Файлы конфигурации | *.bin;*.oh" as a file dialog filter.
 QString dialogFilter(const QString &productFilter);
 

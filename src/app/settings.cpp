@@ -4,6 +4,7 @@
 #include "datafile/file_access.h"
 #include "datafile/number_text.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -65,15 +66,19 @@ void writeSettings(const QString &path, const EditorSettings &s)
     if (!QFileInfo(folder).isDir()) {
         const QString base = QFileInfo(folder).absolutePath();
         if (!QFileInfo(base).isDir())
-            throw datafile::FileError(path, QStringLiteral("the folder %1 does not exist; the settings are written "
-                                                           "only into an existing base folder")
-                                                .arg(QDir::toNativeSeparators(base)));
+            throw datafile::FileError(
+                path,
+                QCoreApplication::translate("vw::app",
+                                            "the folder %1 does not exist; the settings are written "
+                                            "only into an existing base folder")
+                    .arg(QDir::toNativeSeparators(base)));
         std::error_code error;
         if (!std::filesystem::create_directory(std::filesystem::path(folder.toStdU16String()), error))
-            throw datafile::FileError(path, QStringLiteral("the folder %1 could not be made: %2")
-                                                .arg(QDir::toNativeSeparators(folder),
-                                                     error ? QString::fromStdString(error.message())
-                                                           : QStringLiteral("something else has that name")));
+            throw datafile::FileError(
+                path, QCoreApplication::translate("vw::app", "the folder %1 could not be made: %2")
+                          .arg(QDir::toNativeSeparators(folder),
+                               error ? QString::fromStdString(error.message())
+                                     : QCoreApplication::translate("vw::app", "something else has that name")));
     }
     const QString separator = s.decimalSeparator.isEmpty() ? QStringLiteral(".") : s.decimalSeparator.left(1);
     const QStringList lines = {

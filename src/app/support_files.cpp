@@ -5,16 +5,38 @@
 #include "datafile/number_text.h"
 #include "weapons/ammo_entry.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 namespace vw::app {
 
 using datafile::trimFieldText;
 
+namespace {
+
+const char LabelContext[] = "vw::app::LabelTables";
+
+QString label(const char *name, bool shown)
+{
+    return shown ? QCoreApplication::translate(LabelContext, name) : QString::fromLatin1(name);
+}
+
+template <size_t N>
+QStringList labels(const char *const (&names)[N], bool shown)
+{
+    QStringList list;
+    list.reserve(qsizetype(N));
+    for (const char *name : names)
+        list << label(name, shown);
+    return list;
+}
+
+} // namespace
+
 QByteArray readSupportFile(const QString &path)
 {
     return datafile::readRegularFile(path, datafile::SupportFileLimit,
-                                     QStringLiteral("a support file is read up to %1 bytes")
+                                     QCoreApplication::translate("vw::app", "a support file is read up to %1 bytes")
                                          .arg(QLocale::c().toString(datafile::SupportFileLimit)));
 }
 
@@ -106,17 +128,17 @@ QStringList buildAmmoNames(const std::vector<QString> &executableNames, const da
     return names;
 }
 
-QStringList weaponGroupNames()
+QStringList weaponGroupNames(bool shown)
 {
     QStringList names;
     for (int n = 0; n <= 20; ++n)
-        names << QStringLiteral("Group %1").arg(n);
-    names[0] = QStringLiteral("Primary single shot");
-    names[8] = QStringLiteral("Secondary single shot");
-    names[5] = QStringLiteral("Primary guns");
-    names[6] = QStringLiteral("Secondary guns");
-    names[4] = QStringLiteral("Heavy guns");
-    names[20] = QStringLiteral("Turreted gun");
+        names << label(QT_TRANSLATE_NOOP("vw::app::LabelTables", "Group %1"), shown).arg(n);
+    names[0] = label(QT_TRANSLATE_NOOP("vw::app::LabelTables", "Primary single shot"), shown);
+    names[8] = label(QT_TRANSLATE_NOOP("vw::app::LabelTables", "Secondary single shot"), shown);
+    names[5] = label(QT_TRANSLATE_NOOP("vw::app::LabelTables", "Primary guns"), shown);
+    names[6] = label(QT_TRANSLATE_NOOP("vw::app::LabelTables", "Secondary guns"), shown);
+    names[4] = label(QT_TRANSLATE_NOOP("vw::app::LabelTables", "Heavy guns"), shown);
+    names[20] = label(QT_TRANSLATE_NOOP("vw::app::LabelTables", "Turreted gun"), shown);
     return names;
 }
 
@@ -128,27 +150,64 @@ QStringList weaponTypeList(const QStringList &ammoNames)
     return items;
 }
 
-QStringList damagePartNames()
+QStringList damagePartNames(bool shown)
 {
-    return {QStringLiteral("None"), QStringLiteral("Engine 1"), QStringLiteral("Engine 2"),
-            QStringLiteral("Engine 3"), QStringLiteral("Engine 4"), QStringLiteral("Engine 1 Oil System"),
-            QStringLiteral("Engine 2 Oil System"), QStringLiteral("Engine 3 Oil System"),
-            QStringLiteral("Engine 4 Oil System"), QStringLiteral("Elevator"), QStringLiteral("Horizontal Stabilizer"),
-            QStringLiteral("Rudder"), QStringLiteral("Vertical Stabilizer"), QStringLiteral("Left Aileron"),
-            QStringLiteral("Right Aileron"), QStringLiteral("Left Fuel Tank"), QStringLiteral("Right Fuel Tank"),
-            QStringLiteral("Center Fuel Tank"), QStringLiteral("Rear Fuselage"), QStringLiteral("Center Fuselage"),
-            QStringLiteral("Pilot Armor"), QStringLiteral("Pilot"), QStringLiteral("Tail Gunner"),
-            QStringLiteral("Nose Gun"), QStringLiteral("Left Gun"), QStringLiteral("Right Gun"),
-            QStringLiteral("Top Gun"), QStringLiteral("Bottom Gun"), QStringLiteral("Left Wing"),
-            QStringLiteral("Right Wing"), QStringLiteral("Right Gear"), QStringLiteral("Left Gear"),
-            QStringLiteral("Flaps")};
+    static const char *const names[] = {
+        QT_TRANSLATE_NOOP("vw::app::LabelTables", "None"),
+        QT_TRANSLATE_NOOP("vw::app::LabelTables", "Engine 1"),
+        QT_TRANSLATE_NOOP("vw::app::LabelTables", "Engine 2"),
+        QT_TRANSLATE_NOOP("vw::app::LabelTables", "Engine 3"),
+        QT_TRANSLATE_NOOP("vw::app::LabelTables", "Engine 4"),
+        QT_TRANSLATE_NOOP("vw::app::LabelTables", "Engine 1 Oil System"),
+        QT_TRANSLATE_NOOP("vw::app::LabelTables", "Engine 2 Oil System"),
+        QT_TRANSLATE_NOOP("vw::app::LabelTables", "Engine 3 Oil System"),
+        QT_TRANSLATE_NOOP("vw::app::LabelTables", "Engine 4 Oil System"),
+        QT_TRANSLATE_NOOP("vw::app::LabelTables", "Elevator"),
+        QT_TRANSLATE_NOOP("vw::app::LabelTables", "Horizontal Stabilizer"),
+        QT_TRANSLATE_NOOP("vw::app::LabelTables", "Rudder"),
+        QT_TRANSLATE_NOOP("vw::app::LabelTables", "Vertical Stabilizer"),
+        QT_TRANSLATE_NOOP("vw::app::LabelTables", "Left Aileron"),
+        QT_TRANSLATE_NOOP("vw::app::LabelTables", "Right Aileron"),
+        QT_TRANSLATE_NOOP("vw::app::LabelTables", "Left Fuel Tank"),
+        QT_TRANSLATE_NOOP("vw::app::LabelTables", "Right Fuel Tank"),
+        QT_TRANSLATE_NOOP("vw::app::LabelTables", "Center Fuel Tank"),
+        QT_TRANSLATE_NOOP("vw::app::LabelTables", "Rear Fuselage"),
+        QT_TRANSLATE_NOOP("vw::app::LabelTables", "Center Fuselage"),
+        QT_TRANSLATE_NOOP("vw::app::LabelTables", "Pilot Armor"),
+        QT_TRANSLATE_NOOP("vw::app::LabelTables", "Pilot"),
+        QT_TRANSLATE_NOOP("vw::app::LabelTables", "Tail Gunner"),
+        QT_TRANSLATE_NOOP("vw::app::LabelTables", "Nose Gun"),
+        QT_TRANSLATE_NOOP("vw::app::LabelTables", "Left Gun"),
+        QT_TRANSLATE_NOOP("vw::app::LabelTables", "Right Gun"),
+        QT_TRANSLATE_NOOP("vw::app::LabelTables", "Top Gun"),
+        QT_TRANSLATE_NOOP("vw::app::LabelTables", "Bottom Gun"),
+        QT_TRANSLATE_NOOP("vw::app::LabelTables", "Left Wing"),
+        QT_TRANSLATE_NOOP("vw::app::LabelTables", "Right Wing"),
+        QT_TRANSLATE_NOOP("vw::app::LabelTables", "Right Gear"),
+        QT_TRANSLATE_NOOP("vw::app::LabelTables", "Left Gear"),
+        QT_TRANSLATE_NOOP("vw::app::LabelTables", "Flaps"),
+    };
+    return labels(names, shown);
 }
 
-QStringList damageLevelNames()
+QStringList damageLevelNames(bool shown)
 {
-    return {QStringLiteral("1 - Lowest"), QStringLiteral("2 - Lower"), QStringLiteral("3 - Low"),
-            QStringLiteral("4 - Medium-Low"), QStringLiteral("5 - Medium-High"), QStringLiteral("6 - High"),
-            QStringLiteral("7 - Higher"), QStringLiteral("8 - Highest")};
+    static const char *const names[] = {
+        QT_TRANSLATE_NOOP("vw::app::LabelTables", "1 - Lowest"),
+        QT_TRANSLATE_NOOP("vw::app::LabelTables", "2 - Lower"),
+        QT_TRANSLATE_NOOP("vw::app::LabelTables", "3 - Low"),
+        QT_TRANSLATE_NOOP("vw::app::LabelTables", "4 - Medium-Low"),
+        QT_TRANSLATE_NOOP("vw::app::LabelTables", "5 - Medium-High"),
+        QT_TRANSLATE_NOOP("vw::app::LabelTables", "6 - High"),
+        QT_TRANSLATE_NOOP("vw::app::LabelTables", "7 - Higher"),
+        QT_TRANSLATE_NOOP("vw::app::LabelTables", "8 - Highest"),
+    };
+    return labels(names, shown);
+}
+
+QString shownLabel(const QString &name)
+{
+    return QCoreApplication::translate(LabelContext, name.toLatin1().constData());
 }
 
 } // namespace vw::app

@@ -51,10 +51,14 @@ std::vector<QString> ammoNamesFromExecutable(const QString &path, bool *recognis
 // AmmoNames: executable part + " (" + the ammunition table's file name + ")".
 QStringList buildAmmoNames(const std::vector<QString> &executableNames, const datafile::DataFile &file);
 
-// Label tables filled at start-up.
-QStringList weaponGroupNames();                          // WeaponGroupNames, 21 items
+// Label tables filled at start-up, as the program writes them (the reports
+// and the command-line tool use them so); `shown` gives them in the user's
+// language, for the window's lists.
+QStringList weaponGroupNames(bool shown = false); // WeaponGroupNames, 21 items
 QStringList weaponTypeList(const QStringList &ammoNames); // "000 : name" .. "150 : name"
-QStringList damagePartNames();                           // 33 names "None" .. "Flaps"
-QStringList damageLevelNames();                          // "1 - Lowest" .. "8 - Highest"
+QStringList damagePartNames(bool shown = false); // 33 names "None" .. "Flaps"
+QStringList damageLevelNames(bool shown = false); // "1 - Lowest" .. "8 - Highest"
+// One name of these tables (as the program writes it) in the user's language.
+QString shownLabel(const QString &name);
 
 } // namespace vw::app

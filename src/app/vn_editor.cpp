@@ -101,14 +101,14 @@ void VNEditor::buildWindow()
     auto *columns = new QHBoxLayout(central);
 
     auto *left = new QVBoxLayout;
-    left->addWidget(new QLabel(QStringLiteral("List of planes:"), central));
+    left->addWidget(new QLabel(tr("List of planes:"), central));
     // The plane list comes first in the cascade: it selects the current plane.
     document_->registerView(this);
     listBox1_ = new PlaneListView(document_->planeList(), central);
     listBox1_->setObjectName(QStringLiteral("ListBox1"));
     listBox1_->setFont(QFont(QStringLiteral("DejaVu Sans Mono"), 9));
     left->addWidget(listBox1_, 3);
-    left->addWidget(new QLabel(QStringLiteral("List of configs:"), central));
+    left->addWidget(new QLabel(tr("List of configs:"), central));
     listBox2_ = new weapons::ConfigListView(*document_, central);
     document_->registerView(listBox2_);
     left->addWidget(listBox2_, 1);
@@ -128,12 +128,12 @@ void VNEditor::buildWindow()
 
     // Weapons: configurations and guns.
     weaponsPage_ = new weapons::WeaponsPage(*document_, listBox2_, pages_);
-    pages_->addTab(weaponsPage_, QStringLiteral("Weapons"));
+    pages_->addTab(weaponsPage_, tr("Weapons"));
     document_->registerView(weaponsPage_);
 
     // Header: plane header and the copy groups.
     headerPage_ = new flightmodel::HeaderPage(*document_, pages_);
-    pages_->addTab(headerPage_, QStringLiteral("Header"));
+    pages_->addTab(headerPage_, tr("Header"));
     document_->registerView(headerPage_);
     // Copies and batches end on a plane as a click on its line in the plane list does.
     const flightmodel::PlaneChooser choosePlane = [this](int plane) { choosePlaneAsClicked(plane); };
@@ -152,11 +152,11 @@ void VNEditor::buildWindow()
         flightModelPages_);
     auto *engineWepPage = new flightmodel::EngineWepPage(*document_, flightModelPages_);
     auto *handlingPage = new flightmodel::HandlingPage(*document_, flightModelPages_);
-    flightModelPages_->addTab(primaryPage, QStringLiteral("Primary configurations"));
-    flightModelPages_->addTab(enginePowerPage, QStringLiteral("Engine Power #1"));
-    flightModelPages_->addTab(engineWepPage, QStringLiteral("Engine and WEP"));
-    flightModelPages_->addTab(handlingPage, QStringLiteral("Handiling"));
-    pages_->addTab(flightModelPages_, QStringLiteral("Flight Model"));
+    flightModelPages_->addTab(primaryPage, tr("Primary configurations"));
+    flightModelPages_->addTab(enginePowerPage, tr("Engine Power #1"));
+    flightModelPages_->addTab(engineWepPage, tr("Engine and WEP"));
+    flightModelPages_->addTab(handlingPage, tr("Handiling"));
+    pages_->addTab(flightModelPages_, tr("Flight Model"));
     for (PlaneView *view : std::initializer_list<PlaneView *>{primaryPage, engineWepPage, handlingPage, enginePowerPage})
         document_->registerView(view);
 
@@ -165,9 +165,9 @@ void VNEditor::buildWindow()
     damagePages_->setObjectName(QStringLiteral("DamagePages"));
     auto *damageMapPage = new damage::DamageMapPage(*document_, damagePages_);
     auto *offlineProfilePage = new damage::OfflineProfilePage(*document_, damagePages_);
-    damagePages_->addTab(damageMapPage, QStringLiteral("Plane Damage Maps"));
-    damagePages_->addTab(offlineProfilePage, QStringLiteral("Offline Damage Profile"));
-    pages_->addTab(damagePages_, QStringLiteral("Damage"));
+    damagePages_->addTab(damageMapPage, tr("Plane Damage Maps"));
+    damagePages_->addTab(offlineProfilePage, tr("Offline Damage Profile"));
+    pages_->addTab(damagePages_, tr("Damage"));
     document_->registerView(damageMapPage);
     document_->registerView(offlineProfilePage);
     // "Undo Last Change" on another plane's placement: the plane list selects that plane.
@@ -179,12 +179,12 @@ void VNEditor::buildWindow()
 
     // Wings: the shared wings table.
     auto *wingsPage = new flightmodel::WingsPage(*document_, pages_);
-    pages_->addTab(wingsPage, QStringLiteral("Wings"));
+    pages_->addTab(wingsPage, tr("Wings"));
     document_->registerView(wingsPage); // last: its current column follows the wing number
 
     // Weapons (second): the shared ammunition table.
     auto *ammoPage = new weapons::AmmoPage(*document_, pages_);
-    pages_->addTab(ammoPage, QStringLiteral("Weapons"));
+    pages_->addTab(ammoPage, tr("Weapons"));
     document_->registerView(ammoPage);
 
     // More Weapons: a tool window of its own, following the weapon once opened.
@@ -197,7 +197,7 @@ void VNEditor::buildWindow()
     // Misc, Help, Credits.
     miscPage_ = new MiscPage(*document_, baseDirectory_, pages_);
     document_->registerView(miscPage_);
-    pages_->addTab(miscPage_, QStringLiteral("Misc"));
+    pages_->addTab(miscPage_, tr("Misc"));
     // The file operations and reports of the Misc page, in its operations column.
     FormatOperationsWidget::WindowActions formatActions;
     formatActions.settleUnsavedChanges = [this] { return settleUnsavedChanges(); };
@@ -205,7 +205,7 @@ void VNEditor::buildWindow()
         try {
             loadFile(path, false);
         } catch (const std::exception &e) {
-            prompter_->error(this, QStringLiteral("The file could not be loaded; the editor keeps the data it had.\n\n")
+            prompter_->error(this, tr("The file could not be loaded; the editor keeps the data it had.\n\n")
                                        + EditorDocument::describe(e));
             return;
         }
@@ -235,7 +235,7 @@ void VNEditor::buildWindow()
     helpFont.setItalic(true);
     help->setFont(helpFont);
     help->setStyleSheet(QStringLiteral("QPlainTextEdit { background: black; color: lime; }"));
-    pages_->addTab(help, QStringLiteral("Help"));
+    pages_->addTab(help, tr("Help"));
 
     auto *credits = new QWidget(pages_);
     auto *creditsLayout = new QVBoxLayout(credits);
@@ -249,22 +249,22 @@ void VNEditor::buildWindow()
     creditsLayout->addStretch();
     creditsLayout->addWidget(creditsTitle_);
     auto *creditsText = new QLabel(
-        QStringLiteral("An editor for the plane data file of Vornwing.\n\n"
-                       "Every value of every plane: names and references, weapon loadouts,\n"
-                       "flight-model tables, engine power, damage maps and the shared tables."),
+        tr("An editor for the plane data file of Vornwing.\n\n"
+           "Every value of every plane: names and references, weapon loadouts,\n"
+           "flight-model tables, engine power, damage maps and the shared tables."),
         credits);
     creditsText->setAlignment(Qt::AlignCenter);
     creditsLayout->addWidget(creditsText);
     creditsLayout->addStretch();
-    pages_->addTab(credits, QStringLiteral("Credits"));
+    pages_->addTab(credits, tr("Credits"));
 
     statusBar()->setObjectName(QStringLiteral("StatusBar1"));
     // The permanent part: the open file, and whether saving is on.
-    savingOff_ = new QLabel(QStringLiteral("Saving is off"), this);
+    savingOff_ = new QLabel(tr("Saving is off"), this);
     savingOff_->setObjectName(QStringLiteral("SavingOffStatus"));
     savingOff_->setStyleSheet(QStringLiteral("QLabel { color: #a00000; font-weight: bold; }"));
-    savingOff_->setToolTip(QStringLiteral("The save commands are hidden. To turn saving on, write writeokay as line 6 "
-                                          "of %1 and start the editor again.")
+    savingOff_->setToolTip(tr("The save commands are hidden. To turn saving on, write writeokay as line 6 "
+                              "of %1 and start the editor again.")
                                .arg(QDir::toNativeSeparators(editorFile(baseDirectory_, QStringLiteral("editor.ini")))));
     statusBar()->addPermanentWidget(savingOff_);
     fileStatus_ = new QLabel(this);
@@ -291,70 +291,70 @@ void VNEditor::buildMenus()
         connect(a, &QAction::triggered, this, handler);
         return a;
     };
-    QMenu *fileMenu = menuBar()->addMenu(QStringLiteral("File"));
+    QMenu *fileMenu = menuBar()->addMenu(tr("File"));
     fileMenu->setObjectName(QStringLiteral("File1"));
-    loadconfig1_ = action(QStringLiteral("Load configuration"), "Loadconfig1", &VNEditor::Loadconfig1Click);
+    loadconfig1_ = action(tr("Load configuration"), "Loadconfig1", &VNEditor::Loadconfig1Click);
     loadconfig1_->setShortcut(QKeySequence::Open);
-    save1_ = action(QStringLiteral("Save configuration"), "Save1", &VNEditor::Save1Click);
+    save1_ = action(tr("Save configuration"), "Save1", &VNEditor::Save1Click);
     save1_->setShortcut(QKeySequence::Save);
-    saveas1_ = action(QStringLiteral("Save configuration as..."), "Saveas1", &VNEditor::Saveas1Click);
+    saveas1_ = action(tr("Save configuration as..."), "Saveas1", &VNEditor::Saveas1Click);
     saveas1_->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+S")));
-    exit2_ = action(QStringLiteral("Exit"), "Exit2", &VNEditor::Exit2Click);
+    exit2_ = action(tr("Exit"), "Exit2", &VNEditor::Exit2Click);
     exit2_->setShortcut(QKeySequence(QStringLiteral("Ctrl+Q")));
     fileMenu->addAction(loadconfig1_);
-    recentMenu_ = fileMenu->addMenu(QStringLiteral("Recent files"));
+    recentMenu_ = fileMenu->addMenu(tr("Recent files"));
     recentMenu_->setObjectName(QStringLiteral("RecentFiles1"));
     fileMenu->addAction(save1_);
     fileMenu->addAction(saveas1_);
-    fileMenu->addAction(action(QStringLiteral("Compare with..."), "CompareWith1", &VNEditor::CompareWith1Click));
+    fileMenu->addAction(action(tr("Compare with..."), "CompareWith1", &VNEditor::CompareWith1Click));
     fileMenu->addSeparator();
-    fileMenu->addAction(action(QStringLiteral("Export plane as JSON..."), "ExportJson1", &VNEditor::ExportJson1Click));
-    fileMenu->addAction(action(QStringLiteral("Export all planes as JSON..."), "ExportAllJson1", &VNEditor::ExportAllJson1Click));
-    fileMenu->addAction(action(QStringLiteral("Import JSON..."), "ImportJson1", &VNEditor::ImportJson1Click));
+    fileMenu->addAction(action(tr("Export plane as JSON..."), "ExportJson1", &VNEditor::ExportJson1Click));
+    fileMenu->addAction(action(tr("Export all planes as JSON..."), "ExportAllJson1", &VNEditor::ExportAllJson1Click));
+    fileMenu->addAction(action(tr("Import JSON..."), "ImportJson1", &VNEditor::ImportJson1Click));
     fileMenu->addSeparator();
     fileMenu->addAction(exit2_);
 
-    QMenu *editMenu = menuBar()->addMenu(QStringLiteral("Edit"));
+    QMenu *editMenu = menuBar()->addMenu(tr("Edit"));
     editMenu->setObjectName(QStringLiteral("Edit1"));
-    QAction *undo = undoStack()->createUndoAction(this, QStringLiteral("Undo"));
+    QAction *undo = undoStack()->createUndoAction(this, tr("Undo"));
     undo->setObjectName(QStringLiteral("Undo1"));
     undo->setShortcut(QKeySequence::Undo);
-    QAction *redo = undoStack()->createRedoAction(this, QStringLiteral("Redo"));
+    QAction *redo = undoStack()->createRedoAction(this, tr("Redo"));
     redo->setObjectName(QStringLiteral("Redo1"));
     redo->setShortcuts({QKeySequence(QStringLiteral("Ctrl+Shift+Z")), QKeySequence(QStringLiteral("Ctrl+Y"))});
     editMenu->addAction(undo);
     editMenu->addAction(redo);
 
-    QMenu *updateMenu = menuBar()->addMenu(QStringLiteral("Update"));
+    QMenu *updateMenu = menuBar()->addMenu(tr("Update"));
     updateMenu->setObjectName(QStringLiteral("Update4"));
-    exract1_ = action(QStringLiteral("Read current config  (see misc)"), "Exract1", &VNEditor::Exract1Click);
+    exract1_ = action(tr("Read current config  (see misc)"), "Exract1", &VNEditor::Exract1Click);
     exract1_->setShortcut(QKeySequence(QStringLiteral("F5")));
-    writetoBINfile1_ = action(QStringLiteral("Write current config"), "WritetoBINfile1", &VNEditor::WritetoBINfile1Click);
+    writetoBINfile1_ = action(tr("Write current config"), "WritetoBINfile1", &VNEditor::WritetoBINfile1Click);
     writetoBINfile1_->setShortcut(QKeySequence(QStringLiteral("Ctrl+B")));
     updateMenu->addAction(exract1_);
     updateMenu->addAction(writetoBINfile1_);
 
-    runVornwing1_ = action(QStringLiteral("Launch Vornwing"), "RunVornwing1", &VNEditor::RunVornwing1Click);
+    runVornwing1_ = action(tr("Launch Vornwing"), "RunVornwing1", &VNEditor::RunVornwing1Click);
     menuBar()->addAction(runVornwing1_);
 
-    QMenu *optionsMenu = menuBar()->addMenu(QStringLiteral("Options"));
+    QMenu *optionsMenu = menuBar()->addMenu(tr("Options"));
     optionsMenu->setObjectName(QStringLiteral("Options1"));
-    closeeditoronVNlaunch1_ = new QAction(QStringLiteral("Close editor on VN launch"), this);
+    closeeditoronVNlaunch1_ = new QAction(tr("Close editor on VN launch"), this);
     closeeditoronVNlaunch1_->setObjectName(QStringLiteral("CloseeditoronVNlaunch1"));
     closeeditoronVNlaunch1_->setCheckable(true);
-    launch3DVornwing1_ = new QAction(QStringLiteral("Launch Vornwing Offline "), this);
+    launch3DVornwing1_ = new QAction(tr("Launch Vornwing Offline "), this);
     launch3DVornwing1_->setObjectName(QStringLiteral("Launch3DVornwing1"));
     launch3DVornwing1_->setCheckable(true);
     launch3DVornwing1_->setChecked(true);
     optionsMenu->addAction(closeeditoronVNlaunch1_);
     optionsMenu->addAction(launch3DVornwing1_);
 
-    exit1_ = action(QStringLiteral("Exit"), "Exit1", &VNEditor::Exit1Click);
+    exit1_ = action(tr("Exit"), "Exit1", &VNEditor::Exit1Click);
     menuBar()->addAction(exit1_);
 
-    QMenu *helpMenu = menuBar()->addMenu(QStringLiteral("Help"));
+    QMenu *helpMenu = menuBar()->addMenu(tr("Help"));
     helpMenu->setObjectName(QStringLiteral("Help1"));
-    helpMenu->addAction(action(QStringLiteral("About"), "About1", &VNEditor::showAbout));
+    helpMenu->addAction(action(tr("About"), "About1", &VNEditor::showAbout));
 
     // While no file is loaded the save items are disabled, and so are their
     // shortcuts: these take the keys instead and say why nothing happens.
@@ -363,9 +363,9 @@ void VNEditor::buildMenus()
         connect(shortcut, &QShortcut::activated, this, [this] {
             statusBar()->showMessage(
                 document_->isLoaded()
-                    ? QStringLiteral("Saving is off: write writeokay as line 6 of editor.ini to turn it on.")
-                    : QStringLiteral("No plane data file is loaded, so there is nothing to save. "
-                                     "Load one with File > Load configuration (Ctrl+O)."));
+                    ? tr("Saving is off: write writeokay as line 6 of editor.ini to turn it on.")
+                    : tr("No plane data file is loaded, so there is nothing to save. "
+                         "Load one with File > Load configuration (Ctrl+O)."));
         });
         return shortcut;
     };
@@ -376,7 +376,7 @@ void VNEditor::buildMenus()
 void VNEditor::updateSaveItems()
 {
     const bool loaded = document_->isLoaded();
-    const QString why = loaded ? QString() : QStringLiteral("No plane data file is loaded, so there is nothing to save.");
+    const QString why = loaded ? QString() : tr("No plane data file is loaded, so there is nothing to save.");
     save1_->setEnabled(loaded && saveChosen_);
     saveas1_->setEnabled(loaded);
     writetoBINfile1_->setEnabled(loaded);
@@ -400,7 +400,7 @@ void VNEditor::FormCreate()
 {
     // 1. Version, Credits title and caption.
     const QString version = QString::fromLatin1(EditorVersion);
-    creditsTitle_->setText(QStringLiteral("Vornwing plane editor Version ") + version);
+    creditsTitle_->setText(tr("Vornwing plane editor Version ") + version);
     updateTitle();
     // 2. Base directory (worked out before the pages were built); the editor works from it.
     QDir::setCurrent(baseDirectory_);
@@ -413,7 +413,7 @@ void VNEditor::FormCreate()
     settings_ = settingsRead.settings;
     // A missing editor.ini gives the defaults quietly; one that cannot be read is named.
     if (!settingsRead.found && QFileInfo::exists(editorFile(baseDirectory_, QStringLiteral("editor.ini"))))
-        startupProblems_ << QStringLiteral("editor.ini (settings; the defaults apply): ") + settingsRead.reason;
+        startupProblems_ << tr("editor.ini (settings; the defaults apply): ") + settingsRead.reason;
     closeeditoronVNlaunch1_->setChecked(settings_.closeOnLaunch);
     launch3DVornwing1_->setChecked(settings_.launchOffline);
     miscPage_->applySettings(settings_);
@@ -432,23 +432,23 @@ void VNEditor::FormCreate()
     try {
         loadFile(miscPage_->dataPath(), true);
     } catch (const std::exception &e) {
-        loadError = QStringLiteral("The plane data file could not be loaded.\n\n") + EditorDocument::describe(e);
+        loadError = tr("The plane data file could not be loaded.\n\n") + EditorDocument::describe(e);
     }
     // 8. planes.dat.
     const TextLines planes = readTextLines(editorFile(baseDirectory_, QStringLiteral("planes.dat")));
     if (!planes.found)
-        startupProblems_ << QStringLiteral("planes.dat (plane summaries)")
+        startupProblems_ << tr("planes.dat (plane summaries)")
                          + (planes.reason.isEmpty() ? QString() : QStringLiteral(": ") + planes.reason);
     document_->labels().PlaneSummaries = planeSummaries(planes.lines, file().PlaneCount());
     // 9. FM.dat.
     const TextLines fm = readTextLines(editorFile(baseDirectory_, QStringLiteral("FM.dat")));
     if (!fm.found)
-        startupProblems_ << QStringLiteral("FM.dat (flight model row labels)")
+        startupProblems_ << tr("FM.dat (flight model row labels)")
                          + (fm.reason.isEmpty() ? QString() : QStringLiteral(": ") + fm.reason);
     const FmLabels fmRows = fmLabels(fm.lines);
     document_->labels().FmLabels = fmRows.labels;
     if (fmRows.cut)
-        startupNotes_ << QStringLiteral("FM.dat has %1 lines; only the first %2 are used as flight model rows.")
+        startupNotes_ << tr("FM.dat has %1 lines; only the first %2 are used as flight model rows.")
                              .arg(fm.lines.size())
                              .arg(MaxFmLabels);
     // 10. AmmoNames.
@@ -457,14 +457,14 @@ void VNEditor::FormCreate()
     // 11. readme.txt.
     const TextLines readme = readTextLines(editorFile(baseDirectory_, QStringLiteral("readme.txt")));
     if (!readme.found)
-        startupProblems_ << QStringLiteral("readme.txt (help text)")
+        startupProblems_ << tr("readme.txt (help text)")
                          + (readme.reason.isEmpty() ? QString() : QStringLiteral(": ") + readme.reason);
     if (auto *help = findChild<QPlainTextEdit *>(QStringLiteral("HelpText")))
         help->setPlainText(readme.lines.join(QLatin1Char('\n')));
     // 12. Plane list.
     UpdateList1();
     // 13. Label tables.
-    document_->labels().WeaponGroupNames = weaponGroupNames();
+    document_->labels().WeaponGroupNames = weaponGroupNames(true); // shown only in the Weapons page's list
     document_->labels().DamagePartNames = damagePartNames();
     document_->labels().DamageLevelNames = damageLevelNames();
     // 14. First plane.
@@ -483,7 +483,7 @@ void VNEditor::showStartupProblems()
 {
     QStringList parts;
     if (!startupProblems_.isEmpty())
-        parts << QStringLiteral("Some support files in %1 could not be read; their tables stay empty:\n\n- %2")
+        parts << tr("Some support files in %1 could not be read; their tables stay empty:\n\n- %2")
                      .arg(QDir::toNativeSeparators(editorFile(baseDirectory_, QString())),
                           startupProblems_.join(QStringLiteral("\n- ")));
     parts << startupNotes_;

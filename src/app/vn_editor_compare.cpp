@@ -14,19 +14,19 @@ namespace vw::app {
 void VNEditor::CompareWith1Click()
 {
     if (!document_->isLoaded()) {
-        prompter_->information(this, QStringLiteral("Load a plane data file first: it is compared with the one you choose."));
+        prompter_->information(this, tr("Load a plane data file first: it is compared with the one you choose."));
         return;
     }
-    const QString chosen = prompter_->openFileName(this, QStringLiteral("Compare with"), baseDirectory_, QString(),
-                                                   QStringLiteral("Файлы конфигурации | *.bin;*.oh"));
+    const QString chosen = prompter_->openFileName(this, tr("Compare with"), baseDirectory_, QString(),
+                                                   configDialogFilter());
     if (chosen.isEmpty())
         return;
     QList<FieldDifference> differences;
     try {
         const datafile::DataFile other = datafile::DataFile::ReadCfg(chosen, true);
-        differences = diffExports(exportPlanes(file()), exportPlanes(other));
+        differences = diffFiles(file(), other);
     } catch (const std::exception &e) {
-        prompter_->error(this, QStringLiteral("The files could not be compared.\n\n") + EditorDocument::describe(e));
+        prompter_->error(this, tr("The files could not be compared.\n\n") + EditorDocument::describe(e));
         return;
     }
     auto *dialog = new CompareDialog(chosen, differences, [this](const FieldDifference &d) { showDifference(d); }, this);
@@ -66,7 +66,7 @@ void VNEditor::showDifference(const FieldDifference &difference)
         page = sub(damagePages_, 1);
     else if (s == QLatin1String("wings") || s == QLatin1String("ammunition")) {
         // The shared tables: Wings, and the second page called "Weapons".
-        const QString title = s == QLatin1String("wings") ? QStringLiteral("Wings") : QStringLiteral("Weapons");
+        const QString title = s == QLatin1String("wings") ? tr("Wings") : tr("Weapons");
         for (int i = 0; i < pages_->count(); ++i)
             if (pages_->tabText(i) == title)
                 page = pages_->widget(i);

@@ -20,10 +20,14 @@ namespace vw::app {
 using datafile::DataFile;
 
 namespace {
-const QString ConfigFilter = QStringLiteral("Файлы конфигурации | *.bin;*.oh");
-const QString ConfigTitle = QStringLiteral("Выберите файл конфигурации");
-const QString SaveQuestion = QStringLiteral("Сохранить изменения ?");
-const QString SaveCaption = QStringLiteral("Выход");
+QString saveQuestion()
+{
+    return VNEditor::tr("Сохранить изменения ?");
+}
+QString saveCaption()
+{
+    return VNEditor::tr("Выход");
+}
 } // namespace
 
 void VNEditor::loadFile(const QString &path, bool decipher)
@@ -43,10 +47,10 @@ void VNEditor::reportLoad()
     const datafile::LoadReport &report = file().loadReport();
     const int planes = file().PlaneCount();
     // A plane count byte of 0 means no planes, not "-1 planes".
-    const QString planeText = planes <= 0 ? QStringLiteral("no planes")
-                              : planes == 1 ? QStringLiteral("1 plane")
-                                            : QStringLiteral("%1 planes").arg(planes);
-    QString text = QStringLiteral("%1: %2, %3 bytes.")
+    const QString planeText = planes <= 0 ? tr("no planes")
+                              : planes == 1 ? tr("1 plane")
+                                            : tr("%1 planes").arg(planes);
+    QString text = tr("%1: %2, %3 bytes.")
                        .arg(QFileInfo(document_->currentPath()).fileName(), planeText)
                        .arg(file().FileSize());
     const auto list = [](const QList<int> &planes) {
@@ -56,23 +60,23 @@ void VNEditor::reportLoad()
         return numbers.join(QStringLiteral(", "));
     };
     if (!report.missingRecords.isEmpty())
-        text += QStringLiteral(" No plane record (its offset points outside the file or into the directory): planes %1.").arg(list(report.missingRecords));
+        text += tr(" No plane record (its offset points outside the file or into the directory): planes %1.").arg(list(report.missingRecords));
     if (!report.missingDamageMaps.isEmpty())
-        text += QStringLiteral(" No damage map (its offset points outside the file or into the directory): planes %1.").arg(list(report.missingDamageMaps));
+        text += tr(" No damage map (its offset points outside the file or into the directory): planes %1.").arg(list(report.missingDamageMaps));
     statusBar()->showMessage(text);
 }
 
 bool VNEditor::saveFile(const QString &path)
 {
     if (!document_->isLoaded()) {
-        statusBar()->showMessage(QStringLiteral("No plane data file is loaded, so there is nothing to save."));
+        statusBar()->showMessage(tr("No plane data file is loaded, so there is nothing to save."));
         return false;
     }
     try {
         file().SaveCfg(path, true, &backups_);
     } catch (const std::exception &e) {
-        prompter_->error(this, QStringLiteral("The file was not saved; the file on disk and the data in the editor "
-                                              "are as they were.\n\n")
+        prompter_->error(this, tr("The file was not saved; the file on disk and the data in the editor "
+                                  "are as they were.\n\n")
                                    + EditorDocument::describe(e));
         return false;
     }
@@ -81,7 +85,7 @@ bool VNEditor::saveFile(const QString &path)
     rememberRecentFile(path);
     updateTitle();
     miscPage_->showFileSummary();
-    prompter_->information(this, path + QStringLiteral(" saved"));
+    prompter_->information(this, path + tr(" saved"));
     return true;
 }
 
@@ -91,11 +95,11 @@ bool VNEditor::settleUnsavedChanges()
         return true;
     const bool canSave = save1_->isVisible() || writetoBINfile1_->isVisible();
     const QString target = document_->currentPath().isEmpty() ? miscPage_->dataPath() : document_->currentPath();
-    const QString text = canSave ? QStringLiteral("The plane data has unsaved changes.\n\nSave them to %1?")
+    const QString text = canSave ? tr("The plane data has unsaved changes.\n\nSave them to %1?")
                                        .arg(QDir::toNativeSeparators(target))
-                                 : QStringLiteral("The plane data has unsaved changes, which will be lost: saving is off.\n\n"
-                                                  "To turn saving on, write writeokay as line 6 of %1 and start "
-                                                  "the editor again.")
+                                 : tr("The plane data has unsaved changes, which will be lost: saving is off.\n\n"
+                                      "To turn saving on, write writeokay as line 6 of %1 and start "
+                                      "the editor again.")
                                        .arg(QDir::toNativeSeparators(editorFile(baseDirectory_, QStringLiteral("editor.ini"))));
     switch (prompter_->unsavedChanges(this, text, canSave)) {
     case Prompter::Unsaved::Save:
@@ -110,7 +114,7 @@ bool VNEditor::settleUnsavedChanges()
 
 void VNEditor::Loadconfig1Click()
 {
-    const QString chosen = prompter_->openFileName(this, ConfigTitle, baseDirectory_, configPath_, ConfigFilter);
+    const QString chosen = prompter_->openFileName(this, configDialogTitle(), baseDirectory_, configPath_, configDialogFilter());
     if (!chosen.isEmpty() && openConfiguration(chosen))
         return;
     Update1();
@@ -123,7 +127,7 @@ bool VNEditor::openConfiguration(const QString &path)
     try {
         loadFile(path, true);
     } catch (const std::exception &e) {
-        prompter_->error(this, QStringLiteral("The file could not be loaded; the editor keeps the data it had.\n\n")
+        prompter_->error(this, tr("The file could not be loaded; the editor keeps the data it had.\n\n")
                                    + EditorDocument::describe(e));
         return false;
     }
@@ -131,13 +135,13 @@ bool VNEditor::openConfiguration(const QString &path)
     saveChosen_ = true;
     updateSaveItems();
     Update1();
-    prompter_->information(this, configPath_ + QStringLiteral(" loaded"));
+    prompter_->information(this, configPath_ + tr(" loaded"));
     return true;
 }
 
 void VNEditor::Saveas1Click()
 {
-    const QString chosen = prompter_->saveFileName(this, ConfigTitle, baseDirectory_, configPath_, ConfigFilter);
+    const QString chosen = prompter_->saveFileName(this, configDialogTitle(), baseDirectory_, configPath_, configDialogFilter());
     if (chosen.isEmpty())
         return;
     if (saveFile(chosen)) {
@@ -151,7 +155,7 @@ void VNEditor::Save1Click()
 {
     if (!save1_->isVisible() || !save1_->isEnabled() || configPath_.isEmpty())
         return;
-    if (prompter_->question(this, SaveCaption, SaveQuestion))
+    if (prompter_->question(this, saveCaption(), saveQuestion()))
         saveFile(configPath_);
 }
 
@@ -159,7 +163,7 @@ void VNEditor::WritetoBINfile1Click()
 {
     if (!writetoBINfile1_->isVisible() || !writetoBINfile1_->isEnabled())
         return;
-    if (prompter_->question(this, SaveCaption, SaveQuestion))
+    if (prompter_->question(this, saveCaption(), saveQuestion()))
         saveFile(miscPage_->dataPath());
 }
 
@@ -171,12 +175,12 @@ void VNEditor::Exract1Click()
     try {
         loadFile(path, true);
     } catch (const std::exception &e) {
-        prompter_->error(this, QStringLiteral("The file could not be reloaded; the editor keeps the data it had.\n\n")
+        prompter_->error(this, tr("The file could not be reloaded; the editor keeps the data it had.\n\n")
                                    + EditorDocument::describe(e));
         return;
     }
     Update1();
-    prompter_->information(this, path + QStringLiteral(" reloaded !"));
+    prompter_->information(this, path + tr(" reloaded !"));
 }
 
 void VNEditor::Exit1Click()
@@ -195,7 +199,7 @@ void VNEditor::RunVornwing1Click()
     if (!launcher.isEmpty()) {
         const LaunchPlan plan = planLaunch(launcher, launch3DVornwing1_->isChecked());
         if (!plan.workingDirectory.isEmpty() && !QFileInfo(plan.workingDirectory).isDir()) {
-            prompter_->error(this, QStringLiteral("The game was not started: the launcher's folder %1 does not exist.")
+            prompter_->error(this, tr("The game was not started: the launcher's folder %1 does not exist.")
                                        .arg(plan.workingDirectory));
             return;
         }
@@ -203,9 +207,9 @@ void VNEditor::RunVornwing1Click()
         if (!settleUnsavedChanges())
             return;
         if (!QProcess::startDetached(plan.program, plan.arguments, plan.workingDirectory))
-            statusBar()->showMessage(QStringLiteral("Could not start %1").arg(plan.commandLine()));
+            statusBar()->showMessage(tr("Could not start %1").arg(plan.commandLine()));
         else
-            statusBar()->showMessage(QStringLiteral("Started %1").arg(plan.commandLine()));
+            statusBar()->showMessage(tr("Started %1").arg(plan.commandLine()));
     }
     if (closeeditoronVNlaunch1_->isChecked()) {
         // The question was answered before the launch; closing does not ask it again.
@@ -235,7 +239,7 @@ void VNEditor::FormClose()
     try {
         writeSettings(editorFile(baseDirectory_, QStringLiteral("editor.ini")), settings_);
     } catch (const std::exception &e) {
-        prompter_->error(this, QStringLiteral("The settings were not saved.\n\n") + EditorDocument::describe(e));
+        prompter_->error(this, tr("The settings were not saved.\n\n") + EditorDocument::describe(e));
     }
 }
 

@@ -8,7 +8,10 @@ namespace vw::app {
 
 namespace {
 const QString JsonFilter = QStringLiteral("JSON | *.json");
-const QString LimitText = QStringLiteral("a patch is at most 256 MB");
+QString limitText()
+{
+    return VNEditor::tr("a patch is at most 256 MB");
+}
 
 // The document of the planes given (all when empty), written in one step.
 void exportTo(VNEditor &editor, const QList<int> &planes, const QString &title, const QString &preset)
@@ -22,7 +25,7 @@ void exportTo(VNEditor &editor, const QList<int> &planes, const QString &title, 
         if (chosen.isEmpty())
             return;
         datafile::writeFileAtomically(chosen, text);
-        document.showStatus(QStringLiteral("Exported to %1").arg(chosen));
+        document.showStatus(VNEditor::tr("Exported to %1").arg(chosen));
     });
 }
 } // namespace
@@ -30,12 +33,12 @@ void exportTo(VNEditor &editor, const QList<int> &planes, const QString &title, 
 void VNEditor::ExportJson1Click()
 {
     const int plane = selection().CurrentPlane;
-    exportTo(*this, {plane}, QStringLiteral("Export plane as JSON"), QStringLiteral("plane%1.json").arg(plane, 3, 10, QLatin1Char('0')));
+    exportTo(*this, {plane}, tr("Export plane as JSON"), QStringLiteral("plane%1.json").arg(plane, 3, 10, QLatin1Char('0')));
 }
 
 void VNEditor::ExportAllJson1Click()
 {
-    exportTo(*this, {}, QStringLiteral("Export all planes as JSON"), QStringLiteral("planes.json"));
+    exportTo(*this, {}, tr("Export all planes as JSON"), QStringLiteral("planes.json"));
 }
 
 // The whole patch is one undo step; a refused patch changes nothing and
@@ -44,13 +47,13 @@ void VNEditor::ImportJson1Click()
 {
     if (!document_->isLoaded())
         return;
-    const QString chosen = prompter_->openFileName(this, QStringLiteral("Import JSON"), baseDirectory_, QString(), JsonFilter);
+    const QString chosen = prompter_->openFileName(this, tr("Import JSON"), baseDirectory_, QString(), JsonFilter);
     if (chosen.isEmpty())
         return;
     QJsonDocument patch;
-    if (!document_->guarded([&] { patch = parsePatch(datafile::readRegularFile(chosen, PatchFileLimit, LimitText)); }))
+    if (!document_->guarded([&] { patch = parsePatch(datafile::readRegularFile(chosen, PatchFileLimit, limitText())); }))
         return;
-    if (document_->edit(QStringLiteral("Import JSON"), MergeKey::none(), [&] { importPatch(document_->file(), patch); })) {
+    if (document_->edit(tr("Import JSON"), MergeKey::none(), [&] { importPatch(document_->file(), patch); })) {
         UpdateList1();
         Update1();
     }

@@ -26,13 +26,17 @@ namespace vw::app {
 
 namespace {
 constexpr int RecentFileCount = 8;
-const QString LayoutNames[] = {QStringLiteral("1 - Original format"), QStringLiteral("2 - Openhall plane format (128)"),
-                               QStringLiteral("3 - Openhall plane format (256)")};
+QString layoutName(int layout)
+{
+    const QString names[] = {VNEditor::tr("1 - Original format"), VNEditor::tr("2 - Openhall plane format (128)"),
+                             VNEditor::tr("3 - Openhall plane format (256)")};
+    return names[layout];
+}
 } // namespace
 
 void VNEditor::updateTitle()
 {
-    QString title = QStringLiteral("Vornwing Planes Editor Version ") + QString::fromLatin1(EditorVersion);
+    QString title = tr("Vornwing Planes Editor Version ") + QString::fromLatin1(EditorVersion);
     if (document_->isLoaded())
         title += QStringLiteral(" - ") + QFileInfo(document_->currentPath()).fileName();
     setWindowTitle(title + QStringLiteral("[*]"));
@@ -44,8 +48,8 @@ void VNEditor::updateFileStatus()
     if (!fileStatus_)
         return;
     if (!document_->isLoaded()) {
-        fileStatus_->setText(QStringLiteral("No plane data file is loaded"));
-        fileStatus_->setToolTip(QStringLiteral("Load one with File > Load configuration (Ctrl+O)."));
+        fileStatus_->setText(tr("No plane data file is loaded"));
+        fileStatus_->setToolTip(tr("Load one with File > Load configuration (Ctrl+O)."));
         return;
     }
     const datafile::DataFile &file = document_->file();
@@ -53,10 +57,10 @@ void VNEditor::updateFileStatus()
     const int layout = std::clamp(file.FileLayout(), 0, 2);
     fileStatus_->setText(QStringLiteral("%1 | %2 | %3 | %4")
                              .arg(QFileInfo(document_->currentPath()).fileName(),
-                                  planes == 1 ? QStringLiteral("1 plane") : QStringLiteral("%1 planes").arg(planes),
-                                  LayoutNames[layout],
-                                  file.FileVersion() == datafile::KeyedVersion ? QStringLiteral("keyed cipher")
-                                                                               : QStringLiteral("plain cipher")));
+                                  planes == 1 ? tr("1 plane") : tr("%1 planes").arg(planes),
+                                  layoutName(layout),
+                                  file.FileVersion() == datafile::KeyedVersion ? tr("keyed cipher")
+                                                                               : tr("plain cipher")));
     fileStatus_->setToolTip(QDir::toNativeSeparators(document_->currentPath()));
 }
 
@@ -141,8 +145,8 @@ void VNEditor::showAbout()
                        "there from %1 when they are missing.")
                         .arg(QDir::toNativeSeparators(installedDefaults_));
     prompter_->information(
-        this, QStringLiteral("Vornwing Planes Editor %1\nQt %2\n\n"
-                             "Base directory: %3\nPlane data file: %4\nSettings and support files: %5")
+        this, tr("Vornwing Planes Editor %1\nQt %2\n\n"
+                 "Base directory: %3\nPlane data file: %4\nSettings and support files: %5")
                   .arg(QString::fromLatin1(EditorVersion), QString::fromLatin1(qVersion()),
                        QDir::toNativeSeparators(baseDirectory_),
                        QDir::toNativeSeparators(document_->isLoaded() ? document_->currentPath() : defaultDataPath(baseDirectory_)),

@@ -80,7 +80,7 @@ Workspace chooseWorkspace(const QString &programDirectory, const QString &explic
     workspace.baseDirectory = baseDirectoryFor(userFolder);
     const QString editorFolder = QFileInfo(editorFile(workspace.baseDirectory, QString())).absolutePath();
     if (!QDir().mkpath(editorFolder)) {
-        workspace.problem = QCoreApplication::translate("Workspace", "the folder %1 could not be made")
+        workspace.problem = QCoreApplication::translate("vw::app", "the folder %1 could not be made")
                                 .arg(QDir::toNativeSeparators(editorFolder));
         return workspace;
     }
@@ -92,7 +92,7 @@ Workspace chooseWorkspace(const QString &programDirectory, const QString &explic
             continue;
         QFile source(defaults.filePath(name));
         if (!source.copy(target)) {
-            workspace.problem = QCoreApplication::translate("Workspace", "%1 could not be copied to %2: %3")
+            workspace.problem = QCoreApplication::translate("vw::app", "%1 could not be copied to %2: %3")
                                     .arg(name, QDir::toNativeSeparators(editorFolder), source.errorString());
             continue;
         }

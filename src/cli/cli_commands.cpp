@@ -260,7 +260,7 @@ int diff(const QStringList &args, QTextStream &out)
     const QStringList paths = parseCommand(parser, QStringLiteral("diff"), args, {QStringLiteral("A"), QStringLiteral("B")});
     const DataFile a = load(paths[0], true);
     const DataFile b = load(paths[1], true);
-    const QList<app::FieldDifference> differences = app::diffExports(app::exportPlanes(a), app::exportPlanes(b));
+    const QList<app::FieldDifference> differences = app::diffFiles(a, b);
     if (parser.isSet(json)) {
         QJsonArray list;
         for (const app::FieldDifference &d : differences)

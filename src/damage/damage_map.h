@@ -2,6 +2,8 @@
 
 #include "datafile/record.h"
 
+#include <QCoreApplication>
+
 namespace vw::damage {
 
 using datafile::DataFile;
@@ -41,7 +43,8 @@ public:
     void setBytes(const QByteArray &map) requires Base::Writable
     {
         if (map.size() != Size)
-            throw datafile::FormatError(QStringLiteral("A damage map has 8192 bytes, not %1.").arg(map.size()));
+            throw datafile::FormatError(
+                QCoreApplication::translate("vw::damage", "A damage map has 8192 bytes, not %1.").arg(map.size()));
         checked(0, 0, 0);
         this->file().write(this->offset(), map);
     }
@@ -49,7 +52,9 @@ public:
     void setLevel(int level, const QByteArray &cells) requires Base::Writable
     {
         if (cells.size() != LevelSize)
-            throw datafile::FormatError(QStringLiteral("A damage map level has 1024 cells, not %1.").arg(cells.size()));
+            throw datafile::FormatError(
+                QCoreApplication::translate("vw::damage", "A damage map level has 1024 cells, not %1.")
+                    .arg(cells.size()));
         this->file().write(this->offset() + checked(level, 0, 0), cells);
     }
 
@@ -57,12 +62,15 @@ private:
     int checked(int level, int col, int row) const
     {
         if (!exists())
-            throw datafile::FormatError(QStringLiteral("Plane %1 has no damage map in the file.").arg(plane_));
+            throw datafile::FormatError(
+                QCoreApplication::translate("vw::damage", "Plane %1 has no damage map in the file.").arg(plane_));
         if (!inMap(level, col, row))
-            throw datafile::FormatError(QStringLiteral("Damage map cell (%1, %2) of level %3 is outside the 32 x 32 x 8 map.")
-                                            .arg(col)
-                                            .arg(row)
-                                            .arg(level + 1));
+            throw datafile::FormatError(
+                QCoreApplication::translate("vw::damage",
+                                            "Damage map cell (%1, %2) of level %3 is outside the 32 x 32 x 8 map.")
+                    .arg(col)
+                    .arg(row)
+                    .arg(level + 1));
         return cellOffset(level, col, row);
     }
 

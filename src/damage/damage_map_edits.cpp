@@ -3,12 +3,15 @@
 #include "damage/damage_map.h"
 #include "damage/damage_parts.h"
 
+#include <QCoreApplication>
+
 namespace vw::damage {
 
 void placePart(DataFile &file, MapUndo &undo, int plane, int level, QPoint cursor, int part)
 {
     if (part < 0 || part > LastCataloguePart)
-        throw datafile::FormatError(QStringLiteral("The parts catalogue has parts 0 to 32, not %1.").arg(part));
+        throw datafile::FormatError(
+            QCoreApplication::translate("vw::damage", "The parts catalogue has parts 0 to 32, not %1.").arg(part));
     DamageMap map(file, plane);
     undo.SaveMapUndo(file, plane, level, cursor); // refuses a missing map or a cell outside it
     map.setCell(level, cursor.x(), cursor.y(), part);

@@ -71,19 +71,19 @@ DamageMapPage::DamageMapPage(app::EditorDocument &document, QWidget *parent) : Q
         const char *tip;
         void (DamageMapPage::*handler)();
     } shifts[] = {
-        {"SpeedButton7", Qt::UpArrow, "Shift the level up one cell (the top row comes round to the bottom)",
+        {"SpeedButton7", Qt::UpArrow, QT_TR_NOOP("Shift the level up one cell (the top row comes round to the bottom)"),
          &DamageMapPage::SpeedButton7Click},
-        {"SpeedButton8", Qt::DownArrow, "Shift the level down one cell (the bottom row comes round to the top)",
+        {"SpeedButton8", Qt::DownArrow, QT_TR_NOOP("Shift the level down one cell (the bottom row comes round to the top)"),
          &DamageMapPage::SpeedButton8Click},
-        {"SpeedButton9", Qt::LeftArrow, "Shift the level left one cell (the left column comes round to the right)",
+        {"SpeedButton9", Qt::LeftArrow, QT_TR_NOOP("Shift the level left one cell (the left column comes round to the right)"),
          &DamageMapPage::SpeedButton9Click},
-        {"SpeedButton10", Qt::RightArrow, "Shift the level right one cell (the right column comes round to the left)",
+        {"SpeedButton10", Qt::RightArrow, QT_TR_NOOP("Shift the level right one cell (the right column comes round to the left)"),
          &DamageMapPage::SpeedButton10Click},
     };
     for (const auto &s : shifts) {
         auto *button = named<QToolButton>(s.name, panel5_);
         button->setArrowType(s.arrow);
-        button->setToolTip(QLatin1String(s.tip));
+        button->setToolTip(tr(s.tip));
         button->setFixedSize(20, 20);
         arrows->addWidget(button);
         connectHandler(document_, button, &QToolButton::clicked, this, s.handler);
@@ -91,9 +91,9 @@ DamageMapPage::DamageMapPage(app::EditorDocument &document, QWidget *parent) : Q
     panel5_->adjustSize();
     panel5_->move(mapPanel_->width() - panel5_->width() - 3, 3);
 
-    auto *hint = new QLabel(QStringLiteral("Select Part from list and Double Click on map to place it..."), this);
+    auto *hint = new QLabel(tr("Select Part from list and Double Click on map to place it..."), this);
     speedButton2_ = named<QToolButton>("SpeedButton2", this);
-    speedButton2_->setText(QStringLiteral("Undo Last Change"));
+    speedButton2_->setText(tr("Undo Last Change"));
     speedButton2_->setEnabled(false);
 
     auto *mapColumn = new QVBoxLayout;
@@ -104,15 +104,15 @@ DamageMapPage::DamageMapPage(app::EditorDocument &document, QWidget *parent) : Q
 
     // View switch and level list.
     checkBox2_ = named<QCheckBox>("CheckBox2", this);
-    checkBox2_->setText(QStringLiteral("Show 3D"));
+    checkBox2_->setText(tr("Show 3D"));
     checkBox2_->setChecked(true);
     auto *viewRow = new QHBoxLayout;
     viewRow->addWidget(checkBox2_);
-    viewRow->addWidget(new QLabel(QStringLiteral("Uncheck to edit"), this));
+    viewRow->addWidget(new QLabel(tr("Uncheck to edit"), this));
     viewRow->addStretch();
 
     listBox4_ = named<QListWidget>("ListBox4", this);
-    listBox4_->addItems(app::damageLevelNames());
+    listBox4_->addItems(app::damageLevelNames(true));
     listBox4_->setCurrentRow(0);
     listBox4_->setFixedSize(150, 8 * listBox4_->sizeHintForRow(0) + 2 * listBox4_->frameWidth());
     auto *arrow = new QLabel(QStringLiteral("\u2192"), this);
@@ -128,16 +128,16 @@ DamageMapPage::DamageMapPage(app::EditorDocument &document, QWidget *parent) : Q
     auto *levelColumn = new QVBoxLayout;
     levelColumn->addLayout(viewRow);
     levelColumn->addSpacing(12);
-    levelColumn->addWidget(new QLabel(QStringLiteral("Current level (1-8)"), this));
+    levelColumn->addWidget(new QLabel(tr("Current level (1-8)"), this));
     levelColumn->addLayout(levelRow);
     levelColumn->addStretch();
 
     // The parts catalogue: the list index is the part number a placement writes.
     listBox5_ = named<QListWidget>("ListBox5", this);
-    listBox5_->addItems(app::damagePartNames());
+    listBox5_->addItems(app::damagePartNames(true));
     listBox5_->setFixedWidth(170);
     auto *catalogueColumn = new QVBoxLayout;
-    catalogueColumn->addWidget(new QLabel(QStringLiteral("Parts Catalog"), this));
+    catalogueColumn->addWidget(new QLabel(tr("Parts Catalog"), this));
     catalogueColumn->addWidget(listBox5_, 1);
 
     auto *columns = new QHBoxLayout(this);
@@ -171,7 +171,7 @@ void DamageMapPage::ReDrawMap()
 {
     const int plane = document_.selection().CurrentPlane;
     const bool hasMap = DamageMapView(document_.file(), plane).exists();
-    noMap_->setText(hasMap ? QString() : QStringLiteral("Plane %1 has no damage map.").arg(plane));
+    noMap_->setText(hasMap ? QString() : tr("Plane %1 has no damage map.").arg(plane));
     noMap_->setVisible(!hasMap);
     if (!hasMap)
         label56_->clear();
@@ -185,7 +185,7 @@ bool DamageMapPage::mapToEdit()
     if (DamageMapView(document_.file(), plane).exists())
         return true;
     document_.showStatus(
-        QStringLiteral("Plane %1 has no damage map: there is nothing to place, shift or undo on it.").arg(plane));
+        tr("Plane %1 has no damage map: there is nothing to place, shift or undo on it.").arg(plane));
     return false;
 }
 
@@ -208,7 +208,7 @@ void DamageMapPage::Image4DblClick(QPoint pixel)
     Image4MouseDown(pixel);
     const QList<QListWidgetItem *> chosen = listBox5_->selectedItems();
     if (chosen.isEmpty()) {
-        document_.showStatus(QStringLiteral("Select a part in the Parts Catalog, then double-click the map to place it."));
+        document_.showStatus(tr("Select a part in the Parts Catalog, then double-click the map to place it."));
         return;
     }
     if (!mapToEdit())
@@ -216,9 +216,9 @@ void DamageMapPage::Image4DblClick(QPoint pixel)
     const int part = listBox5_->row(chosen.first());
     const int plane = document_.selection().CurrentPlane;
     const QPoint at = cursor_;
-    if (document_.edit(QStringLiteral("Place ") + partName(part), app::MergeKey::none(),
+    if (document_.edit(tr("Place ") + partName(part), app::MergeKey::none(),
                        [&] { placePart(document_.file(), undo_, plane, level_, at, part); }))
-        document_.showStatus(QStringLiteral("%1 placed at column %2, row %3 of level %4.")
+        document_.showStatus(tr("%1 placed at column %2, row %3 of level %4.")
                                  .arg(partName(part))
                                  .arg(at.x() + 1)
                                  .arg(at.y() + 1)
@@ -249,18 +249,18 @@ void DamageMapPage::shift(ShiftDirection direction)
 {
     if (!mapToEdit())
         return;
-    static const QString names[] = {QStringLiteral("up"), QStringLiteral("down"), QStringLiteral("left"),
-                                    QStringLiteral("right")};
+    static const QString names[] = {tr("up"), tr("down"), tr("left"),
+                                    tr("right")};
     const QString where = names[int(direction)];
     const int plane = document_.selection().CurrentPlane;
     const int before = undo_.count();
     bool moved = false;
-    if (document_.edit(QStringLiteral("Shift level ") + where, app::MergeKey::none(),
+    if (document_.edit(tr("Shift level ") + where, app::MergeKey::none(),
                        [&] { moved = shiftLevel(document_.file(), plane, level_, direction, &undo_); })) {
-        QString status = moved ? QStringLiteral("Level %1 shifted %2.").arg(level_ + 1).arg(where)
-                               : QStringLiteral("Level %1 looks the same shifted %2: nothing changed.").arg(level_ + 1).arg(where);
+        QString status = moved ? tr("Level %1 shifted %2.").arg(level_ + 1).arg(where)
+                               : tr("Level %1 looks the same shifted %2: nothing changed.").arg(level_ + 1).arg(where);
         if (undo_.count() < before)
-            status += QStringLiteral(" Its placements on this plane can no longer be undone with \"Undo Last Change\".");
+            status += tr(" Its placements on this plane can no longer be undone with \"Undo Last Change\".");
         document_.showStatus(status);
     }
     ReDrawMap();
@@ -271,7 +271,7 @@ void DamageMapPage::SpeedButton2Click()
     if (undo_.isEmpty())
         return;
     std::optional<MapUndoEntry> entry;
-    const bool done = document_.edit(QStringLiteral("Undo Last Change"), app::MergeKey::none(),
+    const bool done = document_.edit(tr("Undo Last Change"), app::MergeKey::none(),
                                      [&] { entry = undo_.ReadMapUndo(document_.file()); });
     if (!done || !entry) {
         ReDrawMap();

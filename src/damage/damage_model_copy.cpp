@@ -3,6 +3,8 @@
 #include "damage/damage_map.h"
 #include "damage/damage_profile.h"
 
+#include <QCoreApplication>
+
 namespace vw::damage {
 
 namespace {
@@ -18,17 +20,19 @@ CopyResult copyDamageModel(DataFile &file, int from, int to, bool map, bool valu
 {
     for (int plane : {from, to})
         if (plane < 1 || plane > file.PlaneCount())
-            return refused(QStringLiteral("plane %1 is not in the plane list.").arg(plane));
+            return refused(QCoreApplication::translate("vw::damage", "plane %1 is not in the plane list.").arg(plane));
     DamageMap source(file, from), destination(file, to);
     ProfileSlot sourceSlot(file, from), destinationSlot(file, to);
     if (map)
         for (const DamageMap *m : {&source, &destination})
             if (!m->exists())
-                return refused(QStringLiteral("plane %1 has no damage map.").arg(m->plane()));
+                return refused(
+                    QCoreApplication::translate("vw::damage", "plane %1 has no damage map.").arg(m->plane()));
     if (values)
         for (const ProfileSlot *s : {&sourceSlot, &destinationSlot})
             if (!s->exists())
-                return refused(QStringLiteral("plane %1 has no damage profile slot.").arg(s->plane()));
+                return refused(
+                    QCoreApplication::translate("vw::damage", "plane %1 has no damage profile slot.").arg(s->plane()));
 
     if (map) {
         const QByteArray bytes = source.bytes();

@@ -17,7 +17,7 @@ namespace vw::damage {
 using app::named;
 
 DamageModelCopyWidget::DamageModelCopyWidget(app::EditorDocument &document, MapUndo &mapUndo, QWidget *parent)
-    : QGroupBox(QStringLiteral("Damage model"), parent), document_(document), mapUndo_(mapUndo)
+    : QGroupBox(tr("Damage model"), parent), document_(document), mapUndo_(mapUndo)
 {
     setObjectName(QStringLiteral("DamageModelGroup"));
     auto *form = new QFormLayout(this);
@@ -29,15 +29,15 @@ DamageModelCopyWidget::DamageModelCopyWidget(app::EditorDocument &document, MapU
         box->setMinimumContentsLength(18);
     }
     map_ = named<QCheckBox>("DamageModelMap", this);
-    map_->setText(QStringLiteral("Map"));
+    map_->setText(tr("Map"));
     map_->setChecked(true);
     values_ = named<QCheckBox>("DamageModelValues", this);
-    values_->setText(QStringLiteral("Values"));
+    values_->setText(tr("Values"));
     values_->setChecked(true);
     button6_ = named<QPushButton>("Button6", this);
-    button6_->setText(QStringLiteral("Copy"));
-    form->addRow(QStringLiteral("Source plane:"), comboBox11_);
-    form->addRow(QStringLiteral("Destination plane:"), comboBox12_);
+    button6_->setText(tr("Copy"));
+    form->addRow(tr("Source plane:"), comboBox11_);
+    form->addRow(tr("Destination plane:"), comboBox12_);
     auto *copyRow = new QHBoxLayout;
     copyRow->addWidget(map_);
     copyRow->addWidget(values_);
@@ -56,16 +56,16 @@ void DamageModelCopyWidget::planeListRebuilt()
 
 void DamageModelCopyWidget::Button6Click()
 {
-    const QString notPossible = QStringLiteral("Copy process is not possible!");
+    const QString notPossible = tr("Copy process is not possible!");
     const int from = comboBox11_->currentIndex() + 1, to = comboBox12_->currentIndex() + 1;
     if (from < 1 || to < 1) {
         document_.prompter().information(document_.dialogParent(), notPossible);
-        document_.showStatus(QStringLiteral("Choose a source plane and a destination plane."));
+        document_.showStatus(tr("Choose a source plane and a destination plane."));
         return;
     }
     const bool map = map_->isChecked(), values = values_->isChecked();
     CopyResult result;
-    if (!document_.edit(QStringLiteral("Copy damage model"), app::MergeKey::none(),
+    if (!document_.edit(tr("Copy damage model"), app::MergeKey::none(),
                         [&] { result = copyDamageModel(document_.file(), from, to, map, values, &mapUndo_); }))
         return; // the error box said why
     if (!result) {
@@ -77,13 +77,13 @@ void DamageModelCopyWidget::Button6Click()
         return;
     }
     document_.Update1();
-    const QString what = map && values ? QStringLiteral("Damage map and profile")
-                         : map         ? QStringLiteral("Damage map")
-                         : values      ? QStringLiteral("Damage profile")
+    const QString what = map && values ? tr("Damage map and profile")
+                         : map         ? tr("Damage map")
+                         : values      ? tr("Damage profile")
                                        : QString();
-    document_.showStatus(what.isEmpty() ? QStringLiteral("Neither \"Map\" nor \"Values\" is ticked: nothing was copied.")
-                                        : QStringLiteral("%1 of plane %2 copied to plane %3.").arg(what).arg(from).arg(to));
-    document_.prompter().information(document_.dialogParent(), QStringLiteral("Copy process complete!"));
+    document_.showStatus(what.isEmpty() ? tr("Neither \"Map\" nor \"Values\" is ticked: nothing was copied.")
+                                        : tr("%1 of plane %2 copied to plane %3.").arg(what).arg(from).arg(to));
+    document_.prompter().information(document_.dialogParent(), tr("Copy process complete!"));
 }
 
 } // namespace vw::damage

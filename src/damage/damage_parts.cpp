@@ -2,6 +2,8 @@
 
 #include "app/support_files.h"
 
+#include <QCoreApplication>
+
 #include <array>
 
 namespace vw::damage {
@@ -44,8 +46,8 @@ QString partName(int part)
 {
     static const QStringList names = app::damagePartNames();
     if (part >= 0 && part < names.size())
-        return names[part];
-    return QStringLiteral("Part %1").arg(part);
+        return app::shownLabel(names[part]);
+    return QCoreApplication::translate("vw::damage", "Part %1").arg(part);
 }
 
 } // namespace vw::damage

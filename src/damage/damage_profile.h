@@ -2,6 +2,8 @@
 
 #include "datafile/record.h"
 
+#include <QCoreApplication>
+
 namespace vw::damage {
 
 using datafile::DataFile;
@@ -45,9 +47,13 @@ public:
     void setProfileBytes(const QByteArray &profile) requires Base::Writable
     {
         if (profile.size() != UsedSize)
-            throw datafile::FormatError(QStringLiteral("A damage profile has 912 bytes, not %1.").arg(profile.size()));
+            throw datafile::FormatError(
+                QCoreApplication::translate("vw::damage", "A damage profile has 912 bytes, not %1.")
+                    .arg(profile.size()));
         if (!exists())
-            throw datafile::FormatError(QStringLiteral("Plane %1 has no damage profile slot in the file.").arg(plane_));
+            throw datafile::FormatError(
+                QCoreApplication::translate("vw::damage", "Plane %1 has no damage profile slot in the file.")
+                    .arg(plane_));
         this->file().write(this->offset(), profile);
     }
 
@@ -55,7 +61,8 @@ private:
     int checked(int part) const
     {
         if (part < 1 || part > Parts)
-            throw datafile::FormatError(QStringLiteral("The damage profile has parts 1 to 32, not %1.").arg(part));
+            throw datafile::FormatError(
+                QCoreApplication::translate("vw::damage", "The damage profile has parts 1 to 32, not %1.").arg(part));
         return part;
     }
 

@@ -2,6 +2,8 @@
 
 #include "damage/damage_map.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace vw::damage {
@@ -24,7 +26,9 @@ std::optional<MapUndoEntry> MapUndo::ReadMapUndo(DataFile &file)
     DamageMap map(file, entry.plane);
     if (!map.exists())
         throw datafile::FormatError(
-            QStringLiteral("Plane %1 no longer has a damage map, so its change cannot be undone.").arg(entry.plane));
+            QCoreApplication::translate("vw::damage",
+                                        "Plane %1 no longer has a damage map, so its change cannot be undone.")
+                .arg(entry.plane));
     map.setCell(entry.level, entry.column, entry.row, entry.previous);
     return entry;
 }

@@ -3,6 +3,8 @@
 #include "damage/damage_profile.h"
 #include "datafile/number_text.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 namespace vw::damage {
@@ -34,15 +36,20 @@ void editProfileCell(DataFile &file, int plane, int col, int row, double value)
 {
     if (col < Damage1Column || col > ModifierColumn || row < 1 || row > ProfileSlot::Parts)
         throw datafile::FormatError(
-            QStringLiteral("The damage profile grid has columns 1 to 4 and rows 1 to 32, not (%1, %2).").arg(col).arg(row));
+            QCoreApplication::translate("vw::damage",
+                                        "The damage profile grid has columns 1 to 4 and rows 1 to 32, not (%1, %2).")
+                .arg(col)
+                .arg(row));
     ProfileSlot slot(file, plane);
     if (!slot.exists())
-        throw datafile::FormatError(QStringLiteral("Plane %1 has no damage profile slot in the file.").arg(plane));
+        throw datafile::FormatError(
+            QCoreApplication::translate("vw::damage", "Plane %1 has no damage profile slot in the file.").arg(plane));
     if (col == ModifierColumn) {
         const double whole = std::floor(value);
         if (!(whole >= -32768 && whole <= 32767))
             throw datafile::FormatError(
-                QStringLiteral("A modifier is a whole number from -32768 to 32767; %1 is not stored.")
+                QCoreApplication::translate("vw::damage",
+                                            "A modifier is a whole number from -32768 to 32767; %1 is not stored.")
                     .arg(datafile::formatNumber(value)));
         slot.setModifier(row, std::int16_t(whole));
         return;

@@ -70,9 +70,9 @@ OfflineProfilePage::OfflineProfilePage(app::EditorDocument &document, QWidget *p
     model_ = new ProfileGridModel(
         document,
         [this](int col, int row) {
-            static const QString headings[5] = {QStringLiteral("Part Name"), QStringLiteral("Damage 1"),
-                                                QStringLiteral("Damage 2"), QStringLiteral("Armor"),
-                                                QStringLiteral("Modifier")};
+            static const QString headings[5] = {tr("Part Name"), tr("Damage 1"),
+                                                tr("Damage 2"), tr("Armor"),
+                                                tr("Modifier")};
             if (row == 0)
                 return GridCell::heading(headings[col]);
             if (col == 0)
@@ -97,7 +97,7 @@ OfflineProfilePage::OfflineProfilePage(app::EditorDocument &document, QWidget *p
                                 + stringGrid3_->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 2);
 
     auto *stats = new QVBoxLayout;
-    auto *title = new QLabel(QStringLiteral("Basic Stats:"), this);
+    auto *title = new QLabel(tr("Basic Stats:"), this);
     QFont titleFont = title->font();
     titleFont.setPointSize(titleFont.pointSize() + 6);
     titleFont.setBold(true);
@@ -134,8 +134,8 @@ void OfflineProfilePage::showAverages()
         hp = datafile::formatNumber(figures.averageHp, document_.decimalSeparator());
         armor = datafile::formatNumber(figures.averageArmor, document_.decimalSeparator());
     }
-    averageHp_->setText(QStringLiteral("Average HP: ") + hp);
-    averageArmor_->setText(QStringLiteral("Average Armor: ") + armor);
+    averageHp_->setText(tr("Average HP: ") + hp);
+    averageArmor_->setText(tr("Average Armor: ") + armor);
 }
 
 void OfflineProfilePage::editorOpened(int col, int row)
@@ -155,7 +155,7 @@ void OfflineProfilePage::StringGrid3SetEditText(int col, int row, const QString 
     const QChar separator = document_.decimalSeparator();
     QString problem;
     const bool stored = document_.edit(
-        QStringLiteral("Offline Damage Profile"), app::MergeKey::forCell(QStringLiteral("StringGrid3"), plane, col, row),
+        tr("Offline Damage Profile"), app::MergeKey::forCell(QStringLiteral("StringGrid3"), plane, col, row),
         [&] {
             try {
                 editProfileCell(document_.file(), plane, col, row, text, separator);
@@ -168,13 +168,13 @@ void OfflineProfilePage::StringGrid3SetEditText(int col, int row, const QString 
                 const int before = opened_ && opened_->plane == plane && opened_->row == row ? opened_->value
                                                                                              : slot.modifier(row);
                 slot.setModifier(row, std::int16_t(before));
-                problem = QStringLiteral("Modifier: %1 is outside -32768..32767 and was not stored; the cell keeps %2.")
+                problem = tr("Modifier: %1 is outside -32768..32767 and was not stored; the cell keeps %2.")
                               .arg(text.trimmed())
                               .arg(before);
             }
         });
     if (stored && problem.isEmpty() && !datafile::isCompleteNumber(text, separator) && !text.trimmed().isEmpty())
-        problem = QStringLiteral("\"%1\" is not a number; it was stored as %2.")
+        problem = tr("\"%1\" is not a number; it was stored as %2.")
                       .arg(text.trimmed(), model_->data(model_->index(row, col), Qt::DisplayRole).toString());
     QWidget *editor = stringGrid3_->indexWidget(model_->index(row, col));
     app::markInput(document_, editor ? editor : stringGrid3_, problem);

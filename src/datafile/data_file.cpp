@@ -5,6 +5,7 @@
 #include "file_access.h"
 #include "number_text.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QLocale>
 
@@ -23,7 +24,8 @@ QString sizeText(std::int64_t bytes)
 // No file above the capacity is a plane data file: it is not read.
 QString capacityText()
 {
-    return QStringLiteral("a plane data file holds at most %1 bytes").arg(sizeText(MaxFileSize));
+    return QCoreApplication::translate("vw::datafile", "a plane data file holds at most %1 bytes")
+        .arg(sizeText(MaxFileSize));
 }
 
 QByteArray readDataFile(const QString &path)
@@ -53,7 +55,8 @@ DataFile DataFile::ReadCfg(int descriptor, const QString &name, bool decipher)
 DataFile DataFile::fromBytes(const QByteArray &bytes, bool decipher)
 {
     if (bytes.size() > MaxFileSize)
-        throw FormatError(QStringLiteral("the data is %1 bytes long; a plane data file holds at most %2 bytes")
+        throw FormatError(QCoreApplication::translate(
+                              "vw::datafile", "the data is %1 bytes long; a plane data file holds at most %2 bytes")
                               .arg(sizeText(bytes.size()), sizeText(MaxFileSize)));
     DataFile file;
     file.loaded_ = true;
@@ -120,14 +123,17 @@ void DataFile::indexPlanes(bool decipher)
 void DataFile::checkSavable() const
 {
     if (!loaded_)
-        throw FormatError(QStringLiteral("No plane data file is loaded; nothing was saved."));
+        throw FormatError(
+            QCoreApplication::translate("vw::datafile", "No plane data file is loaded; nothing was saved."));
     if (state_.planeCount < -1 || state_.planeCount > MaxPlaneCount)
-        throw FormatError(QStringLiteral("The number of planes is %1; a plane data file holds -1 to 254 "
-                                         "(the header stores it in one byte). Nothing was saved.")
+        throw FormatError(QCoreApplication::translate("vw::datafile",
+                                                      "The number of planes is %1; a plane data file holds -1 to 254 "
+                                                      "(the header stores it in one byte). Nothing was saved.")
                               .arg(state_.planeCount));
     if (state_.fileVersion < 0 || state_.fileVersion > 65535)
-        throw FormatError(QStringLiteral("The file version is %1; a plane data file holds 0 to 65535 "
-                                         "(the header stores it in two bytes). Nothing was saved.")
+        throw FormatError(QCoreApplication::translate("vw::datafile",
+                                                      "The file version is %1; a plane data file holds 0 to 65535 "
+                                                      "(the header stores it in two bytes). Nothing was saved.")
                               .arg(state_.fileVersion));
 }
 
@@ -163,8 +169,9 @@ void DataFile::SaveCfg(const QString &path, bool encipher, BackupRegistry *backu
         try {
             writeFileAtomically(backup, readDataFile(path), path);
         } catch (const FileError &e) {
-            throw FileError(path, QStringLiteral("could not keep the previous file as %1: %2")
-                                      .arg(QFileInfo(backup).fileName(), e.reason()));
+            throw FileError(path,
+                            QCoreApplication::translate("vw::datafile", "could not keep the previous file as %1: %2")
+                                .arg(QFileInfo(backup).fileName(), e.reason()));
         }
         backups->insert(path);
     }
@@ -192,10 +199,11 @@ QString DataFile::text(std::int64_t offset, int width) const
 
 void DataFile::throwOutside(std::int64_t offset, std::int64_t length) const
 {
-    throw FormatError(QStringLiteral("The bytes %1..%2 lie outside the file, which is %3 bytes long.")
-                          .arg(offset)
-                          .arg(offset + length - 1)
-                          .arg(FileSize()));
+    throw FormatError(
+        QCoreApplication::translate("vw::datafile", "The bytes %1..%2 lie outside the file, which is %3 bytes long.")
+            .arg(offset)
+            .arg(offset + length - 1)
+            .arg(FileSize()));
 }
 
 void DataFile::rawWrite(std::int64_t offset, const void *source, std::int64_t length)
@@ -261,8 +269,10 @@ void DataFile::rawResize(std::int64_t newSize)
 void DataFile::resize(std::int64_t newSize)
 {
     if (newSize < 0 || newSize > MaxFileSize)
-        throw FormatError(QStringLiteral("The file would become %1 bytes long; a plane data file holds at most %2 bytes.")
-                              .arg(sizeText(newSize), sizeText(MaxFileSize)));
+        throw FormatError(
+            QCoreApplication::translate(
+                "vw::datafile", "The file would become %1 bytes long; a plane data file holds at most %2 bytes.")
+                .arg(sizeText(newSize), sizeText(MaxFileSize)));
     if (newSize == FileSize())
         return;
     if (recording_) {
@@ -294,12 +304,15 @@ void DataFile::insertGap(std::int64_t position, std::int64_t count)
     if (count <= 0)
         return;
     if (position < 0 || position > FileSize())
-        throw FormatError(QStringLiteral("A gap cannot be opened at byte %1 of a file that is %2 bytes long.")
+        throw FormatError(QCoreApplication::translate(
+                              "vw::datafile", "A gap cannot be opened at byte %1 of a file that is %2 bytes long.")
                               .arg(position)
                               .arg(FileSize()));
     if (count > MaxFileSize - FileSize())
-        throw FormatError(QStringLiteral("The file would become %1 bytes long; a plane data file holds at most %2 bytes.")
-                              .arg(sizeText(FileSize() + count), sizeText(MaxFileSize)));
+        throw FormatError(
+            QCoreApplication::translate(
+                "vw::datafile", "The file would become %1 bytes long; a plane data file holds at most %2 bytes.")
+                .arg(sizeText(FileSize() + count), sizeText(MaxFileSize)));
     if (recording_) {
         ChangeSet::Step step;
         step.kind = ChangeSet::Step::Gap;
@@ -365,7 +378,7 @@ void DataFile::setSectionStarts(SectionStarts starts)
 void DataFile::setPlaneBlocks(int plane, std::int64_t recordOffset, std::int64_t damageMapOffset)
 {
     if (plane < 1 || plane > PlaneTableSize)
-        throw FormatError(QStringLiteral("There is no plane %1.").arg(plane));
+        throw FormatError(QCoreApplication::translate("vw::datafile", "There is no plane %1.").arg(plane));
     PlaneBlocksChange change;
     change.plane = plane;
     change.recordBefore = state_.recordOffsets[plane - 1];

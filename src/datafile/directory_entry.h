@@ -2,6 +2,8 @@
 
 #include "record.h"
 
+#include <QCoreApplication>
+
 namespace vw::datafile {
 
 // The 86-byte directory entry of plane p (from 1) at file offset 86·p + 8:
@@ -61,9 +63,12 @@ private:
     void setOffsetField(int field, std::int64_t offset) requires Base::Writable
     {
         if (!inDirectory())
-            throw FormatError(QStringLiteral("Plane %1 has no directory entry in this layout.").arg(plane_));
+            throw FormatError(
+                QCoreApplication::translate("vw::datafile", "Plane %1 has no directory entry in this layout.")
+                    .arg(plane_));
         if (offset < 0 || offset >= OffsetLimit)
-            throw FormatError(QStringLiteral("The offset %1 of plane %2 does not fit the directory's 24 bits.")
+            throw FormatError(QCoreApplication::translate(
+                                  "vw::datafile", "The offset %1 of plane %2 does not fit the directory's 24 bits.")
                                   .arg(offset)
                                   .arg(plane_));
         this->setI32(field, std::int32_t(offset));

@@ -19,7 +19,7 @@ namespace {
 
 QString tr(const char *text)
 {
-    return QCoreApplication::translate("FileAccess", text);
+    return QCoreApplication::translate("vw::datafile", text);
 }
 
 QString sizeText(qint64 bytes)

@@ -6,6 +6,7 @@
 #include "flightmodel/plane_header.h"
 #include "flightmodel/plane_record.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QStringList>
 
@@ -26,20 +27,20 @@ QString bytesText(std::int64_t bytes)
 
 [[noreturn]] void refuse(const QString &what)
 {
-    throw FormatError(what + QStringLiteral(" Nothing was changed."));
+    throw FormatError(what + QLatin1Char(' ') + QCoreApplication::translate("vw::datafile", "Nothing was changed."));
 }
 
 // "plane 7", "planes 127 to 130" or "planes 64, 70, 71".
 QString planeRange(const QList<int> &planes)
 {
     if (planes.size() == 1)
-        return QStringLiteral("plane %1").arg(planes.first());
+        return QCoreApplication::translate("vw::datafile", "plane %1").arg(planes.first());
     if (planes.last() - planes.first() == planes.size() - 1)
-        return QStringLiteral("planes %1 to %2").arg(planes.first()).arg(planes.last());
+        return QCoreApplication::translate("vw::datafile", "planes %1 to %2").arg(planes.first()).arg(planes.last());
     QStringList numbers;
     for (int plane : planes)
         numbers << QString::number(plane);
-    return QStringLiteral("planes ") + numbers.join(QStringLiteral(", "));
+    return QCoreApplication::translate("vw::datafile", "planes %1").arg(numbers.join(QStringLiteral(", ")));
 }
 
 // The layout as the "Type of Misc.bin" radio group names it.
@@ -47,11 +48,13 @@ QString layoutName(int layout)
 {
     switch (layout) {
     case OriginalLayout:
-        return QStringLiteral("\"1 - Original format\"");
+        return QLatin1Char('"') + QCoreApplication::translate("vw::datafile", "1 - Original format") + QLatin1Char('"');
     case Openhall128Layout:
-        return QStringLiteral("\"2 - Openhall plane format (128)\"");
+        return QLatin1Char('"') + QCoreApplication::translate("vw::datafile", "2 - Openhall plane format (128)")
+            + QLatin1Char('"');
     default:
-        return QStringLiteral("\"3 - Openhall plane format (256)\"");
+        return QLatin1Char('"') + QCoreApplication::translate("vw::datafile", "3 - Openhall plane format (256)")
+            + QLatin1Char('"');
     }
 }
 
@@ -70,17 +73,21 @@ void SlideData(DataFile &file, std::int64_t position, std::int64_t count)
 HeaderConversion addRoomFor256Planes(DataFile &file)
 {
     if (file.FileLayout() != Openhall128Layout)
-        refuse(QStringLiteral("\"Add header for 128 planes\" converts a file of type %1; this file is of type %2.")
+        refuse(QCoreApplication::translate(
+                   "vw::datafile", "\"Add header for 128 planes\" converts a file of type %1; this file is of type %2.")
                    .arg(layoutName(Openhall128Layout), layoutName(file.FileLayout())));
     const SectionStarts from = file.sectionStarts();
     const SectionStarts to = regionList(ConvertedMinimumVersion, Openhall256Layout).starts;
     if (from != regionList(0, Openhall128Layout).starts)
-        refuse(QStringLiteral("The file's tables do not lie where the 128-plane layout has them."));
+        refuse(QCoreApplication::translate("vw::datafile",
+                                           "The file's tables do not lie where the 128-plane layout has them."));
     if (file.FileSize() < from.ammo + AmmoTableSize)
-        refuse(QStringLiteral("The file is %1 bytes long, too short to hold the 128-plane layout's tables.")
+        refuse(QCoreApplication::translate(
+                   "vw::datafile", "The file is %1 bytes long, too short to hold the 128-plane layout's tables.")
                    .arg(bytesText(file.FileSize())));
     if (file.FileSize() + AddedHeaderBytes > MaxFileSize)
-        refuse(QStringLiteral("The file would grow to %1 bytes; a plane data file holds at most %2 bytes.")
+        refuse(QCoreApplication::translate("vw::datafile",
+                                           "The file would grow to %1 bytes; a plane data file holds at most %2 bytes.")
                    .arg(bytesText(file.FileSize() + AddedHeaderBytes), bytesText(MaxFileSize)));
 
     // Every block lies behind the ammunition table, so both insertions lie in
@@ -96,24 +103,30 @@ HeaderConversion addRoomFor256Planes(DataFile &file)
         if (offset == 0)
             return 0;
         if (offset < from.ammo)
-            refuse(QStringLiteral("The %1 of plane %2 lies at byte %3, inside the header and tables that the "
-                                  "conversion moves apart.")
-                       .arg(QLatin1String(block))
-                       .arg(plane)
-                       .arg(offset));
+            refuse(
+                QCoreApplication::translate("vw::datafile",
+                                            "The %1 of plane %2 lies at byte %3, inside the header and tables that the "
+                                            "conversion moves apart.")
+                    .arg(QCoreApplication::translate("vw::datafile", block))
+                    .arg(plane)
+                    .arg(offset));
         if (offset + AddedHeaderBytes >= Entry::OffsetLimit)
-            refuse(QStringLiteral("The %1 of plane %2 would move to byte %3; the directory holds offsets below %4.")
-                       .arg(QLatin1String(block))
-                       .arg(plane)
-                       .arg(bytesText(offset + AddedHeaderBytes), bytesText(Entry::OffsetLimit)));
+            refuse(
+                QCoreApplication::translate(
+                    "vw::datafile", "The %1 of plane %2 would move to byte %3; the directory holds offsets below %4.")
+                    .arg(QCoreApplication::translate("vw::datafile", block))
+                    .arg(plane)
+                    .arg(bytesText(offset + AddedHeaderBytes), bytesText(Entry::OffsetLimit)));
         return offset + AddedHeaderBytes;
     };
     for (int p = 1; p <= PlaneTableSize; ++p) {
         const EntryView entry(file, p);
         const bool listed = entry.inDirectory();
-        Move move{p, shifted(p, file.recordOffset(p), "record"), shifted(p, file.damageMapOffset(p), "damage map"),
-                  listed ? shifted(p, entry.storedRecordOffset(), "record") : 0,
-                  listed ? shifted(p, entry.storedDamageMapOffset(), "damage map") : 0};
+        Move move{p, shifted(p, file.recordOffset(p), QT_TRANSLATE_NOOP("vw::datafile", "record")),
+                  shifted(p, file.damageMapOffset(p), QT_TRANSLATE_NOOP("vw::datafile", "damage map")),
+                  listed ? shifted(p, entry.storedRecordOffset(), QT_TRANSLATE_NOOP("vw::datafile", "record")) : 0,
+                  listed ? shifted(p, entry.storedDamageMapOffset(), QT_TRANSLATE_NOOP("vw::datafile", "damage map"))
+                         : 0};
         if (move.record || move.map || move.storedRecord || move.storedMap)
             moves.append(move);
     }
@@ -143,25 +156,33 @@ HeaderConversion addRoomFor256Planes(DataFile &file)
     file.setFileLayout(Openhall256Layout);
     result.newSize = file.FileSize();
 
-    result.summary = QStringLiteral("Room for 256 planes added: the file grew by %1 bytes to %2 bytes.")
+    result.summary = QCoreApplication::translate("vw::datafile",
+                                                 "Room for 256 planes added: the file grew by %1 bytes to %2 bytes.")
                          .arg(bytesText(AddedHeaderBytes), bytesText(result.newSize));
     if (result.oldVersion == KeyedVersion)
-        result.summary += QStringLiteral(" The file version is now 274: the file is saved as a 256-plane file "
-                                         "without the version-273 cipher.");
+        result.summary += QLatin1Char(' ')
+            + QCoreApplication::translate("vw::datafile",
+                                          "The file version is now 274: the file is saved as a 256-plane file "
+                                          "without the version-273 cipher.");
     else if (result.oldVersion < KeyedVersion)
-        result.summary += QStringLiteral(" The file version was %1 and is now 274, because only a version above 273 "
-                                         "loads as a 256-plane file.")
-                              .arg(result.oldVersion);
+        result.summary += QLatin1Char(' ')
+            + QCoreApplication::translate("vw::datafile",
+                                          "The file version was %1 and is now 274, because only a version above 273 "
+                                          "loads as a 256-plane file.")
+                  .arg(result.oldVersion);
     else
-        result.summary += QStringLiteral(" The file version is now %1.").arg(result.newVersion);
+        result.summary += QLatin1Char(' ')
+            + QCoreApplication::translate("vw::datafile", "The file version is now %1.").arg(result.newVersion);
     return result;
 }
 
 OffsetRegeneration regenerateOffsets(DataFile &file)
 {
     if (file.FileLayout() == OriginalLayout)
-        refuse(QStringLiteral("\"Regenerate Offsets\" works on 128- and 256-plane files; this file is in the "
-                              "original 63-plane layout."));
+        refuse(
+            QCoreApplication::translate("vw::datafile",
+                                        "\"Regenerate Offsets\" works on 128- and 256-plane files; this file is in the "
+                                        "original 63-plane layout."));
     const int count = std::min(file.PlaneCount(), MaxPlaneCount);
     constexpr int FirstRegenerated = 64; // the original layout's 63 planes always have their blocks
     const std::int64_t tablesEnd = std::int64_t(file.AmmoTableStart()) + AmmoTableSize;
@@ -176,26 +197,34 @@ OffsetRegeneration regenerateOffsets(DataFile &file)
     std::int64_t end = file.FileSize();
     const auto place = [&](int plane, std::int64_t offset, std::int64_t length, const char *block) {
         if (offset < tablesEnd)
-            refuse(QStringLiteral("The new %1 of plane %2 would lie at byte %3, over the file's header and shared "
-                                  "tables.")
-                       .arg(QLatin1String(block))
+            refuse(QCoreApplication::translate(
+                       "vw::datafile",
+                       "The new %1 of plane %2 would lie at byte %3, over the file's header and shared "
+                       "tables.")
+                       .arg(QCoreApplication::translate("vw::datafile", block))
                        .arg(plane)
                        .arg(offset));
         if (offset >= Entry::OffsetLimit)
-            refuse(QStringLiteral("The new %1 of plane %2 would lie at byte %3; the directory holds offsets below %4.")
-                       .arg(QLatin1String(block))
+            refuse(QCoreApplication::translate(
+                       "vw::datafile",
+                       "The new %1 of plane %2 would lie at byte %3; the directory holds offsets below %4.")
+                       .arg(QCoreApplication::translate("vw::datafile", block))
                        .arg(plane)
                        .arg(bytesText(offset), bytesText(Entry::OffsetLimit)));
         if (offset + length > MaxFileSize)
-            refuse(QStringLiteral("The new %1 of plane %2 would end at byte %3; a plane data file holds at most %4 bytes.")
-                       .arg(QLatin1String(block))
+            refuse(QCoreApplication::translate(
+                       "vw::datafile",
+                       "The new %1 of plane %2 would end at byte %3; a plane data file holds at most %4 bytes.")
+                       .arg(QCoreApplication::translate("vw::datafile", block))
                        .arg(plane)
                        .arg(bytesText(offset + length), bytesText(MaxFileSize)));
         for (const CipherBlock &other : taken)
             if (overlaps(offset, length, other.offset, other.length))
-                refuse(QStringLiteral("The new %1 of plane %2 at byte %3 would overlap a block of another plane at "
-                                      "byte %4: the planes' blocks do not follow each other at one stride.")
-                           .arg(QLatin1String(block))
+                refuse(QCoreApplication::translate(
+                           "vw::datafile",
+                           "The new %1 of plane %2 at byte %3 would overlap a block of another plane at "
+                           "byte %4: the planes' blocks do not follow each other at one stride.")
+                           .arg(QCoreApplication::translate("vw::datafile", block))
                            .arg(plane)
                            .arg(offset)
                            .arg(other.offset));
@@ -208,8 +237,10 @@ OffsetRegeneration regenerateOffsets(DataFile &file)
         for (int p = FirstRegenerated; p <= count; ++p)
             missing = missing || !file.hasRecord(p) || !file.hasDamageMap(p);
         if (missing && !(file.hasRecord(2) && file.hasRecord(3) && file.hasDamageMap(2) && file.hasDamageMap(3)))
-            refuse(QStringLiteral("New planes are placed one stride apart, the distance between planes 2 and 3, "
-                                  "and these need a record and a damage map each."));
+            refuse(QCoreApplication::translate(
+                "vw::datafile",
+                "New planes are placed one stride apart, the distance between planes 2 and 3, "
+                "and these need a record and a damage map each."));
         const std::int64_t recordStride = file.recordOffset(3) - file.recordOffset(2);
         const std::int64_t mapStride = file.damageMapOffset(3) - file.damageMapOffset(2);
         std::int64_t previousRecord = file.recordOffset(FirstRegenerated - 1);
@@ -219,20 +250,26 @@ OffsetRegeneration regenerateOffsets(DataFile &file)
                                 !file.hasDamageMap(p)};
             if (placement.newRecord || placement.newMap) {
                 if (!EntryView(file, p).inDirectory())
-                    refuse(QStringLiteral("Plane %1 has no directory entry: this layout has room for %2 planes.")
+                    refuse(QCoreApplication::translate(
+                               "vw::datafile", "Plane %1 has no directory entry: this layout has room for %2 planes.")
                                .arg(p)
                                .arg(layoutCapacity(file.FileLayout())));
                 if (!damage::ProfileSlotView(file, p).exists())
-                    refuse(QStringLiteral("The damage profile of plane %1 lies outside the file.").arg(p));
+                    refuse(QCoreApplication::translate("vw::datafile",
+                                                       "The damage profile of plane %1 lies outside the file.")
+                               .arg(p));
                 if ((placement.newRecord && previousRecord == 0) || (placement.newMap && previousMap == 0))
-                    refuse(QStringLiteral("Plane %1 has no blocks that plane %2's could follow.").arg(p - 1).arg(p));
+                    refuse(QCoreApplication::translate("vw::datafile",
+                                                       "Plane %1 has no blocks that plane %2's could follow.")
+                               .arg(p - 1)
+                               .arg(p));
                 if (placement.newRecord) {
                     placement.record = previousRecord + recordStride;
-                    place(p, placement.record, PlaneRecordSize, "record");
+                    place(p, placement.record, PlaneRecordSize, QT_TRANSLATE_NOOP("vw::datafile", "record"));
                 }
                 if (placement.newMap) {
                     placement.map = previousMap + mapStride;
-                    place(p, placement.map, DamageMapSize, "damage map");
+                    place(p, placement.map, DamageMapSize, QT_TRANSLATE_NOOP("vw::datafile", "damage map"));
                 }
                 plan.append(placement);
             }
@@ -249,7 +286,8 @@ OffsetRegeneration regenerateOffsets(DataFile &file)
             end = std::max(end, lastMap + DamageMapSize);
     }
     if (end > MaxFileSize)
-        refuse(QStringLiteral("The file would grow to %1 bytes; a plane data file holds at most %2 bytes.")
+        refuse(QCoreApplication::translate("vw::datafile",
+                                           "The file would grow to %1 bytes; a plane data file holds at most %2 bytes.")
                    .arg(bytesText(end), bytesText(MaxFileSize)));
 
     OffsetRegeneration result;
@@ -284,12 +322,14 @@ OffsetRegeneration regenerateOffsets(DataFile &file)
     result.newSize = file.FileSize();
 
     if (plan.isEmpty())
-        result.summary = QStringLiteral("Every plane has its blocks; no offsets were regenerated.");
+        result.summary
+            = QCoreApplication::translate("vw::datafile", "Every plane has its blocks; no offsets were regenerated.");
     else
-        result.summary = QStringLiteral("Offsets regenerated for %1.")
-                             .arg(planeRange(regenerated));
+        result.summary
+            = QCoreApplication::translate("vw::datafile", "Offsets regenerated for %1.").arg(planeRange(regenerated));
     if (result.newSize != result.oldSize)
-        result.summary += QStringLiteral(" The file grew to %1 bytes.").arg(bytesText(result.newSize));
+        result.summary += QLatin1Char(' ')
+            + QCoreApplication::translate("vw::datafile", "The file grew to %1 bytes.").arg(bytesText(result.newSize));
     return result;
 }
 

@@ -70,7 +70,7 @@ EngineWepPage::EngineWepPage(app::EditorDocument &document, QWidget *parent) : Q
         document, QStringLiteral("StringGrid4"),
         [this](int col, int row) {
             if (row == 0)
-                return GridCell::heading(col == 0 ? QStringLiteral("Altitude (meters)") : QStringLiteral("WEP Power"));
+                return GridCell::heading(col == 0 ? tr("Altitude (meters)") : tr("WEP Power"));
             if (col == 0)
                 return GridCell::heading(QString::number(PlaneRecord::WepPowerStepMetres * (row - 1)));
             if (row > PlaneRecord::WepPowerRows)
@@ -87,25 +87,25 @@ EngineWepPage::EngineWepPage(app::EditorDocument &document, QWidget *parent) : Q
     stringGrid4_->setColumnWidth(1, 110);
     stringGrid4_->setFixedWidth(255);
 
-    auto *matrix = new QGroupBox(QStringLiteral("Matrix size"), this);
+    auto *matrix = new QGroupBox(tr("Matrix size"), this);
     auto *matrixForm = new QFormLayout(matrix);
     edit23_ = named<QLineEdit>(QStringLiteral("Edit23"), matrix);
-    matrixForm->addRow(QStringLiteral("Unknown engine parameter:"), edit23_);
+    matrixForm->addRow(tr("Unknown engine parameter:"), edit23_);
     upDown2_ = upDown(QStringLiteral("UpDown2"), QStringLiteral("Edit21"), PlaneRecord::MatrixRows, matrix);
-    matrixForm->addRow(QStringLiteral("Мах flying altitude in 1000 ft increments"), upDown2_);
+    matrixForm->addRow(tr("Мах flying altitude in 1000 ft increments"), upDown2_);
     label68_ = new QLabel(matrix);
     label68_->setObjectName(QStringLiteral("Label68"));
     matrixForm->addRow(QString(), label68_);
     // The matrix holds 20 speed columns, so the count goes no higher.
     upDown3_ = upDown(QStringLiteral("UpDown3"), QStringLiteral("Edit22"), PlaneRecord::MatrixColumns, matrix);
-    matrixForm->addRow(QStringLiteral("Number of maximum speed engine points"), upDown3_);
+    matrixForm->addRow(tr("Number of maximum speed engine points"), upDown3_);
 
-    auto *wep = new QGroupBox(QStringLiteral("Wep Controls"), this);
+    auto *wep = new QGroupBox(tr("Wep Controls"), this);
     auto *wepColumn = new QVBoxLayout(wep);
     auto *textForm = new QFormLayout;
-    const QString textCaptions[3] = {QStringLiteral("Text String on 'WEP Enabled' :"),
-                                     QStringLiteral("Text String on 'WEP Disabled' :"),
-                                     QStringLiteral("Text String on 'Out of WEP' :")};
+    const QString textCaptions[3] = {tr("Text String on 'WEP Enabled' :"),
+                                     tr("Text String on 'WEP Disabled' :"),
+                                     tr("Text String on 'Out of WEP' :")};
     for (int i = 0; i < 3; ++i) {
         wepTexts_[i] = named<QLineEdit>(QStringLiteral("Edit%1").arg(24 + i), wep);
         wepTexts_[i]->setMaxLength(PlaneRecord::WepTextWidth);
@@ -114,10 +114,10 @@ EngineWepPage::EngineWepPage(app::EditorDocument &document, QWidget *parent) : Q
                 [this, i](const QString &text) { document_.guarded([&] { wepTextChange(i, text); }); });
     }
     wepColumn->addLayout(textForm);
-    wepColumn->addWidget(new QLabel(QStringLiteral("WEP Times sec:"), wep));
+    wepColumn->addWidget(new QLabel(tr("WEP Times sec:"), wep));
     auto *timeRow = new QHBoxLayout;
-    const QString timeCaptions[3] = {QStringLiteral("WEP Fuel"), QStringLiteral("WEP Overheet"),
-                                     QStringLiteral("WEP Cooling")};
+    const QString timeCaptions[3] = {tr("WEP Fuel"), tr("WEP Overheet"),
+                                     tr("WEP Cooling")};
     for (int i = 0; i < 3; ++i) {
         wepTimes_[i] = named<QLineEdit>(QStringLiteral("Edit%1").arg(27 + i), wep);
         wepTimes_[i]->setFixedWidth(70);
@@ -129,7 +129,7 @@ EngineWepPage::EngineWepPage(app::EditorDocument &document, QWidget *parent) : Q
     timeRow->addStretch();
     wepColumn->addLayout(timeRow);
 
-    label86_ = new QLabel(QStringLiteral("Current pos:"), this);
+    label86_ = new QLabel(tr("Current pos:"), this);
     label86_->setObjectName(QStringLiteral("Label86"));
 
     auto *columns = new QHBoxLayout(this);
@@ -179,8 +179,8 @@ void EngineWepPage::showPlane()
     const QChar separator = document_.decimalSeparator();
     showValue(upDown3_, record.speedPointCount());
     showValue(upDown2_, record.altitudeRowCount());
-    label68_->setText(QStringLiteral("I.e. : ") + QString::number(PlaneRecord::WepPowerStepMetres * upDown2_->value())
-                      + QStringLiteral(" m"));
+    label68_->setText(tr("I.e. : ") + QString::number(PlaneRecord::WepPowerStepMetres * upDown2_->value())
+                      + tr(" m"));
     showText(edit23_, datafile::formatNumber(record.extraEngineParameter(), separator));
     for (int i = 0; i < 3; ++i) {
         showText(wepTexts_[i], record.wepText(PlaneRecord::WepText(i)));
@@ -193,7 +193,7 @@ void EngineWepPage::Edit21Change()
     if (document_.refreshing())
         return;
     const int rows = upDown2_->value();
-    document_.edit(QStringLiteral("Altitude rows"), app::MergeKey::forPlane(QStringLiteral("Edit21"), document_.selection().CurrentPlane), [&] {
+    document_.edit(tr("Altitude rows"), app::MergeKey::forPlane(QStringLiteral("Edit21"), document_.selection().CurrentPlane), [&] {
         PlaneRecord(document_.file(), document_.selection().CurrentPlane).setAltitudeRowCount(rows);
     });
     document_.Update3();
@@ -204,7 +204,7 @@ void EngineWepPage::Edit22Change()
     if (document_.refreshing())
         return;
     const int points = upDown3_->value();
-    document_.edit(QStringLiteral("Speed points"), app::MergeKey::forPlane(QStringLiteral("Edit22"), document_.selection().CurrentPlane), [&] {
+    document_.edit(tr("Speed points"), app::MergeKey::forPlane(QStringLiteral("Edit22"), document_.selection().CurrentPlane), [&] {
         PlaneRecord(document_.file(), document_.selection().CurrentPlane).setSpeedPointCount(points);
     });
     document_.Update3();
@@ -214,16 +214,16 @@ void EngineWepPage::Edit23Change(const QString &text)
 {
     const int plane = document_.selection().CurrentPlane;
     const double value = datafile::readNumber(text, document_.decimalSeparator());
-    if (document_.edit(QStringLiteral("Unknown engine parameter"), app::MergeKey::forPlane(QStringLiteral("Edit23"), plane),
+    if (document_.edit(tr("Unknown engine parameter"), app::MergeKey::forPlane(QStringLiteral("Edit23"), plane),
                        [&] { PlaneRecord(document_.file(), plane).setNumber(PlaneRecord::ExtraEngineParameterOffset, value); }))
         app::markInput(document_, edit23_,
-                       app::numberInputProblem(QStringLiteral("Unknown engine parameter"), text,
+                       app::numberInputProblem(tr("Unknown engine parameter"), text,
                                                document_.decimalSeparator(), value));
 }
 
 void EngineWepPage::wepTextChange(int which, const QString &text)
 {
-    document_.edit(QStringLiteral("WEP text"), app::MergeKey::forPlane(QStringLiteral("Edit%1").arg(24 + which), document_.selection().CurrentPlane), [&] {
+    document_.edit(tr("WEP text"), app::MergeKey::forPlane(QStringLiteral("Edit%1").arg(24 + which), document_.selection().CurrentPlane), [&] {
         PlaneRecord(document_.file(), document_.selection().CurrentPlane).setWepText(PlaneRecord::WepText(which), text);
     });
 }
@@ -232,15 +232,15 @@ void EngineWepPage::wepTimeChange(int which, const QString &text)
 {
     const int plane = document_.selection().CurrentPlane;
     const double seconds = datafile::readNumber(text, document_.decimalSeparator());
-    if (document_.edit(QStringLiteral("WEP time"), app::MergeKey::forPlane(QStringLiteral("Edit%1").arg(27 + which), plane),
+    if (document_.edit(tr("WEP time"), app::MergeKey::forPlane(QStringLiteral("Edit%1").arg(27 + which), plane),
                        [&] { PlaneRecord(document_.file(), plane).setWepTimeSeconds(PlaneRecord::WepTime(which), seconds); }))
         app::markInput(document_, wepTimes_[which],
-                       app::numberInputProblem(QStringLiteral("WEP time"), text, document_.decimalSeparator(), seconds));
+                       app::numberInputProblem(tr("WEP time"), text, document_.decimalSeparator(), seconds));
 }
 
 void EngineWepPage::StringGrid4SelectCell(int col, int row)
 {
-    label86_->setText(QStringLiteral("Current pos:") + QString::number(100 * (col - 1) + row));
+    label86_->setText(tr("Current pos:") + QString::number(100 * (col - 1) + row));
 }
 
 } // namespace vw::flightmodel

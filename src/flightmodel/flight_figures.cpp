@@ -2,6 +2,8 @@
 
 #include "datafile/number_text.h"
 
+#include <QCoreApplication>
+
 namespace vw::flightmodel {
 
 using datafile::roundHalfEven;
@@ -32,15 +34,20 @@ std::vector<FigureLabel> figureLabels(const FlightFigures &f, QChar separator)
 {
     const auto n = [separator](double v) { return datafile::formatNumber(v, separator); };
     return {
-        {"Label43", QStringLiteral("Estimated time of flight: ") + n(f.timeOfFlight) + QStringLiteral(" h")},
-        {"Label46", QStringLiteral("Max Positive Overload: ") + n(f.maxPositiveOverload) + QStringLiteral(" G")},
-        {"Label48", QStringLiteral("Max Negative Overload: ") + n(f.maxNegativeOverload) + QStringLiteral(" G")},
-        {"Label82", QStringLiteral("Base Weight/Weight: ") + n(f.weightRatio)},
-        {"Label90", QStringLiteral("Fuel load (in liters): ") + n(f.fuelLitres)},
-        {"Label91", QStringLiteral("Fuel consumption (in liters): ") + n(f.consumptionLitres)},
-        {"Label50", QStringLiteral("500m alt low speed: ") + n(f.power500m) + QStringLiteral(" hp")},
-        {"Label51", QStringLiteral("4000m alt med speed: ") + n(f.power4000m) + QStringLiteral(" hp")},
-        {"Label52", QStringLiteral("8000m alt high speed: ") + n(f.power8000m) + QStringLiteral(" hp")},
+        {"Label43",
+         QCoreApplication::translate("vw::flightmodel", "Estimated time of flight: %1 h").arg(n(f.timeOfFlight))},
+        {"Label46",
+         QCoreApplication::translate("vw::flightmodel", "Max Positive Overload: %1 G").arg(n(f.maxPositiveOverload))},
+        {"Label48",
+         QCoreApplication::translate("vw::flightmodel", "Max Negative Overload: %1 G").arg(n(f.maxNegativeOverload))},
+        {"Label82", QCoreApplication::translate("vw::flightmodel", "Base Weight/Weight: %1").arg(n(f.weightRatio))},
+        {"Label90", QCoreApplication::translate("vw::flightmodel", "Fuel load (in liters): %1").arg(n(f.fuelLitres))},
+        {"Label91",
+         QCoreApplication::translate("vw::flightmodel", "Fuel consumption (in liters): %1")
+             .arg(n(f.consumptionLitres))},
+        {"Label50", QCoreApplication::translate("vw::flightmodel", "500m alt low speed: %1 hp").arg(n(f.power500m))},
+        {"Label51", QCoreApplication::translate("vw::flightmodel", "4000m alt med speed: %1 hp").arg(n(f.power4000m))},
+        {"Label52", QCoreApplication::translate("vw::flightmodel", "8000m alt high speed: %1 hp").arg(n(f.power8000m))},
     };
 }
 

@@ -3,6 +3,8 @@
 #include "flightmodel/plane_copies.h"
 #include "flightmodel/plane_record.h"
 
+#include <QCoreApplication>
+
 #include <array>
 #include <cfloat>
 #include <cmath>
@@ -35,12 +37,15 @@ constexpr int LowSpeedReduction[3][3] = {{4, 4, 1}, {7, 7, 4}, {9, 9, 7}};
 // The handling column of a grid cell, checked before anything is written.
 PlaneRecord::Axis notchAxis(const DataFile &file, int plane, int column, int selectedRow)
 {
-    if (QString reason = planeRecordRefusal(file, plane, QStringLiteral("current")); !reason.isEmpty())
+    if (QString reason = planeRecordRefusal(file, plane, QCoreApplication::translate("vw::flightmodel", "current"));
+        !reason.isEmpty())
         throw datafile::FormatError(reason);
     if (column < 1 || column > 3 || selectedRow < 1 || selectedRow > PlaneRecord::HandlingRows)
-        throw datafile::FormatError(QStringLiteral("The handling grid has columns 1 to 3 and rows 1 to 41, not (%1, %2).")
-                                        .arg(column)
-                                        .arg(selectedRow));
+        throw datafile::FormatError(
+            QCoreApplication::translate("vw::flightmodel",
+                                        "The handling grid has columns 1 to 3 and rows 1 to 41, not (%1, %2).")
+                .arg(column)
+                .arg(selectedRow));
     return PlaneRecord::Axis(column - 1);
 }
 
@@ -49,7 +54,8 @@ PlaneRecord::Axis notchAxis(const DataFile &file, int plane, int column, int sel
 double scaleByTenths(double value, int tenths)
 {
     if (tenths < 1 || tenths > 15)
-        throw datafile::FormatError(QStringLiteral("A factor of %1 tenths is outside 1..15.").arg(tenths));
+        throw datafile::FormatError(
+            QCoreApplication::translate("vw::flightmodel", "A factor of %1 tenths is outside 1..15.").arg(tenths));
     if (value == 0.0 || !std::isfinite(value))
         return value * tenths / 10.0;
     // |value| = m · 2^(e − 53) with a 53-bit integer m; m · tenths · 64 fits 63 bits.

@@ -15,7 +15,7 @@ using app::named;
 
 FlightModelAdjustmentsWidget::FlightModelAdjustmentsWidget(app::EditorDocument &document, PlaneChooser choosePlane,
                                                            QWidget *parent)
-    : QGroupBox(QStringLiteral("Flight model adjustments"), parent), document_(document),
+    : QGroupBox(tr("Flight model adjustments"), parent), document_(document),
       choosePlane_(std::move(choosePlane))
 {
     setObjectName(QStringLiteral("FlightModelAdjustmentsGroup"));
@@ -27,13 +27,13 @@ FlightModelAdjustmentsWidget::FlightModelAdjustmentsWidget(app::EditorDocument &
         column->addWidget(b);
         return b;
     };
-    button14_ = button("Button14", QStringLiteral("Reduce Roll Inertia"),
-                       QStringLiteral("Every plane: primary rows 4 and 7 times 2."));
-    button15_ = button("Button15", QStringLiteral("Reduce Low Speed Handling"),
-                       QStringLiteral("Every plane: handling at 0, 40 and 80 mph times 0.4/0.4/0.1, 0.7/0.7/0.4 and "
-                                      "0.9/0.9/0.7 (pitch/yaw/roll)."));
-    button19_ = button("Button19", QStringLiteral("Increase Low Speed Handling"),
-                       QStringLiteral("Every plane: pitch and yaw at 0 mph times 1.2, at most 1.0."));
+    button14_ = button("Button14", tr("Reduce Roll Inertia"),
+                       tr("Every plane: primary rows 4 and 7 times 2."));
+    button15_ = button("Button15", tr("Reduce Low Speed Handling"),
+                       tr("Every plane: handling at 0, 40 and 80 mph times 0.4/0.4/0.1, 0.7/0.7/0.4 and "
+                          "0.9/0.9/0.7 (pitch/yaw/roll)."));
+    button19_ = button("Button19", tr("Increase Low Speed Handling"),
+                       tr("Every plane: pitch and yaw at 0 mph times 1.2, at most 1.0."));
 
     connectHandler(document_, button14_, &QPushButton::clicked, this, &FlightModelAdjustmentsWidget::Button14Click);
     connectHandler(document_, button15_, &QPushButton::clicked, this, &FlightModelAdjustmentsWidget::Button15Click);
@@ -48,22 +48,22 @@ void FlightModelAdjustmentsWidget::runPass(const QString &what, int (*pass)(data
     const int last = document_.planeList()->rowCount();
     if (last > 0)
         choosePlane_(last);
-    document_.showStatus(QStringLiteral("%1: %2 of %3 planes changed.").arg(what).arg(changed).arg(last));
+    document_.showStatus(tr("%1: %2 of %3 planes changed.").arg(what).arg(changed).arg(last));
 }
 
 void FlightModelAdjustmentsWidget::Button14Click()
 {
-    runPass(QStringLiteral("Reduce Roll Inertia"), &reduceRollInertia);
+    runPass(tr("Reduce Roll Inertia"), &reduceRollInertia);
 }
 
 void FlightModelAdjustmentsWidget::Button15Click()
 {
-    runPass(QStringLiteral("Reduce Low Speed Handling"), &reduceLowSpeedHandling);
+    runPass(tr("Reduce Low Speed Handling"), &reduceLowSpeedHandling);
 }
 
 void FlightModelAdjustmentsWidget::Button19Click()
 {
-    runPass(QStringLiteral("Increase Low Speed Handling"), &increaseLowSpeedHandling);
+    runPass(tr("Increase Low Speed Handling"), &increaseLowSpeedHandling);
 }
 
 } // namespace vw::flightmodel

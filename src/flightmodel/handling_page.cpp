@@ -26,8 +26,8 @@ HandlingPage::HandlingPage(app::EditorDocument &document, QWidget *parent) : QWi
     model_ = new NumberGridModel(
         document, QStringLiteral("StringGrid6"),
         [this](int col, int row) {
-            static const QString headings[4] = {QStringLiteral("Speed (mph)"), QStringLiteral("Pitch"),
-                                                QStringLiteral("Yaw"), QStringLiteral("Roll")};
+            static const QString headings[4] = {tr("Speed (mph)"), tr("Pitch"),
+                                                tr("Yaw"), tr("Roll")};
             if (row == 0)
                 return GridCell::heading(headings[col]);
             if (col == 0)
@@ -48,13 +48,13 @@ HandlingPage::HandlingPage(app::EditorDocument &document, QWidget *parent) : QWi
     layout->addWidget(stringGrid6_, 0, Qt::AlignLeft);
     auto *notches = new QVBoxLayout;
     button26_ = app::named<QPushButton>("Button26", this);
-    button26_->setText(QStringLiteral("Up One Notch"));
-    button26_->setToolTip(QStringLiteral("The selected cell's value is dropped; the values below it in the column "
-                                         "move up one row (40 mph slower)."));
+    button26_->setText(tr("Up One Notch"));
+    button26_->setToolTip(tr("The selected cell's value is dropped; the values below it in the column "
+                             "move up one row (40 mph slower)."));
     button27_ = app::named<QPushButton>("Button27", this);
-    button27_->setText(QStringLiteral("Down One Notch"));
-    button27_->setToolTip(QStringLiteral("The values from the selected cell on move down one row (40 mph faster); "
-                                         "the 1600 mph value is dropped."));
+    button27_->setText(tr("Down One Notch"));
+    button27_->setToolTip(tr("The values from the selected cell on move down one row (40 mph faster); "
+                             "the 1600 mph value is dropped."));
     notches->addWidget(button26_);
     notches->addWidget(button27_);
     notches->addStretch();
@@ -78,11 +78,11 @@ void HandlingPage::shiftOneNotch(bool up)
 {
     const int col = stringGrid6_->currentCol(), row = stringGrid6_->currentRow();
     if (col < 1 || col > 3 || row < 1 || row > PlaneRecord::HandlingRows) {
-        document_.showStatus(QStringLiteral("Select a pitch, yaw or roll cell of the handling table first."));
+        document_.showStatus(tr("Select a pitch, yaw or roll cell of the handling table first."));
         return;
     }
     const int plane = document_.selection().CurrentPlane;
-    const QString what = up ? QStringLiteral("Up One Notch") : QStringLiteral("Down One Notch");
+    const QString what = up ? tr("Up One Notch") : tr("Down One Notch");
     if (!document_.edit(what, app::MergeKey::none(), [&] {
             if (up)
                 shiftHandlingUpOneNotch(document_.file(), plane, col, row);
@@ -91,10 +91,10 @@ void HandlingPage::shiftOneNotch(bool up)
         }))
         return; // the error box said why
     model_->reload();
-    static const QString axes[3] = {QStringLiteral("Pitch"), QStringLiteral("Yaw"), QStringLiteral("Roll")};
+    static const QString axes[3] = {tr("Pitch"), tr("Yaw"), tr("Roll")};
     document_.showStatus(row == PlaneRecord::HandlingRows
-                             ? QStringLiteral("%1: the 1600 mph row has nothing below it to move.").arg(what)
-                             : QStringLiteral("%1: %2 from %3 mph on shifted.")
+                             ? tr("%1: the 1600 mph row has nothing below it to move.").arg(what)
+                             : tr("%1: %2 from %3 mph on shifted.")
                                    .arg(what, axes[col - 1])
                                    .arg(PlaneRecord::HandlingStepMph * (row - 1)));
 }
@@ -113,7 +113,7 @@ WingsPage::WingsPage(app::EditorDocument &document, QWidget *parent) : QWidget(p
         document, QStringLiteral("StringGrid5"),
         [this](int col, int row) {
             if (col == 0 && row == 0)
-                return GridCell::heading(QStringLiteral("alt/num"));
+                return GridCell::heading(tr("alt/num"));
             if (row == 0)
                 return GridCell::heading(QString::number(col - 1));
             if (col == 0)

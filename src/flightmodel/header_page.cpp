@@ -33,7 +33,7 @@ HeaderPage::HeaderPage(app::EditorDocument &document, QWidget *parent) : QWidget
     groups_ = new QGridLayout(this);
 
     // A group box title takes "&&" for one ampersand.
-    header_ = new QGroupBox(QStringLiteral("Plane header && Plane copy"), this);
+    header_ = new QGroupBox(tr("Plane header && Plane copy"), this);
     header_->setObjectName(QStringLiteral("PlaneHeaderGroup"));
     auto *form = new QFormLayout(header_);
     edit8_ = named<QLineEdit>("Edit8", header_);
@@ -46,17 +46,17 @@ HeaderPage::HeaderPage(app::EditorDocument &document, QWidget *parent) : QWidget
     edit8_->setMaxLength(datafile::DirectoryEntryView::NameWidth);
     for (QLineEdit *edit : {edit9_, edit12_, edit11_, edit13_, edit10_})
         edit->setMaxLength(datafile::DirectoryEntryView::ShortTextWidth);
-    form->addRow(QStringLiteral("Plane name:"), edit8_);
-    form->addRow(QStringLiteral("Icon in air:"), edit9_);
-    form->addRow(QStringLiteral("Sounds:"), edit12_);
-    form->addRow(QStringLiteral("Cocpit №1:"), edit11_);
-    form->addRow(QStringLiteral("Cocpit №2:"), edit13_);
-    form->addRow(QStringLiteral("3D Model:"), edit10_);
-    radioGroup1_ = new QGroupBox(QStringLiteral("Plane Type"), header_);
+    form->addRow(tr("Plane name:"), edit8_);
+    form->addRow(tr("Icon in air:"), edit9_);
+    form->addRow(tr("Sounds:"), edit12_);
+    form->addRow(tr("Cocpit №1:"), edit11_);
+    form->addRow(tr("Cocpit №2:"), edit13_);
+    form->addRow(tr("3D Model:"), edit10_);
+    radioGroup1_ = new QGroupBox(tr("Plane Type"), header_);
     radioGroup1_->setObjectName(QStringLiteral("RadioGroup1"));
     auto *typeRow = new QHBoxLayout(radioGroup1_);
     planeType_ = new QButtonGroup(this);
-    const QString types[] = {QStringLiteral("Fighter"), QStringLiteral("Bomber")};
+    const QString types[] = {tr("Fighter"), tr("Bomber")};
     for (int i = 0; i < 2; ++i) {
         auto *button = new QRadioButton(types[i], radioGroup1_);
         button->setObjectName(QStringLiteral("RadioGroup1Item%1").arg(i));
@@ -65,11 +65,11 @@ HeaderPage::HeaderPage(app::EditorDocument &document, QWidget *parent) : QWidget
     }
     form->addRow(radioGroup1_);
     checkBox1_ = named<QCheckBox>("CheckBox1", header_);
-    checkBox1_->setText(QStringLiteral("Plane is selectable"));
+    checkBox1_->setText(tr("Plane is selectable"));
     form->addRow(checkBox1_);
     groups_->addWidget(header_, 0, 0);
 
-    auto *loadouts = new QGroupBox(QStringLiteral("Weapon Loadouts"), this);
+    auto *loadouts = new QGroupBox(tr("Weapon Loadouts"), this);
     loadouts->setObjectName(QStringLiteral("WeaponLoadoutsGroup"));
     auto *loadoutForm = new QFormLayout(loadouts);
     comboBox15_ = named<QComboBox>("ComboBox15", loadouts);
@@ -80,11 +80,11 @@ HeaderPage::HeaderPage(app::EditorDocument &document, QWidget *parent) : QWidget
         box->setMinimumContentsLength(18);
     }
     checkBox6_ = named<QCheckBox>("CheckBox6", loadouts);
-    checkBox6_->setText(QStringLiteral("Copy 98 nodes"));
+    checkBox6_->setText(tr("Copy 98 nodes"));
     button20_ = named<QPushButton>("Button20", loadouts);
-    button20_->setText(QStringLiteral("Copy"));
-    loadoutForm->addRow(QStringLiteral("Source plane:"), comboBox15_);
-    loadoutForm->addRow(QStringLiteral("Destination plane:"), comboBox16_);
+    button20_->setText(tr("Copy"));
+    loadoutForm->addRow(tr("Source plane:"), comboBox15_);
+    loadoutForm->addRow(tr("Destination plane:"), comboBox16_);
     auto *copyRow = new QHBoxLayout;
     copyRow->addWidget(checkBox6_);
     copyRow->addStretch();
@@ -135,7 +135,7 @@ QString HeaderPage::writeText(HeaderText field, const char *editName, const QStr
 {
     const int plane = document_.selection().CurrentPlane;
     QString stored;
-    document_.edit(QStringLiteral("Plane header"), app::MergeKey::forPlane(QLatin1String(editName), plane),
+    document_.edit(tr("Plane header"), app::MergeKey::forPlane(QLatin1String(editName), plane),
                   [&] { stored = PlaneHeader(document_.file(), plane).setText(field, text); });
     return stored;
 }
@@ -182,14 +182,14 @@ void HeaderPage::Edit13Change(const QString &text)
 void HeaderPage::RadioGroup1Click(int index)
 {
     const int plane = document_.selection().CurrentPlane;
-    document_.edit(QStringLiteral("Plane Type"), app::MergeKey::none(),
+    document_.edit(tr("Plane Type"), app::MergeKey::none(),
                   [&] { PlaneHeader(document_.file(), plane).setPlaneType(index); });
 }
 
 void HeaderPage::CheckBox1Click(bool checked)
 {
     const int plane = document_.selection().CurrentPlane;
-    document_.edit(QStringLiteral("Plane is selectable"), app::MergeKey::none(),
+    document_.edit(tr("Plane is selectable"), app::MergeKey::none(),
                   [&] { PlaneHeader(document_.file(), plane).setSelectable(checked); });
 }
 
@@ -198,7 +198,7 @@ void HeaderPage::Button20Click()
     const bool nodes98 = checkBox6_->isChecked();
     const int s = comboBox15_->currentIndex() + 1, d = comboBox16_->currentIndex() + 1;
     bool done = false;
-    if (!document_.edit(nodes98 ? QStringLiteral("Copy 98 nodes") : QStringLiteral("Copy loadouts"),
+    if (!document_.edit(nodes98 ? tr("Copy 98 nodes") : tr("Copy loadouts"),
                         app::MergeKey::none(), [&] {
                             done = nodes98 ? weapons::copy98Nodes(document_.file())
                                            : weapons::copyLoadout(document_.file(), s, d);
@@ -212,13 +212,13 @@ void HeaderPage::Button20Click()
     if (done)
         document_.Update1();
     else if (nodes98)
-        document_.showStatus(QStringLiteral("Copy 98 nodes copies planes 3..99 onto planes 102..198: the file needs at "
-                                            "least 198 planes, each with a plane record; it has %1 planes.")
+        document_.showStatus(tr("Copy 98 nodes copies planes 3..99 onto planes 102..198: the file needs at "
+                                "least 198 planes, each with a plane record; it has %1 planes.")
                                  .arg(std::max(0, document_.file().PlaneCount())));
     else
-        document_.showStatus(QStringLiteral("Copy loadouts: choose a source and a destination plane, both with a plane record."));
-    document_.prompter().information(this, done ? QStringLiteral("Copy process complete!")
-                                                : QStringLiteral("Copy process is not possible!"));
+        document_.showStatus(tr("Copy loadouts: choose a source and a destination plane, both with a plane record."));
+    document_.prompter().information(this, done ? tr("Copy process complete!")
+                                                : tr("Copy process is not possible!"));
 }
 
 } // namespace vw::flightmodel

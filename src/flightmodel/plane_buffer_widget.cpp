@@ -58,7 +58,7 @@ QString span(const QString &one, const QString &many, int first, int count)
 } // namespace
 
 PlaneBufferWidget::PlaneBufferWidget(app::EditorDocument &document, PlaneChooser choosePlane, QWidget *parent)
-    : QGroupBox(QStringLiteral("Copy/Paste all plane data"), parent), document_(document),
+    : QGroupBox(tr("Copy/Paste all plane data"), parent), document_(document),
       choosePlane_(std::move(choosePlane))
 {
     setObjectName(QStringLiteral("PlaneBufferGroup"));
@@ -71,7 +71,7 @@ PlaneBufferWidget::PlaneBufferWidget(app::EditorDocument &document, PlaneChooser
     edit14_ = named<QLineEdit>("Edit14", this);
     edit14_->setReadOnly(true);
     edit14_->setEnabled(false);
-    grid->addWidget(new QLabel(QStringLiteral("Active buffer position:"), this), 0, 0);
+    grid->addWidget(new QLabel(tr("Active buffer position:"), this), 0, 0);
     grid->addWidget(upDown1_, 0, 1);
     grid->addWidget(edit14_, 0, 2);
 
@@ -80,7 +80,7 @@ PlaneBufferWidget::PlaneBufferWidget(app::EditorDocument &document, PlaneChooser
     upDown4_->setRange(1, WrappingUpDown::Top);
     upDown4_->setWrapping(true);
     edit34_ = nameEdit(upDown4_, "Edit34");
-    grid->addWidget(new QLabel(QStringLiteral("Batch handle:"), this), 1, 0);
+    grid->addWidget(new QLabel(tr("Batch handle:"), this), 1, 0);
     grid->addWidget(upDown4_, 1, 1);
     for (QSpinBox *spin : {upDown1_, upDown4_}) {
         spin->setKeyboardTracking(false);
@@ -88,14 +88,14 @@ PlaneBufferWidget::PlaneBufferWidget(app::EditorDocument &document, PlaneChooser
     }
 
     checkBox4_ = named<QCheckBox>("CheckBox4", this);
-    checkBox4_->setText(QStringLiteral("Auto Increment"));
+    checkBox4_->setText(tr("Auto Increment"));
     checkBox4_->setChecked(true);
     button7_ = named<QPushButton>("Button7", this);
-    button7_->setText(QStringLiteral("Copy"));
+    button7_->setText(tr("Copy"));
     button8_ = named<QPushButton>("Button8", this);
-    button8_->setText(QStringLiteral("Paste"));
+    button8_->setText(tr("Paste"));
     button8_->setEnabled(false);
-    button8_->setToolTip(QStringLiteral("Copy a plane into the buffer first."));
+    button8_->setToolTip(tr("Copy a plane into the buffer first."));
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(checkBox4_);
     buttons->addStretch();
@@ -116,7 +116,7 @@ void PlaneBufferWidget::Edit20Change()
 
 void PlaneBufferWidget::refuse(const QString &reason)
 {
-    document_.prompter().information(document_.dialogParent(), QStringLiteral("Copy process is not possible!"));
+    document_.prompter().information(document_.dialogParent(), tr("Copy process is not possible!"));
     document_.showStatus(reason);
 }
 
@@ -139,7 +139,7 @@ void PlaneBufferWidget::Button8Click()
     const QString batchText = edit34_->text();
     const int first = document_.selection().CurrentPlane;
     PlaneBatchResult result;
-    if (!document_.edit(QStringLiteral("Paste all plane data"), app::MergeKey::none(), [&] {
+    if (!document_.edit(tr("Paste all plane data"), app::MergeKey::none(), [&] {
             result = pastePlanesFromBuffer(document_.file(), buffer_, first, position, batchCount(batchText));
         }))
         return; // the error box said why
@@ -162,10 +162,10 @@ void PlaneBufferWidget::finishBatch(const PlaneBatchResult &result, int position
     Edit20Change();
 
     const int firstPlane = result.lastPlane - result.handled + 1;
-    const QString planes = span(QStringLiteral("plane %1"), QStringLiteral("planes %1 to %2"), firstPlane, result.handled);
-    const QString slots = span(QStringLiteral("slot %1"), QStringLiteral("slots %1 to %2"), position, result.handled);
-    QString done = pasted ? QStringLiteral("Buffer %1 pasted onto %2.").arg(slots, planes)
-                          : QStringLiteral("Copied %1 into buffer %2.").arg(planes, slots);
+    const QString planes = span(QStringLiteral("plane %1"), tr("planes %1 to %2"), firstPlane, result.handled);
+    const QString slots = span(QStringLiteral("slot %1"), tr("slots %1 to %2"), position, result.handled);
+    QString done = pasted ? tr("Buffer %1 pasted onto %2.").arg(slots, planes)
+                          : tr("Copied %1 into buffer %2.").arg(planes, slots);
     if (!result.message.isEmpty())
         done += QLatin1Char(' ') + result.message;
     document_.showStatus(done);

@@ -2,6 +2,8 @@
 
 #include "flightmodel/plane_record.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace vw::flightmodel {
@@ -9,11 +11,13 @@ namespace vw::flightmodel {
 QString planeRecordRefusal(const DataFile &file, int plane, const QString &role)
 {
     if (plane < 1)
-        return QStringLiteral("No %1 plane is chosen.").arg(role);
+        return QCoreApplication::translate("vw::flightmodel", "No %1 plane is chosen.").arg(role);
     if (plane > file.PlaneCount())
-        return QStringLiteral("The file has no plane %1 (it holds %2 planes).").arg(plane).arg(std::max(file.PlaneCount(), 0));
+        return QCoreApplication::translate("vw::flightmodel", "The file has no plane %1 (it holds %2 planes).")
+            .arg(plane)
+            .arg(std::max(file.PlaneCount(), 0));
     if (!PlaneRecordView(file, plane).exists())
-        return QStringLiteral("Plane %1 has no plane record.").arg(plane);
+        return QCoreApplication::translate("vw::flightmodel", "Plane %1 has no plane record.").arg(plane);
     return {};
 }
 
@@ -21,9 +25,9 @@ namespace {
 
 QString refusal(const DataFile &file, int from, int to)
 {
-    QString reason = planeRecordRefusal(file, from, QStringLiteral("source"));
+    QString reason = planeRecordRefusal(file, from, QCoreApplication::translate("vw::flightmodel", "source"));
     if (reason.isEmpty())
-        reason = planeRecordRefusal(file, to, QStringLiteral("destination"));
+        reason = planeRecordRefusal(file, to, QCoreApplication::translate("vw::flightmodel", "destination"));
     return reason;
 }
 

@@ -6,6 +6,8 @@
 #include "flightmodel/plane_copies.h"
 #include "flightmodel/plane_record.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <limits>
 
@@ -34,15 +36,17 @@ BatchPlan planBatch(const DataFile &file, int firstPlane, int position, int coun
         return plan;
     };
     if (!PlaneCopyBuffer::inBuffer(position))
-        return refuse(QStringLiteral("The copy buffer has slots 1 to %1; there is no slot %2.")
-                          .arg(PlaneCopyBuffer::Slots)
-                          .arg(position));
+        return refuse(
+            QCoreApplication::translate("vw::flightmodel", "The copy buffer has slots 1 to %1; there is no slot %2.")
+                .arg(PlaneCopyBuffer::Slots)
+                .arg(position));
     if (firstPlane < 1 || firstPlane > file.PlaneCount())
-        return refuse(planeRecordRefusal(file, firstPlane, QStringLiteral("current")));
+        return refuse(planeRecordRefusal(file, firstPlane, QCoreApplication::translate("vw::flightmodel", "current")));
     const int wanted = std::max(count, 0);
     plan.planes = std::min(wanted, file.PlaneCount() - firstPlane + 1);
     if (plan.planes > PlaneCopyBuffer::Slots - position + 1)
-        return refuse(QStringLiteral("The copy buffer ends at slot %1: %2 planes from slot %3 do not fit.")
+        return refuse(QCoreApplication::translate("vw::flightmodel",
+                                                  "The copy buffer ends at slot %1: %2 planes from slot %3 do not fit.")
                           .arg(PlaneCopyBuffer::Slots)
                           .arg(plan.planes)
                           .arg(position));
@@ -51,14 +55,17 @@ BatchPlan planBatch(const DataFile &file, int firstPlane, int position, int coun
         if (QString reason = planeRecordRefusal(file, plane, QString()); !reason.isEmpty())
             return refuse(reason);
         if (!PlaneHeaderView(file, plane).exists())
-            return refuse(QStringLiteral("Plane %1 has no entry in the plane directory.").arg(plane));
+            return refuse(
+                QCoreApplication::translate("vw::flightmodel", "Plane %1 has no entry in the plane directory.")
+                    .arg(plane));
     }
     if (plan.planes < wanted)
-        plan.result.message = QStringLiteral("The file ends at plane %1: %2 of %3 planes %4.")
-                                  .arg(file.PlaneCount())
-                                  .arg(plan.planes)
-                                  .arg(wanted)
-                                  .arg(verb);
+        plan.result.message
+            = QCoreApplication::translate("vw::flightmodel", "The file ends at plane %1: %2 of %3 planes %4.")
+                  .arg(file.PlaneCount())
+                  .arg(plan.planes)
+                  .arg(wanted)
+                  .arg(verb);
     return plan;
 }
 
@@ -73,9 +80,10 @@ void finish(BatchPlan &plan, int firstPlane)
 const PlaneCopySlot &PlaneCopyBuffer::slot(int position) const
 {
     if (!inBuffer(position))
-        throw datafile::FormatError(QStringLiteral("The copy buffer has slots 1 to %1; there is no slot %2.")
-                                        .arg(Slots)
-                                        .arg(position));
+        throw datafile::FormatError(
+            QCoreApplication::translate("vw::flightmodel", "The copy buffer has slots 1 to %1; there is no slot %2.")
+                .arg(Slots)
+                .arg(position));
     return slots_[std::size_t(position - 1)];
 }
 
@@ -96,7 +104,8 @@ bool PlaneCopyBuffer::isEmpty() const
 
 PlaneBatchResult copyPlanesToBuffer(const DataFile &file, PlaneCopyBuffer &buffer, int firstPlane, int position, int count)
 {
-    BatchPlan plan = planBatch(file, firstPlane, position, count, QStringLiteral("copied"));
+    BatchPlan plan
+        = planBatch(file, firstPlane, position, count, QCoreApplication::translate("vw::flightmodel", "copied"));
     if (plan.result.refused)
         return plan.result;
     for (int k = 0; k < plan.planes; ++k) {
@@ -119,13 +128,16 @@ PlaneBatchResult copyPlanesToBuffer(const DataFile &file, PlaneCopyBuffer &buffe
 
 PlaneBatchResult pastePlanesFromBuffer(DataFile &file, const PlaneCopyBuffer &buffer, int firstPlane, int position, int count)
 {
-    BatchPlan plan = planBatch(file, firstPlane, position, count, QStringLiteral("pasted"));
+    BatchPlan plan
+        = planBatch(file, firstPlane, position, count, QCoreApplication::translate("vw::flightmodel", "pasted"));
     if (plan.result.refused)
         return plan.result;
     for (int k = 0; k < plan.planes; ++k) {
         if (!buffer.slot(position + k).filled()) {
             plan.result = {0, firstPlane, true,
-                           QStringLiteral("Slot %1 of the copy buffer is empty: copy a plane into it first.").arg(position + k)};
+                           QCoreApplication::translate(
+                               "vw::flightmodel", "Slot %1 of the copy buffer is empty: copy a plane into it first.")
+                               .arg(position + k)};
             return plan.result;
         }
     }

@@ -51,9 +51,9 @@ CopyGroup copyGroup(const QString &title, const char *objectName, const char *so
     auto *form = new QFormLayout(group.box);
     group.source = planeSelector(sourceName, document, group.box);
     group.destination = planeSelector(destinationName, document, group.box);
-    group.copy = named<QPushButton>(buttonName, QStringLiteral("Copy"), group.box);
-    form->addRow(QStringLiteral("Source plane:"), group.source);
-    form->addRow(QStringLiteral("Destination plane:"), group.destination);
+    group.copy = named<QPushButton>(buttonName, PlaneCopyWidget::tr("Copy"), group.box);
+    form->addRow(PlaneCopyWidget::tr("Source plane:"), group.source);
+    form->addRow(PlaneCopyWidget::tr("Destination plane:"), group.destination);
     group.bottom = new QHBoxLayout;
     form->addRow(group.bottom);
     return group;
@@ -66,7 +66,7 @@ PlaneCopyWidget::PlaneCopyWidget(app::EditorDocument &document, QWidget *parent)
     auto *column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
 
-    const CopyGroup flightModel = copyGroup(QStringLiteral("Flight model"), "FlightModelCopyGroup", "ComboBox9",
+    const CopyGroup flightModel = copyGroup(tr("Flight model"), "FlightModelCopyGroup", "ComboBox9",
                                             "ComboBox10", "Button3", document_, this);
     comboBox9_ = flightModel.source;
     comboBox10_ = flightModel.destination;
@@ -75,17 +75,17 @@ PlaneCopyWidget::PlaneCopyWidget(app::EditorDocument &document, QWidget *parent)
     flightModel.bottom->addWidget(button3_);
     column->addWidget(flightModel.box);
 
-    const CopyGroup engines = copyGroup(QStringLiteral("Engines"), "EnginesCopyGroup", "ComboBox13", "ComboBox14",
+    const CopyGroup engines = copyGroup(tr("Engines"), "EnginesCopyGroup", "ComboBox13", "ComboBox14",
                                         "Button9", document_, this);
     comboBox13_ = engines.source;
     comboBox14_ = engines.destination;
     button9_ = engines.copy;
-    checkBox7_ = named<QCheckBox>("CheckBox7", QStringLiteral("Copy only first X cols"), engines.box);
+    checkBox7_ = named<QCheckBox>("CheckBox7", tr("Copy only first X cols"), engines.box);
     edit41_ = named<QLineEdit>("Edit41", engines.box);
     edit41_->setText(QStringLiteral("5"));
     edit41_->setMaxLength(4);
     edit41_->setFixedWidth(40);
-    edit41_->setToolTip(QStringLiteral("Columns of the engine power matrix, 0 to %1.").arg(PlaneRecord::MatrixColumns));
+    edit41_->setToolTip(tr("Columns of the engine power matrix, 0 to %1.").arg(PlaneRecord::MatrixColumns));
     engines.bottom->addWidget(checkBox7_);
     engines.bottom->addWidget(edit41_);
     engines.bottom->addStretch();
@@ -111,9 +111,9 @@ int PlaneCopyWidget::firstColumns()
     const int columns = firstColumnsFromText(text);
     QString problem;
     if (!whole)
-        problem = QStringLiteral("Copy only first X cols: \"%1\" is not a whole number, read as %2").arg(text).arg(columns);
+        problem = tr("Copy only first X cols: \"%1\" is not a whole number, read as %2").arg(text).arg(columns);
     else if (typed != columns)
-        problem = QStringLiteral("Copy only first X cols: %1 limited to %2 (the matrix has %3 columns)")
+        problem = tr("Copy only first X cols: %1 limited to %2 (the matrix has %3 columns)")
                       .arg(typed)
                       .arg(columns)
                       .arg(PlaneRecord::MatrixColumns);
@@ -132,21 +132,21 @@ void PlaneCopyWidget::runCopy(const QString &what, const std::function<QString()
     if (!document_.edit(what, app::MergeKey::none(), [&] { refusal = copy(); }))
         return; // the error box said why
     if (!refusal.isEmpty()) {
-        document_.prompter().information(document_.dialogParent(), QStringLiteral("Copy process is not possible!"));
+        document_.prompter().information(document_.dialogParent(), tr("Copy process is not possible!"));
         document_.showStatus(refusal);
         return;
     }
     document_.Update1();
-    document_.prompter().information(document_.dialogParent(), QStringLiteral("Copy process complete!"));
+    document_.prompter().information(document_.dialogParent(), tr("Copy process complete!"));
 }
 
 void PlaneCopyWidget::Button3Click()
 {
     const int from = comboBox9_->currentIndex() + 1, to = comboBox10_->currentIndex() + 1;
-    runCopy(QStringLiteral("Copy flight model"), [&] {
+    runCopy(tr("Copy flight model"), [&] {
         const CopyResult result = copyFlightModel(document_.file(), from, to);
         if (result)
-            document_.showStatus(QStringLiteral("Flight model of plane %1 copied onto plane %2.").arg(from).arg(to));
+            document_.showStatus(tr("Flight model of plane %1 copied onto plane %2.").arg(from).arg(to));
         return result.refusal;
     });
 }
@@ -156,18 +156,18 @@ void PlaneCopyWidget::Button9Click()
     const int from = comboBox13_->currentIndex() + 1, to = comboBox14_->currentIndex() + 1;
     const bool firstOnly = checkBox7_->isChecked();
     const int columns = firstOnly ? firstColumns() : 0;
-    runCopy(firstOnly ? QStringLiteral("Copy first engine columns") : QStringLiteral("Copy engines"), [&] {
+    runCopy(firstOnly ? tr("Copy first engine columns") : tr("Copy engines"), [&] {
         const CopyResult result = firstOnly ? copyFirstColumns(document_.file(), from, to, columns)
                                             : copyEngines(document_.file(), from, to);
         if (result && firstOnly && columns == 0)
-            document_.showStatus(QStringLiteral("Copy only first X cols with X = 0: no engine power cell copied."));
+            document_.showStatus(tr("Copy only first X cols with X = 0: no engine power cell copied."));
         else if (result && firstOnly)
-            document_.showStatus(QStringLiteral("Engine power columns 1 to %1 of plane %2 copied onto plane %3.")
+            document_.showStatus(tr("Engine power columns 1 to %1 of plane %2 copied onto plane %3.")
                                      .arg(columns)
                                      .arg(from)
                                      .arg(to));
         else if (result)
-            document_.showStatus(QStringLiteral("Engine tables of plane %1 copied onto plane %2.").arg(from).arg(to));
+            document_.showStatus(tr("Engine tables of plane %1 copied onto plane %2.").arg(from).arg(to));
         return result.refusal;
     });
 }

@@ -3,6 +3,8 @@
 #include "datafile/number_text.h"
 #include "datafile/record.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <array>
 #include <bit>
@@ -224,15 +226,18 @@ private:
     static int checkedHandlingRow(int j)
     {
         if (j < 0 || j >= HandlingRows)
-            throw datafile::FormatError(QStringLiteral("The handling table has rows 0 to 40, not %1.").arg(j));
+            throw datafile::FormatError(
+                QCoreApplication::translate("vw::flightmodel", "The handling table has rows 0 to 40, not %1.").arg(j));
         return j;
     }
     int checked(Range range) const
     {
         if (range.offset < 0 || range.length < 0 || range.offset > Size - range.length)
-            throw datafile::FormatError(QStringLiteral("Record bytes %1..%2 lie outside the 31208-byte plane record.")
-                                            .arg(range.offset)
-                                            .arg(qint64(range.offset) + range.length - 1));
+            throw datafile::FormatError(
+                QCoreApplication::translate("vw::flightmodel",
+                                            "Record bytes %1..%2 lie outside the 31208-byte plane record.")
+                    .arg(range.offset)
+                    .arg(qint64(range.offset) + range.length - 1));
         return range.offset;
     }
 

@@ -28,7 +28,7 @@ PrimaryPage::PrimaryPage(app::EditorDocument &document, QWidget *parent) : QWidg
         document, QStringLiteral("StringGrid1"),
         [this](int col, int row) {
             if (row == 0)
-                return GridCell::heading(col == 0 ? QStringLiteral("Params") : QStringLiteral("Value"));
+                return GridCell::heading(col == 0 ? tr("Params") : tr("Value"));
             const QStringList &labels = document_.labels().FmLabels;
             if (col == 0)
                 return GridCell::heading(row <= labels.size() ? labels.at(row - 1) : QString());
@@ -47,7 +47,7 @@ PrimaryPage::PrimaryPage(app::EditorDocument &document, QWidget *parent) : QWidg
     auto *columns = new QHBoxLayout(this);
     auto *left = new QVBoxLayout;
     left->addWidget(stringGrid1_, 1);
-    label47_ = new QLabel(QStringLiteral("Current pos:"), this);
+    label47_ = new QLabel(tr("Current pos:"), this);
     label47_->setObjectName(QStringLiteral("Label47"));
     left->addWidget(label47_);
     columns->addLayout(left, 3);
@@ -64,8 +64,8 @@ PrimaryPage::PrimaryPage(app::EditorDocument &document, QWidget *parent) : QWidg
         }
         right->addWidget(box);
     };
-    group(QStringLiteral("Basic Stats:"), {"Label43", "Label46", "Label48", "Label82", "Label90", "Label91"});
-    group(QStringLiteral("Engine power at:"), {"Label50", "Label51", "Label52"});
+    group(tr("Basic Stats:"), {"Label43", "Label46", "Label48", "Label82", "Label90", "Label91"});
+    group(tr("Engine power at:"), {"Label50", "Label51", "Label52"});
     right->addStretch();
     columns->addLayout(right, 2);
 
@@ -92,7 +92,7 @@ void PrimaryPage::showPlane()
 
 void PrimaryPage::StringGrid1SelectCell(int, int row)
 {
-    label47_->setText(QStringLiteral("Current pos:") + QString::number(row));
+    label47_->setText(tr("Current pos:") + QString::number(row));
 }
 
 } // namespace vw::flightmodel

@@ -78,7 +78,7 @@ EnginePowerPage::EnginePowerPage(app::EditorDocument &document, std::function<bo
         document, QStringLiteral("StringGrid2"),
         [this](int col, int row) {
             if (col == 0)
-                return GridCell::heading(row == 0 ? QStringLiteral("m/mph")
+                return GridCell::heading(row == 0 ? tr("m/mph")
                                                   : QString::number(PlaneRecord::WepPowerStepMetres * row));
             const PlaneRecord plane = record();
             if (row == 0)
@@ -138,13 +138,13 @@ EnginePowerPage::EnginePowerPage(app::EditorDocument &document, std::function<bo
         p.setPen(QPen(QColor(0x00, 0xAF, 0x00), 2));
         p.drawPolyline(QPolygonF({QPointF(4, 12), QPointF(8, 6), QPointF(13, 3)}));
     }));
-    speedButton4_->setToolTip(QStringLiteral("Raise the cells the scope button names (also the mouse wheel up over the grid)"));
-    speedButton5_->setToolTip(QStringLiteral("Lower the cells the scope button names (also the mouse wheel down over the grid)"));
-    speedButton6_->setToolTip(QStringLiteral("Scope of raise and lower, click for the next:\n"
-                                             "L-R: raise or lower the whole row\nU-D: the whole column\n"
-                                             "-1+: the current cell\n-2+, -4+, -6+: the cell and its neighbours in the row\n"
-                                             "SEL: every selected cell"));
-    speedButton12_->setToolTip(QStringLiteral("Chart mode: down shows power over altitude, up power over speed"));
+    speedButton4_->setToolTip(tr("Raise the cells the scope button names (also the mouse wheel up over the grid)"));
+    speedButton5_->setToolTip(tr("Lower the cells the scope button names (also the mouse wheel down over the grid)"));
+    speedButton6_->setToolTip(tr("Scope of raise and lower, click for the next:\n"
+                                 "L-R: raise or lower the whole row\nU-D: the whole column\n"
+                                 "-1+: the current cell\n-2+, -4+, -6+: the cell and its neighbours in the row\n"
+                                 "SEL: every selected cell"));
+    speedButton12_->setToolTip(tr("Chart mode: down shows power over altitude, up power over speed"));
     for (QToolButton *b : {speedButton4_, speedButton5_, speedButton6_, speedButton12_})
         topTools->addWidget(b);
     tools->addLayout(topTools);
@@ -152,7 +152,8 @@ EnginePowerPage::EnginePowerPage(app::EditorDocument &document, std::function<bo
 
     auto *bottomTools = new QHBoxLayout;
     speedButton13_ = toolButton("SpeedButton13", panel);
-    speedButton13_->setToolTip(QStringLiteral("Очистить контрольные точки\nClear the control points"));
+    speedButton13_->setToolTip(tr("Очистить контрольные точки") + QLatin1Char('\n')
+                                + tr("Removes every control point of the chart."));
     speedButton13_->setIcon(picture([](QPainter &p) {
         p.setPen(QPen(QColor(0xD0, 0x20, 0x20), 2));
         p.drawLine(3, 3, 13, 13);
@@ -160,15 +161,15 @@ EnginePowerPage::EnginePowerPage(app::EditorDocument &document, std::function<bo
     }));
     speedButton14_ = toolButton("SpeedButton14", panel);
     speedButton14_->setCheckable(true);
-    speedButton14_->setToolTip(QStringLiteral("Выставить контрольные точки\nPlace control points: click on the chart, "
-                                              "from low altitude upwards; a right click takes the last one back"));
+    speedButton14_->setToolTip(tr("Выставить контрольные точки") + QLatin1Char('\n')
+                                + tr("Click on the chart from low altitude upwards; a right click takes the last one back."));
     speedButton14_->setIcon(picture([](QPainter &p) {
         p.setPen(QPen(Qt::black, 1.5));
         p.drawLine(2, 8, 14, 8);
         p.drawLine(8, 2, 8, 14);
     }));
     speedButton15_ = toolButton("SpeedButton15", panel);
-    speedButton15_->setToolTip(QStringLiteral("Apply the control points: fill the current column between them in straight lines"));
+    speedButton15_->setToolTip(tr("Apply the control points: fill the current column between them in straight lines"));
     speedButton15_->setIcon(picture([](QPainter &p) {
         p.setPen(QPen(QColor(0x00, 0x60, 0xC0), 2));
         p.drawLine(3, 3, 13, 13);
@@ -177,8 +178,8 @@ EnginePowerPage::EnginePowerPage(app::EditorDocument &document, std::function<bo
         p.drawEllipse(QPointF(13, 13), 1.5, 1.5);
     }));
     speedButton16_ = toolButton("SpeedButton16", panel);
-    speedButton16_->setToolTip(QStringLiteral("Нормализовать значения (x.xxx)\nNormalise: round every value of the "
-                                              "matrix to three decimals"));
+    speedButton16_->setToolTip(tr("Нормализовать значения (x.xxx)") + QLatin1Char('\n')
+                                + tr("Rounds every value of the matrix to three decimals."));
     speedButton16_->setIcon(picture([](QPainter &p) {
         QFont f = p.font();
         f.setPixelSize(9);
@@ -277,13 +278,13 @@ void EnginePowerPage::adjust(bool raise, const app::MergeKey &mergeKey)
     }
     const QString caption = speedButton6_->text();
     int cells = 0;
-    if (document_.edit(raise ? QStringLiteral("Raise engine power") : QStringLiteral("Lower engine power"), mergeKey, [&] {
+    if (document_.edit(raise ? tr("Raise engine power") : tr("Lower engine power"), mergeKey, [&] {
             PlaneRecord plane = record();
             cells = adjustPower(plane, caption, raise, col, row, selection);
         }))
         // Each step says what it changed, so a wheel turn never changes data unseen.
-        document_.showStatus(QStringLiteral("Engine power %1 (%2): %3 cell(s) of plane %4, row %5.")
-                                 .arg(raise ? QStringLiteral("raised") : QStringLiteral("lowered"), caption)
+        document_.showStatus(tr("Engine power %1 (%2): %3 cell(s) of plane %4, row %5.")
+                                 .arg(raise ? tr("raised") : tr("lowered"), caption)
                                  .arg(cells)
                                  .arg(document_.selection().CurrentPlane)
                                  .arg(row));
@@ -358,7 +359,7 @@ void EnginePowerPage::SpeedButton15Click()
     const ControlPoints points = controlPoints_;
     const int col = stringGrid2_->currentCol();
     if (record().exists()) {
-        document_.edit(QStringLiteral("Apply control points"), app::MergeKey::none(), [&] {
+        document_.edit(tr("Apply control points"), app::MergeKey::none(), [&] {
             PlaneRecord plane = record();
             applyControlPoints(plane, points, col);
         });
@@ -371,7 +372,7 @@ void EnginePowerPage::SpeedButton15Click()
 void EnginePowerPage::SpeedButton16Click()
 {
     if (record().exists()) {
-        document_.edit(QStringLiteral("Normalise engine power"), app::MergeKey::none(), [&] {
+        document_.edit(tr("Normalise engine power"), app::MergeKey::none(), [&] {
             PlaneRecord plane = record();
             normalisePower(plane);
         });
@@ -395,8 +396,8 @@ void EnginePowerPage::Image3MouseDown(Qt::MouseButton button, int x, int y)
 void EnginePowerPage::Image3MouseMove(int x, int y)
 {
     const int row = pointerRow(y, model_->rowCount(), controlPoints_.empty());
-    document_.showStatus(QStringLiteral("Altitude: ") + QString::number(PlaneRecord::WepPowerStepMetres * row)
-                        + QStringLiteral(" m.  Power: ")
+    document_.showStatus(tr("Altitude: ") + QString::number(PlaneRecord::WepPowerStepMetres * row)
+                        + tr(" m.  Power: ")
                         + datafile::formatNumber(pointerPower(x), document_.decimalSeparator()));
 }
 

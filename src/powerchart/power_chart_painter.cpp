@@ -1,7 +1,10 @@
 #include "power_chart_painter.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPolygon>
+
+#include <algorithm>
 
 namespace vw::powerchart {
 
@@ -38,15 +41,19 @@ QPolygon speedCurve(const PowerChartInput &in, int row)
     return curve;
 }
 
+// A caption of the chart; one that would run past the chart's right edge (a
+// longer word in another language) ends at that edge instead.
 void drawText(QPainter &painter, int x, int y, const QString &text)
 {
+    if (const QPaintDevice *device = painter.device())
+        x = std::max(0, std::min(x, device->width() - painter.fontMetrics().horizontalAdvance(text)));
     painter.drawText(QRect(x, y, 200, 20), Qt::AlignLeft | Qt::AlignTop, text);
 }
 
 void paintAltitudeMode(QPainter &painter, const PowerChartInput &in)
 {
-    drawText(painter, 11, 3, QStringLiteral("Altitude"));
-    drawText(painter, 476, 167, QStringLiteral("Power"));
+    drawText(painter, 11, 3, QCoreApplication::translate("vw::powerchart::PowerChart", "Altitude"));
+    drawText(painter, 476, 167, QCoreApplication::translate("vw::powerchart::PowerChart", "Power"));
     const auto width = [&](int col) { return col == in.highlightCol ? 3 : 1; };
     // The last speed column gets no curve in this mode.
     for (int c = 1; c <= in.colCount - 2; ++c) {
@@ -75,8 +82,8 @@ void paintAltitudeMode(QPainter &painter, const PowerChartInput &in)
 
 void paintSpeedMode(QPainter &painter, const PowerChartInput &in)
 {
-    drawText(painter, 11, 3, QStringLiteral("Power"));
-    drawText(painter, 476, 167, QStringLiteral("Speed"));
+    drawText(painter, 11, 3, QCoreApplication::translate("vw::powerchart::PowerChart", "Power"));
+    drawText(painter, 476, 167, QCoreApplication::translate("vw::powerchart::PowerChart", "Speed"));
     setPen(painter, Green, 1);
     for (int r = 1; r < in.rowCount; ++r)
         painter.drawPolyline(speedCurve(in, r));

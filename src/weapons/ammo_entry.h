@@ -2,6 +2,8 @@
 
 #include "datafile/record.h"
 
+#include <QCoreApplication>
+
 namespace vw::weapons {
 
 using datafile::DataFile;
@@ -42,7 +44,9 @@ public:
     void setRawName(const QByteArray &name) requires Base::Writable
     {
         if (name.size() != NameWidth)
-            throw datafile::FormatError(QStringLiteral("An ammunition name has 19 bytes, not %1.").arg(name.size()));
+            throw datafile::FormatError(
+                QCoreApplication::translate("vw::weapons", "An ammunition name has 19 bytes, not %1.")
+                    .arg(name.size()));
         this->file().write(this->offset() + NameOffset, name);
     }
 

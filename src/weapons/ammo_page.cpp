@@ -41,7 +41,7 @@ AmmoPage::AmmoPage(app::EditorDocument &document, QWidget *parent) : QWidget(par
     auto *columns = new QHBoxLayout(this);
 
     auto *left = new QVBoxLayout;
-    left->addWidget(new QLabel(QStringLiteral("Weapons"), this));
+    left->addWidget(new QLabel(tr("Weapons"), this));
     listBox6_ = named<QListWidget>("ListBox6", this);
     listBox6_->setFont(QFont(QStringLiteral("DejaVu Sans Mono"), 9));
     left->addWidget(listBox6_, 1);
@@ -56,21 +56,21 @@ AmmoPage::AmmoPage(app::EditorDocument &document, QWidget *parent) : QWidget(par
     edit38_ = named<QLineEdit>("Edit38", this);
     edit39_ = named<QLineEdit>("Edit39", this);
     const std::pair<QString, QLineEdit *> fields[] = {
-        {QStringLiteral("AP Damage:"), edit33_}, {QStringLiteral("HE Damage:"), edit31_},
-        {QStringLiteral("HE Range:"), edit32_},  {QStringLiteral("Weight:"), edit30_},
-        {QStringLiteral("Param 1:"), edit38_},   {QStringLiteral("Param 2:"), edit39_}};
+        {tr("AP Damage:"), edit33_}, {tr("HE Damage:"), edit31_},
+        {tr("HE Range:"), edit32_},  {tr("Weight:"), edit30_},
+        {tr("Param 1:"), edit38_},   {tr("Param 2:"), edit39_}};
     for (const auto &[caption, edit] : fields) {
         edit->setFixedWidth(160);
         edit->installEventFilter(this);
         form->addRow(caption, edit);
     }
     right->addLayout(form);
-    button17_ = named<QPushButton>("Button17", QStringLiteral("Half Damage"), this);
-    button24_ = named<QPushButton>("Button24", QStringLiteral("Double Damage"), this);
-    button11_ = named<QPushButton>("Button11", QStringLiteral("Copy All Data"), this);
-    button12_ = named<QPushButton>("Button12", QStringLiteral("Paste All Data"), this);
+    button17_ = named<QPushButton>("Button17", tr("Half Damage"), this);
+    button24_ = named<QPushButton>("Button24", tr("Double Damage"), this);
+    button11_ = named<QPushButton>("Button11", tr("Copy All Data"), this);
+    button12_ = named<QPushButton>("Button12", tr("Paste All Data"), this);
     button12_->setEnabled(false);
-    button12_->setToolTip(QStringLiteral("Copy All Data first: the clipboard is empty."));
+    button12_->setToolTip(tr("Copy All Data first: the clipboard is empty."));
     auto *damageRow = new QHBoxLayout;
     damageRow->addWidget(button17_);
     damageRow->addWidget(button24_);
@@ -183,7 +183,7 @@ void AmmoPage::storeDouble(QLineEdit *edit, const QString &caption, void (AmmoEn
     const QString text = edit->text();
     const double value = datafile::readNumber(text, separator);
     // An entry is a row of the shared table; keystrokes in one field of one entry merge.
-    if (document_.edit(QStringLiteral("Ammunition ") + caption.chopped(1),
+    if (document_.edit(tr("Ammunition ") + caption.chopped(1),
                        app::MergeKey::forCell(edit->objectName(), 0, 0, k),
                        [&] { (AmmoEntry(document_.file(), k).*setter)(value); }))
         app::markInput(document_, edit, numberTextProblem(caption, text, value, separator));
@@ -198,7 +198,7 @@ void AmmoPage::storeInteger(QLineEdit *edit, const QString &caption, void (AmmoE
     bool ok = false;
     const qint64 read = datafile::readInteger(text, 0, &ok);
     const std::int32_t value = ok && read == std::int32_t(read) ? std::int32_t(read) : 0;
-    if (document_.edit(QStringLiteral("Ammunition ") + caption.chopped(1),
+    if (document_.edit(tr("Ammunition ") + caption.chopped(1),
                        app::MergeKey::forCell(edit->objectName(), 0, 0, k),
                        [&] { (AmmoEntry(document_.file(), k).*setter)(value); }))
         app::markInput(document_, edit, integerTextProblem(caption, text, QString::number(value)));
@@ -206,56 +206,56 @@ void AmmoPage::storeInteger(QLineEdit *edit, const QString &caption, void (AmmoE
 
 void AmmoPage::Edit33KeyDown()
 {
-    storeDouble(edit33_, QStringLiteral("AP Damage:"), &AmmoEntry::setApDamage);
+    storeDouble(edit33_, tr("AP Damage:"), &AmmoEntry::setApDamage);
 }
 
 void AmmoPage::Edit31KeyDown()
 {
-    storeInteger(edit31_, QStringLiteral("HE Damage:"), &AmmoEntry::setHeDamage);
+    storeInteger(edit31_, tr("HE Damage:"), &AmmoEntry::setHeDamage);
 }
 
 void AmmoPage::Edit32KeyDown()
 {
-    storeDouble(edit32_, QStringLiteral("HE Range:"), &AmmoEntry::setHeRange);
+    storeDouble(edit32_, tr("HE Range:"), &AmmoEntry::setHeRange);
 }
 
 void AmmoPage::Edit30KeyDown()
 {
-    storeDouble(edit30_, QStringLiteral("Weight:"), &AmmoEntry::setWeight);
+    storeDouble(edit30_, tr("Weight:"), &AmmoEntry::setWeight);
 }
 
 void AmmoPage::Edit38KeyDown()
 {
-    storeInteger(edit38_, QStringLiteral("Param 1:"), &AmmoEntry::setParam1);
+    storeInteger(edit38_, tr("Param 1:"), &AmmoEntry::setParam1);
 }
 
 void AmmoPage::Edit39KeyDown()
 {
-    storeInteger(edit39_, QStringLiteral("Param 2:"), &AmmoEntry::setParam2);
+    storeInteger(edit39_, tr("Param 2:"), &AmmoEntry::setParam2);
 }
 
 void AmmoPage::Button17Click()
 {
-    if (!document_.edit(QStringLiteral("Half Damage"), app::MergeKey::none(),
+    if (!document_.edit(tr("Half Damage"), app::MergeKey::none(),
                         [&] { halveAmmoDamage(document_.file()); }))
         return;
     showLastEntry();
-    document_.showStatus(QStringLiteral("Half Damage: AP and HE damage of entries 0 to %1 halved.").arg(LastEntry));
+    document_.showStatus(tr("Half Damage: AP and HE damage of entries 0 to %1 halved.").arg(LastEntry));
 }
 
 void AmmoPage::Button24Click()
 {
     QList<int> kept;
-    if (!document_.edit(QStringLiteral("Double Damage"), app::MergeKey::none(),
+    if (!document_.edit(tr("Double Damage"), app::MergeKey::none(),
                         [&] { kept = doubleAmmoDamage(document_.file()); }))
         return;
     showLastEntry();
     document_.showStatus(
         kept.isEmpty()
-            ? QStringLiteral("Double Damage: AP and HE damage of entries 0 to %1 doubled.").arg(LastEntry)
-            : QStringLiteral("Double Damage: AP and HE damage doubled; the HE damage of %1 %2 was left as it "
-                             "was, as its double would not fit the field.")
-                  .arg(kept.size() == 1 ? QStringLiteral("entry") : QStringLiteral("entries"), entryList(kept)));
+            ? tr("Double Damage: AP and HE damage of entries 0 to %1 doubled.").arg(LastEntry)
+            : tr("Double Damage: AP and HE damage doubled; the HE damage of %1 %2 was left as it "
+                 "was, as its double would not fit the field.")
+                  .arg(kept.size() == 1 ? tr("entry") : tr("entries"), entryList(kept)));
 }
 
 void AmmoPage::Button11Click()
@@ -264,20 +264,20 @@ void AmmoPage::Button11Click()
     button12_->setEnabled(true);
     button12_->setToolTip(QString());
     document_.showStatus(
-        QStringLiteral("Copy All Data: the numbers of entries 0 to %1 are kept for Paste All Data.").arg(LastEntry));
+        tr("Copy All Data: the numbers of entries 0 to %1 are kept for Paste All Data.").arg(LastEntry));
 }
 
 void AmmoPage::Button12Click()
 {
     bool pasted = false;
-    if (!document_.edit(QStringLiteral("Paste All Data"), app::MergeKey::none(),
+    if (!document_.edit(tr("Paste All Data"), app::MergeKey::none(),
                         [&] { pasted = pasteAllAmmo(document_.file(), clipboard_); }))
         return;
     ListBox6Click();
-    document_.showStatus(pasted ? QStringLiteral("Paste All Data: the numbers of entries 0 to %1 pasted; their "
-                                                 "names are kept.")
+    document_.showStatus(pasted ? tr("Paste All Data: the numbers of entries 0 to %1 pasted; their "
+                                     "names are kept.")
                                       .arg(LastEntry)
-                                : QStringLiteral("Paste All Data: the clipboard is empty; Copy All Data first."));
+                                : tr("Paste All Data: the clipboard is empty; Copy All Data first."));
 }
 
 } // namespace vw::weapons

@@ -3,6 +3,8 @@
 #include "datafile/number_text.h"
 #include "weapons/ammo_entry.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 #include <limits>
 
@@ -16,7 +18,9 @@ void requireTable(const DataFile &file)
 {
     if (!AmmoEntryView(file, 0).exists() || !AmmoEntryView(file, Entries - 1).exists())
         throw datafile::FormatError(
-            QStringLiteral("The file's ammunition table does not hold the %1 entries the editor uses.").arg(Entries));
+            QCoreApplication::translate("vw::weapons",
+                                        "The file's ammunition table does not hold the %1 entries the editor uses.")
+                .arg(Entries));
 }
 
 // A whole number from the clipboard for a 32-bit field.

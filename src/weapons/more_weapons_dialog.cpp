@@ -28,11 +28,16 @@ using app::named;
 
 namespace {
 
-const QStringList GraphicsItems = {
-    QStringLiteral("0: Large MG Turret"),   QStringLiteral("1: NOT USED"),         QStringLiteral("2: Heavy Powered Turret"),
-    QStringLiteral("3: Single Barreled MG"), QStringLiteral("4: Dual Barreled MG"), QStringLiteral("5: NOT USED"),
-    QStringLiteral("6: Small Chain MG"),     QStringLiteral("7: NOT USED"),         QStringLiteral("8: Small Disc MG")};
-const QStringList ControlTypeItems = {QStringLiteral("0: Machie Gun"), QStringLiteral("1: Turret")};
+QStringList graphicsItems()
+{
+    return {MoreGun::tr("0: Large MG Turret"),    MoreGun::tr("1: NOT USED"),        MoreGun::tr("2: Heavy Powered Turret"),
+            MoreGun::tr("3: Single Barreled MG"), MoreGun::tr("4: Dual Barreled MG"), MoreGun::tr("5: NOT USED"),
+            MoreGun::tr("6: Small Chain MG"),     MoreGun::tr("7: NOT USED"),        MoreGun::tr("8: Small Disc MG")};
+}
+QStringList controlTypeItems()
+{
+    return {MoreGun::tr("0: Machie Gun"), MoreGun::tr("1: Turret")};
+}
 
 // The main window moves up to this top edge; the dialog overlaps its lower edge by this much.
 constexpr int MainWindowTop = 28, Overlap = 40;
@@ -57,9 +62,9 @@ QGroupBox *angleGroup(const QString &title, QLineEdit *min, QLineEdit *max, QWid
     auto *group = new QGroupBox(title, parent);
     auto *row = new QHBoxLayout(group);
     row->setContentsMargins(6, 2, 6, 4);
-    row->addWidget(new QLabel(QStringLiteral("min:"), group));
+    row->addWidget(new QLabel(MoreGun::tr("min:"), group));
     row->addWidget(min, 1);
-    row->addWidget(new QLabel(QStringLiteral("max:"), group));
+    row->addWidget(new QLabel(MoreGun::tr("max:"), group));
     row->addWidget(max, 1);
     return group;
 }
@@ -70,7 +75,7 @@ MoreGun::MoreGun(app::EditorDocument &document, QListWidget *weaponList, QWidget
     : QDialog(mainWindow, Qt::Tool | Qt::WindowStaysOnTopHint), document_(document), weaponList_(weaponList)
 {
     setObjectName(QStringLiteral("MoreGun"));
-    setWindowTitle(QStringLiteral("More Weapons"));
+    setWindowTitle(tr("More Weapons"));
     auto *columns = new QHBoxLayout(this);
     columns->setContentsMargins(6, 6, 6, 6);
     columns->setSpacing(6);
@@ -80,8 +85,8 @@ MoreGun::MoreGun(app::EditorDocument &document, QListWidget *weaponList, QWidget
     left->setSpacing(4);
     auto *views = new QHBoxLayout;
     views->setSpacing(6);
-    image1_ = new WeaponViewWidget(QStringLiteral("Image1"), QStringLiteral("Top View"), &paintTopView, this);
-    image2_ = new WeaponViewWidget(QStringLiteral("Image2"), QStringLiteral("Front View"), &paintFrontView, this);
+    image1_ = new WeaponViewWidget(QStringLiteral("Image1"), MoreGun::tr("Top View"), &paintTopView, this);
+    image2_ = new WeaponViewWidget(QStringLiteral("Image2"), MoreGun::tr("Front View"), &paintFrontView, this);
     views->addWidget(image1_);
     views->addWidget(image2_);
     left->addLayout(views);
@@ -89,7 +94,7 @@ MoreGun::MoreGun(app::EditorDocument &document, QListWidget *weaponList, QWidget
     comboBox1_ = named<QComboBox>("ComboBox1", this);
     comboBox1_->setMaxVisibleItems(16);
     button1_ = named<QPushButton>("Button1", this);
-    button1_->setText(QStringLiteral("Close"));
+    button1_->setText(tr("Close"));
     // Enter in a coordinate edit stores it; it must not close the dialog.
     button1_->setAutoDefault(false);
     selectorRow->addWidget(comboBox1_, 1);
@@ -99,7 +104,7 @@ MoreGun::MoreGun(app::EditorDocument &document, QListWidget *weaponList, QWidget
     columns->addLayout(left);
 
     // "More": the fields of the weapon record.
-    more_ = new QGroupBox(QStringLiteral("More"), this);
+    more_ = new QGroupBox(tr("More"), this);
     auto *grid = new QGridLayout(more_);
     grid->setContentsMargins(6, 2, 6, 4);
     grid->setVerticalSpacing(3);
@@ -110,42 +115,42 @@ MoreGun::MoreGun(app::EditorDocument &document, QListWidget *weaponList, QWidget
     for (QComboBox *box : {comboBox4_, comboBox3_})
         box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     comboBox5_ = named<QComboBox>("ComboBox5", more_);
-    comboBox2_->addItems(GraphicsItems);
-    comboBox4_->addItems(ControlTypeItems);
-    comboBox3_->addItems(ControlTypeItems);
+    comboBox2_->addItems(graphicsItems());
+    comboBox4_->addItems(controlTypeItems());
+    comboBox3_->addItems(controlTypeItems());
     comboBox5_->setMaxVisibleItems(20);
     edit7_ = numberEdit("Edit7", more_);
     edit6_ = numberEdit("Edit6", more_);
     edit4_ = numberEdit("Edit4", more_);
-    grid->addWidget(new QLabel(QStringLiteral("Graphics"), more_), 0, 0);
+    grid->addWidget(new QLabel(tr("Graphics"), more_), 0, 0);
     grid->addWidget(comboBox2_, 0, 1, 1, 3);
-    grid->addWidget(new QLabel(QStringLiteral("Control type X/Y:"), more_), 1, 0);
+    grid->addWidget(new QLabel(tr("Control type X/Y:"), more_), 1, 0);
     grid->addWidget(comboBox4_, 1, 1);
     grid->addWidget(comboBox3_, 1, 2, 1, 2);
-    grid->addWidget(new QLabel(QStringLiteral("Assigned 'Key':"), more_), 2, 0);
+    grid->addWidget(new QLabel(tr("Assigned 'Key':"), more_), 2, 0);
     grid->addWidget(edit7_, 2, 1);
-    grid->addWidget(new QLabel(QStringLiteral("Damage:"), more_), 2, 2);
+    grid->addWidget(new QLabel(tr("Damage:"), more_), 2, 2);
     grid->addWidget(comboBox5_, 2, 3);
-    grid->addWidget(new QLabel(QStringLiteral("Trasser:"), more_), 3, 0);
+    grid->addWidget(new QLabel(tr("Trasser:"), more_), 3, 0);
     grid->addWidget(edit6_, 3, 1);
-    grid->addWidget(new QLabel(QStringLiteral("Delay:"), more_), 3, 2);
+    grid->addWidget(new QLabel(tr("Delay:"), more_), 3, 2);
     grid->addWidget(edit4_, 3, 3);
     edit9_ = numberEdit("Edit9", more_);
     edit10_ = numberEdit("Edit10", more_);
     edit12_ = numberEdit("Edit12", more_);
     edit13_ = numberEdit("Edit13", more_);
     auto *angles = new QHBoxLayout;
-    angles->addWidget(angleGroup(QStringLiteral("Vertical Angle:"), edit9_, edit10_, more_));
-    angles->addWidget(angleGroup(QStringLiteral("Horizontal Angle:"), edit12_, edit13_, more_));
+    angles->addWidget(angleGroup(tr("Vertical Angle:"), edit9_, edit10_, more_));
+    angles->addWidget(angleGroup(tr("Horizontal Angle:"), edit12_, edit13_, more_));
     grid->addLayout(angles, 4, 0, 1, 4);
-    auto *coordinates = new QGroupBox(QStringLiteral("Weapon Coordinates"), more_);
+    auto *coordinates = new QGroupBox(tr("Weapon Coordinates"), more_);
     auto *xyz = new QHBoxLayout(coordinates);
     xyz->setContentsMargins(6, 2, 6, 4);
     edit1_ = numberEdit("Edit1", coordinates);
     edit3_ = numberEdit("Edit3", coordinates);
     edit2_ = numberEdit("Edit2", coordinates);
     const std::pair<QString, QLineEdit *> axes[] = {
-        {QStringLiteral("Х:"), edit1_}, {QStringLiteral("Y:"), edit3_}, {QStringLiteral("Z:"), edit2_}};
+        {tr("Х:"), edit1_}, {tr("Y:"), edit3_}, {tr("Z:"), edit2_}};
     for (const auto &[caption, edit] : axes) {
         xyz->addWidget(new QLabel(caption, coordinates));
         xyz->addWidget(edit, 1);
@@ -231,7 +236,8 @@ void MoreGun::fillLabelLists()
     if (comboBox5_->count() != parts.size()) {
         const QSignalBlocker blocker(comboBox5_);
         comboBox5_->clear();
-        comboBox5_->addItems(parts);
+        for (const QString &part : parts)
+            comboBox5_->addItem(app::shownLabel(part));
     }
 }
 
@@ -324,7 +330,7 @@ void MoreGun::storeCoordinate(QLineEdit *edit, const QString &caption, const cha
     const QChar separator = document_.decimalSeparator();
     const double value = datafile::readNumber(edit->text(), separator);
     // Typing alone stores nothing; Enter stores the coordinate and redraws the views.
-    if (!store(caption.chopped(1) + QStringLiteral(" coordinate"), field,
+    if (!store(caption.chopped(1) + tr(" coordinate"), field,
                [&](WeaponRecord &weapon) { (weapon.*setter)(value); }))
         return;
     app::markInput(document_, edit, numberTextProblem(caption, edit->text(), value, separator));
@@ -333,17 +339,17 @@ void MoreGun::storeCoordinate(QLineEdit *edit, const QString &caption, const cha
 
 void MoreGun::Edit1KeyDown()
 {
-    storeCoordinate(edit1_, QStringLiteral("Х:"), "Edit1", &WeaponRecord::setPositionX);
+    storeCoordinate(edit1_, MoreGun::tr("Х:"), "Edit1", &WeaponRecord::setPositionX);
 }
 
 void MoreGun::Edit3KeyDown()
 {
-    storeCoordinate(edit3_, QStringLiteral("Y:"), "Edit3", &WeaponRecord::setPositionY);
+    storeCoordinate(edit3_, MoreGun::tr("Y:"), "Edit3", &WeaponRecord::setPositionY);
 }
 
 void MoreGun::Edit2KeyDown()
 {
-    storeCoordinate(edit2_, QStringLiteral("Z:"), "Edit2", &WeaponRecord::setPositionZ);
+    storeCoordinate(edit2_, MoreGun::tr("Z:"), "Edit2", &WeaponRecord::setPositionZ);
 }
 
 void MoreGun::storeInteger(QLineEdit *edit, const QString &caption, const char *field, const QString &text,
@@ -356,21 +362,21 @@ void MoreGun::storeInteger(QLineEdit *edit, const QString &caption, const char *
 
 void MoreGun::Edit4Change(const QString &text)
 {
-    storeInteger(edit4_, QStringLiteral("Delay:"), "Edit4", text, &WeaponRecord::setFireDelay);
+    storeInteger(edit4_, MoreGun::tr("Delay:"), "Edit4", text, &WeaponRecord::setFireDelay);
 }
 
 void MoreGun::Edit6Change(const QString &text)
 {
-    storeInteger(edit6_, QStringLiteral("Trasser:"), "Edit6", text, &WeaponRecord::setTracerCount);
+    storeInteger(edit6_, MoreGun::tr("Trasser:"), "Edit6", text, &WeaponRecord::setTracerCount);
 }
 
 void MoreGun::Edit7Change(const QString &text)
 {
     const std::int32_t stored = keyFromText(text);
-    if (store(QStringLiteral("Assigned 'Key'"), "Edit7", [&](WeaponRecord &weapon) { weapon.setStoredKey(stored); }))
+    if (store(tr("Assigned 'Key'"), "Edit7", [&](WeaponRecord &weapon) { weapon.setStoredKey(stored); }))
         app::markInput(document_, edit7_,
-                       integerTextProblem(QStringLiteral("Assigned 'Key':"), text,
-                                          QStringLiteral("key %1").arg(keyText(stored))));
+                       integerTextProblem(tr("Assigned 'Key':"), text,
+                                          tr("key %1").arg(keyText(stored))));
 }
 
 void MoreGun::storeAngle(QLineEdit *edit, const QString &caption, const char *field, const QString &text,
@@ -386,22 +392,22 @@ void MoreGun::storeAngle(QLineEdit *edit, const QString &caption, const char *fi
 
 void MoreGun::Edit9Change(const QString &text)
 {
-    storeAngle(edit9_, QStringLiteral("Vertical Angle min:"), "Edit9", text, &WeaponRecord::setVerticalMin);
+    storeAngle(edit9_, MoreGun::tr("Vertical Angle min:"), "Edit9", text, &WeaponRecord::setVerticalMin);
 }
 
 void MoreGun::Edit10Change(const QString &text)
 {
-    storeAngle(edit10_, QStringLiteral("Vertical Angle max:"), "Edit10", text, &WeaponRecord::setVerticalMax);
+    storeAngle(edit10_, MoreGun::tr("Vertical Angle max:"), "Edit10", text, &WeaponRecord::setVerticalMax);
 }
 
 void MoreGun::Edit12Change(const QString &text)
 {
-    storeAngle(edit12_, QStringLiteral("Horizontal Angle min:"), "Edit12", text, &WeaponRecord::setHorizontalMin);
+    storeAngle(edit12_, MoreGun::tr("Horizontal Angle min:"), "Edit12", text, &WeaponRecord::setHorizontalMin);
 }
 
 void MoreGun::Edit13Change(const QString &text)
 {
-    storeAngle(edit13_, QStringLiteral("Horizontal Angle max:"), "Edit13", text, &WeaponRecord::setHorizontalMax);
+    storeAngle(edit13_, MoreGun::tr("Horizontal Angle max:"), "Edit13", text, &WeaponRecord::setHorizontalMax);
 }
 
 void MoreGun::storeIndex(const QString &what, const char *field, int index, void (WeaponRecord::*setter)(std::int32_t))
@@ -412,22 +418,22 @@ void MoreGun::storeIndex(const QString &what, const char *field, int index, void
 
 void MoreGun::ComboBox2Change(int index)
 {
-    storeIndex(QStringLiteral("Graphics"), "ComboBox2", index, &WeaponRecord::setGraphics);
+    storeIndex(tr("Graphics"), "ComboBox2", index, &WeaponRecord::setGraphics);
 }
 
 void MoreGun::ComboBox3Change(int index)
 {
-    storeIndex(QStringLiteral("Vertical control type"), "ComboBox3", index, &WeaponRecord::setVerticalControl);
+    storeIndex(tr("Vertical control type"), "ComboBox3", index, &WeaponRecord::setVerticalControl);
 }
 
 void MoreGun::ComboBox4Change(int index)
 {
-    storeIndex(QStringLiteral("Horizontal control type"), "ComboBox4", index, &WeaponRecord::setHorizontalControl);
+    storeIndex(tr("Horizontal control type"), "ComboBox4", index, &WeaponRecord::setHorizontalControl);
 }
 
 void MoreGun::ComboBox5Change(int index)
 {
-    storeIndex(QStringLiteral("Damage part"), "ComboBox5", index, &WeaponRecord::setDamagePart);
+    storeIndex(tr("Damage part"), "ComboBox5", index, &WeaponRecord::setDamagePart);
 }
 
 void MoreGun::ComboBox1Change(int index)

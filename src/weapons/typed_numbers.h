@@ -2,6 +2,7 @@
 
 #include "datafile/number_text.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <cstdint>
@@ -17,7 +18,7 @@ inline QString numberTextProblem(const QString &caption, const QString &text, do
 {
     if (text.trimmed().isEmpty() || datafile::isCompleteNumber(text, separator))
         return {};
-    return QStringLiteral("%1 \"%2\" is not a number; stored %3")
+    return QCoreApplication::translate("vw::app::EditorDocument", "%1 \"%2\" is not a number; stored %3")
         .arg(caption, text, datafile::formatNumber(stored, separator));
 }
 
@@ -30,7 +31,7 @@ inline QString integerTextProblem(const QString &caption, const QString &text, c
     const qint64 value = datafile::readInteger(text, 0, &ok);
     if (ok && value >= std::numeric_limits<std::int32_t>::min() && value <= std::numeric_limits<std::int32_t>::max())
         return {};
-    return QStringLiteral("%1 \"%2\" is not a whole number; stored %3").arg(caption, text, storedText);
+    return QCoreApplication::translate("vw::app::EditorDocument", "%1 \"%2\" is not a whole number; stored %3").arg(caption, text, storedText);
 }
 
 } // namespace vw::weapons

@@ -21,7 +21,7 @@ using app::connectHandler;
 using app::named;
 
 WeaponAdjustmentsWidget::WeaponAdjustmentsWidget(app::EditorDocument &document, const Window &window, QWidget *parent)
-    : QGroupBox(QStringLiteral("Weapons of all planes"), parent), document_(document), window_(window)
+    : QGroupBox(tr("Weapons of all planes"), parent), document_(document), window_(window)
 {
     setObjectName(QStringLiteral("WeaponAdjustments"));
     auto *column = new QVBoxLayout(this);
@@ -32,10 +32,10 @@ WeaponAdjustmentsWidget::WeaponAdjustmentsWidget(app::EditorDocument &document, 
         column->addWidget(b);
         return b;
     };
-    button16_ = button("Button16", QStringLiteral("Set Bursts to Ammo as 1 to 1"));
-    button18_ = button("Button18", QStringLiteral("Reduce Deviation"));
+    button16_ = button("Button16", tr("Set Bursts to Ammo as 1 to 1"));
+    button18_ = button("Button18", tr("Reduce Deviation"));
     // The two deviations sit on the right end of the button, over the blanks of its caption.
-    button21_ = button("Button21", QStringLiteral("Set Bomb deviation to") + QString(15, QLatin1Char(' ')));
+    button21_ = button("Button21", tr("Set Bomb deviation to") + QString(15, QLatin1Char(' ')));
     auto *onButton = new QHBoxLayout(button21_);
     onButton->setContentsMargins(4, 2, 4, 2);
     onButton->setSpacing(2);
@@ -44,16 +44,16 @@ WeaponAdjustmentsWidget::WeaponAdjustmentsWidget(app::EditorDocument &document, 
     edit43_ = named<QLineEdit>("Edit43", button21_);
     edit42_->setText(QStringLiteral("1"));
     edit43_->setText(QStringLiteral("1.5"));
-    edit42_->setToolTip(QStringLiteral("Deviation of the bombs of fighters"));
-    edit43_->setToolTip(QStringLiteral("Deviation of the bombs of bombers"));
+    edit42_->setToolTip(tr("Deviation of the bombs of fighters"));
+    edit43_->setToolTip(tr("Deviation of the bombs of bombers"));
     for (QLineEdit *edit : {edit42_, edit43_}) {
         edit->setFixedWidth(36);
         onButton->addWidget(edit);
     }
     button21_->setMinimumHeight(edit42_->sizeHint().height() + 4);
-    button22_ = button("Button22", QStringLiteral("Set trasser count"));
-    button23_ = button("Button23", QStringLiteral("Reduce Fire Delay Twice"));
-    button25_ = button("Button25", QStringLiteral("Remove Skip Bombs"));
+    button22_ = button("Button22", tr("Set trasser count"));
+    button23_ = button("Button23", tr("Reduce Fire Delay Twice"));
+    button25_ = button("Button25", tr("Remove Skip Bombs"));
 
     connectHandler(document_, button16_, &QPushButton::clicked, this, &WeaponAdjustmentsWidget::Button16Click);
     connectHandler(document_, button18_, &QPushButton::clicked, this, &WeaponAdjustmentsWidget::Button18Click);
@@ -84,20 +84,20 @@ void WeaponAdjustmentsWidget::run(const QString &what, End end, const std::funct
     }
     const QLocale numbers(QLocale::English);
     document_.showStatus(report.planesVisited == 0
-                             ? what + QStringLiteral(": no plane of this file has a plane record, so no weapon changed")
-                             : QStringLiteral("%1: %2 weapons on %3 planes")
+                             ? what + tr(": no plane of this file has a plane record, so no weapon changed")
+                             : tr("%1: %2 weapons on %3 planes")
                                    .arg(what, numbers.toString(report.weaponsChanged),
                                         numbers.toString(report.planesVisited)));
 }
 
 void WeaponAdjustmentsWidget::Button16Click()
 {
-    run(QStringLiteral("Set Bursts to Ammo as 1 to 1"), End::WeaponsPage, &setBurstsToAmmo);
+    run(tr("Set Bursts to Ammo as 1 to 1"), End::WeaponsPage, &setBurstsToAmmo);
 }
 
 void WeaponAdjustmentsWidget::Button18Click()
 {
-    run(QStringLiteral("Reduce Deviation"), End::WeaponsPage, &reduceDeviation);
+    run(tr("Reduce Deviation"), End::WeaponsPage, &reduceDeviation);
 }
 
 void WeaponAdjustmentsWidget::Button21Click()
@@ -106,26 +106,26 @@ void WeaponAdjustmentsWidget::Button21Click()
     const QChar separator = document_.decimalSeparator();
     for (QLineEdit *edit : {edit42_, edit43_})
         app::markInput(document_, edit,
-                       numberTextProblem(QStringLiteral("Set Bomb deviation to"), edit->text(),
+                       numberTextProblem(tr("Set Bomb deviation to"), edit->text(),
                                          datafile::readNumber(edit->text(), separator), separator));
-    run(QStringLiteral("Set Bomb deviation to"), End::WeaponsPage, [&](DataFile &file) {
+    run(tr("Set Bomb deviation to"), End::WeaponsPage, [&](DataFile &file) {
         return setBombDeviation(file, fighter, bomber, document_.labels().AmmoNames, document_.decimalSeparator());
     });
 }
 
 void WeaponAdjustmentsWidget::Button22Click()
 {
-    run(QStringLiteral("Set trasser count"), End::MoreWeapons, &setTracerCount);
+    run(tr("Set trasser count"), End::MoreWeapons, &setTracerCount);
 }
 
 void WeaponAdjustmentsWidget::Button23Click()
 {
-    run(QStringLiteral("Reduce Fire Delay Twice"), End::WeaponsPageAndMoreWeapons, &halveFireDelay);
+    run(tr("Reduce Fire Delay Twice"), End::WeaponsPageAndMoreWeapons, &halveFireDelay);
 }
 
 void WeaponAdjustmentsWidget::Button25Click()
 {
-    run(QStringLiteral("Remove Skip Bombs"), End::WeaponsPage, &removeSkipBombs);
+    run(tr("Remove Skip Bombs"), End::WeaponsPage, &removeSkipBombs);
 }
 
 } // namespace vw::weapons

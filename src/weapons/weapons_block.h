@@ -2,6 +2,8 @@
 
 #include "datafile/record.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace vw::weapons {
@@ -115,7 +117,8 @@ public:
     BasicWeaponRecord<File> weapon(int w) const
     {
         if (w < 1 || w > Slots)
-            throw datafile::FormatError(QStringLiteral("A configuration has weapon slots 1 to 16, not %1.").arg(w));
+            throw datafile::FormatError(
+                QCoreApplication::translate("vw::weapons", "A configuration has weapon slots 1 to 16, not %1.").arg(w));
         return this->template sub<BasicWeaponRecord>(FirstWeaponOffset + std::int64_t(BasicWeaponRecord<File>::Size) * (w - 1));
     }
 
@@ -153,7 +156,8 @@ public:
     BasicConfigRecord<File> config(int c) const
     {
         if (c < 1 || c > Slots)
-            throw datafile::FormatError(QStringLiteral("A plane has configurations 1 to 8, not %1.").arg(c));
+            throw datafile::FormatError(
+                QCoreApplication::translate("vw::weapons", "A plane has configurations 1 to 8, not %1.").arg(c));
         return require().template sub<BasicConfigRecord>(FirstConfigOffset + std::int64_t(BasicConfigRecord<File>::Size) * (c - 1));
     }
     // Clamped to 1..8; records beyond the count keep their bytes. Returns the count stored.
@@ -174,7 +178,9 @@ private:
     {
         if (!exists())
             throw datafile::FormatError(
-                QStringLiteral("Plane %1 has no plane record in the file, so it has no weapons.").arg(plane_));
+                QCoreApplication::translate("vw::weapons",
+                                            "Plane %1 has no plane record in the file, so it has no weapons.")
+                    .arg(plane_));
         return *this;
     }
     int plane_;

@@ -31,8 +31,14 @@ using app::named;
 
 namespace {
 
-const QString CopyComplete = QStringLiteral("Copy process complete!");
-const QString CopyNotPossible = QStringLiteral("Copy process is not possible!");
+QString copyComplete()
+{
+    return WeaponsPage::tr("Copy process complete!");
+}
+QString copyNotPossible()
+{
+    return WeaponsPage::tr("Copy process is not possible!");
+}
 
 // The counts and copy operands are changed with the arrows only; the handlers clamp.
 QSpinBox *arrowSpin(const char *name, int max, QWidget *parent)
@@ -74,7 +80,7 @@ WeaponsPage::WeaponsPage(app::EditorDocument &document, ConfigListView *configLi
 
     // Summary lines.
     auto *summary = new QVBoxLayout;
-    summary->addWidget(new QLabel(QStringLiteral("Summary (*permanent at present):"), this));
+    summary->addWidget(new QLabel(tr("Summary (*permanent at present):"), this));
     QLineEdit **lines[] = {&edit3_, &edit4_, &edit5_, &edit6_};
     const char *lineNames[] = {"Edit3", "Edit4", "Edit5", "Edit6"};
     for (int i = 0; i < 4; ++i) {
@@ -91,7 +97,7 @@ WeaponsPage::WeaponsPage(app::EditorDocument &document, ConfigListView *configLi
     grid->addLayout(summary, 0, 0);
 
     // Manage configs.
-    manageConfigs_ = new QGroupBox(QStringLiteral("Manage configs"), this);
+    manageConfigs_ = new QGroupBox(tr("Manage configs"), this);
     auto *configForm = new QGridLayout(manageConfigs_);
     edit1_ = named<QLineEdit>("Edit1", manageConfigs_);
     edit1_->setMaxLength(ConfigRecord::NameWidth);
@@ -101,28 +107,28 @@ WeaponsPage::WeaponsPage(app::EditorDocument &document, ConfigListView *configLi
     spinEdit4_->setMinimum(1);
     spinEdit5_->setMinimum(1);
     button1_ = named<QPushButton>("Button1", manageConfigs_);
-    button1_->setText(QStringLiteral("Copy config"));
-    configForm->addWidget(new QLabel(QStringLiteral("Current config:"), manageConfigs_), 0, 0);
+    button1_->setText(tr("Copy config"));
+    configForm->addWidget(new QLabel(tr("Current config:"), manageConfigs_), 0, 0);
     configForm->addWidget(edit1_, 0, 1, 1, 3);
-    configForm->addWidget(new QLabel(QStringLiteral("Number of configs:"), manageConfigs_), 1, 0);
+    configForm->addWidget(new QLabel(tr("Number of configs:"), manageConfigs_), 1, 0);
     configForm->addWidget(spinEdit3_, 1, 1);
     configForm->addWidget(button1_, 1, 2, 1, 2);
-    configForm->addWidget(new QLabel(QStringLiteral("Source config:"), manageConfigs_), 2, 0);
+    configForm->addWidget(new QLabel(tr("Source config:"), manageConfigs_), 2, 0);
     configForm->addWidget(spinEdit4_, 2, 1);
-    configForm->addWidget(new QLabel(QStringLiteral("Destination config:"), manageConfigs_), 2, 2);
+    configForm->addWidget(new QLabel(tr("Destination config:"), manageConfigs_), 2, 2);
     configForm->addWidget(spinEdit5_, 2, 3);
     configForm->setColumnStretch(1, 1);
     grid->addWidget(manageConfigs_, 0, 1);
 
     // Weapon.
-    weapon_ = new QGroupBox(QStringLiteral("Weapon"), this);
+    weapon_ = new QGroupBox(tr("Weapon"), this);
     auto *weaponGrid = new QGridLayout(weapon_);
     comboBox1_ = named<QComboBox>("ComboBox1", weapon_);
     comboBox8_ = named<QComboBox>("ComboBox8", weapon_);
     comboBox1_->setMaxVisibleItems(20);
     speedButton1_ = named<QToolButton>("SpeedButton1", weapon_);
     speedButton1_->setText(QStringLiteral("..."));
-    speedButton1_->setToolTip(QStringLiteral("Дополнительно"));
+    speedButton1_->setToolTip(tr("Дополнительно"));
     edit19_ = named<QLineEdit>("Edit19", weapon_);
     edit18_ = named<QLineEdit>("Edit18", weapon_);
     edit2_ = named<QLineEdit>("Edit2", weapon_);
@@ -130,17 +136,17 @@ WeaponsPage::WeaponsPage(app::EditorDocument &document, ConfigListView *configLi
     auto *typeRow = new QHBoxLayout;
     typeRow->addWidget(comboBox1_, 1);
     typeRow->addWidget(speedButton1_);
-    weaponGrid->addWidget(new QLabel(QStringLiteral("Current weapon:"), weapon_), 0, 0);
+    weaponGrid->addWidget(new QLabel(tr("Current weapon:"), weapon_), 0, 0);
     weaponGrid->addLayout(typeRow, 0, 1, 1, 3);
-    weaponGrid->addWidget(new QLabel(QStringLiteral("Weapon group:"), weapon_), 1, 0);
+    weaponGrid->addWidget(new QLabel(tr("Weapon group:"), weapon_), 1, 0);
     weaponGrid->addWidget(comboBox8_, 1, 1, 1, 3);
-    weaponGrid->addWidget(new QLabel(QStringLiteral("Hvy Ammo:"), weapon_), 2, 0);
+    weaponGrid->addWidget(new QLabel(tr("Hvy Ammo:"), weapon_), 2, 0);
     weaponGrid->addWidget(edit19_, 2, 1);
-    weaponGrid->addWidget(new QLabel(QStringLiteral("Deviation:"), weapon_), 2, 2);
+    weaponGrid->addWidget(new QLabel(tr("Deviation:"), weapon_), 2, 2);
     weaponGrid->addWidget(edit18_, 2, 3);
-    weaponGrid->addWidget(new QLabel(QStringLiteral("Ammo:"), weapon_), 3, 0);
+    weaponGrid->addWidget(new QLabel(tr("Ammo:"), weapon_), 3, 0);
     weaponGrid->addWidget(edit2_, 3, 1);
-    weaponGrid->addWidget(new QLabel(QStringLiteral("Bursts:"), weapon_), 3, 2);
+    weaponGrid->addWidget(new QLabel(tr("Bursts:"), weapon_), 3, 2);
     weaponGrid->addWidget(edit7_, 3, 3);
     weaponGrid->setColumnStretch(1, 1);
     weaponGrid->setColumnStretch(3, 1);
@@ -148,19 +154,19 @@ WeaponsPage::WeaponsPage(app::EditorDocument &document, ConfigListView *configLi
 
     // List of weapons.
     auto *weaponList = new QVBoxLayout;
-    weaponList->addWidget(new QLabel(QStringLiteral("List of weapons:"), this));
+    weaponList->addWidget(new QLabel(tr("List of weapons:"), this));
     listBox3_ = named<QListWidget>("ListBox3", this);
     weaponList->addWidget(listBox3_);
     grid->addLayout(weaponList, 2, 0);
 
     // Managing weapons.
-    managingWeapons_ = new QGroupBox(QStringLiteral("Managing weapons"), this);
+    managingWeapons_ = new QGroupBox(tr("Managing weapons"), this);
     auto *managing = new QGridLayout(managingWeapons_);
     spinEdit2_ = arrowSpin("SpinEdit2", ConfigRecord::Slots, managingWeapons_);
     button2_ = named<QPushButton>("Button2", managingWeapons_);
-    button2_->setText(QStringLiteral("Copy weapon"));
+    button2_->setText(tr("Copy weapon"));
     auto *countRow = new QHBoxLayout;
-    countRow->addWidget(new QLabel(QStringLiteral("Number of weapons:"), managingWeapons_));
+    countRow->addWidget(new QLabel(tr("Number of weapons:"), managingWeapons_));
     countRow->addWidget(spinEdit2_);
     countRow->addStretch();
     countRow->addWidget(button2_);
@@ -176,15 +182,15 @@ WeaponsPage::WeaponsPage(app::EditorDocument &document, ConfigListView *configLi
         planeBox->setMaxVisibleItems(20);
         for (QComboBox *box : {planeBox, configBox, weaponBox})
             box->setMinimumContentsLength(14);
-        form->addRow(QStringLiteral("Plane:"), planeBox);
-        form->addRow(QStringLiteral("Config:"), configBox);
-        form->addRow(QStringLiteral("Weapon:"), weaponBox);
+        form->addRow(tr("Plane:"), planeBox);
+        form->addRow(tr("Config:"), configBox);
+        form->addRow(tr("Weapon:"), weaponBox);
         return group;
     };
-    managing->addWidget(selectorGroup(QStringLiteral("Source weapon"), "ComboBox2", "ComboBox6", "ComboBox4",
+    managing->addWidget(selectorGroup(tr("Source weapon"), "ComboBox2", "ComboBox6", "ComboBox4",
                                       comboBox2_, comboBox6_, comboBox4_),
                         1, 0);
-    managing->addWidget(selectorGroup(QStringLiteral("Destination weapon"), "ComboBox3", "ComboBox7", "ComboBox5",
+    managing->addWidget(selectorGroup(tr("Destination weapon"), "ComboBox3", "ComboBox7", "ComboBox5",
                                       comboBox3_, comboBox7_, comboBox5_),
                         1, 1);
     grid->addWidget(managingWeapons_, 2, 1);
@@ -273,11 +279,11 @@ void WeaponsPage::fillLabelLists()
 void WeaponsPage::showNoWeapons()
 {
     noWeapons_->setText(document_.isLoaded()
-                            ? QStringLiteral("Plane %1 has no plane record in this file, so it has no weapon "
-                                             "configurations to show or edit.")
+                            ? tr("Plane %1 has no plane record in this file, so it has no weapon "
+                                 "configurations to show or edit.")
                                   .arg(document_.selection().CurrentPlane)
-                            : QStringLiteral("No plane data file is loaded. Load one with File > Load configuration "
-                                             "(Ctrl+O)."));
+                            : tr("No plane data file is loaded. Load one with File > Load configuration "
+                                 "(Ctrl+O)."));
     noWeapons_->show();
     listBox3_->clear();
     for (QLineEdit *edit : {edit1_, edit2_, edit7_, edit18_, edit19_})
@@ -411,7 +417,7 @@ void WeaponsPage::Edit1Change(const QString &text)
     if (document_.refreshing() || !hasWeapons())
         return;
     const app::Selection &s = document_.selection();
-    document_.edit(QStringLiteral("Config name"), key("Edit1"), [&] {
+    document_.edit(tr("Config name"), key("Edit1"), [&] {
         ConfigRecord config = WeaponsBlock(document_.file(), s.CurrentPlane).config(s.CurrentConfig);
         config.setName(text);
         // The configuration's line in ListBox2 shows the new name at once.
@@ -425,7 +431,7 @@ void WeaponsPage::SpinEdit3Change(int value)
         return;
     app::Selection &s = document_.selection();
     int stored = 0;
-    if (!document_.edit(QStringLiteral("Number of configs"), app::MergeKey::none(),
+    if (!document_.edit(tr("Number of configs"), app::MergeKey::none(),
                         [&] { stored = WeaponsBlock(document_.file(), s.CurrentPlane).setConfigCount(value); }))
         return;
     s.CurrentConfig = std::min(s.CurrentConfig, stored);
@@ -447,7 +453,7 @@ void WeaponsPage::SpinEdit2Change(int value)
         return;
     app::Selection &s = document_.selection();
     int stored = 0;
-    if (!document_.edit(QStringLiteral("Number of weapons"), app::MergeKey::none(), [&] {
+    if (!document_.edit(tr("Number of weapons"), app::MergeKey::none(), [&] {
             stored = WeaponsBlock(document_.file(), s.CurrentPlane).config(s.CurrentConfig).setWeaponCount(value);
         }))
         return;
@@ -475,7 +481,7 @@ void WeaponsPage::ComboBox1Change(int index)
 {
     if (document_.refreshing() || !hasWeapons() || index < 0)
         return;
-    document_.edit(QStringLiteral("Weapon type"), app::MergeKey::none(), [&] { currentWeapon().setAmmoType(index); });
+    document_.edit(tr("Weapon type"), app::MergeKey::none(), [&] { currentWeapon().setAmmoType(index); });
     document_.Update2();
 }
 
@@ -483,7 +489,7 @@ void WeaponsPage::ComboBox8Change(int index)
 {
     if (document_.refreshing() || !hasWeapons() || index < 0)
         return;
-    document_.edit(QStringLiteral("Weapon group"), app::MergeKey::none(), [&] { currentWeapon().setGroup(index); });
+    document_.edit(tr("Weapon group"), app::MergeKey::none(), [&] { currentWeapon().setGroup(index); });
     document_.Update2();
 }
 
@@ -503,12 +509,12 @@ void WeaponsPage::storeClampedAmmo(QLineEdit *edit, const QString &what, const c
 
 void WeaponsPage::Edit2Change(const QString &text)
 {
-    storeClampedAmmo(edit2_, QStringLiteral("Ammo"), "Edit2", text, &WeaponRecord::setAmmo);
+    storeClampedAmmo(edit2_, tr("Ammo"), "Edit2", text, &WeaponRecord::setAmmo);
 }
 
 void WeaponsPage::Edit19Change(const QString &text)
 {
-    storeClampedAmmo(edit19_, QStringLiteral("Hvy Ammo"), "Edit19", text, &WeaponRecord::setHeavyAmmo);
+    storeClampedAmmo(edit19_, tr("Hvy Ammo"), "Edit19", text, &WeaponRecord::setHeavyAmmo);
 }
 
 void WeaponsPage::Edit7Change(const QString &text)
@@ -517,9 +523,9 @@ void WeaponsPage::Edit7Change(const QString &text)
         return;
     // The edit keeps the text as typed; only the stored value is clamped.
     int stored = 0;
-    if (document_.edit(QStringLiteral("Bursts"), key("Edit7"),
+    if (document_.edit(tr("Bursts"), key("Edit7"),
                        [&] { stored = currentWeapon().setBursts(datafile::readInteger(text, 0)); }))
-        app::markInput(document_, edit7_, app::integerInputProblem(QStringLiteral("Bursts"), text, stored));
+        app::markInput(document_, edit7_, app::integerInputProblem(tr("Bursts"), text, stored));
 }
 
 void WeaponsPage::Edit18Change(const QString &text)
@@ -528,9 +534,9 @@ void WeaponsPage::Edit18Change(const QString &text)
         return;
     // Read with "." or the editor's separator, so the shown text reads back to itself.
     const double value = datafile::readNumber(text, document_.decimalSeparator());
-    if (document_.edit(QStringLiteral("Deviation"), key("Edit18"), [&] { currentWeapon().setDeviation(value); }))
+    if (document_.edit(tr("Deviation"), key("Edit18"), [&] { currentWeapon().setDeviation(value); }))
         app::markInput(document_, edit18_,
-                       app::numberInputProblem(QStringLiteral("Deviation"), text, document_.decimalSeparator(), value));
+                       app::numberInputProblem(tr("Deviation"), text, document_.decimalSeparator(), value));
 }
 
 void WeaponsPage::SpeedButton1Click()
@@ -543,35 +549,35 @@ void WeaponsPage::Button1Click()
     const int plane = document_.selection().CurrentPlane;
     const int s = spinEdit4_->value(), d = spinEdit5_->value();
     bool done = false;
-    if (!document_.edit(QStringLiteral("Copy config %1 to %2").arg(s).arg(d), app::MergeKey::none(),
+    if (!document_.edit(tr("Copy config %1 to %2").arg(s).arg(d), app::MergeKey::none(),
                         [&] { done = copyConfig(document_.file(), plane, s, d); }))
         return; // the error box said why
     document_.Update1();
     if (!done)
-        document_.showStatus(QStringLiteral("Copy config: plane %1 has no plane record, so it has no configurations.").arg(plane));
-    document_.prompter().information(this, done ? CopyComplete : CopyNotPossible);
+        document_.showStatus(tr("Copy config: plane %1 has no plane record, so it has no configurations.").arg(plane));
+    document_.prompter().information(this, done ? copyComplete() : copyNotPossible());
 }
 
 void WeaponsPage::Button2Click()
 {
     if (comboBox4_->currentIndex() < 0 || comboBox5_->currentIndex() < 0) {
-        document_.showStatus(QStringLiteral("Copy weapon: choose a source and a destination weapon; a configuration "
-                                            "without weapons, or a plane without a plane record, has none to choose."));
-        document_.prompter().information(this, CopyNotPossible);
+        document_.showStatus(tr("Copy weapon: choose a source and a destination weapon; a configuration "
+                                "without weapons, or a plane without a plane record, has none to choose."));
+        document_.prompter().information(this, copyNotPossible());
         return;
     }
     const WeaponSlot from{comboBox2_->currentIndex() + 1, comboBox6_->currentIndex() + 1, comboBox4_->currentIndex() + 1};
     const WeaponSlot to{comboBox3_->currentIndex() + 1, comboBox7_->currentIndex() + 1, comboBox5_->currentIndex() + 1};
     bool done = false;
-    if (!document_.edit(QStringLiteral("Copy weapon"), app::MergeKey::none(),
+    if (!document_.edit(tr("Copy weapon"), app::MergeKey::none(),
                         [&] { done = copyWeapon(document_.file(), from, to); }))
         return;
     document_.Update2();
     UpdateGun1();
     UpdateGun2();
     if (!done)
-        document_.showStatus(QStringLiteral("Copy weapon: the source or the destination plane has no plane record."));
-    document_.prompter().information(this, done ? CopyComplete : CopyNotPossible);
+        document_.showStatus(tr("Copy weapon: the source or the destination plane has no plane record."));
+    document_.prompter().information(this, done ? copyComplete() : copyNotPossible());
 }
 
 } // namespace vw::weapons

@@ -114,9 +114,18 @@ private Q_SLOTS:
         using Block = vw::weapons::WeaponsBlock;
         file.writeU8(Block(file, 1).start() + Block::ConfigCountOffset, 200);
         vw::flightmodel::PlaneRecord(file, 4).setPrimary(9, std::nan(""));
+        // Doubles at the ends of their range and a name with quotes, escapes
+        // and Latin-1 letters: the export's own writer gives QJsonDocument's text.
+        const double extremes[] = {5e-324, 1e-300, 1.7976931348623157e308, 123456789012345678.0, 0.0001, -2.5e-5, 1e21};
+        for (int i = 0; i < 7; ++i)
+            vw::flightmodel::PlaneRecord(file, 1).setPrimary(20 + i, extremes[i]);
+        vw::flightmodel::PlaneHeader(file, 1).setText(vw::flightmodel::HeaderText::Name, QString::fromLatin1("a\"\\\t\x01\xe9"));
         const QString in = dir_->filePath(QStringLiteral("misc.bin"));
         file.SaveCfg(in, true);
-        const QString json = write(QStringLiteral("all.json"), vw::app::exportText(vw::app::exportPlanes(file)));
+        const QJsonObject document = vw::app::exportPlanes(file);
+        const QByteArray text = vw::app::exportText(document);
+        QCOMPARE(text, QJsonDocument(document).toJson(QJsonDocument::Indented));
+        const QString json = write(QStringLiteral("all.json"), text);
         const QString out = dir_->filePath(QStringLiteral("out.bin"));
 
         QString err;

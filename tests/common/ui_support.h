@@ -36,6 +36,7 @@ public:
     std::deque<bool> questionAnswers; // Yes when empty
     std::deque<Unsaved> unsavedAnswers; // Cancel when empty
     std::deque<QString> fileNames;      // an empty name cancels the dialog
+    QStringList fileDialogTitles;       // the title of every file dialog asked for
     int unsavedAsked = 0;
     bool lastUnsavedCouldSave = false;
 
@@ -61,12 +62,14 @@ public:
         unsavedAnswers.pop_front();
         return answer;
     }
-    QString openFileName(QWidget *, const QString &, const QString &, const QString &, const QString &) override
+    QString openFileName(QWidget *, const QString &title, const QString &, const QString &, const QString &) override
     {
+        fileDialogTitles << title;
         return nextFileName();
     }
-    QString saveFileName(QWidget *, const QString &, const QString &, const QString &, const QString &) override
+    QString saveFileName(QWidget *, const QString &title, const QString &, const QString &, const QString &) override
     {
+        fileDialogTitles << title;
         return nextFileName();
     }
 

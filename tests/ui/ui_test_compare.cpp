@@ -1,4 +1,5 @@
 #include "app/compare_dialog.h"
+#include "damage/damage_map.h"
 #include "common/test_registry.h"
 #include "ui/ui_weapons_support.h"
 #include "weapons/ammo_entry.h"
@@ -27,6 +28,9 @@ private Q_SLOTS:
         QTest::newRow("a weapon's ammo")
             << Change([](DataFile &f) { vw::weapons::WeaponsBlock(f, 3).config(2).weapon(1).setAmmo(4321); })
             << QStringLiteral(", weapons, config 2, weapon 1, ammo: ") << 3 << 2 << 0;
+        QTest::newRow("a damage map cell")
+            << Change([](DataFile &f) { vw::damage::DamageMap(f, 2).setCell(1, 3, 4, 9); })
+            << QStringLiteral(", damage map level 2, row 5: ") << 2 << 1 << 3;
         QTest::newRow("the shared ammunition table")
             << Change([](DataFile &f) { vw::weapons::AmmoEntry(f, 7).setHeDamage(77); })
             << QStringLiteral("ammunition 7, he_damage: ") << 1 << 1 << 5;

@@ -1,0 +1,2640 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US">
+<context>
+    <name>vw::app</name>
+    <message>
+        <source>%1 of %2 weapons changed on %3 planes</source>
+        <translation>%1 of %2 weapons changed on %3 planes</translation>
+    </message>
+    <message>
+        <source>%1 planes changed</source>
+        <translation>%1 planes changed</translation>
+    </message>
+    <message>
+        <source>AP and HE damage of ammunition 0 to 150 halved</source>
+        <translation>AP and HE damage of ammunition 0 to 150 halved</translation>
+    </message>
+    <message>
+        <source>AP and HE damage of ammunition 0 to 150 doubled</source>
+        <translation>AP and HE damage of ammunition 0 to 150 doubled</translation>
+    </message>
+    <message>
+        <source>; HE damage kept where its double does not fit: ammunition %1</source>
+        <translation>; HE damage kept where its double does not fit: ammunition %1</translation>
+    </message>
+    <message>
+        <source>%1 needs two numbers, as bomb-deviation=1,1.5</source>
+        <translation>%1 needs two numbers, as bomb-deviation=1,1.5</translation>
+    </message>
+    <message>
+        <source>unknown operation &quot;%1&quot;; the operations are %2</source>
+        <translation>unknown operation &quot;%1&quot;; the operations are %2</translation>
+    </message>
+    <message>
+        <source>an array</source>
+        <translation>an array</translation>
+    </message>
+    <message>
+        <source>an object</source>
+        <translation>an object</translation>
+    </message>
+    <message>
+        <source>%1 is not an object</source>
+        <translation>%1 is not an object</translation>
+    </message>
+    <message>
+        <source>is not a field here</source>
+        <translation>is not a field here</translation>
+    </message>
+    <message>
+        <source>%1 is not an array</source>
+        <translation>%1 is not an array</translation>
+    </message>
+    <message>
+        <source>has %1 entries, the table has %2</source>
+        <translation>has %1 entries, the table has %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a whole number</source>
+        <translation>%1 is not a whole number</translation>
+    </message>
+    <message>
+        <source>%1 is outside %2..%3</source>
+        <translation>%1 is outside %2..%3</translation>
+    </message>
+    <message>
+        <source>%1 is not a number</source>
+        <translation>%1 is not a number</translation>
+    </message>
+    <message>
+        <source>%1 is not a text</source>
+        <translation>%1 is not a text</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is longer than the field&apos;s %2 characters</source>
+        <translation>&quot;%1&quot; is longer than the field&apos;s %2 characters</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has characters the file cannot hold</source>
+        <translation>&quot;%1&quot; has characters the file cannot hold</translation>
+    </message>
+    <message>
+        <source>%1 is not %2 bytes as hex digits</source>
+        <translation>%1 is not %2 bytes as hex digits</translation>
+    </message>
+    <message>
+        <source>the file has no %1</source>
+        <translation>the file has no %1</translation>
+    </message>
+    <message>
+        <source>names no plane: give &quot;plane&quot; or &quot;name&quot;</source>
+        <translation>names no plane: give &quot;plane&quot; or &quot;name&quot;</translation>
+    </message>
+    <message>
+        <source>planes %1 and %2 are both named %3</source>
+        <translation>planes %1 and %2 are both named %3</translation>
+    </message>
+    <message>
+        <source>no plane is named %1</source>
+        <translation>no plane is named %1</translation>
+    </message>
+    <message>
+        <source>directory entry for plane %1</source>
+        <translation>directory entry for plane %1</translation>
+    </message>
+    <message>
+        <source>weapons for plane %1</source>
+        <translation>weapons for plane %1</translation>
+    </message>
+    <message>
+        <source>plane record for plane %1</source>
+        <translation>plane record for plane %1</translation>
+    </message>
+    <message>
+        <source>damage map for plane %1</source>
+        <translation>damage map for plane %1</translation>
+    </message>
+    <message>
+        <source>damage profile slot for plane %1</source>
+        <translation>damage profile slot for plane %1</translation>
+    </message>
+    <message>
+        <source>%1 is not true or false</source>
+        <translation>%1 is not true or false</translation>
+    </message>
+    <message>
+        <source>wings table</source>
+        <translation>wings table</translation>
+    </message>
+    <message>
+        <source>ammunition entry %1</source>
+        <translation>ammunition entry %1</translation>
+    </message>
+    <message>
+        <source>The patch is not a JSON object.</source>
+        <translation>The patch is not a JSON object.</translation>
+    </message>
+    <message>
+        <source>not JSON: %1 at offset %2</source>
+        <translation>not JSON: %1 at offset %2</translation>
+    </message>
+    <message>
+        <source>The file has planes 1 to %1, not %2.</source>
+        <translation>The file has planes 1 to %1, not %2.</translation>
+    </message>
+    <message>
+        <source>Line %1 of the wanted times of flight, &quot;%2&quot;, is not a number; no plane was changed.</source>
+        <translation>Line %1 of the wanted times of flight, &quot;%2&quot;, is not a number; no plane was changed.</translation>
+    </message>
+    <message>
+        <source>this is a folder, not a file</source>
+        <translation>this is a folder, not a file</translation>
+    </message>
+    <message>
+        <source>the file is larger than %1 bytes; it should hold one time of flight per plane</source>
+        <translation>the file is larger than %1 bytes; it should hold one time of flight per plane</translation>
+    </message>
+    <message>
+        <source>the folder %1 does not exist; the settings are written only into an existing base folder</source>
+        <translation>the folder %1 does not exist; the settings are written only into an existing base folder</translation>
+    </message>
+    <message>
+        <source>the folder %1 could not be made: %2</source>
+        <translation>the folder %1 could not be made: %2</translation>
+    </message>
+    <message>
+        <source>a support file is read up to %1 bytes</source>
+        <translation>a support file is read up to %1 bytes</translation>
+    </message>
+</context>
+<context>
+    <name>vw::app::CompareDialog</name>
+    <message>
+        <source>Compare with %1</source>
+        <translation>Compare with %1</translation>
+    </message>
+    <message>
+        <source>No differences: the files hold the same plane data.</source>
+        <translation>No differences: the files hold the same plane data.</translation>
+    </message>
+    <message>
+        <source>1 difference (this file -&gt; %1)</source>
+        <translation>1 difference (this file -&gt; %1)</translation>
+    </message>
+    <message>
+        <source>%1 differences (this file -&gt; %2)</source>
+        <translation>%1 differences (this file -&gt; %2)</translation>
+    </message>
+</context>
+<context>
+    <name>vw::app::EditorDocument</name>
+    <message>
+        <source>An unexpected error stopped the operation.</source>
+        <translation>An unexpected error stopped the operation.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a whole number; stored as %3</source>
+        <translation>%1: &quot;%2&quot; is not a whole number; stored as %3</translation>
+    </message>
+    <message>
+        <source>%1: %2 stored as %3</source>
+        <translation>%1: %2 stored as %3</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a number; stored as %3</source>
+        <translation>%1: &quot;%2&quot; is not a number; stored as %3</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; is not a number; stored %3</source>
+        <translation>%1 &quot;%2&quot; is not a number; stored %3</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; is not a whole number; stored %3</source>
+        <translation>%1 &quot;%2&quot; is not a whole number; stored %3</translation>
+    </message>
+</context>
+<context>
+    <name>vw::app::FormatOperationsWidget</name>
+    <message>
+        <source>Generate decrypted &quot;misc_.bin&quot; file from currently loaded configuration</source>
+        <translation>Generate decrypted &quot;misc_.bin&quot; file from currently loaded configuration</translation>
+    </message>
+    <message>
+        <source>Writes the plane data as it is in the editor, not enciphered, to %1.</source>
+        <translation>Writes the plane data as it is in the editor, not enciphered, to %1.</translation>
+    </message>
+    <message>
+        <source>Load &quot;misc_.bin&quot;. Warning!!! You current configuration will be lost!</source>
+        <translation>Load &quot;misc_.bin&quot;. Warning!!! You current configuration will be lost!</translation>
+    </message>
+    <message>
+        <source>Loads %1 as it is, without deciphering; the next save enciphers it.</source>
+        <translation>Loads %1 as it is, without deciphering; the next save enciphers it.</translation>
+    </message>
+    <message>
+        <source>Misc.bin format</source>
+        <translation>Misc.bin format</translation>
+    </message>
+    <message>
+        <source>Regenerate Offsets</source>
+        <translation>Regenerate Offsets</translation>
+    </message>
+    <message>
+        <source>Gives planes added by raising &quot;Number of Planes:&quot; their own record and damage map, one stride behind the plane before.</source>
+        <translation>Gives planes added by raising &quot;Number of Planes:&quot; their own record and damage map, one stride behind the plane before.</translation>
+    </message>
+    <message>
+        <source>Add header for 128 planes</source>
+        <translation>Add header for 128 planes</translation>
+    </message>
+    <message>
+        <source>Converts a 128-plane file into the 256-plane format.</source>
+        <translation>Converts a 128-plane file into the 256-plane format.</translation>
+    </message>
+    <message>
+        <source> saved</source>
+        <translation> saved</translation>
+    </message>
+    <message>
+        <source>Encrypt/Decrypt misc.bin</source>
+        <translation>Encrypt/Decrypt misc.bin</translation>
+    </message>
+</context>
+<context>
+    <name>vw::app::LabelTables</name>
+    <message>
+        <source>Group %1</source>
+        <translation>Group %1</translation>
+    </message>
+    <message>
+        <source>Primary single shot</source>
+        <translation>Primary single shot</translation>
+    </message>
+    <message>
+        <source>Secondary single shot</source>
+        <translation>Secondary single shot</translation>
+    </message>
+    <message>
+        <source>Primary guns</source>
+        <translation>Primary guns</translation>
+    </message>
+    <message>
+        <source>Secondary guns</source>
+        <translation>Secondary guns</translation>
+    </message>
+    <message>
+        <source>Heavy guns</source>
+        <translation>Heavy guns</translation>
+    </message>
+    <message>
+        <source>Turreted gun</source>
+        <translation>Turreted gun</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>Engine 1</source>
+        <translation>Engine 1</translation>
+    </message>
+    <message>
+        <source>Engine 2</source>
+        <translation>Engine 2</translation>
+    </message>
+    <message>
+        <source>Engine 3</source>
+        <translation>Engine 3</translation>
+    </message>
+    <message>
+        <source>Engine 4</source>
+        <translation>Engine 4</translation>
+    </message>
+    <message>
+        <source>Engine 1 Oil System</source>
+        <translation>Engine 1 Oil System</translation>
+    </message>
+    <message>
+        <source>Engine 2 Oil System</source>
+        <translation>Engine 2 Oil System</translation>
+    </message>
+    <message>
+        <source>Engine 3 Oil System</source>
+        <translation>Engine 3 Oil System</translation>
+    </message>
+    <message>
+        <source>Engine 4 Oil System</source>
+        <translation>Engine 4 Oil System</translation>
+    </message>
+    <message>
+        <source>Elevator</source>
+        <translation>Elevator</translation>
+    </message>
+    <message>
+        <source>Horizontal Stabilizer</source>
+        <translation>Horizontal Stabilizer</translation>
+    </message>
+    <message>
+        <source>Rudder</source>
+        <translation>Rudder</translation>
+    </message>
+    <message>
+        <source>Vertical Stabilizer</source>
+        <translation>Vertical Stabilizer</translation>
+    </message>
+    <message>
+        <source>Left Aileron</source>
+        <translation>Left Aileron</translation>
+    </message>
+    <message>
+        <source>Right Aileron</source>
+        <translation>Right Aileron</translation>
+    </message>
+    <message>
+        <source>Left Fuel Tank</source>
+        <translation>Left Fuel Tank</translation>
+    </message>
+    <message>
+        <source>Right Fuel Tank</source>
+        <translation>Right Fuel Tank</translation>
+    </message>
+    <message>
+        <source>Center Fuel Tank</source>
+        <translation>Center Fuel Tank</translation>
+    </message>
+    <message>
+        <source>Rear Fuselage</source>
+        <translation>Rear Fuselage</translation>
+    </message>
+    <message>
+        <source>Center Fuselage</source>
+        <translation>Center Fuselage</translation>
+    </message>
+    <message>
+        <source>Pilot Armor</source>
+        <translation>Pilot Armor</translation>
+    </message>
+    <message>
+        <source>Pilot</source>
+        <translation>Pilot</translation>
+    </message>
+    <message>
+        <source>Tail Gunner</source>
+        <translation>Tail Gunner</translation>
+    </message>
+    <message>
+        <source>Nose Gun</source>
+        <translation>Nose Gun</translation>
+    </message>
+    <message>
+        <source>Left Gun</source>
+        <translation>Left Gun</translation>
+    </message>
+    <message>
+        <source>Right Gun</source>
+        <translation>Right Gun</translation>
+    </message>
+    <message>
+        <source>Top Gun</source>
+        <translation>Top Gun</translation>
+    </message>
+    <message>
+        <source>Bottom Gun</source>
+        <translation>Bottom Gun</translation>
+    </message>
+    <message>
+        <source>Left Wing</source>
+        <translation>Left Wing</translation>
+    </message>
+    <message>
+        <source>Right Wing</source>
+        <translation>Right Wing</translation>
+    </message>
+    <message>
+        <source>Right Gear</source>
+        <translation>Right Gear</translation>
+    </message>
+    <message>
+        <source>Left Gear</source>
+        <translation>Left Gear</translation>
+    </message>
+    <message>
+        <source>Flaps</source>
+        <translation>Flaps</translation>
+    </message>
+    <message>
+        <source>1 - Lowest</source>
+        <translation>1 - Lowest</translation>
+    </message>
+    <message>
+        <source>2 - Lower</source>
+        <translation>2 - Lower</translation>
+    </message>
+    <message>
+        <source>3 - Low</source>
+        <translation>3 - Low</translation>
+    </message>
+    <message>
+        <source>4 - Medium-Low</source>
+        <translation>4 - Medium-Low</translation>
+    </message>
+    <message>
+        <source>5 - Medium-High</source>
+        <translation>5 - Medium-High</translation>
+    </message>
+    <message>
+        <source>6 - High</source>
+        <translation>6 - High</translation>
+    </message>
+    <message>
+        <source>7 - Higher</source>
+        <translation>7 - Higher</translation>
+    </message>
+    <message>
+        <source>8 - Highest</source>
+        <translation>8 - Highest</translation>
+    </message>
+</context>
+<context>
+    <name>vw::app::MiscPage</name>
+    <message>
+        <source>Summary</source>
+        <translation>Summary</translation>
+    </message>
+    <message>
+        <source>The version word decides the cipher of the next save (273: keyed).</source>
+        <translation>The version word decides the cipher of the next save (273: keyed).</translation>
+    </message>
+    <message>
+        <source>Planes in the file, -1 to 254.</source>
+        <translation>Planes in the file, -1 to 254.</translation>
+    </message>
+    <message>
+        <source>File Version:</source>
+        <translation>File Version:</translation>
+    </message>
+    <message>
+        <source>Number of Planes:</source>
+        <translation>Number of Planes:</translation>
+    </message>
+    <message>
+        <source>Weapons block start:</source>
+        <translation>Weapons block start:</translation>
+    </message>
+    <message>
+        <source>Damage map start:</source>
+        <translation>Damage map start:</translation>
+    </message>
+    <message>
+        <source>1 - Original format</source>
+        <translation>1 - Original format</translation>
+    </message>
+    <message>
+        <source>2 - Openhall plane format (128)</source>
+        <translation>2 - Openhall plane format (128)</translation>
+    </message>
+    <message>
+        <source>3 - Openhall plane format (256)</source>
+        <translation>3 - Openhall plane format (256)</translation>
+    </message>
+    <message>
+        <source>Workspace</source>
+        <translation>Workspace</translation>
+    </message>
+    <message>
+        <source>Working Directory (path to misc.bin):</source>
+        <translation>Working Directory (path to misc.bin):</translation>
+    </message>
+    <message>
+        <source>Get default path from editor directory</source>
+        <translation>Get default path from editor directory</translation>
+    </message>
+    <message>
+        <source>Override defalut laucher (path to exe):</source>
+        <translation>Override defalut laucher (path to exe):</translation>
+    </message>
+    <message>
+        <source>Decimal separator</source>
+        <translation>Decimal separator</translation>
+    </message>
+    <message>
+        <source>no plane record</source>
+        <translation>no plane record</translation>
+    </message>
+    <message>
+        <source>no damage map</source>
+        <translation>no damage map</translation>
+    </message>
+    <message>
+        <source>File Version</source>
+        <translation>File Version</translation>
+    </message>
+    <message>
+        <source>File Version %1 cannot be saved: the header holds 0 to 65535.</source>
+        <translation>File Version %1 cannot be saved: the header holds 0 to 65535.</translation>
+    </message>
+    <message>
+        <source>Number of Planes</source>
+        <translation>Number of Planes</translation>
+    </message>
+    <message>
+        <source>Number of Planes %1 cannot be saved: the header holds -1 to 254.</source>
+        <translation>Number of Planes %1 cannot be saved: the header holds -1 to 254.</translation>
+    </message>
+    <message>
+        <source>Выберите запускаемый файл</source>
+        <translation>Choose the program to start</translation>
+    </message>
+    <message>
+        <source>Программы | *.exe</source>
+        <translation>Programs | *.exe</translation>
+    </message>
+    <message>
+        <source>Type of Misc.bin</source>
+        <translation>Type of Misc.bin</translation>
+    </message>
+</context>
+<context>
+    <name>vw::app::NumberGridModel</name>
+    <message>
+        <source> cell</source>
+        <translation> cell</translation>
+    </message>
+    <message>
+        <source>This cell holds -32768 to 32767; %1 was not stored.</source>
+        <translation>This cell holds -32768 to 32767; %1 was not stored.</translation>
+    </message>
+    <message>
+        <source>Integer overflow: a speed point holds -2147483648 to 2147483647 mph; %1 was not stored.</source>
+        <translation>Integer overflow: a speed point holds -2147483648 to 2147483647 mph; %1 was not stored.</translation>
+    </message>
+    <message>
+        <source>%1, cell (%2, %3): &quot;%4&quot; is not a number; stored as %5</source>
+        <translation>%1, cell (%2, %3): &quot;%4&quot; is not a number; stored as %5</translation>
+    </message>
+</context>
+<context>
+    <name>vw::app::PlaneReportsWidget</name>
+    <message>
+        <source>Plane list</source>
+        <translation>Plane list</translation>
+    </message>
+    <message>
+        <source>With sound directories</source>
+        <translation>With sound directories</translation>
+    </message>
+    <message>
+        <source>With fuel</source>
+        <translation>With fuel</translation>
+    </message>
+    <message>
+        <source>With weight</source>
+        <translation>With weight</translation>
+    </message>
+    <message>
+        <source>With climb speed</source>
+        <translation>With climb speed</translation>
+    </message>
+    <message>
+        <source>With DM counts</source>
+        <translation>With DM counts</translation>
+    </message>
+    <message>
+        <source>HTML</source>
+        <translation>HTML</translation>
+    </message>
+    <message>
+        <source>Time of flight as HTML table rows (with &quot;With fuel&quot;).</source>
+        <translation>Time of flight as HTML table rows (with &quot;With fuel&quot;).</translation>
+    </message>
+    <message>
+        <source>Generate Plane list</source>
+        <translation>Generate Plane list</translation>
+    </message>
+    <message>
+        <source>Writes planes.txt, or editor\planes.txt for the figures and counts.</source>
+        <translation>Writes planes.txt, or editor\planes.txt for the figures and counts.</translation>
+    </message>
+    <message>
+        <source>Correct Fuel by Time</source>
+        <translation>Correct Fuel by Time</translation>
+    </message>
+    <message>
+        <source>Sets each plane&apos;s fuel consumption so that it reaches the time of flight given in editor\planes-fuel.txt (one number per line, in plane order).</source>
+        <translation>Sets each plane&apos;s fuel consumption so that it reaches the time of flight given in editor\planes-fuel.txt (one number per line, in plane order).</translation>
+    </message>
+    <message>
+        <source>Plane list written to %1.</source>
+        <translation>Plane list written to %1.</translation>
+    </message>
+    <message>
+        <source>Correct Fuel by Time: fuel consumption changed for 1 plane.</source>
+        <translation>Correct Fuel by Time: fuel consumption changed for 1 plane.</translation>
+    </message>
+    <message>
+        <source>Correct Fuel by Time: fuel consumption changed for %1 planes.</source>
+        <translation>Correct Fuel by Time: fuel consumption changed for %1 planes.</translation>
+    </message>
+    <message>
+        <source> No plane record to change for planes %1.</source>
+        <translation> No plane record to change for planes %1.</translation>
+    </message>
+</context>
+<context>
+    <name>vw::app::VNEditor</name>
+    <message>
+        <source>Выберите файл конфигурации</source>
+        <translation>Choose a configuration file</translation>
+    </message>
+    <message>
+        <source>Файлы конфигурации | *.bin;*.oh</source>
+        <translation>Configuration files | *.bin;*.oh</translation>
+    </message>
+    <message>
+        <source>List of planes:</source>
+        <translation>List of planes:</translation>
+    </message>
+    <message>
+        <source>List of configs:</source>
+        <translation>List of configs:</translation>
+    </message>
+    <message>
+        <source>Weapons</source>
+        <translation>Weapons</translation>
+    </message>
+    <message>
+        <source>Header</source>
+        <translation>Header</translation>
+    </message>
+    <message>
+        <source>Primary configurations</source>
+        <translation>Primary configurations</translation>
+    </message>
+    <message>
+        <source>Engine Power #1</source>
+        <translation>Engine Power #1</translation>
+    </message>
+    <message>
+        <source>Engine and WEP</source>
+        <translation>Engine and WEP</translation>
+    </message>
+    <message>
+        <source>Handiling</source>
+        <translation>Handiling</translation>
+    </message>
+    <message>
+        <source>Flight Model</source>
+        <translation>Flight Model</translation>
+    </message>
+    <message>
+        <source>Plane Damage Maps</source>
+        <translation>Plane Damage Maps</translation>
+    </message>
+    <message>
+        <source>Offline Damage Profile</source>
+        <translation>Offline Damage Profile</translation>
+    </message>
+    <message>
+        <source>Damage</source>
+        <translation>Damage</translation>
+    </message>
+    <message>
+        <source>Wings</source>
+        <translation>Wings</translation>
+    </message>
+    <message>
+        <source>Misc</source>
+        <translation>Misc</translation>
+    </message>
+    <message>
+        <source>The file could not be loaded; the editor keeps the data it had.
+
+</source>
+        <translation>The file could not be loaded; the editor keeps the data it had.
+
+</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>An editor for the plane data file of Vornwing.
+
+Every value of every plane: names and references, weapon loadouts,
+flight-model tables, engine power, damage maps and the shared tables.</source>
+        <translation>An editor for the plane data file of Vornwing.
+
+Every value of every plane: names and references, weapon loadouts,
+flight-model tables, engine power, damage maps and the shared tables.</translation>
+    </message>
+    <message>
+        <source>Credits</source>
+        <translation>Credits</translation>
+    </message>
+    <message>
+        <source>Saving is off</source>
+        <translation>Saving is off</translation>
+    </message>
+    <message>
+        <source>The save commands are hidden. To turn saving on, write writeokay as line 6 of %1 and start the editor again.</source>
+        <translation>The save commands are hidden. To turn saving on, write writeokay as line 6 of %1 and start the editor again.</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Load configuration</source>
+        <translation>Load configuration</translation>
+    </message>
+    <message>
+        <source>Save configuration</source>
+        <translation>Save configuration</translation>
+    </message>
+    <message>
+        <source>Save configuration as...</source>
+        <translation>Save configuration as...</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>Recent files</source>
+        <translation>Recent files</translation>
+    </message>
+    <message>
+        <source>Compare with...</source>
+        <translation>Compare with...</translation>
+    </message>
+    <message>
+        <source>Export plane as JSON...</source>
+        <translation>Export plane as JSON...</translation>
+    </message>
+    <message>
+        <source>Export all planes as JSON...</source>
+        <translation>Export all planes as JSON...</translation>
+    </message>
+    <message>
+        <source>Import JSON...</source>
+        <translation>Import JSON...</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Update</translation>
+    </message>
+    <message>
+        <source>Read current config  (see misc)</source>
+        <translation>Read current config  (see misc)</translation>
+    </message>
+    <message>
+        <source>Write current config</source>
+        <translation>Write current config</translation>
+    </message>
+    <message>
+        <source>Launch Vornwing</source>
+        <translation>Launch Vornwing</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Close editor on VN launch</source>
+        <translation>Close editor on VN launch</translation>
+    </message>
+    <message>
+        <source>Launch Vornwing Offline </source>
+        <translation>Launch Vornwing Offline </translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Saving is off: write writeokay as line 6 of editor.ini to turn it on.</source>
+        <translation>Saving is off: write writeokay as line 6 of editor.ini to turn it on.</translation>
+    </message>
+    <message>
+        <source>No plane data file is loaded, so there is nothing to save. Load one with File &gt; Load configuration (Ctrl+O).</source>
+        <translation>No plane data file is loaded, so there is nothing to save. Load one with File &gt; Load configuration (Ctrl+O).</translation>
+    </message>
+    <message>
+        <source>No plane data file is loaded, so there is nothing to save.</source>
+        <translation>No plane data file is loaded, so there is nothing to save.</translation>
+    </message>
+    <message>
+        <source>Vornwing plane editor Version </source>
+        <translation>Vornwing plane editor Version </translation>
+    </message>
+    <message>
+        <source>editor.ini (settings; the defaults apply): </source>
+        <translation>editor.ini (settings; the defaults apply): </translation>
+    </message>
+    <message>
+        <source>The plane data file could not be loaded.
+
+</source>
+        <translation>The plane data file could not be loaded.
+
+</translation>
+    </message>
+    <message>
+        <source>planes.dat (plane summaries)</source>
+        <translation>planes.dat (plane summaries)</translation>
+    </message>
+    <message>
+        <source>FM.dat (flight model row labels)</source>
+        <translation>FM.dat (flight model row labels)</translation>
+    </message>
+    <message>
+        <source>FM.dat has %1 lines; only the first %2 are used as flight model rows.</source>
+        <translation>FM.dat has %1 lines; only the first %2 are used as flight model rows.</translation>
+    </message>
+    <message>
+        <source>readme.txt (help text)</source>
+        <translation>readme.txt (help text)</translation>
+    </message>
+    <message>
+        <source>Some support files in %1 could not be read; their tables stay empty:
+
+- %2</source>
+        <translation>Some support files in %1 could not be read; their tables stay empty:
+
+- %2</translation>
+    </message>
+    <message>
+        <source>Load a plane data file first: it is compared with the one you choose.</source>
+        <translation>Load a plane data file first: it is compared with the one you choose.</translation>
+    </message>
+    <message>
+        <source>Compare with</source>
+        <translation>Compare with</translation>
+    </message>
+    <message>
+        <source>The files could not be compared.
+
+</source>
+        <translation>The files could not be compared.
+
+</translation>
+    </message>
+    <message>
+        <source>Сохранить изменения ?</source>
+        <translation>Save changes?</translation>
+    </message>
+    <message>
+        <source>Выход</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>no planes</source>
+        <translation>no planes</translation>
+    </message>
+    <message>
+        <source>1 plane</source>
+        <translation>1 plane</translation>
+    </message>
+    <message>
+        <source>%1 planes</source>
+        <translation>%1 planes</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3 bytes.</source>
+        <translation>%1: %2, %3 bytes.</translation>
+    </message>
+    <message>
+        <source> No plane record (its offset points outside the file or into the directory): planes %1.</source>
+        <translation> No plane record (its offset points outside the file or into the directory): planes %1.</translation>
+    </message>
+    <message>
+        <source> No damage map (its offset points outside the file or into the directory): planes %1.</source>
+        <translation> No damage map (its offset points outside the file or into the directory): planes %1.</translation>
+    </message>
+    <message>
+        <source>The file was not saved; the file on disk and the data in the editor are as they were.
+
+</source>
+        <translation>The file was not saved; the file on disk and the data in the editor are as they were.
+
+</translation>
+    </message>
+    <message>
+        <source> saved</source>
+        <translation> saved</translation>
+    </message>
+    <message>
+        <source>The plane data has unsaved changes.
+
+Save them to %1?</source>
+        <translation>The plane data has unsaved changes.
+
+Save them to %1?</translation>
+    </message>
+    <message>
+        <source>The plane data has unsaved changes, which will be lost: saving is off.
+
+To turn saving on, write writeokay as line 6 of %1 and start the editor again.</source>
+        <translation>The plane data has unsaved changes, which will be lost: saving is off.
+
+To turn saving on, write writeokay as line 6 of %1 and start the editor again.</translation>
+    </message>
+    <message>
+        <source> loaded</source>
+        <translation> loaded</translation>
+    </message>
+    <message>
+        <source>The file could not be reloaded; the editor keeps the data it had.
+
+</source>
+        <translation>The file could not be reloaded; the editor keeps the data it had.
+
+</translation>
+    </message>
+    <message>
+        <source> reloaded !</source>
+        <translation> reloaded !</translation>
+    </message>
+    <message>
+        <source>The game was not started: the launcher&apos;s folder %1 does not exist.</source>
+        <translation>The game was not started: the launcher&apos;s folder %1 does not exist.</translation>
+    </message>
+    <message>
+        <source>Could not start %1</source>
+        <translation>Could not start %1</translation>
+    </message>
+    <message>
+        <source>Started %1</source>
+        <translation>Started %1</translation>
+    </message>
+    <message>
+        <source>The settings were not saved.
+
+</source>
+        <translation>The settings were not saved.
+
+</translation>
+    </message>
+    <message>
+        <source>a patch is at most 256 MB</source>
+        <translation>a patch is at most 256 MB</translation>
+    </message>
+    <message>
+        <source>Export plane as JSON</source>
+        <translation>Export plane as JSON</translation>
+    </message>
+    <message>
+        <source>Export all planes as JSON</source>
+        <translation>Export all planes as JSON</translation>
+    </message>
+    <message>
+        <source>Import JSON</source>
+        <translation>Import JSON</translation>
+    </message>
+    <message>
+        <source>1 - Original format</source>
+        <translation>1 - Original format</translation>
+    </message>
+    <message>
+        <source>2 - Openhall plane format (128)</source>
+        <translation>2 - Openhall plane format (128)</translation>
+    </message>
+    <message>
+        <source>3 - Openhall plane format (256)</source>
+        <translation>3 - Openhall plane format (256)</translation>
+    </message>
+    <message>
+        <source>Vornwing Planes Editor Version </source>
+        <translation>Vornwing Planes Editor Version </translation>
+    </message>
+    <message>
+        <source>No plane data file is loaded</source>
+        <translation>No plane data file is loaded</translation>
+    </message>
+    <message>
+        <source>Load one with File &gt; Load configuration (Ctrl+O).</source>
+        <translation>Load one with File &gt; Load configuration (Ctrl+O).</translation>
+    </message>
+    <message>
+        <source>keyed cipher</source>
+        <translation>keyed cipher</translation>
+    </message>
+    <message>
+        <source>plain cipher</source>
+        <translation>plain cipher</translation>
+    </message>
+    <message>
+        <source>Vornwing Planes Editor %1
+Qt %2
+
+Base directory: %3
+Plane data file: %4
+Settings and support files: %5</source>
+        <translation>Vornwing Planes Editor %1
+Qt %2
+
+Base directory: %3
+Plane data file: %4
+Settings and support files: %5</translation>
+    </message>
+    <message>
+        <source>Exported to %1</source>
+        <translation>Exported to %1</translation>
+    </message>
+</context>
+<context>
+    <name>vw::damage</name>
+    <message>
+        <source>A damage map has 8192 bytes, not %1.</source>
+        <translation>A damage map has 8192 bytes, not %1.</translation>
+    </message>
+    <message>
+        <source>A damage map level has 1024 cells, not %1.</source>
+        <translation>A damage map level has 1024 cells, not %1.</translation>
+    </message>
+    <message>
+        <source>Plane %1 has no damage map in the file.</source>
+        <translation>Plane %1 has no damage map in the file.</translation>
+    </message>
+    <message>
+        <source>Damage map cell (%1, %2) of level %3 is outside the 32 x 32 x 8 map.</source>
+        <translation>Damage map cell (%1, %2) of level %3 is outside the 32 x 32 x 8 map.</translation>
+    </message>
+    <message>
+        <source>The parts catalogue has parts 0 to 32, not %1.</source>
+        <translation>The parts catalogue has parts 0 to 32, not %1.</translation>
+    </message>
+    <message>
+        <source>plane %1 is not in the plane list.</source>
+        <translation>plane %1 is not in the plane list.</translation>
+    </message>
+    <message>
+        <source>plane %1 has no damage map.</source>
+        <translation>plane %1 has no damage map.</translation>
+    </message>
+    <message>
+        <source>plane %1 has no damage profile slot.</source>
+        <translation>plane %1 has no damage profile slot.</translation>
+    </message>
+    <message>
+        <source>Part %1</source>
+        <translation>Part %1</translation>
+    </message>
+    <message>
+        <source>A damage profile has 912 bytes, not %1.</source>
+        <translation>A damage profile has 912 bytes, not %1.</translation>
+    </message>
+    <message>
+        <source>Plane %1 has no damage profile slot in the file.</source>
+        <translation>Plane %1 has no damage profile slot in the file.</translation>
+    </message>
+    <message>
+        <source>The damage profile has parts 1 to 32, not %1.</source>
+        <translation>The damage profile has parts 1 to 32, not %1.</translation>
+    </message>
+    <message>
+        <source>Plane %1 no longer has a damage map, so its change cannot be undone.</source>
+        <translation>Plane %1 no longer has a damage map, so its change cannot be undone.</translation>
+    </message>
+    <message>
+        <source>The damage profile grid has columns 1 to 4 and rows 1 to 32, not (%1, %2).</source>
+        <translation>The damage profile grid has columns 1 to 4 and rows 1 to 32, not (%1, %2).</translation>
+    </message>
+    <message>
+        <source>A modifier is a whole number from -32768 to 32767; %1 is not stored.</source>
+        <translation>A modifier is a whole number from -32768 to 32767; %1 is not stored.</translation>
+    </message>
+</context>
+<context>
+    <name>vw::damage::DamageMapPage</name>
+    <message>
+        <source>Select Part from list and Double Click on map to place it...</source>
+        <translation>Select Part from list and Double Click on map to place it...</translation>
+    </message>
+    <message>
+        <source>Undo Last Change</source>
+        <translation>Undo Last Change</translation>
+    </message>
+    <message>
+        <source>Show 3D</source>
+        <translation>Show 3D</translation>
+    </message>
+    <message>
+        <source>Uncheck to edit</source>
+        <translation>Uncheck to edit</translation>
+    </message>
+    <message>
+        <source>Current level (1-8)</source>
+        <translation>Current level (1-8)</translation>
+    </message>
+    <message>
+        <source>Parts Catalog</source>
+        <translation>Parts Catalog</translation>
+    </message>
+    <message>
+        <source>Plane %1 has no damage map.</source>
+        <translation>Plane %1 has no damage map.</translation>
+    </message>
+    <message>
+        <source>Plane %1 has no damage map: there is nothing to place, shift or undo on it.</source>
+        <translation>Plane %1 has no damage map: there is nothing to place, shift or undo on it.</translation>
+    </message>
+    <message>
+        <source>Select a part in the Parts Catalog, then double-click the map to place it.</source>
+        <translation>Select a part in the Parts Catalog, then double-click the map to place it.</translation>
+    </message>
+    <message>
+        <source>Place </source>
+        <translation>Place </translation>
+    </message>
+    <message>
+        <source>%1 placed at column %2, row %3 of level %4.</source>
+        <translation>%1 placed at column %2, row %3 of level %4.</translation>
+    </message>
+    <message>
+        <source>up</source>
+        <translation>up</translation>
+    </message>
+    <message>
+        <source>down</source>
+        <translation>down</translation>
+    </message>
+    <message>
+        <source>left</source>
+        <translation>left</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>right</translation>
+    </message>
+    <message>
+        <source>Shift level </source>
+        <translation>Shift level </translation>
+    </message>
+    <message>
+        <source>Level %1 shifted %2.</source>
+        <translation>Level %1 shifted %2.</translation>
+    </message>
+    <message>
+        <source>Level %1 looks the same shifted %2: nothing changed.</source>
+        <translation>Level %1 looks the same shifted %2: nothing changed.</translation>
+    </message>
+    <message>
+        <source> Its placements on this plane can no longer be undone with &quot;Undo Last Change&quot;.</source>
+        <translation> Its placements on this plane can no longer be undone with &quot;Undo Last Change&quot;.</translation>
+    </message>
+    <message>
+        <source>Shift the level up one cell (the top row comes round to the bottom)</source>
+        <translation>Shift the level up one cell (the top row comes round to the bottom)</translation>
+    </message>
+    <message>
+        <source>Shift the level down one cell (the bottom row comes round to the top)</source>
+        <translation>Shift the level down one cell (the bottom row comes round to the top)</translation>
+    </message>
+    <message>
+        <source>Shift the level left one cell (the left column comes round to the right)</source>
+        <translation>Shift the level left one cell (the left column comes round to the right)</translation>
+    </message>
+    <message>
+        <source>Shift the level right one cell (the right column comes round to the left)</source>
+        <translation>Shift the level right one cell (the right column comes round to the left)</translation>
+    </message>
+</context>
+<context>
+    <name>vw::damage::DamageModelCopyWidget</name>
+    <message>
+        <source>Damage model</source>
+        <translation>Damage model</translation>
+    </message>
+    <message>
+        <source>Map</source>
+        <translation>Map</translation>
+    </message>
+    <message>
+        <source>Values</source>
+        <translation>Values</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Source plane:</source>
+        <translation>Source plane:</translation>
+    </message>
+    <message>
+        <source>Destination plane:</source>
+        <translation>Destination plane:</translation>
+    </message>
+    <message>
+        <source>Copy process is not possible!</source>
+        <translation>Copy process is not possible!</translation>
+    </message>
+    <message>
+        <source>Choose a source plane and a destination plane.</source>
+        <translation>Choose a source plane and a destination plane.</translation>
+    </message>
+    <message>
+        <source>Copy damage model</source>
+        <translation>Copy damage model</translation>
+    </message>
+    <message>
+        <source>Damage map and profile</source>
+        <translation>Damage map and profile</translation>
+    </message>
+    <message>
+        <source>Damage map</source>
+        <translation>Damage map</translation>
+    </message>
+    <message>
+        <source>Damage profile</source>
+        <translation>Damage profile</translation>
+    </message>
+    <message>
+        <source>Neither &quot;Map&quot; nor &quot;Values&quot; is ticked: nothing was copied.</source>
+        <translation>Neither &quot;Map&quot; nor &quot;Values&quot; is ticked: nothing was copied.</translation>
+    </message>
+    <message>
+        <source>%1 of plane %2 copied to plane %3.</source>
+        <translation>%1 of plane %2 copied to plane %3.</translation>
+    </message>
+    <message>
+        <source>Copy process complete!</source>
+        <translation>Copy process complete!</translation>
+    </message>
+</context>
+<context>
+    <name>vw::damage::OfflineProfilePage</name>
+    <message>
+        <source>Part Name</source>
+        <translation>Part Name</translation>
+    </message>
+    <message>
+        <source>Damage 1</source>
+        <translation>Damage 1</translation>
+    </message>
+    <message>
+        <source>Damage 2</source>
+        <translation>Damage 2</translation>
+    </message>
+    <message>
+        <source>Armor</source>
+        <translation>Armor</translation>
+    </message>
+    <message>
+        <source>Modifier</source>
+        <translation>Modifier</translation>
+    </message>
+    <message>
+        <source>Basic Stats:</source>
+        <translation>Basic Stats:</translation>
+    </message>
+    <message>
+        <source>Average HP: </source>
+        <translation>Average HP: </translation>
+    </message>
+    <message>
+        <source>Average Armor: </source>
+        <translation>Average Armor: </translation>
+    </message>
+    <message>
+        <source>Offline Damage Profile</source>
+        <translation>Offline Damage Profile</translation>
+    </message>
+    <message>
+        <source>Modifier: %1 is outside -32768..32767 and was not stored; the cell keeps %2.</source>
+        <translation>Modifier: %1 is outside -32768..32767 and was not stored; the cell keeps %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number; it was stored as %2.</source>
+        <translation>&quot;%1&quot; is not a number; it was stored as %2.</translation>
+    </message>
+</context>
+<context>
+    <name>vw::datafile</name>
+    <message>
+        <source>a plane data file holds at most %1 bytes</source>
+        <translation>a plane data file holds at most %1 bytes</translation>
+    </message>
+    <message>
+        <source>the data is %1 bytes long; a plane data file holds at most %2 bytes</source>
+        <translation>the data is %1 bytes long; a plane data file holds at most %2 bytes</translation>
+    </message>
+    <message>
+        <source>No plane data file is loaded; nothing was saved.</source>
+        <translation>No plane data file is loaded; nothing was saved.</translation>
+    </message>
+    <message>
+        <source>The number of planes is %1; a plane data file holds -1 to 254 (the header stores it in one byte). Nothing was saved.</source>
+        <translation>The number of planes is %1; a plane data file holds -1 to 254 (the header stores it in one byte). Nothing was saved.</translation>
+    </message>
+    <message>
+        <source>The file version is %1; a plane data file holds 0 to 65535 (the header stores it in two bytes). Nothing was saved.</source>
+        <translation>The file version is %1; a plane data file holds 0 to 65535 (the header stores it in two bytes). Nothing was saved.</translation>
+    </message>
+    <message>
+        <source>could not keep the previous file as %1: %2</source>
+        <translation>could not keep the previous file as %1: %2</translation>
+    </message>
+    <message>
+        <source>The bytes %1..%2 lie outside the file, which is %3 bytes long.</source>
+        <translation>The bytes %1..%2 lie outside the file, which is %3 bytes long.</translation>
+    </message>
+    <message>
+        <source>The file would become %1 bytes long; a plane data file holds at most %2 bytes.</source>
+        <translation>The file would become %1 bytes long; a plane data file holds at most %2 bytes.</translation>
+    </message>
+    <message>
+        <source>A gap cannot be opened at byte %1 of a file that is %2 bytes long.</source>
+        <translation>A gap cannot be opened at byte %1 of a file that is %2 bytes long.</translation>
+    </message>
+    <message>
+        <source>There is no plane %1.</source>
+        <translation>There is no plane %1.</translation>
+    </message>
+    <message>
+        <source>Plane %1 has no directory entry in this layout.</source>
+        <translation>Plane %1 has no directory entry in this layout.</translation>
+    </message>
+    <message>
+        <source>The offset %1 of plane %2 does not fit the directory&apos;s 24 bits.</source>
+        <translation>The offset %1 of plane %2 does not fit the directory&apos;s 24 bits.</translation>
+    </message>
+    <message>
+        <source>Nothing was changed.</source>
+        <translation>Nothing was changed.</translation>
+    </message>
+    <message>
+        <source>plane %1</source>
+        <translation>plane %1</translation>
+    </message>
+    <message>
+        <source>planes %1 to %2</source>
+        <translation>planes %1 to %2</translation>
+    </message>
+    <message>
+        <source>planes %1</source>
+        <translation>planes %1</translation>
+    </message>
+    <message>
+        <source>1 - Original format</source>
+        <translation>1 - Original format</translation>
+    </message>
+    <message>
+        <source>2 - Openhall plane format (128)</source>
+        <translation>2 - Openhall plane format (128)</translation>
+    </message>
+    <message>
+        <source>3 - Openhall plane format (256)</source>
+        <translation>3 - Openhall plane format (256)</translation>
+    </message>
+    <message>
+        <source>&quot;Add header for 128 planes&quot; converts a file of type %1; this file is of type %2.</source>
+        <translation>&quot;Add header for 128 planes&quot; converts a file of type %1; this file is of type %2.</translation>
+    </message>
+    <message>
+        <source>The file&apos;s tables do not lie where the 128-plane layout has them.</source>
+        <translation>The file&apos;s tables do not lie where the 128-plane layout has them.</translation>
+    </message>
+    <message>
+        <source>The file is %1 bytes long, too short to hold the 128-plane layout&apos;s tables.</source>
+        <translation>The file is %1 bytes long, too short to hold the 128-plane layout&apos;s tables.</translation>
+    </message>
+    <message>
+        <source>The file would grow to %1 bytes; a plane data file holds at most %2 bytes.</source>
+        <translation>The file would grow to %1 bytes; a plane data file holds at most %2 bytes.</translation>
+    </message>
+    <message>
+        <source>The %1 of plane %2 lies at byte %3, inside the header and tables that the conversion moves apart.</source>
+        <translation>The %1 of plane %2 lies at byte %3, inside the header and tables that the conversion moves apart.</translation>
+    </message>
+    <message>
+        <source>The %1 of plane %2 would move to byte %3; the directory holds offsets below %4.</source>
+        <translation>The %1 of plane %2 would move to byte %3; the directory holds offsets below %4.</translation>
+    </message>
+    <message>
+        <source>record</source>
+        <translation>record</translation>
+    </message>
+    <message>
+        <source>damage map</source>
+        <translation>damage map</translation>
+    </message>
+    <message>
+        <source>Room for 256 planes added: the file grew by %1 bytes to %2 bytes.</source>
+        <translation>Room for 256 planes added: the file grew by %1 bytes to %2 bytes.</translation>
+    </message>
+    <message>
+        <source>The file version is now 274: the file is saved as a 256-plane file without the version-273 cipher.</source>
+        <translation>The file version is now 274: the file is saved as a 256-plane file without the version-273 cipher.</translation>
+    </message>
+    <message>
+        <source>The file version was %1 and is now 274, because only a version above 273 loads as a 256-plane file.</source>
+        <translation>The file version was %1 and is now 274, because only a version above 273 loads as a 256-plane file.</translation>
+    </message>
+    <message>
+        <source>The file version is now %1.</source>
+        <translation>The file version is now %1.</translation>
+    </message>
+    <message>
+        <source>&quot;Regenerate Offsets&quot; works on 128- and 256-plane files; this file is in the original 63-plane layout.</source>
+        <translation>&quot;Regenerate Offsets&quot; works on 128- and 256-plane files; this file is in the original 63-plane layout.</translation>
+    </message>
+    <message>
+        <source>The new %1 of plane %2 would lie at byte %3, over the file&apos;s header and shared tables.</source>
+        <translation>The new %1 of plane %2 would lie at byte %3, over the file&apos;s header and shared tables.</translation>
+    </message>
+    <message>
+        <source>The new %1 of plane %2 would lie at byte %3; the directory holds offsets below %4.</source>
+        <translation>The new %1 of plane %2 would lie at byte %3; the directory holds offsets below %4.</translation>
+    </message>
+    <message>
+        <source>The new %1 of plane %2 would end at byte %3; a plane data file holds at most %4 bytes.</source>
+        <translation>The new %1 of plane %2 would end at byte %3; a plane data file holds at most %4 bytes.</translation>
+    </message>
+    <message>
+        <source>The new %1 of plane %2 at byte %3 would overlap a block of another plane at byte %4: the planes&apos; blocks do not follow each other at one stride.</source>
+        <translation>The new %1 of plane %2 at byte %3 would overlap a block of another plane at byte %4: the planes&apos; blocks do not follow each other at one stride.</translation>
+    </message>
+    <message>
+        <source>New planes are placed one stride apart, the distance between planes 2 and 3, and these need a record and a damage map each.</source>
+        <translation>New planes are placed one stride apart, the distance between planes 2 and 3, and these need a record and a damage map each.</translation>
+    </message>
+    <message>
+        <source>Plane %1 has no directory entry: this layout has room for %2 planes.</source>
+        <translation>Plane %1 has no directory entry: this layout has room for %2 planes.</translation>
+    </message>
+    <message>
+        <source>The damage profile of plane %1 lies outside the file.</source>
+        <translation>The damage profile of plane %1 lies outside the file.</translation>
+    </message>
+    <message>
+        <source>Plane %1 has no blocks that plane %2&apos;s could follow.</source>
+        <translation>Plane %1 has no blocks that plane %2&apos;s could follow.</translation>
+    </message>
+    <message>
+        <source>Every plane has its blocks; no offsets were regenerated.</source>
+        <translation>Every plane has its blocks; no offsets were regenerated.</translation>
+    </message>
+    <message>
+        <source>Offsets regenerated for %1.</source>
+        <translation>Offsets regenerated for %1.</translation>
+    </message>
+    <message>
+        <source>The file grew to %1 bytes.</source>
+        <translation>The file grew to %1 bytes.</translation>
+    </message>
+</context>
+<context>
+    <name>vw::flightmodel</name>
+    <message>
+        <source>Estimated time of flight: %1 h</source>
+        <translation>Estimated time of flight: %1 h</translation>
+    </message>
+    <message>
+        <source>Max Positive Overload: %1 G</source>
+        <translation>Max Positive Overload: %1 G</translation>
+    </message>
+    <message>
+        <source>Max Negative Overload: %1 G</source>
+        <translation>Max Negative Overload: %1 G</translation>
+    </message>
+    <message>
+        <source>Base Weight/Weight: %1</source>
+        <translation>Base Weight/Weight: %1</translation>
+    </message>
+    <message>
+        <source>Fuel load (in liters): %1</source>
+        <translation>Fuel load (in liters): %1</translation>
+    </message>
+    <message>
+        <source>Fuel consumption (in liters): %1</source>
+        <translation>Fuel consumption (in liters): %1</translation>
+    </message>
+    <message>
+        <source>500m alt low speed: %1 hp</source>
+        <translation>500m alt low speed: %1 hp</translation>
+    </message>
+    <message>
+        <source>4000m alt med speed: %1 hp</source>
+        <translation>4000m alt med speed: %1 hp</translation>
+    </message>
+    <message>
+        <source>8000m alt high speed: %1 hp</source>
+        <translation>8000m alt high speed: %1 hp</translation>
+    </message>
+    <message>
+        <source>current</source>
+        <translation>current</translation>
+    </message>
+    <message>
+        <source>The handling grid has columns 1 to 3 and rows 1 to 41, not (%1, %2).</source>
+        <translation>The handling grid has columns 1 to 3 and rows 1 to 41, not (%1, %2).</translation>
+    </message>
+    <message>
+        <source>A factor of %1 tenths is outside 1..15.</source>
+        <translation>A factor of %1 tenths is outside 1..15.</translation>
+    </message>
+    <message>
+        <source>No %1 plane is chosen.</source>
+        <translation>No %1 plane is chosen.</translation>
+    </message>
+    <message>
+        <source>The file has no plane %1 (it holds %2 planes).</source>
+        <translation>The file has no plane %1 (it holds %2 planes).</translation>
+    </message>
+    <message>
+        <source>Plane %1 has no plane record.</source>
+        <translation>Plane %1 has no plane record.</translation>
+    </message>
+    <message>
+        <source>source</source>
+        <translation>source</translation>
+    </message>
+    <message>
+        <source>destination</source>
+        <translation>destination</translation>
+    </message>
+    <message>
+        <source>The copy buffer has slots 1 to %1; there is no slot %2.</source>
+        <translation>The copy buffer has slots 1 to %1; there is no slot %2.</translation>
+    </message>
+    <message>
+        <source>The copy buffer ends at slot %1: %2 planes from slot %3 do not fit.</source>
+        <translation>The copy buffer ends at slot %1: %2 planes from slot %3 do not fit.</translation>
+    </message>
+    <message>
+        <source>Plane %1 has no entry in the plane directory.</source>
+        <translation>Plane %1 has no entry in the plane directory.</translation>
+    </message>
+    <message>
+        <source>The file ends at plane %1: %2 of %3 planes %4.</source>
+        <translation>The file ends at plane %1: %2 of %3 planes %4.</translation>
+    </message>
+    <message>
+        <source>copied</source>
+        <translation>copied</translation>
+    </message>
+    <message>
+        <source>pasted</source>
+        <translation>pasted</translation>
+    </message>
+    <message>
+        <source>Slot %1 of the copy buffer is empty: copy a plane into it first.</source>
+        <translation>Slot %1 of the copy buffer is empty: copy a plane into it first.</translation>
+    </message>
+    <message>
+        <source>Engine power cell (%1, %2) is outside the 20 x 80 matrix.</source>
+        <translation>Engine power cell (%1, %2) is outside the 20 x 80 matrix.</translation>
+    </message>
+    <message>
+        <source>Integer overflow: %1 seconds is %2 milliseconds, more than a WEP time holds (-2147483648 to 2147483647). The time keeps its value.</source>
+        <translation>Integer overflow: %1 seconds is %2 milliseconds, more than a WEP time holds (-2147483648 to 2147483647). The time keeps its value.</translation>
+    </message>
+    <message>
+        <source>The handling table has rows 0 to 40, not %1.</source>
+        <translation>The handling table has rows 0 to 40, not %1.</translation>
+    </message>
+    <message>
+        <source>Record bytes %1..%2 lie outside the 31208-byte plane record.</source>
+        <translation>Record bytes %1..%2 lie outside the 31208-byte plane record.</translation>
+    </message>
+</context>
+<context>
+    <name>vw::flightmodel::EngineWepPage</name>
+    <message>
+        <source>Altitude (meters)</source>
+        <translation>Altitude (meters)</translation>
+    </message>
+    <message>
+        <source>WEP Power</source>
+        <translation>WEP Power</translation>
+    </message>
+    <message>
+        <source>Matrix size</source>
+        <translation>Matrix size</translation>
+    </message>
+    <message>
+        <source>Unknown engine parameter:</source>
+        <translation>Unknown engine parameter:</translation>
+    </message>
+    <message>
+        <source>Мах flying altitude in 1000 ft increments</source>
+        <translation>Max flying altitude in 1000 ft increments</translation>
+    </message>
+    <message>
+        <source>Number of maximum speed engine points</source>
+        <translation>Number of maximum speed engine points</translation>
+    </message>
+    <message>
+        <source>Wep Controls</source>
+        <translation>Wep Controls</translation>
+    </message>
+    <message>
+        <source>Text String on &apos;WEP Enabled&apos; :</source>
+        <translation>Text String on &apos;WEP Enabled&apos; :</translation>
+    </message>
+    <message>
+        <source>Text String on &apos;WEP Disabled&apos; :</source>
+        <translation>Text String on &apos;WEP Disabled&apos; :</translation>
+    </message>
+    <message>
+        <source>Text String on &apos;Out of WEP&apos; :</source>
+        <translation>Text String on &apos;Out of WEP&apos; :</translation>
+    </message>
+    <message>
+        <source>WEP Times sec:</source>
+        <translation>WEP Times sec:</translation>
+    </message>
+    <message>
+        <source>WEP Fuel</source>
+        <translation>WEP Fuel</translation>
+    </message>
+    <message>
+        <source>WEP Overheet</source>
+        <translation>WEP Overheet</translation>
+    </message>
+    <message>
+        <source>WEP Cooling</source>
+        <translation>WEP Cooling</translation>
+    </message>
+    <message>
+        <source>Current pos:</source>
+        <translation>Current pos:</translation>
+    </message>
+    <message>
+        <source>I.e. : </source>
+        <translation>I.e. : </translation>
+    </message>
+    <message>
+        <source> m</source>
+        <translation> m</translation>
+    </message>
+    <message>
+        <source>Altitude rows</source>
+        <translation>Altitude rows</translation>
+    </message>
+    <message>
+        <source>Speed points</source>
+        <translation>Speed points</translation>
+    </message>
+    <message>
+        <source>Unknown engine parameter</source>
+        <translation>Unknown engine parameter</translation>
+    </message>
+    <message>
+        <source>WEP text</source>
+        <translation>WEP text</translation>
+    </message>
+    <message>
+        <source>WEP time</source>
+        <translation>WEP time</translation>
+    </message>
+</context>
+<context>
+    <name>vw::flightmodel::FlightModelAdjustmentsWidget</name>
+    <message>
+        <source>Flight model adjustments</source>
+        <translation>Flight model adjustments</translation>
+    </message>
+    <message>
+        <source>Reduce Roll Inertia</source>
+        <translation>Reduce Roll Inertia</translation>
+    </message>
+    <message>
+        <source>Every plane: primary rows 4 and 7 times 2.</source>
+        <translation>Every plane: primary rows 4 and 7 times 2.</translation>
+    </message>
+    <message>
+        <source>Reduce Low Speed Handling</source>
+        <translation>Reduce Low Speed Handling</translation>
+    </message>
+    <message>
+        <source>Every plane: handling at 0, 40 and 80 mph times 0.4/0.4/0.1, 0.7/0.7/0.4 and 0.9/0.9/0.7 (pitch/yaw/roll).</source>
+        <translation>Every plane: handling at 0, 40 and 80 mph times 0.4/0.4/0.1, 0.7/0.7/0.4 and 0.9/0.9/0.7 (pitch/yaw/roll).</translation>
+    </message>
+    <message>
+        <source>Increase Low Speed Handling</source>
+        <translation>Increase Low Speed Handling</translation>
+    </message>
+    <message>
+        <source>Every plane: pitch and yaw at 0 mph times 1.2, at most 1.0.</source>
+        <translation>Every plane: pitch and yaw at 0 mph times 1.2, at most 1.0.</translation>
+    </message>
+    <message>
+        <source>%1: %2 of %3 planes changed.</source>
+        <translation>%1: %2 of %3 planes changed.</translation>
+    </message>
+</context>
+<context>
+    <name>vw::flightmodel::HandlingPage</name>
+    <message>
+        <source>Speed (mph)</source>
+        <translation>Speed (mph)</translation>
+    </message>
+    <message>
+        <source>Pitch</source>
+        <translation>Pitch</translation>
+    </message>
+    <message>
+        <source>Yaw</source>
+        <translation>Yaw</translation>
+    </message>
+    <message>
+        <source>Roll</source>
+        <translation>Roll</translation>
+    </message>
+    <message>
+        <source>Up One Notch</source>
+        <translation>Up One Notch</translation>
+    </message>
+    <message>
+        <source>The selected cell&apos;s value is dropped; the values below it in the column move up one row (40 mph slower).</source>
+        <translation>The selected cell&apos;s value is dropped; the values below it in the column move up one row (40 mph slower).</translation>
+    </message>
+    <message>
+        <source>Down One Notch</source>
+        <translation>Down One Notch</translation>
+    </message>
+    <message>
+        <source>The values from the selected cell on move down one row (40 mph faster); the 1600 mph value is dropped.</source>
+        <translation>The values from the selected cell on move down one row (40 mph faster); the 1600 mph value is dropped.</translation>
+    </message>
+    <message>
+        <source>Select a pitch, yaw or roll cell of the handling table first.</source>
+        <translation>Select a pitch, yaw or roll cell of the handling table first.</translation>
+    </message>
+    <message>
+        <source>%1: the 1600 mph row has nothing below it to move.</source>
+        <translation>%1: the 1600 mph row has nothing below it to move.</translation>
+    </message>
+    <message>
+        <source>%1: %2 from %3 mph on shifted.</source>
+        <translation>%1: %2 from %3 mph on shifted.</translation>
+    </message>
+</context>
+<context>
+    <name>vw::flightmodel::HeaderPage</name>
+    <message>
+        <source>Plane header &amp;&amp; Plane copy</source>
+        <translation>Plane header &amp;&amp; Plane copy</translation>
+    </message>
+    <message>
+        <source>Plane name:</source>
+        <translation>Plane name:</translation>
+    </message>
+    <message>
+        <source>Icon in air:</source>
+        <translation>Icon in air:</translation>
+    </message>
+    <message>
+        <source>Sounds:</source>
+        <translation>Sounds:</translation>
+    </message>
+    <message>
+        <source>Cocpit №1:</source>
+        <translation>Cocpit №1:</translation>
+    </message>
+    <message>
+        <source>Cocpit №2:</source>
+        <translation>Cocpit №2:</translation>
+    </message>
+    <message>
+        <source>3D Model:</source>
+        <translation>3D Model:</translation>
+    </message>
+    <message>
+        <source>Plane Type</source>
+        <translation>Plane Type</translation>
+    </message>
+    <message>
+        <source>Fighter</source>
+        <translation>Fighter</translation>
+    </message>
+    <message>
+        <source>Bomber</source>
+        <translation>Bomber</translation>
+    </message>
+    <message>
+        <source>Plane is selectable</source>
+        <translation>Plane is selectable</translation>
+    </message>
+    <message>
+        <source>Weapon Loadouts</source>
+        <translation>Weapon Loadouts</translation>
+    </message>
+    <message>
+        <source>Copy 98 nodes</source>
+        <translation>Copy 98 nodes</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Source plane:</source>
+        <translation>Source plane:</translation>
+    </message>
+    <message>
+        <source>Destination plane:</source>
+        <translation>Destination plane:</translation>
+    </message>
+    <message>
+        <source>Plane header</source>
+        <translation>Plane header</translation>
+    </message>
+    <message>
+        <source>Copy loadouts</source>
+        <translation>Copy loadouts</translation>
+    </message>
+    <message>
+        <source>Copy 98 nodes copies planes 3..99 onto planes 102..198: the file needs at least 198 planes, each with a plane record; it has %1 planes.</source>
+        <translation>Copy 98 nodes copies planes 3..99 onto planes 102..198: the file needs at least 198 planes, each with a plane record; it has %1 planes.</translation>
+    </message>
+    <message>
+        <source>Copy loadouts: choose a source and a destination plane, both with a plane record.</source>
+        <translation>Copy loadouts: choose a source and a destination plane, both with a plane record.</translation>
+    </message>
+    <message>
+        <source>Copy process complete!</source>
+        <translation>Copy process complete!</translation>
+    </message>
+    <message>
+        <source>Copy process is not possible!</source>
+        <translation>Copy process is not possible!</translation>
+    </message>
+</context>
+<context>
+    <name>vw::flightmodel::PlaneBufferWidget</name>
+    <message>
+        <source>Copy/Paste all plane data</source>
+        <translation>Copy/Paste all plane data</translation>
+    </message>
+    <message>
+        <source>Active buffer position:</source>
+        <translation>Active buffer position:</translation>
+    </message>
+    <message>
+        <source>Batch handle:</source>
+        <translation>Batch handle:</translation>
+    </message>
+    <message>
+        <source>Auto Increment</source>
+        <translation>Auto Increment</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Paste</translation>
+    </message>
+    <message>
+        <source>Copy a plane into the buffer first.</source>
+        <translation>Copy a plane into the buffer first.</translation>
+    </message>
+    <message>
+        <source>Copy process is not possible!</source>
+        <translation>Copy process is not possible!</translation>
+    </message>
+    <message>
+        <source>Paste all plane data</source>
+        <translation>Paste all plane data</translation>
+    </message>
+    <message>
+        <source>planes %1 to %2</source>
+        <translation>planes %1 to %2</translation>
+    </message>
+    <message>
+        <source>slots %1 to %2</source>
+        <translation>slots %1 to %2</translation>
+    </message>
+    <message>
+        <source>Buffer %1 pasted onto %2.</source>
+        <translation>Buffer %1 pasted onto %2.</translation>
+    </message>
+    <message>
+        <source>Copied %1 into buffer %2.</source>
+        <translation>Copied %1 into buffer %2.</translation>
+    </message>
+</context>
+<context>
+    <name>vw::flightmodel::PlaneCopyWidget</name>
+    <message>
+        <source>Flight model</source>
+        <translation>Flight model</translation>
+    </message>
+    <message>
+        <source>Engines</source>
+        <translation>Engines</translation>
+    </message>
+    <message>
+        <source>Copy only first X cols</source>
+        <translation>Copy only first X cols</translation>
+    </message>
+    <message>
+        <source>Columns of the engine power matrix, 0 to %1.</source>
+        <translation>Columns of the engine power matrix, 0 to %1.</translation>
+    </message>
+    <message>
+        <source>Copy only first X cols: &quot;%1&quot; is not a whole number, read as %2</source>
+        <translation>Copy only first X cols: &quot;%1&quot; is not a whole number, read as %2</translation>
+    </message>
+    <message>
+        <source>Copy only first X cols: %1 limited to %2 (the matrix has %3 columns)</source>
+        <translation>Copy only first X cols: %1 limited to %2 (the matrix has %3 columns)</translation>
+    </message>
+    <message>
+        <source>Copy process is not possible!</source>
+        <translation>Copy process is not possible!</translation>
+    </message>
+    <message>
+        <source>Copy process complete!</source>
+        <translation>Copy process complete!</translation>
+    </message>
+    <message>
+        <source>Copy flight model</source>
+        <translation>Copy flight model</translation>
+    </message>
+    <message>
+        <source>Flight model of plane %1 copied onto plane %2.</source>
+        <translation>Flight model of plane %1 copied onto plane %2.</translation>
+    </message>
+    <message>
+        <source>Copy first engine columns</source>
+        <translation>Copy first engine columns</translation>
+    </message>
+    <message>
+        <source>Copy engines</source>
+        <translation>Copy engines</translation>
+    </message>
+    <message>
+        <source>Copy only first X cols with X = 0: no engine power cell copied.</source>
+        <translation>Copy only first X cols with X = 0: no engine power cell copied.</translation>
+    </message>
+    <message>
+        <source>Engine power columns 1 to %1 of plane %2 copied onto plane %3.</source>
+        <translation>Engine power columns 1 to %1 of plane %2 copied onto plane %3.</translation>
+    </message>
+    <message>
+        <source>Engine tables of plane %1 copied onto plane %2.</source>
+        <translation>Engine tables of plane %1 copied onto plane %2.</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Source plane:</source>
+        <translation>Source plane:</translation>
+    </message>
+    <message>
+        <source>Destination plane:</source>
+        <translation>Destination plane:</translation>
+    </message>
+</context>
+<context>
+    <name>vw::flightmodel::PrimaryPage</name>
+    <message>
+        <source>Params</source>
+        <translation>Params</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>Current pos:</source>
+        <translation>Current pos:</translation>
+    </message>
+    <message>
+        <source>Basic Stats:</source>
+        <translation>Basic Stats:</translation>
+    </message>
+    <message>
+        <source>Engine power at:</source>
+        <translation>Engine power at:</translation>
+    </message>
+</context>
+<context>
+    <name>vw::flightmodel::WingsPage</name>
+    <message>
+        <source>alt/num</source>
+        <translation>alt/num</translation>
+    </message>
+</context>
+<context>
+    <name>vw::powerchart::EnginePowerPage</name>
+    <message>
+        <source>m/mph</source>
+        <translation>m/mph</translation>
+    </message>
+    <message>
+        <source>Raise the cells the scope button names (also the mouse wheel up over the grid)</source>
+        <translation>Raise the cells the scope button names (also the mouse wheel up over the grid)</translation>
+    </message>
+    <message>
+        <source>Lower the cells the scope button names (also the mouse wheel down over the grid)</source>
+        <translation>Lower the cells the scope button names (also the mouse wheel down over the grid)</translation>
+    </message>
+    <message>
+        <source>Scope of raise and lower, click for the next:
+L-R: raise or lower the whole row
+U-D: the whole column
+-1+: the current cell
+-2+, -4+, -6+: the cell and its neighbours in the row
+SEL: every selected cell</source>
+        <translation>Scope of raise and lower, click for the next:
+L-R: raise or lower the whole row
+U-D: the whole column
+-1+: the current cell
+-2+, -4+, -6+: the cell and its neighbours in the row
+SEL: every selected cell</translation>
+    </message>
+    <message>
+        <source>Chart mode: down shows power over altitude, up power over speed</source>
+        <translation>Chart mode: down shows power over altitude, up power over speed</translation>
+    </message>
+    <message>
+        <source>Очистить контрольные точки</source>
+        <translation>Clear the control points</translation>
+    </message>
+    <message>
+        <source>Removes every control point of the chart.</source>
+        <translation>Removes every control point of the chart.</translation>
+    </message>
+    <message>
+        <source>Выставить контрольные точки</source>
+        <translation>Place control points</translation>
+    </message>
+    <message>
+        <source>Click on the chart from low altitude upwards; a right click takes the last one back.</source>
+        <translation>Click on the chart from low altitude upwards; a right click takes the last one back.</translation>
+    </message>
+    <message>
+        <source>Apply the control points: fill the current column between them in straight lines</source>
+        <translation>Apply the control points: fill the current column between them in straight lines</translation>
+    </message>
+    <message>
+        <source>Нормализовать значения (x.xxx)</source>
+        <translation>Normalise values (x.xxx)</translation>
+    </message>
+    <message>
+        <source>Rounds every value of the matrix to three decimals.</source>
+        <translation>Rounds every value of the matrix to three decimals.</translation>
+    </message>
+    <message>
+        <source>Raise engine power</source>
+        <translation>Raise engine power</translation>
+    </message>
+    <message>
+        <source>Lower engine power</source>
+        <translation>Lower engine power</translation>
+    </message>
+    <message>
+        <source>Engine power %1 (%2): %3 cell(s) of plane %4, row %5.</source>
+        <translation>Engine power %1 (%2): %3 cell(s) of plane %4, row %5.</translation>
+    </message>
+    <message>
+        <source>raised</source>
+        <translation>raised</translation>
+    </message>
+    <message>
+        <source>lowered</source>
+        <translation>lowered</translation>
+    </message>
+    <message>
+        <source>Apply control points</source>
+        <translation>Apply control points</translation>
+    </message>
+    <message>
+        <source>Normalise engine power</source>
+        <translation>Normalise engine power</translation>
+    </message>
+    <message>
+        <source>Altitude: </source>
+        <translation>Altitude: </translation>
+    </message>
+    <message>
+        <source> m.  Power: </source>
+        <translation> m.  Power: </translation>
+    </message>
+</context>
+<context>
+    <name>vw::powerchart::PowerChart</name>
+    <message>
+        <source>Altitude</source>
+        <translation>Altitude</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>Power</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Speed</translation>
+    </message>
+</context>
+<context>
+    <name>vw::weapons</name>
+    <message>
+        <source>An ammunition name has 19 bytes, not %1.</source>
+        <translation>An ammunition name has 19 bytes, not %1.</translation>
+    </message>
+    <message>
+        <source>The file&apos;s ammunition table does not hold the %1 entries the editor uses.</source>
+        <translation>The file&apos;s ammunition table does not hold the %1 entries the editor uses.</translation>
+    </message>
+    <message>
+        <source>A configuration has weapon slots 1 to 16, not %1.</source>
+        <translation>A configuration has weapon slots 1 to 16, not %1.</translation>
+    </message>
+    <message>
+        <source>A plane has configurations 1 to 8, not %1.</source>
+        <translation>A plane has configurations 1 to 8, not %1.</translation>
+    </message>
+    <message>
+        <source>Plane %1 has no plane record in the file, so it has no weapons.</source>
+        <translation>Plane %1 has no plane record in the file, so it has no weapons.</translation>
+    </message>
+</context>
+<context>
+    <name>vw::weapons::AmmoPage</name>
+    <message>
+        <source>Weapons</source>
+        <translation>Weapons</translation>
+    </message>
+    <message>
+        <source>AP Damage:</source>
+        <translation>AP Damage:</translation>
+    </message>
+    <message>
+        <source>HE Damage:</source>
+        <translation>HE Damage:</translation>
+    </message>
+    <message>
+        <source>HE Range:</source>
+        <translation>HE Range:</translation>
+    </message>
+    <message>
+        <source>Weight:</source>
+        <translation>Weight:</translation>
+    </message>
+    <message>
+        <source>Param 1:</source>
+        <translation>Param 1:</translation>
+    </message>
+    <message>
+        <source>Param 2:</source>
+        <translation>Param 2:</translation>
+    </message>
+    <message>
+        <source>Half Damage</source>
+        <translation>Half Damage</translation>
+    </message>
+    <message>
+        <source>Double Damage</source>
+        <translation>Double Damage</translation>
+    </message>
+    <message>
+        <source>Copy All Data</source>
+        <translation>Copy All Data</translation>
+    </message>
+    <message>
+        <source>Paste All Data</source>
+        <translation>Paste All Data</translation>
+    </message>
+    <message>
+        <source>Copy All Data first: the clipboard is empty.</source>
+        <translation>Copy All Data first: the clipboard is empty.</translation>
+    </message>
+    <message>
+        <source>Ammunition </source>
+        <translation>Ammunition </translation>
+    </message>
+    <message>
+        <source>Half Damage: AP and HE damage of entries 0 to %1 halved.</source>
+        <translation>Half Damage: AP and HE damage of entries 0 to %1 halved.</translation>
+    </message>
+    <message>
+        <source>Double Damage: AP and HE damage of entries 0 to %1 doubled.</source>
+        <translation>Double Damage: AP and HE damage of entries 0 to %1 doubled.</translation>
+    </message>
+    <message>
+        <source>Double Damage: AP and HE damage doubled; the HE damage of %1 %2 was left as it was, as its double would not fit the field.</source>
+        <translation>Double Damage: AP and HE damage doubled; the HE damage of %1 %2 was left as it was, as its double would not fit the field.</translation>
+    </message>
+    <message>
+        <source>entry</source>
+        <translation>entry</translation>
+    </message>
+    <message>
+        <source>entries</source>
+        <translation>entries</translation>
+    </message>
+    <message>
+        <source>Copy All Data: the numbers of entries 0 to %1 are kept for Paste All Data.</source>
+        <translation>Copy All Data: the numbers of entries 0 to %1 are kept for Paste All Data.</translation>
+    </message>
+    <message>
+        <source>Paste All Data: the numbers of entries 0 to %1 pasted; their names are kept.</source>
+        <translation>Paste All Data: the numbers of entries 0 to %1 pasted; their names are kept.</translation>
+    </message>
+    <message>
+        <source>Paste All Data: the clipboard is empty; Copy All Data first.</source>
+        <translation>Paste All Data: the clipboard is empty; Copy All Data first.</translation>
+    </message>
+</context>
+<context>
+    <name>vw::weapons::MoreGun</name>
+    <message>
+        <source>0: Large MG Turret</source>
+        <translation>0: Large MG Turret</translation>
+    </message>
+    <message>
+        <source>1: NOT USED</source>
+        <translation>1: NOT USED</translation>
+    </message>
+    <message>
+        <source>2: Heavy Powered Turret</source>
+        <translation>2: Heavy Powered Turret</translation>
+    </message>
+    <message>
+        <source>3: Single Barreled MG</source>
+        <translation>3: Single Barreled MG</translation>
+    </message>
+    <message>
+        <source>4: Dual Barreled MG</source>
+        <translation>4: Dual Barreled MG</translation>
+    </message>
+    <message>
+        <source>5: NOT USED</source>
+        <translation>5: NOT USED</translation>
+    </message>
+    <message>
+        <source>6: Small Chain MG</source>
+        <translation>6: Small Chain MG</translation>
+    </message>
+    <message>
+        <source>7: NOT USED</source>
+        <translation>7: NOT USED</translation>
+    </message>
+    <message>
+        <source>8: Small Disc MG</source>
+        <translation>8: Small Disc MG</translation>
+    </message>
+    <message>
+        <source>0: Machie Gun</source>
+        <translation>0: Machie Gun</translation>
+    </message>
+    <message>
+        <source>1: Turret</source>
+        <translation>1: Turret</translation>
+    </message>
+    <message>
+        <source>More Weapons</source>
+        <translation>More Weapons</translation>
+    </message>
+    <message>
+        <source>Top View</source>
+        <translation>Top View</translation>
+    </message>
+    <message>
+        <source>Front View</source>
+        <translation>Front View</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>More</source>
+        <translation>More</translation>
+    </message>
+    <message>
+        <source>Graphics</source>
+        <translation>Graphics</translation>
+    </message>
+    <message>
+        <source>Control type X/Y:</source>
+        <translation>Control type X/Y:</translation>
+    </message>
+    <message>
+        <source>Assigned &apos;Key&apos;:</source>
+        <translation>Assigned &apos;Key&apos;:</translation>
+    </message>
+    <message>
+        <source>Damage:</source>
+        <translation>Damage:</translation>
+    </message>
+    <message>
+        <source>Trasser:</source>
+        <translation>Trasser:</translation>
+    </message>
+    <message>
+        <source>Delay:</source>
+        <translation>Delay:</translation>
+    </message>
+    <message>
+        <source>Vertical Angle:</source>
+        <translation>Vertical Angle:</translation>
+    </message>
+    <message>
+        <source>Horizontal Angle:</source>
+        <translation>Horizontal Angle:</translation>
+    </message>
+    <message>
+        <source>Weapon Coordinates</source>
+        <translation>Weapon Coordinates</translation>
+    </message>
+    <message>
+        <source>Х:</source>
+        <translation>X:</translation>
+    </message>
+    <message>
+        <source>Y:</source>
+        <translation>Y:</translation>
+    </message>
+    <message>
+        <source>Z:</source>
+        <translation>Z:</translation>
+    </message>
+    <message>
+        <source> coordinate</source>
+        <translation> coordinate</translation>
+    </message>
+    <message>
+        <source>Assigned &apos;Key&apos;</source>
+        <translation>Assigned &apos;Key&apos;</translation>
+    </message>
+    <message>
+        <source>key %1</source>
+        <translation>key %1</translation>
+    </message>
+    <message>
+        <source>Vertical Angle min:</source>
+        <translation>Vertical Angle min:</translation>
+    </message>
+    <message>
+        <source>Vertical Angle max:</source>
+        <translation>Vertical Angle max:</translation>
+    </message>
+    <message>
+        <source>Horizontal Angle min:</source>
+        <translation>Horizontal Angle min:</translation>
+    </message>
+    <message>
+        <source>Horizontal Angle max:</source>
+        <translation>Horizontal Angle max:</translation>
+    </message>
+    <message>
+        <source>Vertical control type</source>
+        <translation>Vertical control type</translation>
+    </message>
+    <message>
+        <source>Horizontal control type</source>
+        <translation>Horizontal control type</translation>
+    </message>
+    <message>
+        <source>Damage part</source>
+        <translation>Damage part</translation>
+    </message>
+    <message>
+        <source>min:</source>
+        <translation>min:</translation>
+    </message>
+    <message>
+        <source>max:</source>
+        <translation>max:</translation>
+    </message>
+</context>
+<context>
+    <name>vw::weapons::WeaponAdjustmentsWidget</name>
+    <message>
+        <source>Weapons of all planes</source>
+        <translation>Weapons of all planes</translation>
+    </message>
+    <message>
+        <source>Set Bursts to Ammo as 1 to 1</source>
+        <translation>Set Bursts to Ammo as 1 to 1</translation>
+    </message>
+    <message>
+        <source>Reduce Deviation</source>
+        <translation>Reduce Deviation</translation>
+    </message>
+    <message>
+        <source>Set Bomb deviation to</source>
+        <translation>Set Bomb deviation to</translation>
+    </message>
+    <message>
+        <source>Deviation of the bombs of fighters</source>
+        <translation>Deviation of the bombs of fighters</translation>
+    </message>
+    <message>
+        <source>Deviation of the bombs of bombers</source>
+        <translation>Deviation of the bombs of bombers</translation>
+    </message>
+    <message>
+        <source>Set trasser count</source>
+        <translation>Set trasser count</translation>
+    </message>
+    <message>
+        <source>Reduce Fire Delay Twice</source>
+        <translation>Reduce Fire Delay Twice</translation>
+    </message>
+    <message>
+        <source>Remove Skip Bombs</source>
+        <translation>Remove Skip Bombs</translation>
+    </message>
+    <message>
+        <source>: no plane of this file has a plane record, so no weapon changed</source>
+        <translation>: no plane of this file has a plane record, so no weapon changed</translation>
+    </message>
+    <message>
+        <source>%1: %2 weapons on %3 planes</source>
+        <translation>%1: %2 weapons on %3 planes</translation>
+    </message>
+</context>
+<context>
+    <name>vw::weapons::WeaponsPage</name>
+    <message>
+        <source>Copy process complete!</source>
+        <translation>Copy process complete!</translation>
+    </message>
+    <message>
+        <source>Copy process is not possible!</source>
+        <translation>Copy process is not possible!</translation>
+    </message>
+    <message>
+        <source>Summary (*permanent at present):</source>
+        <translation>Summary (*permanent at present):</translation>
+    </message>
+    <message>
+        <source>Manage configs</source>
+        <translation>Manage configs</translation>
+    </message>
+    <message>
+        <source>Copy config</source>
+        <translation>Copy config</translation>
+    </message>
+    <message>
+        <source>Current config:</source>
+        <translation>Current config:</translation>
+    </message>
+    <message>
+        <source>Number of configs:</source>
+        <translation>Number of configs:</translation>
+    </message>
+    <message>
+        <source>Source config:</source>
+        <translation>Source config:</translation>
+    </message>
+    <message>
+        <source>Destination config:</source>
+        <translation>Destination config:</translation>
+    </message>
+    <message>
+        <source>Weapon</source>
+        <translation>Weapon</translation>
+    </message>
+    <message>
+        <source>Дополнительно</source>
+        <translation>More</translation>
+    </message>
+    <message>
+        <source>Current weapon:</source>
+        <translation>Current weapon:</translation>
+    </message>
+    <message>
+        <source>Weapon group:</source>
+        <translation>Weapon group:</translation>
+    </message>
+    <message>
+        <source>Hvy Ammo:</source>
+        <translation>Hvy Ammo:</translation>
+    </message>
+    <message>
+        <source>Deviation:</source>
+        <translation>Deviation:</translation>
+    </message>
+    <message>
+        <source>Ammo:</source>
+        <translation>Ammo:</translation>
+    </message>
+    <message>
+        <source>Bursts:</source>
+        <translation>Bursts:</translation>
+    </message>
+    <message>
+        <source>List of weapons:</source>
+        <translation>List of weapons:</translation>
+    </message>
+    <message>
+        <source>Managing weapons</source>
+        <translation>Managing weapons</translation>
+    </message>
+    <message>
+        <source>Copy weapon</source>
+        <translation>Copy weapon</translation>
+    </message>
+    <message>
+        <source>Number of weapons:</source>
+        <translation>Number of weapons:</translation>
+    </message>
+    <message>
+        <source>Plane:</source>
+        <translation>Plane:</translation>
+    </message>
+    <message>
+        <source>Config:</source>
+        <translation>Config:</translation>
+    </message>
+    <message>
+        <source>Weapon:</source>
+        <translation>Weapon:</translation>
+    </message>
+    <message>
+        <source>Source weapon</source>
+        <translation>Source weapon</translation>
+    </message>
+    <message>
+        <source>Destination weapon</source>
+        <translation>Destination weapon</translation>
+    </message>
+    <message>
+        <source>Plane %1 has no plane record in this file, so it has no weapon configurations to show or edit.</source>
+        <translation>Plane %1 has no plane record in this file, so it has no weapon configurations to show or edit.</translation>
+    </message>
+    <message>
+        <source>No plane data file is loaded. Load one with File &gt; Load configuration (Ctrl+O).</source>
+        <translation>No plane data file is loaded. Load one with File &gt; Load configuration (Ctrl+O).</translation>
+    </message>
+    <message>
+        <source>Config name</source>
+        <translation>Config name</translation>
+    </message>
+    <message>
+        <source>Number of configs</source>
+        <translation>Number of configs</translation>
+    </message>
+    <message>
+        <source>Number of weapons</source>
+        <translation>Number of weapons</translation>
+    </message>
+    <message>
+        <source>Weapon type</source>
+        <translation>Weapon type</translation>
+    </message>
+    <message>
+        <source>Weapon group</source>
+        <translation>Weapon group</translation>
+    </message>
+    <message>
+        <source>Ammo</source>
+        <translation>Ammo</translation>
+    </message>
+    <message>
+        <source>Hvy Ammo</source>
+        <translation>Hvy Ammo</translation>
+    </message>
+    <message>
+        <source>Bursts</source>
+        <translation>Bursts</translation>
+    </message>
+    <message>
+        <source>Deviation</source>
+        <translation>Deviation</translation>
+    </message>
+    <message>
+        <source>Copy config %1 to %2</source>
+        <translation>Copy config %1 to %2</translation>
+    </message>
+    <message>
+        <source>Copy config: plane %1 has no plane record, so it has no configurations.</source>
+        <translation>Copy config: plane %1 has no plane record, so it has no configurations.</translation>
+    </message>
+    <message>
+        <source>Copy weapon: choose a source and a destination weapon; a configuration without weapons, or a plane without a plane record, has none to choose.</source>
+        <translation>Copy weapon: choose a source and a destination weapon; a configuration without weapons, or a plane without a plane record, has none to choose.</translation>
+    </message>
+    <message>
+        <source>Copy weapon: the source or the destination plane has no plane record.</source>
+        <translation>Copy weapon: the source or the destination plane has no plane record.</translation>
+    </message>
+</context>
+</TS>
