@@ -6,7 +6,6 @@
 // The owner is the system's business there; the permissions are kept.
 #ifndef Q_OS_UNIX
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -17,11 +16,6 @@ namespace vw::datafile {
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("vw::datafile", text);
-}
-
 QString sizeText(qint64 bytes)
 {
     return QLocale::c().toString(qlonglong(bytes));
@@ -30,13 +24,13 @@ QString sizeText(qint64 bytes)
 void requireName(const QString &path)
 {
     if (path.isEmpty())
-        throw FileError(path, tr("no file name was given"));
+        throw FileError(path, QStringLiteral("no file name was given"));
 }
 
 // Why a path that is there is no file to read or replace.
 QString notAFile(const QFileInfo &info)
 {
-    return info.isDir() ? tr("this is a folder, not a file") : tr("not a regular file (a special file)");
+    return info.isDir() ? QStringLiteral("this is a folder, not a file") : QStringLiteral("not a regular file (a special file)");
 }
 
 QByteArray readLimited(QIODevice &device, const QString &name, qint64 maxBytes, const QString &limitText)
@@ -51,7 +45,7 @@ QByteArray readLimited(QIODevice &device, const QString &name, qint64 maxBytes, 
         }
         bytes += chunk;
         if (bytes.size() > maxBytes)
-            throw FileError(name, tr("it holds more than %1 bytes; %2").arg(sizeText(maxBytes), limitText));
+            throw FileError(name, QStringLiteral("it holds more than %1 bytes; %2").arg(sizeText(maxBytes), limitText));
     }
     return bytes;
 }
@@ -68,14 +62,14 @@ QString resolveTarget(const QString &path, bool *exists)
         if (info.isDir())
             throw FileError(path, notAFile(info));
         if (!info.isFile())
-            throw FileError(path, notAFile(info) + tr("; only regular files are replaced"));
+            throw FileError(path, notAFile(info) + QStringLiteral("; only regular files are replaced"));
         return info.absoluteFilePath();
     }
     const QFileInfo folder(info.absolutePath());
     if (!folder.exists())
-        throw FileError(path, tr("the folder %1 does not exist").arg(QDir::toNativeSeparators(folder.filePath())));
+        throw FileError(path, QStringLiteral("the folder %1 does not exist").arg(QDir::toNativeSeparators(folder.filePath())));
     if (!folder.isDir())
-        throw FileError(path, tr("%1 is not a folder").arg(QDir::toNativeSeparators(folder.filePath())));
+        throw FileError(path, QStringLiteral("%1 is not a folder").arg(QDir::toNativeSeparators(folder.filePath())));
     return info.absoluteFilePath();
 }
 
@@ -86,11 +80,11 @@ QByteArray readRegularFile(const QString &path, qint64 maxBytes, const QString &
     requireName(path);
     const QFileInfo info(path);
     if (!info.exists())
-        throw FileError(path, tr("the file does not exist"));
+        throw FileError(path, QStringLiteral("the file does not exist"));
     if (!info.isFile())
         throw FileError(path, notAFile(info));
     if (info.size() > maxBytes)
-        throw FileError(path, tr("the file is %1 bytes long; %2").arg(sizeText(info.size()), limitText));
+        throw FileError(path, QStringLiteral("the file is %1 bytes long; %2").arg(sizeText(info.size()), limitText));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw FileError(path, file.errorString());
@@ -117,7 +111,7 @@ void writeFileAtomically(const QString &path, const QByteArray &bytes, const QSt
     bool exists = false;
     const QString target = resolveTarget(path, &exists);
     if (!attributesFrom.isEmpty() && !QFileInfo::exists(attributesFrom))
-        throw FileError(attributesFrom, tr("the file does not exist"));
+        throw FileError(attributesFrom, QStringLiteral("the file does not exist"));
     const QString from = attributesFrom.isEmpty() ? (exists ? target : QString()) : attributesFrom;
     const QFile::Permissions permissions = from.isEmpty() ? QFile::Permissions() : QFile::permissions(from);
     QSaveFile file(target);
