@@ -8,8 +8,14 @@ set -euo pipefail
 # suite again under a decimal-comma locale. qt6-tools-dev and qt6-l10n-tools:
 # lupdate and lrelease build the translations; qt6-translations-l10n gives the
 # standard dialogs' buttons in Russian. clang and libclang-rt-14-dev:
-# the second compiler and the fuzz targets.
-packages=(cmake g++ make qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libgl-dev libbenchmark-dev fonts-dejavu-core fonts-liberation2 xvfb xauth locales clang libclang-rt-14-dev)
+# the second compiler and the fuzz targets. dpkg-dev and desktop-file-utils:
+# the Debian package's library dependencies and the check of its menu entry.
+packages=(cmake g++ make qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libgl-dev libbenchmark-dev fonts-dejavu-core fonts-liberation2 xvfb xauth locales clang libclang-rt-14-dev dpkg-dev desktop-file-utils)
+# "icons": also the SVG renderer that scripts/render-icons.sh uses; the build
+# itself needs none, as the rendered pictures are kept in the tree.
+if [ "${1:-}" = "icons" ]; then
+  packages+=(librsvg2-bin)
+fi
 missing=()
 for package in "${packages[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then

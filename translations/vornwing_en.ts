@@ -167,6 +167,18 @@
         <source>a support file is read up to %1 bytes</source>
         <translation>a support file is read up to %1 bytes</translation>
     </message>
+    <message>
+        <source>something else has that name</source>
+        <translation>something else has that name</translation>
+    </message>
+    <message>
+        <source>the folder %1 could not be made</source>
+        <translation>the folder %1 could not be made</translation>
+    </message>
+    <message>
+        <source>%1 could not be copied to %2: %3</source>
+        <translation>%1 could not be copied to %2: %3</translation>
+    </message>
 </context>
 <context>
     <name>vw::app::CompareDialog</name>
@@ -1054,6 +1066,14 @@ Settings and support files: %5</translation>
     <message>
         <source>Exported to %1</source>
         <translation>Exported to %1</translation>
+    </message>
+    <message>
+        <source>Your data folder %1 could not be set up: %2</source>
+        <translation>Your data folder %1 could not be set up: %2</translation>
+    </message>
+    <message>
+        <source>Installed: the base directory is your data folder; the default support files are copied there from %1 when they are missing.</source>
+        <translation>Installed: the base directory is your data folder; the default support files are copied there from %1 when they are missing.</translation>
     </message>
 </context>
 <context>

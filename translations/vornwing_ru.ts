@@ -167,6 +167,18 @@
         <source>a support file is read up to %1 bytes</source>
         <translation>вспомогательный файл читается не больше чем на %1 байт</translation>
     </message>
+    <message>
+        <source>something else has that name</source>
+        <translation>это имя уже занято чем-то другим</translation>
+    </message>
+    <message>
+        <source>the folder %1 could not be made</source>
+        <translation>не удалось создать папку %1</translation>
+    </message>
+    <message>
+        <source>%1 could not be copied to %2: %3</source>
+        <translation>не удалось скопировать %1 в %2: %3</translation>
+    </message>
 </context>
 <context>
     <name>vw::app::CompareDialog</name>
@@ -1054,6 +1066,14 @@ Qt %2
     <message>
         <source>Exported to %1</source>
         <translation>Экспортировано в %1</translation>
+    </message>
+    <message>
+        <source>Your data folder %1 could not be set up: %2</source>
+        <translation>Не удалось подготовить вашу папку данных %1: %2</translation>
+    </message>
+    <message>
+        <source>Installed: the base directory is your data folder; the default support files are copied there from %1 when they are missing.</source>
+        <translation>Установленный редактор: базовая папка — ваша папка данных; недостающие вспомогательные файлы копируются туда из %1.</translation>
     </message>
 </context>
 <context>

@@ -6,6 +6,7 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
+#include <QIcon>
 #include <QLocale>
 #include <QTabWidget>
 #include <QTimer>
@@ -41,6 +42,10 @@ void setUp(QCommandLineParser &parser, const Options &options)
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOptions({options.base, options.page, options.screenshot, options.lang});
+    parser.addPositionalArgument(
+        QStringLiteral("file"),
+        QStringLiteral("A plane data file to open, as File > Load configuration does."),
+        QStringLiteral("[FILE]"));
 }
 
 void setNames()
@@ -132,6 +137,12 @@ int main(int argc, char **argv)
 
     QApplication app(argc, argv);
     setNames();
+    // The installed menu entry's icon, and the name that ties the window to that entry.
+    QIcon icon;
+    for (const int size : {16, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/vornwing-editor-%1.png").arg(size), QSize(size, size));
+    QApplication::setWindowIcon(icon);
+    QGuiApplication::setDesktopFileName(QStringLiteral("vornwing-editor"));
     QCommandLineParser parser;
     setUp(parser, options);
     parser.process(app);
@@ -162,6 +173,10 @@ int main(int argc, char **argv)
         return 2;
     }
     editor.show();
+    if (!parser.positionalArguments().isEmpty()) {
+        const QString opened = QFileInfo(parser.positionalArguments().first()).absoluteFilePath();
+        QTimer::singleShot(0, &editor, [&editor, opened] { editor.openFromCommandLine(opened); });
+    }
     if (moreWeapons) {
         editor.pages()->setCurrentIndex(0);
         editor.moreGun()->openBesideMainWindow();

@@ -11,9 +11,8 @@
 #include <QStringDecoder>
 #include <QStringList>
 
-#include <cerrno>
-
-#include <sys/stat.h>
+#include <filesystem>
+#include <system_error>
 
 namespace vw::app {
 
@@ -73,10 +72,13 @@ void writeSettings(const QString &path, const EditorSettings &s)
                                             "the folder %1 does not exist; the settings are written "
                                             "only into an existing base folder")
                     .arg(QDir::toNativeSeparators(base)));
-        if (::mkdir(QFile::encodeName(folder).constData(), 0777) != 0)
-            throw datafile::FileError(path,
-                                      QCoreApplication::translate("vw::app", "the folder %1 could not be made: %2")
-                                          .arg(QDir::toNativeSeparators(folder), qt_error_string(errno)));
+        std::error_code error;
+        if (!std::filesystem::create_directory(std::filesystem::path(folder.toStdU16String()), error))
+            throw datafile::FileError(
+                path, QCoreApplication::translate("vw::app", "the folder %1 could not be made: %2")
+                          .arg(QDir::toNativeSeparators(folder),
+                               error ? QString::fromStdString(error.message())
+                                     : QCoreApplication::translate("vw::app", "something else has that name")));
     }
     const QString separator = s.decimalSeparator.isEmpty() ? QStringLiteral(".") : s.decimalSeparator.left(1);
     const QStringList lines = {

@@ -61,9 +61,15 @@ VNEditor::VNEditor(const StartupOptions &options, QWidget *parent) : QMainWindow
     connect(document_.get(), &EditorDocument::statusMessage, this, [this](const QString &text) {
         statusBar()->showMessage(text);
     });
-    const QString programDirectory =
-        options.programDirectory.isEmpty() ? QCoreApplication::applicationDirPath() : options.programDirectory;
-    baseDirectory_ = baseDirectoryFor(programDirectory);
+    // A given directory (--base) is used as it is; an installed editor works
+    // in the user's data folder.
+    const Workspace workspace =
+        chooseWorkspace(QCoreApplication::applicationDirPath(), options.programDirectory, userDataFolder());
+    baseDirectory_ = workspace.baseDirectory;
+    installedDefaults_ = workspace.installedDefaults;
+    if (!workspace.problem.isEmpty())
+        startupNotes_ << tr("Your data folder %1 could not be set up: %2")
+                             .arg(QDir::toNativeSeparators(baseDirectory_), workspace.problem);
     buildWindow();
     buildMenus();
     connect(undoStack(), &QUndoStack::cleanChanged, this, [this](bool clean) { setWindowModified(!clean); });

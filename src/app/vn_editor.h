@@ -97,6 +97,10 @@ public:
     void ListBox1Click();
     // Makes a plane current as a click on its line in the plane list does.
     void choosePlaneAsClicked(int plane);
+    // Loads a file named on the command line (the menu entry's %f) as Load
+    // configuration does; false when it did not happen.
+    bool openFromCommandLine(const QString &path) { return openConfiguration(path); }
+
     // Selects the plane and configuration of a difference and shows the page of its field.
     void showDifference(const FieldDifference &difference);
 
@@ -147,6 +151,7 @@ private:
     datafile::BackupRegistry backups_;
     EditorSettings settings_;
     QString baseDirectory_;
+    QString installedDefaults_; // an installed editor's default support files; empty for a copy
     QString configPath_;  // ConfigPath: chosen in Load configuration / Save configuration as
     QStringList startupProblems_;
     QStringList startupNotes_; // what start-up read but did not use whole

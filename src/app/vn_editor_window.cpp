@@ -136,13 +136,22 @@ void VNEditor::dropEvent(QDropEvent *event)
 
 void VNEditor::showAbout()
 {
+    // An installed editor works in the user's data folder: About says so.
+    const QString installed =
+        installedDefaults_.isEmpty()
+            ? QString()
+            : QLatin1String("\n\n")
+                  + tr("Installed: the base directory is your data folder; the default support files are copied "
+                       "there from %1 when they are missing.")
+                        .arg(QDir::toNativeSeparators(installedDefaults_));
     prompter_->information(
         this, tr("Vornwing Planes Editor %1\nQt %2\n\n"
                  "Base directory: %3\nPlane data file: %4\nSettings and support files: %5")
                   .arg(QString::fromLatin1(EditorVersion), QString::fromLatin1(qVersion()),
                        QDir::toNativeSeparators(baseDirectory_),
                        QDir::toNativeSeparators(document_->isLoaded() ? document_->currentPath() : defaultDataPath(baseDirectory_)),
-                       QDir::toNativeSeparators(editorFile(baseDirectory_, QString()))));
+                       QDir::toNativeSeparators(editorFile(baseDirectory_, QString())))
+                  + installed);
 }
 
 void VNEditor::makePagesScroll(QTabWidget *tabs)

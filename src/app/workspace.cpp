@@ -1,7 +1,10 @@
 #include "workspace.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 namespace vw::app {
 
@@ -44,6 +47,60 @@ QString defaultDataPath(const QString &baseDirectory)
 QString gameExecutablePath(const QString &baseDirectory)
 {
     return baseDirectory + QStringLiteral("vornwing.exe");
+}
+
+QString installedSupportFiles(const QString &programDirectory)
+{
+    const QDir program(QDir::cleanPath(programDirectory));
+    if (program.dirName().compare(QStringLiteral("bin"), Qt::CaseInsensitive) != 0)
+        return {};
+    const QString files = QDir::cleanPath(program.absoluteFilePath(QStringLiteral("../share/vornwing-editor/editor")));
+    return QFileInfo(files).isDir() ? QDir::toNativeSeparators(files) : QString();
+}
+
+QString userDataFolder()
+{
+    // Named for the program rather than for the application's display name.
+    return QDir::toNativeSeparators(QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation))
+                                        .filePath(QStringLiteral("vornwing-editor")));
+}
+
+Workspace chooseWorkspace(const QString &programDirectory, const QString &explicitBase, const QString &userFolder)
+{
+    Workspace workspace;
+    if (!explicitBase.isEmpty()) {
+        workspace.baseDirectory = baseDirectoryFor(explicitBase);
+        return workspace;
+    }
+    workspace.installedDefaults = installedSupportFiles(programDirectory);
+    if (workspace.installedDefaults.isEmpty()) {
+        workspace.baseDirectory = baseDirectoryFor(programDirectory);
+        return workspace;
+    }
+    workspace.baseDirectory = baseDirectoryFor(userFolder);
+    const QString editorFolder = QFileInfo(editorFile(workspace.baseDirectory, QString())).absolutePath();
+    if (!QDir().mkpath(editorFolder)) {
+        workspace.problem = QCoreApplication::translate("vw::app", "the folder %1 could not be made")
+                                .arg(QDir::toNativeSeparators(editorFolder));
+        return workspace;
+    }
+    const QDir defaults(workspace.installedDefaults);
+    for (const QString &name : defaults.entryList(QDir::Files, QDir::Name)) {
+        const QString target = editorFile(workspace.baseDirectory, name);
+        // Anything already there is the user's, a folder or a link included.
+        if (QFileInfo::exists(target) || QFileInfo(target).isSymLink())
+            continue;
+        QFile source(defaults.filePath(name));
+        if (!source.copy(target)) {
+            workspace.problem = QCoreApplication::translate("vw::app", "%1 could not be copied to %2: %3")
+                                    .arg(name, QDir::toNativeSeparators(editorFolder), source.errorString());
+            continue;
+        }
+        // The copies are the user's to change, whatever the installed files allow.
+        QFile::setPermissions(target, QFile::permissions(target) | QFile::WriteOwner | QFile::ReadOwner);
+        workspace.copied << name;
+    }
+    return workspace;
 }
 
 } // namespace vw::app

@@ -19,8 +19,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
-#include <unistd.h>
-
 #include <algorithm>
 
 namespace vw::cli {
@@ -70,6 +68,9 @@ const char *const Usage =
 
 const QString StandardInput = QStringLiteral("standard input");
 const QString StandardOutput = QStringLiteral("standard output");
+// The C library's descriptors of the standard streams, the same on every system.
+constexpr int StandardInputDescriptor = 0;
+constexpr int StandardOutputDescriptor = 1;
 
 struct UsageError {
     QString message;
@@ -135,7 +136,7 @@ void writeOutput(const QString &path, const QByteArray &bytes)
 {
     try {
         if (path == QLatin1String("-"))
-            writeStream(STDOUT_FILENO, StandardOutput, bytes);
+            writeStream(StandardOutputDescriptor, StandardOutput, bytes);
         else
             writeFileAtomically(path, bytes);
     } catch (const FileError &e) {
@@ -147,7 +148,7 @@ DataFile load(const QString &path, bool decipher)
 {
     try {
         if (path == QLatin1String("-"))
-            return DataFile::ReadCfg(STDIN_FILENO, StandardInput, decipher);
+            return DataFile::ReadCfg(StandardInputDescriptor, StandardInput, decipher);
         return DataFile::ReadCfg(path, decipher);
     } catch (const FileError &e) {
         throw Failure{e.path(), e.reason()};

@@ -10,6 +10,11 @@
 #include <cerrno>
 #include <utility>
 
+// The system's own calls tell a FIFO or a device from a file before opening
+// it, and keep a file's owner and permissions across a save; other systems
+// use file_access_portable.cpp.
+#ifdef Q_OS_UNIX
+
 #include <fcntl.h>
 #include <poll.h>
 #include <sys/stat.h>
@@ -279,3 +284,5 @@ void writeStream(int descriptor, const QString &name, const QByteArray &bytes)
 }
 
 } // namespace vw::datafile
+
+#endif // Q_OS_UNIX

@@ -50,6 +50,86 @@ private Q_SLOTS:
         QCOMPARE(baseDirectoryFor(QDir::toNativeSeparators(program)), QDir::toNativeSeparators(base));
     }
 
+    // An installed editor (bin beside share/vornwing-editor) works in the
+    // user's data folder and fills in the default support files missing
+    // there; --base and a copy in a game folder keep the base directory rule.
+    void installedEditorUsesUserFolder_data()
+    {
+        QTest::addColumn<QString>("program");   // the program's folder, in the test's tree
+        QTest::addColumn<QString>("base");      // --base, or empty
+        QTest::addColumn<QString>("userFiles"); // made in the user's editor folder first, or "file" for a plain file in the folder's place
+        QTest::addColumn<QString>("expected");  // the base directory, in the test's tree
+        QTest::addColumn<QStringList>("copied");
+        const QStringList all = {"FM.dat", "editor.ini", "planes.dat", "readme.txt"};
+        QTest::newRow("installed, first start") << "usr/bin" << "" << "" << "user/vornwing-editor" << all;
+        QTest::newRow("installed, the user's settings kept")
+            << "usr/bin" << "" << "editor.ini" << "user/vornwing-editor"
+            << QStringList{"FM.dat", "planes.dat", "readme.txt"};
+        QTest::newRow("installed, all there") << "usr/bin" << "" << "FM.dat,editor.ini,planes.dat,readme.txt"
+                                              << "user/vornwing-editor" << QStringList{};
+        QTest::newRow("installed, --base wins") << "usr/bin" << "game/editor" << "" << "game" << QStringList{};
+        QTest::newRow("copy in a game's Editor folder") << "game/Editor" << "" << "" << "game" << QStringList{};
+        QTest::newRow("bin without share") << "opt/bin" << "" << "" << "opt/bin" << QStringList{};
+        QTest::newRow("user folder cannot be made") << "usr/bin" << "" << "file" << "user/vornwing-editor"
+                                                    << QStringList{};
+    }
+    void installedEditorUsesUserFolder()
+    {
+        QFETCH(QString, program);
+        QFETCH(QString, base);
+        QFETCH(QString, userFiles);
+        QFETCH(QString, expected);
+        QFETCH(QStringList, copied);
+        QTemporaryDir dir(inBuildTree("installed-XXXXXX"));
+        const QDir root(dir.path());
+        for (const QString &folder : QStringList{"usr/bin", "usr/share/vornwing-editor/editor", "game/Editor", "opt/bin"})
+            QVERIFY(root.mkpath(folder));
+        const QStringList all = {"FM.dat", "editor.ini", "planes.dat", "readme.txt"};
+        for (const QString &name : all)
+            writeText(root.filePath("usr/share/vornwing-editor/editor/" + name), "default\n");
+        const QString user = root.filePath("user/vornwing-editor");
+        if (userFiles == "file") {
+            QVERIFY(root.mkpath("user"));
+            writeText(user, "not a folder");
+        } else if (!userFiles.isEmpty()) {
+            QVERIFY(root.mkpath("user/vornwing-editor/editor"));
+            for (const QString &name : userFiles.split(','))
+                writeText(user + "/editor/" + name, "mine\n");
+        }
+        const Workspace workspace =
+            chooseWorkspace(root.filePath(program), base.isEmpty() ? QString() : root.filePath(base), user);
+        QCOMPARE(workspace.baseDirectory, baseDirectoryFor(root.filePath(expected)));
+        QCOMPARE(workspace.copied, copied);
+        QCOMPARE(workspace.problem.isEmpty(), userFiles != "file");
+        const bool installed = expected.startsWith("user");
+        QCOMPARE(workspace.installedDefaults.isEmpty(), !installed);
+        QCOMPARE(QFileInfo::exists(user), installed);
+        if (installed && userFiles != "file") {
+            for (const QString &name : all) {
+                QFile file(user + "/editor/" + name);
+                QVERIFY(file.open(QIODevice::ReadOnly));
+                QCOMPARE(file.readAll(), QByteArray(copied.contains(name) ? "default\n" : "mine\n"));
+            }
+        }
+    }
+
+    void userDataFolderFollowsTheSystem()
+    {
+#ifdef Q_OS_UNIX
+        QTemporaryDir dir(inBuildTree("xdg-XXXXXX"));
+        const QByteArray before = qgetenv("XDG_DATA_HOME");
+        qputenv("XDG_DATA_HOME", QFile::encodeName(dir.path()));
+        const QString folder = userDataFolder();
+        if (before.isNull())
+            qunsetenv("XDG_DATA_HOME");
+        else
+            qputenv("XDG_DATA_HOME", before);
+        QCOMPARE(folder, QDir(dir.path()).filePath("vornwing-editor"));
+#else
+        QSKIP("the data folder follows XDG_DATA_HOME only on Unix");
+#endif
+    }
+
     // The support files are looked for in the editor folder as it is spelt.
     void editorFolderAsSpelt_data()
     {

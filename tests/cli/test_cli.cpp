@@ -528,8 +528,10 @@ private Q_SLOTS:
         QTest::newRow("FIFO as FILE") << QStringList{"info", "@fifo"} << "fifo" << "@fifo: not a regular file (a FIFO)";
         QTest::newRow("zero device as FILE") << QStringList{"info", "@zero"} << "zero"
                                              << "@zero: not a regular file (a character device)";
+#ifdef Q_OS_UNIX
         QTest::newRow("a pipe named /dev/stdin") << QStringList{"decrypt", "/dev/stdin", "@out.bin"} << ""
                                                  << "/dev/stdin: not a regular file (a FIFO)";
+#endif
         QTest::newRow("null device as OUT") << QStringList{"decrypt", "@misc.bin", "@null"} << "null"
                                             << "@null: not a regular file (a character device); only regular files are replaced";
         QTest::newRow("FIFO as OUT") << QStringList{"make-sample", "@fifo"} << "fifo"
@@ -547,7 +549,7 @@ private Q_SLOTS:
         QVERIFY(writeWhole(dir_->filePath("misc.bin"), file));
         const QDir::Filters everything = QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden | QDir::System;
         const QStringList before = QDir(dir_->path()).entryList(everything);
-        const mode_t type = vwtest::fileType(node);
+        const unsigned type = vwtest::fileType(node);
         const ProcessResult r = runProgram(arguments.replaceInStrings("@", dir_->path() + '/'), file);
         QCOMPARE(r.err, "vornwing-cli: " + message.replace('@', dir_->path() + '/') + '\n');
         QCOMPARE(r.code, 1);

@@ -1,3 +1,4 @@
+#include "common/file_nodes.h"
 #include "common/test_registry.h"
 #include "ui/ui_weapons_support.h"
 
@@ -9,8 +10,6 @@
 #include <QAction>
 #include <QStatusBar>
 #include <QUndoStack>
-
-#include <sys/stat.h>
 
 using vw::app::EditorDocument;
 using vw::app::MergeKey;
@@ -169,7 +168,7 @@ private Q_SLOTS:
         TestWorkspace workspace(vwtest::sampleOptions(1, 4));
         const QString fm = workspace.path(QStringLiteral("editor/FM.dat"));
         QFile::remove(fm);
-        if (::mkfifo(QFile::encodeName(fm).constData(), 0600) != 0)
+        if (!vwtest::makeSpecial(fm, QStringLiteral("fifo")))
             QSKIP("cannot make a FIFO here");
         OpenEditor e(workspace);
         QCoreApplication::processEvents();
