@@ -268,7 +268,7 @@ private:
             {"cockpit_2", HeaderText::Cockpit2}, {"model_3d", HeaderText::Model3D}};
         for (const auto &[name, field] : texts)
             textField(o, at, name, flightmodel::headerTextField(field).width, h.text(field),
-                      [&](const QString &t) { h.setText(field, t); });
+                      [&, field = field](const QString &t) { h.setText(field, t); });
         intField(o, at, "plane_type", h.Fighter, h.Bomber, h.planeType(),
                  [&](qint64 t) { h.setStoredPlaneType(std::uint8_t(t)); });
         const QJsonValue selectable = o.value(QLatin1String("selectable"));
@@ -379,7 +379,7 @@ private:
             const std::pair<const char *, Record::WepTime> fields[] = {
                 {"fuel_ms", Record::WepFuel}, {"overheat_ms", Record::WepOverheat}, {"cooling_ms", Record::WepCooling}};
             for (const auto &[name, which] : fields)
-                i32Field(t, place, name, r.wepTimeMs(which), [&](std::int32_t ms) { r.setWepTimeMs(which, ms); });
+                i32Field(t, place, name, r.wepTimeMs(which), [&, which = which](std::int32_t ms) { r.setWepTimeMs(which, ms); });
         }
         const QJsonValue texts = o.value(QLatin1String("texts"));
         if (!isAbsent(texts)) {
@@ -390,7 +390,7 @@ private:
                 {"enabled", Record::WepEnabled}, {"disabled", Record::WepDisabled}, {"out_of_wep", Record::OutOfWep}};
             for (const auto &[name, which] : fields)
                 textField(t, place, name, Record::WepTextWidth, r.wepText(which),
-                          [&](const QString &text) { r.setWepText(which, text); });
+                          [&, which = which](const QString &text) { r.setWepText(which, text); });
         }
         realRow(o.value(QLatin1String("power")), member(at, "power"), Record::WepPowerRows,
                 [&](int k) { return r.number(Record::wepPowerOffset(k)); },
@@ -429,7 +429,7 @@ private:
             const std::pair<const char *, S::Column> columns[] = {
                 {"damage1", S::Damage1}, {"damage2", S::Damage2}, {"armor", S::Armor}};
             for (const auto &[name, column] : columns)
-                realField(o, place, name, slot.value(column, part), [&](double d) { slot.setValue(column, part, d); });
+                realField(o, place, name, slot.value(column, part), [&, column = column](double d) { slot.setValue(column, part, d); });
             intField(o, place, "modifier", std::numeric_limits<std::int16_t>::min(),
                      std::numeric_limits<std::int16_t>::max(), slot.modifier(part),
                      [&](qint64 n) { slot.setModifier(part, std::int16_t(n)); });
