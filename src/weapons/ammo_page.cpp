@@ -104,7 +104,7 @@ bool AmmoPage::eventFilter(QObject *watched, QEvent *event)
             {edit38_, &AmmoPage::Edit38KeyDown}, {edit39_, &AmmoPage::Edit39KeyDown}};
         for (const auto &[edit, handler] : handlers)
             if (watched == edit)
-                document_.guarded([this, handler] { (this->*handler)(); });
+                document_.guarded([this, handler = handler] { (this->*handler)(); });
     }
     return QWidget::eventFilter(watched, event);
 }
