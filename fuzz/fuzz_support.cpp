@@ -2,6 +2,8 @@
 
 #include "datafile/sample_builder.h"
 
+#include <QHash>
+
 #include <array>
 #include <cstdio>
 #include <cstdlib>
@@ -63,7 +65,8 @@ QByteArray ByteReader::take(std::size_t length)
 FileSnapshot FileSnapshot::of(const DataFile &file)
 {
     FileSnapshot s;
-    s.image.assign(file.data(), file.data() + file.FileSize());
+    s.imageSize = file.FileSize();
+    s.imageHash = qHash(QByteArrayView(file.data(), qsizetype(file.FileSize())), 0x5eed);
     s.version = file.FileVersion();
     s.planeCount = file.PlaneCount();
     s.layout = file.FileLayout();

@@ -42,10 +42,12 @@ private:
     std::size_t at_ = 0;
 };
 
-// The image, header values, section starts, offset tables and deciphered
-// blocks of a file: equal snapshots mean the file holds exactly the same.
+// The image (its size and a 64-bit hash of its bytes, so that taking one
+// stays cheap for large files), header values, section starts, offset tables
+// and deciphered blocks of a file: equal snapshots mean the file holds the same.
 struct FileSnapshot {
-    std::vector<std::uint8_t> image;
+    std::int64_t imageSize = 0;
+    std::size_t imageHash = 0;
     int version = 0, planeCount = 0, layout = 0;
     datafile::SectionStarts starts;
     std::vector<std::int64_t> records, maps;
