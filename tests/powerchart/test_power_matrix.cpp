@@ -64,7 +64,6 @@ private Q_SLOTS:
         QTest::addColumn<int>("col");
         QTest::addColumn<int>("row");
         QTest::addColumn<Cells>("expected");
-        const CellRect none;
         QTest::newRow("-1+ raise") << 20 << "-1+" << true << 5 << 3 << Cells{{{5, 3}, 0.502}};
         QTest::newRow("-1+ lower") << 20 << "-1+" << false << 5 << 3 << Cells{{{5, 3}, 0.498}};
         QTest::newRow("-2+ lower: centre subtracts")
