@@ -70,7 +70,11 @@ int main(int argc, char **argv)
 
     long afterRound100 = -1;
     for (int round = 1; round <= rounds; ++round) {
+        // What the editor said last round: kept, it would grow the soak's own memory.
         prompter.errors.clear();
+        prompter.informations.clear();
+        prompter.warnings.clear();
+        prompter.questions.clear();
         prompter.fileNames.push_back(path);
         editor->Loadconfig1Click();
         if (!prompter.errors.isEmpty()) {
