@@ -1518,6 +1518,70 @@ Settings and support files: %5</translation>
         <source>The file grew to %1 bytes.</source>
         <translation>The file grew to %1 bytes.</translation>
     </message>
+    <message>
+        <source>this is a folder, not a file</source>
+        <translation>this is a folder, not a file</translation>
+    </message>
+    <message>
+        <source>a FIFO</source>
+        <translation>a FIFO</translation>
+    </message>
+    <message>
+        <source>a character device</source>
+        <translation>a character device</translation>
+    </message>
+    <message>
+        <source>a block device</source>
+        <translation>a block device</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>a socket</translation>
+    </message>
+    <message>
+        <source>a special file</source>
+        <translation>a special file</translation>
+    </message>
+    <message>
+        <source>not a regular file (%1)</source>
+        <translation>not a regular file (%1)</translation>
+    </message>
+    <message>
+        <source>the file does not exist</source>
+        <translation>the file does not exist</translation>
+    </message>
+    <message>
+        <source>the name leads into a loop of symbolic links</source>
+        <translation>the name leads into a loop of symbolic links</translation>
+    </message>
+    <message>
+        <source>no file name was given</source>
+        <translation>no file name was given</translation>
+    </message>
+    <message>
+        <source>it holds more than %1 bytes; %2</source>
+        <translation>it holds more than %1 bytes; %2</translation>
+    </message>
+    <message>
+        <source>the folder %1 does not exist</source>
+        <translation>the folder %1 does not exist</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder</source>
+        <translation>%1 is not a folder</translation>
+    </message>
+    <message>
+        <source>; only regular files are replaced</source>
+        <translation>; only regular files are replaced</translation>
+    </message>
+    <message>
+        <source>the file is %1 bytes long; %2</source>
+        <translation>the file is %1 bytes long; %2</translation>
+    </message>
+    <message>
+        <source>not a regular file (a special file)</source>
+        <translation>not a regular file (a special file)</translation>
+    </message>
 </context>
 <context>
     <name>vw::flightmodel</name>

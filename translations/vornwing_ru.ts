@@ -1518,6 +1518,70 @@ Qt %2
         <source>The file grew to %1 bytes.</source>
         <translation>Файл вырос до %1 байт.</translation>
     </message>
+    <message>
+        <source>this is a folder, not a file</source>
+        <translation>это папка, а не файл</translation>
+    </message>
+    <message>
+        <source>a FIFO</source>
+        <translation>именованный канал</translation>
+    </message>
+    <message>
+        <source>a character device</source>
+        <translation>символьное устройство</translation>
+    </message>
+    <message>
+        <source>a block device</source>
+        <translation>блочное устройство</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>сокет</translation>
+    </message>
+    <message>
+        <source>a special file</source>
+        <translation>особый файл</translation>
+    </message>
+    <message>
+        <source>not a regular file (%1)</source>
+        <translation>не обычный файл (%1)</translation>
+    </message>
+    <message>
+        <source>the file does not exist</source>
+        <translation>файл не существует</translation>
+    </message>
+    <message>
+        <source>the name leads into a loop of symbolic links</source>
+        <translation>имя ведёт в петлю символических ссылок</translation>
+    </message>
+    <message>
+        <source>no file name was given</source>
+        <translation>не указано имя файла</translation>
+    </message>
+    <message>
+        <source>it holds more than %1 bytes; %2</source>
+        <translation>в нём больше %1 байт; %2</translation>
+    </message>
+    <message>
+        <source>the folder %1 does not exist</source>
+        <translation>папка %1 не существует</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder</source>
+        <translation>%1 — не папка</translation>
+    </message>
+    <message>
+        <source>; only regular files are replaced</source>
+        <translation>; заменяются только обычные файлы</translation>
+    </message>
+    <message>
+        <source>the file is %1 bytes long; %2</source>
+        <translation>длина файла %1 байт; %2</translation>
+    </message>
+    <message>
+        <source>not a regular file (a special file)</source>
+        <translation>не обычный файл (особый файл)</translation>
+    </message>
 </context>
 <context>
     <name>vw::flightmodel</name>

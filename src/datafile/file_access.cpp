@@ -1,5 +1,6 @@
 #include "file_access.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -33,22 +34,22 @@ QString sizeText(qint64 bytes)
 QString notAFile(mode_t mode)
 {
     if (S_ISDIR(mode))
-        return QStringLiteral("this is a folder, not a file");
-    const char *what = S_ISFIFO(mode)  ? "a FIFO"
-                       : S_ISCHR(mode) ? "a character device"
-                       : S_ISBLK(mode) ? "a block device"
-                       : S_ISSOCK(mode) ? "a socket"
-                                        : "a special file";
-    return QStringLiteral("not a regular file (%1)").arg(QLatin1String(what));
+        return QCoreApplication::translate("vw::datafile", "this is a folder, not a file");
+    const char *what = S_ISFIFO(mode)  ? QT_TRANSLATE_NOOP("vw::datafile", "a FIFO")
+                       : S_ISCHR(mode) ? QT_TRANSLATE_NOOP("vw::datafile", "a character device")
+                       : S_ISBLK(mode) ? QT_TRANSLATE_NOOP("vw::datafile", "a block device")
+                       : S_ISSOCK(mode) ? QT_TRANSLATE_NOOP("vw::datafile", "a socket")
+                                        : QT_TRANSLATE_NOOP("vw::datafile", "a special file");
+    return QCoreApplication::translate("vw::datafile", "not a regular file (%1)").arg(QCoreApplication::translate("vw::datafile", what));
 }
 
 QString systemReason(int error)
 {
     switch (error) {
     case ENOENT:
-        return QStringLiteral("the file does not exist");
+        return QCoreApplication::translate("vw::datafile", "the file does not exist");
     case ELOOP:
-        return QStringLiteral("the name leads into a loop of symbolic links");
+        return QCoreApplication::translate("vw::datafile", "the name leads into a loop of symbolic links");
     case EISDIR:
         return notAFile(S_IFDIR);
     default:
@@ -59,7 +60,7 @@ QString systemReason(int error)
 void requireName(const QString &path)
 {
     if (path.isEmpty())
-        throw FileError(path, QStringLiteral("no file name was given"));
+        throw FileError(path, QCoreApplication::translate("vw::datafile", "no file name was given"));
 }
 
 class Descriptor {
@@ -96,7 +97,7 @@ QByteArray readToEnd(int descriptor, const QString &name, qint64 maxBytes, const
     for (;;) {
         if (total == bytes.size()) {
             if (total > maxBytes)
-                throw FileError(name, QStringLiteral("it holds more than %1 bytes; %2").arg(sizeText(maxBytes), limitText));
+                throw FileError(name, QCoreApplication::translate("vw::datafile", "it holds more than %1 bytes; %2").arg(sizeText(maxBytes), limitText));
             bytes.resize(qsizetype(std::min<qint64>(std::max<qint64>(2 * total, 64 * 1024), maxBytes + 1)));
         }
         const ssize_t got = ::read(descriptor, bytes.data() + total, size_t(bytes.size() - total));
@@ -149,11 +150,11 @@ Target resolveTarget(const QString &path)
             const QString folder = QFileInfo(target.path).absolutePath();
             struct stat info {};
             if (::stat(QFile::encodeName(folder).constData(), &info) != 0)
-                throw FileError(path, errno == ENOENT ? QStringLiteral("the folder %1 does not exist")
+                throw FileError(path, errno == ENOENT ? QCoreApplication::translate("vw::datafile", "the folder %1 does not exist")
                                                             .arg(QDir::toNativeSeparators(folder))
                                                       : systemReason(errno));
             if (!S_ISDIR(info.st_mode))
-                throw FileError(path, QStringLiteral("%1 is not a folder").arg(QDir::toNativeSeparators(folder)));
+                throw FileError(path, QCoreApplication::translate("vw::datafile", "%1 is not a folder").arg(QDir::toNativeSeparators(folder)));
             return target;
         }
         if (!S_ISLNK(target.info.st_mode)) {
@@ -162,7 +163,7 @@ Target resolveTarget(const QString &path)
             if (S_ISDIR(target.info.st_mode))
                 throw FileError(path, notAFile(target.info.st_mode));
             if (!S_ISREG(target.info.st_mode))
-                throw FileError(path, notAFile(target.info.st_mode) + QStringLiteral("; only regular files are replaced"));
+                throw FileError(path, notAFile(target.info.st_mode) + QCoreApplication::translate("vw::datafile", "; only regular files are replaced"));
             target.exists = true;
             return target;
         }
@@ -199,7 +200,7 @@ QByteArray readRegularFile(const QString &path, qint64 maxBytes, const QString &
     if (!S_ISREG(info.st_mode))
         throw FileError(path, notAFile(info.st_mode));
     if (info.st_size > maxBytes)
-        throw FileError(path, QStringLiteral("the file is %1 bytes long; %2").arg(sizeText(info.st_size), limitText));
+        throw FileError(path, QCoreApplication::translate("vw::datafile", "the file is %1 bytes long; %2").arg(sizeText(info.st_size), limitText));
     // Opened without waiting, and looked at again, in case the name was given
     // to something else meanwhile.
     Descriptor file(::open(native.constData(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
@@ -264,7 +265,7 @@ void writeFileAtomically(const QString &path, const QByteArray &bytes, const QSt
         // The target may have been replaced by something else meanwhile.
         struct stat now {};
         if (::lstat(QFile::encodeName(target.path).constData(), &now) == 0 && !S_ISREG(now.st_mode))
-            throw FileError(path, notAFile(now.st_mode) + QStringLiteral("; only regular files are replaced"));
+            throw FileError(path, notAFile(now.st_mode) + QCoreApplication::translate("vw::datafile", "; only regular files are replaced"));
         if (::rename(temporary.constData(), QFile::encodeName(target.path).constData()) != 0)
             throw FileError(path, systemReason(errno));
     } catch (...) {

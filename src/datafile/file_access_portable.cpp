@@ -6,6 +6,7 @@
 // The owner is the system's business there; the permissions are kept.
 #ifndef Q_OS_UNIX
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -24,13 +25,13 @@ QString sizeText(qint64 bytes)
 void requireName(const QString &path)
 {
     if (path.isEmpty())
-        throw FileError(path, QStringLiteral("no file name was given"));
+        throw FileError(path, QCoreApplication::translate("vw::datafile", "no file name was given"));
 }
 
 // Why a path that is there is no file to read or replace.
 QString notAFile(const QFileInfo &info)
 {
-    return info.isDir() ? QStringLiteral("this is a folder, not a file") : QStringLiteral("not a regular file (a special file)");
+    return info.isDir() ? QCoreApplication::translate("vw::datafile", "this is a folder, not a file") : QCoreApplication::translate("vw::datafile", "not a regular file (a special file)");
 }
 
 QByteArray readLimited(QIODevice &device, const QString &name, qint64 maxBytes, const QString &limitText)
@@ -45,7 +46,7 @@ QByteArray readLimited(QIODevice &device, const QString &name, qint64 maxBytes, 
         }
         bytes += chunk;
         if (bytes.size() > maxBytes)
-            throw FileError(name, QStringLiteral("it holds more than %1 bytes; %2").arg(sizeText(maxBytes), limitText));
+            throw FileError(name, QCoreApplication::translate("vw::datafile", "it holds more than %1 bytes; %2").arg(sizeText(maxBytes), limitText));
     }
     return bytes;
 }
@@ -62,14 +63,14 @@ QString resolveTarget(const QString &path, bool *exists)
         if (info.isDir())
             throw FileError(path, notAFile(info));
         if (!info.isFile())
-            throw FileError(path, notAFile(info) + QStringLiteral("; only regular files are replaced"));
+            throw FileError(path, notAFile(info) + QCoreApplication::translate("vw::datafile", "; only regular files are replaced"));
         return info.absoluteFilePath();
     }
     const QFileInfo folder(info.absolutePath());
     if (!folder.exists())
-        throw FileError(path, QStringLiteral("the folder %1 does not exist").arg(QDir::toNativeSeparators(folder.filePath())));
+        throw FileError(path, QCoreApplication::translate("vw::datafile", "the folder %1 does not exist").arg(QDir::toNativeSeparators(folder.filePath())));
     if (!folder.isDir())
-        throw FileError(path, QStringLiteral("%1 is not a folder").arg(QDir::toNativeSeparators(folder.filePath())));
+        throw FileError(path, QCoreApplication::translate("vw::datafile", "%1 is not a folder").arg(QDir::toNativeSeparators(folder.filePath())));
     return info.absoluteFilePath();
 }
 
@@ -80,11 +81,11 @@ QByteArray readRegularFile(const QString &path, qint64 maxBytes, const QString &
     requireName(path);
     const QFileInfo info(path);
     if (!info.exists())
-        throw FileError(path, QStringLiteral("the file does not exist"));
+        throw FileError(path, QCoreApplication::translate("vw::datafile", "the file does not exist"));
     if (!info.isFile())
         throw FileError(path, notAFile(info));
     if (info.size() > maxBytes)
-        throw FileError(path, QStringLiteral("the file is %1 bytes long; %2").arg(sizeText(info.size()), limitText));
+        throw FileError(path, QCoreApplication::translate("vw::datafile", "the file is %1 bytes long; %2").arg(sizeText(info.size()), limitText));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw FileError(path, file.errorString());
@@ -111,7 +112,7 @@ void writeFileAtomically(const QString &path, const QByteArray &bytes, const QSt
     bool exists = false;
     const QString target = resolveTarget(path, &exists);
     if (!attributesFrom.isEmpty() && !QFileInfo::exists(attributesFrom))
-        throw FileError(attributesFrom, QStringLiteral("the file does not exist"));
+        throw FileError(attributesFrom, QCoreApplication::translate("vw::datafile", "the file does not exist"));
     const QString from = attributesFrom.isEmpty() ? (exists ? target : QString()) : attributesFrom;
     const QFile::Permissions permissions = from.isEmpty() ? QFile::Permissions() : QFile::permissions(from);
     QSaveFile file(target);
