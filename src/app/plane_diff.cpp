@@ -197,9 +197,26 @@ private:
             byNumber[p.toObject().value(QLatin1String("plane")).toInt()].first = p.toObject();
         for (const QJsonValue &p : b)
             byNumber[p.toObject().value(QLatin1String("plane")).toInt()].second = p.toObject();
-        for (auto it = byNumber.cbegin(); it != byNumber.cend(); ++it) {
-            const auto &[pa, pb] = it.value();
-            plane_ = it.key();
+        const std::vector<PlanePair> planes(byNumber.keyValueBegin(), byNumber.keyValueEnd());
+        // Files that differ in many planes: the second half of the planes is
+        // compared beside the first, and its differences follow the first's.
+        const std::size_t half = planes.size() >= 32 ? planes.size() / 2 : planes.size();
+        Differ second;
+        second.path_ = path_;
+        {
+            const std::jthread other([&] { second.comparePlaneRange(planes, half, planes.size()); });
+            comparePlaneRange(planes, 0, half);
+        }
+        found.append(second.found);
+    }
+
+    using PlanePair = std::pair<int, QPair<QJsonObject, QJsonObject>>;
+
+    void comparePlaneRange(const std::vector<PlanePair> &planes, std::size_t from, std::size_t to)
+    {
+        for (std::size_t i = from; i < to; ++i) {
+            const auto &[pa, pb] = planes[i].second;
+            plane_ = planes[i].first;
             planeSegment_ = path_.size();
             path_.push(planeName(pa.isEmpty() ? pb : pa));
             if (pa == pb)

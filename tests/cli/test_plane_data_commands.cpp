@@ -1,5 +1,6 @@
 #include "common/test_registry.h"
 
+#include "app/plane_diff.h"
 #include "app/plane_json.h"
 #include "cli/cli_commands.h"
 #include "damage/damage_map.h"
@@ -191,6 +192,16 @@ private Q_SLOTS:
         QCOMPARE(json.code, 1);
         QCOMPARE(QJsonDocument::fromJson(json.out.toUtf8()).array().size(), 1);
         QCOMPARE(cli({QStringLiteral("diff"), a}).code, 2);
+
+        // Many planes are compared in two halves at once; the list stays in plane order.
+        DataFile many = sample(layout, defaultSampleVersion(layout), 60);
+        const QByteArray before = many.toBytes(false);
+        vw::weapons::WeaponsBlock(many, 58).config(1).weapon(1).setAmmo(4321);
+        vw::weapons::WeaponsBlock(many, 3).config(1).weapon(1).setAmmo(4321);
+        const QList<vw::app::FieldDifference> both = vw::app::diffFiles(DataFile::fromBytes(before, false), many);
+        QCOMPARE(both.size(), 2);
+        QCOMPARE(both[0].plane, 3);
+        QCOMPARE(both[1].plane, 58);
     }
 
     void checkFindsPlantedFaults_data()
