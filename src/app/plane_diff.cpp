@@ -258,23 +258,18 @@ QList<FieldDifference> diffExports(const QJsonObject &from, const QJsonObject &t
 QList<FieldDifference> diffFiles(const datafile::DataFile &from, const datafile::DataFile &to)
 {
     // The two exports are independent reads: the second runs beside the first.
-    QJsonObject toDocument;
+    QJsonObject fromDocument, toDocument;
     std::exception_ptr failure;
-    std::thread other([&] {
-        try {
-            toDocument = exportPlanes(to);
-        } catch (...) {
-            failure = std::current_exception();
-        }
-    });
-    QJsonObject fromDocument;
-    try {
-        fromDocument = exportPlanes(from);
-    } catch (...) {
-        other.join();
-        throw;
+    {
+        const std::jthread other([&] {
+            try {
+                toDocument = exportPlanes(to);
+            } catch (...) {
+                failure = std::current_exception();
+            }
+        });
+        fromDocument = exportPlanes(from); // a throw here waits for the other export first
     }
-    other.join();
     if (failure)
         std::rethrow_exception(failure);
     return diffExports(fromDocument, toDocument);
