@@ -1,12 +1,15 @@
 #include "app/translation.h"
 #include "app/vn_editor.h"
+#include "datafile/file_access.h"
 #include "weapons/more_weapons_dialog.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
 #include <QIcon>
+#include <QImageWriter>
 #include <QLocale>
 #include <QTabWidget>
 #include <QTimer>
@@ -154,10 +157,22 @@ int main(int argc, char **argv)
     }
 
     const QString picture = parser.value(options.screenshot);
-    if (parser.isSet(options.screenshot)
-        && (picture.isEmpty() || !QFileInfo(QFileInfo(picture).absolutePath()).isDir())) {
-        std::fprintf(stderr, "vornwing-editor: %s: the folder for the picture does not exist\n", qPrintable(picture));
-        return 2;
+    const QByteArray pictureFormat = QFileInfo(picture).suffix().toLower().toLatin1();
+    if (parser.isSet(options.screenshot)) {
+        // The picture is written as every file is: a FIFO, a device, a folder
+        // or a link loop is refused before the window opens, not waited on.
+        QString problem;
+        try {
+            vw::datafile::checkReplaceable(picture);
+        } catch (const vw::datafile::FileError &e) {
+            problem = e.reason();
+        }
+        if (problem.isEmpty() && !QImageWriter::supportedImageFormats().contains(pictureFormat))
+            problem = QStringLiteral("the name does not end in a picture format (such as .png)");
+        if (!problem.isEmpty()) {
+            std::fprintf(stderr, "vornwing-editor: %s: %s\n", qPrintable(picture), qPrintable(problem));
+            return 2;
+        }
     }
 
     vw::app::StartupOptions startup;
@@ -185,8 +200,22 @@ int main(int argc, char **argv)
         QTimer::singleShot(500, &editor, [&] {
             // With the More Weapons dialog open, the picture is of the dialog.
             QWidget *shown = moreWeapons ? static_cast<QWidget *>(editor.moreGun()) : &editor;
-            if (!shown->grab().save(picture)) {
-                std::fprintf(stderr, "vornwing-editor: %s: the picture could not be saved\n", qPrintable(picture));
+            QBuffer bytes;
+            bytes.open(QIODevice::WriteOnly);
+            QImageWriter writer(&bytes, pictureFormat);
+            QString problem;
+            if (!writer.write(shown->grab().toImage())) {
+                problem = writer.errorString();
+            } else {
+                try {
+                    vw::datafile::writeFileAtomically(picture, bytes.data());
+                } catch (const vw::datafile::FileError &e) {
+                    problem = e.reason();
+                }
+            }
+            if (!problem.isEmpty()) {
+                std::fprintf(stderr, "vornwing-editor: %s: the picture could not be saved: %s\n", qPrintable(picture),
+                             qPrintable(problem));
                 QApplication::exit(1);
                 return;
             }

@@ -9,6 +9,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QDir>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -16,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QRegularExpressionValidator>
 #include <QSignalBlocker>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -23,6 +25,17 @@
 namespace vw::app {
 
 namespace {
+// editor.ini keeps one value a line: a path with a line break cannot be stored.
+bool hasLineBreak(const QString &text)
+{
+    return text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r'));
+}
+
+// Typed or pasted text with a line break is not taken.
+void refuseLineBreaks(QLineEdit *edit)
+{
+    edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[^\\r\\n]*")), edit));
+}
 } // namespace
 
 MiscPage::MiscPage(EditorDocument &document, const QString &baseDirectory, QWidget *parent)
@@ -102,6 +115,8 @@ MiscPage::MiscPage(EditorDocument &document, const QString &baseDirectory, QWidg
     connectHandler(document_, speedButton11_, &QToolButton::clicked, this, &MiscPage::SpeedButton11Click);
     connectHandler(document_, checkBox3_, &QCheckBox::clicked, this, &MiscPage::CheckBox3Click);
     connectHandler(document_, edit40_, &QLineEdit::textChanged, this, &MiscPage::Edit40Change);
+    refuseLineBreaks(edit17_);
+    refuseLineBreaks(edit37_);
     // Undo and redo may change the header values.
     connect(&document_, &EditorDocument::historyReplayed, this, &MiscPage::showFileSummary);
 }
@@ -195,7 +210,7 @@ void MiscPage::SpeedButton3Click()
 {
     const QString chosen = document_.prompter().openFileName(this, app::configDialogTitle(), baseDirectory_, edit17_->text(),
                                                             app::configDialogFilter());
-    if (chosen.isEmpty())
+    if (chosen.isEmpty() || !storablePath(chosen))
         return;
     edit17_->setText(chosen);
     checkBox3_->setChecked(false);
@@ -206,8 +221,18 @@ void MiscPage::SpeedButton11Click()
     const QString chosen = document_.prompter().openFileName(this, tr("Выберите запускаемый файл"),
                                                             baseDirectory_, edit37_->text(),
                                                             tr("Программы | *.exe"));
-    if (!chosen.isEmpty())
+    if (!chosen.isEmpty() && storablePath(chosen))
         edit37_->setText(chosen);
+}
+
+bool MiscPage::storablePath(const QString &path)
+{
+    if (!hasLineBreak(path))
+        return true;
+    document_.prompter().error(this, tr("The name %1 contains a line break. editor.ini keeps one value a line, so "
+                                        "this path cannot be stored; rename the file or its folder.")
+                                         .arg(QDir::toNativeSeparators(path)));
+    return false;
 }
 
 void MiscPage::CheckBox3Click(bool checked)
@@ -224,6 +249,15 @@ void MiscPage::Edit40Change(const QString &text)
     }
     if (text.at(0) == document_.decimalSeparator())
         return;
+    if (!isUsableDecimalSeparator(text.at(0))) {
+        // A digit, sign or letter would turn a number's shown text into another
+        // number when it is typed back ("0" + "1" + "458" is 01458).
+        document_.showStatus(tr("\"%1\" cannot be the decimal separator: a digit, a sign, a letter or a blank would "
+                                "change the numbers typed back.")
+                                 .arg(text.at(0)));
+        edit40_->setText(QString(document_.decimalSeparator())); // runs this handler again, which keeps it
+        return;
+    }
     document_.setDecimalSeparator(text.at(0));
     // Numbers on every page are shown again with the new separator; showing writes nothing.
     document_.Update3();

@@ -50,6 +50,8 @@ public:
     void Edit40Change(const QString &text);
 
 private:
+    // A path editor.ini can keep (no line break); otherwise an error box says why.
+    bool storablePath(const QString &path);
     EditorDocument &document_;
     QString baseDirectory_;
     QLineEdit *edit15_;

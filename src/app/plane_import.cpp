@@ -12,6 +12,7 @@
 #include <QJsonArray>
 #include <QJsonObject>
 
+#include <algorithm>
 #include <bit>
 #include <cmath>
 #include <functional>
@@ -81,7 +82,18 @@ public:
         keys(root, Place(), {"file", "planes", "wings", "ammunition"});
         if (!isAbsent(root.value(QLatin1String("file"))))
             object(root.value(QLatin1String("file")), Place("file")); // describes the source only
-        eachRow(root.value(QLatin1String("planes")), Place("planes"), 1 << 20,
+        // More plane entries than the file has planes address a plane twice
+        // or one the file does not have; the refusal says what the file has.
+        const QJsonValue planes = root.value(QLatin1String("planes"));
+        const qsizetype listed = std::max(file_.PlaneCount(), 0);
+        if (planes.isArray() && planes.toArray().size() > listed) {
+            const QJsonArray list = planes.toArray();
+            const qsizetype present = std::count_if(list.begin(), list.end(), [](const QJsonValue &v) { return !isAbsent(v); });
+            if (present > listed)
+                refuse(Place("planes"), listed == 1 ? QCoreApplication::translate("vw::app", "has %1 entries; the file has 1 plane").arg(present)
+                                                    : QCoreApplication::translate("vw::app", "has %1 entries; the file has %2 planes").arg(present).arg(listed));
+        }
+        eachRow(planes, Place("planes"), 1 << 20,
                 [&](const QJsonValue &v, const Place &at, int) { plane(v, at); });
         wings(root.value(QLatin1String("wings")));
         ammunition(root.value(QLatin1String("ammunition")));

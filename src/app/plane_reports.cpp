@@ -2,14 +2,13 @@
 
 #include "damage/damage_map.h"
 #include "datafile/directory_entry.h"
+#include "datafile/file_access.h"
 #include "datafile/number_text.h"
 #include "flightmodel/plane_header.h"
 #include "flightmodel/plane_record.h"
 
 #include <QCoreApplication>
-#include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
+#include <QLocale>
 
 #include <algorithm>
 #include <cmath>
@@ -266,37 +265,16 @@ FuelCorrection correctFuelByTime(DataFile &file, const QByteArray &wantedTimesTe
 
 QByteArray readWantedTimesFile(const QString &path)
 {
-    QFile file(path);
-    if (QFileInfo(path).isDir())
-        throw datafile::FileError(path, QCoreApplication::translate("vw::app", "this is a folder, not a file"));
-    if (!file.open(QIODevice::ReadOnly))
-        throw datafile::FileError(path, file.errorString());
-    // One byte more than the limit tells a file that is too large.
-    const QByteArray text = file.read(MaxWantedTimesFileSize + 1);
-    if (file.error() != QFileDevice::NoError)
-        throw datafile::FileError(path, file.errorString());
-    if (text.size() > MaxWantedTimesFileSize)
-        throw datafile::FileError(
-            path,
-            QCoreApplication::translate("vw::app",
-                                        "the file is larger than %1 bytes; it should hold one time of "
-                                        "flight per plane")
-                .arg(MaxWantedTimesFileSize));
-    return text;
+    // Read as the support files are: a FIFO or a device is refused before it is opened.
+    return datafile::readRegularFile(
+        path, MaxWantedTimesFileSize,
+        QCoreApplication::translate("vw::app", "it should hold one time of flight per plane, at most %1 bytes")
+            .arg(QLocale::c().toString(MaxWantedTimesFileSize)));
 }
 
 void writeReportFile(const QString &path, const QByteArray &report)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw datafile::FileError(path, file.errorString());
-    if (file.write(report) != report.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        throw datafile::FileError(path, reason);
-    }
-    if (!file.commit())
-        throw datafile::FileError(path, file.errorString());
+    datafile::writeFileAtomically(path, report);
 }
 
 } // namespace vw::app

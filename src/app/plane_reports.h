@@ -75,12 +75,15 @@ FuelCorrection correctFuelByTime(DataFile &file, const QByteArray &wantedTimesTe
 QList<double> readWantedTimes(const QByteArray &wantedTimesText);
 
 // The wanted-times file "planes-fuel.txt" whole. It holds one short line per
-// plane, so a file above this size is refused rather than read. Throws FileError.
+// plane, so a file above this size is refused rather than read; like a support
+// file, only a regular file is read (a FIFO is refused, not waited on).
+// Throws FileError.
 constexpr qint64 MaxWantedTimesFileSize = 1 << 20;
 QByteArray readWantedTimesFile(const QString &path);
 
-// Writes a report file anew: the old file is replaced only when the whole
-// report was written, never left half written. Throws FileError.
+// Writes a report file anew, as a save writes the data file: the old file is
+// replaced only when the whole report was written, and a folder, a FIFO, a
+// device or a link loop is refused and left as it is. Throws FileError.
 void writeReportFile(const QString &path, const QByteArray &report);
 
 } // namespace vw::app

@@ -8,7 +8,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSettings>
 #include <QStringDecoder>
+#include <QTemporaryDir>
 #include <QStringList>
 
 #include <filesystem>
@@ -23,7 +25,25 @@ bool flagLine(const QStringList &lines, int index, bool missingDefault)
         return missingDefault;
     return datafile::readInteger(lines[index], 0) == 1;
 }
+
+bool isThere(const QString &path)
+{
+    const QFileInfo info(path);
+    return info.exists() || info.isSymLink();
+}
+
+// QSettings works on a private copy in a folder of its own, so that its lock
+// file is never one another program (or a folder named window.ini.lock) holds.
+struct PrivateCopy {
+    QTemporaryDir folder;
+    QString path() const { return folder.filePath(QStringLiteral("window.ini")); }
+};
 } // namespace
+
+bool isUsableDecimalSeparator(QChar c)
+{
+    return !c.isLetterOrNumber() && c != QLatin1Char('+') && c != QLatin1Char('-') && c.isPrint() && !c.isSpace();
+}
 
 SettingsRead readSettings(const QString &path)
 {
@@ -33,6 +53,7 @@ SettingsRead readSettings(const QString &path)
         bytes = readSupportFile(path);
     } catch (const datafile::FileError &e) {
         result.reason = e.reason();
+        result.unreadable = isThere(path);
         return result;
     }
     result.found = true;
@@ -57,11 +78,24 @@ SettingsRead readSettings(const QString &path)
     s.defaultPath = flagLine(lines, 4, true);
     s.writeOkay = lines.value(5) == QLatin1String("writeokay");
     s.decimalSeparator = lines.value(6).isEmpty() ? QStringLiteral(".") : lines.value(6);
+    if (!isUsableDecimalSeparator(s.decimalSeparator.at(0))) {
+        result.separatorRefused = s.decimalSeparator.left(1);
+        s.decimalSeparator = QStringLiteral(".");
+    }
     return result;
 }
 
 void writeSettings(const QString &path, const EditorSettings &s)
 {
+    const std::pair<const QString &, const char *> paths[] = {
+        {s.dataPath, QT_TRANSLATE_NOOP("vw::app", "the path of the plane data file")},
+        {s.launcherPath, QT_TRANSLATE_NOOP("vw::app", "the launcher path")}};
+    for (const auto &[text, what] : paths)
+        if (text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r')))
+            throw datafile::FileError(
+                path, QCoreApplication::translate("vw::app", "%1 contains a line break, and the file holds one value a "
+                                                             "line; nothing was written")
+                          .arg(QCoreApplication::translate("vw::app", what)));
     const QString folder = QFileInfo(path).absolutePath();
     if (!QFileInfo(folder).isDir()) {
         const QString base = QFileInfo(folder).absolutePath();
@@ -94,6 +128,55 @@ void writeSettings(const QString &path, const EditorSettings &s)
     for (const QString &line : lines)
         bytes += line.toUtf8() + '\n';
     datafile::writeFileAtomically(path, bytes);
+}
+
+StoredValues readWindowSettings(const QString &path)
+{
+    StoredValues result;
+    QByteArray bytes;
+    try {
+        bytes = readSupportFile(path);
+    } catch (const datafile::FileError &e) {
+        result.unreadable = isThere(path);
+        result.reason = e.reason();
+        return result;
+    }
+    PrivateCopy copy;
+    if (!copy.folder.isValid()) {
+        result.unreadable = true;
+        result.reason = copy.folder.errorString();
+        return result;
+    }
+    try {
+        datafile::writeFileAtomically(copy.path(), bytes);
+    } catch (const datafile::FileError &e) {
+        result.unreadable = true;
+        result.reason = e.reason();
+        return result;
+    }
+    const QSettings stored(copy.path(), QSettings::IniFormat);
+    for (const QString &key : stored.allKeys())
+        result.values.insert(key, stored.value(key));
+    return result;
+}
+
+void writeWindowSettings(const QString &path, const QVariantMap &values)
+{
+    QVariantMap all = readWindowSettings(path).values;
+    for (auto it = values.begin(); it != values.end(); ++it)
+        all.insert(it.key(), it.value());
+    PrivateCopy copy;
+    if (!copy.folder.isValid())
+        throw datafile::FileError(path, copy.folder.errorString());
+    {
+        QSettings stored(copy.path(), QSettings::IniFormat);
+        for (auto it = all.begin(); it != all.end(); ++it)
+            stored.setValue(it.key(), it.value());
+        stored.sync();
+        if (stored.status() != QSettings::NoError)
+            throw datafile::FileError(path, QCoreApplication::translate("vw::app", "the settings could not be put together"));
+    }
+    datafile::writeFileAtomically(path, readSupportFile(copy.path()));
 }
 
 } // namespace vw::app

@@ -411,9 +411,23 @@ void VNEditor::FormCreate()
     // 4. Settings.
     const SettingsRead settingsRead = readSettings(editorFile(baseDirectory_, QStringLiteral("editor.ini")));
     settings_ = settingsRead.settings;
-    // A missing editor.ini gives the defaults quietly; one that cannot be read is named.
-    if (!settingsRead.found && QFileInfo::exists(editorFile(baseDirectory_, QStringLiteral("editor.ini"))))
-        startupProblems_ << tr("editor.ini (settings; the defaults apply): ") + settingsRead.reason;
+    // A missing editor.ini gives the defaults quietly; one that cannot be read
+    // is named, and kept as it is at close.
+    if (settingsRead.unreadable) {
+        settingsUnreadable_ = settingsRead.reason;
+        startupProblems_ << tr("editor.ini (settings; the defaults apply, and the file is kept as it is): ")
+                                + settingsRead.reason;
+    }
+    if (!settingsRead.separatorRefused.isEmpty())
+        startupNotes_ << tr("editor.ini names \"%1\" as the decimal separator; a digit, a sign, a letter or a blank "
+                            "cannot be one, so \".\" is used.")
+                             .arg(settingsRead.separatorRefused);
+    // The window's place and the recent files, used once the window is built.
+    windowStored_ = readWindowSettings(windowSettingsPath());
+    if (windowStored_.unreadable)
+        startupProblems_ << tr("window.ini (window place and recent files; the defaults apply, and the file is "
+                               "kept as it is): ")
+                                + windowStored_.reason;
     closeeditoronVNlaunch1_->setChecked(settings_.closeOnLaunch);
     launch3DVornwing1_->setChecked(settings_.launchOffline);
     miscPage_->applySettings(settings_);

@@ -139,7 +139,7 @@ private:
     // Window size and position, and the recent files, kept between runs.
     QString windowSettingsPath() const;
     void restoreWindow();
-    void storeWindow() const;
+    void storeWindow();
     // Every page that is not itself a set of sub-pages scrolls when the window
     // is smaller than the page needs.
     static void makePagesScroll(QTabWidget *tabs);
@@ -150,6 +150,9 @@ private:
     std::unique_ptr<EditorDocument> document_;
     datafile::BackupRegistry backups_;
     EditorSettings settings_;
+    // editor.ini was there but could not be read: it is kept as it is at close.
+    QString settingsUnreadable_;
+    StoredValues windowStored_; // window.ini as read at start
     QString baseDirectory_;
     QString installedDefaults_; // an installed editor's default support files; empty for a copy
     QString configPath_;  // ConfigPath: chosen in Load configuration / Save configuration as

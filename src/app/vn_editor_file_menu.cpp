@@ -236,6 +236,13 @@ void VNEditor::FormClose()
     settings_.launchOffline = launch3DVornwing1_->isChecked();
     settings_.writeOkay = save1_->isVisible();
     miscPage_->storeSettings(settings_);
+    if (!settingsUnreadable_.isEmpty()) {
+        prompter_->error(this, tr("The settings were not saved: %1 could not be read at start (%2), so it is kept as "
+                                  "it is rather than replaced by the defaults.")
+                                   .arg(QDir::toNativeSeparators(editorFile(baseDirectory_, QStringLiteral("editor.ini"))),
+                                        settingsUnreadable_));
+        return;
+    }
     try {
         writeSettings(editorFile(baseDirectory_, QStringLiteral("editor.ini")), settings_);
     } catch (const std::exception &e) {

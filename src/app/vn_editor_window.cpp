@@ -14,7 +14,6 @@
 #include <QMimeData>
 #include <QScreen>
 #include <QScrollArea>
-#include <QSettings>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QUndoStack>
@@ -71,7 +70,8 @@ QString VNEditor::windowSettingsPath() const
 
 void VNEditor::restoreWindow()
 {
-    const QSettings stored(windowSettingsPath(), QSettings::IniFormat);
+    // Read at start-up with the other files of the editor folder.
+    const QVariantMap &stored = windowStored_.values;
     recentFiles_ = stored.value(QStringLiteral("recentFiles")).toStringList().mid(0, RecentFileCount);
     fillRecentMenu();
     setMinimumSize(640, 420);
@@ -85,14 +85,20 @@ void VNEditor::restoreWindow()
     move(room.center() - QPoint(size.width() / 2, size.height() / 2));
 }
 
-void VNEditor::storeWindow() const
+void VNEditor::storeWindow()
 {
-    // Only into an editor folder that exists: a mistyped base folder is not created.
-    if (!QFileInfo(QFileInfo(windowSettingsPath()).absolutePath()).isDir())
+    // Only into an editor folder that exists: a mistyped base folder is not
+    // created. A window.ini that could not be read was named at start and is
+    // kept as it is.
+    if (windowStored_.unreadable || !QFileInfo(QFileInfo(windowSettingsPath()).absolutePath()).isDir())
         return;
-    QSettings stored(windowSettingsPath(), QSettings::IniFormat);
-    stored.setValue(QStringLiteral("geometry"), saveGeometry());
-    stored.setValue(QStringLiteral("recentFiles"), recentFiles_);
+    try {
+        writeWindowSettings(windowSettingsPath(), {{QStringLiteral("geometry"), saveGeometry()},
+                                                   {QStringLiteral("recentFiles"), recentFiles_}});
+    } catch (const std::exception &e) {
+        prompter_->error(this, tr("The window's place and the recent files were not saved.\n\n")
+                                   + EditorDocument::describe(e));
+    }
 }
 
 void VNEditor::rememberRecentFile(const QString &path)

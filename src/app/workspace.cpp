@@ -1,5 +1,8 @@
 #include "workspace.h"
 
+#include "app/support_files.h"
+#include "datafile/file_access.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -60,9 +63,16 @@ QString installedSupportFiles(const QString &programDirectory)
 
 QString userDataFolder()
 {
+    QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+    // A relative XDG_DATA_HOME is no valid setting and is ignored: the data
+    // folder does not follow the current folder around.
+    const QString xdg = qEnvironmentVariable("XDG_DATA_HOME");
+    if (!xdg.isEmpty() && QDir::isRelativePath(xdg) && !QStandardPaths::isTestModeEnabled())
+        data = QDir::homePath() + QStringLiteral("/.local/share");
+#endif
     // Named for the program rather than for the application's display name.
-    return QDir::toNativeSeparators(QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation))
-                                        .filePath(QStringLiteral("vornwing-editor")));
+    return QDir::toNativeSeparators(QDir(data).filePath(QStringLiteral("vornwing-editor")));
 }
 
 Workspace chooseWorkspace(const QString &programDirectory, const QString &explicitBase, const QString &userFolder)
@@ -90,14 +100,15 @@ Workspace chooseWorkspace(const QString &programDirectory, const QString &explic
         // Anything already there is the user's, a folder or a link included.
         if (QFileInfo::exists(target) || QFileInfo(target).isSymLink())
             continue;
-        QFile source(defaults.filePath(name));
-        if (!source.copy(target)) {
+        // Read and written by the file rules: the copies are new files, the
+        // user's to change whatever the installed files allow.
+        try {
+            datafile::writeFileAtomically(target, readSupportFile(defaults.filePath(name)));
+        } catch (const datafile::FileError &e) {
             workspace.problem = QCoreApplication::translate("vw::app", "%1 could not be copied to %2: %3")
-                                    .arg(name, QDir::toNativeSeparators(editorFolder), source.errorString());
+                                    .arg(name, QDir::toNativeSeparators(editorFolder), e.reason());
             continue;
         }
-        // The copies are the user's to change, whatever the installed files allow.
-        QFile::setPermissions(target, QFile::permissions(target) | QFile::WriteOwner | QFile::ReadOwner);
         workspace.copied << name;
     }
     return workspace;

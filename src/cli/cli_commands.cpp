@@ -62,7 +62,8 @@ const char *const Usage =
     "                            add-room-for-256-planes, regenerate-offsets\n"
     "  help, --help              show this text\n"
     "\n"
-    "A FILE of - is read from standard input, an OUT of - is written to standard output.\n"
+    "A FILE (and import's PATCH) of - is read from standard input, an OUT of - is written to\n"
+    "standard output.\n"
     "OUT is replaced in one step when it is a regular file or a new name; a folder, a FIFO,\n"
     "a device or another special file is refused.\n";
 
@@ -352,9 +353,15 @@ int importPatch(const QStringList &args)
     const QStringList paths = parseCommand(parser, QStringLiteral("import"), args, {QStringLiteral("FILE"), QStringLiteral("PATCH")});
     if (!parser.isSet(output) || parser.value(output).isEmpty())
         throw UsageError{QStringLiteral("import needs -o OUT")};
+    if (paths[0] == QLatin1String("-") && paths[1] == QLatin1String("-"))
+        throw UsageError{QStringLiteral("import: FILE and PATCH cannot both be standard input")};
     QByteArray text;
+    const QString patchLimit = QStringLiteral("a patch is at most 256 MB");
     try {
-        text = readRegularFile(paths[1], app::PatchFileLimit, QStringLiteral("a patch is at most 256 MB"));
+        // "-" reads the patch from standard input, as FILE does.
+        text = paths[1] == QLatin1String("-")
+                   ? readStream(StandardInputDescriptor, StandardInput, app::PatchFileLimit, patchLimit)
+                   : readRegularFile(paths[1], app::PatchFileLimit, patchLimit);
     } catch (const FileError &e) {
         throw Failure{e.path(), e.reason()};
     }
@@ -362,7 +369,7 @@ int importPatch(const QStringList &args)
     try {
         app::importPatch(file, app::parsePatch(text));
     } catch (const FormatError &e) {
-        throw Failure{paths[1], e.reason()};
+        throw Failure{inputName(paths[1]), e.reason()};
     }
     saveEnciphered(file, paths[0], parser.value(output));
     return 0;

@@ -1,6 +1,7 @@
 #include "file_access.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -8,6 +9,7 @@
 #include <QRandomGenerator>
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <utility>
 
@@ -16,8 +18,10 @@
 // use file_access_portable.cpp.
 #ifdef Q_OS_UNIX
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -68,6 +72,7 @@ public:
     explicit Descriptor(int descriptor) : descriptor_(descriptor) {}
     Descriptor(const Descriptor &) = delete;
     Descriptor &operator=(const Descriptor &) = delete;
+    Descriptor(Descriptor &&other) noexcept : descriptor_(other.release()) {}
     ~Descriptor()
     {
         if (descriptor_ >= 0)
@@ -186,6 +191,110 @@ QString randomSuffix()
     return suffix;
 }
 
+// Temporary files are "<name>.vw-tmp-" and six letters or digits beside the
+// file they replace; a live write holds a lock on its own, so a later write
+// tells a stale one (left by a killed write) from one in progress.
+constexpr char TemporaryMark[] = ".vw-tmp-";
+constexpr qsizetype TemporaryMarkLength = sizeof TemporaryMark - 1;
+constexpr qsizetype RandomLength = 6;
+
+struct TemporaryName {
+    QByteArray folder; // native, without a trailing separator
+    QByteArray stem;   // the target's name, shortened to leave room for the mark
+};
+
+TemporaryName temporaryName(const QString &target)
+{
+    const QFileInfo info(target);
+    TemporaryName name{QFile::encodeName(info.absolutePath()), QFile::encodeName(info.fileName())};
+    long longest = ::pathconf(name.folder.constData(), _PC_NAME_MAX);
+    if (longest <= 0)
+        longest = 255;
+    const qsizetype room = qsizetype(longest) - TemporaryMarkLength - RandomLength;
+    if (name.stem.size() > room) {
+        // Names that share their first part still get patterns of their own.
+        const QByteArray hash = QCryptographicHash::hash(name.stem, QCryptographicHash::Sha1).toHex().left(8);
+        name.stem = name.stem.left(std::max<qsizetype>(room - 1 - hash.size(), 1)) + '~' + hash;
+    }
+    return name;
+}
+
+bool isTemporaryOf(const QByteArray &entry, const QByteArray &stem)
+{
+    if (entry.size() != stem.size() + TemporaryMarkLength + RandomLength || !entry.startsWith(stem)
+        || entry.mid(stem.size(), TemporaryMarkLength) != TemporaryMark)
+        return false;
+    for (qsizetype i = entry.size() - RandomLength; i < entry.size(); ++i)
+        if (!std::isalnum(static_cast<unsigned char>(entry[i])))
+            return false;
+    return true;
+}
+
+bool sameFile(const struct stat &a, const struct stat &b)
+{
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+int removeStale(const TemporaryName &name)
+{
+    DIR *folder = ::opendir(name.folder.constData());
+    if (!folder)
+        return 0;
+    int removed = 0;
+    while (const dirent *entry = ::readdir(folder)) {
+        const QByteArray entryName(entry->d_name);
+        if (!isTemporaryOf(entryName, name.stem))
+            continue;
+        const QByteArray path = name.folder + '/' + entryName;
+        // Never through a link, never waiting on what is no file.
+        Descriptor file(::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+        struct stat opened {}, now {};
+        if (file.get() < 0 || ::fstat(file.get(), &opened) != 0 || !S_ISREG(opened.st_mode))
+            continue;
+        // A write in progress holds its lock until it has renamed the file.
+        if (::flock(file.get(), LOCK_EX | LOCK_NB) != 0)
+            continue;
+        if (::lstat(path.constData(), &now) == 0 && sameFile(now, opened) && ::unlink(path.constData()) == 0)
+            ++removed;
+    }
+    ::closedir(folder);
+    return removed;
+}
+
+QString cannotWriteFolder(const QString &target, int error)
+{
+    return QCoreApplication::translate("vw::datafile", "the folder %1 cannot be written to (%2)")
+        .arg(QDir::toNativeSeparators(QFileInfo(target).absolutePath()), qt_error_string(error));
+}
+
+// A new temporary file beside `target`, locked for as long as it is open.
+Descriptor createTemporary(const QString &path, const TemporaryName &name, mode_t mode, QByteArray *temporary)
+{
+    for (int attempt = 0;; ++attempt) {
+        *temporary = name.folder + '/' + name.stem + TemporaryMark + randomSuffix().toLatin1();
+        Descriptor file(::open(temporary->constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode));
+        if (file.get() < 0) {
+            const int error = errno;
+            if (error == EEXIST && attempt < 100)
+                continue;
+            if (error == EACCES || error == EPERM || error == EROFS)
+                throw FileError(path, cannotWriteFolder(path, error));
+            throw FileError(path, systemReason(error));
+        }
+        // A later write that took it for stale between its making and its lock
+        // has removed it (or is about to): another name is taken. A file
+        // system without locks has no stale files removed.
+        struct stat opened {}, now {};
+        const bool locked = ::flock(file.get(), LOCK_EX | LOCK_NB) == 0;
+        if (!locked && errno == EWOULDBLOCK && attempt < 100)
+            continue;
+        if (locked && (::fstat(file.get(), &opened) != 0 || ::lstat(temporary->constData(), &now) != 0
+                       || !sameFile(opened, now)) && attempt < 100)
+            continue;
+        return Descriptor(file.release());
+    }
+}
+
 } // namespace
 
 QByteArray readRegularFile(const QString &path, qint64 maxBytes, const QString &limitText)
@@ -235,18 +344,13 @@ void writeFileAtomically(const QString &path, const QByteArray &bytes, const QSt
     }
 
     // The new content goes into a file of its own beside the target, so that
-    // the rename is one step on one file system.
+    // the rename is one step on one file system. What killed writes left goes first.
+    const TemporaryName name = temporaryName(target.path);
+    removeStale(name);
     QByteArray temporary;
-    int descriptor = -1;
-    for (int attempt = 0; descriptor < 0; ++attempt) {
-        temporary = QFile::encodeName(target.path + QLatin1Char('.') + randomSuffix());
-        // A new file gets the usual permissions (the umask applies); one that
-        // replaces a file starts private and takes that file's below.
-        descriptor = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, keepAttributes ? 0600 : 0666);
-        if (descriptor < 0 && (errno != EEXIST || attempt == 100))
-            throw FileError(path, systemReason(errno));
-    }
-    Descriptor file(descriptor);
+    // A new file gets the usual permissions (the umask applies); one that
+    // replaces a file starts private and takes that file's below.
+    Descriptor file = createTemporary(path, name, keepAttributes ? 0600 : 0666, &temporary);
     try {
         writeAll(file.get(), path, bytes);
         if (keepAttributes) {
@@ -259,8 +363,10 @@ void writeFileAtomically(const QString &path, const QByteArray &bytes, const QSt
             if (::fchmod(file.get(), attributes.st_mode & 07777) != 0)
                 throw FileError(path, systemReason(errno));
         }
-        // A full disk may only show when the data is flushed.
-        if (::fsync(file.get()) != 0 || ::close(file.release()) != 0)
+        // A full disk may only show when the data is flushed. The file stays
+        // open (and locked) until it has its name, so that no other write
+        // takes it for stale.
+        if (::fsync(file.get()) != 0)
             throw FileError(path, systemReason(errno));
         // The target may have been replaced by something else meanwhile.
         struct stat now {};
@@ -282,6 +388,58 @@ void writeFileAtomically(const QString &path, const QByteArray &bytes, const QSt
 void writeStream(int descriptor, const QString &name, const QByteArray &bytes)
 {
     writeAll(descriptor, name, bytes);
+}
+
+int removeStaleTemporaryFiles(const QString &path)
+{
+    requireName(path);
+    return removeStale(temporaryName(resolveTarget(path).path));
+}
+
+QString temporaryFilePrefix(const QString &path)
+{
+    const TemporaryName name = temporaryName(path);
+    return QFile::decodeName(name.stem) + QLatin1String(TemporaryMark);
+}
+
+void appendToFile(const QString &path, const QByteArray &bytes, bool flush)
+{
+    const Target target = resolveTarget(path);
+    Descriptor file(::open(QFile::encodeName(target.path).constData(),
+                           O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NOCTTY | O_NONBLOCK, 0600));
+    struct stat info {};
+    if (file.get() < 0) {
+        const int error = errno;
+        throw FileError(path, !target.exists && (error == EACCES || error == EPERM || error == EROFS)
+                                  ? cannotWriteFolder(target.path, error)
+                                  : systemReason(error));
+    }
+    // Looked at again, in case the name was given to something else meanwhile.
+    if (::fstat(file.get(), &info) != 0)
+        throw FileError(path, systemReason(errno));
+    if (!S_ISREG(info.st_mode))
+        throw FileError(path, notAFile(info.st_mode) + QCoreApplication::translate("vw::datafile", "; only regular files are replaced"));
+    writeAll(file.get(), path, bytes);
+    if ((flush && ::fdatasync(file.get()) != 0) || ::close(file.release()) != 0)
+        throw FileError(path, systemReason(errno));
+}
+
+void removeRegularFile(const QString &path)
+{
+    requireName(path);
+    const QByteArray native = QFile::encodeName(path);
+    struct stat info {};
+    if (::lstat(native.constData(), &info) != 0) {
+        if (errno == ENOENT)
+            return;
+        throw FileError(path, systemReason(errno));
+    }
+    if (!S_ISREG(info.st_mode))
+        throw FileError(path, S_ISLNK(info.st_mode) ? QCoreApplication::translate("vw::datafile", "this is a symbolic link, not a file")
+                                                     : notAFile(info.st_mode));
+    if (::unlink(native.constData()) != 0)
+        throw FileError(path, errno == EACCES || errno == EPERM || errno == EROFS ? cannotWriteFolder(path, errno)
+                                                                                   : systemReason(errno));
 }
 
 } // namespace vw::datafile

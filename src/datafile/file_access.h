@@ -33,9 +33,13 @@ QByteArray readStream(int descriptor, const QString &name, qint64 maxBytes, cons
 // would be replaced) rather than a new one created.
 bool checkReplaceable(const QString &path);
 
-// Writes `bytes` as the whole new content of `path`: into a new file beside
-// it, flushed to disk, then renamed over it in one step. A failure leaves the
-// old file as it was and no new file behind. Only regular files (and names
+// Writes `bytes` as the whole new content of `path`: into a temporary file
+// beside it, flushed to disk, then renamed over it in one step. A failure
+// leaves the old file as it was and no new file behind. The temporary file is
+// named `<name>.vw-tmp-XXXXXX` (a long name is shortened and given a hash of
+// itself so that the temporary name fits the file system); one that a killed
+// write left behind is removed by the next write to the same path. A save
+// replaces the file: other hard links to it keep the old bytes. Only regular files (and names
 // not yet taken) are replaced; see checkReplaceable. A symbolic link is
 // followed and stays a link. The new file keeps the permissions and, where
 // the process may set it, the owner of the file it replaces, or of
@@ -44,5 +48,23 @@ void writeFileAtomically(const QString &path, const QByteArray &bytes, const QSt
 
 // Writes all of `bytes` to an open stream (standard output, a pipe).
 void writeStream(int descriptor, const QString &name, const QByteArray &bytes);
+
+// Removes the temporary files of `path` (see writeFileAtomically) that no
+// write holds any longer, and nothing else: only regular files named exactly
+// by the pattern, never links. Returns how many were removed.
+int removeStaleTemporaryFiles(const QString &path);
+
+// The temporary name pattern of `path`'s folder entries, for messages and
+// documentation: "<name>.vw-tmp-" followed by six letters or digits.
+QString temporaryFilePrefix(const QString &path);
+
+// Adds `bytes` to the end of `path`, made (private to its owner) when it is
+// missing; the same paths are refused as by writeFileAtomically. With `flush`
+// the data is on the disk when the call returns.
+void appendToFile(const QString &path, const QByteArray &bytes, bool flush = true);
+
+// Removes the regular file `path`; a name that is not taken is no error, and
+// anything else (a folder, a FIFO, a link) is refused and left as it is.
+void removeRegularFile(const QString &path);
 
 } // namespace vw::datafile

@@ -138,6 +138,44 @@ void writeStream(int descriptor, const QString &name, const QByteArray &bytes)
         throw FileError(name, stream.errorString());
 }
 
+// QSaveFile names its own temporary files and removes them itself; there is
+// no pattern of this program's to clear.
+int removeStaleTemporaryFiles(const QString &path)
+{
+    bool exists = false;
+    resolveTarget(path, &exists);
+    return 0;
+}
+
+QString temporaryFilePrefix(const QString &path)
+{
+    return QFileInfo(path).fileName() + QStringLiteral(".");
+}
+
+void appendToFile(const QString &path, const QByteArray &bytes, bool flush)
+{
+    bool exists = false;
+    const QString target = resolveTarget(path, &exists);
+    QFile file(target);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
+        throw FileError(path, file.errorString());
+    if (file.write(bytes) != bytes.size() || (flush && !file.flush()))
+        throw FileError(path, file.errorString());
+}
+
+void removeRegularFile(const QString &path)
+{
+    requireName(path);
+    const QFileInfo info(path);
+    if (!info.exists() && !info.isSymLink())
+        return;
+    if (info.isSymLink() || !info.isFile())
+        throw FileError(path, notAFile(info));
+    QFile file(path);
+    if (!file.remove())
+        throw FileError(path, file.errorString());
+}
+
 } // namespace vw::datafile
 
 #endif // Q_OS_UNIX
