@@ -210,6 +210,9 @@ private Q_SLOTS:
         QTest::newRow("name of no plane")
             << QByteArray(R"({"planes": [)" + valid + R"({"name": "Nobody"}]})")
             << QStringLiteral("planes[1].name: no plane is named \"Nobody\"");
+        QTest::newRow("more planes than the file has")
+            << QByteArray(R"({"planes": [)" + valid + R"({}, {}, {}, {}, null]})")
+            << QStringLiteral("planes: has 5 entries; the file has 4 planes");
         QTest::newRow("broken JSON") << valid << QStringLiteral("at offset ");
     }
     void faultyPatchIsRefusedWhole()
