@@ -148,14 +148,6 @@
         <translation>Line %1 of the wanted times of flight, &quot;%2&quot;, is not a number; no plane was changed.</translation>
     </message>
     <message>
-        <source>this is a folder, not a file</source>
-        <translation>this is a folder, not a file</translation>
-    </message>
-    <message>
-        <source>the file is larger than %1 bytes; it should hold one time of flight per plane</source>
-        <translation>the file is larger than %1 bytes; it should hold one time of flight per plane</translation>
-    </message>
-    <message>
         <source>the folder %1 does not exist; the settings are written only into an existing base folder</source>
         <translation>the folder %1 does not exist; the settings are written only into an existing base folder</translation>
     </message>
@@ -178,6 +170,34 @@
     <message>
         <source>%1 could not be copied to %2: %3</source>
         <translation>%1 could not be copied to %2: %3</translation>
+    </message>
+    <message>
+        <source>has %1 entries; the file has 1 plane</source>
+        <translation>has %1 entries; the file has 1 plane</translation>
+    </message>
+    <message>
+        <source>has %1 entries; the file has %2 planes</source>
+        <translation>has %1 entries; the file has %2 planes</translation>
+    </message>
+    <message>
+        <source>it should hold one time of flight per plane, at most %1 bytes</source>
+        <translation>it should hold one time of flight per plane, at most %1 bytes</translation>
+    </message>
+    <message>
+        <source>the path of the plane data file</source>
+        <translation>the path of the plane data file</translation>
+    </message>
+    <message>
+        <source>the launcher path</source>
+        <translation>the launcher path</translation>
+    </message>
+    <message>
+        <source>%1 contains a line break, and the file holds one value a line; nothing was written</source>
+        <translation>%1 contains a line break, and the file holds one value a line; nothing was written</translation>
+    </message>
+    <message>
+        <source>the settings could not be put together</source>
+        <translation>the settings could not be put together</translation>
     </message>
 </context>
 <context>
@@ -566,6 +586,14 @@
         <source>Type of Misc.bin</source>
         <translation>Type of Misc.bin</translation>
     </message>
+    <message>
+        <source>The name %1 contains a line break. editor.ini keeps one value a line, so this path cannot be stored; rename the file or its folder.</source>
+        <translation>The name %1 contains a line break. editor.ini keeps one value a line, so this path cannot be stored; rename the file or its folder.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be the decimal separator: a digit, a sign, a letter or a blank would change the numbers typed back.</source>
+        <translation>&quot;%1&quot; cannot be the decimal separator: a digit, a sign, a letter or a blank would change the numbers typed back.</translation>
+    </message>
 </context>
 <context>
     <name>vw::app::NumberGridModel</name>
@@ -854,10 +882,6 @@ flight-model tables, engine power, damage maps and the shared tables.</translati
         <translation>Vornwing plane editor Version </translation>
     </message>
     <message>
-        <source>editor.ini (settings; the defaults apply): </source>
-        <translation>editor.ini (settings; the defaults apply): </translation>
-    </message>
-    <message>
         <source>The plane data file could not be loaded.
 
 </source>
@@ -1074,6 +1098,30 @@ Settings and support files: %5</translation>
     <message>
         <source>Installed: the base directory is your data folder; the default support files are copied there from %1 when they are missing.</source>
         <translation>Installed: the base directory is your data folder; the default support files are copied there from %1 when they are missing.</translation>
+    </message>
+    <message>
+        <source>editor.ini (settings; the defaults apply, and the file is kept as it is): </source>
+        <translation>editor.ini (settings; the defaults apply, and the file is kept as it is): </translation>
+    </message>
+    <message>
+        <source>editor.ini names &quot;%1&quot; as the decimal separator; a digit, a sign, a letter or a blank cannot be one, so &quot;.&quot; is used.</source>
+        <translation>editor.ini names &quot;%1&quot; as the decimal separator; a digit, a sign, a letter or a blank cannot be one, so &quot;.&quot; is used.</translation>
+    </message>
+    <message>
+        <source>window.ini (window place and recent files; the defaults apply, and the file is kept as it is): </source>
+        <translation>window.ini (window place and recent files; the defaults apply, and the file is kept as it is): </translation>
+    </message>
+    <message>
+        <source>The settings were not saved: %1 could not be read at start (%2), so it is kept as it is rather than replaced by the defaults.</source>
+        <translation>The settings were not saved: %1 could not be read at start (%2), so it is kept as it is rather than replaced by the defaults.</translation>
+    </message>
+    <message>
+        <source>The window&apos;s place and the recent files were not saved.
+
+</source>
+        <translation>The window&apos;s place and the recent files were not saved.
+
+</translation>
     </message>
 </context>
 <context>
@@ -1581,6 +1629,14 @@ Settings and support files: %5</translation>
     <message>
         <source>not a regular file (a special file)</source>
         <translation>not a regular file (a special file)</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be written to (%2)</source>
+        <translation>the folder %1 cannot be written to (%2)</translation>
+    </message>
+    <message>
+        <source>this is a symbolic link, not a file</source>
+        <translation>this is a symbolic link, not a file</translation>
     </message>
 </context>
 <context>

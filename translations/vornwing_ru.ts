@@ -148,14 +148,6 @@
         <translation>Строка %1 желаемого времени полёта, «%2», — не число; ни один самолёт не изменён.</translation>
     </message>
     <message>
-        <source>this is a folder, not a file</source>
-        <translation>это папка, а не файл</translation>
-    </message>
-    <message>
-        <source>the file is larger than %1 bytes; it should hold one time of flight per plane</source>
-        <translation>файл больше %1 байт; в нём должно быть по одному времени полёта на самолёт</translation>
-    </message>
-    <message>
         <source>the folder %1 does not exist; the settings are written only into an existing base folder</source>
         <translation>папки %1 нет; настройки записываются только в существующую базовую папку</translation>
     </message>
@@ -178,6 +170,34 @@
     <message>
         <source>%1 could not be copied to %2: %3</source>
         <translation>не удалось скопировать %1 в %2: %3</translation>
+    </message>
+    <message>
+        <source>has %1 entries; the file has 1 plane</source>
+        <translation>записей: %1; в файле 1 самолёт</translation>
+    </message>
+    <message>
+        <source>has %1 entries; the file has %2 planes</source>
+        <translation>записей: %1; самолётов в файле: %2</translation>
+    </message>
+    <message>
+        <source>it should hold one time of flight per plane, at most %1 bytes</source>
+        <translation>в нём должно быть по одному времени полёта на самолёт, не более %1 байт</translation>
+    </message>
+    <message>
+        <source>the path of the plane data file</source>
+        <translation>путь к файлу данных самолётов</translation>
+    </message>
+    <message>
+        <source>the launcher path</source>
+        <translation>путь к программе запуска</translation>
+    </message>
+    <message>
+        <source>%1 contains a line break, and the file holds one value a line; nothing was written</source>
+        <translation>%1 содержит перевод строки, а в файле одно значение на строку; ничего не записано</translation>
+    </message>
+    <message>
+        <source>the settings could not be put together</source>
+        <translation>настройки не удалось собрать</translation>
     </message>
 </context>
 <context>
@@ -566,6 +586,14 @@
         <source>Type of Misc.bin</source>
         <translation>Тип misc.bin</translation>
     </message>
+    <message>
+        <source>The name %1 contains a line break. editor.ini keeps one value a line, so this path cannot be stored; rename the file or its folder.</source>
+        <translation>Имя %1 содержит перевод строки. В editor.ini одно значение на строку, поэтому этот путь сохранить нельзя; переименуйте файл или его папку.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be the decimal separator: a digit, a sign, a letter or a blank would change the numbers typed back.</source>
+        <translation>«%1» не может быть десятичным разделителем: цифра, знак, буква или пробел изменили бы числа при повторном вводе.</translation>
+    </message>
 </context>
 <context>
     <name>vw::app::NumberGridModel</name>
@@ -854,10 +882,6 @@ flight-model tables, engine power, damage maps and the shared tables.</source>
         <translation>Редактор самолётов Vornwing, версия </translation>
     </message>
     <message>
-        <source>editor.ini (settings; the defaults apply): </source>
-        <translation>editor.ini (настройки; действуют значения по умолчанию): </translation>
-    </message>
-    <message>
         <source>The plane data file could not be loaded.
 
 </source>
@@ -1074,6 +1098,30 @@ Qt %2
     <message>
         <source>Installed: the base directory is your data folder; the default support files are copied there from %1 when they are missing.</source>
         <translation>Установленный редактор: базовая папка — ваша папка данных; недостающие вспомогательные файлы копируются туда из %1.</translation>
+    </message>
+    <message>
+        <source>editor.ini (settings; the defaults apply, and the file is kept as it is): </source>
+        <translation>editor.ini (настройки; действуют значения по умолчанию, файл остаётся как есть): </translation>
+    </message>
+    <message>
+        <source>editor.ini names &quot;%1&quot; as the decimal separator; a digit, a sign, a letter or a blank cannot be one, so &quot;.&quot; is used.</source>
+        <translation>В editor.ini десятичный разделитель «%1»; цифра, знак, буква или пробел им быть не могут, поэтому используется «.».</translation>
+    </message>
+    <message>
+        <source>window.ini (window place and recent files; the defaults apply, and the file is kept as it is): </source>
+        <translation>window.ini (положение окна и недавние файлы; действуют значения по умолчанию, файл остаётся как есть): </translation>
+    </message>
+    <message>
+        <source>The settings were not saved: %1 could not be read at start (%2), so it is kept as it is rather than replaced by the defaults.</source>
+        <translation>Настройки не сохранены: %1 не удалось прочитать при запуске (%2), поэтому он остаётся как есть и не заменяется значениями по умолчанию.</translation>
+    </message>
+    <message>
+        <source>The window&apos;s place and the recent files were not saved.
+
+</source>
+        <translation>Положение окна и недавние файлы не сохранены.
+
+</translation>
     </message>
 </context>
 <context>
@@ -1581,6 +1629,14 @@ Qt %2
     <message>
         <source>not a regular file (a special file)</source>
         <translation>не обычный файл (особый файл)</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be written to (%2)</source>
+        <translation>в папку %1 нельзя записывать (%2)</translation>
+    </message>
+    <message>
+        <source>this is a symbolic link, not a file</source>
+        <translation>это символическая ссылка, а не файл</translation>
     </message>
 </context>
 <context>
