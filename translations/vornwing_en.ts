@@ -179,9 +179,13 @@
         <source>%1 could not be copied to %2: %3</source>
         <translation>%1 could not be copied to %2: %3</translation>
     </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>All files (*)</translation>
+    </message>
 </context>
 <context>
-    <name>vw::app::CompareDialog</name>
+    <name>vw::app::CompareDock</name>
     <message>
         <source>Compare with %1</source>
         <translation>Compare with %1</translation>
@@ -197,6 +201,10 @@
     <message>
         <source>%1 differences (this file -&gt; %2)</source>
         <translation>%1 differences (this file -&gt; %2)</translation>
+    </message>
+    <message>
+        <source>A double-click on a line shows its field; the list stays here below the pages.</source>
+        <translation>A double-click on a line shows its field; the list stays here below the pages.</translation>
     </message>
 </context>
 <context>
@@ -225,6 +233,18 @@
         <source>%1 &quot;%2&quot; is not a whole number; stored %3</source>
         <translation>%1 &quot;%2&quot; is not a whole number; stored %3</translation>
     </message>
+    <message>
+        <source>Undone: %1</source>
+        <translation>Undone: %1</translation>
+    </message>
+    <message>
+        <source>Redone: %1</source>
+        <translation>Redone: %1</translation>
+    </message>
+    <message>
+        <source>Changed: %1</source>
+        <translation>Changed: %1</translation>
+    </message>
 </context>
 <context>
     <name>vw::app::FormatOperationsWidget</name>
@@ -238,7 +258,7 @@
     </message>
     <message>
         <source>Load &quot;misc_.bin&quot;. Warning!!! You current configuration will be lost!</source>
-        <translation>Load &quot;misc_.bin&quot;. Warning!!! You current configuration will be lost!</translation>
+        <translation>Load &quot;misc_.bin&quot;. Warning!!! Your current configuration will be lost!</translation>
     </message>
     <message>
         <source>Loads %1 as it is, without deciphering; the next save enciphers it.</source>
@@ -524,7 +544,7 @@
     </message>
     <message>
         <source>Override defalut laucher (path to exe):</source>
-        <translation>Override defalut laucher (path to exe):</translation>
+        <translation>Override default launcher (path to exe):</translation>
     </message>
     <message>
         <source>Decimal separator</source>
@@ -570,10 +590,6 @@
 <context>
     <name>vw::app::NumberGridModel</name>
     <message>
-        <source> cell</source>
-        <translation> cell</translation>
-    </message>
-    <message>
         <source>This cell holds -32768 to 32767; %1 was not stored.</source>
         <translation>This cell holds -32768 to 32767; %1 was not stored.</translation>
     </message>
@@ -582,8 +598,16 @@
         <translation>Integer overflow: a speed point holds -2147483648 to 2147483647 mph; %1 was not stored.</translation>
     </message>
     <message>
-        <source>%1, cell (%2, %3): &quot;%4&quot; is not a number; stored as %5</source>
-        <translation>%1, cell (%2, %3): &quot;%4&quot; is not a number; stored as %5</translation>
+        <source>row %1</source>
+        <translation>row %1</translation>
+    </message>
+    <message>
+        <source>column %1</source>
+        <translation>column %1</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a number; stored as %3</source>
+        <translation>%1: &quot;%2&quot; is not a number; stored as %3</translation>
     </message>
 </context>
 <context>
@@ -693,7 +717,7 @@
     </message>
     <message>
         <source>Handiling</source>
-        <translation>Handiling</translation>
+        <translation>Handling</translation>
     </message>
     <message>
         <source>Flight Model</source>
@@ -752,90 +776,6 @@ flight-model tables, engine power, damage maps and the shared tables.</translati
     <message>
         <source>The save commands are hidden. To turn saving on, write writeokay as line 6 of %1 and start the editor again.</source>
         <translation>The save commands are hidden. To turn saving on, write writeokay as line 6 of %1 and start the editor again.</translation>
-    </message>
-    <message>
-        <source>File</source>
-        <translation>File</translation>
-    </message>
-    <message>
-        <source>Load configuration</source>
-        <translation>Load configuration</translation>
-    </message>
-    <message>
-        <source>Save configuration</source>
-        <translation>Save configuration</translation>
-    </message>
-    <message>
-        <source>Save configuration as...</source>
-        <translation>Save configuration as...</translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <translation>Exit</translation>
-    </message>
-    <message>
-        <source>Recent files</source>
-        <translation>Recent files</translation>
-    </message>
-    <message>
-        <source>Compare with...</source>
-        <translation>Compare with...</translation>
-    </message>
-    <message>
-        <source>Export plane as JSON...</source>
-        <translation>Export plane as JSON...</translation>
-    </message>
-    <message>
-        <source>Export all planes as JSON...</source>
-        <translation>Export all planes as JSON...</translation>
-    </message>
-    <message>
-        <source>Import JSON...</source>
-        <translation>Import JSON...</translation>
-    </message>
-    <message>
-        <source>Edit</source>
-        <translation>Edit</translation>
-    </message>
-    <message>
-        <source>Undo</source>
-        <translation>Undo</translation>
-    </message>
-    <message>
-        <source>Redo</source>
-        <translation>Redo</translation>
-    </message>
-    <message>
-        <source>Update</source>
-        <translation>Update</translation>
-    </message>
-    <message>
-        <source>Read current config  (see misc)</source>
-        <translation>Read current config  (see misc)</translation>
-    </message>
-    <message>
-        <source>Write current config</source>
-        <translation>Write current config</translation>
-    </message>
-    <message>
-        <source>Launch Vornwing</source>
-        <translation>Launch Vornwing</translation>
-    </message>
-    <message>
-        <source>Options</source>
-        <translation>Options</translation>
-    </message>
-    <message>
-        <source>Close editor on VN launch</source>
-        <translation>Close editor on VN launch</translation>
-    </message>
-    <message>
-        <source>Launch Vornwing Offline </source>
-        <translation>Launch Vornwing Offline </translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>About</translation>
     </message>
     <message>
         <source>Saving is off: write writeokay as line 6 of editor.ini to turn it on.</source>
@@ -979,15 +919,11 @@ To turn saving on, write writeokay as line 6 of %1 and start the editor again.</
     </message>
     <message>
         <source> reloaded !</source>
-        <translation> reloaded !</translation>
+        <translation> reloaded!</translation>
     </message>
     <message>
         <source>The game was not started: the launcher&apos;s folder %1 does not exist.</source>
         <translation>The game was not started: the launcher&apos;s folder %1 does not exist.</translation>
-    </message>
-    <message>
-        <source>Could not start %1</source>
-        <translation>Could not start %1</translation>
     </message>
     <message>
         <source>Started %1</source>
@@ -1074,6 +1010,198 @@ Settings and support files: %5</translation>
     <message>
         <source>Installed: the base directory is your data folder; the default support files are copied there from %1 when they are missing.</source>
         <translation>Installed: the base directory is your data folder; the default support files are copied there from %1 when they are missing.</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;Load configuration</source>
+        <translation>&amp;Load configuration</translation>
+    </message>
+    <message>
+        <source>&amp;Save configuration</source>
+        <translation>&amp;Save configuration</translation>
+    </message>
+    <message>
+        <source>Save configuration &amp;as...</source>
+        <translation>Save configuration &amp;as...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>&amp;Recent files</source>
+        <translation>&amp;Recent files</translation>
+    </message>
+    <message>
+        <source>&amp;Compare with...</source>
+        <translation>&amp;Compare with...</translation>
+    </message>
+    <message>
+        <source>Check &amp;file</source>
+        <translation>Check &amp;file</translation>
+    </message>
+    <message>
+        <source>&amp;Export plane as JSON...</source>
+        <translation>&amp;Export plane as JSON...</translation>
+    </message>
+    <message>
+        <source>Export all &amp;planes as JSON...</source>
+        <translation>Export all &amp;planes as JSON...</translation>
+    </message>
+    <message>
+        <source>&amp;Import JSON...</source>
+        <translation>&amp;Import JSON...</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Redo</translation>
+    </message>
+    <message>
+        <source>&amp;Update</source>
+        <translation>&amp;Update</translation>
+    </message>
+    <message>
+        <source>&amp;Read current config  (see misc)</source>
+        <translation>&amp;Read current config  (see misc)</translation>
+    </message>
+    <message>
+        <source>&amp;Write current config</source>
+        <translation>&amp;Write current config</translation>
+    </message>
+    <message>
+        <source>&amp;Launch Vornwing</source>
+        <translation>&amp;Launch Vornwing</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Options</translation>
+    </message>
+    <message>
+        <source>&amp;Close editor on VN launch</source>
+        <translation>&amp;Close editor on VN launch</translation>
+    </message>
+    <message>
+        <source>Launch Vornwing &amp;Offline </source>
+        <translation>Launch Vornwing &amp;Offline </translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;About</translation>
+    </message>
+    <message>
+        <source>The structural check found 1 fault.</source>
+        <translation>The structural check found 1 fault.</translation>
+    </message>
+    <message>
+        <source>The structural check found %1 faults.</source>
+        <translation>The structural check found %1 faults.</translation>
+    </message>
+    <message>
+        <source>File &gt; Check file lists them.</source>
+        <translation>File &gt; Check file lists them.</translation>
+    </message>
+    <message>
+        <source>%1 was loaded as it is, but it does not look like sound plane data. %2</source>
+        <translation>%1 was loaded as it is, but it does not look like sound plane data. %2</translation>
+    </message>
+    <message>
+        <source>File &gt; Check file lists all of them.</source>
+        <translation>File &gt; Check file lists all of them.</translation>
+    </message>
+    <message>
+        <source>No plane data file is loaded, so there is nothing to check. Load one with File &gt; Load configuration (Ctrl+O).</source>
+        <translation>No plane data file is loaded, so there is nothing to check. Load one with File &gt; Load configuration (Ctrl+O).</translation>
+    </message>
+    <message>
+        <source>Check file: %1 has no structural faults.</source>
+        <translation>Check file: %1 has no structural faults.</translation>
+    </message>
+    <message>
+        <source>%1 has no structural faults.</source>
+        <translation>%1 has no structural faults.</translation>
+    </message>
+    <message>
+        <source>Check file: %1.</source>
+        <translation>Check file: %1.</translation>
+    </message>
+    <message>
+        <source>Check file %1</source>
+        <translation>Check file %1</translation>
+    </message>
+    <message>
+        <source>Set the launcher on the Misc page, in &quot;%1&quot;.</source>
+        <translation>Set the launcher on the Misc page, in &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>The game was not started: no game launcher is set.</source>
+        <translation>The game was not started: no game launcher is set.</translation>
+    </message>
+    <message>
+        <source>The game was not started: the launcher %1 does not exist.</source>
+        <translation>The game was not started: the launcher %1 does not exist.</translation>
+    </message>
+    <message>
+        <source>The game was not started: the launcher %1 is a folder, not a program.</source>
+        <translation>The game was not started: the launcher %1 is a folder, not a program.</translation>
+    </message>
+    <message>
+        <source>The game was not started: the launcher %1 is not an executable program (it lacks the permission to run).</source>
+        <translation>The game was not started: the launcher %1 is not an executable program (it lacks the permission to run).</translation>
+    </message>
+    <message>
+        <source>The game was not started: %1 could not be run.</source>
+        <translation>The game was not started: %1 could not be run.</translation>
+    </message>
+    <message>
+        <source>Imported %1: the file already holds every value it names; nothing changed.</source>
+        <translation>Imported %1: the file already holds every value it names; nothing changed.</translation>
+    </message>
+    <message>
+        <source>on plane %1</source>
+        <translation>on plane %1</translation>
+    </message>
+    <message>
+        <source>on planes %1</source>
+        <translation>on planes %1</translation>
+    </message>
+    <message>
+        <source>on %1 planes</source>
+        <translation>on %1 planes</translation>
+    </message>
+    <message>
+        <source>in the shared tables</source>
+        <translation>in the shared tables</translation>
+    </message>
+    <message>
+        <source>1 field</source>
+        <translation>1 field</translation>
+    </message>
+    <message>
+        <source>%1 fields</source>
+        <translation>%1 fields</translation>
+    </message>
+    <message>
+        <source>Imported %1: %2 changed %3. Edit &gt; Undo takes the import back.</source>
+        <translation>Imported %1: %2 changed %3. Edit &gt; Undo takes the import back.</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> and </translation>
     </message>
 </context>
 <context>
@@ -1788,6 +1916,14 @@ Settings and support files: %5</translation>
         <source>WEP time</source>
         <translation>WEP time</translation>
     </message>
+    <message>
+        <source>Engine and WEP</source>
+        <translation>Engine and WEP</translation>
+    </message>
+    <message>
+        <source>WEP Power at %1 m</source>
+        <translation>WEP Power at %1 m</translation>
+    </message>
 </context>
 <context>
     <name>vw::flightmodel::FlightModelAdjustmentsWidget</name>
@@ -1870,6 +2006,14 @@ Settings and support files: %5</translation>
         <source>%1: %2 from %3 mph on shifted.</source>
         <translation>%1: %2 from %3 mph on shifted.</translation>
     </message>
+    <message>
+        <source>Handiling</source>
+        <translation>Handling</translation>
+    </message>
+    <message>
+        <source>%1 at %2 mph</source>
+        <translation>%1 at %2 mph</translation>
+    </message>
 </context>
 <context>
     <name>vw::flightmodel::HeaderPage</name>
@@ -1891,11 +2035,11 @@ Settings and support files: %5</translation>
     </message>
     <message>
         <source>Cocpit №1:</source>
-        <translation>Cocpit №1:</translation>
+        <translation>Cockpit №1:</translation>
     </message>
     <message>
         <source>Cocpit №2:</source>
-        <translation>Cocpit №2:</translation>
+        <translation>Cockpit №2:</translation>
     </message>
     <message>
         <source>3D Model:</source>
@@ -2114,12 +2258,24 @@ Settings and support files: %5</translation>
         <source>Engine power at:</source>
         <translation>Engine power at:</translation>
     </message>
+    <message>
+        <source>Primary configurations</source>
+        <translation>Primary configurations</translation>
+    </message>
 </context>
 <context>
     <name>vw::flightmodel::WingsPage</name>
     <message>
         <source>alt/num</source>
         <translation>alt/num</translation>
+    </message>
+    <message>
+        <source>Wings</source>
+        <translation>Wings</translation>
+    </message>
+    <message>
+        <source>Wing %1 at %2 m</source>
+        <translation>Wing %1 at %2 m</translation>
     </message>
 </context>
 <context>
@@ -2217,6 +2373,18 @@ SEL: every selected cell</translation>
     <message>
         <source> m.  Power: </source>
         <translation> m.  Power: </translation>
+    </message>
+    <message>
+        <source>Engine Power #1</source>
+        <translation>Engine Power #1</translation>
+    </message>
+    <message>
+        <source>Speed point %1</source>
+        <translation>Speed point %1</translation>
+    </message>
+    <message>
+        <source>Power at %1 m, speed point %2</source>
+        <translation>Power at %1 m, speed point %2</translation>
     </message>
 </context>
 <context>
@@ -2384,7 +2552,7 @@ SEL: every selected cell</translation>
     </message>
     <message>
         <source>0: Machie Gun</source>
-        <translation>0: Machie Gun</translation>
+        <translation>0: Machine Gun</translation>
     </message>
     <message>
         <source>1: Turret</source>
@@ -2535,7 +2703,7 @@ SEL: every selected cell</translation>
     </message>
     <message>
         <source>Set trasser count</source>
-        <translation>Set trasser count</translation>
+        <translation>Set tracer count</translation>
     </message>
     <message>
         <source>Reduce Fire Delay Twice</source>

@@ -2,7 +2,7 @@
 
 #include "app/plane_diff.h"
 
-#include <QDialog>
+#include <QDockWidget>
 
 #include <functional>
 
@@ -12,15 +12,17 @@ class QListWidget;
 namespace vw::app {
 
 // "Compare with...": the fields in which the open file differs from another,
-// one line each, and how many there are. A double-click on a line asks the
-// window to show where the field is.
-class CompareDialog : public QDialog {
+// one line each, and how many there are, docked under the pages so that what
+// a line leads to stays in view. A double-click on a line asks the window to
+// show where the field is.
+class CompareDock : public QDockWidget {
     Q_OBJECT
 public:
     using Chooser = std::function<void(const FieldDifference &)>;
 
-    CompareDialog(const QString &otherPath, const QList<FieldDifference> &differences, Chooser choose,
-                  QWidget *parent = nullptr);
+    // `lines` holds the text of each difference, as the window names its fields.
+    CompareDock(const QString &otherPath, const QList<FieldDifference> &differences, const QStringList &lines,
+                Chooser choose, QWidget *parent = nullptr);
 
     QListWidget *list() const { return list_; }
 
