@@ -1203,6 +1203,10 @@ Settings and support files: %5</translation>
         <source> and </source>
         <translation> and </translation>
     </message>
+    <message>
+        <source>Imported %1. Edit &gt; Undo takes the import back.</source>
+        <translation>Imported %1. Edit &gt; Undo takes the import back.</translation>
+    </message>
 </context>
 <context>
     <name>vw::damage</name>

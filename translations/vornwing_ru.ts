@@ -1203,6 +1203,10 @@ Qt %2
         <source> and </source>
         <translation> и </translation>
     </message>
+    <message>
+        <source>Imported %1. Edit &gt; Undo takes the import back.</source>
+        <translation>Импортирован %1. Правка &gt; Отменить возвращает всё назад.</translation>
+    </message>
 </context>
 <context>
     <name>vw::damage</name>

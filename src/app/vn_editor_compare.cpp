@@ -28,6 +28,8 @@ const QRegularExpression &primaryRow()
 
 int VNEditor::primaryGridRow(const FieldDifference &difference) const
 {
+    if (difference.section != QLatin1String("primary"))
+        return 0;
     const QRegularExpressionMatch match = primaryRow().match(difference.where);
     if (!match.hasMatch())
         return 0;

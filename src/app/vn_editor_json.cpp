@@ -87,7 +87,15 @@ void VNEditor::ImportJson1Click()
         return;
     }
     QList<FieldDifference> changed;
-    document_->guarded([&] { changed = diffExports(before, exportNamed()); });
+    try {
+        changed = diffExports(before, exportNamed());
+    } catch (const std::exception &) {
+        // A patch that changed the number of planes: the planes it named may be gone.
+    }
+    if (changed.isEmpty()) {
+        statusBar()->showMessage(tr("Imported %1. Edit > Undo takes the import back.").arg(name));
+        return;
+    }
     QList<int> planes;
     bool shared = false;
     for (const FieldDifference &d : changed) {
