@@ -199,6 +199,18 @@
         <source>the settings could not be put together</source>
         <translation>the settings could not be put together</translation>
     </message>
+    <message>
+        <source>this is a folder, not a file</source>
+        <translation>this is a folder, not a file</translation>
+    </message>
+    <message>
+        <source>the file is larger than %1 bytes; it should hold one time of flight per plane</source>
+        <translation>the file is larger than %1 bytes; it should hold one time of flight per plane</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>All files (*)</translation>
+    </message>
 </context>
 <context>
     <name>vw::app::CompareDialog</name>
@@ -245,6 +257,18 @@
         <source>%1 &quot;%2&quot; is not a whole number; stored %3</source>
         <translation>%1 &quot;%2&quot; is not a whole number; stored %3</translation>
     </message>
+    <message>
+        <source>Undone: %1</source>
+        <translation>Undone: %1</translation>
+    </message>
+    <message>
+        <source>Redone: %1</source>
+        <translation>Redone: %1</translation>
+    </message>
+    <message>
+        <source>Changed: %1</source>
+        <translation>Changed: %1</translation>
+    </message>
 </context>
 <context>
     <name>vw::app::FormatOperationsWidget</name>
@@ -258,7 +282,7 @@
     </message>
     <message>
         <source>Load &quot;misc_.bin&quot;. Warning!!! You current configuration will be lost!</source>
-        <translation>Load &quot;misc_.bin&quot;. Warning!!! You current configuration will be lost!</translation>
+        <translation>Load &quot;misc_.bin&quot;. Warning!!! Your current configuration will be lost!</translation>
     </message>
     <message>
         <source>Loads %1 as it is, without deciphering; the next save enciphers it.</source>
@@ -544,7 +568,7 @@
     </message>
     <message>
         <source>Override defalut laucher (path to exe):</source>
-        <translation>Override defalut laucher (path to exe):</translation>
+        <translation>Override default launcher (path to exe):</translation>
     </message>
     <message>
         <source>Decimal separator</source>
@@ -612,6 +636,18 @@
     <message>
         <source>%1, cell (%2, %3): &quot;%4&quot; is not a number; stored as %5</source>
         <translation>%1, cell (%2, %3): &quot;%4&quot; is not a number; stored as %5</translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation>row %1</translation>
+    </message>
+    <message>
+        <source>column %1</source>
+        <translation>column %1</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a number; stored as %3</source>
+        <translation>%1: &quot;%2&quot; is not a number; stored as %3</translation>
     </message>
 </context>
 <context>
@@ -721,7 +757,7 @@
     </message>
     <message>
         <source>Handiling</source>
-        <translation>Handiling</translation>
+        <translation>Handling</translation>
     </message>
     <message>
         <source>Flight Model</source>
@@ -1003,7 +1039,7 @@ To turn saving on, write writeokay as line 6 of %1 and start the editor again.</
     </message>
     <message>
         <source> reloaded !</source>
-        <translation> reloaded !</translation>
+        <translation> reloaded!</translation>
     </message>
     <message>
         <source>The game was not started: the launcher&apos;s folder %1 does not exist.</source>
@@ -1122,6 +1158,206 @@ Settings and support files: %5</translation>
         <translation>The window&apos;s place and the recent files were not saved.
 
 </translation>
+    </message>
+    <message>
+        <source>editor.ini (settings; the defaults apply): </source>
+        <translation>editor.ini (settings; the defaults apply): </translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;Load configuration</source>
+        <translation>&amp;Load configuration</translation>
+    </message>
+    <message>
+        <source>&amp;Save configuration</source>
+        <translation>&amp;Save configuration</translation>
+    </message>
+    <message>
+        <source>Save configuration &amp;as...</source>
+        <translation>Save configuration &amp;as...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>&amp;Recent files</source>
+        <translation>&amp;Recent files</translation>
+    </message>
+    <message>
+        <source>&amp;Compare with...</source>
+        <translation>&amp;Compare with...</translation>
+    </message>
+    <message>
+        <source>Check &amp;file</source>
+        <translation>Check &amp;file</translation>
+    </message>
+    <message>
+        <source>&amp;Export plane as JSON...</source>
+        <translation>&amp;Export plane as JSON...</translation>
+    </message>
+    <message>
+        <source>Export all &amp;planes as JSON...</source>
+        <translation>Export all &amp;planes as JSON...</translation>
+    </message>
+    <message>
+        <source>&amp;Import JSON...</source>
+        <translation>&amp;Import JSON...</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Redo</translation>
+    </message>
+    <message>
+        <source>&amp;Update</source>
+        <translation>&amp;Update</translation>
+    </message>
+    <message>
+        <source>&amp;Read current config  (see misc)</source>
+        <translation>&amp;Read current config  (see misc)</translation>
+    </message>
+    <message>
+        <source>&amp;Write current config</source>
+        <translation>&amp;Write current config</translation>
+    </message>
+    <message>
+        <source>&amp;Launch Vornwing</source>
+        <translation>&amp;Launch Vornwing</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Options</translation>
+    </message>
+    <message>
+        <source>&amp;Close editor on VN launch</source>
+        <translation>&amp;Close editor on VN launch</translation>
+    </message>
+    <message>
+        <source>Launch Vornwing &amp;Offline </source>
+        <translation>Launch Vornwing &amp;Offline </translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;About</translation>
+    </message>
+    <message>
+        <source>The structural check found 1 fault.</source>
+        <translation>The structural check found 1 fault.</translation>
+    </message>
+    <message>
+        <source>The structural check found %1 faults.</source>
+        <translation>The structural check found %1 faults.</translation>
+    </message>
+    <message>
+        <source>File &gt; Check file lists them.</source>
+        <translation>File &gt; Check file lists them.</translation>
+    </message>
+    <message>
+        <source>%1 was loaded as it is, but it does not look like sound plane data. %2</source>
+        <translation>%1 was loaded as it is, but it does not look like sound plane data. %2</translation>
+    </message>
+    <message>
+        <source>File &gt; Check file lists all of them.</source>
+        <translation>File &gt; Check file lists all of them.</translation>
+    </message>
+    <message>
+        <source>No plane data file is loaded, so there is nothing to check. Load one with File &gt; Load configuration (Ctrl+O).</source>
+        <translation>No plane data file is loaded, so there is nothing to check. Load one with File &gt; Load configuration (Ctrl+O).</translation>
+    </message>
+    <message>
+        <source>Check file: %1 has no structural faults.</source>
+        <translation>Check file: %1 has no structural faults.</translation>
+    </message>
+    <message>
+        <source>%1 has no structural faults.</source>
+        <translation>%1 has no structural faults.</translation>
+    </message>
+    <message>
+        <source>Check file: %1.</source>
+        <translation>Check file: %1.</translation>
+    </message>
+    <message>
+        <source>Check file %1</source>
+        <translation>Check file %1</translation>
+    </message>
+    <message>
+        <source>Set the launcher on the Misc page, in &quot;%1&quot;.</source>
+        <translation>Set the launcher on the Misc page, in &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>The game was not started: no game launcher is set.</source>
+        <translation>The game was not started: no game launcher is set.</translation>
+    </message>
+    <message>
+        <source>The game was not started: the launcher %1 does not exist.</source>
+        <translation>The game was not started: the launcher %1 does not exist.</translation>
+    </message>
+    <message>
+        <source>The game was not started: the launcher %1 is a folder, not a program.</source>
+        <translation>The game was not started: the launcher %1 is a folder, not a program.</translation>
+    </message>
+    <message>
+        <source>The game was not started: the launcher %1 is not an executable program (it lacks the permission to run).</source>
+        <translation>The game was not started: the launcher %1 is not an executable program (it lacks the permission to run).</translation>
+    </message>
+    <message>
+        <source>The game was not started: %1 could not be run.</source>
+        <translation>The game was not started: %1 could not be run.</translation>
+    </message>
+    <message>
+        <source>Imported %1: the file already holds every value it names; nothing changed.</source>
+        <translation>Imported %1: the file already holds every value it names; nothing changed.</translation>
+    </message>
+    <message>
+        <source>on plane %1</source>
+        <translation>on plane %1</translation>
+    </message>
+    <message>
+        <source>on planes %1</source>
+        <translation>on planes %1</translation>
+    </message>
+    <message>
+        <source>on %1 planes</source>
+        <translation>on %1 planes</translation>
+    </message>
+    <message>
+        <source>in the shared tables</source>
+        <translation>in the shared tables</translation>
+    </message>
+    <message>
+        <source>1 field</source>
+        <translation>1 field</translation>
+    </message>
+    <message>
+        <source>%1 fields</source>
+        <translation>%1 fields</translation>
+    </message>
+    <message>
+        <source>Imported %1: %2 changed %3. Edit &gt; Undo takes the import back.</source>
+        <translation>Imported %1: %2 changed %3. Edit &gt; Undo takes the import back.</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> and </translation>
+    </message>
+    <message>
+        <source>Imported %1. Edit &gt; Undo takes the import back.</source>
+        <translation>Imported %1. Edit &gt; Undo takes the import back.</translation>
     </message>
 </context>
 <context>
@@ -1844,6 +2080,14 @@ Settings and support files: %5</translation>
         <source>WEP time</source>
         <translation>WEP time</translation>
     </message>
+    <message>
+        <source>Engine and WEP</source>
+        <translation>Engine and WEP</translation>
+    </message>
+    <message>
+        <source>WEP Power at %1 m</source>
+        <translation>WEP Power at %1 m</translation>
+    </message>
 </context>
 <context>
     <name>vw::flightmodel::FlightModelAdjustmentsWidget</name>
@@ -1926,6 +2170,14 @@ Settings and support files: %5</translation>
         <source>%1: %2 from %3 mph on shifted.</source>
         <translation>%1: %2 from %3 mph on shifted.</translation>
     </message>
+    <message>
+        <source>Handiling</source>
+        <translation>Handling</translation>
+    </message>
+    <message>
+        <source>%1 at %2 mph</source>
+        <translation>%1 at %2 mph</translation>
+    </message>
 </context>
 <context>
     <name>vw::flightmodel::HeaderPage</name>
@@ -1947,11 +2199,11 @@ Settings and support files: %5</translation>
     </message>
     <message>
         <source>Cocpit №1:</source>
-        <translation>Cocpit №1:</translation>
+        <translation>Cockpit №1:</translation>
     </message>
     <message>
         <source>Cocpit №2:</source>
-        <translation>Cocpit №2:</translation>
+        <translation>Cockpit №2:</translation>
     </message>
     <message>
         <source>3D Model:</source>
@@ -2170,12 +2422,24 @@ Settings and support files: %5</translation>
         <source>Engine power at:</source>
         <translation>Engine power at:</translation>
     </message>
+    <message>
+        <source>Primary configurations</source>
+        <translation>Primary configurations</translation>
+    </message>
 </context>
 <context>
     <name>vw::flightmodel::WingsPage</name>
     <message>
         <source>alt/num</source>
         <translation>alt/num</translation>
+    </message>
+    <message>
+        <source>Wings</source>
+        <translation>Wings</translation>
+    </message>
+    <message>
+        <source>Wing %1 at %2 m</source>
+        <translation>Wing %1 at %2 m</translation>
     </message>
 </context>
 <context>
@@ -2273,6 +2537,18 @@ SEL: every selected cell</translation>
     <message>
         <source> m.  Power: </source>
         <translation> m.  Power: </translation>
+    </message>
+    <message>
+        <source>Engine Power #1</source>
+        <translation>Engine Power #1</translation>
+    </message>
+    <message>
+        <source>Speed point %1</source>
+        <translation>Speed point %1</translation>
+    </message>
+    <message>
+        <source>Power at %1 m, speed point %2</source>
+        <translation>Power at %1 m, speed point %2</translation>
     </message>
 </context>
 <context>
@@ -2440,7 +2716,7 @@ SEL: every selected cell</translation>
     </message>
     <message>
         <source>0: Machie Gun</source>
-        <translation>0: Machie Gun</translation>
+        <translation>0: Machine Gun</translation>
     </message>
     <message>
         <source>1: Turret</source>
@@ -2591,7 +2867,7 @@ SEL: every selected cell</translation>
     </message>
     <message>
         <source>Set trasser count</source>
-        <translation>Set trasser count</translation>
+        <translation>Set tracer count</translation>
     </message>
     <message>
         <source>Reduce Fire Delay Twice</source>
@@ -2775,6 +3051,29 @@ SEL: every selected cell</translation>
     <message>
         <source>Copy weapon: the source or the destination plane has no plane record.</source>
         <translation>Copy weapon: the source or the destination plane has no plane record.</translation>
+    </message>
+</context>
+<context>
+    <name>vw::app::CompareDock</name>
+    <message>
+        <source>Compare with %1</source>
+        <translation>Compare with %1</translation>
+    </message>
+    <message>
+        <source>No differences: the files hold the same plane data.</source>
+        <translation>No differences: the files hold the same plane data.</translation>
+    </message>
+    <message>
+        <source>1 difference (this file -&gt; %1)</source>
+        <translation>1 difference (this file -&gt; %1)</translation>
+    </message>
+    <message>
+        <source>%1 differences (this file -&gt; %2)</source>
+        <translation>%1 differences (this file -&gt; %2)</translation>
+    </message>
+    <message>
+        <source>A double-click on a line shows its field; the list stays here below the pages.</source>
+        <translation>A double-click on a line shows its field; the list stays here below the pages.</translation>
     </message>
 </context>
 </TS>

@@ -199,6 +199,18 @@
         <source>the settings could not be put together</source>
         <translation>настройки не удалось собрать</translation>
     </message>
+    <message>
+        <source>this is a folder, not a file</source>
+        <translation>это папка, а не файл</translation>
+    </message>
+    <message>
+        <source>the file is larger than %1 bytes; it should hold one time of flight per plane</source>
+        <translation>файл больше %1 байт; в нём должно быть по одному времени полёта на самолёт</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Все файлы (*)</translation>
+    </message>
 </context>
 <context>
     <name>vw::app::CompareDialog</name>
@@ -244,6 +256,18 @@
     <message>
         <source>%1 &quot;%2&quot; is not a whole number; stored %3</source>
         <translation>%1 «%2» — не целое число; записано %3</translation>
+    </message>
+    <message>
+        <source>Undone: %1</source>
+        <translation>Отменено: %1</translation>
+    </message>
+    <message>
+        <source>Redone: %1</source>
+        <translation>Повторено: %1</translation>
+    </message>
+    <message>
+        <source>Changed: %1</source>
+        <translation>Изменено: %1</translation>
     </message>
 </context>
 <context>
@@ -612,6 +636,18 @@
     <message>
         <source>%1, cell (%2, %3): &quot;%4&quot; is not a number; stored as %5</source>
         <translation>%1, ячейка (%2, %3): «%4» — не число; записано %5</translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation>строка %1</translation>
+    </message>
+    <message>
+        <source>column %1</source>
+        <translation>столбец %1</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a number; stored as %3</source>
+        <translation>%1: «%2» — не число; записано %3</translation>
     </message>
 </context>
 <context>
@@ -1122,6 +1158,206 @@ Qt %2
         <translation>Положение окна и недавние файлы не сохранены.
 
 </translation>
+    </message>
+    <message>
+        <source>editor.ini (settings; the defaults apply): </source>
+        <translation>editor.ini (настройки; действуют значения по умолчанию): </translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Файл</translation>
+    </message>
+    <message>
+        <source>&amp;Load configuration</source>
+        <translation>&amp;Загрузить конфигурацию</translation>
+    </message>
+    <message>
+        <source>&amp;Save configuration</source>
+        <translation>&amp;Сохранить конфигурацию</translation>
+    </message>
+    <message>
+        <source>Save configuration &amp;as...</source>
+        <translation>Сохранить конфигурацию &amp;как...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Выход</translation>
+    </message>
+    <message>
+        <source>&amp;Recent files</source>
+        <translation>&amp;Недавние файлы</translation>
+    </message>
+    <message>
+        <source>&amp;Compare with...</source>
+        <translation>С&amp;равнить с...</translation>
+    </message>
+    <message>
+        <source>Check &amp;file</source>
+        <translation>Проверить &amp;файл</translation>
+    </message>
+    <message>
+        <source>&amp;Export plane as JSON...</source>
+        <translation>&amp;Экспорт самолёта в JSON...</translation>
+    </message>
+    <message>
+        <source>Export all &amp;planes as JSON...</source>
+        <translation>Экспорт все&amp;х самолётов в JSON...</translation>
+    </message>
+    <message>
+        <source>&amp;Import JSON...</source>
+        <translation>&amp;Импорт JSON...</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Правка</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Отменить</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Повторить</translation>
+    </message>
+    <message>
+        <source>&amp;Update</source>
+        <translation>&amp;Обновить</translation>
+    </message>
+    <message>
+        <source>&amp;Read current config  (see misc)</source>
+        <translation>&amp;Прочитать конфигурацию  (см. «Разное»)</translation>
+    </message>
+    <message>
+        <source>&amp;Write current config</source>
+        <translation>&amp;Записать конфигурацию</translation>
+    </message>
+    <message>
+        <source>&amp;Launch Vornwing</source>
+        <translation>&amp;Запустить Vornwing</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>Пара&amp;метры</translation>
+    </message>
+    <message>
+        <source>&amp;Close editor on VN launch</source>
+        <translation>&amp;Закрывать редактор при запуске игры</translation>
+    </message>
+    <message>
+        <source>Launch Vornwing &amp;Offline </source>
+        <translation>Запускать Vornwing &amp;офлайн </translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Справка</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;О программе</translation>
+    </message>
+    <message>
+        <source>The structural check found 1 fault.</source>
+        <translation>Проверка структуры нашла 1 неисправность.</translation>
+    </message>
+    <message>
+        <source>The structural check found %1 faults.</source>
+        <translation>Проверка структуры нашла неисправностей: %1.</translation>
+    </message>
+    <message>
+        <source>File &gt; Check file lists them.</source>
+        <translation>Их список: Файл &gt; Проверить файл.</translation>
+    </message>
+    <message>
+        <source>%1 was loaded as it is, but it does not look like sound plane data. %2</source>
+        <translation>%1 загружен как есть, но не похож на исправные данные самолётов. %2</translation>
+    </message>
+    <message>
+        <source>File &gt; Check file lists all of them.</source>
+        <translation>Полный список: Файл &gt; Проверить файл.</translation>
+    </message>
+    <message>
+        <source>No plane data file is loaded, so there is nothing to check. Load one with File &gt; Load configuration (Ctrl+O).</source>
+        <translation>Файл данных самолётов не загружен, проверять нечего. Загрузите его: Файл &gt; Загрузить конфигурацию (Ctrl+O).</translation>
+    </message>
+    <message>
+        <source>Check file: %1 has no structural faults.</source>
+        <translation>Проверка файла: в %1 нет неисправностей структуры.</translation>
+    </message>
+    <message>
+        <source>%1 has no structural faults.</source>
+        <translation>В %1 нет неисправностей структуры.</translation>
+    </message>
+    <message>
+        <source>Check file: %1.</source>
+        <translation>Проверка файла: %1.</translation>
+    </message>
+    <message>
+        <source>Check file %1</source>
+        <translation>Проверка файла %1</translation>
+    </message>
+    <message>
+        <source>Set the launcher on the Misc page, in &quot;%1&quot;.</source>
+        <translation>Укажите программу запуска на странице «Разное», в поле «%1».</translation>
+    </message>
+    <message>
+        <source>The game was not started: no game launcher is set.</source>
+        <translation>Игра не запущена: программа запуска не указана.</translation>
+    </message>
+    <message>
+        <source>The game was not started: the launcher %1 does not exist.</source>
+        <translation>Игра не запущена: программы запуска %1 нет.</translation>
+    </message>
+    <message>
+        <source>The game was not started: the launcher %1 is a folder, not a program.</source>
+        <translation>Игра не запущена: %1 — папка, а не программа.</translation>
+    </message>
+    <message>
+        <source>The game was not started: the launcher %1 is not an executable program (it lacks the permission to run).</source>
+        <translation>Игра не запущена: %1 — не исполняемая программа (нет права на запуск).</translation>
+    </message>
+    <message>
+        <source>The game was not started: %1 could not be run.</source>
+        <translation>Игра не запущена: не удалось выполнить %1.</translation>
+    </message>
+    <message>
+        <source>Imported %1: the file already holds every value it names; nothing changed.</source>
+        <translation>Импортирован %1: в файле уже есть все его значения; ничего не изменилось.</translation>
+    </message>
+    <message>
+        <source>on plane %1</source>
+        <translation>у самолёта %1</translation>
+    </message>
+    <message>
+        <source>on planes %1</source>
+        <translation>у самолётов %1</translation>
+    </message>
+    <message>
+        <source>on %1 planes</source>
+        <translation>у самолётов: %1</translation>
+    </message>
+    <message>
+        <source>in the shared tables</source>
+        <translation>в общих таблицах</translation>
+    </message>
+    <message>
+        <source>1 field</source>
+        <translation>1 поле</translation>
+    </message>
+    <message>
+        <source>%1 fields</source>
+        <translation>полей: %1 —</translation>
+    </message>
+    <message>
+        <source>Imported %1: %2 changed %3. Edit &gt; Undo takes the import back.</source>
+        <translation>Импортирован %1: изменено %2 %3. Правка &gt; Отменить возвращает всё назад.</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> и </translation>
+    </message>
+    <message>
+        <source>Imported %1. Edit &gt; Undo takes the import back.</source>
+        <translation>Импортирован %1. Правка &gt; Отменить возвращает всё назад.</translation>
     </message>
 </context>
 <context>
@@ -1844,6 +2080,14 @@ Qt %2
         <source>WEP time</source>
         <translation>Время форсажа</translation>
     </message>
+    <message>
+        <source>Engine and WEP</source>
+        <translation>Двигатель и форсаж</translation>
+    </message>
+    <message>
+        <source>WEP Power at %1 m</source>
+        <translation>Мощность форсажа на %1 м</translation>
+    </message>
 </context>
 <context>
     <name>vw::flightmodel::FlightModelAdjustmentsWidget</name>
@@ -1925,6 +2169,14 @@ Qt %2
     <message>
         <source>%1: %2 from %3 mph on shifted.</source>
         <translation>%1: %2 сдвинуто начиная с %3 миль/ч.</translation>
+    </message>
+    <message>
+        <source>Handiling</source>
+        <translation>Управляемость</translation>
+    </message>
+    <message>
+        <source>%1 at %2 mph</source>
+        <translation>%1 при %2 миль/ч</translation>
     </message>
 </context>
 <context>
@@ -2170,12 +2422,24 @@ Qt %2
         <source>Engine power at:</source>
         <translation>Мощность на:</translation>
     </message>
+    <message>
+        <source>Primary configurations</source>
+        <translation>Основные параметры</translation>
+    </message>
 </context>
 <context>
     <name>vw::flightmodel::WingsPage</name>
     <message>
         <source>alt/num</source>
         <translation>выс./№</translation>
+    </message>
+    <message>
+        <source>Wings</source>
+        <translation>Крылья</translation>
+    </message>
+    <message>
+        <source>Wing %1 at %2 m</source>
+        <translation>Крыло %1 на %2 м</translation>
     </message>
 </context>
 <context>
@@ -2273,6 +2537,18 @@ SEL: все выделенные ячейки</translation>
     <message>
         <source> m.  Power: </source>
         <translation> м.  Мощность: </translation>
+    </message>
+    <message>
+        <source>Engine Power #1</source>
+        <translation>Мощность двигателя №1</translation>
+    </message>
+    <message>
+        <source>Speed point %1</source>
+        <translation>Точка скорости %1</translation>
+    </message>
+    <message>
+        <source>Power at %1 m, speed point %2</source>
+        <translation>Мощность на %1 м, точка скорости %2</translation>
     </message>
 </context>
 <context>
@@ -2775,6 +3051,29 @@ SEL: все выделенные ячейки</translation>
     <message>
         <source>Copy weapon: the source or the destination plane has no plane record.</source>
         <translation>Копирование оружия: у самолёта-источника или получателя нет записи.</translation>
+    </message>
+</context>
+<context>
+    <name>vw::app::CompareDock</name>
+    <message>
+        <source>Compare with %1</source>
+        <translation>Сравнение с %1</translation>
+    </message>
+    <message>
+        <source>No differences: the files hold the same plane data.</source>
+        <translation>Различий нет: в файлах одни и те же данные самолётов.</translation>
+    </message>
+    <message>
+        <source>1 difference (this file -&gt; %1)</source>
+        <translation>1 различие (этот файл -&gt; %1)</translation>
+    </message>
+    <message>
+        <source>%1 differences (this file -&gt; %2)</source>
+        <translation>Различий: %1 (этот файл -&gt; %2)</translation>
+    </message>
+    <message>
+        <source>A double-click on a line shows its field; the list stays here below the pages.</source>
+        <translation>Двойной щелчок по строке показывает её поле; список остаётся здесь, под страницами.</translation>
     </message>
 </context>
 </TS>

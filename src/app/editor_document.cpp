@@ -77,6 +77,7 @@ bool EditorDocument::edit(const QString &what, const MergeKey &key, const std::f
         return true;
     }
     file_.beginRecording();
+    const std::uint64_t messagesBefore = messagesShown_;
     QString failure;
     try {
         change();
@@ -92,9 +93,19 @@ bool EditorDocument::edit(const QString &what, const MergeKey &key, const std::f
         showError(failure);
         return false;
     }
-    if (!changes.empty())
-        undoStack_->push(new FileChangeCommand(file_, std::move(changes), what, key,
-                                               [this, where = selection_] { afterReplay(where); }));
+    if (changes.empty())
+        return true;
+    undoStack_->push(new FileChangeCommand(file_, std::move(changes), what, key,
+                                           [this, where = selection_, what](bool undone) {
+                                               afterReplay(where);
+                                               showStatus(undone ? tr("Undone: %1").arg(what)
+                                                                 : tr("Redone: %1").arg(what));
+                                           }));
+    // The status bar follows the edit: a message of an earlier step goes. A
+    // command says what it changed (its own summary, when it has one, comes
+    // after this); typing in a field only clears the old message.
+    if (messagesShown_ == messagesBefore)
+        showStatus(key.isNone() ? tr("Changed: %1").arg(what) : QString());
     return true;
 }
 

@@ -101,7 +101,11 @@ public:
     void Update3();
 
     // A message for the status bar.
-    void showStatus(const QString &text) { Q_EMIT statusMessage(text); }
+    void showStatus(const QString &text)
+    {
+        ++messagesShown_;
+        Q_EMIT statusMessage(text);
+    }
     // One error box: what failed and why.
     void showError(const QString &text);
     // One plain sentence for an error box: the file and the reason, or the reason.
@@ -130,6 +134,7 @@ private:
     QChar separator_ = QLatin1Char('.');
     QString currentPath_;
     bool refreshing_ = false;
+    std::uint64_t messagesShown_ = 0; // status messages so far: an edit that showed none clears the old one
     std::vector<PlaneView *> views_;
 };
 

@@ -5,7 +5,7 @@
 namespace vw::app {
 
 FileChangeCommand::FileChangeCommand(datafile::DataFile &file, datafile::ChangeSet changes, const QString &text,
-                                     const MergeKey &key, std::function<void()> afterReplay)
+                                     const MergeKey &key, std::function<void(bool undone)> afterReplay)
     : QUndoCommand(text), file_(file), changes_(std::move(changes)), key_(key),
       afterReplay_(std::move(afterReplay))
 {
@@ -16,7 +16,7 @@ void FileChangeCommand::undo()
     file_.undo(changes_);
     applied_ = false;
     if (afterReplay_)
-        afterReplay_();
+        afterReplay_(true);
 }
 
 void FileChangeCommand::redo()
@@ -26,7 +26,7 @@ void FileChangeCommand::redo()
     file_.redo(changes_);
     applied_ = true;
     if (afterReplay_)
-        afterReplay_();
+        afterReplay_(false);
 }
 
 bool FileChangeCommand::mergeWith(const QUndoCommand *other)

@@ -20,7 +20,7 @@ public:
     enum { MergeId = 1 };
 
     FileChangeCommand(datafile::DataFile &file, datafile::ChangeSet changes, const QString &text,
-                      const MergeKey &key, std::function<void()> afterReplay);
+                      const MergeKey &key, std::function<void(bool undone)> afterReplay);
 
     void undo() override;
     void redo() override;
@@ -33,7 +33,7 @@ private:
     datafile::DataFile &file_;
     datafile::ChangeSet changes_;
     MergeKey key_;
-    std::function<void()> afterReplay_;
+    std::function<void(bool undone)> afterReplay_; // after an undo (true) or a redo (false)
     bool applied_ = true; // the change is already in the file when the command is pushed
 };
 

@@ -108,6 +108,32 @@ QVariant NumberGridModel::headerData(int section, Qt::Orientation orientation, i
     return c.kind == GridCell::Heading ? QVariant(c.text) : QVariant(QString());
 }
 
+void NumberGridModel::setFieldNames(const QString &pageCaption, FieldName name)
+{
+    pageCaption_ = pageCaption;
+    fieldName_ = std::move(name);
+}
+
+QString NumberGridModel::fieldName(int col, int row) const
+{
+    if (fieldName_) {
+        const QString named = fieldName_(col, row);
+        if (!named.isEmpty())
+            return named;
+    }
+    const GridCell rowHeading = binding_(0, row);
+    const GridCell colHeading = binding_(col, 0);
+    const QString rowText = rowHeading.kind == GridCell::Heading && !rowHeading.text.trimmed().isEmpty()
+                                ? rowHeading.text.trimmed()
+                                : tr("row %1").arg(row);
+    if (colCount_ <= 2)
+        return rowText;
+    const QString colText = colHeading.kind == GridCell::Heading && !colHeading.text.trimmed().isEmpty()
+                                ? colHeading.text.trimmed()
+                                : tr("column %1").arg(col);
+    return rowText + QStringLiteral(", ") + colText;
+}
+
 bool NumberGridModel::setData(const QModelIndex &index, const QVariant &value, int role)
 {
     if (!index.isValid() || role != Qt::EditRole)
@@ -126,7 +152,8 @@ bool NumberGridModel::setEditText(int col, int row, const QString &text)
     datafile::DataFile &file = document_.file();
     const std::uint64_t before = file.revision();
     const MergeKey key = MergeKey::forCell(gridName_, document_.selection().CurrentPlane, col, row);
-    document_.edit(gridName_ + tr(" cell"), key, [&] {
+    const QString field = fieldName(col, row);
+    document_.edit(field, key, [&] {
         if (c.kind == GridCell::Number) {
             file.writeF64(c.offset, v); // an equal value writes nothing
             return;
@@ -148,11 +175,9 @@ bool NumberGridModel::setEditText(int col, int row, const QString &text)
     });
     // A cell has no frame to mark: the status bar says how a text that is not a number was read.
     if (!datafile::isCompleteNumber(text, document_.decimalSeparator()))
-        document_.showStatus(tr("%1, cell (%2, %3): \"%4\" is not a number; stored as %5")
-                                 .arg(gridName_)
-                                 .arg(col)
-                                 .arg(row)
-                                 .arg(text, datafile::formatNumber(v, document_.decimalSeparator())));
+        document_.showStatus(tr("%1: \"%2\" is not a number; stored as %3")
+                                 .arg(pageCaption_.isEmpty() ? field : pageCaption_ + QStringLiteral(", ") + field,
+                                      text, datafile::formatNumber(v, document_.decimalSeparator())));
     if (file.revision() == before)
         return false;
     const QModelIndex changed = index(row, col);

@@ -30,6 +30,8 @@ class NumberGridModel : public QAbstractTableModel {
     Q_OBJECT
 public:
     using Binding = std::function<GridCell(int col, int row)>;
+    // A cell's field as the page labels it ("Base weight (lb)", "Pitch at 20 mph").
+    using FieldName = std::function<QString(int col, int row)>;
 
     NumberGridModel(EditorDocument &document, const QString &gridName, Binding binding, QObject *parent = nullptr);
 
@@ -57,14 +59,24 @@ public:
     // SetEditText: the grid's handler for a changed cell text. True when the file changed.
     bool setEditText(int col, int row, const QString &text);
 
+    // How the user knows the grid and its cells: the caption of its page, and
+    // the name of a cell's field. Without a name of its own a cell is named by
+    // its row's heading, and by its column's when the grid has more than one
+    // column of values.
+    void setFieldNames(const QString &pageCaption, FieldName name = {});
+    const QString &pageCaption() const { return pageCaption_; }
+    QString fieldName(int col, int row) const;
+
 Q_SIGNALS:
     // A cell's field was changed by the user (col, row in grid cells).
     void cellStored(int col, int row);
 
 private:
     EditorDocument &document_;
-    QString gridName_;
+    QString gridName_; // the grid's own name: it keys the undo steps, the user never sees it
     Binding binding_;
+    QString pageCaption_;
+    FieldName fieldName_;
     int colCount_ = 0;
     int rowCount_ = 0;
     bool active_ = false;

@@ -76,6 +76,8 @@ public:
         write_ = true;
         next_ = 0;
     }
+    // The planes the checking pass found, in the patch's order.
+    const QList<int> &planes() const { return planes_; }
 
     void document(const QJsonObject &root)
     {
@@ -531,12 +533,14 @@ private:
 
 } // namespace
 
-void importPatch(DataFile &file, const QJsonDocument &patch)
+void importPatch(DataFile &file, const QJsonDocument &patch, const std::function<void(const QList<int> &)> &checked)
 {
     if (!patch.isObject())
         throw FormatError(QCoreApplication::translate("vw::app", "The patch is not a JSON object."));
     Importer importer(file);
     importer.document(patch.object());
+    if (checked)
+        checked(importer.planes());
     importer.startWriting();
     importer.document(patch.object());
 }

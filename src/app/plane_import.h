@@ -3,6 +3,9 @@
 #include "datafile/data_file.h"
 
 #include <QJsonDocument>
+#include <QList>
+
+#include <functional>
 
 namespace vw::app {
 
@@ -19,8 +22,11 @@ namespace vw::app {
 // "planes[0].weapons.configurations[1].weapons[2].ammo: 40000 is outside
 // 0..30000", and the file is left untouched. A value equal to what the file
 // holds is always accepted, so an export imports back onto its own file.
-// Only fields whose value changes are written.
-void importPatch(datafile::DataFile &file, const QJsonDocument &patch);
+// Only fields whose value changes are written. `checked`, when given, is told
+// the planes the patch names (by number, in the patch's order) after the
+// whole patch was checked and before anything is written.
+void importPatch(datafile::DataFile &file, const QJsonDocument &patch,
+                 const std::function<void(const QList<int> &planes)> &checked = {});
 
 // An export of every plane of a 256-plane file is some 30 MB of text.
 constexpr qint64 PatchFileLimit = 256 * 1024 * 1024;

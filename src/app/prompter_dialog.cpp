@@ -61,7 +61,10 @@ QString dialogFilter(const QString &productFilter)
     const QString description = productFilter.left(bar).trimmed();
     QString patterns = productFilter.mid(bar + 1).trimmed();
     patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
-    return QStringLiteral("%1 (%2)").arg(description, patterns);
+    // Beside the product's filter every file can be chosen: a backup
+    // (misc.bin.bak) or a file named otherwise.
+    return QStringLiteral("%1 (%2);;%3")
+        .arg(description, patterns, QCoreApplication::translate("vw::app", "All files (*)"));
 }
 
 QString Prompter::openFileName(QWidget *parent, const QString &title, const QString &directory,

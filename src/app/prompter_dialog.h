@@ -32,7 +32,7 @@ public:
 QString configDialogTitle();
 QString configDialogFilter();
 
-// "Файлы конфигурации | *.bin;*.oh" as a file dialog filter.
+// "Файлы конфигурации | *.bin;*.oh" as a file dialog filter, with "All files (*)" after it.
 QString dialogFilter(const QString &productFilter);
 
 } // namespace vw::app

@@ -5,6 +5,7 @@
 #include "app/misc_page.h"
 #include "app/plane_list_model.h"
 #include "app/plane_list_view.h"
+#include "app/status_bar_widget.h"
 #include "app/vn_editor_input.h"
 #include "app/workspace.h"
 #include "damage/damage_map_page.h"
@@ -258,6 +259,7 @@ void VNEditor::buildWindow()
     creditsLayout->addStretch();
     pages_->addTab(credits, tr("Credits"));
 
+    setStatusBar(new EditorStatusBar(this));
     statusBar()->setObjectName(QStringLiteral("StatusBar1"));
     // The permanent part: the open file, and whether saving is on.
     savingOff_ = new QLabel(tr("Saving is off"), this);
@@ -291,70 +293,74 @@ void VNEditor::buildMenus()
         connect(a, &QAction::triggered, this, handler);
         return a;
     };
-    QMenu *fileMenu = menuBar()->addMenu(tr("File"));
+    QMenu *fileMenu = menuBar()->addMenu(tr("&File"));
     fileMenu->setObjectName(QStringLiteral("File1"));
-    loadconfig1_ = action(tr("Load configuration"), "Loadconfig1", &VNEditor::Loadconfig1Click);
+    loadconfig1_ = action(tr("&Load configuration"), "Loadconfig1", &VNEditor::Loadconfig1Click);
     loadconfig1_->setShortcut(QKeySequence::Open);
-    save1_ = action(tr("Save configuration"), "Save1", &VNEditor::Save1Click);
+    save1_ = action(tr("&Save configuration"), "Save1", &VNEditor::Save1Click);
     save1_->setShortcut(QKeySequence::Save);
-    saveas1_ = action(tr("Save configuration as..."), "Saveas1", &VNEditor::Saveas1Click);
+    saveas1_ = action(tr("Save configuration &as..."), "Saveas1", &VNEditor::Saveas1Click);
     saveas1_->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+S")));
-    exit2_ = action(tr("Exit"), "Exit2", &VNEditor::Exit2Click);
+    exit2_ = action(tr("E&xit"), "Exit2", &VNEditor::Exit2Click);
     exit2_->setShortcut(QKeySequence(QStringLiteral("Ctrl+Q")));
     fileMenu->addAction(loadconfig1_);
-    recentMenu_ = fileMenu->addMenu(tr("Recent files"));
+    recentMenu_ = fileMenu->addMenu(tr("&Recent files"));
     recentMenu_->setObjectName(QStringLiteral("RecentFiles1"));
     fileMenu->addAction(save1_);
     fileMenu->addAction(saveas1_);
-    fileMenu->addAction(action(tr("Compare with..."), "CompareWith1", &VNEditor::CompareWith1Click));
+    fileMenu->addAction(action(tr("&Compare with..."), "CompareWith1", &VNEditor::CompareWith1Click));
+    fileMenu->addAction(action(tr("Check &file"), "CheckFile1", &VNEditor::CheckFile1Click));
     fileMenu->addSeparator();
-    fileMenu->addAction(action(tr("Export plane as JSON..."), "ExportJson1", &VNEditor::ExportJson1Click));
-    fileMenu->addAction(action(tr("Export all planes as JSON..."), "ExportAllJson1", &VNEditor::ExportAllJson1Click));
-    fileMenu->addAction(action(tr("Import JSON..."), "ImportJson1", &VNEditor::ImportJson1Click));
+    fileMenu->addAction(action(tr("&Export plane as JSON..."), "ExportJson1", &VNEditor::ExportJson1Click));
+    fileMenu->addAction(action(tr("Export all &planes as JSON..."), "ExportAllJson1", &VNEditor::ExportAllJson1Click));
+    fileMenu->addAction(action(tr("&Import JSON..."), "ImportJson1", &VNEditor::ImportJson1Click));
     fileMenu->addSeparator();
     fileMenu->addAction(exit2_);
 
-    QMenu *editMenu = menuBar()->addMenu(tr("Edit"));
+    QMenu *editMenu = menuBar()->addMenu(tr("&Edit"));
     editMenu->setObjectName(QStringLiteral("Edit1"));
-    QAction *undo = undoStack()->createUndoAction(this, tr("Undo"));
+    QAction *undo = undoStack()->createUndoAction(this, tr("&Undo"));
     undo->setObjectName(QStringLiteral("Undo1"));
     undo->setShortcut(QKeySequence::Undo);
-    QAction *redo = undoStack()->createRedoAction(this, tr("Redo"));
+    QAction *redo = undoStack()->createRedoAction(this, tr("&Redo"));
     redo->setObjectName(QStringLiteral("Redo1"));
     redo->setShortcuts({QKeySequence(QStringLiteral("Ctrl+Shift+Z")), QKeySequence(QStringLiteral("Ctrl+Y"))});
     editMenu->addAction(undo);
     editMenu->addAction(redo);
 
-    QMenu *updateMenu = menuBar()->addMenu(tr("Update"));
+    QMenu *updateMenu = menuBar()->addMenu(tr("&Update"));
     updateMenu->setObjectName(QStringLiteral("Update4"));
-    exract1_ = action(tr("Read current config  (see misc)"), "Exract1", &VNEditor::Exract1Click);
+    exract1_ = action(tr("&Read current config  (see misc)"), "Exract1", &VNEditor::Exract1Click);
     exract1_->setShortcut(QKeySequence(QStringLiteral("F5")));
-    writetoBINfile1_ = action(tr("Write current config"), "WritetoBINfile1", &VNEditor::WritetoBINfile1Click);
+    writetoBINfile1_ = action(tr("&Write current config"), "WritetoBINfile1", &VNEditor::WritetoBINfile1Click);
     writetoBINfile1_->setShortcut(QKeySequence(QStringLiteral("Ctrl+B")));
     updateMenu->addAction(exract1_);
     updateMenu->addAction(writetoBINfile1_);
 
-    runVornwing1_ = action(tr("Launch Vornwing"), "RunVornwing1", &VNEditor::RunVornwing1Click);
+    runVornwing1_ = action(tr("&Launch Vornwing"), "RunVornwing1", &VNEditor::RunVornwing1Click);
     menuBar()->addAction(runVornwing1_);
 
-    QMenu *optionsMenu = menuBar()->addMenu(tr("Options"));
+    QMenu *optionsMenu = menuBar()->addMenu(tr("&Options"));
     optionsMenu->setObjectName(QStringLiteral("Options1"));
-    closeeditoronVNlaunch1_ = new QAction(tr("Close editor on VN launch"), this);
+    closeeditoronVNlaunch1_ = new QAction(tr("&Close editor on VN launch"), this);
     closeeditoronVNlaunch1_->setObjectName(QStringLiteral("CloseeditoronVNlaunch1"));
     closeeditoronVNlaunch1_->setCheckable(true);
-    launch3DVornwing1_ = new QAction(tr("Launch Vornwing Offline "), this);
+    launch3DVornwing1_ = new QAction(tr("Launch Vornwing &Offline "), this);
     launch3DVornwing1_->setObjectName(QStringLiteral("Launch3DVornwing1"));
     launch3DVornwing1_->setCheckable(true);
     launch3DVornwing1_->setChecked(true);
     optionsMenu->addAction(closeeditoronVNlaunch1_);
     optionsMenu->addAction(launch3DVornwing1_);
 
-    exit1_ = action(tr("Exit"), "Exit1", &VNEditor::Exit1Click);
+    exit1_ = action(tr("E&xit"), "Exit1", &VNEditor::Exit1Click);
     menuBar()->addAction(exit1_);
+    // "Launch Vornwing" and "Exit" are items of the menu bar itself: reached
+    // with the arrow keys, Enter or Space runs them as a click does.
+    menuBar()->installEventFilter(new MenuBarItemKeys(menuBar()));
 
-    QMenu *helpMenu = menuBar()->addMenu(tr("Help"));
+    QMenu *helpMenu = menuBar()->addMenu(tr("&Help"));
     helpMenu->setObjectName(QStringLiteral("Help1"));
-    helpMenu->addAction(action(tr("About"), "About1", &VNEditor::showAbout));
+    helpMenu->addAction(action(tr("&About"), "About1", &VNEditor::showAbout));
 
     // While no file is loaded the save items are disabled, and so are their
     // shortcuts: these take the keys instead and say why nothing happens.
@@ -382,7 +388,7 @@ void VNEditor::updateSaveItems()
     writetoBINfile1_->setEnabled(loaded);
     for (QAction *item : {save1_, saveas1_, writetoBINfile1_}) {
         item->setStatusTip(why);
-        item->setToolTip(why.isEmpty() ? item->text() : why);
+        item->setToolTip(why.isEmpty() ? item->iconText() : why);
     }
     // Ctrl+S saves the file the title names: with "Save configuration" when a
     // file was chosen through Load or Save as, otherwise with "Write current config".
@@ -484,11 +490,12 @@ void VNEditor::FormCreate()
     // 14. First plane.
     Update1();
 
-    if (!loadError.isEmpty() || !startupProblems_.isEmpty() || !startupNotes_.isEmpty()) {
+    if (!loadError.isEmpty() || !startupProblems_.isEmpty() || !startupNotes_.isEmpty() || !loadFaults_.isEmpty()) {
         QTimer::singleShot(0, this, [this, loadError] {
             if (!loadError.isEmpty())
                 prompter_->error(this, loadError);
             showStartupProblems();
+            showLoadFaults();
         });
     }
 }

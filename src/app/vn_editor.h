@@ -93,6 +93,8 @@ public:
     void ExportAllJson1Click();
     void ImportJson1Click();
     void CompareWith1Click();
+    // File > Check file: every structural fault of the data in the editor.
+    void CheckFile1Click();
     // Plane list.
     void ListBox1Click();
     // Makes a plane current as a click on its line in the plane list does.
@@ -103,6 +105,8 @@ public:
 
     // Selects the plane and configuration of a difference and shows the page of its field.
     void showDifference(const FieldDifference &difference);
+    // A difference's line in Compare with...: grid rows named by their FM.dat label.
+    QString differenceText(const FieldDifference &difference) const;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -127,6 +131,8 @@ private:
     // The save items can only save a loaded file; without one they say so.
     void updateSaveItems();
     void reportLoad();
+    // The structural faults a load found: a warning naming the first few.
+    void showLoadFaults();
     // Loads a chosen file as Load configuration does; false when it did not happen.
     bool openConfiguration(const QString &path);
     // The caption, the file's name and * while there are unsaved changes.
@@ -144,6 +150,8 @@ private:
     // is smaller than the page needs.
     static void makePagesScroll(QTabWidget *tabs);
     void showStartupProblems();
+    // The row of the flight model grid that shows a difference's field; 0 for another field.
+    int primaryGridRow(const FieldDifference &difference) const;
 
     std::unique_ptr<Prompter> ownPrompter_;
     Prompter *prompter_ = nullptr;
@@ -158,6 +166,7 @@ private:
     QString configPath_;  // ConfigPath: chosen in Load configuration / Save configuration as
     QStringList startupProblems_;
     QStringList startupNotes_; // what start-up read but did not use whole
+    QStringList loadFaults_;   // the structural check of the file last loaded
     QStringList recentFiles_;  // the last eight files loaded or saved, newest first
     QMenu *recentMenu_ = nullptr;
     QLabel *fileStatus_ = nullptr;

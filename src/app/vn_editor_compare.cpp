@@ -1,15 +1,61 @@
 #include "vn_editor.h"
 
-#include "app/compare_dialog.h"
+#include "app/compare_dock_widget.h"
+#include "app/number_grid_view.h"
 #include "app/plane_json.h"
+#include "flightmodel/plane_record.h"
 #include "weapons/config_list_view.h"
 
+#include <QRegularExpression>
 #include <QTabWidget>
 
 // "Compare with...": the open file against another, and a way from each
 // difference to the page that shows the field.
 
 namespace vw::app {
+
+namespace {
+
+// "plane 3 Kestrel, primary, row 13" and "..., primary, trailing row 2": the
+// part before the row, the row's kind and its number.
+const QRegularExpression &primaryRow()
+{
+    static const QRegularExpression pattern(QStringLiteral("^(.*, primary, )(row|trailing row) (\\d+)$"));
+    return pattern;
+}
+
+} // namespace
+
+int VNEditor::primaryGridRow(const FieldDifference &difference) const
+{
+    if (difference.section != QLatin1String("primary"))
+        return 0;
+    const QRegularExpressionMatch match = primaryRow().match(difference.where);
+    if (!match.hasMatch())
+        return 0;
+    const int labels = int(document_->labels().FmLabels.size());
+    const int number = match.captured(3).toInt();
+    // The grid shows rows 1.. of the table above its last four rows, which
+    // show the trailing rows; FM.dat's line count decides where they sit.
+    const int row = match.captured(2) == QLatin1String("row") ? number : labels - flightmodel::PlaneRecord::TrailingRows + number;
+    const auto offset = flightmodel::PlaneRecord::primaryRowOffset(row, labels);
+    const auto expected = match.captured(2) == QLatin1String("row")
+                              ? flightmodel::PlaneRecord::primaryOffset(number)
+                              : flightmodel::PlaneRecord::trailingRowOffset(number - 1);
+    return offset && *offset == expected ? row : 0;
+}
+
+QString VNEditor::differenceText(const FieldDifference &difference) const
+{
+    // A row of the flight model grid is named as the grid names it: by its FM.dat line.
+    const int row = primaryGridRow(difference);
+    const QString label = row > 0 ? document_->labels().FmLabels.at(row - 1).trimmed() : QString();
+    if (label.isEmpty())
+        return differenceLine(difference);
+    FieldDifference named = difference;
+    named.where = primaryRow().match(difference.where).captured(1) + label;
+    return differenceLine(named);
+}
 
 void VNEditor::CompareWith1Click()
 {
@@ -29,9 +75,19 @@ void VNEditor::CompareWith1Click()
         prompter_->error(this, tr("The files could not be compared.\n\n") + EditorDocument::describe(e));
         return;
     }
-    auto *dialog = new CompareDialog(chosen, differences, [this](const FieldDifference &d) { showDifference(d); }, this);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->show();
+    QStringList lines;
+    lines.reserve(differences.size());
+    for (const FieldDifference &d : differences)
+        lines << differenceText(d);
+    // One comparison at a time, docked under the pages.
+    if (auto *old = findChild<CompareDock *>(QStringLiteral("CompareDock"))) {
+        removeDockWidget(old);
+        delete old;
+    }
+    auto *dock = new CompareDock(chosen, differences, lines, [this](const FieldDifference &d) { showDifference(d); }, this);
+    dock->setAttribute(Qt::WA_DeleteOnClose);
+    addDockWidget(Qt::BottomDockWidgetArea, dock);
+    dock->show();
 }
 
 void VNEditor::showDifference(const FieldDifference &difference)
@@ -73,6 +129,14 @@ void VNEditor::showDifference(const FieldDifference &difference)
     }
     if (page)
         pages_->setCurrentWidget(page);
+    // A row of the flight model grid: the grid shows it current.
+    if (const int row = primaryGridRow(difference)) {
+        if (auto *grid = findChild<NumberGridView *>(QStringLiteral("StringGrid1"))) {
+            const QModelIndex cell = grid->model()->index(row, 1);
+            grid->setCurrentIndex(cell);
+            grid->scrollTo(cell);
+        }
+    }
 }
 
 } // namespace vw::app

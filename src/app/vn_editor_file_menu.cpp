@@ -1,16 +1,23 @@
 #include "vn_editor.h"
 
+#include "app/file_check.h"
 #include "app/launcher.h"
 #include "app/misc_page.h"
 #include "app/workspace.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QCloseEvent>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QLabel>
+#include <QListWidget>
 #include <QProcess>
 #include <QStatusBar>
 #include <QUndoStack>
+#include <QVBoxLayout>
 
 // The file menu, the update menu, the launcher and closing: everything that
 // loads, saves or ends the editor's work on a file.
@@ -28,11 +35,20 @@ QString saveCaption()
 {
     return VNEditor::tr("Выход");
 }
+// "The structural check found 3 faults."
+QString faultCount(qsizetype faults)
+{
+    return faults == 1 ? VNEditor::tr("The structural check found 1 fault.")
+                       : VNEditor::tr("The structural check found %1 faults.").arg(faults);
+}
 } // namespace
 
 void VNEditor::loadFile(const QString &path, bool decipher)
 {
     document_->replaceFile(DataFile::ReadCfg(path, decipher), path);
+    // Any file loads as the product documents; what "vornwing-cli check" would
+    // find in it is said at once, so that a file that is no plane data is seen.
+    loadFaults_ = checkFile(file());
     setWindowModified(false);
     rememberRecentFile(path);
     updateTitle();
@@ -63,7 +79,58 @@ void VNEditor::reportLoad()
         text += tr(" No plane record (its offset points outside the file or into the directory): planes %1.").arg(list(report.missingRecords));
     if (!report.missingDamageMaps.isEmpty())
         text += tr(" No damage map (its offset points outside the file or into the directory): planes %1.").arg(list(report.missingDamageMaps));
+    if (!loadFaults_.isEmpty())
+        text += QLatin1Char(' ') + faultCount(loadFaults_.size()) + QLatin1Char(' ') + tr("File > Check file lists them.");
     statusBar()->showMessage(text);
+}
+
+void VNEditor::showLoadFaults()
+{
+    if (loadFaults_.isEmpty())
+        return;
+    constexpr int Shown = 5;
+    QString text = tr("%1 was loaded as it is, but it does not look like sound plane data. %2")
+                       .arg(QDir::toNativeSeparators(document_->currentPath()), faultCount(loadFaults_.size()))
+                   + QStringLiteral("\n\n- ") + loadFaults_.mid(0, Shown).join(QStringLiteral("\n- "));
+    if (loadFaults_.size() > Shown)
+        text += QStringLiteral("\n- ...");
+    text += QStringLiteral("\n\n") + tr("File > Check file lists all of them.");
+    prompter_->warning(this, text);
+}
+
+void VNEditor::CheckFile1Click()
+{
+    if (!document_->isLoaded()) {
+        prompter_->information(this, tr("No plane data file is loaded, so there is nothing to check. "
+                                        "Load one with File > Load configuration (Ctrl+O)."));
+        return;
+    }
+    const QStringList faults = checkFile(file());
+    const QString name = QFileInfo(document_->currentPath()).fileName();
+    if (faults.isEmpty()) {
+        statusBar()->showMessage(tr("Check file: %1 has no structural faults.").arg(name));
+        prompter_->information(this, tr("%1 has no structural faults.").arg(name));
+        return;
+    }
+    statusBar()->showMessage(tr("Check file: %1.").arg(name) + QLatin1Char(' ') + faultCount(faults.size()));
+    auto *dialog = new QDialog(this);
+    dialog->setObjectName(QStringLiteral("CheckFileDialog"));
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setWindowTitle(tr("Check file %1").arg(name));
+    auto *layout = new QVBoxLayout(dialog);
+    auto *count = new QLabel(faultCount(faults.size()), dialog);
+    count->setObjectName(QStringLiteral("CheckFileCount"));
+    layout->addWidget(count);
+    auto *list = new QListWidget(dialog);
+    list->setObjectName(QStringLiteral("CheckFileList"));
+    list->setUniformItemSizes(true);
+    list->addItems(faults);
+    layout->addWidget(list, 1);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, dialog);
+    connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
+    layout->addWidget(buttons);
+    dialog->resize(720, 360);
+    dialog->show();
 }
 
 bool VNEditor::saveFile(const QString &path)
@@ -136,6 +203,7 @@ bool VNEditor::openConfiguration(const QString &path)
     updateSaveItems();
     Update1();
     prompter_->information(this, configPath_ + tr(" loaded"));
+    showLoadFaults();
     return true;
 }
 
@@ -181,6 +249,7 @@ void VNEditor::Exract1Click()
     }
     Update1();
     prompter_->information(this, path + tr(" reloaded !"));
+    showLoadFaults();
 }
 
 void VNEditor::Exit1Click()
@@ -196,25 +265,53 @@ void VNEditor::Exit2Click()
 void VNEditor::RunVornwing1Click()
 {
     const QString launcher = miscPage_->launcherPath();
-    if (!launcher.isEmpty()) {
-        const LaunchPlan plan = planLaunch(launcher, launch3DVornwing1_->isChecked());
-        if (!plan.workingDirectory.isEmpty() && !QFileInfo(plan.workingDirectory).isDir()) {
-            prompter_->error(this, tr("The game was not started: the launcher's folder %1 does not exist.")
-                                       .arg(plan.workingDirectory));
-            return;
-        }
-        // The game reads the data file from disk: unsaved changes are saved or given up first.
-        if (!settleUnsavedChanges())
-            return;
-        if (!QProcess::startDetached(plan.program, plan.arguments, plan.workingDirectory))
-            statusBar()->showMessage(tr("Could not start %1").arg(plan.commandLine()));
-        else
-            statusBar()->showMessage(tr("Started %1").arg(plan.commandLine()));
+    // Without a launcher nothing starts; the editor still closes when it is
+    // asked to close on launch.
+    if (launcher.isEmpty() && closeeditoronVNlaunch1_->isChecked()) {
+        close();
+        return;
     }
+    // Where the user sets the launcher, in the words of the Misc page.
+    QString field = QCoreApplication::translate("vw::app::MiscPage", "Override defalut laucher (path to exe):");
+    if (field.endsWith(QLatin1Char(':')))
+        field.chop(1);
+    const QString where = tr("Set the launcher on the Misc page, in \"%1\".").arg(field);
+    const auto refuse = [&](const QString &why) { prompter_->error(this, why + QStringLiteral("\n\n") + where); };
+    if (launcher.isEmpty()) {
+        refuse(tr("The game was not started: no game launcher is set."));
+        return;
+    }
+    const LaunchPlan plan = planLaunch(launcher, launch3DVornwing1_->isChecked());
+    if (!plan.workingDirectory.isEmpty() && !QFileInfo(plan.workingDirectory).isDir()) {
+        refuse(tr("The game was not started: the launcher's folder %1 does not exist.").arg(plan.workingDirectory));
+        return;
+    }
+    const QFileInfo program(plan.workingDirectory.isEmpty() ? QDir(baseDirectory_).filePath(launcher) : launcher);
+    if (!program.exists()) {
+        refuse(tr("The game was not started: the launcher %1 does not exist.").arg(launcher));
+        return;
+    }
+    if (program.isDir()) {
+        refuse(tr("The game was not started: the launcher %1 is a folder, not a program.").arg(launcher));
+        return;
+    }
+    if (!program.isExecutable()) {
+        refuse(tr("The game was not started: the launcher %1 is not an executable program "
+                  "(it lacks the permission to run).")
+                   .arg(launcher));
+        return;
+    }
+    // The game reads the data file from disk: unsaved changes are saved or given up first.
+    if (!settleUnsavedChanges())
+        return;
+    if (!QProcess::startDetached(plan.program, plan.arguments, plan.workingDirectory)) {
+        refuse(tr("The game was not started: %1 could not be run.").arg(plan.commandLine()));
+        return;
+    }
+    statusBar()->showMessage(tr("Started %1").arg(plan.commandLine()));
     if (closeeditoronVNlaunch1_->isChecked()) {
         // The question was answered before the launch; closing does not ask it again.
-        if (!launcher.isEmpty())
-            undoStack()->setClean();
+        undoStack()->setClean();
         close();
     }
 }

@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QWheelEvent>
 
 namespace vw::app {
@@ -53,6 +54,21 @@ bool EditorInputFilter::eventFilter(QObject *watched, QEvent *event)
         }
     }
     return QObject::eventFilter(watched, event);
+}
+
+bool MenuBarItemKeys::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    auto *bar = qobject_cast<QMenuBar *>(watched);
+    const auto *key = static_cast<QKeyEvent *>(event);
+    const bool runs = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter || key->key() == Qt::Key_Space;
+    QAction *item = bar ? bar->activeAction() : nullptr;
+    if (!runs || !item || item->menu() || !item->isEnabled())
+        return false;
+    bar->setActiveAction(nullptr);
+    item->trigger();
+    return true;
 }
 
 } // namespace vw::app

@@ -20,4 +20,15 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 };
 
+// The menu bar's own items ("Launch Vornwing", "Exit"): Enter, Return or
+// Space on the item the arrow keys highlight runs it, as they open a menu.
+class MenuBarItemKeys : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+};
+
 } // namespace vw::app

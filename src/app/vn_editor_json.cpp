@@ -1,8 +1,14 @@
 #include "vn_editor.h"
 
+#include "app/plane_diff.h"
 #include "app/plane_import.h"
 #include "app/plane_json.h"
 #include "datafile/file_access.h"
+
+#include <QFileInfo>
+#include <QStatusBar>
+
+#include <algorithm>
 
 namespace vw::app {
 
@@ -53,10 +59,67 @@ void VNEditor::ImportJson1Click()
     QJsonDocument patch;
     if (!document_->guarded([&] { patch = parsePatch(datafile::readRegularFile(chosen, PatchFileLimit, limitText())); }))
         return;
-    if (document_->edit(tr("Import JSON"), MergeKey::none(), [&] { importPatch(document_->file(), patch); })) {
-        UpdateList1();
-        Update1();
+    // What the import changed, from the exports of the planes it names before and after.
+    QList<int> named;
+    QJsonObject before;
+    const auto exportNamed = [&] {
+        // A patch of the shared tables alone compares them beside plane 1, which it leaves as it is.
+        QList<int> planes = named;
+        if (planes.isEmpty() && document_->file().PlaneCount() >= 1)
+            planes = {1};
+        return exportPlanes(document_->file(), planes);
+    };
+    const std::uint64_t revision = document_->file().revision();
+    if (!document_->edit(tr("Import JSON"), MergeKey::none(), [&] {
+            importPatch(document_->file(), patch, [&](const QList<int> &planes) {
+                for (int p : planes)
+                    if (!named.contains(p))
+                        named.append(p);
+                before = exportNamed();
+            });
+        }))
+        return;
+    UpdateList1();
+    Update1();
+    const QString name = QFileInfo(chosen).fileName();
+    if (document_->file().revision() == revision) {
+        statusBar()->showMessage(tr("Imported %1: the file already holds every value it names; nothing changed.").arg(name));
+        return;
     }
+    QList<FieldDifference> changed;
+    try {
+        changed = diffExports(before, exportNamed());
+    } catch (const std::exception &) {
+        // A patch that changed the number of planes: the planes it named may be gone.
+    }
+    if (changed.isEmpty()) {
+        statusBar()->showMessage(tr("Imported %1. Edit > Undo takes the import back.").arg(name));
+        return;
+    }
+    QList<int> planes;
+    bool shared = false;
+    for (const FieldDifference &d : changed) {
+        if (d.plane <= 0)
+            shared = true;
+        else if (!planes.contains(d.plane))
+            planes.append(d.plane);
+    }
+    std::sort(planes.begin(), planes.end());
+    QStringList where;
+    if (planes.size() == 1)
+        where << tr("on plane %1").arg(planes.first());
+    else if (planes.size() > 1 && planes.size() <= 8) {
+        QStringList numbers;
+        for (int p : planes)
+            numbers << QString::number(p);
+        where << tr("on planes %1").arg(numbers.join(QStringLiteral(", ")));
+    } else if (planes.size() > 8)
+        where << tr("on %1 planes").arg(planes.size());
+    if (shared)
+        where << tr("in the shared tables");
+    const QString fields = changed.size() == 1 ? tr("1 field") : tr("%1 fields").arg(changed.size());
+    statusBar()->showMessage(tr("Imported %1: %2 changed %3. Edit > Undo takes the import back.")
+                                 .arg(name, fields, where.join(tr(" and "))));
 }
 
 } // namespace vw::app

@@ -164,7 +164,7 @@ QJsonObject infoObject(const DataFile &file)
     info[QStringLiteral("size")] = qint64(file.FileSize());
     info[QStringLiteral("version")] = file.FileVersion();
     info[QStringLiteral("layout")] = file.FileLayout();
-    info[QStringLiteral("planes")] = file.PlaneCount();
+    info[QStringLiteral("planes")] = std::max(0, file.PlaneCount()); // a count byte of 0 means no planes
     info[QStringLiteral("wings_table_start")] = file.WingsTableStart();
     info[QStringLiteral("damage_profile_start")] = file.DamageProfileStart();
     info[QStringLiteral("ammo_table_start")] = file.AmmoTableStart();
@@ -181,7 +181,26 @@ QJsonObject infoObject(const DataFile &file)
     return info;
 }
 
-int info(const QStringList &args, QTextStream &out)
+// What the editor says after loading a file with structural faults: how many
+// and the first few, on standard error, so that a file that is no plane data
+// is seen; "check" lists them all.
+void warnOfFaults(const QString &path, const DataFile &file, QTextStream &err)
+{
+    const QStringList faults = app::checkFile(file);
+    if (faults.isEmpty())
+        return;
+    constexpr int Shown = 5;
+    const QString shownPath = path == QLatin1String("-") ? StandardInput : path;
+    err << "vornwing-cli: " << shownPath << ": warning: the structural check found " << faults.size()
+        << (faults.size() == 1 ? " fault" : " faults") << "; 'vornwing-cli check' lists "
+        << (faults.size() == 1 ? "it" : "them all") << '\n';
+    for (const QString &fault : faults.mid(0, Shown))
+        err << "  " << fault << '\n';
+    if (faults.size() > Shown)
+        err << "  ...\n";
+}
+
+int info(const QStringList &args, QTextStream &out, QTextStream &err)
 {
     QCommandLineParser parser;
     const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("Print one JSON object."));
@@ -189,6 +208,7 @@ int info(const QStringList &args, QTextStream &out)
     const QString path = parseCommand(parser, QStringLiteral("info"), args, {QStringLiteral("FILE")}).first();
     const DataFile file = load(path, true);
     const QJsonObject object = infoObject(file);
+    warnOfFaults(path, file, err);
     if (parser.isSet(json)) {
         out << QJsonDocument(object).toJson(QJsonDocument::Indented);
         return 0;
@@ -200,7 +220,7 @@ int info(const QStringList &args, QTextStream &out)
         << "Version:              " << file.FileVersion() << (file.FileVersion() == KeyedVersion ? " (keyed cipher)" : "")
         << '\n'
         << "Layout:               " << file.FileLayout() << " (" << layouts[file.FileLayout()] << ")\n"
-        << "Planes:               " << file.PlaneCount() << '\n'
+        << "Planes:               " << std::max(0, file.PlaneCount()) << '\n'
         << "Wings table:          " << file.WingsTableStart() << '\n'
         << "Damage profiles:      " << file.DamageProfileStart() << '\n'
         << "Ammunition table:     " << file.AmmoTableStart() << "\n\n";
@@ -544,7 +564,7 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
         if (command == QLatin1String("check"))
             return check(args, out);
         if (command == QLatin1String("info"))
-            return info(args, out);
+            return info(args, out, err);
         if (command == QLatin1String("decrypt"))
             return convert(args, true);
         if (command == QLatin1String("encrypt"))

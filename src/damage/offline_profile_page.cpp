@@ -86,6 +86,7 @@ OfflineProfilePage::OfflineProfilePage(app::EditorDocument &document, QWidget *p
         [this](int col, int row, const QString &text) { document_.guarded([&] { StringGrid3SetEditText(col, row, text); }); },
         this);
     model_->setShape(5, ProfileSlotView::Parts + 1);
+    model_->setFieldNames(tr("Offline Damage Profile")); // "Engine 1, Armor"
     stringGrid3_ = new ProfileGridView(model_, [this](int col, int row) { editorOpened(col, row); }, this);
     stringGrid3_->setSelectionMode(QAbstractItemView::SingleSelection);
     stringGrid3_->freezeHeadings(true, true);
@@ -155,7 +156,7 @@ void OfflineProfilePage::StringGrid3SetEditText(int col, int row, const QString 
     const QChar separator = document_.decimalSeparator();
     QString problem;
     const bool stored = document_.edit(
-        tr("Offline Damage Profile"), app::MergeKey::forCell(QStringLiteral("StringGrid3"), plane, col, row),
+        model_->fieldName(col, row), app::MergeKey::forCell(QStringLiteral("StringGrid3"), plane, col, row),
         [&] {
             try {
                 editProfileCell(document_.file(), plane, col, row, text, separator);

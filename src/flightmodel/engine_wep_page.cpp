@@ -80,6 +80,9 @@ EngineWepPage::EngineWepPage(app::EditorDocument &document, QWidget *parent) : Q
         },
         this);
     model_->setShape(2, PlaneRecord::WepPowerRows + 1);
+    model_->setFieldNames(tr("Engine and WEP"), [](int, int row) {
+        return tr("WEP Power at %1 m").arg(PlaneRecord::WepPowerStepMetres * (row - 1));
+    });
     stringGrid4_ = new NumberGridView(QStringLiteral("StringGrid4"), model_, this);
     stringGrid4_->setSelectionMode(QAbstractItemView::SingleSelection);
     stringGrid4_->freezeHeadings(true, true);

@@ -37,6 +37,11 @@ HandlingPage::HandlingPage(app::EditorDocument &document, QWidget *parent) : QWi
         },
         this);
     model_->setShape(4, PlaneRecord::HandlingRows + 1);
+    model_->setFieldNames(tr("Handiling"), [this](int col, int row) {
+        return tr("%1 at %2 mph")
+            .arg(model_->headerData(col, Qt::Horizontal, Qt::DisplayRole).toString())
+            .arg(PlaneRecord::HandlingStepMph * (row - 1));
+    });
     stringGrid6_ = new NumberGridView(QStringLiteral("StringGrid6"), model_, this);
     stringGrid6_->setSelectionMode(QAbstractItemView::SingleSelection);
     stringGrid6_->freezeHeadings(true, true);
@@ -122,6 +127,9 @@ WingsPage::WingsPage(app::EditorDocument &document, QWidget *parent) : QWidget(p
         },
         this);
     model_->setShape(WingsTable::Entries + 1, WingsTable::Steps + 1);
+    model_->setFieldNames(tr("Wings"), [](int col, int row) {
+        return tr("Wing %1 at %2 m").arg(col - 1).arg(PlaneRecord::WepPowerStepMetres * row);
+    });
     stringGrid5_ = new NumberGridView(QStringLiteral("StringGrid5"), model_, this);
     stringGrid5_->horizontalHeader()->setDefaultSectionSize(64);
     stringGrid5_->freezeHeadings(true, true);

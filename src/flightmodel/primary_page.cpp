@@ -38,6 +38,8 @@ PrimaryPage::PrimaryPage(app::EditorDocument &document, QWidget *parent) : QWidg
             return GridCell::number(PlaneRecord(document_.file(), document_.selection().CurrentPlane).at(*offset));
         },
         this);
+    // A cell is named by its row's label in FM.dat ("Base weight (lb)").
+    model_->setFieldNames(tr("Primary configurations"));
     stringGrid1_ = new NumberGridView(QStringLiteral("StringGrid1"), model_, this);
     stringGrid1_->setSelectionMode(QAbstractItemView::SingleSelection);
     stringGrid1_->horizontalHeader()->setStretchLastSection(true);

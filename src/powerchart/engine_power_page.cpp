@@ -87,6 +87,10 @@ EnginePowerPage::EnginePowerPage(app::EditorDocument &document, std::function<bo
                                                    : GridCell();
         },
         this);
+    model_->setFieldNames(tr("Engine Power #1"), [](int col, int row) {
+        return row == 0 ? tr("Speed point %1").arg(col)
+                        : tr("Power at %1 m, speed point %2").arg(PlaneRecord::WepPowerStepMetres * row).arg(col);
+    });
     stringGrid2_ = new NumberGridView(QStringLiteral("StringGrid2"), model_, this);
     stringGrid2_->setItemDelegate(new SpeedRowDelegate(stringGrid2_));
     QFont small(QStringLiteral("Times New Roman"));

@@ -182,6 +182,34 @@ private Q_SLOTS:
             QVERIFY(text.out.contains(QLatin1String("Kestrel")));
     }
 
+    // info says what the editor says after a load: a file with structural
+    // faults (an empty file, a text file) is named with a warning on standard
+    // error, still described, and never as a negative number of planes.
+    void infoWarnsOfStructuralFaults_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("faulty");
+        QTest::newRow("sound file") << buildSampleFile(options(1, 2)) << false;
+        QTest::newRow("empty file") << QByteArray() << true;
+        QTest::newRow("text file") << QByteArray(10240, 'h') << true;
+    }
+    void infoWarnsOfStructuralFaults()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, faulty);
+        const QString path = dir_->filePath(QStringLiteral("misc.bin"));
+        QVERIFY(writeWhole(path, bytes));
+        for (const QStringList &args : {QStringList{"info", path}, QStringList{"info", path, "--json"}}) {
+            const CliResult r = runCli(args);
+            QCOMPARE(r.code, 0);
+            QCOMPARE(r.err.startsWith(QStringLiteral("vornwing-cli: %1: warning: the structural check found ").arg(path)), faulty);
+            QCOMPARE(r.err.isEmpty(), !faulty);
+            QVERIFY(!r.out.contains(QLatin1String("Planes:               -")));
+            if (args.size() == 3)
+                QVERIFY(QJsonDocument::fromJson(r.out.toUtf8())[QStringLiteral("planes")].toInt() >= 0);
+        }
+    }
+
     void decryptThenEncryptReproducesTheFile_data()
     {
         vwtest::addEveryLayoutAndCipher();

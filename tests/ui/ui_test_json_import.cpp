@@ -9,6 +9,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QStatusBar>
 
 using vwtest::OpenEditor;
 using vwtest::TestWorkspace;
@@ -50,8 +51,11 @@ private Q_SLOTS:
         QCOMPARE(vw::flightmodel::PlaneRecordView(w.editor->file(), 3).wepTimeMs(vw::flightmodel::PlaneRecordView::WepFuel), 9000);
         QVERIFY(w.editor->document().planeList()->index(2).data().toString().endsWith(QStringLiteral("Harrier")));
         QCOMPARE(w.editor->undoStack()->count(), steps + 1);
+        QCOMPARE(w.editor->statusBar()->currentMessage(),
+                 QStringLiteral("Imported patch.json: 2 fields changed on plane 3. Edit > Undo takes the import back."));
         w.editor->undoStack()->undo();
         QVERIFY(w.image() == before);
+        QCOMPARE(w.editor->statusBar()->currentMessage(), QStringLiteral("Undone: Import JSON"));
 
         workspace.writeFile(QStringLiteral("bad.json"), R"({"planes": [{"plane": 3, "header": {"name": "Kite"}}, {"plane": 99}]})");
         w.prompter.fileNames.push_back(workspace.path(QStringLiteral("bad.json")));

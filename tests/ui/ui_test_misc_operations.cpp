@@ -70,6 +70,39 @@ private Q_SLOTS:
         QCOMPARE(launches().size(), 3);
     }
 
+    // A launch that cannot start says why and where the launcher is set; the
+    // editor stays open even when it would close on launch.
+    void launchThatCannotStartSaysWhy_data()
+    {
+        QTest::addColumn<QString>("launcher");
+        QTest::addColumn<QString>("why");
+        QTest::newRow("not set") << "" << "no game launcher is set";
+        QTest::newRow("not found") << "game/none.sh" << "does not exist";
+        QTest::newRow("a folder") << "game" << "is a folder";
+        QTest::newRow("not executable") << "game/run.sh" << "is not an executable program";
+    }
+    void launchThatCannotStartSaysWhy()
+    {
+        QFETCH(QString, launcher);
+        QFETCH(QString, why);
+        TestWorkspace workspace;
+        QDir(workspace.base()).mkpath("game");
+        workspace.writeFile("game/run.sh", "#!/bin/sh\n");
+        QFile::setPermissions(workspace.path("game/run.sh"), QFile::ReadOwner | QFile::WriteOwner);
+        OpenEditor open(workspace);
+        open.find<QLineEdit>("Edit37")->setText(launcher.isEmpty() ? launcher : workspace.path(launcher));
+        open.editor->RunVornwing1Click();
+        QCOMPARE(open.prompter.errors.size(), 1);
+        QVERIFY2(open.prompter.errors[0].contains(why) && open.prompter.errors[0].contains("Misc page"),
+                 qPrintable(open.prompter.errors[0]));
+        if (launcher.isEmpty())
+            return; // documented: with "Close editor on VN launch" an unset launcher closes the editor
+        open.find<QAction>("CloseeditoronVNlaunch1")->setChecked(true);
+        open.editor->RunVornwing1Click();
+        QCOMPARE(open.prompter.errors.size(), 2);
+        QVERIFY(!workspace.read("editor/editor.ini").startsWith("1")); // not closed
+    }
+
     // Button4 writes the image as it is; Button5 asks, then loads it back as a new document.
     void decipheredCopyRoundTrip()
     {

@@ -1,6 +1,5 @@
-#include "compare_dialog.h"
+#include "compare_dock_widget.h"
 
-#include <QDialogButtonBox>
 #include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
@@ -8,35 +7,36 @@
 
 namespace vw::app {
 
-CompareDialog::CompareDialog(const QString &otherPath, const QList<FieldDifference> &differences, Chooser choose,
-                             QWidget *parent)
-    : QDialog(parent), differences_(differences), choose_(std::move(choose))
+CompareDock::CompareDock(const QString &otherPath, const QList<FieldDifference> &differences,
+                         const QStringList &lines, Chooser choose, QWidget *parent)
+    : QDockWidget(parent), differences_(differences), choose_(std::move(choose))
 {
-    setObjectName(QStringLiteral("CompareDialog"));
+    setObjectName(QStringLiteral("CompareDock"));
     setWindowTitle(tr("Compare with %1").arg(QFileInfo(otherPath).fileName()));
-    auto *layout = new QVBoxLayout(this);
-    count_ = new QLabel(this);
+    setAllowedAreas(Qt::BottomDockWidgetArea | Qt::TopDockWidgetArea);
+    auto *content = new QWidget(this);
+    auto *layout = new QVBoxLayout(content);
+    layout->setContentsMargins(4, 2, 4, 4);
+    count_ = new QLabel(content);
     count_->setObjectName(QStringLiteral("CompareCount"));
     count_->setText(differences.isEmpty() ? tr("No differences: the files hold the same plane data.")
                     : differences.size() == 1
                         ? tr("1 difference (this file -> %1)").arg(otherPath)
                         : tr("%1 differences (this file -> %2)").arg(differences.size()).arg(otherPath));
+    count_->setToolTip(tr("A double-click on a line shows its field; the list stays here below the pages."));
     layout->addWidget(count_);
-    list_ = new QListWidget(this);
+    list_ = new QListWidget(content);
     list_->setObjectName(QStringLiteral("CompareList"));
     list_->setUniformItemSizes(true); // a whole file of differences lists quickly
-    for (const FieldDifference &d : differences)
-        list_->addItem(differenceLine(d));
+    list_->addItems(lines);
     layout->addWidget(list_, 1);
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    layout->addWidget(buttons);
-    connect(list_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem *item) {
+    setWidget(content);
+    // A double-click on a line, or Enter, shows its field.
+    connect(list_, &QListWidget::itemActivated, this, [this](QListWidgetItem *item) {
         const int row = list_->row(item);
         if (row >= 0 && row < differences_.size() && choose_)
             choose_(differences_[row]);
     });
-    resize(720, 420);
 }
 
 } // namespace vw::app
