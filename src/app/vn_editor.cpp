@@ -29,6 +29,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
+#include <QFileSystemWatcher>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -70,6 +71,19 @@ VNEditor::VNEditor(const StartupOptions &options, QWidget *parent) : QMainWindow
     if (!workspace.problem.isEmpty())
         startupNotes_ << tr("Your data folder %1 could not be set up: %2")
                              .arg(QDir::toNativeSeparators(baseDirectory_), workspace.problem);
+    // The recovery file follows every completed change; a failure to write it
+    // is said once, and the editing goes on.
+    journal_ = std::make_unique<RecoveryJournal>(
+        options.recoveryFolder.isEmpty() ? QDir(userDataFolder()).filePath(QStringLiteral("recovery")) : options.recoveryFolder);
+    journal_->onProblem = [this](const QString &text) { statusBar()->showMessage(text); };
+    document_->setJournal(journal_.get());
+    // Another program's change to the open file: looked at once the writing has settled.
+    watcher_ = new QFileSystemWatcher(this);
+    diskCheck_ = new QTimer(this);
+    diskCheck_->setSingleShot(true);
+    diskCheck_->setInterval(300);
+    connect(watcher_, &QFileSystemWatcher::fileChanged, diskCheck_, qOverload<>(&QTimer::start));
+    connect(diskCheck_, &QTimer::timeout, this, &VNEditor::checkDiskChange);
     buildWindow();
     buildMenus();
     connect(undoStack(), &QUndoStack::cleanChanged, this, [this](bool clean) { setWindowModified(!clean); });
@@ -80,6 +94,11 @@ VNEditor::VNEditor(const StartupOptions &options, QWidget *parent) : QMainWindow
     FormCreate();
     makePagesScroll(pages_);
     restoreWindow();
+    // Unsaved changes that a stopped editor left are offered once the window is up.
+    QTimer::singleShot(0, this, [this] {
+        starting_ = false;
+        offerRecovery();
+    });
 }
 
 VNEditor::~VNEditor()
@@ -88,6 +107,8 @@ VNEditor::~VNEditor()
     // no longer listens by then.
     undoStack()->disconnect(this);
     document_->disconnect(this);
+    // Destroyed after a close or an orderly end: the recovery file goes with it.
+    document_->setJournal(nullptr);
     // The pages read the document while they still paint: they go before it does.
     document_->clearViews();
     delete takeCentralWidget();

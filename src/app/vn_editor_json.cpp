@@ -48,15 +48,22 @@ void VNEditor::ImportJson1Click()
     if (!document_->isLoaded())
         return;
     const QString chosen = prompter_->openFileName(this, tr("Import JSON"), baseDirectory_, QString(), JsonFilter);
-    if (chosen.isEmpty())
-        return;
+    if (!chosen.isEmpty())
+        importPatchFile(chosen);
+}
+
+bool VNEditor::importPatchFile(const QString &path)
+{
+    if (!document_->isLoaded())
+        return false;
     QJsonDocument patch;
-    if (!document_->guarded([&] { patch = parsePatch(datafile::readRegularFile(chosen, PatchFileLimit, limitText())); }))
-        return;
-    if (document_->edit(tr("Import JSON"), MergeKey::none(), [&] { importPatch(document_->file(), patch); })) {
-        UpdateList1();
-        Update1();
-    }
+    if (!document_->guarded([&] { patch = parsePatch(datafile::readRegularFile(path, PatchFileLimit, limitText())); }))
+        return false;
+    if (!document_->edit(tr("Import JSON"), MergeKey::none(), [&] { importPatch(document_->file(), patch); }))
+        return false;
+    UpdateList1();
+    Update1();
+    return true;
 }
 
 } // namespace vw::app
