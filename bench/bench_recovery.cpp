@@ -90,4 +90,30 @@ void BM_UndoRedo(benchmark::State &state)
 }
 BENCHMARK(BM_UndoRedo)->Arg(1)->Arg(0)->Unit(benchmark::kMicrosecond);
 
+// The first step after a load or a save makes the recovery file: where the
+// recording begins and the undo history then (here 50 steps).
+void BM_FirstStepAfterSave(benchmark::State &state)
+{
+    Setup setup(true);
+    for (int step = 1; step <= 50; ++step)
+        setup.store(step, step, MergeKey::none());
+    const QString path = setup.folder.filePath(QStringLiteral("misc.bin"));
+    const vw::app::DiskVersion saved = vw::app::diskVersionOf(path, fullFile());
+    int step = 0;
+    for (auto _ : state) {
+        setup.journal.start(path, true, saved, setup.document.history());
+        setup.store(100, ++step, MergeKey::none());
+    }
+}
+BENCHMARK(BM_FirstStepAfterSave)->Unit(benchmark::kMicrosecond);
+
+// What the editor does once per load and before each save over the open
+// file: the file's hash, to tell another program's change.
+void BM_DiskVersion(benchmark::State &state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(vw::app::diskVersionOf(QString(), fullFile()));
+}
+BENCHMARK(BM_DiskVersion)->Unit(benchmark::kMillisecond);
+
 } // namespace

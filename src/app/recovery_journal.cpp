@@ -325,7 +325,7 @@ void replayCommand(DataFile &file, const JournalCommand &command, bool forward, 
 QString pathKey(const QString &path)
 {
     return QString::fromLatin1(
-        QCryptographicHash::hash(datafile::BackupRegistry::key(path).toUtf8(), QCryptographicHash::Sha256).toHex().left(16));
+        QCryptographicHash::hash(datafile::BackupRegistry::key(path).toUtf8(), QCryptographicHash::Blake2b_256).toHex().left(16));
 }
 
 QString limitText()
@@ -343,7 +343,7 @@ DiskVersion diskVersionOf(const QString &path, const QByteArray &bytes)
     DiskVersion version;
     version.size = bytes.size();
     version.modified = QFileInfo(path).lastModified();
-    version.hash = QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
+    version.hash = QCryptographicHash::hash(bytes, QCryptographicHash::Blake2b_256);
     return version;
 }
 

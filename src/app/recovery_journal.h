@@ -24,7 +24,7 @@ namespace vw::app {
 struct DiskVersion {
     qint64 size = -1;
     QDateTime modified;
-    QByteArray hash; // SHA-256 of the bytes
+    QByteArray hash; // BLAKE2b-256 of the bytes
 
     bool known() const { return size >= 0; }
     bool sameBytes(const DiskVersion &other) const { return size == other.size && hash == other.hash; }
