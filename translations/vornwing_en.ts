@@ -179,6 +179,34 @@
         <source>%1 could not be copied to %2: %3</source>
         <translation>%1 could not be copied to %2: %3</translation>
     </message>
+    <message>
+        <source>the recorded changes do not fit the file</source>
+        <translation>the recorded changes do not fit the file</translation>
+    </message>
+    <message>
+        <source>the recovery file is damaged</source>
+        <translation>the recovery file is damaged</translation>
+    </message>
+    <message>
+        <source>the folder could not be made</source>
+        <translation>the folder could not be made</translation>
+    </message>
+    <message>
+        <source>the recovery file is in use</source>
+        <translation>the recovery file is in use</translation>
+    </message>
+    <message>
+        <source>Unsaved changes are no longer kept for recovery after a crash: %1: %2</source>
+        <translation>Unsaved changes are no longer kept for recovery after a crash: %1: %2</translation>
+    </message>
+    <message>
+        <source>a recovery file is at most 512 MB</source>
+        <translation>a recovery file is at most 512 MB</translation>
+    </message>
+    <message>
+        <source>this is no recovery file</source>
+        <translation>this is no recovery file</translation>
+    </message>
 </context>
 <context>
     <name>vw::app::CompareDialog</name>
@@ -654,6 +682,33 @@
     </message>
 </context>
 <context>
+    <name>vw::app::Prompter</name>
+    <message>
+        <source>Overwrite</source>
+        <translation>Overwrite</translation>
+    </message>
+    <message>
+        <source>Save as...</source>
+        <translation>Save as...</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>Reload</translation>
+    </message>
+    <message>
+        <source>Keep the editor&apos;s data</source>
+        <translation>Keep the editor&apos;s data</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restore</translation>
+    </message>
+    <message>
+        <source>Discard them</source>
+        <translation>Discard them</translation>
+    </message>
+</context>
+<context>
     <name>vw::app::VNEditor</name>
     <message>
         <source>Выберите файл конфигурации</source>
@@ -1074,6 +1129,66 @@ Settings and support files: %5</translation>
     <message>
         <source>Installed: the base directory is your data folder; the default support files are copied there from %1 when they are missing.</source>
         <translation>Installed: the base directory is your data folder; the default support files are copied there from %1 when they are missing.</translation>
+    </message>
+    <message>
+        <source>%1 was changed on disk by another program.
+
+Load it again? The unsaved changes in the editor would be lost.</source>
+        <translation>%1 was changed on disk by another program.
+
+Load it again? The unsaved changes in the editor would be lost.</translation>
+    </message>
+    <message>
+        <source>%1 was changed on disk by another program.
+
+Load it again? The editor has no unsaved changes.</source>
+        <translation>%1 was changed on disk by another program.
+
+Load it again? The editor has no unsaved changes.</translation>
+    </message>
+    <message>
+        <source>%1 was changed on disk by another program since the editor loaded or saved it.
+
+Overwrite it (its present version is kept as %2), save under another name, or cancel?</source>
+        <translation>%1 was changed on disk by another program since the editor loaded or saved it.
+
+Overwrite it (its present version is kept as %2), save under another name, or cancel?</translation>
+    </message>
+    <message>
+        <source>Not saved: %1 was changed by another program.</source>
+        <translation>Not saved: %1 was changed by another program.</translation>
+    </message>
+    <message>
+        <source>The file was not saved: its present version could not be kept as %1.
+
+</source>
+        <translation>The file was not saved: its present version could not be kept as %1.
+
+</translation>
+    </message>
+    <message>
+        <source>The unsaved changes to %1 that the editor kept at %2 cannot be restored: the file on disk is no longer the one they were made to. The recovery file was removed.</source>
+        <translation>The unsaved changes to %1 that the editor kept at %2 cannot be restored: the file on disk is no longer the one they were made to. The recovery file was removed.</translation>
+    </message>
+    <message>
+        <source>The unsaved changes to %1 that the editor kept at %2 cannot be restored: %3. The recovery file was removed.</source>
+        <translation>The unsaved changes to %1 that the editor kept at %2 cannot be restored: %3. The recovery file was removed.</translation>
+    </message>
+    <message>
+        <source>The editor stopped at %2 with unsaved changes to %1.
+
+Restore them? They come back as one step, which Edit &gt; Undo takes back. Discarded, they are gone.</source>
+        <translation>The editor stopped at %2 with unsaved changes to %1.
+
+Restore them? They come back as one step, which Edit &gt; Undo takes back. Discarded, they are gone.</translation>
+    </message>
+    <message>
+        <source>Restore unsaved changes</source>
+        <translation>Restore unsaved changes</translation>
+    </message>
+    <message>
+        <source>The unsaved changes to %1 were restored; they are not saved yet.</source>
+        <translation>The unsaved changes to %1 were restored; they are not saved yet.</translation>
     </message>
 </context>
 <context>
