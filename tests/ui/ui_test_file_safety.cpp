@@ -5,6 +5,7 @@
 #include "app/recovery_journal.h"
 #include "common/test_registry.h"
 #include "common/ui_support.h"
+#include "datafile/file_access.h"
 
 #include <QProcess>
 #include <QRegularExpression>
@@ -89,9 +90,11 @@ private Q_SLOTS:
     {
         QTest::addColumn<bool>("unsaved");
         QTest::addColumn<bool>("reload");
-        QTest::newRow("clean, reloaded") << false << true;
-        QTest::newRow("unsaved, kept") << true << false;
-        QTest::newRow("unsaved, reloaded") << true << true;
+        QTest::addColumn<bool>("renamed"); // replaced as a save replaces it, not written over
+        QTest::newRow("clean, reloaded") << false << true << false;
+        QTest::newRow("unsaved, kept") << true << false << false;
+        QTest::newRow("unsaved, reloaded") << true << true << false;
+        QTest::newRow("replaced, reloaded") << false << true << true;
     }
     // A change on disk while the file is open is offered for loading, saying
     // whether unsaved changes would be lost; our own save offers nothing.
@@ -99,6 +102,7 @@ private Q_SLOTS:
     {
         QFETCH(bool, unsaved);
         QFETCH(bool, reload);
+        QFETCH(bool, renamed);
         const vwtest::TestWorkspace workspace;
         vwtest::ScriptedPrompter prompter;
         auto editor = workspace.open(prompter);
@@ -110,7 +114,10 @@ private Q_SLOTS:
             editByte(*editor, editor->file().recordOffset(1) + 8, 0x5c);
         const QByteArray before = editor->file().toBytes(true);
         prompter.reloadAnswers.push_back(reload);
-        workspace.writeFile(QStringLiteral("misc.bin"), otherVersion());
+        if (renamed)
+            vw::datafile::writeFileAtomically(workspace.path(QStringLiteral("misc.bin")), otherVersion());
+        else
+            workspace.writeFile(QStringLiteral("misc.bin"), otherVersion());
         QTRY_COMPARE_WITH_TIMEOUT(prompter.reloadTexts.size(), 1, 10000);
         QCOMPARE(prompter.reloadTexts.first().contains(QStringLiteral("would be lost")), unsaved);
         QVERIFY(prompter.reloadTexts.first().contains(QDir::toNativeSeparators(workspace.path(QStringLiteral("misc.bin")))));
@@ -171,6 +178,43 @@ private Q_SLOTS:
         editor->undoStack()->undo();
         QCOMPARE(editor->file().toBytes(true), saved);
         QVERIFY(QDir(workspace.path(QStringLiteral("recovery"))).entryList({QStringLiteral("*-1.recovery")}, QDir::Files).isEmpty());
+    }
+
+    void damagedRecovery_data()
+    {
+        QTest::addColumn<int>("cut");
+        QTest::addColumn<bool>("restored");
+        QTest::newRow("last entry cut short by a kill") << 3 << true;
+        QTest::newRow("not a recording") << -1 << false;
+    }
+    // A last entry cut short is left out; anything else that is no recording
+    // is refused with a sentence, never replayed.
+    void damagedRecovery()
+    {
+        QFETCH(int, cut);
+        QFETCH(bool, restored);
+        const vwtest::TestWorkspace workspace;
+        vwtest::ScriptedPrompter prompter;
+        QByteArray firstStep;
+        {
+            auto editor = workspace.open(prompter);
+            editByte(*editor, editor->file().recordOffset(1) + 8, 0x11);
+            firstStep = editor->file().toBytes(true);
+            editByte(*editor, editor->file().recordOffset(1) + 9, 0x22);
+            QFile journal(editor->recoveryJournal().filePath());
+            QVERIFY(journal.open(QIODevice::ReadOnly));
+            const QByteArray bytes = journal.readAll();
+            QFile left(workspace.path(QStringLiteral("recovery/") + QFileInfo(journal).fileName().replace(
+                QRegularExpression(QStringLiteral("-\\d+\\.recovery$")), QStringLiteral("-1.recovery"))));
+            QVERIFY(left.open(QIODevice::WriteOnly));
+            left.write(cut >= 0 ? bytes.chopped(cut) : QByteArray(64, 'x'));
+        }
+        auto editor = workspace.open(prompter);
+        QTRY_VERIFY(!prompter.restoreTexts.isEmpty() || !prompter.warnings.isEmpty());
+        QCOMPARE(prompter.restoreTexts.size(), restored ? 1 : 0);
+        QCOMPARE(editor->file().toBytes(true), restored ? firstStep : workspace.read(QStringLiteral("misc.bin")));
+        if (!restored)
+            QVERIFY(prompter.warnings.join(QString()).contains(QStringLiteral("cannot be restored")));
     }
 
     void killedEditor_data()
