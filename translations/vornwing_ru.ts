@@ -1190,6 +1190,10 @@ Restore them? They come back as one step, which Edit &gt; Undo takes back. Disca
         <source>The unsaved changes to %1 were restored; they are not saved yet.</source>
         <translation>Несохранённые изменения файла %1 восстановлены; они ещё не сохранены.</translation>
     </message>
+    <message>
+        <source>An editor that stopped left unsaved changes to %1; open that file to restore them.</source>
+        <translation>Остановившийся редактор оставил несохранённые изменения файла %1; откройте этот файл, чтобы восстановить их.</translation>
+    </message>
 </context>
 <context>
     <name>vw::damage</name>

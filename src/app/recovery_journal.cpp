@@ -609,9 +609,8 @@ QStringList RecoveryJournal::leftBehind(const QString &folder, const QString &pa
     if (folder.isEmpty())
         return files;
     const QDir dir(folder);
-    const QString ownPid = QString::number(QCoreApplication::applicationPid());
-    for (const QFileInfo &info :
-         dir.entryInfoList({QStringLiteral("*-%1-*.recovery").arg(pathKey(path))}, QDir::Files, QDir::Time)) {
+    const QString pattern = path.isEmpty() ? QStringLiteral("*.recovery") : QStringLiteral("*-%1-*.recovery").arg(pathKey(path));
+    for (const QFileInfo &info : dir.entryInfoList({pattern}, QDir::Files, QDir::Time)) {
         // A running editor holds the lock of its own file.
         QLockFile lock(info.filePath() + QStringLiteral(".lock"));
         lock.setStaleLockTime(0);

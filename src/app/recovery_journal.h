@@ -116,7 +116,8 @@ public:
     // the change from that file to the last state, as one step. Throws
     // FormatError when the recording does not fit the file.
     static JournalCommand rebuild(const Contents &contents, datafile::DataFile &file);
-    // Recovery files for `path` left by editors that are no longer running.
+    // Recovery files for `path` (for any file when empty) left by editors
+    // that are no longer running, newest first.
     static QStringList leftBehind(const QString &folder, const QString &path);
     // Removes a recovery file and its lock.
     static void remove(const QString &file);

@@ -98,6 +98,20 @@ VNEditor::VNEditor(const StartupOptions &options, QWidget *parent) : QMainWindow
     QTimer::singleShot(0, this, [this] {
         starting_ = false;
         offerRecovery();
+        // Those of other files are offered when the file is opened: the status bar says which.
+        for (const QString &found : RecoveryJournal::leftBehind(journal_->folder(), QString())) {
+            try {
+                const QString path = RecoveryJournal::read(found).path;
+                if (datafile::BackupRegistry::key(path) == datafile::BackupRegistry::key(diskPath_))
+                    continue;
+                statusBar()->showMessage(tr("An editor that stopped left unsaved changes to %1; open that file "
+                                            "to restore them.")
+                                             .arg(QDir::toNativeSeparators(path)));
+                break;
+            } catch (const std::exception &) {
+                continue;
+            }
+        }
     });
 }
 

@@ -277,6 +277,8 @@ private Q_SLOTS:
         options.recoveryFolder = recovery;
         vw::app::VNEditor editor(options);
         QCoreApplication::processEvents();
+        // Started on its base's file, the editor says which file has changes to restore.
+        QVERIFY(editor.statusBar()->currentMessage().contains(QDir::toNativeSeparators(opened)));
         QVERIFY(editor.openFromCommandLine(opened));
         if (changedOnDisk) {
             QVERIFY(prompter.restoreTexts.isEmpty());
