@@ -211,6 +211,34 @@
         <source>All files (*)</source>
         <translation>All files (*)</translation>
     </message>
+    <message>
+        <source>the recorded changes do not fit the file</source>
+        <translation>the recorded changes do not fit the file</translation>
+    </message>
+    <message>
+        <source>the recovery file is damaged</source>
+        <translation>the recovery file is damaged</translation>
+    </message>
+    <message>
+        <source>the folder could not be made</source>
+        <translation>the folder could not be made</translation>
+    </message>
+    <message>
+        <source>the recovery file is in use</source>
+        <translation>the recovery file is in use</translation>
+    </message>
+    <message>
+        <source>Unsaved changes are no longer kept for recovery after a crash: %1: %2</source>
+        <translation>Unsaved changes are no longer kept for recovery after a crash: %1: %2</translation>
+    </message>
+    <message>
+        <source>a recovery file is at most 512 MB</source>
+        <translation>a recovery file is at most 512 MB</translation>
+    </message>
+    <message>
+        <source>this is no recovery file</source>
+        <translation>this is no recovery file</translation>
+    </message>
 </context>
 <context>
     <name>vw::app::CompareDialog</name>
@@ -282,7 +310,7 @@
     </message>
     <message>
         <source>Load &quot;misc_.bin&quot;. Warning!!! You current configuration will be lost!</source>
-        <translation>Load &quot;misc_.bin&quot;. Warning!!! Your current configuration will be lost!</translation>
+        <translation>Load &quot;misc_.bin&quot;. Warning!!! You current configuration will be lost!</translation>
     </message>
     <message>
         <source>Loads %1 as it is, without deciphering; the next save enciphers it.</source>
@@ -568,7 +596,7 @@
     </message>
     <message>
         <source>Override defalut laucher (path to exe):</source>
-        <translation>Override default launcher (path to exe):</translation>
+        <translation>Override defalut laucher (path to exe):</translation>
     </message>
     <message>
         <source>Decimal separator</source>
@@ -757,7 +785,7 @@
     </message>
     <message>
         <source>Handiling</source>
-        <translation>Handling</translation>
+        <translation>Handiling</translation>
     </message>
     <message>
         <source>Flight Model</source>
@@ -1039,7 +1067,7 @@ To turn saving on, write writeokay as line 6 of %1 and start the editor again.</
     </message>
     <message>
         <source> reloaded !</source>
-        <translation> reloaded!</translation>
+        <translation> reloaded !</translation>
     </message>
     <message>
         <source>The game was not started: the launcher&apos;s folder %1 does not exist.</source>
@@ -1358,6 +1386,70 @@ Settings and support files: %5</translation>
     <message>
         <source>Imported %1. Edit &gt; Undo takes the import back.</source>
         <translation>Imported %1. Edit &gt; Undo takes the import back.</translation>
+    </message>
+    <message>
+        <source>%1 was changed on disk by another program.
+
+Load it again? The unsaved changes in the editor would be lost.</source>
+        <translation>%1 was changed on disk by another program.
+
+Load it again? The unsaved changes in the editor would be lost.</translation>
+    </message>
+    <message>
+        <source>%1 was changed on disk by another program.
+
+Load it again? The editor has no unsaved changes.</source>
+        <translation>%1 was changed on disk by another program.
+
+Load it again? The editor has no unsaved changes.</translation>
+    </message>
+    <message>
+        <source>%1 was changed on disk by another program since the editor loaded or saved it.
+
+Overwrite it (its present version is kept as %2), save under another name, or cancel?</source>
+        <translation>%1 was changed on disk by another program since the editor loaded or saved it.
+
+Overwrite it (its present version is kept as %2), save under another name, or cancel?</translation>
+    </message>
+    <message>
+        <source>Not saved: %1 was changed by another program.</source>
+        <translation>Not saved: %1 was changed by another program.</translation>
+    </message>
+    <message>
+        <source>The file was not saved: its present version could not be kept as %1.
+
+</source>
+        <translation>The file was not saved: its present version could not be kept as %1.
+
+</translation>
+    </message>
+    <message>
+        <source>The unsaved changes to %1 that the editor kept at %2 cannot be restored: the file on disk is no longer the one they were made to. The recovery file was removed.</source>
+        <translation>The unsaved changes to %1 that the editor kept at %2 cannot be restored: the file on disk is no longer the one they were made to. The recovery file was removed.</translation>
+    </message>
+    <message>
+        <source>The unsaved changes to %1 that the editor kept at %2 cannot be restored: %3. The recovery file was removed.</source>
+        <translation>The unsaved changes to %1 that the editor kept at %2 cannot be restored: %3. The recovery file was removed.</translation>
+    </message>
+    <message>
+        <source>The editor stopped at %2 with unsaved changes to %1.
+
+Restore them? They come back as one step, which Edit &gt; Undo takes back. Discarded, they are gone.</source>
+        <translation>The editor stopped at %2 with unsaved changes to %1.
+
+Restore them? They come back as one step, which Edit &gt; Undo takes back. Discarded, they are gone.</translation>
+    </message>
+    <message>
+        <source>Restore unsaved changes</source>
+        <translation>Restore unsaved changes</translation>
+    </message>
+    <message>
+        <source>The unsaved changes to %1 were restored; they are not saved yet.</source>
+        <translation>The unsaved changes to %1 were restored; they are not saved yet.</translation>
+    </message>
+    <message>
+        <source>An editor that stopped left unsaved changes to %1; open that file to restore them.</source>
+        <translation>An editor that stopped left unsaved changes to %1; open that file to restore them.</translation>
     </message>
 </context>
 <context>
@@ -2199,11 +2291,11 @@ Settings and support files: %5</translation>
     </message>
     <message>
         <source>Cocpit №1:</source>
-        <translation>Cockpit №1:</translation>
+        <translation>Cocpit №1:</translation>
     </message>
     <message>
         <source>Cocpit №2:</source>
-        <translation>Cockpit №2:</translation>
+        <translation>Cocpit №2:</translation>
     </message>
     <message>
         <source>3D Model:</source>
@@ -2716,7 +2808,7 @@ SEL: every selected cell</translation>
     </message>
     <message>
         <source>0: Machie Gun</source>
-        <translation>0: Machine Gun</translation>
+        <translation>0: Machie Gun</translation>
     </message>
     <message>
         <source>1: Turret</source>
@@ -2867,7 +2959,7 @@ SEL: every selected cell</translation>
     </message>
     <message>
         <source>Set trasser count</source>
-        <translation>Set tracer count</translation>
+        <translation>Set trasser count</translation>
     </message>
     <message>
         <source>Reduce Fire Delay Twice</source>
@@ -3074,6 +3166,33 @@ SEL: every selected cell</translation>
     <message>
         <source>A double-click on a line shows its field; the list stays here below the pages.</source>
         <translation>A double-click on a line shows its field; the list stays here below the pages.</translation>
+    </message>
+</context>
+<context>
+    <name>vw::app::Prompter</name>
+    <message>
+        <source>Overwrite</source>
+        <translation>Overwrite</translation>
+    </message>
+    <message>
+        <source>Save as...</source>
+        <translation>Save as...</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>Reload</translation>
+    </message>
+    <message>
+        <source>Keep the editor&apos;s data</source>
+        <translation>Keep the editor&apos;s data</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restore</translation>
+    </message>
+    <message>
+        <source>Discard them</source>
+        <translation>Discard them</translation>
     </message>
 </context>
 </TS>

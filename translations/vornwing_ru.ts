@@ -211,6 +211,34 @@
         <source>All files (*)</source>
         <translation>Все файлы (*)</translation>
     </message>
+    <message>
+        <source>the recorded changes do not fit the file</source>
+        <translation>записанные изменения не подходят к файлу</translation>
+    </message>
+    <message>
+        <source>the recovery file is damaged</source>
+        <translation>файл восстановления повреждён</translation>
+    </message>
+    <message>
+        <source>the folder could not be made</source>
+        <translation>не удалось создать папку</translation>
+    </message>
+    <message>
+        <source>the recovery file is in use</source>
+        <translation>файл восстановления занят</translation>
+    </message>
+    <message>
+        <source>Unsaved changes are no longer kept for recovery after a crash: %1: %2</source>
+        <translation>Несохранённые изменения больше не сохраняются для восстановления после сбоя: %1: %2</translation>
+    </message>
+    <message>
+        <source>a recovery file is at most 512 MB</source>
+        <translation>файл восстановления занимает не более 512 МБ</translation>
+    </message>
+    <message>
+        <source>this is no recovery file</source>
+        <translation>это не файл восстановления</translation>
+    </message>
 </context>
 <context>
     <name>vw::app::CompareDialog</name>
@@ -1358,6 +1386,70 @@ Qt %2
     <message>
         <source>Imported %1. Edit &gt; Undo takes the import back.</source>
         <translation>Импортирован %1. Правка &gt; Отменить возвращает всё назад.</translation>
+    </message>
+    <message>
+        <source>%1 was changed on disk by another program.
+
+Load it again? The unsaved changes in the editor would be lost.</source>
+        <translation>Файл %1 изменён на диске другой программой.
+
+Загрузить его заново? Несохранённые изменения в редакторе будут потеряны.</translation>
+    </message>
+    <message>
+        <source>%1 was changed on disk by another program.
+
+Load it again? The editor has no unsaved changes.</source>
+        <translation>Файл %1 изменён на диске другой программой.
+
+Загрузить его заново? Несохранённых изменений в редакторе нет.</translation>
+    </message>
+    <message>
+        <source>%1 was changed on disk by another program since the editor loaded or saved it.
+
+Overwrite it (its present version is kept as %2), save under another name, or cancel?</source>
+        <translation>Файл %1 изменён на диске другой программой после того, как редактор загрузил или сохранил его.
+
+Перезаписать его (нынешняя версия сохранится как %2), сохранить под другим именем или отменить?</translation>
+    </message>
+    <message>
+        <source>Not saved: %1 was changed by another program.</source>
+        <translation>Не сохранено: файл %1 изменён другой программой.</translation>
+    </message>
+    <message>
+        <source>The file was not saved: its present version could not be kept as %1.
+
+</source>
+        <translation>Файл не сохранён: не удалось сохранить его нынешнюю версию как %1.
+
+</translation>
+    </message>
+    <message>
+        <source>The unsaved changes to %1 that the editor kept at %2 cannot be restored: the file on disk is no longer the one they were made to. The recovery file was removed.</source>
+        <translation>Несохранённые изменения файла %1, записанные редактором в %2, нельзя восстановить: файл на диске уже не тот, в который они вносились. Файл восстановления удалён.</translation>
+    </message>
+    <message>
+        <source>The unsaved changes to %1 that the editor kept at %2 cannot be restored: %3. The recovery file was removed.</source>
+        <translation>Несохранённые изменения файла %1, записанные редактором в %2, нельзя восстановить: %3. Файл восстановления удалён.</translation>
+    </message>
+    <message>
+        <source>The editor stopped at %2 with unsaved changes to %1.
+
+Restore them? They come back as one step, which Edit &gt; Undo takes back. Discarded, they are gone.</source>
+        <translation>Редактор остановился в %2 с несохранёнными изменениями файла %1.
+
+Восстановить их? Они вернутся одним шагом, который отменяет Правка &gt; Отменить. Отброшенные, они пропадут.</translation>
+    </message>
+    <message>
+        <source>Restore unsaved changes</source>
+        <translation>Восстановление несохранённых изменений</translation>
+    </message>
+    <message>
+        <source>The unsaved changes to %1 were restored; they are not saved yet.</source>
+        <translation>Несохранённые изменения файла %1 восстановлены; они ещё не сохранены.</translation>
+    </message>
+    <message>
+        <source>An editor that stopped left unsaved changes to %1; open that file to restore them.</source>
+        <translation>Остановившийся редактор оставил несохранённые изменения файла %1; откройте этот файл, чтобы восстановить их.</translation>
     </message>
 </context>
 <context>
@@ -3074,6 +3166,33 @@ SEL: все выделенные ячейки</translation>
     <message>
         <source>A double-click on a line shows its field; the list stays here below the pages.</source>
         <translation>Двойной щелчок по строке показывает её поле; список остаётся здесь, под страницами.</translation>
+    </message>
+</context>
+<context>
+    <name>vw::app::Prompter</name>
+    <message>
+        <source>Overwrite</source>
+        <translation>Перезаписать</translation>
+    </message>
+    <message>
+        <source>Save as...</source>
+        <translation>Сохранить как...</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>Загрузить заново</translation>
+    </message>
+    <message>
+        <source>Keep the editor&apos;s data</source>
+        <translation>Оставить данные редактора</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Восстановить</translation>
+    </message>
+    <message>
+        <source>Discard them</source>
+        <translation>Отбросить</translation>
     </message>
 </context>
 </TS>

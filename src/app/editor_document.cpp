@@ -18,6 +18,16 @@ EditorDocument::EditorDocument(Prompter &prompter, QObject *parent)
     : QObject(parent), prompter_(prompter), undoStack_(new QUndoStack(this)),
       planeList_(new PlaneListModel(file_, this))
 {
+    // Undo and redo, by the menu or by a jump through the history, reach the recovery file.
+    connect(undoStack_, &QUndoStack::indexChanged, this, [this](int index) {
+        if (pushing_)
+            return;
+        if (journal_ && index < journalIndex_)
+            journal_->undone(journalIndex_ - index);
+        else if (journal_ && index > journalIndex_)
+            journal_->redone(index - journalIndex_);
+        journalIndex_ = index;
+    });
 }
 
 EditorDocument::~EditorDocument() = default;
@@ -39,8 +49,12 @@ void EditorDocument::showError(const QString &text)
 void EditorDocument::replaceFile(datafile::DataFile &&file, const QString &path)
 {
     file_ = std::move(file);
-    undoStack_->clear();
-    undoStack_->setClean();
+    {
+        const QScopedValueRollback<bool> clearing(pushing_, true);
+        undoStack_->clear();
+        undoStack_->setClean();
+    }
+    journalIndex_ = 0;
     currentPath_ = path;
     selection_.CurrentPlane = 1;
     {
@@ -95,18 +109,59 @@ bool EditorDocument::edit(const QString &what, const MergeKey &key, const std::f
     }
     if (changes.empty())
         return true;
-    undoStack_->push(new FileChangeCommand(file_, std::move(changes), what, key,
-                                           [this, where = selection_, what](bool undone) {
-                                               afterReplay(where);
-                                               showStatus(undone ? tr("Undone: %1").arg(what)
-                                                                 : tr("Redone: %1").arg(what));
-                                           }));
+    const int before = undoStack_->index();
+    datafile::ChangeSet recorded;
+    if (journal_)
+        recorded = changes;
+    {
+        const QScopedValueRollback<bool> pushing(pushing_, true);
+        undoStack_->push(new FileChangeCommand(file_, std::move(changes), what, key,
+                                               [this, where = selection_, what](bool undone) {
+                                                   afterReplay(where);
+                                                   showStatus(undone ? tr("Undone: %1").arg(what)
+                                                                     : tr("Redone: %1").arg(what));
+                                               }));
+    }
+    journalIndex_ = undoStack_->index();
+    if (journal_ && journalIndex_ > before)
+        journal_->pushed({{true, std::move(recorded)}});
+    else if (journal_)
+        journal_->merged(recorded);
     // The status bar follows the edit: a message of an earlier step goes. A
     // command says what it changed (its own summary, when it has one, comes
     // after this); typing in a field only clears the old message.
     if (messagesShown_ == messagesBefore)
         showStatus(key.isNone() ? tr("Changed: %1").arg(what) : QString());
     return true;
+}
+
+JournalHistory EditorDocument::history() const
+{
+    JournalHistory history;
+    history.index = undoStack_->index();
+    for (int i = 0; i < undoStack_->count(); ++i) {
+        const QUndoCommand *command = undoStack_->command(i);
+        if (const auto *change = dynamic_cast<const FileChangeCommand *>(command))
+            history.commands.push_back({{true, change->changes()}});
+        else if (const auto *restored = dynamic_cast<const RestoredStepCommand *>(command))
+            history.commands.push_back(restored->pieces());
+        else
+            history.commands.emplace_back();
+    }
+    return history;
+}
+
+void EditorDocument::pushRestored(const JournalCommand &restored, const QString &what)
+{
+    replay(file_, restored, true);
+    const int before = undoStack_->index();
+    {
+        const QScopedValueRollback<bool> pushing(pushing_, true);
+        undoStack_->push(new RestoredStepCommand(file_, restored, what, [this, where = selection_] { afterReplay(where); }));
+    }
+    journalIndex_ = undoStack_->index();
+    if (journal_ && journalIndex_ > before)
+        journal_->pushed(restored);
 }
 
 void EditorDocument::afterReplay(const Selection &where)

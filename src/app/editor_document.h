@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/merge_key.h"
+#include "app/recovery_journal.h"
 #include "app/support_files.h"
 #include "datafile/data_file.h"
 
@@ -80,6 +81,15 @@ public:
     void setCurrentPath(const QString &path) { currentPath_ = path; }
     bool hasUnsavedChanges() const;
 
+    // The recovery file that every completed step, undo and redo is written
+    // to as it happens; none while null.
+    void setJournal(RecoveryJournal *journal) { journal_ = journal; }
+    // The undo history as it stands, for a recovery file that starts now.
+    JournalHistory history() const;
+    // Makes `restored` one undo step; it must have been rebuilt onto a file
+    // as this one is (RecoveryJournal::rebuild checks it there).
+    void pushRestored(const JournalCommand &restored, const QString &what);
+
     // Runs `change` as one user action: what it writes becomes one undo step,
     // merged with the previous step when both have the same key. All or
     // nothing: when `change` throws, the bytes and header values it changed
@@ -136,6 +146,9 @@ private:
     bool refreshing_ = false;
     std::uint64_t messagesShown_ = 0; // status messages so far: an edit that showed none clears the old one
     std::vector<PlaneView *> views_;
+    RecoveryJournal *journal_ = nullptr;
+    int journalIndex_ = 0;     // the undo stack's index as the recovery file knows it
+    bool pushing_ = false;     // a push or clear: the index change is no undo or redo
 };
 
 } // namespace vw::app

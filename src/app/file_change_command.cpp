@@ -38,4 +38,28 @@ bool FileChangeCommand::mergeWith(const QUndoCommand *other)
     return true;
 }
 
+RestoredStepCommand::RestoredStepCommand(datafile::DataFile &file, JournalCommand pieces, const QString &text,
+                                         std::function<void()> afterReplay)
+    : QUndoCommand(text), file_(file), pieces_(std::move(pieces)), afterReplay_(std::move(afterReplay))
+{
+}
+
+void RestoredStepCommand::undo()
+{
+    replay(file_, pieces_, false);
+    applied_ = false;
+    if (afterReplay_)
+        afterReplay_();
+}
+
+void RestoredStepCommand::redo()
+{
+    if (applied_)
+        return;
+    replay(file_, pieces_, true);
+    applied_ = true;
+    if (afterReplay_)
+        afterReplay_();
+}
+
 } // namespace vw::app

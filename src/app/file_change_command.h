@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/merge_key.h"
+#include "app/recovery_journal.h"
 #include "datafile/change_set.h"
 
 #include <QUndoCommand>
@@ -35,6 +36,24 @@ private:
     MergeKey key_;
     std::function<void(bool undone)> afterReplay_; // after an undo (true) or a redo (false)
     bool applied_ = true; // the change is already in the file when the command is pushed
+};
+
+// Unsaved changes restored from a recovery file: one undo step made of the
+// parts the recording replayed, forwards and backwards. It never merges.
+class RestoredStepCommand : public QUndoCommand {
+public:
+    RestoredStepCommand(datafile::DataFile &file, JournalCommand pieces, const QString &text,
+                        std::function<void()> afterReplay);
+
+    void undo() override;
+    void redo() override;
+    const JournalCommand &pieces() const { return pieces_; }
+
+private:
+    datafile::DataFile &file_;
+    JournalCommand pieces_;
+    std::function<void()> afterReplay_;
+    bool applied_ = true;
 };
 
 } // namespace vw::app

@@ -37,6 +37,11 @@ struct Options {
                             QStringLiteral("Show the window in LANG: en (English), ru (Russian) or source (the texts as "
                                            "the program writes them). Without it the system's language decides."),
                             QStringLiteral("LANG")};
+    // Not in --help: imports JSON patches once FILE is open, each one undo
+    // step, as File > Import JSON... does (the recovery tests drive a real
+    // editor with it).
+    QCommandLineOption import{QStringLiteral("import"), QStringLiteral("Import PATCH once the file is open."),
+                              QStringLiteral("PATCH")};
 };
 
 void setUp(QCommandLineParser &parser, const Options &options)
@@ -45,6 +50,9 @@ void setUp(QCommandLineParser &parser, const Options &options)
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOptions({options.base, options.page, options.screenshot, options.lang});
+    QCommandLineOption import = options.import;
+    import.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(import);
     parser.addPositionalArgument(
         QStringLiteral("file"),
         QStringLiteral("A plane data file to open, as File > Load configuration does."),
@@ -156,7 +164,23 @@ int main(int argc, char **argv)
         return 2;
     }
 
-    const QString picture = parser.value(options.screenshot);
+    // Names on the command line mean what they mean in the folder the editor
+    // was started in, whatever folder it works in afterwards.
+    const QDir started = QDir::current();
+    const auto resolved = [&started](const QString &name) {
+        return name.isEmpty() ? name : started.absoluteFilePath(name);
+    };
+    const QStringList files = parser.positionalArguments();
+    if (files.size() > 1) {
+        std::fprintf(stderr, "vornwing-editor: one FILE at most can be opened, not %d (%s); see --help\n",
+                     int(files.size()), qPrintable(files.join(QStringLiteral(", "))));
+        return 2;
+    }
+    QStringList patches;
+    for (const QString &patch : parser.values(options.import))
+        patches << resolved(patch);
+
+    const QString picture = resolved(parser.value(options.screenshot));
     const QByteArray pictureFormat = QFileInfo(picture).suffix().toLower().toLatin1();
     if (parser.isSet(options.screenshot)) {
         // The picture is written as every file is: a FIFO, a device, a folder
@@ -177,7 +201,7 @@ int main(int argc, char **argv)
 
     vw::app::StartupOptions startup;
     if (parser.isSet(options.base))
-        startup.programDirectory = QDir(parser.value(options.base)).absolutePath();
+        startup.programDirectory = started.absoluteFilePath(parser.value(options.base));
     vw::app::VNEditor editor(startup);
     // "More Weapons" opens that dialog over the Weapons page.
     const bool moreWeapons = parser.value(options.page).compare(QStringLiteral("More Weapons"), Qt::CaseInsensitive) == 0;
@@ -188,10 +212,19 @@ int main(int argc, char **argv)
         return 2;
     }
     editor.show();
-    if (!parser.positionalArguments().isEmpty()) {
-        const QString opened = QFileInfo(parser.positionalArguments().first()).absoluteFilePath();
+    const QString opened = resolved(files.value(0));
+    if (!opened.isEmpty())
         QTimer::singleShot(0, &editor, [&editor, opened] { editor.openFromCommandLine(opened); });
-    }
+    // Queued on their own, the imports also run while the "loaded" message
+    // waits for an answer; only onto the file named, once it is open.
+    if (!patches.isEmpty())
+        QTimer::singleShot(0, &editor, [&editor, opened, patches] {
+            if (!opened.isEmpty() && editor.document().currentPath() != opened)
+                return;
+            for (const QString &patch : patches)
+                if (!editor.importPatchFile(patch))
+                    return;
+        });
     if (moreWeapons) {
         editor.pages()->setCurrentIndex(0);
         editor.moreGun()->openBesideMainWindow();

@@ -43,6 +43,48 @@ Prompter::Unsaved Prompter::unsavedChanges(QWidget *parent, const QString &text,
     return Unsaved::Cancel;
 }
 
+Prompter::OutsideChange Prompter::outsideChange(QWidget *parent, const QString &text)
+{
+    QMessageBox box(QMessageBox::Warning, QApplication::applicationName(), text, QMessageBox::NoButton, parent);
+    QPushButton *overwrite = box.addButton(QCoreApplication::translate("vw::app::Prompter", "Overwrite"),
+                                           QMessageBox::DestructiveRole);
+    QPushButton *saveAs = box.addButton(QCoreApplication::translate("vw::app::Prompter", "Save as..."),
+                                        QMessageBox::AcceptRole);
+    QPushButton *cancel = box.addButton(QMessageBox::Cancel);
+    box.setDefaultButton(cancel);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == overwrite)
+        return OutsideChange::Overwrite;
+    if (box.clickedButton() == saveAs)
+        return OutsideChange::SaveAs;
+    return OutsideChange::Cancel;
+}
+
+bool Prompter::reloadChanged(QWidget *parent, const QString &text, bool unsaved)
+{
+    QMessageBox box(QMessageBox::Question, QApplication::applicationName(), text, QMessageBox::NoButton, parent);
+    QPushButton *reload = box.addButton(QCoreApplication::translate("vw::app::Prompter", "Reload"),
+                                        unsaved ? QMessageBox::DestructiveRole : QMessageBox::AcceptRole);
+    QPushButton *keep = box.addButton(QCoreApplication::translate("vw::app::Prompter", "Keep the editor's data"),
+                                      QMessageBox::RejectRole);
+    box.setDefaultButton(unsaved ? keep : reload);
+    box.setEscapeButton(keep);
+    box.exec();
+    return box.clickedButton() == reload;
+}
+
+bool Prompter::restoreUnsaved(QWidget *parent, const QString &text)
+{
+    QMessageBox box(QMessageBox::Question, QApplication::applicationName(), text, QMessageBox::NoButton, parent);
+    QPushButton *restore = box.addButton(QCoreApplication::translate("vw::app::Prompter", "Restore"),
+                                         QMessageBox::AcceptRole);
+    box.addButton(QCoreApplication::translate("vw::app::Prompter", "Discard them"), QMessageBox::DestructiveRole);
+    box.setDefaultButton(restore);
+    box.exec();
+    return box.clickedButton() == restore;
+}
+
 QString configDialogTitle()
 {
     return QCoreApplication::translate("vw::app::VNEditor", "Выберите файл конфигурации");

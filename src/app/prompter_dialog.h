@@ -11,6 +11,7 @@ namespace vw::app {
 class Prompter {
 public:
     enum class Unsaved { Save, Discard, Cancel };
+    enum class OutsideChange { Overwrite, SaveAs, Cancel };
 
     virtual ~Prompter() = default;
     virtual void information(QWidget *parent, const QString &text);
@@ -20,6 +21,14 @@ public:
     virtual bool question(QWidget *parent, const QString &caption, const QString &text);
     // Unsaved changes: Save / Discard / Cancel, or only Discard / Cancel.
     virtual Unsaved unsavedChanges(QWidget *parent, const QString &text, bool canSave);
+    // A save over a file that another program changed: Overwrite (keeping
+    // the other version as a backup), save under another name, or Cancel (the default).
+    virtual OutsideChange outsideChange(QWidget *parent, const QString &text);
+    // The open file changed on disk: true to load it again. The default
+    // button keeps the editor's data when `unsaved` is set.
+    virtual bool reloadChanged(QWidget *parent, const QString &text, bool unsaved);
+    // Unsaved changes left by an editor that stopped: true to restore them.
+    virtual bool restoreUnsaved(QWidget *parent, const QString &text);
     // The filter is given as the product writes it: "Description | *.a;*.b".
     virtual QString openFileName(QWidget *parent, const QString &title, const QString &directory,
                                  const QString &preset, const QString &filter);

@@ -30,6 +30,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
+#include <QFileSystemWatcher>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -71,6 +72,19 @@ VNEditor::VNEditor(const StartupOptions &options, QWidget *parent) : QMainWindow
     if (!workspace.problem.isEmpty())
         startupNotes_ << tr("Your data folder %1 could not be set up: %2")
                              .arg(QDir::toNativeSeparators(baseDirectory_), workspace.problem);
+    // The recovery file follows every completed change; a failure to write it
+    // is said once, and the editing goes on.
+    journal_ = std::make_unique<RecoveryJournal>(
+        options.recoveryFolder.isEmpty() ? QDir(userDataFolder()).filePath(QStringLiteral("recovery")) : options.recoveryFolder);
+    journal_->onProblem = [this](const QString &text) { statusBar()->showMessage(text); };
+    document_->setJournal(journal_.get());
+    // Another program's change to the open file: looked at once the writing has settled.
+    watcher_ = new QFileSystemWatcher(this);
+    diskCheck_ = new QTimer(this);
+    diskCheck_->setSingleShot(true);
+    diskCheck_->setInterval(300);
+    connect(watcher_, &QFileSystemWatcher::fileChanged, diskCheck_, qOverload<>(&QTimer::start));
+    connect(diskCheck_, &QTimer::timeout, this, &VNEditor::checkDiskChange);
     buildWindow();
     buildMenus();
     connect(undoStack(), &QUndoStack::cleanChanged, this, [this](bool clean) { setWindowModified(!clean); });
@@ -81,6 +95,25 @@ VNEditor::VNEditor(const StartupOptions &options, QWidget *parent) : QMainWindow
     FormCreate();
     makePagesScroll(pages_);
     restoreWindow();
+    // Unsaved changes that a stopped editor left are offered once the window is up.
+    QTimer::singleShot(0, this, [this] {
+        starting_ = false;
+        offerRecovery();
+        // Those of other files are offered when the file is opened: the status bar says which.
+        for (const QString &found : RecoveryJournal::leftBehind(journal_->folder(), QString())) {
+            try {
+                const QString path = RecoveryJournal::read(found).path;
+                if (datafile::BackupRegistry::key(path) == datafile::BackupRegistry::key(diskPath_))
+                    continue;
+                statusBar()->showMessage(tr("An editor that stopped left unsaved changes to %1; open that file "
+                                            "to restore them.")
+                                             .arg(QDir::toNativeSeparators(path)));
+                break;
+            } catch (const std::exception &) {
+                continue;
+            }
+        }
+    });
 }
 
 VNEditor::~VNEditor()
@@ -89,6 +122,8 @@ VNEditor::~VNEditor()
     // no longer listens by then.
     undoStack()->disconnect(this);
     document_->disconnect(this);
+    // Destroyed after a close or an orderly end: the recovery file goes with it.
+    document_->setJournal(nullptr);
     // The pages read the document while they still paint: they go before it does.
     document_->clearViews();
     delete takeCentralWidget();

@@ -3,6 +3,7 @@
 #include "app/editor_document.h"
 #include "app/plane_view.h"
 #include "app/prompter_dialog.h"
+#include "app/recovery_journal.h"
 #include "app/settings.h"
 #include "datafile/data_file.h"
 
@@ -14,6 +15,8 @@
 class QAction;
 class QDragEnterEvent;
 class QDropEvent;
+class QFileSystemWatcher;
+class QTimer;
 class QLabel;
 class QMenu;
 class QShortcut;
@@ -40,6 +43,9 @@ struct StartupOptions {
     QString programDirectory;
     // Message boxes and file dialogs; the editor's own when null.
     Prompter *prompter = nullptr;
+    // Where the recovery files are kept; the "recovery" folder of the user's
+    // data folder when empty.
+    QString recoveryFolder;
 };
 
 // The main window: the plane and configuration lists, the page control and
@@ -102,6 +108,10 @@ public:
     // Loads a file named on the command line (the menu entry's %f) as Load
     // configuration does; false when it did not happen.
     bool openFromCommandLine(const QString &path) { return openConfiguration(path); }
+    // Imports a JSON patch file as File > Import JSON... does: one undo step.
+    bool importPatchFile(const QString &path);
+    // The recovery file of the open file, as the next start would find it.
+    const RecoveryJournal &recoveryJournal() const { return *journal_; }
 
     // Selects the plane and configuration of a difference and shows the page of its field.
     void showDifference(const FieldDifference &difference);
@@ -152,10 +162,28 @@ private:
     void showStartupProblems();
     // The row of the flight model grid that shows a difference's field; 0 for another field.
     int primaryGridRow(const FieldDifference &difference) const;
+    // The open file on disk: what was loaded or last saved, and a watch on it.
+    void rememberDiskVersion(const QString &path, const DiskVersion &version, bool decipher);
+    void checkDiskChange();
+    // Before a save over the open file: when another program changed it,
+    // asks what to do. False to stop; `path` may become another name.
+    bool settleOutsideChange(QString &path);
+    // Offers to restore the unsaved changes that a stopped editor left for the open file.
+    void offerRecovery();
 
     std::unique_ptr<Prompter> ownPrompter_;
     Prompter *prompter_ = nullptr;
     std::unique_ptr<EditorDocument> document_;
+    std::unique_ptr<RecoveryJournal> journal_;
+    QString diskPath_;          // the open file as on disk
+    DiskVersion diskVersion_;   // its version as loaded or last saved
+    DiskVersion declined_;      // an outside version the user chose not to load
+    bool diskDeciphered_ = true;
+    QByteArray loadedBytes_;    // the file as loaded, until recovery was offered
+    QFileSystemWatcher *watcher_ = nullptr;
+    QTimer *diskCheck_ = nullptr;
+    bool starting_ = true;
+    bool askingAboutDisk_ = false;
     datafile::BackupRegistry backups_;
     EditorSettings settings_;
     // editor.ini was there but could not be read: it is kept as it is at close.

@@ -4,6 +4,7 @@
 #include "app/launcher.h"
 #include "app/misc_page.h"
 #include "app/workspace.h"
+#include "datafile/file_access.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -14,8 +15,11 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
+#include <QFileSystemWatcher>
+#include <QLocale>
 #include <QProcess>
 #include <QStatusBar>
+#include <QTimer>
 #include <QUndoStack>
 #include <QVBoxLayout>
 
@@ -45,10 +49,14 @@ QString faultCount(qsizetype faults)
 
 void VNEditor::loadFile(const QString &path, bool decipher)
 {
-    document_->replaceFile(DataFile::ReadCfg(path, decipher), path);
+    QByteArray bytes;
+    const DiskVersion version = readDiskVersion(path, &bytes);
+    document_->replaceFile(DataFile::fromBytes(bytes, decipher), path);
     // Any file loads as the product documents; what "vornwing-cli check" would
     // find in it is said at once, so that a file that is no plane data is seen.
     loadFaults_ = checkFile(file());
+    loadedBytes_ = bytes;
+    rememberDiskVersion(path, version, decipher);
     setWindowModified(false);
     rememberRecentFile(path);
     updateTitle();
@@ -56,6 +64,115 @@ void VNEditor::loadFile(const QString &path, bool decipher)
     updateSaveItems();
     UpdateList1();
     reportLoad();
+    if (!starting_)
+        offerRecovery();
+}
+
+void VNEditor::rememberDiskVersion(const QString &path, const DiskVersion &version, bool decipher)
+{
+    if (!diskPath_.isEmpty())
+        watcher_->removePath(diskPath_);
+    diskPath_ = path;
+    diskVersion_ = version;
+    diskDeciphered_ = decipher;
+    declined_ = {};
+    watcher_->addPath(path);
+    // A new recording begins from the file as it is on disk now.
+    journal_->start(path, decipher, version, document_->history());
+}
+
+void VNEditor::checkDiskChange()
+{
+    if (diskPath_.isEmpty() || askingAboutDisk_)
+        return;
+    // A file replaced by a rename is watched no longer: the new one is.
+    if (!watcher_->files().contains(diskPath_) && QFileInfo::exists(diskPath_))
+        watcher_->addPath(diskPath_);
+    if (looksUnchanged(diskPath_, diskVersion_))
+        return;
+    DiskVersion now;
+    try {
+        now = readDiskVersion(diskPath_);
+    } catch (const std::exception &) {
+        return; // gone, or not readable now: a save will say so
+    }
+    if (now.sameBytes(diskVersion_)) {
+        diskVersion_.modified = now.modified; // touched, not changed
+        return;
+    }
+    if (now.sameBytes(declined_))
+        return;
+    const bool unsaved = hasUnsavedChanges();
+    const QString text = (unsaved ? tr("%1 was changed on disk by another program.\n\nLoad it again? "
+                                       "The unsaved changes in the editor would be lost.")
+                                  : tr("%1 was changed on disk by another program.\n\nLoad it again? "
+                                       "The editor has no unsaved changes."))
+                             .arg(QDir::toNativeSeparators(diskPath_));
+    askingAboutDisk_ = true;
+    const bool reload = prompter_->reloadChanged(this, text, unsaved);
+    askingAboutDisk_ = false;
+    if (!reload) {
+        declined_ = now;
+        return;
+    }
+    const QString path = diskPath_;
+    try {
+        loadFile(path, diskDeciphered_);
+    } catch (const std::exception &e) {
+        prompter_->error(this, tr("The file could not be reloaded; the editor keeps the data it had.\n\n")
+                                   + EditorDocument::describe(e));
+        return;
+    }
+    Update1();
+}
+
+bool VNEditor::settleOutsideChange(QString &path)
+{
+    if (diskPath_.isEmpty() || datafile::BackupRegistry::key(path) != datafile::BackupRegistry::key(diskPath_))
+        return true;
+    QByteArray onDisk;
+    DiskVersion now;
+    try {
+        now = readDiskVersion(path, &onDisk);
+    } catch (const std::exception &) {
+        return true; // gone or unreadable: nothing of another program's is lost; the save says the rest
+    }
+    if (now.sameBytes(diskVersion_))
+        return true;
+    const QString text = tr("%1 was changed on disk by another program since the editor loaded or saved it.\n\n"
+                            "Overwrite it (its present version is kept as %2), save under another name, "
+                            "or cancel?")
+                             .arg(QDir::toNativeSeparators(path), QFileInfo(path).fileName() + QStringLiteral(".bak"));
+    askingAboutDisk_ = true;
+    const Prompter::OutsideChange answer = prompter_->outsideChange(this, text);
+    askingAboutDisk_ = false;
+    switch (answer) {
+    case Prompter::OutsideChange::Cancel:
+        statusBar()->showMessage(tr("Not saved: %1 was changed by another program.").arg(QDir::toNativeSeparators(path)));
+        return false;
+    case Prompter::OutsideChange::SaveAs: {
+        const QString chosen =
+            prompter_->saveFileName(this, configDialogTitle(), baseDirectory_, configPath_, configDialogFilter());
+        if (chosen.isEmpty())
+            return false;
+        path = chosen;
+        return settleOutsideChange(path);
+    }
+    case Prompter::OutsideChange::Overwrite:
+        break;
+    }
+    // The other program's version is kept before anything is overwritten.
+    const QString backup = path + QStringLiteral(".bak");
+    try {
+        datafile::writeFileAtomically(backup, onDisk, path);
+    } catch (const std::exception &e) {
+        prompter_->error(this, tr("The file was not saved: its present version could not be kept as %1.\n\n")
+                                       .arg(QFileInfo(backup).fileName())
+                                   + EditorDocument::describe(e));
+        return false;
+    }
+    backups_.insert(path);
+    return true;
 }
 
 void VNEditor::reportLoad()
@@ -133,14 +250,20 @@ void VNEditor::CheckFile1Click()
     dialog->show();
 }
 
-bool VNEditor::saveFile(const QString &path)
+bool VNEditor::saveFile(const QString &requested)
 {
     if (!document_->isLoaded()) {
         statusBar()->showMessage(tr("No plane data file is loaded, so there is nothing to save."));
         return false;
     }
+    QString path = requested;
+    if (!settleOutsideChange(path))
+        return false;
+    DiskVersion saved;
     try {
+        const QByteArray bytes = file().toBytes(true);
         file().SaveCfg(path, true, &backups_);
+        saved = diskVersionOf(path, bytes);
     } catch (const std::exception &e) {
         prompter_->error(this, tr("The file was not saved; the file on disk and the data in the editor "
                                   "are as they were.\n\n")
@@ -149,11 +272,72 @@ bool VNEditor::saveFile(const QString &path)
     }
     document_->setCurrentPath(path);
     undoStack()->setClean();
+    // The saved file is what the next save compares with; its recording starts afresh.
+    rememberDiskVersion(path, saved, true);
     rememberRecentFile(path);
     updateTitle();
     miscPage_->showFileSummary();
+    // Saved under another name than asked for: that file is the one the title names now.
+    if (path != requested) {
+        configPath_ = path;
+        saveChosen_ = true;
+        updateSaveItems();
+    }
     prompter_->information(this, path + tr(" saved"));
     return true;
+}
+
+void VNEditor::offerRecovery()
+{
+    const QByteArray base = std::exchange(loadedBytes_, QByteArray());
+    if (diskPath_.isEmpty() || base.isNull() || undoStack()->count() != 0)
+        return;
+    const QString shown = QDir::toNativeSeparators(diskPath_);
+    for (const QString &found : RecoveryJournal::leftBehind(journal_->folder(), diskPath_)) {
+        const QString when = QLocale().toString(QFileInfo(found).lastModified(), QLocale::ShortFormat);
+        RecoveryJournal::Contents contents;
+        JournalCommand restored;
+        try {
+            contents = RecoveryJournal::read(found);
+            if (datafile::BackupRegistry::key(contents.path) != datafile::BackupRegistry::key(diskPath_))
+                continue;
+            if (contents.decipher != diskDeciphered_ || contents.size != diskVersion_.size
+                || contents.hash != diskVersion_.hash) {
+                prompter_->warning(this, tr("The unsaved changes to %1 that the editor kept at %2 cannot be restored: "
+                                            "the file on disk is no longer the one they were made to. "
+                                            "The recovery file was removed.")
+                                             .arg(shown, when));
+                RecoveryJournal::remove(found);
+                continue;
+            }
+            DataFile scratch = DataFile::fromBytes(base, diskDeciphered_);
+            restored = RecoveryJournal::rebuild(contents, scratch);
+        } catch (const std::exception &e) {
+            prompter_->warning(this, tr("The unsaved changes to %1 that the editor kept at %2 cannot be restored: "
+                                        "%3. The recovery file was removed.")
+                                         .arg(shown, when, EditorDocument::describe(e)));
+            RecoveryJournal::remove(found);
+            continue;
+        }
+        if (restored.empty()) { // every change was undone before the editor stopped
+            RecoveryJournal::remove(found);
+            continue;
+        }
+        if (!prompter_->restoreUnsaved(this, tr("The editor stopped at %2 with unsaved changes to %1.\n\n"
+                                                "Restore them? They come back as one step, which Edit > Undo "
+                                                "takes back. Discarded, they are gone.")
+                                                 .arg(shown, when))) {
+            RecoveryJournal::remove(found);
+            continue;
+        }
+        document_->pushRestored(restored, tr("Restore unsaved changes"));
+        // Kept by this editor's own recovery file now.
+        RecoveryJournal::remove(found);
+        UpdateList1();
+        Update1();
+        statusBar()->showMessage(tr("The unsaved changes to %1 were restored; they are not saved yet.").arg(shown));
+        return;
+    }
 }
 
 bool VNEditor::settleUnsavedChanges()
@@ -324,6 +508,8 @@ void VNEditor::closeEvent(QCloseEvent *event)
     }
     FormClose();
     storeWindow();
+    // Closed on purpose: the unsaved changes were saved or given up.
+    journal_->stop();
     event->accept();
 }
 

@@ -54,11 +54,17 @@ void VNEditor::ImportJson1Click()
     if (!document_->isLoaded())
         return;
     const QString chosen = prompter_->openFileName(this, tr("Import JSON"), baseDirectory_, QString(), JsonFilter);
-    if (chosen.isEmpty())
-        return;
+    if (!chosen.isEmpty())
+        importPatchFile(chosen);
+}
+
+bool VNEditor::importPatchFile(const QString &path)
+{
+    if (!document_->isLoaded())
+        return false;
     QJsonDocument patch;
-    if (!document_->guarded([&] { patch = parsePatch(datafile::readRegularFile(chosen, PatchFileLimit, limitText())); }))
-        return;
+    if (!document_->guarded([&] { patch = parsePatch(datafile::readRegularFile(path, PatchFileLimit, limitText())); }))
+        return false;
     // What the import changed, from the exports of the planes it names before and after.
     QList<int> named;
     QJsonObject before;
@@ -78,13 +84,13 @@ void VNEditor::ImportJson1Click()
                 before = exportNamed();
             });
         }))
-        return;
+        return false;
     UpdateList1();
     Update1();
-    const QString name = QFileInfo(chosen).fileName();
+    const QString name = QFileInfo(path).fileName();
     if (document_->file().revision() == revision) {
         statusBar()->showMessage(tr("Imported %1: the file already holds every value it names; nothing changed.").arg(name));
-        return;
+        return true;
     }
     QList<FieldDifference> changed;
     try {
@@ -94,7 +100,7 @@ void VNEditor::ImportJson1Click()
     }
     if (changed.isEmpty()) {
         statusBar()->showMessage(tr("Imported %1. Edit > Undo takes the import back.").arg(name));
-        return;
+        return true;
     }
     QList<int> planes;
     bool shared = false;
@@ -120,6 +126,7 @@ void VNEditor::ImportJson1Click()
     const QString fields = changed.size() == 1 ? tr("1 field") : tr("%1 fields").arg(changed.size());
     statusBar()->showMessage(tr("Imported %1: %2 changed %3. Edit > Undo takes the import back.")
                                  .arg(name, fields, where.join(tr(" and "))));
+    return true;
 }
 
 } // namespace vw::app

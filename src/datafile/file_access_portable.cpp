@@ -129,6 +129,18 @@ void writeFileAtomically(const QString &path, const QByteArray &bytes, const QSt
         QFile::setPermissions(target, permissions);
 }
 
+void appendToFile(const QString &path, const QByteArray &bytes)
+{
+    bool exists = false;
+    QFile file(resolveTarget(path, &exists));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
+        throw FileError(path, file.errorString());
+    if (!exists)
+        file.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+    if (file.write(bytes) != bytes.size() || !file.flush())
+        throw FileError(path, file.errorString());
+}
+
 void writeStream(int descriptor, const QString &name, const QByteArray &bytes)
 {
     QFile stream;

@@ -39,6 +39,11 @@ public:
     QStringList fileDialogTitles;       // the title of every file dialog asked for
     int unsavedAsked = 0;
     bool lastUnsavedCouldSave = false;
+    // Another program's change and the recovery: what was asked, and the answers.
+    QStringList outsideTexts, reloadTexts, restoreTexts;
+    std::deque<OutsideChange> outsideAnswers; // Cancel when empty
+    std::deque<bool> reloadAnswers;           // keep the editor's data when empty
+    bool restoreAnswer = true;
 
     void information(QWidget *, const QString &text) override { informations << text; }
     void warning(QWidget *, const QString &text) override { warnings << text; }
@@ -61,6 +66,29 @@ public:
         const Unsaved answer = unsavedAnswers.front();
         unsavedAnswers.pop_front();
         return answer;
+    }
+    OutsideChange outsideChange(QWidget *, const QString &text) override
+    {
+        outsideTexts << text;
+        if (outsideAnswers.empty())
+            return OutsideChange::Cancel;
+        const OutsideChange answer = outsideAnswers.front();
+        outsideAnswers.pop_front();
+        return answer;
+    }
+    bool reloadChanged(QWidget *, const QString &text, bool) override
+    {
+        reloadTexts << text;
+        if (reloadAnswers.empty())
+            return false;
+        const bool answer = reloadAnswers.front();
+        reloadAnswers.pop_front();
+        return answer;
+    }
+    bool restoreUnsaved(QWidget *, const QString &text) override
+    {
+        restoreTexts << text;
+        return restoreAnswer;
     }
     QString openFileName(QWidget *, const QString &title, const QString &, const QString &, const QString &) override
     {
@@ -130,6 +158,7 @@ public:
         vw::app::StartupOptions options;
         options.programDirectory = dir.path();
         options.prompter = &prompter;
+        options.recoveryFolder = path(QStringLiteral("recovery"));
         return std::make_unique<vw::app::VNEditor>(options);
     }
 
