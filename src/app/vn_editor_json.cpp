@@ -50,7 +50,7 @@ void VNEditor::ImportJson1Click()
     const QString chosen = prompter_->openFileName(this, tr("Import JSON"), baseDirectory_, QString(), JsonFilter);
     if (chosen.isEmpty())
         return;
-    QJsonDocument patch;
+    Patch patch;
     if (!document_->guarded([&] { patch = parsePatch(datafile::readRegularFile(chosen, PatchFileLimit, limitText())); }))
         return;
     if (document_->edit(tr("Import JSON"), MergeKey::none(), [&] { importPatch(document_->file(), patch); })) {
