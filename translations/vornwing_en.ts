@@ -72,14 +72,6 @@
         <translation>%1 is not a text</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is longer than the field&apos;s %2 characters</source>
-        <translation>&quot;%1&quot; is longer than the field&apos;s %2 characters</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; has characters the file cannot hold</source>
-        <translation>&quot;%1&quot; has characters the file cannot hold</translation>
-    </message>
-    <message>
         <source>%1 is not %2 bytes as hex digits</source>
         <translation>%1 is not %2 bytes as hex digits</translation>
     </message>
@@ -178,6 +170,38 @@
     <message>
         <source>%1 could not be copied to %2: %3</source>
         <translation>%1 could not be copied to %2: %3</translation>
+    </message>
+    <message>
+        <source>the key %1 (%2 bytes) is not a field here</source>
+        <translation>the key %1 (%2 bytes) is not a field here</translation>
+    </message>
+    <message>
+        <source>%1 (%2 bytes) is longer than any field holds</source>
+        <translation>%1 (%2 bytes) is longer than any field holds</translation>
+    </message>
+    <message>
+        <source>is given twice</source>
+        <translation>is given twice</translation>
+    </message>
+    <message>
+        <source>%1 is longer than the field&apos;s %2 characters</source>
+        <translation>%1 is longer than the field&apos;s %2 characters</translation>
+    </message>
+    <message>
+        <source>%1 has characters the file cannot hold</source>
+        <translation>%1 has characters the file cannot hold</translation>
+    </message>
+    <message>
+        <source>%1 has a control character, which the field cannot hold</source>
+        <translation>%1 has a control character, which the field cannot hold</translation>
+    </message>
+    <message>
+        <source>plane %1 is patched by planes[%2] already</source>
+        <translation>plane %1 is patched by planes[%2] already</translation>
+    </message>
+    <message>
+        <source>plane %1 is named %2, not %3</source>
+        <translation>plane %1 is named %2, not %3</translation>
     </message>
 </context>
 <context>

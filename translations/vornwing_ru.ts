@@ -72,14 +72,6 @@
         <translation>%1 — не текст</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is longer than the field&apos;s %2 characters</source>
-        <translation>«%1» длиннее поля (%2 символов)</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; has characters the file cannot hold</source>
-        <translation>в «%1» есть символы, которые файл не может хранить</translation>
-    </message>
-    <message>
         <source>%1 is not %2 bytes as hex digits</source>
         <translation>%1 — не %2 байт в шестнадцатеричной записи</translation>
     </message>
@@ -178,6 +170,38 @@
     <message>
         <source>%1 could not be copied to %2: %3</source>
         <translation>не удалось скопировать %1 в %2: %3</translation>
+    </message>
+    <message>
+        <source>the key %1 (%2 bytes) is not a field here</source>
+        <translation>ключ %1 (%2 байт) — здесь нет такого поля</translation>
+    </message>
+    <message>
+        <source>%1 (%2 bytes) is longer than any field holds</source>
+        <translation>%1 (%2 байт) длиннее любого поля</translation>
+    </message>
+    <message>
+        <source>is given twice</source>
+        <translation>задано дважды</translation>
+    </message>
+    <message>
+        <source>%1 is longer than the field&apos;s %2 characters</source>
+        <translation>%1 длиннее поля (%2 символов)</translation>
+    </message>
+    <message>
+        <source>%1 has characters the file cannot hold</source>
+        <translation>в %1 есть символы, которые файл не может хранить</translation>
+    </message>
+    <message>
+        <source>%1 has a control character, which the field cannot hold</source>
+        <translation>в %1 есть управляющий символ, которого поле не может хранить</translation>
+    </message>
+    <message>
+        <source>plane %1 is patched by planes[%2] already</source>
+        <translation>самолёт %1 уже изменяется записью planes[%2]</translation>
+    </message>
+    <message>
+        <source>plane %1 is named %2, not %3</source>
+        <translation>самолёт %1 называется %2, а не %3</translation>
     </message>
 </context>
 <context>

@@ -17,8 +17,10 @@
 
 #include <bit>
 #include <cmath>
+#include <exception>
 #include <functional>
 #include <limits>
+#include <thread>
 
 namespace vw::app {
 
@@ -568,10 +570,31 @@ void importPatch(DataFile &file, const QJsonDocument &patch)
 
 Patch parsePatch(const QByteArray &text)
 {
+    // The reading of the text runs beside the parser; a text larger than any
+    // whole export is read first, so that a huge value is refused before the
+    // parser has copied it.
+    constexpr qsizetype LargerThanAnyExport = 64 * 1024 * 1024;
     Patch patch;
-    patch.negativeZeros = scanPatchText(text).negativeZeros;
     QJsonParseError error;
-    patch.document = QJsonDocument::fromJson(text, &error);
+    if (text.size() > LargerThanAnyExport) {
+        patch.negativeZeros = scanPatchText(text).negativeZeros;
+        patch.document = QJsonDocument::fromJson(text, &error);
+    } else {
+        std::exception_ptr refusal;
+        {
+            const std::jthread scan([&] {
+                try {
+                    patch.negativeZeros = scanPatchText(text).negativeZeros;
+                } catch (...) {
+                    refusal = std::current_exception();
+                }
+            });
+            patch.document = QJsonDocument::fromJson(text, &error);
+        }
+        // The reading stops where the text stops being JSON: what it refused comes first.
+        if (refusal)
+            std::rethrow_exception(refusal);
+    }
     if (error.error != QJsonParseError::NoError)
         throw FormatError(QCoreApplication::translate("vw::app", "not JSON: %1 at offset %2")
                               .arg(error.errorString())
