@@ -239,6 +239,38 @@
         <source>this is no recovery file</source>
         <translation>this is no recovery file</translation>
     </message>
+    <message>
+        <source>the key %1 (%2 bytes) is not a field here</source>
+        <translation>the key %1 (%2 bytes) is not a field here</translation>
+    </message>
+    <message>
+        <source>%1 (%2 bytes) is longer than any field holds</source>
+        <translation>%1 (%2 bytes) is longer than any field holds</translation>
+    </message>
+    <message>
+        <source>is given twice</source>
+        <translation>is given twice</translation>
+    </message>
+    <message>
+        <source>%1 is longer than the field&apos;s %2 characters</source>
+        <translation>%1 is longer than the field&apos;s %2 characters</translation>
+    </message>
+    <message>
+        <source>%1 has characters the file cannot hold</source>
+        <translation>%1 has characters the file cannot hold</translation>
+    </message>
+    <message>
+        <source>%1 has a control character, which the field cannot hold</source>
+        <translation>%1 has a control character, which the field cannot hold</translation>
+    </message>
+    <message>
+        <source>plane %1 is patched by planes[%2] already</source>
+        <translation>plane %1 is patched by planes[%2] already</translation>
+    </message>
+    <message>
+        <source>plane %1 is named %2, not %3</source>
+        <translation>plane %1 is named %2, not %3</translation>
+    </message>
 </context>
 <context>
     <name>vw::app::CompareDialog</name>

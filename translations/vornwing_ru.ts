@@ -239,6 +239,38 @@
         <source>this is no recovery file</source>
         <translation>это не файл восстановления</translation>
     </message>
+    <message>
+        <source>the key %1 (%2 bytes) is not a field here</source>
+        <translation>ключ %1 (%2 байт) — здесь нет такого поля</translation>
+    </message>
+    <message>
+        <source>%1 (%2 bytes) is longer than any field holds</source>
+        <translation>%1 (%2 байт) длиннее любого поля</translation>
+    </message>
+    <message>
+        <source>is given twice</source>
+        <translation>задано дважды</translation>
+    </message>
+    <message>
+        <source>%1 is longer than the field&apos;s %2 characters</source>
+        <translation>%1 длиннее поля (%2 символов)</translation>
+    </message>
+    <message>
+        <source>%1 has characters the file cannot hold</source>
+        <translation>в %1 есть символы, которые файл не может хранить</translation>
+    </message>
+    <message>
+        <source>%1 has a control character, which the field cannot hold</source>
+        <translation>в %1 есть управляющий символ, которого поле не может хранить</translation>
+    </message>
+    <message>
+        <source>plane %1 is patched by planes[%2] already</source>
+        <translation>самолёт %1 уже изменяется записью planes[%2]</translation>
+    </message>
+    <message>
+        <source>plane %1 is named %2, not %3</source>
+        <translation>самолёт %1 называется %2, а не %3</translation>
+    </message>
 </context>
 <context>
     <name>vw::app::CompareDialog</name>

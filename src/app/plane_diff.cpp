@@ -1,6 +1,7 @@
 #include "plane_diff.h"
 
 #include "plane_json.h"
+#include "shown_text.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -186,7 +187,7 @@ private:
     {
         const QString name = plane.value(QLatin1String("header")).toObject().value(QLatin1String("name")).toString();
         const QString number = QStringLiteral("plane %1").arg(plane.value(QLatin1String("plane")).toInt());
-        return name.isEmpty() ? number : number + QLatin1Char(' ') + name;
+        return name.isEmpty() ? number : number + QLatin1Char(' ') + escapedControls(name);
     }
 
     // Planes by their number: an export of some planes compares with one of all.
@@ -237,7 +238,7 @@ QString valueText(const QJsonValue &value)
     if (value.isUndefined() || value.isNull())
         return QStringLiteral("none");
     if (value.isString())
-        return QLatin1Char('"') + value.toString() + QLatin1Char('"');
+        return quoted(value.toString());
     if (value.isObject() || value.isArray())
         return QStringLiteral("(present)");
     // Numbers and booleans as JSON writes them: the shortest exact form.

@@ -33,7 +33,9 @@ QList<FieldDifference> diffExports(const QJsonObject &from, const QJsonObject &t
 // Exports both files and compares them: what "diff" and "Compare with..." list.
 QList<FieldDifference> diffFiles(const datafile::DataFile &from, const datafile::DataFile &to);
 
-// "where: from -> to"
+// "where: from -> to"; texts in quotes with \" and \\ for quotes and
+// backslashes, and control characters (in plane names too) as \t, \n, \r or
+// \xHH, so that a line never moves the terminal's cursor.
 QString differenceLine(const FieldDifference &difference);
 
 } // namespace vw::app

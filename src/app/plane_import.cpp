@@ -1,6 +1,8 @@
 #include "plane_import.h"
 
+#include "app/patch_scan.h"
 #include "app/plane_json.h"
+#include "app/shown_text.h"
 #include "damage/damage_map.h"
 #include "damage/damage_profile.h"
 #include "flightmodel/plane_header.h"
@@ -9,14 +11,17 @@
 #include "weapons/weapons_block.h"
 
 #include <QCoreApplication>
+#include <QHash>
 #include <QJsonArray>
 #include <QJsonObject>
 
 #include <algorithm>
 #include <bit>
 #include <cmath>
+#include <exception>
 #include <functional>
 #include <limits>
+#include <thread>
 
 namespace vw::app {
 
@@ -26,13 +31,17 @@ using datafile::FormatError;
 namespace {
 
 constexpr qint64 I32Min = std::numeric_limits<std::int32_t>::min(), I32Max = std::numeric_limits<std::int32_t>::max();
+// Characters a refusal quotes of a text before it cuts it; no field is longer.
+constexpr qsizetype QuotedLength = 64;
+
+QString shown(const QString &text) { return quoted(text, QuotedLength); }
 
 QString shown(const QJsonValue &value)
 {
     if (value.isDouble())
         return QString::number(value.toDouble(), 'g', 17);
     if (value.isString())
-        return QLatin1Char('"') + value.toString() + QLatin1Char('"');
+        return shown(value.toString());
     if (value.isBool())
         return value.toBool() ? QStringLiteral("true") : QStringLiteral("false");
     return value.isArray() ? QCoreApplication::translate("vw::app", "an array")
@@ -54,7 +63,7 @@ public:
         QString where = parent_ ? parent_->text() : QString();
         if (index_ >= 0)
             return where + QStringLiteral("[%1]").arg(index_);
-        const QString own = key_ ? *key_ : QString::fromLatin1(name_ ? name_ : "");
+        const QString own = key_ ? placeKey(*key_) : QString::fromLatin1(name_ ? name_ : "");
         return where.isEmpty() ? own : where + QLatin1Char('.') + own;
     }
 
@@ -69,7 +78,7 @@ private:
 // the first has accepted everything, writes the fields whose value changes.
 class Importer {
 public:
-    explicit Importer(DataFile &file) : file_(file) {}
+    Importer(DataFile &file, const QSet<QString> &negativeZeros) : file_(file), negativeZeros_(negativeZeros) {}
     // After the checking pass has accepted the whole patch.
     void startWriting()
     {
@@ -96,7 +105,7 @@ public:
                                                     : QCoreApplication::translate("vw::app", "has %1 entries; the file has %2 planes").arg(present).arg(listed));
         }
         eachRow(planes, Place("planes"), 1 << 20,
-                [&](const QJsonValue &v, const Place &at, int) { plane(v, at); });
+                [&](const QJsonValue &v, const Place &at, int i) { plane(v, at, i); });
         wings(root.value(QLatin1String("wings")));
         ammunition(root.value(QLatin1String("ammunition")));
     }
@@ -174,9 +183,11 @@ private:
     void realValue(const QJsonValue &v, const Place &at, double current, const std::function<void(double)> &set)
     {
         bool ok = false;
-        const double value = doubleFromValue(v, &ok);
+        double value = doubleFromValue(v, &ok);
         if (!ok)
             refuse(at, QCoreApplication::translate("vw::app", "%1 is not a number").arg(shown(v)));
+        if (value == 0 && v.isDouble() && !negativeZeros_.isEmpty() && negativeZeros_.contains(at.text()))
+            value = -0.0;
         if (write_ && std::bit_cast<quint64>(value) != std::bit_cast<quint64>(current))
             set(value);
     }
@@ -211,13 +222,15 @@ private:
             return;
         }
         if (text.size() > width)
-            refuse(place,
-                   QCoreApplication::translate("vw::app", "\"%1\" is longer than the field's %2 characters")
-                       .arg(text)
-                       .arg(width));
+            refuse(place, QCoreApplication::translate("vw::app", "%1 is longer than the field's %2 characters")
+                              .arg(shown(text), QString::number(width)));
         if (QString::fromLatin1(text.toLatin1()) != text)
+            refuse(place, QCoreApplication::translate("vw::app", "%1 has characters the file cannot hold").arg(shown(text)));
+        // The window's text fields take no control characters.
+        if (hasControlCharacter(text))
             refuse(place,
-                   QCoreApplication::translate("vw::app", "\"%1\" has characters the file cannot hold").arg(text));
+                   QCoreApplication::translate("vw::app", "%1 has a control character, which the field cannot hold")
+                       .arg(shown(text)));
     }
     // Bytes written as hex digits, exactly `size` of them.
     static QByteArray hexBytes(const QJsonValue &v, const Place &at, int size)
@@ -228,7 +241,7 @@ private:
             valid = valid && std::isxdigit(static_cast<unsigned char>(c));
         if (!valid)
             refuse(at,
-                   QCoreApplication::translate("vw::app", "%1 is not %2 bytes as hex digits").arg(shown(v)).arg(size));
+                   QCoreApplication::translate("vw::app", "%1 is not %2 bytes as hex digits").arg(shown(v), QString::number(size)));
         return QByteArray::fromHex(digits);
     }
     static void require(bool exists, const Place &at, const QString &what)
@@ -237,24 +250,43 @@ private:
             refuse(at, QCoreApplication::translate("vw::app", "the file has no %1").arg(what));
     }
 
-    // Planes are found by the checking pass, before any rename of the patch.
-    int planeOf(const QJsonObject &o, const Place &at)
+    // Planes are found by the checking pass, before any rename of the patch;
+    // each plane is patched by one entry.
+    int planeOf(const QJsonObject &o, const Place &at, int index)
     {
         if (write_)
             return planes_.at(next_++);
-        planes_.append(findPlane(o, at));
-        return planes_.last();
+        const int p = findPlane(o, at);
+        const auto earlier = entryOf_.constFind(p);
+        if (earlier != entryOf_.cend())
+            refuse(at, QCoreApplication::translate("vw::app", "plane %1 is patched by planes[%2] already")
+                           .arg(p)
+                           .arg(*earlier));
+        entryOf_.insert(p, index);
+        planes_.append(p);
+        return p;
     }
     int findPlane(const QJsonObject &o, const Place &at)
     {
         const QJsonValue number = o.value(QLatin1String("plane"));
         const QJsonValue name = o.value(QLatin1String("name"));
-        if (!isAbsent(number))
-            return int(integer(number, member(at, "plane"), 1, file_.PlaneCount(), -1));
-        if (isAbsent(name))
+        if (isAbsent(number) && isAbsent(name))
             refuse(at, QCoreApplication::translate("vw::app", "names no plane: give \"plane\" or \"name\""));
-        if (!name.isString())
+        if (!isAbsent(name) && !name.isString())
             refuse(member(at, "name"), QCoreApplication::translate("vw::app", "%1 is not a text").arg(shown(name)));
+        if (!isAbsent(number)) {
+            const int p = int(integer(number, member(at, "plane"), 1, file_.PlaneCount(), -1));
+            // Both given: they must name the same plane.
+            if (!isAbsent(name)) {
+                const flightmodel::PlaneHeaderView h(file_, p);
+                const QString own = h.exists() ? h.text(flightmodel::HeaderText::Name) : QString();
+                if (own != name.toString())
+                    refuse(member(at, "name"), QCoreApplication::translate("vw::app", "plane %1 is named %2, not %3")
+                                                   .arg(p)
+                                                   .arg(shown(own), shown(name)));
+            }
+            return p;
+        }
         int found = 0;
         for (int p = 1; p <= file_.PlaneCount(); ++p) {
             const flightmodel::PlaneHeaderView h(file_, p);
@@ -273,12 +305,12 @@ private:
         return found;
     }
 
-    void plane(const QJsonValue &v, const Place &at)
+    void plane(const QJsonValue &v, const Place &at, int index)
     {
         const QJsonObject o = object(v, at);
         keys(o, at, {"plane", "name", "header", "weapons", "primary", "engine", "wep", "handling", "damage_map",
                      "damage_profile"});
-        const int p = planeOf(o, at);
+        const int p = planeOf(o, at, index);
         const auto part = [&](const char *name, bool exists, const QString &what, const auto &apply) {
             const QJsonValue value = o.value(QLatin1String(name));
             if (isAbsent(value))
@@ -526,34 +558,64 @@ private:
     }
 
     DataFile &file_;
+    const QSet<QString> &negativeZeros_;
     bool write_ = false;
     QList<int> planes_;
+    QHash<int, int> entryOf_; // plane -> its entry in "planes"
     qsizetype next_ = 0;
 };
 
 } // namespace
 
-void importPatch(DataFile &file, const QJsonDocument &patch, const std::function<void(const QList<int> &)> &checked)
+void importPatch(DataFile &file, const Patch &patch, const std::function<void(const QList<int> &)> &checked)
 {
-    if (!patch.isObject())
+    if (!patch.document.isObject())
         throw FormatError(QCoreApplication::translate("vw::app", "The patch is not a JSON object."));
-    Importer importer(file);
-    importer.document(patch.object());
+    Importer importer(file, patch.negativeZeros);
+    importer.document(patch.document.object());
     if (checked)
         checked(importer.planes());
     importer.startWriting();
-    importer.document(patch.object());
+    importer.document(patch.document.object());
 }
 
-QJsonDocument parsePatch(const QByteArray &text)
+void importPatch(DataFile &file, const QJsonDocument &patch, const std::function<void(const QList<int> &)> &checked)
 {
+    importPatch(file, Patch{patch, {}}, checked);
+}
+
+Patch parsePatch(const QByteArray &text)
+{
+    // The reading of the text runs beside the parser; a text larger than any
+    // whole export is read first, so that a huge value is refused before the
+    // parser has copied it.
+    constexpr qsizetype LargerThanAnyExport = 64 * 1024 * 1024;
+    Patch patch;
     QJsonParseError error;
-    const QJsonDocument document = QJsonDocument::fromJson(text, &error);
+    if (text.size() > LargerThanAnyExport) {
+        patch.negativeZeros = scanPatchText(text).negativeZeros;
+        patch.document = QJsonDocument::fromJson(text, &error);
+    } else {
+        std::exception_ptr refusal;
+        {
+            const std::jthread scan([&] {
+                try {
+                    patch.negativeZeros = scanPatchText(text).negativeZeros;
+                } catch (...) {
+                    refusal = std::current_exception();
+                }
+            });
+            patch.document = QJsonDocument::fromJson(text, &error);
+        }
+        // The reading stops where the text stops being JSON: what it refused comes first.
+        if (refusal)
+            std::rethrow_exception(refusal);
+    }
     if (error.error != QJsonParseError::NoError)
         throw FormatError(QCoreApplication::translate("vw::app", "not JSON: %1 at offset %2")
                               .arg(error.errorString())
                               .arg(error.offset));
-    return document;
+    return patch;
 }
 
 } // namespace vw::app

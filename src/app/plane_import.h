@@ -4,6 +4,8 @@
 
 #include <QJsonDocument>
 #include <QList>
+#include <QSet>
+#include <QString>
 
 #include <functional>
 
@@ -25,14 +27,27 @@ namespace vw::app {
 // Only fields whose value changes are written. `checked`, when given, is told
 // the planes the patch names (by number, in the patch's order) after the
 // whole patch was checked and before anything is written.
+//
+// Each plane is patched by one entry: a second entry for the same plane, or
+// an entry whose "plane" and "name" name different planes, is refused. A
+// refusal quotes at most the start of a long value; the place says where it is.
+struct Patch {
+    QJsonDocument document;
+    // Places of numbers written as -0 (-0.0): the document holds every zero as 0.
+    QSet<QString> negativeZeros;
+};
+void importPatch(datafile::DataFile &file, const Patch &patch,
+                 const std::function<void(const QList<int> &planes)> &checked = {});
 void importPatch(datafile::DataFile &file, const QJsonDocument &patch,
                  const std::function<void(const QList<int> &planes)> &checked = {});
 
 // An export of every plane of a 256-plane file is some 30 MB of text.
 constexpr qint64 PatchFileLimit = 256 * 1024 * 1024;
 
-// The document in `text`; throws datafile::FormatError with the parser's
-// offset for text that is not JSON.
-QJsonDocument parsePatch(const QByteArray &text);
+// The patch in `text`; throws datafile::FormatError with the parser's
+// offset for text that is not JSON, and with the place of a key given twice
+// in one object (the parser would keep the last one) or of a text longer than
+// any field (refused before the parser copies it).
+Patch parsePatch(const QByteArray &text);
 
 } // namespace vw::app

@@ -13,6 +13,8 @@
 #include <QJsonDocument>
 #include <QVariant>
 
+#include <bit>
+#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -233,8 +235,12 @@ QJsonArray ammunition(const DataFile &file)
 
 QJsonValue doubleValue(double value)
 {
-    if (std::isnan(value))
-        return key("NAN");
+    if (std::isnan(value)) {
+        const quint64 bits = std::bit_cast<quint64>(value);
+        if (bits == StandardNaNBits)
+            return key("NAN");
+        return QStringLiteral("NAN:0x%1").arg(bits, 16, 16, QLatin1Char('0'));
+    }
     if (std::isinf(value))
         return key(value > 0 ? "INF" : "-INF");
     if (value == 0 && std::signbit(value))
@@ -250,7 +256,16 @@ double doubleFromValue(const QJsonValue &value, bool *ok)
         return value.toDouble();
     const QString text = value.toString();
     if (text == QLatin1String("NAN"))
-        return std::nan("");
+        return std::bit_cast<double>(StandardNaNBits);
+    // "NAN:0x" and the 16 hex digits of a NaN's bits: its sign and payload.
+    if (text.size() == 22 && text.startsWith(QLatin1String("NAN:0x"))) {
+        bool valid = true;
+        for (QChar c : QStringView(text).mid(6))
+            valid = valid && std::isxdigit(static_cast<unsigned char>(c.toLatin1()));
+        const double nan = std::bit_cast<double>(text.mid(6).toULongLong(nullptr, 16));
+        if (valid && std::isnan(nan))
+            return nan;
+    }
     if (text == QLatin1String("INF"))
         return HUGE_VAL;
     if (text == QLatin1String("-INF"))

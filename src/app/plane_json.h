@@ -15,7 +15,11 @@ namespace vw::app {
 //
 // Doubles read back bit for bit: finite numbers are written in their
 // shortest exact form; the values JSON numbers cannot carry are strings:
-// "NAN", "INF", "-INF" and "-0".
+// "NAN" (the NaN whose bits are 0x7ff8000000000000), "INF", "-INF" and "-0".
+// Any other NaN, with another sign or payload, is "NAN:0x" followed by its
+// 64 bits as 16 hex digits ("NAN:0xfff8000000000000"), so two files whose NaNs
+// differ export differently and an import writes the very NaN back.
+constexpr quint64 StandardNaNBits = 0x7ff8000000000000;
 
 // The value of one double field.
 QJsonValue doubleValue(double value);

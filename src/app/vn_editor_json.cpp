@@ -62,7 +62,7 @@ bool VNEditor::importPatchFile(const QString &path)
 {
     if (!document_->isLoaded())
         return false;
-    QJsonDocument patch;
+    Patch patch;
     if (!document_->guarded([&] { patch = parsePatch(datafile::readRegularFile(path, PatchFileLimit, limitText())); }))
         return false;
     // What the import changed, from the exports of the planes it names before and after.

@@ -6,6 +6,7 @@
 #include "app/plane_import.h"
 #include "app/plane_json.h"
 #include "app/plane_reports.h"
+#include "app/shown_text.h"
 #include "app/support_files.h"
 #include "datafile/data_file.h"
 #include "datafile/directory_entry.h"
@@ -20,6 +21,12 @@
 #include <QJsonObject>
 
 #include <algorithm>
+
+#ifdef Q_OS_WIN
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
 
 namespace vw::cli {
 
@@ -229,7 +236,7 @@ int info(const QStringList &args, QTextStream &out, QTextStream &err)
     for (int p = 1; p <= file.PlaneCount(); ++p)
         out << QStringLiteral("%1  %2  %3  %4\n")
                    .arg(p, 5)
-                   .arg(DirectoryEntry(file, p).name(), -18)
+                   .arg(app::escapedControls(DirectoryEntry(file, p).name()), -18)
                    .arg(file.recordOffset(p), 10)
                    .arg(file.damageMapOffset(p), 10);
     const LoadReport &report = file.loadReport();
@@ -343,6 +350,16 @@ int makeSample(const QStringList &args)
     }
     writeOutput(out, bytes);
     return 0;
+}
+
+// Whether standard output is a terminal (not a file or a pipe).
+bool standardOutputIsTerminal()
+{
+#ifdef Q_OS_WIN
+    return _isatty(StandardOutputDescriptor) != 0;
+#else
+    return isatty(StandardOutputDescriptor) != 0;
+#endif
 }
 
 // How messages call FILE.
@@ -495,6 +512,10 @@ int report(const QStringList &args)
     } catch (const FormatError &e) {
         throw Failure{inputName(path), e.reason()};
     }
+    // On a terminal a name's control characters are shown escaped; a file or
+    // a pipe gets the editor's bytes.
+    if (out == QLatin1String("-") && standardOutputIsTerminal())
+        bytes = app::escapedControlBytes(bytes);
     writeOutput(out, bytes);
     return 0;
 }

@@ -2,6 +2,7 @@
 
 #include "app/plane_diff.h"
 #include "app/plane_json.h"
+#include "app/shown_text.h"
 #include "cli/cli_commands.h"
 #include "damage/damage_map.h"
 #include "datafile/data_file.h"
@@ -202,6 +203,27 @@ private Q_SLOTS:
         QCOMPARE(both.size(), 2);
         QCOMPARE(both[0].plane, 3);
         QCOMPARE(both[1].plane, 58);
+    }
+
+    // A name's control characters reach the terminal escaped; a report file
+    // keeps the editor's bytes.
+    void controlCharactersAreShownEscaped()
+    {
+        DataFile file = sample(1, 272);
+        const QString a = save(file, QStringLiteral("a.bin"));
+        vw::flightmodel::PlaneHeader(file, 2).setText(vw::flightmodel::HeaderText::Name, QString::fromLatin1("a\x1b[2J\tb\x9b"));
+        const QString b = save(file, QStringLiteral("b.bin"));
+        const QString shown = QStringLiteral("a\\x1b[2J\\tb\\x9b");
+        const Run info = cli({QStringLiteral("info"), b});
+        const Run diff = cli({QStringLiteral("diff"), a, b});
+        QVERIFY2(info.out.contains(QStringLiteral("    2  ") + shown), qPrintable(info.out));
+        QVERIFY2(diff.out.contains(QStringLiteral(", header, name: \"Gyrfalcon\" -> \"") + shown + QLatin1Char('"')), qPrintable(diff.out));
+        for (const QString &out : {info.out, diff.out})
+            QVERIFY(!out.contains(QChar(0x1b)) && !out.contains(QChar(0x9b)) && !out.contains(QLatin1Char('\t')));
+        const QString report = dir_->filePath(QStringLiteral("planes.txt"));
+        QCOMPARE(cli({QStringLiteral("report"), b, QStringLiteral("--kind"), QStringLiteral("plain"), QStringLiteral("-o"), report}).code, 0);
+        QVERIFY(vwtest::readWhole(report).contains("a\x1b[2J\tb\x9b"));
+        QCOMPARE(vw::app::escapedControlBytes("x\x1b\r\n\r\n\ry\n\x7f"), QByteArray("x\\x1b\r\n\r\n\\ry\\n\\x7f"));
     }
 
     void checkFindsPlantedFaults_data()

@@ -1,5 +1,6 @@
 #include "common/test_registry.h"
 
+#include "app/plane_diff.h"
 #include "app/plane_import.h"
 #include "app/plane_json.h"
 #include "cli/cli_commands.h"
@@ -21,6 +22,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <bit>
 #include <cmath>
 #include <functional>
 #include <memory>
@@ -185,6 +187,41 @@ private Q_SLOTS:
         }
     }
 
+    // Every double comes back with its bits: NaNs of any sign and payload, and
+    // a negative zero however a patch writes it; diff tells them apart.
+    void doublesComeBackBitForBit_data()
+    {
+        QTest::addColumn<QByteArray>("written");
+        QTest::addColumn<quint64>("bits");
+        const quint64 negativeZero = 0x8000000000000000;
+        QTest::newRow("-0.0") << QByteArray("-0.0") << negativeZero;
+        QTest::newRow("-0") << QByteArray("-0") << negativeZero;
+        QTest::newRow("-0.00e5") << QByteArray("-0.00e5") << negativeZero;
+        QTest::newRow("\"-0\"") << QByteArray(R"("-0")") << negativeZero;
+        QTest::newRow("NAN") << QByteArray(R"("NAN")") << vw::app::StandardNaNBits;
+        QTest::newRow("negative NaN") << QByteArray(R"("NAN:0xfff8000000000000")") << quint64(0xfff8000000000000);
+        QTest::newRow("NaN with a payload") << QByteArray(R"("NAN:0x7ff8000000000001")") << quint64(0x7ff8000000000001);
+        QTest::newRow("signalling NaN, upper-case digits") << QByteArray(R"("NAN:0x7FF0000000000001")") << quint64(0x7ff0000000000001);
+    }
+    void doublesComeBackBitForBit()
+    {
+        QFETCH(QByteArray, written);
+        QFETCH(quint64, bits);
+        using vw::flightmodel::PlaneRecord;
+        const auto bitsOf = [](DataFile &f) { return std::bit_cast<quint64>(PlaneRecord(f, 1).primary(5)); };
+        DataFile file = sample(2, 274);
+        vw::app::importPatch(file, vw::app::parsePatch(R"({"planes": [{"plane": 1, "primary": {"rows": [null, null, null, null, )" + written + "]}}]}"));
+        QCOMPARE(bitsOf(file), bits);
+        DataFile other = sample(2, 274);
+        vw::app::importPatch(other, vw::app::parsePatch(vw::app::exportText(vw::app::exportPlanes(file))));
+        QCOMPARE(bitsOf(other), bits);
+        DataFile plain = sample(2, 274);
+        PlaneRecord(plain, 1).setPrimary(5, std::bit_cast<double>(vw::app::StandardNaNBits));
+        QCOMPARE(vw::app::diffFiles(plain, file).size(), bits == vw::app::StandardNaNBits ? 0 : 1);
+        PlaneRecord(plain, 1).setPrimary(5, 0.0);
+        QCOMPARE(vw::app::diffFiles(plain, file).size(), 1);
+    }
+
     // A patch with any fault names the field, exits 1 and writes nothing.
     void faultyPatchIsRefusedWhole_data()
     {
@@ -214,6 +251,40 @@ private Q_SLOTS:
             << QByteArray(R"({"planes": [)" + valid + R"({}, {}, {}, {}, null]})")
             << QStringLiteral("planes: has 5 entries; the file has 4 planes");
         QTest::newRow("broken JSON") << valid << QStringLiteral("at offset ");
+        // A key given twice would leave the last one standing.
+        QTest::newRow("ammo given twice")
+            << QByteArray(R"({"planes": [)" + valid + R"({"plane": 2, "weapons": {"configurations": [{"weapons": [{"ammo": 40000, "ammo": 100}]}]}}]})")
+            << QStringLiteral("planes[1].weapons.configurations[0].weapons[0].ammo: is given twice");
+        QTest::newRow("plane given twice")
+            << QByteArray(R"({"planes": [)" + valid + R"({"plane": 999, "plane": 2, "handling": []}]})")
+            << QStringLiteral("planes[1].plane: is given twice");
+        QTest::newRow("planes given twice")
+            << QByteArray(R"({"planes": [)" + valid.chopped(2) + R"(], "planes": []})") << QStringLiteral("planes: is given twice");
+        QTest::newRow("escaped key given twice")
+            << QByteArray(R"({"planes": [)" + valid + R"({"plane": 2, "header": {"name": "A", "n\u0061me": "B"}}]})")
+            << QStringLiteral("planes[1].header.name: is given twice");
+        QTest::newRow("two entries for one plane")
+            << QByteArray(R"({"planes": [)" + valid + R"(null, {"name": "Kestrel", "header": {"sounds": "s"}}]})")
+            << QStringLiteral("planes[2]: plane 1 is patched by planes[0] already");
+        QTest::newRow("plane and name of different planes")
+            << QByteArray(R"({"planes": [)" + valid + R"({"plane": 2, "name": "Kestrel"}]})")
+            << QStringLiteral("planes[1].name: plane 2 is named \"Gyrfalcon\", not \"Kestrel\"");
+        // A huge value is refused with its start only, before it is parsed.
+        QTest::newRow("huge name")
+            << QByteArray(R"({"planes": [)" + valid + R"({"plane": 2, "header": {"name": ")" + QByteArray(2 << 20, 'A') + R"("}}]})")
+            << QStringLiteral("planes[1].header.name: \"AAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAA...\" (2097152 bytes) is longer than any field holds");
+        QTest::newRow("long name")
+            << QByteArray(R"({"planes": [)" + valid + R"({"plane": 2, "header": {"name": ")" + QByteArray(3000, 'A') + R"("}}]})")
+            << QStringLiteral("...\" (3000 characters) is longer than the field's 18 characters");
+        QTest::newRow("huge key")
+            << QByteArray(R"({"planes": [)" + valid + R"({"plane": 2, ")" + QByteArray(5000, 'k') + R"(": 1}]})")
+            << QStringLiteral("planes[1]: the key \"kkkk");
+        QTest::newRow("control character in a name")
+            << QByteArray(R"({"planes": [)" + valid + "{\"plane\": 2, \"header\": {\"name\": \"a\\u001b[2J\"}}]}")
+            << QStringLiteral("planes[1].header.name: \"a\\x1b[2J\" has a control character");
+        QTest::newRow("NaN form holding no NaN")
+            << QByteArray(R"({"planes": [)" + valid + R"({"plane": 2, "primary": {"rows": ["NAN:0x7ff0000000000000"]}}]})")
+            << QStringLiteral("planes[1].primary.rows[0]: \"NAN:0x7ff0000000000000\" is not a number");
     }
     void faultyPatchIsRefusedWhole()
     {
@@ -227,6 +298,7 @@ private Q_SLOTS:
         QString err;
         QCOMPARE(runCli({QStringLiteral("import"), in, json, QStringLiteral("-o"), out}, &err), 1);
         QVERIFY2(err.contains(message), qPrintable(err));
+        QVERIFY2(err.size() < 300, qPrintable(err.left(300)));
         QVERIFY(!QFile::exists(out));
         QCOMPARE(runCli({QStringLiteral("import"), in, json}), 2);
     }

@@ -64,6 +64,15 @@ private Q_SLOTS:
         QVERIFY2(w.prompter.errors[0].contains(QStringLiteral("planes[1].plane")), qPrintable(w.prompter.errors[0]));
         QVERIFY(w.image() == before);
         QCOMPARE(w.editor->undoStack()->count(), steps + 1);
+
+        // A huge name is named by its place and start, not shown whole.
+        workspace.writeFile(QStringLiteral("huge.json"), "{\"planes\": [{\"plane\": 3, \"header\": {\"name\": \"" + QByteArray(1 << 20, 'K') + "\"}}]}");
+        w.prompter.fileNames.push_back(workspace.path(QStringLiteral("huge.json")));
+        w.find<QAction>(QStringLiteral("ImportJson1"))->trigger();
+        QCOMPARE(w.prompter.errors.size(), 2);
+        QVERIFY2(w.prompter.errors[1].contains(QStringLiteral("planes[0].header.name: \"KKKK")) && w.prompter.errors[1].size() < 300,
+                 qPrintable(w.prompter.errors[1].left(300)));
+        QVERIFY(w.image() == before);
     }
 };
 
