@@ -72,14 +72,6 @@
         <translation>%1 is not a text</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is longer than the field&apos;s %2 characters</source>
-        <translation>&quot;%1&quot; is longer than the field&apos;s %2 characters</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; has characters the file cannot hold</source>
-        <translation>&quot;%1&quot; has characters the file cannot hold</translation>
-    </message>
-    <message>
         <source>%1 is not %2 bytes as hex digits</source>
         <translation>%1 is not %2 bytes as hex digits</translation>
     </message>
@@ -200,14 +192,6 @@
         <translation>the settings could not be put together</translation>
     </message>
     <message>
-        <source>this is a folder, not a file</source>
-        <translation>this is a folder, not a file</translation>
-    </message>
-    <message>
-        <source>the file is larger than %1 bytes; it should hold one time of flight per plane</source>
-        <translation>the file is larger than %1 bytes; it should hold one time of flight per plane</translation>
-    </message>
-    <message>
         <source>All files (*)</source>
         <translation>All files (*)</translation>
     </message>
@@ -273,7 +257,7 @@
     </message>
 </context>
 <context>
-    <name>vw::app::CompareDialog</name>
+    <name>vw::app::CompareDock</name>
     <message>
         <source>Compare with %1</source>
         <translation>Compare with %1</translation>
@@ -289,6 +273,10 @@
     <message>
         <source>%1 differences (this file -&gt; %2)</source>
         <translation>%1 differences (this file -&gt; %2)</translation>
+    </message>
+    <message>
+        <source>A double-click on a line shows its field; the list stays here below the pages.</source>
+        <translation>A double-click on a line shows its field; the list stays here below the pages.</translation>
     </message>
 </context>
 <context>
@@ -342,7 +330,7 @@
     </message>
     <message>
         <source>Load &quot;misc_.bin&quot;. Warning!!! You current configuration will be lost!</source>
-        <translation>Load &quot;misc_.bin&quot;. Warning!!! You current configuration will be lost!</translation>
+        <translation>Load &quot;misc_.bin&quot;. Warning!!! Your current configuration will be lost!</translation>
     </message>
     <message>
         <source>Loads %1 as it is, without deciphering; the next save enciphers it.</source>
@@ -628,7 +616,7 @@
     </message>
     <message>
         <source>Override defalut laucher (path to exe):</source>
-        <translation>Override defalut laucher (path to exe):</translation>
+        <translation>Override default launcher (path to exe):</translation>
     </message>
     <message>
         <source>Decimal separator</source>
@@ -682,20 +670,12 @@
 <context>
     <name>vw::app::NumberGridModel</name>
     <message>
-        <source> cell</source>
-        <translation> cell</translation>
-    </message>
-    <message>
         <source>This cell holds -32768 to 32767; %1 was not stored.</source>
         <translation>This cell holds -32768 to 32767; %1 was not stored.</translation>
     </message>
     <message>
         <source>Integer overflow: a speed point holds -2147483648 to 2147483647 mph; %1 was not stored.</source>
         <translation>Integer overflow: a speed point holds -2147483648 to 2147483647 mph; %1 was not stored.</translation>
-    </message>
-    <message>
-        <source>%1, cell (%2, %3): &quot;%4&quot; is not a number; stored as %5</source>
-        <translation>%1, cell (%2, %3): &quot;%4&quot; is not a number; stored as %5</translation>
     </message>
     <message>
         <source>row %1</source>
@@ -778,6 +758,33 @@
     </message>
 </context>
 <context>
+    <name>vw::app::Prompter</name>
+    <message>
+        <source>Overwrite</source>
+        <translation>Overwrite</translation>
+    </message>
+    <message>
+        <source>Save as...</source>
+        <translation>Save as...</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>Reload</translation>
+    </message>
+    <message>
+        <source>Keep the editor&apos;s data</source>
+        <translation>Keep the editor&apos;s data</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restore</translation>
+    </message>
+    <message>
+        <source>Discard them</source>
+        <translation>Discard them</translation>
+    </message>
+</context>
+<context>
     <name>vw::app::VNEditor</name>
     <message>
         <source>Выберите файл конфигурации</source>
@@ -817,7 +824,7 @@
     </message>
     <message>
         <source>Handiling</source>
-        <translation>Handiling</translation>
+        <translation>Handling</translation>
     </message>
     <message>
         <source>Flight Model</source>
@@ -876,90 +883,6 @@ flight-model tables, engine power, damage maps and the shared tables.</translati
     <message>
         <source>The save commands are hidden. To turn saving on, write writeokay as line 6 of %1 and start the editor again.</source>
         <translation>The save commands are hidden. To turn saving on, write writeokay as line 6 of %1 and start the editor again.</translation>
-    </message>
-    <message>
-        <source>File</source>
-        <translation>File</translation>
-    </message>
-    <message>
-        <source>Load configuration</source>
-        <translation>Load configuration</translation>
-    </message>
-    <message>
-        <source>Save configuration</source>
-        <translation>Save configuration</translation>
-    </message>
-    <message>
-        <source>Save configuration as...</source>
-        <translation>Save configuration as...</translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <translation>Exit</translation>
-    </message>
-    <message>
-        <source>Recent files</source>
-        <translation>Recent files</translation>
-    </message>
-    <message>
-        <source>Compare with...</source>
-        <translation>Compare with...</translation>
-    </message>
-    <message>
-        <source>Export plane as JSON...</source>
-        <translation>Export plane as JSON...</translation>
-    </message>
-    <message>
-        <source>Export all planes as JSON...</source>
-        <translation>Export all planes as JSON...</translation>
-    </message>
-    <message>
-        <source>Import JSON...</source>
-        <translation>Import JSON...</translation>
-    </message>
-    <message>
-        <source>Edit</source>
-        <translation>Edit</translation>
-    </message>
-    <message>
-        <source>Undo</source>
-        <translation>Undo</translation>
-    </message>
-    <message>
-        <source>Redo</source>
-        <translation>Redo</translation>
-    </message>
-    <message>
-        <source>Update</source>
-        <translation>Update</translation>
-    </message>
-    <message>
-        <source>Read current config  (see misc)</source>
-        <translation>Read current config  (see misc)</translation>
-    </message>
-    <message>
-        <source>Write current config</source>
-        <translation>Write current config</translation>
-    </message>
-    <message>
-        <source>Launch Vornwing</source>
-        <translation>Launch Vornwing</translation>
-    </message>
-    <message>
-        <source>Options</source>
-        <translation>Options</translation>
-    </message>
-    <message>
-        <source>Close editor on VN launch</source>
-        <translation>Close editor on VN launch</translation>
-    </message>
-    <message>
-        <source>Launch Vornwing Offline </source>
-        <translation>Launch Vornwing Offline </translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>About</translation>
     </message>
     <message>
         <source>Saving is off: write writeokay as line 6 of editor.ini to turn it on.</source>
@@ -1099,15 +1022,11 @@ To turn saving on, write writeokay as line 6 of %1 and start the editor again.</
     </message>
     <message>
         <source> reloaded !</source>
-        <translation> reloaded !</translation>
+        <translation> reloaded!</translation>
     </message>
     <message>
         <source>The game was not started: the launcher&apos;s folder %1 does not exist.</source>
         <translation>The game was not started: the launcher&apos;s folder %1 does not exist.</translation>
-    </message>
-    <message>
-        <source>Could not start %1</source>
-        <translation>Could not start %1</translation>
     </message>
     <message>
         <source>Started %1</source>
@@ -1218,10 +1137,6 @@ Settings and support files: %5</translation>
         <translation>The window&apos;s place and the recent files were not saved.
 
 </translation>
-    </message>
-    <message>
-        <source>editor.ini (settings; the defaults apply): </source>
-        <translation>editor.ini (settings; the defaults apply): </translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -2323,11 +2238,11 @@ Restore them? They come back as one step, which Edit &gt; Undo takes back. Disca
     </message>
     <message>
         <source>Cocpit №1:</source>
-        <translation>Cocpit №1:</translation>
+        <translation>Cockpit №1:</translation>
     </message>
     <message>
         <source>Cocpit №2:</source>
-        <translation>Cocpit №2:</translation>
+        <translation>Cockpit №2:</translation>
     </message>
     <message>
         <source>3D Model:</source>
@@ -2840,7 +2755,7 @@ SEL: every selected cell</translation>
     </message>
     <message>
         <source>0: Machie Gun</source>
-        <translation>0: Machie Gun</translation>
+        <translation>0: Machine Gun</translation>
     </message>
     <message>
         <source>1: Turret</source>
@@ -2991,7 +2906,7 @@ SEL: every selected cell</translation>
     </message>
     <message>
         <source>Set trasser count</source>
-        <translation>Set trasser count</translation>
+        <translation>Set tracer count</translation>
     </message>
     <message>
         <source>Reduce Fire Delay Twice</source>
@@ -3175,56 +3090,6 @@ SEL: every selected cell</translation>
     <message>
         <source>Copy weapon: the source or the destination plane has no plane record.</source>
         <translation>Copy weapon: the source or the destination plane has no plane record.</translation>
-    </message>
-</context>
-<context>
-    <name>vw::app::CompareDock</name>
-    <message>
-        <source>Compare with %1</source>
-        <translation>Compare with %1</translation>
-    </message>
-    <message>
-        <source>No differences: the files hold the same plane data.</source>
-        <translation>No differences: the files hold the same plane data.</translation>
-    </message>
-    <message>
-        <source>1 difference (this file -&gt; %1)</source>
-        <translation>1 difference (this file -&gt; %1)</translation>
-    </message>
-    <message>
-        <source>%1 differences (this file -&gt; %2)</source>
-        <translation>%1 differences (this file -&gt; %2)</translation>
-    </message>
-    <message>
-        <source>A double-click on a line shows its field; the list stays here below the pages.</source>
-        <translation>A double-click on a line shows its field; the list stays here below the pages.</translation>
-    </message>
-</context>
-<context>
-    <name>vw::app::Prompter</name>
-    <message>
-        <source>Overwrite</source>
-        <translation>Overwrite</translation>
-    </message>
-    <message>
-        <source>Save as...</source>
-        <translation>Save as...</translation>
-    </message>
-    <message>
-        <source>Reload</source>
-        <translation>Reload</translation>
-    </message>
-    <message>
-        <source>Keep the editor&apos;s data</source>
-        <translation>Keep the editor&apos;s data</translation>
-    </message>
-    <message>
-        <source>Restore</source>
-        <translation>Restore</translation>
-    </message>
-    <message>
-        <source>Discard them</source>
-        <translation>Discard them</translation>
     </message>
 </context>
 </TS>

@@ -72,14 +72,6 @@
         <translation>%1 — не текст</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is longer than the field&apos;s %2 characters</source>
-        <translation>«%1» длиннее поля (%2 символов)</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; has characters the file cannot hold</source>
-        <translation>в «%1» есть символы, которые файл не может хранить</translation>
-    </message>
-    <message>
         <source>%1 is not %2 bytes as hex digits</source>
         <translation>%1 — не %2 байт в шестнадцатеричной записи</translation>
     </message>
@@ -200,14 +192,6 @@
         <translation>настройки не удалось собрать</translation>
     </message>
     <message>
-        <source>this is a folder, not a file</source>
-        <translation>это папка, а не файл</translation>
-    </message>
-    <message>
-        <source>the file is larger than %1 bytes; it should hold one time of flight per plane</source>
-        <translation>файл больше %1 байт; в нём должно быть по одному времени полёта на самолёт</translation>
-    </message>
-    <message>
         <source>All files (*)</source>
         <translation>Все файлы (*)</translation>
     </message>
@@ -273,7 +257,7 @@
     </message>
 </context>
 <context>
-    <name>vw::app::CompareDialog</name>
+    <name>vw::app::CompareDock</name>
     <message>
         <source>Compare with %1</source>
         <translation>Сравнение с %1</translation>
@@ -289,6 +273,10 @@
     <message>
         <source>%1 differences (this file -&gt; %2)</source>
         <translation>Различий: %1 (этот файл -&gt; %2)</translation>
+    </message>
+    <message>
+        <source>A double-click on a line shows its field; the list stays here below the pages.</source>
+        <translation>Двойной щелчок по строке показывает её поле; список остаётся здесь, под страницами.</translation>
     </message>
 </context>
 <context>
@@ -682,20 +670,12 @@
 <context>
     <name>vw::app::NumberGridModel</name>
     <message>
-        <source> cell</source>
-        <translation>: ячейка</translation>
-    </message>
-    <message>
         <source>This cell holds -32768 to 32767; %1 was not stored.</source>
         <translation>В ячейке помещается от -32768 до 32767; %1 не записано.</translation>
     </message>
     <message>
         <source>Integer overflow: a speed point holds -2147483648 to 2147483647 mph; %1 was not stored.</source>
         <translation>Переполнение: точка скорости вмещает от -2147483648 до 2147483647 миль/ч; %1 не записано.</translation>
-    </message>
-    <message>
-        <source>%1, cell (%2, %3): &quot;%4&quot; is not a number; stored as %5</source>
-        <translation>%1, ячейка (%2, %3): «%4» — не число; записано %5</translation>
     </message>
     <message>
         <source>row %1</source>
@@ -775,6 +755,33 @@
     <message>
         <source> No plane record to change for planes %1.</source>
         <translation> Нет записи самолёта для изменения у самолётов %1.</translation>
+    </message>
+</context>
+<context>
+    <name>vw::app::Prompter</name>
+    <message>
+        <source>Overwrite</source>
+        <translation>Перезаписать</translation>
+    </message>
+    <message>
+        <source>Save as...</source>
+        <translation>Сохранить как...</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>Загрузить заново</translation>
+    </message>
+    <message>
+        <source>Keep the editor&apos;s data</source>
+        <translation>Оставить данные редактора</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Восстановить</translation>
+    </message>
+    <message>
+        <source>Discard them</source>
+        <translation>Отбросить</translation>
     </message>
 </context>
 <context>
@@ -876,90 +883,6 @@ flight-model tables, engine power, damage maps and the shared tables.</source>
     <message>
         <source>The save commands are hidden. To turn saving on, write writeokay as line 6 of %1 and start the editor again.</source>
         <translation>Команды сохранения скрыты. Чтобы включить сохранение, запишите writeokay в 6-ю строку %1 и перезапустите редактор.</translation>
-    </message>
-    <message>
-        <source>File</source>
-        <translation>Файл</translation>
-    </message>
-    <message>
-        <source>Load configuration</source>
-        <translation>Загрузить конфигурацию</translation>
-    </message>
-    <message>
-        <source>Save configuration</source>
-        <translation>Сохранить конфигурацию</translation>
-    </message>
-    <message>
-        <source>Save configuration as...</source>
-        <translation>Сохранить конфигурацию как...</translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <translation>Выход</translation>
-    </message>
-    <message>
-        <source>Recent files</source>
-        <translation>Недавние файлы</translation>
-    </message>
-    <message>
-        <source>Compare with...</source>
-        <translation>Сравнить с...</translation>
-    </message>
-    <message>
-        <source>Export plane as JSON...</source>
-        <translation>Экспорт самолёта в JSON...</translation>
-    </message>
-    <message>
-        <source>Export all planes as JSON...</source>
-        <translation>Экспорт всех самолётов в JSON...</translation>
-    </message>
-    <message>
-        <source>Import JSON...</source>
-        <translation>Импорт JSON...</translation>
-    </message>
-    <message>
-        <source>Edit</source>
-        <translation>Правка</translation>
-    </message>
-    <message>
-        <source>Undo</source>
-        <translation>Отменить</translation>
-    </message>
-    <message>
-        <source>Redo</source>
-        <translation>Повторить</translation>
-    </message>
-    <message>
-        <source>Update</source>
-        <translation>Обновить</translation>
-    </message>
-    <message>
-        <source>Read current config  (see misc)</source>
-        <translation>Прочитать конфигурацию  (см. «Разное»)</translation>
-    </message>
-    <message>
-        <source>Write current config</source>
-        <translation>Записать конфигурацию</translation>
-    </message>
-    <message>
-        <source>Launch Vornwing</source>
-        <translation>Запустить Vornwing</translation>
-    </message>
-    <message>
-        <source>Options</source>
-        <translation>Параметры</translation>
-    </message>
-    <message>
-        <source>Close editor on VN launch</source>
-        <translation>Закрывать редактор при запуске игры</translation>
-    </message>
-    <message>
-        <source>Launch Vornwing Offline </source>
-        <translation>Запускать Vornwing офлайн </translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>О программе</translation>
     </message>
     <message>
         <source>Saving is off: write writeokay as line 6 of editor.ini to turn it on.</source>
@@ -1106,10 +1029,6 @@ To turn saving on, write writeokay as line 6 of %1 and start the editor again.</
         <translation>Игра не запущена: папки файла запуска %1 нет.</translation>
     </message>
     <message>
-        <source>Could not start %1</source>
-        <translation>Не удалось запустить %1</translation>
-    </message>
-    <message>
         <source>Started %1</source>
         <translation>Запущен %1</translation>
     </message>
@@ -1218,10 +1137,6 @@ Qt %2
         <translation>Положение окна и недавние файлы не сохранены.
 
 </translation>
-    </message>
-    <message>
-        <source>editor.ini (settings; the defaults apply): </source>
-        <translation>editor.ini (настройки; действуют значения по умолчанию): </translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -3175,56 +3090,6 @@ SEL: все выделенные ячейки</translation>
     <message>
         <source>Copy weapon: the source or the destination plane has no plane record.</source>
         <translation>Копирование оружия: у самолёта-источника или получателя нет записи.</translation>
-    </message>
-</context>
-<context>
-    <name>vw::app::CompareDock</name>
-    <message>
-        <source>Compare with %1</source>
-        <translation>Сравнение с %1</translation>
-    </message>
-    <message>
-        <source>No differences: the files hold the same plane data.</source>
-        <translation>Различий нет: в файлах одни и те же данные самолётов.</translation>
-    </message>
-    <message>
-        <source>1 difference (this file -&gt; %1)</source>
-        <translation>1 различие (этот файл -&gt; %1)</translation>
-    </message>
-    <message>
-        <source>%1 differences (this file -&gt; %2)</source>
-        <translation>Различий: %1 (этот файл -&gt; %2)</translation>
-    </message>
-    <message>
-        <source>A double-click on a line shows its field; the list stays here below the pages.</source>
-        <translation>Двойной щелчок по строке показывает её поле; список остаётся здесь, под страницами.</translation>
-    </message>
-</context>
-<context>
-    <name>vw::app::Prompter</name>
-    <message>
-        <source>Overwrite</source>
-        <translation>Перезаписать</translation>
-    </message>
-    <message>
-        <source>Save as...</source>
-        <translation>Сохранить как...</translation>
-    </message>
-    <message>
-        <source>Reload</source>
-        <translation>Загрузить заново</translation>
-    </message>
-    <message>
-        <source>Keep the editor&apos;s data</source>
-        <translation>Оставить данные редактора</translation>
-    </message>
-    <message>
-        <source>Restore</source>
-        <translation>Восстановить</translation>
-    </message>
-    <message>
-        <source>Discard them</source>
-        <translation>Отбросить</translation>
     </message>
 </context>
 </TS>

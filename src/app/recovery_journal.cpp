@@ -436,7 +436,7 @@ void RecoveryJournal::append(const QByteArray &record)
             filePath_ = file;
             lock_ = std::move(lock);
         }
-        datafile::appendToFile(filePath_, bytes + record);
+        datafile::appendToFile(filePath_, bytes + record, false);
     } catch (const datafile::FileError &e) {
         active_ = false; // a half-written recording could not rebuild the state
         if (onProblem && !failed_)

@@ -385,21 +385,6 @@ void writeFileAtomically(const QString &path, const QByteArray &bytes, const QSt
         ::fsync(folder.get());
 }
 
-void appendToFile(const QString &path, const QByteArray &bytes)
-{
-    const Target target = resolveTarget(path);
-    // Opened without waiting, and looked at again, in case the name was given
-    // to something else meanwhile.
-    Descriptor file(::open(QFile::encodeName(target.path).constData(),
-                           O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NOCTTY | O_NONBLOCK, 0600));
-    struct stat info {};
-    if (file.get() < 0 || ::fstat(file.get(), &info) != 0)
-        throw FileError(path, systemReason(errno));
-    if (!S_ISREG(info.st_mode))
-        throw FileError(path, notAFile(info.st_mode));
-    writeAll(file.get(), path, bytes);
-}
-
 void writeStream(int descriptor, const QString &name, const QByteArray &bytes)
 {
     writeAll(descriptor, name, bytes);

@@ -46,12 +46,6 @@ bool checkReplaceable(const QString &path);
 // `attributesFrom` when that is given (a backup takes its original's).
 void writeFileAtomically(const QString &path, const QByteArray &bytes, const QString &attributesFrom = {});
 
-// Adds `bytes` at the end of the regular file `path`, making it (readable by
-// its owner only) when it is not there yet. The same paths as for
-// writeFileAtomically are refused; nothing is flushed to disk, so the bytes
-// outlast the program, not the system.
-void appendToFile(const QString &path, const QByteArray &bytes);
-
 // Writes all of `bytes` to an open stream (standard output, a pipe).
 void writeStream(int descriptor, const QString &name, const QByteArray &bytes);
 

@@ -129,18 +129,6 @@ void writeFileAtomically(const QString &path, const QByteArray &bytes, const QSt
         QFile::setPermissions(target, permissions);
 }
 
-void appendToFile(const QString &path, const QByteArray &bytes)
-{
-    bool exists = false;
-    QFile file(resolveTarget(path, &exists));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
-        throw FileError(path, file.errorString());
-    if (!exists)
-        file.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
-    if (file.write(bytes) != bytes.size() || !file.flush())
-        throw FileError(path, file.errorString());
-}
-
 void writeStream(int descriptor, const QString &name, const QByteArray &bytes)
 {
     QFile stream;
@@ -171,6 +159,8 @@ void appendToFile(const QString &path, const QByteArray &bytes, bool flush)
     QFile file(target);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
         throw FileError(path, file.errorString());
+    if (!exists)
+        file.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
     if (file.write(bytes) != bytes.size() || (flush && !file.flush()))
         throw FileError(path, file.errorString());
 }
