@@ -911,7 +911,7 @@ flight-model tables, engine power, damage maps and the shared tables.</translati
     </message>
     <message>
         <source>Выход</source>
-        <translation>Exit</translation>
+        <translation>Save</translation>
     </message>
     <message>
         <source>no planes</source>
@@ -1034,10 +1034,6 @@ To turn saving on, write writeokay as line 6 of %1 and start the editor again.</
         <translation>Vornwing Planes Editor Version </translation>
     </message>
     <message>
-        <source>No plane data file is loaded</source>
-        <translation>No plane data file is loaded</translation>
-    </message>
-    <message>
         <source>Load one with File &gt; Load configuration (Ctrl+O).</source>
         <translation>Load one with File &gt; Load configuration (Ctrl+O).</translation>
     </message>
@@ -1074,6 +1070,38 @@ Settings and support files: %5</translation>
     <message>
         <source>Installed: the base directory is your data folder; the default support files are copied there from %1 when they are missing.</source>
         <translation>Installed: the base directory is your data folder; the default support files are copied there from %1 when they are missing.</translation>
+    </message>
+    <message>
+        <source>Open misc.bin…</source>
+        <translation>Open misc.bin…</translation>
+    </message>
+    <message>
+        <source>File &gt; Load configuration (Ctrl+O)</source>
+        <translation>File &gt; Load configuration (Ctrl+O)</translation>
+    </message>
+    <message>
+        <source>Welcome. Open a plane data file with File &gt; Load configuration (Ctrl+O), or put your misc.bin in %1.</source>
+        <translation>Welcome. Open a plane data file with File &gt; Load configuration (Ctrl+O), or put your misc.bin in %1.</translation>
+    </message>
+    <message>
+        <source>Not saved: %1 is as it was; your changes are still only in the editor.</source>
+        <translation>Not saved: %1 is as it was; your changes are still only in the editor.</translation>
+    </message>
+    <message>
+        <source>Not saved: %1 is as it was.</source>
+        <translation>Not saved: %1 is as it was.</translation>
+    </message>
+    <message>
+        <source>No plane data file is loaded (Ctrl+O opens one)</source>
+        <translation>No plane data file is loaded (Ctrl+O opens one)</translation>
+    </message>
+    <message>
+        <source>No plane data file is loaded. Load one with File &gt; Load configuration (Ctrl+O).</source>
+        <translation>No plane data file is loaded. Load one with File &gt; Load configuration (Ctrl+O).</translation>
+    </message>
+    <message>
+        <source>A misc.bin put in %1 is opened at start.</source>
+        <translation>A misc.bin put in %1 is opened at start.</translation>
     </message>
 </context>
 <context>
@@ -2663,10 +2691,6 @@ SEL: every selected cell</translation>
     <message>
         <source>Plane %1 has no plane record in this file, so it has no weapon configurations to show or edit.</source>
         <translation>Plane %1 has no plane record in this file, so it has no weapon configurations to show or edit.</translation>
-    </message>
-    <message>
-        <source>No plane data file is loaded. Load one with File &gt; Load configuration (Ctrl+O).</source>
-        <translation>No plane data file is loaded. Load one with File &gt; Load configuration (Ctrl+O).</translation>
     </message>
     <message>
         <source>Config name</source>

@@ -1034,10 +1034,6 @@ To turn saving on, write writeokay as line 6 of %1 and start the editor again.</
         <translation>Редактор самолётов Vornwing, версия </translation>
     </message>
     <message>
-        <source>No plane data file is loaded</source>
-        <translation>Файл данных самолётов не загружен</translation>
-    </message>
-    <message>
         <source>Load one with File &gt; Load configuration (Ctrl+O).</source>
         <translation>Загрузите его: Файл &gt; Загрузить конфигурацию (Ctrl+O).</translation>
     </message>
@@ -1074,6 +1070,38 @@ Qt %2
     <message>
         <source>Installed: the base directory is your data folder; the default support files are copied there from %1 when they are missing.</source>
         <translation>Установленный редактор: базовая папка — ваша папка данных; недостающие вспомогательные файлы копируются туда из %1.</translation>
+    </message>
+    <message>
+        <source>Open misc.bin…</source>
+        <translation>Открыть misc.bin…</translation>
+    </message>
+    <message>
+        <source>File &gt; Load configuration (Ctrl+O)</source>
+        <translation>Файл &gt; Загрузить конфигурацию (Ctrl+O)</translation>
+    </message>
+    <message>
+        <source>Welcome. Open a plane data file with File &gt; Load configuration (Ctrl+O), or put your misc.bin in %1.</source>
+        <translation>Добро пожаловать. Откройте файл данных самолётов: Файл &gt; Загрузить конфигурацию (Ctrl+O) — или положите свой misc.bin в %1.</translation>
+    </message>
+    <message>
+        <source>Not saved: %1 is as it was; your changes are still only in the editor.</source>
+        <translation>Не сохранено: %1 не изменён; ваши изменения пока есть только в редакторе.</translation>
+    </message>
+    <message>
+        <source>Not saved: %1 is as it was.</source>
+        <translation>Не сохранено: %1 не изменён.</translation>
+    </message>
+    <message>
+        <source>No plane data file is loaded (Ctrl+O opens one)</source>
+        <translation>Файл данных самолётов не загружен (Ctrl+O — открыть)</translation>
+    </message>
+    <message>
+        <source>No plane data file is loaded. Load one with File &gt; Load configuration (Ctrl+O).</source>
+        <translation>Файл данных самолётов не загружен. Загрузите его: Файл &gt; Загрузить конфигурацию (Ctrl+O).</translation>
+    </message>
+    <message>
+        <source>A misc.bin put in %1 is opened at start.</source>
+        <translation>misc.bin из папки %1 открывается при запуске.</translation>
     </message>
 </context>
 <context>
@@ -2663,10 +2691,6 @@ SEL: все выделенные ячейки</translation>
     <message>
         <source>Plane %1 has no plane record in this file, so it has no weapon configurations to show or edit.</source>
         <translation>У самолёта %1 в этом файле нет записи, поэтому нет конфигураций оружия для показа и правки.</translation>
-    </message>
-    <message>
-        <source>No plane data file is loaded. Load one with File &gt; Load configuration (Ctrl+O).</source>
-        <translation>Файл данных самолётов не загружен. Загрузите его: Файл &gt; Загрузить конфигурацию (Ctrl+O).</translation>
     </message>
     <message>
         <source>Config name</source>
