@@ -1080,8 +1080,8 @@ Settings and support files: %5</translation>
         <translation>File &gt; Load configuration (Ctrl+O)</translation>
     </message>
     <message>
-        <source>Welcome. Open a plane data file with File &gt; Load configuration (Ctrl+O), or put your misc.bin in %1.</source>
-        <translation>Welcome. Open a plane data file with File &gt; Load configuration (Ctrl+O), or put your misc.bin in %1.</translation>
+        <source>Welcome. Open a plane data file with Ctrl+O.</source>
+        <translation>Welcome. Open a plane data file with Ctrl+O.</translation>
     </message>
     <message>
         <source>Not saved: %1 is as it was; your changes are still only in the editor.</source>

@@ -1080,8 +1080,8 @@ Qt %2
         <translation>Файл &gt; Загрузить конфигурацию (Ctrl+O)</translation>
     </message>
     <message>
-        <source>Welcome. Open a plane data file with File &gt; Load configuration (Ctrl+O), or put your misc.bin in %1.</source>
-        <translation>Добро пожаловать. Откройте файл данных самолётов: Файл &gt; Загрузить конфигурацию (Ctrl+O) — или положите свой misc.bin в %1.</translation>
+        <source>Welcome. Open a plane data file with Ctrl+O.</source>
+        <translation>Добро пожаловать. Откройте файл данных самолётов: Ctrl+O.</translation>
     </message>
     <message>
         <source>Not saved: %1 is as it was; your changes are still only in the editor.</source>

@@ -462,9 +462,7 @@ void VNEditor::FormCreate()
             loadError = tr("The plane data file could not be loaded.\n\n") + EditorDocument::describe(e);
     }
     if (welcome && !document_->isLoaded())
-        statusBar()->showMessage(tr("Welcome. Open a plane data file with File > Load configuration (Ctrl+O), "
-                                    "or put your misc.bin in %1.")
-                                     .arg(QDir::toNativeSeparators(baseDirectory_)));
+        statusBar()->showMessage(tr("Welcome. Open a plane data file with Ctrl+O."));
     // 8. planes.dat.
     const TextLines planes = readTextLines(editorFile(baseDirectory_, QStringLiteral("planes.dat")));
     if (!planes.found)
