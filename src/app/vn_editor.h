@@ -169,7 +169,7 @@ private:
     QFrame *noFileNotice_ = nullptr;
     QLabel *noFileText_ = nullptr;
     QLabel *savingOff_ = nullptr;
-    bool shownOnce_ = false;
+    bool checkPlaceWhenShown_ = false; // restored geometry is checked again once the frame is known
     bool saveChosen_ = false; // a load or save as has succeeded: "Save configuration" may save
 
     PlaneListView *listBox1_ = nullptr;

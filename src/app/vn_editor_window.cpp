@@ -99,6 +99,7 @@ void VNEditor::restoreWindow()
         moreGun_->setUserPlace(dialogPlace);
     if (restoreGeometry(stored.value(QStringLiteral("geometry")).toByteArray())) {
         keepOnScreen();
+        checkPlaceWhenShown_ = true;
         return;
     }
     // The documented size where it fits; the pages scroll on smaller screens.
@@ -112,9 +113,9 @@ void VNEditor::restoreWindow()
 void VNEditor::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
-    if (shownOnce_)
+    if (!checkPlaceWhenShown_)
         return;
-    shownOnce_ = true;
+    checkPlaceWhenShown_ = false;
     // Once shown the window has its frame: the restored place is checked again with it.
     QTimer::singleShot(0, this, &VNEditor::keepOnScreen);
 }
