@@ -102,8 +102,13 @@ void NumberGridView::fitColumns()
         const int width = needed + 2 * padding;
         // A page that gave the headings a fixed width gets it widened; otherwise they size themselves.
         QHeaderView *headings = verticalHeader();
-        if (headings->minimumWidth() == headings->maximumWidth() && headings->maximumWidth() < width)
+        if (headings->minimumWidth() == headings->maximumWidth() && headings->maximumWidth() < width) {
             headings->setFixedWidth(width);
+            // The cells make room for the wider headings at once: a grid
+            // fitted as its page is first shown gets no resize that would do
+            // it, and the headings would cover the first column's left part.
+            updateGeometries();
+        }
     }
 }
 

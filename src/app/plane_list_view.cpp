@@ -18,6 +18,17 @@ PlaneListView::PlaneListView(PlaneListModel *model, QWidget *parent) : QListView
     });
 }
 
+QItemSelectionModel::SelectionFlags PlaneListView::selectionCommand(const QModelIndex &index,
+                                                                   const QEvent *event) const
+{
+    if (!index.isValid())
+        return QItemSelectionModel::NoUpdate;
+    const QItemSelectionModel::SelectionFlags command = QListView::selectionCommand(index, event);
+    if (command.testAnyFlags(QItemSelectionModel::Deselect | QItemSelectionModel::Toggle))
+        return QItemSelectionModel::NoUpdate;
+    return command;
+}
+
 int PlaneListView::count() const
 {
     return model()->rowCount();

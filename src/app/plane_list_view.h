@@ -18,6 +18,12 @@ public:
     void setCurrentRow(int row);
     QString itemText(int row) const;
 
+protected:
+    // One plane is always current: a click on the empty area below the last
+    // plane, or Ctrl with a click or Space on the current plane, keeps it.
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex &index,
+                                                         const QEvent *event = nullptr) const override;
+
 Q_SIGNALS:
     void currentRowChanged(int row);
     // A click on a row, also on the row already selected.

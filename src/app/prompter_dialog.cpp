@@ -24,7 +24,8 @@ void Prompter::error(QWidget *parent, const QString &text)
 
 bool Prompter::question(QWidget *parent, const QString &caption, const QString &text)
 {
-    return QMessageBox::question(parent, caption, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+    // The question confirms what the user has just asked for: Enter does it.
+    return QMessageBox::question(parent, caption, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes)
            == QMessageBox::Yes;
 }
 

@@ -17,7 +17,7 @@ public:
     virtual void information(QWidget *parent, const QString &text);
     virtual void warning(QWidget *parent, const QString &text);
     virtual void error(QWidget *parent, const QString &text);
-    // Yes/No question; true for Yes.
+    // Yes/No question confirming what the user asked for; Yes is the default button. True for Yes.
     virtual bool question(QWidget *parent, const QString &caption, const QString &text);
     // Unsaved changes: Save / Discard / Cancel, or only Discard / Cancel.
     virtual Unsaved unsavedChanges(QWidget *parent, const QString &text, bool canSave);

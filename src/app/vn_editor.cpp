@@ -31,12 +31,14 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFileSystemWatcher>
+#include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QShortcut>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -134,7 +136,26 @@ void VNEditor::buildWindow()
 {
     setObjectName(QStringLiteral("VNEditor"));
     auto *central = new QWidget(this);
-    auto *columns = new QHBoxLayout(central);
+    auto *rows = new QVBoxLayout(central);
+    // While no file is loaded every page shows this notice above it, with the way out.
+    noFileNotice_ = new QFrame(central);
+    noFileNotice_->setObjectName(QStringLiteral("NoFileNotice"));
+    noFileNotice_->setFrameShape(QFrame::StyledPanel);
+    noFileNotice_->setStyleSheet(QStringLiteral("#NoFileNotice { background: #fff4ce; border: 1px solid #c8a000; }"
+                                                "#NoFileNotice QLabel { color: #3a2c00; font-weight: bold; }"));
+    auto *noticeRow = new QHBoxLayout(noFileNotice_);
+    noFileText_ = new QLabel(noFileNotice_);
+    noFileText_->setObjectName(QStringLiteral("NoFileNoticeText"));
+    noFileText_->setWordWrap(true);
+    noticeRow->addWidget(noFileText_, 1);
+    auto *open = new QPushButton(tr("Open misc.bin…"), noFileNotice_);
+    open->setObjectName(QStringLiteral("OpenDataFile"));
+    open->setToolTip(tr("File > Load configuration (Ctrl+O)"));
+    connect(open, &QPushButton::clicked, this, [this] { document_->guarded([this] { Loadconfig1Click(); }); });
+    noticeRow->addWidget(open, 0, Qt::AlignVCenter);
+    rows->addWidget(noFileNotice_);
+    auto *columns = new QHBoxLayout;
+    rows->addLayout(columns, 1);
 
     auto *left = new QVBoxLayout;
     left->addWidget(new QLabel(tr("List of planes:"), central));
@@ -484,11 +505,19 @@ void VNEditor::FormCreate()
     selection() = Selection{};
     // 7. The plane data file; a failure is named in an error box and start-up goes on.
     QString loadError;
+    const QString dataPath = miscPage_->dataPath();
+    // An installed editor's data folder holds no misc.bin until the user puts
+    // one there: that start is a welcome, not an error.
+    const bool welcome = !installedDefaults_.isEmpty() && !dataPath.isEmpty() && !QFileInfo::exists(dataPath)
+                         && !QFileInfo(dataPath).isSymLink();
     try {
-        loadFile(miscPage_->dataPath(), true);
+        loadFile(dataPath, true);
     } catch (const std::exception &e) {
-        loadError = tr("The plane data file could not be loaded.\n\n") + EditorDocument::describe(e);
+        if (!welcome)
+            loadError = tr("The plane data file could not be loaded.\n\n") + EditorDocument::describe(e);
     }
+    if (welcome && !document_->isLoaded())
+        statusBar()->showMessage(tr("Welcome. Open a plane data file with Ctrl+O."));
     // 8. planes.dat.
     const TextLines planes = readTextLines(editorFile(baseDirectory_, QStringLiteral("planes.dat")));
     if (!planes.found)

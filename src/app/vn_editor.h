@@ -17,6 +17,7 @@ class QDragEnterEvent;
 class QDropEvent;
 class QFileSystemWatcher;
 class QTimer;
+class QFrame;
 class QLabel;
 class QMenu;
 class QShortcut;
@@ -119,6 +120,7 @@ public:
     QString differenceText(const FieldDifference &difference) const;
 
 protected:
+    void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
@@ -136,6 +138,8 @@ private:
     void loadFile(const QString &path, bool decipher);
     // Saves the image enciphered; marks the history clean. False when it failed.
     bool saveFile(const QString &path);
+    // After No to the save question: the status bar says the file was not saved.
+    void reportNotSaved(const QString &path);
     // Asks about unsaved changes before they would be lost; false to stop.
     bool settleUnsavedChanges();
     // The save items can only save a loaded file; without one they say so.
@@ -149,12 +153,16 @@ private:
     void updateTitle();
     // The permanent part of the status bar: the open file, its planes, layout and cipher.
     void updateFileStatus();
+    // The notice every page shows while no file is loaded.
+    void updateNoFileNotice();
     void rememberRecentFile(const QString &path);
     void fillRecentMenu();
     void showAbout();
     // Window size and position, and the recent files, kept between runs.
     QString windowSettingsPath() const;
     void restoreWindow();
+    // Moves and shrinks the window as little as it takes to lie on its screen.
+    void keepOnScreen();
     void storeWindow();
     // Every page that is not itself a set of sub-pages scrolls when the window
     // is smaller than the page needs.
@@ -198,7 +206,10 @@ private:
     QStringList recentFiles_;  // the last eight files loaded or saved, newest first
     QMenu *recentMenu_ = nullptr;
     QLabel *fileStatus_ = nullptr;
+    QFrame *noFileNotice_ = nullptr;
+    QLabel *noFileText_ = nullptr;
     QLabel *savingOff_ = nullptr;
+    bool checkPlaceWhenShown_ = false; // restored geometry is checked again once the frame is known
     bool saveChosen_ = false; // a load or save as has succeeded: "Save configuration" may save
 
     PlaneListView *listBox1_ = nullptr;

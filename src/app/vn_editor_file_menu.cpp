@@ -409,6 +409,8 @@ void VNEditor::Save1Click()
         return;
     if (prompter_->question(this, saveCaption(), saveQuestion()))
         saveFile(configPath_);
+    else
+        reportNotSaved(configPath_);
 }
 
 void VNEditor::WritetoBINfile1Click()
@@ -417,6 +419,17 @@ void VNEditor::WritetoBINfile1Click()
         return;
     if (prompter_->question(this, saveCaption(), saveQuestion()))
         saveFile(miscPage_->dataPath());
+    else
+        reportNotSaved(miscPage_->dataPath());
+}
+
+void VNEditor::reportNotSaved(const QString &path)
+{
+    // No to the save question: the file stays as it is on disk, and the window says so.
+    statusBar()->showMessage(hasUnsavedChanges()
+                                 ? tr("Not saved: %1 is as it was; your changes are still only in the editor.")
+                                       .arg(QDir::toNativeSeparators(path))
+                                 : tr("Not saved: %1 is as it was.").arg(QDir::toNativeSeparators(path)));
 }
 
 void VNEditor::Exract1Click()

@@ -1,6 +1,7 @@
 #include "vn_editor.h"
 
 #include "app/workspace.h"
+#include "weapons/more_weapons_dialog.h"
 #include "datafile/layout.h"
 
 #include <QAction>
@@ -13,9 +14,12 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QScreen>
+#include <QShowEvent>
 #include <QScrollArea>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTabWidget>
+#include <QTimer>
 #include <QUndoStack>
 
 // The window as a desktop program: its caption and status bar, its size and
@@ -46,8 +50,9 @@ void VNEditor::updateFileStatus()
 {
     if (!fileStatus_)
         return;
+    updateNoFileNotice();
     if (!document_->isLoaded()) {
-        fileStatus_->setText(tr("No plane data file is loaded"));
+        fileStatus_->setText(tr("No plane data file is loaded (Ctrl+O opens one)"));
         fileStatus_->setToolTip(tr("Load one with File > Load configuration (Ctrl+O)."));
         return;
     }
@@ -63,6 +68,20 @@ void VNEditor::updateFileStatus()
     fileStatus_->setToolTip(QDir::toNativeSeparators(document_->currentPath()));
 }
 
+void VNEditor::updateNoFileNotice()
+{
+    if (!noFileNotice_)
+        return;
+    const bool loaded = document_->isLoaded();
+    noFileNotice_->setVisible(!loaded);
+    if (loaded)
+        return;
+    QString text = tr("No plane data file is loaded. Load one with File > Load configuration (Ctrl+O).");
+    if (!installedDefaults_.isEmpty())
+        text += QLatin1Char(' ') + tr("A misc.bin put in %1 is opened at start.").arg(QDir::toNativeSeparators(baseDirectory_));
+    noFileText_->setText(text);
+}
+
 QString VNEditor::windowSettingsPath() const
 {
     return editorFile(baseDirectory_, QStringLiteral("window.ini"));
@@ -75,14 +94,56 @@ void VNEditor::restoreWindow()
     recentFiles_ = stored.value(QStringLiteral("recentFiles")).toStringList().mid(0, RecentFileCount);
     fillRecentMenu();
     setMinimumSize(640, 420);
-    if (restoreGeometry(stored.value(QStringLiteral("geometry")).toByteArray()))
+    const QPoint dialogPlace = stored.value(QStringLiteral("moreWeaponsPlace")).toPoint();
+    if (stored.contains(QStringLiteral("moreWeaponsPlace")))
+        moreGun_->setUserPlace(dialogPlace);
+    if (restoreGeometry(stored.value(QStringLiteral("geometry")).toByteArray())) {
+        keepOnScreen();
+        checkPlaceWhenShown_ = true;
         return;
+    }
     // The documented size where it fits; the pages scroll on smaller screens.
     const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
     const QRect room = screen ? screen->availableGeometry() : QRect(0, 0, 1020, 700);
     const QSize size(std::min(1020, room.width()), std::min(700, room.height() - 40));
     resize(size);
     move(room.center() - QPoint(size.width() / 2, size.height() / 2));
+}
+
+void VNEditor::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (!checkPlaceWhenShown_)
+        return;
+    checkPlaceWhenShown_ = false;
+    // Once shown the window has its frame: the restored place is checked again with it.
+    QTimer::singleShot(0, this, &VNEditor::keepOnScreen);
+}
+
+void VNEditor::keepOnScreen()
+{
+    // Geometry kept from a larger screen (or from a screen that is gone) is
+    // brought whole into the available area of the screen the window lands on.
+    if (isMaximized() || isFullScreen())
+        return;
+    const QScreen *screen = QGuiApplication::screenAt(geometry().center());
+    if (!screen)
+        screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect room = screen->availableGeometry();
+    // The frame is known once the window is shown; before that, room is kept for a title bar.
+    QMargins frame(geometry().left() - frameGeometry().left(), geometry().top() - frameGeometry().top(),
+                   frameGeometry().right() - geometry().right(), frameGeometry().bottom() - geometry().bottom());
+    if (frame.isNull())
+        frame.setTop(style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this));
+    const QRect inside = room.marginsRemoved(frame);
+    QRect client = geometry();
+    client.setSize(client.size().boundedTo(inside.size()).expandedTo(minimumSize()));
+    client.moveLeft(std::max(inside.left(), std::min(client.left(), inside.right() + 1 - client.width())));
+    client.moveTop(std::max(inside.top(), std::min(client.top(), inside.bottom() + 1 - client.height())));
+    if (client != geometry())
+        setGeometry(client);
 }
 
 void VNEditor::storeWindow()
@@ -92,9 +153,11 @@ void VNEditor::storeWindow()
     // kept as it is.
     if (windowStored_.unreadable || !QFileInfo(QFileInfo(windowSettingsPath()).absolutePath()).isDir())
         return;
+    QVariantMap values{{QStringLiteral("geometry"), saveGeometry()}, {QStringLiteral("recentFiles"), recentFiles_}};
+    if (const std::optional<QPoint> place = moreGun_->userPlace())
+        values.insert(QStringLiteral("moreWeaponsPlace"), *place);
     try {
-        writeWindowSettings(windowSettingsPath(), {{QStringLiteral("geometry"), saveGeometry()},
-                                                   {QStringLiteral("recentFiles"), recentFiles_}});
+        writeWindowSettings(windowSettingsPath(), values);
     } catch (const std::exception &e) {
         prompter_->error(this, tr("The window's place and the recent files were not saved.\n\n")
                                    + EditorDocument::describe(e));

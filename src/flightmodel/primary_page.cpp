@@ -10,6 +10,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QUndoStack>
 #include <QVBoxLayout>
 
 namespace vw::flightmodel {
@@ -72,6 +73,14 @@ PrimaryPage::PrimaryPage(app::EditorDocument &document, QWidget *parent) : QWidg
     columns->addLayout(right, 2);
 
     connectHandler(document_, stringGrid1_, &NumberGridView::cellSelected, this, &PrimaryPage::StringGrid1SelectCell);
+    // The figures follow every stored value they are worked out from: a
+    // primary row typed here or on the Handiling page, an engine power cell,
+    // a batch adjustment. Every stored change (each keystroke included) moves
+    // the history; an undo or redo refreshes the pages itself.
+    connect(document_.undoStack(), &QUndoStack::indexChanged, this, [this] {
+        if (!document_.refreshing())
+            showFigures();
+    });
 }
 
 void PrimaryPage::showPlane()
@@ -83,7 +92,13 @@ void PrimaryPage::showPlane()
     model_->reload();
     stringGrid1_->refreshHeadings();
     setEnabled(exists);
-    if (!exists) {
+    showFigures();
+}
+
+void PrimaryPage::showFigures()
+{
+    PlaneRecord record(document_.file(), document_.selection().CurrentPlane);
+    if (!record.exists()) {
         for (auto &[name, label] : figures_)
             label->clear();
         return;

@@ -32,6 +32,9 @@ public:
     void StringGrid1SelectCell(int col, int row);
 
 private:
+    // The derived figures of the current plane (Basic Stats, Engine power at).
+    void showFigures();
+
     app::EditorDocument &document_;
     NumberGridModel *model_;
     NumberGridView *stringGrid1_;

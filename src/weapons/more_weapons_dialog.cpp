@@ -16,8 +16,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QGuiApplication>
+#include <QHideEvent>
+#include <QMainWindow>
 #include <QPushButton>
 #include <QScreen>
+#include <QStatusBar>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
@@ -39,8 +43,36 @@ QStringList controlTypeItems()
     return {MoreGun::tr("0: Machie Gun"), MoreGun::tr("1: Turret")};
 }
 
-// The main window moves up to this top edge; the dialog overlaps its lower edge by this much.
-constexpr int MainWindowTop = 28, Overlap = 40;
+// A frame moved as little as it takes to lie within the room (its top-left
+// corner first, when it is larger than the room).
+QRect keptOn(QRect frame, const QRect &room)
+{
+    frame.moveLeft(std::max(room.left(), std::min(frame.left(), room.right() + 1 - frame.width())));
+    frame.moveTop(std::max(room.top(), std::min(frame.top(), room.bottom() + 1 - frame.height())));
+    return frame;
+}
+
+// Where the dialog's frame goes beside the main window's frame: below it,
+// centred (as the original editor put it), else above it, to its right or to
+// its left, the first that lies whole within the room; else over the main
+// window's lower part, above `clearAbove` (the top of its status bar).
+QPoint placeBeside(const QRect &main, const QSize &own, const QRect &room, int clearAbove)
+{
+    const int centred = main.left() + (main.width() - own.width()) / 2;
+    const int middle = main.top() + (main.height() - own.height()) / 2;
+    const QPoint candidates[] = {{centred, main.bottom() + 1},
+                                 {centred, main.top() - own.height()},
+                                 {main.right() + 1, middle},
+                                 {main.left() - own.width(), middle}};
+    for (const QPoint &at : candidates) {
+        // Sliding along the main window's edge to stay on the screen is fine;
+        // crossing the edge is not.
+        const QRect kept = keptOn(QRect(at, own), room);
+        if (!kept.intersects(main))
+            return kept.topLeft();
+    }
+    return keptOn(QRect(QPoint(centred, clearAbove - own.height()), own), room).topLeft();
+}
 
 // A combo box shows the stored index; an index it has no item for shows its number.
 void showIndex(QComboBox *box, int index)
@@ -190,22 +222,50 @@ void MoreGun::openBesideMainWindow()
 {
     opened_ = true;
     UpdateAll();
+    QWidget *main = parentWidget() ? parentWidget()->window() : nullptr;
+    const auto place = [this, main](const QSize &own) {
+        if (userPlace_) {
+            // Where the user put it, kept on the screen it is on (that screen may be gone).
+            const QScreen *screen = QGuiApplication::screenAt(*userPlace_ + QPoint(own.width() / 2, 10));
+            if (!screen)
+                screen = main && main->screen() ? main->screen() : QGuiApplication::primaryScreen();
+            return screen ? keptOn(QRect(*userPlace_, own), screen->availableGeometry()).topLeft() : *userPlace_;
+        }
+        if (!main)
+            return pos();
+        const QScreen *screen = main->screen() ? main->screen() : QGuiApplication::primaryScreen();
+        const QRect room = screen ? screen->availableGeometry() : main->frameGeometry();
+        const auto *window = qobject_cast<QMainWindow *>(main);
+        const QStatusBar *status = window ? window->findChild<QStatusBar *>() : nullptr;
+        const int clearAbove = status && status->isVisible() ? status->mapToGlobal(QPoint(0, 0)).y()
+                                                             : main->frameGeometry().bottom() + 1;
+        return placeBeside(main->frameGeometry(), own, room, clearAbove);
+    };
+    placedAt_ = place(frameGeometry().size());
+    move(placedAt_);
     show();
     raise();
-    QWidget *main = parentWidget();
-    if (!main)
-        return;
-    main->move(main->frameGeometry().left(), MainWindowTop);
-    const QRect frame = main->frameGeometry();
-    const QSize own = frameGeometry().size();
-    QPoint at(frame.left() + (frame.width() - own.width()) / 2, frame.top() + frame.height() - Overlap);
-    // Kept on the screen, whatever the main window's size.
-    if (const QScreen *screen = main->screen()) {
-        const QRect room = screen->availableGeometry();
-        at.setX(std::clamp(at.x(), room.left(), std::max(room.left(), room.right() + 1 - own.width())));
-        at.setY(std::clamp(at.y(), room.top(), std::max(room.top(), room.bottom() + 1 - own.height())));
-    }
-    move(at);
+    // Shown, the dialog has its frame: placed again with its whole size.
+    placedAt_ = place(frameGeometry().size());
+    if (pos() != placedAt_)
+        move(placedAt_);
+}
+
+std::optional<QPoint> MoreGun::userPlace() const
+{
+    // Shown and moved since it opened: where it stands now.
+    if (isVisible() && pos() != placedAt_)
+        return pos();
+    return userPlace_;
+}
+
+void MoreGun::hideEvent(QHideEvent *event)
+{
+    // Closed where the user had moved it: it opens there next time. (A
+    // spontaneous hide is the window being minimised with the main window.)
+    if (!event->spontaneous() && pos() != placedAt_)
+        userPlace_ = pos();
+    QDialog::hideEvent(event);
 }
 
 // --- Showing -----------------------------------------------------------------

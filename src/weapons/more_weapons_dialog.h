@@ -5,9 +5,11 @@
 #include "weapons/weapons_block.h"
 
 #include <QDialog>
+#include <QPoint>
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 
 class QComboBox;
 class QGroupBox;
@@ -35,9 +37,15 @@ public:
     MoreGun(app::EditorDocument &document, QListWidget *weaponList, QWidget *mainWindow);
 
     bool MoreWeaponsOpened() const { return opened_; }
-    // The Weapons page's "..." button: shows the dialog below the main window,
-    // which moves up to make room.
+    // The Weapons page's "..." button: shows the dialog where the user last
+    // put it, or else beside the main window where it fits on the screen, and
+    // over the main window's lower part (clear of its status bar) where it
+    // does not. The main window never moves.
     void openBesideMainWindow();
+    // Where the user put the dialog (its frame's top-left), kept between runs;
+    // none while the dialog stays where the editor placed it.
+    std::optional<QPoint> userPlace() const;
+    void setUserPlace(const std::optional<QPoint> &place) { userPlace_ = place; }
 
     // Update3's part: the dialog once it has been opened.
     void showPlane() override;
@@ -66,6 +74,9 @@ public:
     void ComboBox1Change(int index);
     void Button1Click();
 
+protected:
+    void hideEvent(QHideEvent *event) override;
+
 private:
     bool hasWeapons() const;
     WeaponRecord currentWeapon() const;
@@ -85,6 +96,8 @@ private:
     app::EditorDocument &document_;
     QListWidget *weaponList_;
     bool opened_ = false;
+    std::optional<QPoint> userPlace_;
+    QPoint placedAt_; // where the editor put the dialog when it opened
     QGroupBox *more_;
     QLineEdit *edit1_, *edit3_, *edit2_, *edit4_, *edit6_, *edit7_;
     QLineEdit *edit9_, *edit10_, *edit12_, *edit13_;

@@ -278,13 +278,11 @@ void WeaponsPage::fillLabelLists()
 
 void WeaponsPage::showNoWeapons()
 {
-    noWeapons_->setText(document_.isLoaded()
-                            ? tr("Plane %1 has no plane record in this file, so it has no weapon "
-                                 "configurations to show or edit.")
-                                  .arg(document_.selection().CurrentPlane)
-                            : tr("No plane data file is loaded. Load one with File > Load configuration "
-                                 "(Ctrl+O)."));
-    noWeapons_->show();
+    // Without a file the window's notice above every page says so, with the way out.
+    noWeapons_->setText(tr("Plane %1 has no plane record in this file, so it has no weapon "
+                           "configurations to show or edit.")
+                            .arg(document_.selection().CurrentPlane));
+    noWeapons_->setVisible(document_.isLoaded());
     listBox3_->clear();
     for (QLineEdit *edit : {edit1_, edit2_, edit7_, edit18_, edit19_})
         edit->clear();

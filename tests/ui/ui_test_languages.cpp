@@ -41,7 +41,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("dialogTitle");
         QTest::addColumn<QStringList>("chartHints");
         QTest::addColumn<QString>("firstPage");
-        QTest::newRow("en") << QString() << "en_US" << "en" << "Exit|Save changes?" << "Choose a configuration file"
+        QTest::newRow("en") << QString() << "en_US" << "en" << "Save|Save changes?" << "Choose a configuration file"
                             << QStringList{"Clear the control points", "Place control points", "Normalise values (x.xxx)"}
                             << "Weapons";
         QTest::newRow("ru") << QString() << "ru_RU" << "ru" << "Выход|Сохранить изменения?"
@@ -54,7 +54,7 @@ private Q_SLOTS:
                                 << QStringList{"Очистить контрольные точки", "Выставить контрольные точки",
                                                "Нормализовать значения (x.xxx)"}
                                 << "Weapons";
-        QTest::newRow("option over locale") << "EN" << "ru_RU" << "en" << "Exit|Save changes?"
+        QTest::newRow("option over locale") << "EN" << "ru_RU" << "en" << "Save|Save changes?"
                                             << "Choose a configuration file"
                                             << QStringList{"Clear the control points", "Place control points",
                                                            "Normalise values (x.xxx)"}
