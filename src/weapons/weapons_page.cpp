@@ -322,10 +322,14 @@ void WeaponsPage::showPlane()
     const app::Selection &s = document_.selection();
     const auto &summaries = document_.labels().PlaneSummaries;
     QLineEdit *lines[] = {edit3_, edit4_, edit5_, edit6_};
-    for (int i = 0; i < 4; ++i)
+    for (int i = 0; i < 4; ++i) {
         lines[i]->setText(s.CurrentPlane >= 1 && size_t(s.CurrentPlane) <= summaries.size()
                               ? summaries[size_t(s.CurrentPlane - 1)][size_t(i)]
                               : QString());
+        // A line longer than the field shows its beginning, and the whole of it as a tip.
+        lines[i]->setCursorPosition(0);
+        lines[i]->setToolTip(lines[i]->text());
+    }
     const WeaponsBlockView block(document_.file(), s.CurrentPlane);
     if (!block.exists()) {
         showNoWeapons();
