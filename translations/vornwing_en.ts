@@ -1075,6 +1075,10 @@ Settings and support files: %5</translation>
         <source>Installed: the base directory is your data folder; the default support files are copied there from %1 when they are missing.</source>
         <translation>Installed: the base directory is your data folder; the default support files are copied there from %1 when they are missing.</translation>
     </message>
+    <message>
+        <source>FM.ru.dat has %1 lines and FM.dat %2, so its rows would name other fields: the labels of FM.dat are shown.</source>
+        <translation>FM.ru.dat has %1 lines and FM.dat %2, so its rows would name other fields: the labels of FM.dat are shown.</translation>
+    </message>
 </context>
 <context>
     <name>vw::damage</name>

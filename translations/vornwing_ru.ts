@@ -1075,6 +1075,10 @@ Qt %2
         <source>Installed: the base directory is your data folder; the default support files are copied there from %1 when they are missing.</source>
         <translation>Установленный редактор: базовая папка — ваша папка данных; недостающие вспомогательные файлы копируются туда из %1.</translation>
     </message>
+    <message>
+        <source>FM.ru.dat has %1 lines and FM.dat %2, so its rows would name other fields: the labels of FM.dat are shown.</source>
+        <translation>В FM.ru.dat строк: %1, а в FM.dat: %2, поэтому его строки называли бы другие поля: показаны подписи из FM.dat.</translation>
+    </message>
 </context>
 <context>
     <name>vw::damage</name>
