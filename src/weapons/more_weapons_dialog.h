@@ -67,6 +67,8 @@ public:
     void Button1Click();
 
 private:
+    // The fixed size that shows every caption and list item whole.
+    void fitSize();
     bool hasWeapons() const;
     WeaponRecord currentWeapon() const;
     app::MergeKey key(const char *field) const;

@@ -80,7 +80,10 @@ WeaponsPage::WeaponsPage(app::EditorDocument &document, ConfigListView *configLi
 
     // Summary lines.
     auto *summary = new QVBoxLayout;
-    summary->addWidget(new QLabel(tr("Summary (*permanent at present):"), this));
+    // The heading wraps where the window is too narrow for it (a small screen, a longer language).
+    auto *summaryHeading = new QLabel(tr("Summary (*permanent at present):"), this);
+    summaryHeading->setWordWrap(true);
+    summary->addWidget(summaryHeading);
     QLineEdit **lines[] = {&edit3_, &edit4_, &edit5_, &edit6_};
     const char *lineNames[] = {"Edit3", "Edit4", "Edit5", "Edit6"};
     for (int i = 0; i < 4; ++i) {
