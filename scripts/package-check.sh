@@ -34,6 +34,7 @@ dpkg --root="$fresh" --admindir="$fresh/var/lib/dpkg" -s vornwing-editor | grep 
 for file in usr/bin/vornwing-editor usr/bin/vornwing-cli \
             usr/share/vornwing-editor/editor/FM.dat usr/share/vornwing-editor/editor/planes.dat \
             usr/share/vornwing-editor/editor/readme.txt usr/share/vornwing-editor/editor/editor.ini \
+            usr/share/vornwing-editor/editor/FM.ru.dat usr/share/vornwing-editor/editor/readme.ru.txt \
             usr/share/applications/vornwing-editor.desktop \
             usr/share/icons/hicolor/scalable/apps/vornwing-editor.svg \
             usr/share/icons/hicolor/16x16/apps/vornwing-editor.png \
@@ -48,7 +49,19 @@ bin="$fresh/usr/bin"
 head -n 3 "$work/info.txt"
 version="$(QT_QPA_PLATFORM=offscreen "$bin/vornwing-editor" --version)" || fail "the installed vornwing-editor --version failed"
 echo "$version"
-case "$version" in *3.5*) ;; *) fail "vornwing-editor --version said: $version" ;; esac
+# One version everywhere: the package's, the editor's and the tool's.
+package_version="$(dpkg-deb --field "$deb" Version)"
+case "$version" in *" $package_version") ;; *) fail "vornwing-editor --version said: $version (the package is $package_version)" ;; esac
+cli_version="$("$bin/vornwing-cli" --version)" || fail "the installed vornwing-cli --version failed"
+[ "$cli_version" = "vornwing-cli $package_version" ] || fail "vornwing-cli --version said: $cli_version (the package is $package_version)"
+case "$(dpkg-deb --field "$deb" Description)" in *";"*) fail "the package description has a stray \";\"" ;; esac
+# Without a display the editor says so in one line and exits 2.
+set +e
+no_display="$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$bin/vornwing-editor" 2>&1)"
+code=$?
+set -e
+[ "$code" = 2 ] && [ "$(printf '%s\n' "$no_display" | wc -l)" = 1 ] \
+  || fail "without a display vornwing-editor exited $code and said: $no_display"
 
 # The installed editor, started with no --base, works in the user's data
 # folder (here one under the temporary folder) and fills in its support files.
@@ -59,7 +72,7 @@ HOME="$work/home" XDG_DATA_HOME="$data_home" XDG_CONFIG_HOME="$work/config" XDG_
   QT_QPA_PLATFORM=offscreen timeout 300 "$bin/vornwing-editor" --screenshot "$work/window.png" \
   || fail "the installed vornwing-editor did not start"
 [ -s "$work/window.png" ] || fail "the installed vornwing-editor showed no window"
-for file in FM.dat planes.dat readme.txt editor.ini; do
+for file in FM.dat FM.ru.dat planes.dat readme.txt readme.ru.txt editor.ini; do
   [ -f "$data_home/vornwing-editor/editor/$file" ] || fail "the installed editor did not copy $file to the user's data folder"
 done
 

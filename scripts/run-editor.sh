@@ -9,7 +9,7 @@ cmake -S "$root" -B "$root/build" >/dev/null
 cmake --build "$root/build" -j"$(nproc)" --target vornwing-editor vornwing-cli
 demo="$root/build/demo"
 mkdir -p "$demo/editor"
-for file in FM.dat planes.dat readme.txt; do
+for file in FM.dat FM.ru.dat planes.dat readme.txt readme.ru.txt; do
   cp "$root/data/editor/$file" "$demo/editor/$file"
 done
 # The settings and the data file are the user's once made: keep their changes.

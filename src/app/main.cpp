@@ -15,6 +15,7 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 
@@ -73,6 +74,41 @@ bool asksForTextOnly(int argc, char **argv)
             if (std::strcmp(argv[i], option) == 0)
                 return true;
     return false;
+}
+
+// Started where no window can be shown (no display, or one that cannot be
+// reached), Qt gives up with several lines of advice and aborts. While the
+// application is made, the window system's warnings are kept, and that end
+// becomes one line naming what is missing and exit code 2.
+QString windowSystemTrouble;
+QtMessageHandler previousHandler = nullptr;
+
+void startupMessages(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (type == QtFatalMsg) {
+        QString why = windowSystemTrouble;
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")
+            && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+            why = QStringLiteral("there is no display (DISPLAY is not set)");
+        else if (why.isEmpty())
+            why = QStringLiteral("the window system could not be reached");
+        std::fprintf(stderr,
+                     "vornwing-editor: cannot show the window: %s; start it in a desktop session "
+                     "(--help and --version work without one)\n",
+                     qPrintable(why));
+        std::fflush(stderr);
+        std::_Exit(2);
+    }
+    if (context.category && std::strncmp(context.category, "qt.qpa", 6) == 0) {
+        // The first says what went wrong ("could not connect to display :5").
+        if (windowSystemTrouble.isEmpty())
+            windowSystemTrouble = message.trimmed();
+        return;
+    }
+    if (previousHandler)
+        previousHandler(type, context, message);
+    else
+        std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
 }
 
 // A tab shows `name` when its caption is the name in any letter case, or the
@@ -146,7 +182,9 @@ int main(int argc, char **argv)
         return 0;
     }
 
+    previousHandler = qInstallMessageHandler(startupMessages);
     QApplication app(argc, argv);
+    qInstallMessageHandler(previousHandler);
     setNames();
     // The installed menu entry's icon, and the name that ties the window to that entry.
     QIcon icon;

@@ -6,6 +6,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -91,6 +92,10 @@ void NumberGridView::fitColumns()
         for (int r = 0; r < rows; ++r)
             if (!isRowHidden(r))
                 needed = std::max(needed, metrics.horizontalAdvance(model_->index(r, c).data().toString()));
+        // The heading above the column, in the language shown ("Мощность форсажа").
+        if (frozenRow_)
+            needed = std::max(needed, QFontMetrics(horizontalHeader()->font())
+                                              .horizontalAdvance(model_->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString()));
         if (columnWidth(c) < needed + padding)
             setColumnWidth(c, needed + padding);
     }
@@ -110,6 +115,24 @@ void NumberGridView::fitColumns()
             updateGeometries();
         }
     }
+    growToShowAllColumns();
+}
+
+void NumberGridView::growToShowAllColumns()
+{
+    // Only a grid the page made as wide as all its columns: the others scroll.
+    if (minimumWidth() != maximumWidth())
+        return;
+    QHeaderView *headings = verticalHeader();
+    int needed = 2 * frameWidth() + verticalScrollBar()->sizeHint().width();
+    if (headings->isVisibleTo(this) || frozenColumn_)
+        needed += headings->minimumWidth() == headings->maximumWidth() ? headings->maximumWidth()
+                                                                       : headings->sizeHint().width();
+    for (int c = 0; c < model_->columnCount(); ++c)
+        if (!isColumnHidden(c))
+            needed += columnWidth(c);
+    if (needed > maximumWidth())
+        setFixedWidth(needed);
 }
 
 void NumberGridView::setCurrentCell(int col, int row)

@@ -51,6 +51,9 @@ Q_SIGNALS:
 private:
     NumberGridModel *model_;
     void scheduleFit();
+    // A grid whose page gave it the width of all its columns keeps showing
+    // them all when fitColumns widened them (texts of another language).
+    void growToShowAllColumns();
 
     bool frozenRow_ = false;
     bool fitPending_ = false;

@@ -1,6 +1,7 @@
 #include "plane_reports_widget.h"
 
 #include "app/editor_document.h"
+#include "app/format_operations_widget.h"
 #include "app/page_support.h"
 #include "app/plane_reports.h"
 #include "app/workspace.h"
@@ -46,11 +47,12 @@ PlaneReportsWidget::PlaneReportsWidget(EditorDocument &document, const QString &
     checkBox5_->setText(tr("HTML"));
     checkBox5_->setToolTip(tr("Time of flight as HTML table rows (with \"With fuel\")."));
 
-    auto *button13 = named<QPushButton>("Button13", group);
-    button13->setText(tr("Generate Plane list"));
+    // Captions that wrap, so that the two buttons fit the Misc page's column in every language.
+    auto *button13 = new WrappingButton(tr("Generate Plane list"), group);
+    button13->setObjectName(QStringLiteral("Button13"));
     button13->setToolTip(tr("Writes planes.txt, or editor\\planes.txt for the figures and counts."));
-    auto *button28 = named<QPushButton>("Button28", group);
-    button28->setText(tr("Correct Fuel by Time"));
+    auto *button28 = new WrappingButton(tr("Correct Fuel by Time"), group);
+    button28->setObjectName(QStringLiteral("Button28"));
     button28->setToolTip(tr("Sets each plane's fuel consumption so that it reaches the time of flight "
                             "given in editor\\planes-fuel.txt (one number per line, in plane order)."));
 

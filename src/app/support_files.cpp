@@ -6,6 +6,7 @@
 #include "weapons/ammo_entry.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QLocale>
 
 namespace vw::app {
@@ -40,7 +41,9 @@ QByteArray readSupportFile(const QString &path)
                                          .arg(QLocale::c().toString(datafile::SupportFileLimit)));
 }
 
-TextLines readTextLines(const QString &path)
+namespace {
+
+TextLines readLines(const QString &path, bool utf8)
 {
     TextLines result;
     QByteArray all;
@@ -53,16 +56,41 @@ TextLines readTextLines(const QString &path)
     result.found = true;
     if (all.isEmpty())
         return result;
-    // Support files are single-byte text with DOS or Unix line ends.
+    // Support files are single-byte text (their Russian copies UTF-8) with DOS
+    // or Unix line ends.
     QList<QByteArray> lines = all.split('\n');
     if (lines.last().isEmpty())
         lines.removeLast();
     for (QByteArray &line : lines) {
         if (line.endsWith('\r'))
             line.chop(1);
-        result.lines << QString::fromLatin1(line);
+        result.lines << (utf8 ? QString::fromUtf8(line) : QString::fromLatin1(line));
     }
     return result;
+}
+
+} // namespace
+
+TextLines readTextLines(const QString &path)
+{
+    return readLines(path, false);
+}
+
+QString russianCopyPath(const QString &path)
+{
+    const QFileInfo info(path);
+    const QString name = info.fileName();
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    const QString copy = dot > 0 ? name.left(dot) + QStringLiteral(".ru") + name.mid(dot) : name + QStringLiteral(".ru");
+    return path.left(path.size() - name.size()) + copy;
+}
+
+TextLines readRussianCopy(const QString &path)
+{
+    const QString copy = russianCopyPath(path);
+    if (!QFileInfo::exists(copy) && !QFileInfo(copy).isSymLink())
+        return {};
+    return readLines(copy, true);
 }
 
 std::vector<PlaneSummary> planeSummaries(const QStringList &lines, int planeCount)

@@ -35,6 +35,13 @@ struct TextLines {
 };
 TextLines readTextLines(const QString &path);
 
+// The Russian window's own copy of a support file, beside it: FM.ru.dat for
+// FM.dat, readme.ru.txt for readme.txt. It is UTF-8 text (the originals are
+// single-byte text). `found` is false with an empty reason when there is no
+// copy, and with the reason when one is there but cannot be read.
+QString russianCopyPath(const QString &path);
+TextLines readRussianCopy(const QString &path);
+
 // planes.dat: four lines per plane, planes 1..planeCount, at most 256 planes.
 std::vector<PlaneSummary> planeSummaries(const QStringList &lines, int planeCount);
 

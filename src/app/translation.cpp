@@ -9,6 +9,7 @@ namespace vw::app {
 namespace {
 
 const char TranslatorName[] = "vwTranslator";
+QString chosenLanguage = QStringLiteral("source");
 
 void removeInstalled(QCoreApplication &app)
 {
@@ -47,12 +48,18 @@ QString installTranslation(QCoreApplication &app, const QString &option, const Q
     if (!languageOptions().contains(language))
         return QString();
     removeInstalled(app);
+    chosenLanguage = language;
     if (language == QLatin1String("source"))
         return language;
     install(app, QStringLiteral("vornwing_") + language, QStringLiteral(":/translations"));
     if (language == QLatin1String("ru"))
         install(app, QStringLiteral("qtbase_ru"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     return language;
+}
+
+QString installedLanguage()
+{
+    return chosenLanguage;
 }
 
 } // namespace vw::app

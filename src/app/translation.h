@@ -21,4 +21,9 @@ QStringList languageOptions();
 // none of the languages (nothing is installed then).
 QString installTranslation(QCoreApplication &app, const QString &option, const QLocale &locale);
 
+// The language installTranslation chose last ("source" before any): the
+// window picks its support files by it (the Russian window shows FM.ru.dat
+// and readme.ru.txt where they are).
+QString installedLanguage();
+
 } // namespace vw::app

@@ -6,6 +6,8 @@
 #include "app/plane_list_model.h"
 #include "app/plane_list_view.h"
 #include "app/status_bar_widget.h"
+#include "app/support_files.h"
+#include "app/translation.h"
 #include "app/vn_editor_input.h"
 #include "app/workspace.h"
 #include "damage/damage_map_page.h"
@@ -524,8 +526,23 @@ void VNEditor::FormCreate()
         startupProblems_ << tr("planes.dat (plane summaries)")
                          + (planes.reason.isEmpty() ? QString() : QStringLiteral(": ") + planes.reason);
     document_->labels().PlaneSummaries = planeSummaries(planes.lines, file().PlaneCount());
-    // 9. FM.dat.
-    const TextLines fm = readTextLines(editorFile(baseDirectory_, QStringLiteral("FM.dat")));
+    // 9. FM.dat; the Russian window shows the labels of FM.ru.dat beside it,
+    // when that has as many lines (so that every row names the same field).
+    const bool russian = installedLanguage() == QLatin1String("ru");
+    const QString fmPath = editorFile(baseDirectory_, QStringLiteral("FM.dat"));
+    TextLines fm = readTextLines(fmPath);
+    if (russian) {
+        const TextLines copy = readRussianCopy(fmPath);
+        if (copy.found && (!fm.found || copy.lines.size() == fm.lines.size()))
+            fm = copy;
+        else if (copy.found)
+            startupNotes_ << tr("FM.ru.dat has %1 lines and FM.dat %2, so its rows would name other fields: the "
+                                "labels of FM.dat are shown.")
+                                 .arg(copy.lines.size())
+                                 .arg(fm.lines.size());
+        else if (!copy.reason.isEmpty())
+            startupProblems_ << QStringLiteral("FM.ru.dat: ") + copy.reason;
+    }
     if (!fm.found)
         startupProblems_ << tr("FM.dat (flight model row labels)")
                          + (fm.reason.isEmpty() ? QString() : QStringLiteral(": ") + fm.reason);
@@ -539,7 +556,16 @@ void VNEditor::FormCreate()
     document_->labels().AmmoNames = buildAmmoNames(ammoNamesFromExecutable(gameExecutablePath(baseDirectory_)), file());
     document_->labels().WeaponTypeList = weaponTypeList(document_->labels().AmmoNames);
     // 11. readme.txt.
-    const TextLines readme = readTextLines(editorFile(baseDirectory_, QStringLiteral("readme.txt")));
+    // The Russian window shows readme.ru.txt where it lies beside readme.txt.
+    const QString readmePath = editorFile(baseDirectory_, QStringLiteral("readme.txt"));
+    TextLines readme = readTextLines(readmePath);
+    if (russian) {
+        const TextLines copy = readRussianCopy(readmePath);
+        if (copy.found)
+            readme = copy;
+        else if (!copy.reason.isEmpty())
+            startupProblems_ << QStringLiteral("readme.ru.txt: ") + copy.reason;
+    }
     if (!readme.found)
         startupProblems_ << tr("readme.txt (help text)")
                          + (readme.reason.isEmpty() ? QString() : QStringLiteral(": ") + readme.reason);

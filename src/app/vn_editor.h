@@ -5,6 +5,7 @@
 #include "app/prompter_dialog.h"
 #include "app/recovery_journal.h"
 #include "app/settings.h"
+#include "app/version.h"
 #include "datafile/data_file.h"
 
 #include <QMainWindow>
@@ -56,7 +57,7 @@ struct StartupOptions {
 class VNEditor : public QMainWindow, private PlaneView {
     Q_OBJECT
 public:
-    static constexpr const char *EditorVersion = "3.5b";
+    static inline const char *const EditorVersion = programVersion();
 
     explicit VNEditor(const StartupOptions &options, QWidget *parent = nullptr);
     ~VNEditor() override;

@@ -8,6 +8,7 @@
 #include "app/plane_reports.h"
 #include "app/shown_text.h"
 #include "app/support_files.h"
+#include "app/version.h"
 #include "datafile/data_file.h"
 #include "datafile/directory_entry.h"
 #include "datafile/file_access.h"
@@ -16,9 +17,11 @@
 #include "datafile/sample_builder.h"
 
 #include <QCommandLineParser>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 
 #include <algorithm>
 
@@ -72,7 +75,11 @@ const char *const Usage =
     "A FILE (and import's PATCH) of - is read from standard input, an OUT of - is written to\n"
     "standard output.\n"
     "OUT is replaced in one step when it is a regular file or a new name; a folder, a FIFO,\n"
-    "a device or another special file is refused.\n";
+    "a device or another special file is refused. When import, convert, regenerate or batch\n"
+    "write over their FILE, the old file is kept beside it as FILE.bak first.\n"
+    "Exit status: 0 success, 1 failure, 2 bad usage (diff: 0 equal, 1 different, 2 trouble).\n";
+
+const char *const TryHelp = "Try 'vornwing-cli --help' for more information.";
 
 const QString StandardInput = QStringLiteral("standard input");
 const QString StandardOutput = QStringLiteral("standard output");
@@ -86,10 +93,27 @@ struct UsageError {
 
 struct HelpRequested {};
 
+struct VersionRequested {};
+
 struct Failure {
     QString file;
     QString reason;
+    int code = 1; // diff: 2, it could not compare
 };
+
+// Every message of the tool in one style, as other command-line tools write
+// theirs: one line that starts with a lower-case word (a word in capitals,
+// such as JSON or OUT, stays as it is) and ends without a full stop.
+QString messageStyle(QString text)
+{
+    static const QRegularExpression lineBreak(QStringLiteral("\\s*\n\\s*"));
+    text = text.trimmed().replace(lineBreak, QStringLiteral(" "));
+    if (text.endsWith(QLatin1Char('.')) && !text.endsWith(QLatin1String("...")))
+        text.chop(1);
+    if (text.size() > 1 && text[0].isUpper() && !text[1].isUpper())
+        text[0] = text[0].toLower();
+    return text;
+}
 
 // Parses the arguments of one command: its options and exactly the named
 // FILE/OUT arguments, none of them empty; a last name ending in "..." takes
@@ -102,7 +126,7 @@ QStringList parseCommand(QCommandLineParser &parser, const QString &command, con
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show the usage."));
     parser.addOption(help);
     if (!parser.parse(QStringList{QStringLiteral("vornwing-cli")} + arguments))
-        throw UsageError{command + QStringLiteral(": ") + parser.errorText()};
+        throw UsageError{command + QStringLiteral(": ") + messageStyle(parser.errorText())};
     if (parser.isSet(help))
         throw HelpRequested{};
     const QStringList positional = parser.positionalArguments();
@@ -286,9 +310,18 @@ int diff(const QStringList &args, QTextStream &out)
     const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("Print one JSON array."));
     parser.addOption(json);
     const QStringList paths = parseCommand(parser, QStringLiteral("diff"), args, {QStringLiteral("A"), QStringLiteral("B")});
-    const DataFile a = load(paths[0], true);
-    const DataFile b = load(paths[1], true);
-    const QList<app::FieldDifference> differences = app::diffFiles(a, b);
+    // As diff and cmp: 0 the same, 1 different, 2 the files could not be compared.
+    QList<app::FieldDifference> differences;
+    try {
+        const DataFile a = load(paths[0], true);
+        const DataFile b = load(paths[1], true);
+        differences = app::diffFiles(a, b);
+    } catch (Failure &e) {
+        e.code = 2;
+        throw;
+    } catch (const FormatError &e) {
+        throw Failure{paths[0] + QStringLiteral(", ") + paths[1], e.reason(), 2};
+    }
     if (parser.isSet(json)) {
         QJsonArray list;
         for (const app::FieldDifference &d : differences)
@@ -368,9 +401,31 @@ QString inputName(const QString &path)
     return path == QLatin1String("-") ? StandardInput : path;
 }
 
-// A changed file saved enciphered, as the editor saves it.
-void saveEnciphered(const DataFile &file, const QString &input, const QString &out)
+// Whether OUT names the file that FILE was read from, however the path is
+// spelt (through a symbolic link too).
+bool namesInput(const QString &out, const QString &input)
 {
+    if (out == QLatin1String("-") || input == QLatin1String("-") || !QFileInfo::exists(out))
+        return false;
+    return BackupRegistry::key(out) == BackupRegistry::key(input);
+}
+
+// A changed file saved enciphered, as the editor saves it. Written over the
+// file it was read from, the old file is kept as <name>.bak first, as the
+// editor's first save over a file keeps it.
+void saveEnciphered(DataFile &file, const QString &input, const QString &out)
+{
+    if (namesInput(out, input)) {
+        BackupRegistry backups;
+        try {
+            file.SaveCfg(out, true, &backups);
+        } catch (const FormatError &e) {
+            throw Failure{inputName(input), e.reason()};
+        } catch (const FileError &e) {
+            throw Failure{e.path(), e.reason()};
+        }
+        return;
+    }
     QByteArray bytes;
     try {
         bytes = file.toBytes(true);
@@ -462,8 +517,8 @@ int regenerate(const QStringList &args, QTextStream &err)
     for (int p = listed + 1; p <= planes; ++p)
         if (!file.hasRecord(p) || !file.hasDamageMap(p))
             throw Failure{inputName(paths[0]),
-                          QStringLiteral("Plane %1 would be listed without a record or damage map: only planes 64 "
-                                         "and up get new blocks, and this file lists %2 planes.")
+                          QStringLiteral("plane %1 would be listed without a record or damage map: only planes 64 "
+                                         "and up get new blocks, and this file lists %2 planes")
                               .arg(p)
                               .arg(listed)};
     saveEnciphered(file, paths[0], paths[1]);
@@ -543,8 +598,8 @@ int batch(const QStringList &args, QTextStream &err)
         try {
             done << step.name + QStringLiteral(": ") + step.run(file);
         } catch (const FormatError &e) {
-            throw Failure{inputName(positional[0]),
-                          QStringLiteral("%1: %2 %3 was not written.").arg(step.name, e.reason(), out)};
+            throw Failure{inputName(positional[0]), QStringLiteral("%1: %2; %3 was not written")
+                                                                        .arg(step.name, messageStyle(e.reason()), out)};
         }
     }
     saveEnciphered(file, positional[0], out);
@@ -562,16 +617,17 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
         QCommandLineParser parser;
         parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
         const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show the usage."));
-        parser.addOption(help);
+        const QCommandLineOption version(QStringLiteral("version"), QStringLiteral("Show the version."));
+        parser.addOptions({help, version});
         if (!parser.parse(QStringList{QStringLiteral("vornwing-cli")} + arguments))
             throw UsageError{parser.errorText()};
         if (parser.isSet(help))
             throw HelpRequested{};
+        if (parser.isSet(version))
+            throw VersionRequested{};
         const QStringList positional = parser.positionalArguments();
-        if (positional.isEmpty()) {
-            err << Usage;
-            return 2;
-        }
+        if (positional.isEmpty())
+            throw UsageError{QStringLiteral("no command given")};
         const QString command = positional.first();
         const QStringList args = positional.mid(1);
         if (command == QLatin1String("help"))
@@ -600,16 +656,20 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
             return report(args);
         if (command == QLatin1String("batch"))
             return batch(args, err);
-        throw UsageError{QStringLiteral("unknown command %1").arg(command)};
+        throw UsageError{QStringLiteral("unknown command \"%1\"").arg(command)};
     } catch (const HelpRequested &) {
         out << Usage;
         return 0;
+    } catch (const VersionRequested &) {
+        out << "vornwing-cli " << app::programVersion() << '\n';
+        return 0;
     } catch (const UsageError &e) {
-        err << "vornwing-cli: " << e.message << "\n\n" << Usage;
+        // One line, not the whole help, as other command-line tools answer.
+        err << "vornwing-cli: " << messageStyle(e.message) << "\n" << TryHelp << '\n';
         return 2;
     } catch (const Failure &e) {
-        err << "vornwing-cli: " << e.file << ": " << e.reason << '\n';
-        return 1;
+        err << "vornwing-cli: " << e.file << ": " << messageStyle(e.reason) << '\n';
+        return e.code;
     }
 }
 

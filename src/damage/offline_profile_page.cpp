@@ -105,6 +105,9 @@ OfflineProfilePage::OfflineProfilePage(app::EditorDocument &document, QWidget *p
     title->setFont(titleFont);
     averageHp_ = app::named<QLabel>("AverageHp", this);
     averageArmor_ = app::named<QLabel>("AverageArmor", this);
+    // The figures wrap rather than widen the page past the window (longer texts in Russian).
+    for (QLabel *figure : {averageHp_, averageArmor_})
+        figure->setWordWrap(true);
     stats->addWidget(title);
     stats->addWidget(averageHp_);
     stats->addWidget(averageArmor_);

@@ -143,7 +143,8 @@ MoreGun::MoreGun(app::EditorDocument &document, QListWidget *weaponList, QWidget
     comboBox2_ = named<QComboBox>("ComboBox2", more_);
     comboBox4_ = named<QComboBox>("ComboBox4", more_);
     comboBox3_ = named<QComboBox>("ComboBox3", more_);
-    // Both control type boxes show their items whole ("0: Machie Gun").
+    // Both control type boxes and the damage part show their items whole
+    // ("0: Machie Gun", "Horizontal Stabilizer"), in every language.
     for (QComboBox *box : {comboBox4_, comboBox3_})
         box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     comboBox5_ = named<QComboBox>("ComboBox5", more_);
@@ -192,13 +193,13 @@ MoreGun::MoreGun(app::EditorDocument &document, QListWidget *weaponList, QWidget
     grid->setColumnStretch(3, 1);
     columns->addWidget(more_, 1);
 
-    // The lists take the room the window gives them, not their longest item.
-    for (QComboBox *box : {comboBox1_, comboBox2_, comboBox3_, comboBox4_, comboBox5_}) {
+    comboBox5_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    // The weapon and graphics lists take the room the window gives them, not their longest item.
+    for (QComboBox *box : {comboBox1_, comboBox2_}) {
         box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
         box->setMinimumContentsLength(6);
     }
-    // Client area 720 x 238; a larger font widens it rather than cutting captions.
-    setFixedSize(minimumSizeHint().expandedTo(QSize(720, 238)));
+    fitSize();
 
     connectHandler(document_, edit1_, &QLineEdit::returnPressed, this, &MoreGun::Edit1KeyDown);
     connectHandler(document_, edit3_, &QLineEdit::returnPressed, this, &MoreGun::Edit3KeyDown);
@@ -298,7 +299,21 @@ void MoreGun::fillLabelLists()
         comboBox5_->clear();
         for (const QString &part : parts)
             comboBox5_->addItem(app::shownLabel(part));
+        fitSize(); // the longest part name shows whole
     }
+}
+
+void MoreGun::fitSize()
+{
+    // Client area 720 x 238; a larger font or a longer language widens it rather than cutting captions.
+    // The lists that show their items whole are as wide as their longest item
+    // (a list's own minimum is kept from before it was filled).
+    for (QComboBox *box : {comboBox3_, comboBox4_, comboBox5_})
+        box->setMinimumWidth(box->sizeHint().width());
+    more_->layout()->invalidate();
+    more_->updateGeometry();
+    layout()->invalidate();
+    setFixedSize(minimumSizeHint().expandedTo(QSize(720, 238)));
 }
 
 void MoreGun::showPlane()

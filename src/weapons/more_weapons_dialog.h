@@ -78,6 +78,8 @@ protected:
     void hideEvent(QHideEvent *event) override;
 
 private:
+    // The fixed size that shows every caption and list item whole.
+    void fitSize();
     bool hasWeapons() const;
     WeaponRecord currentWeapon() const;
     app::MergeKey key(const char *field) const;

@@ -80,7 +80,10 @@ WeaponsPage::WeaponsPage(app::EditorDocument &document, ConfigListView *configLi
 
     // Summary lines.
     auto *summary = new QVBoxLayout;
-    summary->addWidget(new QLabel(tr("Summary (*permanent at present):"), this));
+    // The heading wraps where the window is too narrow for it (a small screen, a longer language).
+    auto *summaryHeading = new QLabel(tr("Summary (*permanent at present):"), this);
+    summaryHeading->setWordWrap(true);
+    summary->addWidget(summaryHeading);
     QLineEdit **lines[] = {&edit3_, &edit4_, &edit5_, &edit6_};
     const char *lineNames[] = {"Edit3", "Edit4", "Edit5", "Edit6"};
     for (int i = 0; i < 4; ++i) {
@@ -320,10 +323,14 @@ void WeaponsPage::showPlane()
     const app::Selection &s = document_.selection();
     const auto &summaries = document_.labels().PlaneSummaries;
     QLineEdit *lines[] = {edit3_, edit4_, edit5_, edit6_};
-    for (int i = 0; i < 4; ++i)
+    for (int i = 0; i < 4; ++i) {
         lines[i]->setText(s.CurrentPlane >= 1 && size_t(s.CurrentPlane) <= summaries.size()
                               ? summaries[size_t(s.CurrentPlane - 1)][size_t(i)]
                               : QString());
+        // A line longer than the field shows its beginning, and the whole of it as a tip.
+        lines[i]->setCursorPosition(0);
+        lines[i]->setToolTip(lines[i]->text());
+    }
     const WeaponsBlockView block(document_.file(), s.CurrentPlane);
     if (!block.exists()) {
         showNoWeapons();

@@ -3,6 +3,7 @@
 
 #include "app/plane_reports.h"
 #include "app/support_files.h"
+#include "app/version.h"
 #include "cli/cli_commands.h"
 #include "damage/damage_map.h"
 #include "damage/damage_profile.h"
@@ -15,6 +16,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -277,11 +279,11 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("reason");
         QTest::newRow("64 planes in the original layout") << QStringList{"--layout", "0", "--planes", "64"}
-                                                          << "Layout 0 has room for 0 to 63 planes, not 64.";
-        QTest::newRow("127 planes") << QStringList{"--planes", "127"} << "Layout 1 has room for 0 to 126 planes, not 127.";
+                                                          << "layout 0 has room for 0 to 63 planes, not 64\n";
+        QTest::newRow("127 planes") << QStringList{"--planes", "127"} << "layout 1 has room for 0 to 126 planes, not 127\n";
         QTest::newRow("256 planes with 273") << QStringList{"--layout", "2", "--version", "273"} << "above 273";
         QTest::newRow("128 planes with 274") << QStringList{"--version", "274"} << "marks the 256-plane layout";
-        QTest::newRow("original with 273") << QStringList{"--layout", "0", "--version", "273"} << "Version 273";
+        QTest::newRow("original with 273") << QStringList{"--layout", "0", "--version", "273"} << "version 273";
     }
     void makeSampleRefusals()
     {
@@ -408,7 +410,7 @@ private Q_SLOTS:
                                                          << "room for";
         // Planes below 64 get no new blocks: a file listing one without them is not written.
         QTest::newRow("regenerate planes below 64") << 1 << 16 << QStringList{"regenerate", "--planes", "20"}
-                                                    << "Plane 17 would be listed without a record";
+                                                    << "plane 17 would be listed without a record";
     }
     void refusedFormatChangesLeaveNoOutput()
     {
@@ -422,7 +424,8 @@ private Q_SLOTS:
         const CliResult r = runCli(QStringList{arguments.first(), misc, out} + arguments.mid(1));
         QCOMPARE(r.code, 1);
         QCOMPARE(r.out, QString());
-        QVERIFY2(r.err.startsWith(QStringLiteral("vornwing-cli: %1: ").arg(misc)), qPrintable(r.err));
+        const QString start = QStringLiteral("vornwing-cli: %1: ").arg(misc);
+        QVERIFY2(r.err.startsWith(start) && !r.err.at(start.size()).isUpper(), qPrintable(r.err));
         QVERIFY2(r.err.contains(reason), qPrintable(r.err));
         QCOMPARE(r.err.count(QLatin1Char('\n')), 1);
         QVERIFY(!QFile::exists(out));
@@ -471,20 +474,109 @@ private Q_SLOTS:
         const CliResult r = runCli(arguments);
         QCOMPARE(r.code, 2);
         QCOMPARE(r.out, QString());
-        QVERIFY(r.err.contains(QLatin1String("usage: vornwing-cli COMMAND")));
-        if (!arguments.isEmpty())
-            QVERIFY2(r.err.startsWith(QLatin1String("vornwing-cli: ")), qPrintable(r.err));
+        // One line naming the fault, starting with a lower-case word, then the way to the help.
+        const QStringList lines = r.err.split(QLatin1Char('\n'));
+        QCOMPARE(lines.size(), 3);
+        QVERIFY2(lines[0].startsWith(QLatin1String("vornwing-cli: ")) && lines[0].at(14).isLower(), qPrintable(r.err));
+        QCOMPARE(lines[1], QStringLiteral("Try 'vornwing-cli --help' for more information."));
+        QCOMPARE(lines[2], QString());
         QCOMPARE(QDir(dir_->path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
     }
 
-    void helpGoesToStandardOutput()
+    // The help and the version go to standard output; the version is the
+    // package's, the same for the tool and the editor.
+    void helpAndVersionGoToStandardOutput_data()
     {
-        for (const char *command : {"help", "--help", "-h"}) {
-            const CliResult r = runCli({QString::fromLatin1(command)});
-            QCOMPARE(r.code, 0);
-            QVERIFY(r.out.startsWith(QLatin1String("usage: vornwing-cli")));
-            QCOMPARE(r.err, QString());
-        }
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QString>("start");
+        for (const char *help : {"help", "--help", "-h"})
+            QTest::newRow(help) << help << "usage: vornwing-cli";
+        QTest::newRow("--version") << "--version" << QStringLiteral("vornwing-cli %1\n").arg(vw::app::programVersion());
+    }
+    void helpAndVersionGoToStandardOutput()
+    {
+        QFETCH(QString, option);
+        QFETCH(QString, start);
+        const CliResult r = runCli({option});
+        QCOMPARE(r.code, 0);
+        QVERIFY2(r.out.startsWith(start), qPrintable(r.out));
+        QCOMPARE(r.err, QString());
+        QCOMPARE(QString::fromLatin1(vw::app::programVersion()), QStringLiteral("3.5b"));
+    }
+
+    // Started without a display the editor says so in one line and exits 2;
+    // its --version names the tool's version.
+    void editorWithoutDisplay()
+    {
+        QProcess editor;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            environment.remove(QString::fromLatin1(name));
+        editor.setProcessEnvironment(environment);
+        editor.start(QStringLiteral(VW_EDITOR_PROGRAM), {QStringLiteral("--base"), dir_->path()});
+        QVERIFY(editor.waitForFinished(20000));
+        QCOMPARE(editor.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(editor.exitCode(), 2);
+        const QString said = QString::fromLocal8Bit(editor.readAllStandardError());
+        QVERIFY2(said.startsWith(QLatin1String("vornwing-editor: ")) && said.count(QLatin1Char('\n')) == 1, qPrintable(said));
+
+        editor.start(QStringLiteral(VW_EDITOR_PROGRAM), {QStringLiteral("--version")});
+        QVERIFY(editor.waitForFinished(20000));
+        QCOMPARE(editor.exitCode(), 0);
+        QVERIFY(QString::fromLocal8Bit(editor.readAllStandardOutput()).endsWith(QStringLiteral(" %1\n").arg(vw::app::programVersion())));
+    }
+
+    // A command that writes over the file it read keeps the old file as
+    // OUT.bak first, as the editor's first save does, however OUT spells the
+    // path (through a link, the link's name); another OUT, or a command that
+    // refuses, leaves no backup.
+    void writingOverTheInputKeepsABackup_data()
+    {
+        QTest::addColumn<QStringList>("arguments"); // "@" is FILE, "@out" OUT
+        QTest::addColumn<QString>("out");           // as OUT names it, "@" for FILE
+        QTest::addColumn<bool>("written");
+        QTest::newRow("batch") << QStringList{"batch", "@", "-o", "@out", "half-damage"} << "@" << true;
+        QTest::newRow("import") << QStringList{"import", "@", "@patch", "-o", "@out"} << "@" << true;
+        QTest::newRow("convert, spelt another way") << QStringList{"convert", "@", "@out", "--to", "256"}
+                                                    << "@/../misc.bin" << true;
+        QTest::newRow("regenerate through a link") << QStringList{"regenerate", "@", "@out", "--planes", "1"}
+                                                   << "@link" << true;
+        QTest::newRow("batch to another file") << QStringList{"batch", "@", "-o", "@out", "half-damage"}
+                                               << "@other.bin" << true;
+        QTest::newRow("batch that refuses") << QStringList{"batch", "@", "-o", "@out", "add-room-for-256-planes",
+                                                           "add-room-for-256-planes"}
+                                            << "@" << false;
+    }
+    void writingOverTheInputKeepsABackup()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, out);
+        QFETCH(bool, written);
+        const QString misc = dir_->filePath(QStringLiteral("misc.bin"));
+        const QByteArray original = buildSampleFile(options(1, 2));
+        QVERIFY(writeWhole(misc, original));
+        QVERIFY(writeWhole(dir_->filePath(QStringLiteral("patch.json")), R"({"planes": [{"plane": 1, "header": {"name": "Changed"}}]})"));
+        QVERIFY(QFile::link(misc, dir_->filePath(QStringLiteral("link"))));
+        out = out == QLatin1String("@") ? misc
+                                        : out.replace(QLatin1String("@/"), dir_->path() + QStringLiteral("/sub/"))
+                                              .replace(QLatin1Char('@'), dir_->path() + '/');
+        QVERIFY(QDir(dir_->path()).mkpath(QStringLiteral("sub")));
+        for (QString &arg : arguments)
+            arg = arg == QLatin1String("@")       ? misc
+                  : arg == QLatin1String("@out")  ? out
+                  : arg == QLatin1String("@patch") ? dir_->filePath(QStringLiteral("patch.json"))
+                                                   : arg;
+        const CliResult r = runCli(arguments);
+        QCOMPARE(r.code, written ? 0 : 1);
+        const bool overInput = QFileInfo(out).canonicalFilePath() == QFileInfo(misc).canonicalFilePath();
+        const QStringList backups = QDir(dir_->path()).entryList({QStringLiteral("*.bak")}, QDir::Files | QDir::System);
+        QCOMPARE(backups.size(), written && overInput ? 1 : 0);
+        if (written && overInput)
+            QCOMPARE(readWhole(QFileInfo(out).fileName() == QLatin1String("link") ? out + QStringLiteral(".bak")
+                                                                                  : misc + QStringLiteral(".bak")),
+                     original);
+        QCOMPARE(readWhole(misc) != original, written && overInput);
+        QVERIFY(QFileInfo(dir_->filePath(QStringLiteral("link"))).isSymLink());
     }
 
     // A command that fails says which file and why, and writes nothing.

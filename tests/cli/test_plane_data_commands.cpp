@@ -226,6 +226,42 @@ private Q_SLOTS:
         QCOMPARE(vw::app::escapedControlBytes("x\x1b\r\n\r\n\ry\n\x7f"), QByteArray("x\\x1b\r\n\r\n\\ry\\n\\x7f"));
     }
 
+    // diff exits as diff and cmp do: 0 equal, 1 different, 2 when a file
+    // cannot be read, named in one line.
+    void diffExitsAsDiffAndCmp_data()
+    {
+        QTest::addColumn<QString>("a");
+        QTest::addColumn<QString>("b");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("named"); // the file the message names
+        QTest::newRow("equal") << "a.bin" << "a.bin" << 0 << "";
+        QTest::newRow("different") << "a.bin" << "b.bin" << 1 << "";
+        QTest::newRow("first missing") << "missing.bin" << "b.bin" << 2 << "missing.bin";
+        QTest::newRow("second missing") << "a.bin" << "missing.bin" << 2 << "missing.bin";
+        QTest::newRow("a folder") << "a.bin" << "." << 2 << ".";
+    }
+    void diffExitsAsDiffAndCmp()
+    {
+        QFETCH(QString, a);
+        QFETCH(QString, b);
+        QFETCH(int, code);
+        QFETCH(QString, named);
+        DataFile file = sample(1, 272);
+        save(file, QStringLiteral("a.bin"));
+        vw::weapons::WeaponsBlock(file, 1).config(1).weapon(1).setAmmo(77);
+        save(file, QStringLiteral("b.bin"));
+        const Run r = cli({QStringLiteral("diff"), dir_->filePath(a), dir_->filePath(b)});
+        QCOMPARE(r.code, code);
+        if (named.isEmpty()) {
+            QCOMPARE(r.err, QString());
+            return;
+        }
+        QCOMPARE(r.out, QString());
+        const QString start = QStringLiteral("vornwing-cli: %1: ").arg(dir_->filePath(named));
+        QVERIFY2(r.err.startsWith(start) && !r.err.at(start.size()).isUpper() && r.err.count(QLatin1Char('\n')) == 1,
+                 qPrintable(r.err));
+    }
+
     void checkFindsPlantedFaults_data()
     {
         QTest::addColumn<int>("layout");

@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QStatusBar>
@@ -116,6 +117,51 @@ private Q_SLOTS:
         QCOMPARE(window->statusBar()->currentMessage(), refusal);
         QCOMPARE(vwtest::named<QListWidget>(window.get(), QStringLiteral("ListBox4"))->item(0)->text(), firstLevel);
         QVERIFY(prompter.errors.isEmpty());
+    }
+
+    // The Russian window shows readme.ru.txt and FM.ru.dat (UTF-8) where they
+    // lie beside readme.txt and FM.dat; other languages, and a FM.ru.dat whose
+    // rows would name other fields, keep the files themselves.
+    void russianWindowShowsRussianSupportFiles_data()
+    {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<int>("fmRuLines"); // 0: no Russian copies
+        QTest::addColumn<QString>("help");
+        QTest::addColumn<QString>("firstRow");
+        QTest::addColumn<bool>("note");
+        QTest::newRow("ru with copies") << "ru" << 171 << "Справка 1" << "Строка 1" << false;
+        QTest::newRow("ru without copies") << "ru" << 0 << "Help line 1" << "Row 1" << false;
+        QTest::newRow("en with copies") << "en" << 171 << "Help line 1" << "Row 1" << false;
+        QTest::newRow("source with copies") << "source" << 171 << "Help line 1" << "Row 1" << false;
+        QTest::newRow("ru, FM.ru.dat one line short") << "ru" << 170 << "Справка 1" << "Row 1" << true;
+    }
+    void russianWindowShowsRussianSupportFiles()
+    {
+        QFETCH(QString, option);
+        QFETCH(int, fmRuLines);
+        QFETCH(QString, help);
+        QFETCH(QString, firstRow);
+        QFETCH(bool, note);
+        const SourceTextsAfterwards restore;
+        QCOMPARE(vw::app::installTranslation(*qApp, option, QLocale::c()), option);
+        TestWorkspace workspace;
+        if (fmRuLines > 0) {
+            QByteArray fm;
+            for (int row = 1; row <= fmRuLines; ++row)
+                fm += QStringLiteral("Строка %1\r\n").arg(row).toUtf8();
+            workspace.writeFile(QStringLiteral("editor/FM.ru.dat"), fm);
+            workspace.writeFile(QStringLiteral("editor/readme.ru.txt"), QStringLiteral("Справка 1\r\n").toUtf8());
+        }
+        ScriptedPrompter prompter;
+        auto window = workspace.open(prompter);
+        QCoreApplication::processEvents(); // the start-up notes
+        QCOMPARE(vwtest::named<QPlainTextEdit>(window.get(), QStringLiteral("HelpText"))->toPlainText().section('\n', 0, 0),
+                 help);
+        QCOMPARE(window->document().labels().FmLabels.size(), 171);
+        QCOMPARE(window->document().labels().FmLabels.first(), firstRow);
+        QCOMPARE(prompter.warnings.size(), note ? 1 : 0);
+        if (note)
+            QVERIFY2(prompter.warnings.first().contains(QStringLiteral("FM.ru.dat")), qPrintable(prompter.warnings.first()));
     }
 
     // An unknown language changes nothing and is reported as such.
