@@ -954,7 +954,7 @@ flight-model tables, engine power, damage maps and the shared tables.</translati
     </message>
     <message>
         <source>Выход</source>
-        <translation>Exit</translation>
+        <translation>Save</translation>
     </message>
     <message>
         <source>no planes</source>
@@ -1071,10 +1071,6 @@ To turn saving on, write writeokay as line 6 of %1 and start the editor again.</
     <message>
         <source>Vornwing Planes Editor Version </source>
         <translation>Vornwing Planes Editor Version </translation>
-    </message>
-    <message>
-        <source>No plane data file is loaded</source>
-        <translation>No plane data file is loaded</translation>
     </message>
     <message>
         <source>Load one with File &gt; Load configuration (Ctrl+O).</source>
@@ -1397,6 +1393,42 @@ Restore them? They come back as one step, which Edit &gt; Undo takes back. Disca
     <message>
         <source>An editor that stopped left unsaved changes to %1; open that file to restore them.</source>
         <translation>An editor that stopped left unsaved changes to %1; open that file to restore them.</translation>
+    </message>
+    <message>
+        <source>Open misc.bin…</source>
+        <translation>Open misc.bin…</translation>
+    </message>
+    <message>
+        <source>File &gt; Load configuration (Ctrl+O)</source>
+        <translation>File &gt; Load configuration (Ctrl+O)</translation>
+    </message>
+    <message>
+        <source>Welcome. Open a plane data file with Ctrl+O.</source>
+        <translation>Welcome. Open a plane data file with Ctrl+O.</translation>
+    </message>
+    <message>
+        <source>FM.ru.dat has %1 lines and FM.dat %2, so its rows would name other fields: the labels of FM.dat are shown.</source>
+        <translation>FM.ru.dat has %1 lines and FM.dat %2, so its rows would name other fields: the labels of FM.dat are shown.</translation>
+    </message>
+    <message>
+        <source>Not saved: %1 is as it was; your changes are still only in the editor.</source>
+        <translation>Not saved: %1 is as it was; your changes are still only in the editor.</translation>
+    </message>
+    <message>
+        <source>Not saved: %1 is as it was.</source>
+        <translation>Not saved: %1 is as it was.</translation>
+    </message>
+    <message>
+        <source>No plane data file is loaded (Ctrl+O opens one)</source>
+        <translation>No plane data file is loaded (Ctrl+O opens one)</translation>
+    </message>
+    <message>
+        <source>No plane data file is loaded. Load one with File &gt; Load configuration (Ctrl+O).</source>
+        <translation>No plane data file is loaded. Load one with File &gt; Load configuration (Ctrl+O).</translation>
+    </message>
+    <message>
+        <source>A misc.bin put in %1 is opened at start.</source>
+        <translation>A misc.bin put in %1 is opened at start.</translation>
     </message>
 </context>
 <context>
@@ -3034,10 +3066,6 @@ SEL: every selected cell</translation>
     <message>
         <source>Plane %1 has no plane record in this file, so it has no weapon configurations to show or edit.</source>
         <translation>Plane %1 has no plane record in this file, so it has no weapon configurations to show or edit.</translation>
-    </message>
-    <message>
-        <source>No plane data file is loaded. Load one with File &gt; Load configuration (Ctrl+O).</source>
-        <translation>No plane data file is loaded. Load one with File &gt; Load configuration (Ctrl+O).</translation>
     </message>
     <message>
         <source>Config name</source>

@@ -1073,10 +1073,6 @@ To turn saving on, write writeokay as line 6 of %1 and start the editor again.</
         <translation>Редактор самолётов Vornwing, версия </translation>
     </message>
     <message>
-        <source>No plane data file is loaded</source>
-        <translation>Файл данных самолётов не загружен</translation>
-    </message>
-    <message>
         <source>Load one with File &gt; Load configuration (Ctrl+O).</source>
         <translation>Загрузите его: Файл &gt; Загрузить конфигурацию (Ctrl+O).</translation>
     </message>
@@ -1397,6 +1393,42 @@ Restore them? They come back as one step, which Edit &gt; Undo takes back. Disca
     <message>
         <source>An editor that stopped left unsaved changes to %1; open that file to restore them.</source>
         <translation>Остановившийся редактор оставил несохранённые изменения файла %1; откройте этот файл, чтобы восстановить их.</translation>
+    </message>
+    <message>
+        <source>Open misc.bin…</source>
+        <translation>Открыть misc.bin…</translation>
+    </message>
+    <message>
+        <source>File &gt; Load configuration (Ctrl+O)</source>
+        <translation>Файл &gt; Загрузить конфигурацию (Ctrl+O)</translation>
+    </message>
+    <message>
+        <source>Welcome. Open a plane data file with Ctrl+O.</source>
+        <translation>Добро пожаловать. Откройте файл данных самолётов: Ctrl+O.</translation>
+    </message>
+    <message>
+        <source>FM.ru.dat has %1 lines and FM.dat %2, so its rows would name other fields: the labels of FM.dat are shown.</source>
+        <translation>В FM.ru.dat строк: %1, а в FM.dat: %2, поэтому его строки называли бы другие поля: показаны подписи из FM.dat.</translation>
+    </message>
+    <message>
+        <source>Not saved: %1 is as it was; your changes are still only in the editor.</source>
+        <translation>Не сохранено: %1 не изменён; ваши изменения пока есть только в редакторе.</translation>
+    </message>
+    <message>
+        <source>Not saved: %1 is as it was.</source>
+        <translation>Не сохранено: %1 не изменён.</translation>
+    </message>
+    <message>
+        <source>No plane data file is loaded (Ctrl+O opens one)</source>
+        <translation>Файл данных самолётов не загружен (Ctrl+O — открыть)</translation>
+    </message>
+    <message>
+        <source>No plane data file is loaded. Load one with File &gt; Load configuration (Ctrl+O).</source>
+        <translation>Файл данных самолётов не загружен. Загрузите его: Файл &gt; Загрузить конфигурацию (Ctrl+O).</translation>
+    </message>
+    <message>
+        <source>A misc.bin put in %1 is opened at start.</source>
+        <translation>misc.bin из папки %1 открывается при запуске.</translation>
     </message>
 </context>
 <context>
@@ -3034,10 +3066,6 @@ SEL: все выделенные ячейки</translation>
     <message>
         <source>Plane %1 has no plane record in this file, so it has no weapon configurations to show or edit.</source>
         <translation>У самолёта %1 в этом файле нет записи, поэтому нет конфигураций оружия для показа и правки.</translation>
-    </message>
-    <message>
-        <source>No plane data file is loaded. Load one with File &gt; Load configuration (Ctrl+O).</source>
-        <translation>Файл данных самолётов не загружен. Загрузите его: Файл &gt; Загрузить конфигурацию (Ctrl+O).</translation>
     </message>
     <message>
         <source>Config name</source>

@@ -49,10 +49,12 @@ int main(int argc, char **argv)
     // What is still buffered goes out now; output that did not all arrive is a failure.
     out.flush();
     if (!standardOutput.failure().isEmpty() || out.status() != QTextStream::Ok) {
-        err << "vornwing-cli: standard output: "
-            << (standardOutput.failure().isEmpty() ? QStringLiteral("the output could not be written")
-                                                   : standardOutput.failure())
-            << '\n';
+        // The system's reason in the tool's style: a lower-case first word.
+        QString reason = standardOutput.failure().isEmpty() ? QStringLiteral("the output could not be written")
+                                                            : standardOutput.failure();
+        if (reason.size() > 1 && reason[0].isUpper() && !reason[1].isUpper())
+            reason[0] = reason[0].toLower();
+        err << "vornwing-cli: standard output: " << reason << '\n';
         code = 1;
     }
     return code;
