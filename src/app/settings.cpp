@@ -14,6 +14,7 @@
 #include <QStringList>
 
 #include <filesystem>
+#include <optional>
 #include <system_error>
 
 namespace vw::app {
@@ -32,6 +33,20 @@ bool isThere(const QString &path)
     return info.exists() || info.isSymLink();
 }
 
+// Reads a settings file whole, through the file rules. When it cannot be
+// read, says why in `reason` and whether a file is there all the same (and so
+// must not be written over at close).
+std::optional<QByteArray> readSettingsFile(const QString &path, bool *unreadable, QString *reason)
+{
+    try {
+        return readSupportFile(path);
+    } catch (const datafile::FileError &e) {
+        *unreadable = isThere(path);
+        *reason = e.reason();
+        return std::nullopt;
+    }
+}
+
 // QSettings works on a private copy in a folder of its own, so that its lock
 // file is never one another program (or a folder named window.ini.lock) holds.
 struct PrivateCopy {
@@ -48,14 +63,10 @@ bool isUsableDecimalSeparator(QChar c)
 SettingsRead readSettings(const QString &path)
 {
     SettingsRead result;
-    QByteArray bytes;
-    try {
-        bytes = readSupportFile(path);
-    } catch (const datafile::FileError &e) {
-        result.reason = e.reason();
-        result.unreadable = isThere(path);
+    const std::optional<QByteArray> read = readSettingsFile(path, &result.unreadable, &result.reason);
+    if (!read)
         return result;
-    }
+    const QByteArray &bytes = *read;
     result.found = true;
     // Written as UTF-8, so that paths in any script survive; an older file in
     // a single-byte code page is read byte for byte.
@@ -133,14 +144,9 @@ void writeSettings(const QString &path, const EditorSettings &s)
 StoredValues readWindowSettings(const QString &path)
 {
     StoredValues result;
-    QByteArray bytes;
-    try {
-        bytes = readSupportFile(path);
-    } catch (const datafile::FileError &e) {
-        result.unreadable = isThere(path);
-        result.reason = e.reason();
+    const std::optional<QByteArray> bytes = readSettingsFile(path, &result.unreadable, &result.reason);
+    if (!bytes)
         return result;
-    }
     PrivateCopy copy;
     if (!copy.folder.isValid()) {
         result.unreadable = true;
@@ -148,7 +154,7 @@ StoredValues readWindowSettings(const QString &path)
         return result;
     }
     try {
-        datafile::writeFileAtomically(copy.path(), bytes);
+        datafile::writeFileAtomically(copy.path(), *bytes);
     } catch (const datafile::FileError &e) {
         result.unreadable = true;
         result.reason = e.reason();
