@@ -1,10 +1,10 @@
 // The flight-model plane passes and a whole-plane Copy + Paste batch on a
 // 254-plane file, each recorded for undo as the editor records one action.
 
-#include "datafile/data_file.h"
-#include "datafile/sample_builder.h"
-#include "flightmodel/flight_model_adjustments.h"
-#include "flightmodel/plane_copy_buffer.h"
+#include "core/datafile/data_file.h"
+#include "core/datafile/sample_builder.h"
+#include "core/flightmodel/flight_model_adjustments.h"
+#include "core/flightmodel/plane_copy_buffer.h"
 
 #include <benchmark/benchmark.h>
 

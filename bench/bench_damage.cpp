@@ -2,9 +2,9 @@
 // the 3D view of a full map, the flat view of one level, and a double-click
 // placement recorded for undo and followed by the flat redraw.
 
-#include "damage/damage_map_edits.h"
-#include "damage/damage_map_painter.h"
-#include "datafile/sample_builder.h"
+#include "core/damage/damage_map_edits.h"
+#include "ui/damage/damage_map_painter.h"
+#include "core/datafile/sample_builder.h"
 
 #include <benchmark/benchmark.h>
 

@@ -6,10 +6,10 @@
 // Targets: keyed cipher >= 1 GB/s; complement transform within 2x of memcpy;
 // load + save of a ~10 MB file under 30 ms.
 
-#include "datafile/cipher.h"
-#include "datafile/data_file.h"
-#include "datafile/layout.h"
-#include "datafile/sample_builder.h"
+#include "core/datafile/cipher.h"
+#include "core/datafile/data_file.h"
+#include "core/datafile/layout.h"
+#include "core/datafile/sample_builder.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,12 +1,12 @@
 // Plane switches through the whole refresh cascade with the Flight Model and
 // Wings pages filled and the engine power chart drawn, on a 254-plane file.
 
-#include "app/plane_list_view.h"
-#include "app/prompter_dialog.h"
-#include "app/vn_editor.h"
-#include "datafile/sample_builder.h"
-#include "flightmodel/plane_record.h"
-#include "powerchart/engine_power_page.h"
+#include "ui/common/plane_list_view.h"
+#include "ui/common/prompter_dialog.h"
+#include "ui/shell/vn_editor.h"
+#include "core/datafile/sample_builder.h"
+#include "core/flightmodel/plane_record.h"
+#include "ui/powerchart/engine_power_page.h"
 
 #include <benchmark/benchmark.h>
 

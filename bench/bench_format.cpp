@@ -2,10 +2,10 @@
 // "Add header for 128 planes" on a full 126-plane file, each recorded for undo
 // as the editor records a user action.
 
-#include "app/plane_reports.h"
-#include "app/support_files.h"
-#include "datafile/format_maintenance.h"
-#include "datafile/sample_builder.h"
+#include "core/operations/plane_reports.h"
+#include "core/workspace/support_files.h"
+#include "core/operations/format_maintenance.h"
+#include "core/datafile/sample_builder.h"
 
 #include <benchmark/benchmark.h>
 

@@ -3,11 +3,11 @@
 // checked and written), and the field differences between two such files as
 // "diff" and "Compare with..." compute them (both files exported, then compared).
 
-#include "app/plane_diff.h"
-#include "app/plane_import.h"
-#include "app/plane_json.h"
-#include "datafile/sample_builder.h"
-#include "weapons/weapons_block.h"
+#include "core/planedata/plane_diff.h"
+#include "core/planedata/plane_import.h"
+#include "core/planedata/plane_json.h"
+#include "core/datafile/sample_builder.h"
+#include "core/weapons/weapons_block.h"
 
 #include <benchmark/benchmark.h>
 

@@ -4,11 +4,11 @@
 // the recovery file written and without it. A plane switch changes nothing
 // and writes nothing to the recovery file.
 
-#include "app/editor_document.h"
-#include "app/prompter_dialog.h"
-#include "app/recovery_journal.h"
-#include "datafile/data_file.h"
-#include "datafile/sample_builder.h"
+#include "ui/common/editor_document.h"
+#include "ui/common/prompter_dialog.h"
+#include "core/workspace/recovery_journal.h"
+#include "core/datafile/data_file.h"
+#include "core/datafile/sample_builder.h"
 
 #include <QTemporaryDir>
 #include <QUndoStack>

@@ -2,12 +2,12 @@
 // with 8 configurations of 16 weapons per plane (32,512 weapons), each run as
 // one recorded undo step; and UpdateGraph's two views.
 
-#include "datafile/data_file.h"
-#include "datafile/sample_builder.h"
-#include "weapons/ammo_table.h"
-#include "weapons/more_weapons_painter.h"
-#include "weapons/weapon_batch.h"
-#include "weapons/weapons_block.h"
+#include "core/datafile/data_file.h"
+#include "core/datafile/sample_builder.h"
+#include "core/weapons/ammo_table.h"
+#include "ui/weapons/more_weapons_painter.h"
+#include "core/weapons/weapon_batch.h"
+#include "core/weapons/weapons_block.h"
 
 #include <benchmark/benchmark.h>
 

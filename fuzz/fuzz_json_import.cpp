@@ -5,9 +5,9 @@
 
 #include "fuzz_support.h"
 
-#include "app/plane_diff.h"
-#include "app/plane_import.h"
-#include "app/plane_json.h"
+#include "core/planedata/plane_diff.h"
+#include "core/planedata/plane_import.h"
+#include "core/planedata/plane_json.h"
 
 #include <QJsonObject>
 

@@ -5,7 +5,7 @@
 
 #include "fuzz_support.h"
 
-#include "datafile/data_file.h"
+#include "core/datafile/data_file.h"
 
 using namespace vw::datafile;
 using vw::fuzz::finding;

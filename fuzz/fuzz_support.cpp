@@ -1,6 +1,6 @@
 #include "fuzz_support.h"
 
-#include "datafile/sample_builder.h"
+#include "core/datafile/sample_builder.h"
 
 #include <QHash>
 

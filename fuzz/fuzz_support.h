@@ -4,7 +4,7 @@
 // of the fuzzer's bytes, and a snapshot of everything a loaded file holds so
 // that an undo or a refused operation can be checked to leave it exactly.
 
-#include "datafile/data_file.h"
+#include "core/datafile/data_file.h"
 
 #include <QByteArray>
 #include <QString>

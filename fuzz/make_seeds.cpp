@@ -5,8 +5,8 @@
 
 #include "fuzz_support.h"
 
-#include "app/plane_json.h"
-#include "datafile/sample_builder.h"
+#include "core/planedata/plane_json.h"
+#include "core/datafile/sample_builder.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 #include "cli/cli_commands.h"
-#include "datafile/errors.h"
-#include "datafile/file_access.h"
+#include "core/datafile/errors.h"
+#include "core/datafile/file_access.h"
 
 #include <QCoreApplication>
 #include <QIODevice>

@@ -1,14 +1,14 @@
 #include "common/test_registry.h"
 
-#include "app/support_files.h"
+#include "core/workspace/support_files.h"
 #include "cli/cli_commands.h"
-#include "datafile/data_file.h"
-#include "datafile/format_maintenance.h"
-#include "datafile/sample_builder.h"
-#include "datafile/sample_support.h"
-#include "flightmodel/flight_model_adjustments.h"
-#include "weapons/ammo_table.h"
-#include "weapons/weapon_batch.h"
+#include "core/datafile/data_file.h"
+#include "core/operations/format_maintenance.h"
+#include "core/datafile/sample_builder.h"
+#include "core/datafile/sample_support.h"
+#include "core/flightmodel/flight_model_adjustments.h"
+#include "core/weapons/ammo_table.h"
+#include "core/weapons/weapon_batch.h"
 
 #include <QFile>
 #include <QTemporaryDir>

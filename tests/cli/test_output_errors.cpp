@@ -1,8 +1,8 @@
 #include "common/test_registry.h"
-#include "datafile/sample_support.h"
+#include "core/datafile/sample_support.h"
 
-#include "datafile/data_file.h"
-#include "datafile/layout.h"
+#include "core/datafile/data_file.h"
+#include "core/datafile/layout.h"
 
 #include <QProcess>
 #include <QScopeGuard>

@@ -3,11 +3,11 @@
 // Helpers for window tests: a workspace in a temporary folder and a prompter
 // that records every message and answers every question as the test says.
 
-#include "app/prompter_dialog.h"
-#include "app/plane_list_view.h"
-#include "app/vn_editor.h"
-#include "weapons/config_list_view.h"
-#include "datafile/sample_builder.h"
+#include "ui/common/prompter_dialog.h"
+#include "ui/common/plane_list_view.h"
+#include "ui/shell/vn_editor.h"
+#include "ui/weapons/config_list_view.h"
+#include "core/datafile/sample_builder.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -4,8 +4,8 @@
 // spin boxes and the cells of the number grids of every page and of the More
 // Weapons dialog, and a way to type a text into each as a user does.
 
-#include "app/number_grid_model.h"
-#include "app/number_grid_view.h"
+#include "ui/common/number_grid_model.h"
+#include "ui/common/number_grid_view.h"
 
 #include <QAbstractSpinBox>
 #include <QComboBox>

@@ -7,12 +7,12 @@
 //
 //   soak_editor [--rounds N] [--tolerance-mb M]
 
-#include "app/batch_operations.h"
-#include "app/editor_document.h"
-#include "app/merge_key.h"
+#include "core/operations/batch_operations.h"
+#include "ui/common/editor_document.h"
+#include "ui/common/merge_key.h"
 #include "common/ui_support.h"
 #include "common/widget_walk.h"
-#include "datafile/sample_builder.h"
+#include "core/datafile/sample_builder.h"
 
 #include <QApplication>
 #include <QFile>

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "core/datafile/data_file.h"
+
+#include <QJsonObject>
+#include <QJsonValue>
+#include <QList>
+
+namespace vw::app {
+
+// The plane data as one JSON document: every field of every plane by name,
+// and the shared wings and ammunition tables. Keys are sorted and nothing in
+// it depends on the time or the machine, so two exports of the same file are
+// the same bytes.
+//
+// Doubles read back bit for bit: finite numbers are written in their
+// shortest exact form; the values JSON numbers cannot carry are strings:
+// "NAN" (the NaN whose bits are 0x7ff8000000000000), "INF", "-INF" and "-0".
+// Any other NaN, with another sign or payload, is "NAN:0x" followed by its
+// 64 bits as 16 hex digits ("NAN:0xfff8000000000000"), so two files whose NaNs
+// differ export differently and an import writes the very NaN back.
+constexpr quint64 StandardNaNBits = 0x7ff8000000000000;
+
+// The value of one double field.
+QJsonValue doubleValue(double value);
+// The double of a value written by doubleValue; false in `ok` for anything else.
+double doubleFromValue(const QJsonValue &value, bool *ok = nullptr);
+
+// The planes' numbers (from 1) given in `planes`, or all planes when empty.
+// Throws datafile::FormatError naming a plane the file does not have.
+QJsonObject exportPlanes(const datafile::DataFile &file, const QList<int> &planes = {});
+
+// The document's text: indented, ending in a newline.
+QByteArray exportText(const QJsonObject &document);
+
+} // namespace vw::app

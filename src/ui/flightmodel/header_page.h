@@ -1,0 +1,64 @@
+#pragma once
+
+#include "ui/common/plane_view.h"
+
+#include <QWidget>
+
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QGridLayout;
+class QGroupBox;
+class QLineEdit;
+class QPushButton;
+
+namespace vw::app {
+class EditorDocument;
+}
+
+namespace vw::flightmodel {
+
+enum class HeaderText;
+
+// The Header page: the plane header of the current plane ("Plane header &&
+// Plane copy") and, beside it, the copy groups that act on whole planes.
+class HeaderPage : public QWidget, public app::PlaneView {
+    Q_OBJECT
+public:
+    HeaderPage(app::EditorDocument &document, QWidget *parent = nullptr);
+
+    // The header part of Update3.
+    void showPlane() override;
+    // The loadout selectors start again from the first plane.
+    void planeListRebuilt() override;
+
+    // The grid of groups; later copy groups take the free cells.
+    QGridLayout *groupGrid() const { return groups_; }
+
+    void Edit8Change(const QString &text);
+    void Edit9Change(const QString &text);
+    void Edit10Change(const QString &text);
+    void Edit11Change(const QString &text);
+    void Edit12Change(const QString &text);
+    void Edit13Change(const QString &text);
+    void RadioGroup1Click(int index);
+    void CheckBox1Click(bool checked);
+    void Button20Click();
+
+private:
+    // Writes one text field of the current plane; returns the text stored.
+    QString writeText(HeaderText field, const char *editName, const QString &text);
+
+    app::EditorDocument &document_;
+    QGridLayout *groups_;
+    QGroupBox *header_;
+    QLineEdit *edit8_, *edit9_, *edit10_, *edit11_, *edit12_, *edit13_;
+    QGroupBox *radioGroup1_;
+    QButtonGroup *planeType_;
+    QCheckBox *checkBox1_;
+    QComboBox *comboBox15_, *comboBox16_;
+    QCheckBox *checkBox6_;
+    QPushButton *button20_;
+};
+
+} // namespace vw::flightmodel

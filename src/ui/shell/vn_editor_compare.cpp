@@ -1,0 +1,142 @@
+#include "vn_editor.h"
+
+#include "ui/shell/compare_dock_widget.h"
+#include "ui/common/number_grid_view.h"
+#include "core/planedata/plane_json.h"
+#include "core/flightmodel/plane_record.h"
+#include "ui/weapons/config_list_view.h"
+
+#include <QRegularExpression>
+#include <QTabWidget>
+
+// "Compare with...": the open file against another, and a way from each
+// difference to the page that shows the field.
+
+namespace vw::app {
+
+namespace {
+
+// "plane 3 Kestrel, primary, row 13" and "..., primary, trailing row 2": the
+// part before the row, the row's kind and its number.
+const QRegularExpression &primaryRow()
+{
+    static const QRegularExpression pattern(QStringLiteral("^(.*, primary, )(row|trailing row) (\\d+)$"));
+    return pattern;
+}
+
+} // namespace
+
+int VNEditor::primaryGridRow(const FieldDifference &difference) const
+{
+    if (difference.section != QLatin1String("primary"))
+        return 0;
+    const QRegularExpressionMatch match = primaryRow().match(difference.where);
+    if (!match.hasMatch())
+        return 0;
+    const int labels = int(document_->labels().FmLabels.size());
+    const int number = match.captured(3).toInt();
+    // The grid shows rows 1.. of the table above its last four rows, which
+    // show the trailing rows; FM.dat's line count decides where they sit.
+    const int row = match.captured(2) == QLatin1String("row") ? number : labels - flightmodel::PlaneRecord::TrailingRows + number;
+    const auto offset = flightmodel::PlaneRecord::primaryRowOffset(row, labels);
+    const auto expected = match.captured(2) == QLatin1String("row")
+                              ? flightmodel::PlaneRecord::primaryOffset(number)
+                              : flightmodel::PlaneRecord::trailingRowOffset(number - 1);
+    return offset && *offset == expected ? row : 0;
+}
+
+QString VNEditor::differenceText(const FieldDifference &difference) const
+{
+    // A row of the flight model grid is named as the grid names it: by its FM.dat line.
+    const int row = primaryGridRow(difference);
+    const QString label = row > 0 ? document_->labels().FmLabels.at(row - 1).trimmed() : QString();
+    if (label.isEmpty())
+        return differenceLine(difference);
+    FieldDifference named = difference;
+    named.where = primaryRow().match(difference.where).captured(1) + label;
+    return differenceLine(named);
+}
+
+void VNEditor::CompareWith1Click()
+{
+    if (!document_->isLoaded()) {
+        prompter_->information(this, tr("Load a plane data file first: it is compared with the one you choose."));
+        return;
+    }
+    const QString chosen = prompter_->openFileName(this, tr("Compare with"), baseDirectory_, QString(),
+                                                   configDialogFilter());
+    if (chosen.isEmpty())
+        return;
+    QList<FieldDifference> differences;
+    try {
+        const datafile::DataFile other = datafile::DataFile::ReadCfg(chosen, true);
+        differences = diffFiles(file(), other);
+    } catch (const std::exception &e) {
+        prompter_->error(this, tr("The files could not be compared.\n\n") + EditorDocument::describe(e));
+        return;
+    }
+    QStringList lines;
+    lines.reserve(differences.size());
+    for (const FieldDifference &d : differences)
+        lines << differenceText(d);
+    // One comparison at a time, docked under the pages.
+    if (auto *old = findChild<CompareDock *>(QStringLiteral("CompareDock"))) {
+        removeDockWidget(old);
+        delete old;
+    }
+    auto *dock = new CompareDock(chosen, differences, lines, [this](const FieldDifference &d) { showDifference(d); }, this);
+    dock->setAttribute(Qt::WA_DeleteOnClose);
+    addDockWidget(Qt::BottomDockWidgetArea, dock);
+    dock->show();
+}
+
+void VNEditor::showDifference(const FieldDifference &difference)
+{
+    if (difference.plane >= 1 && difference.plane <= file().PlaneCount()) {
+        choosePlaneAsClicked(difference.plane);
+        if (difference.config >= 1 && difference.config <= listBox2_->count() &&
+            listBox2_->currentRow() != difference.config - 1)
+            listBox2_->setCurrentRow(difference.config - 1); // runs ListBox2Click
+    }
+    const QString &s = difference.section;
+    const auto sub = [](QTabWidget *tabs, int index) {
+        tabs->setCurrentIndex(index);
+        return tabs;
+    };
+    QWidget *page = nullptr;
+    if (s == QLatin1String("weapons"))
+        page = pages_->widget(0);
+    else if (s == QLatin1String("header"))
+        page = pages_->widget(1);
+    else if (s == QLatin1String("primary"))
+        page = sub(flightModelPages_, 0);
+    else if (s == QLatin1String("engine"))
+        page = sub(flightModelPages_, 1);
+    else if (s == QLatin1String("wep"))
+        page = sub(flightModelPages_, 2);
+    else if (s == QLatin1String("handling"))
+        page = sub(flightModelPages_, 3);
+    else if (s == QLatin1String("damage_map"))
+        page = sub(damagePages_, 0);
+    else if (s == QLatin1String("damage_profile"))
+        page = sub(damagePages_, 1);
+    else if (s == QLatin1String("wings") || s == QLatin1String("ammunition")) {
+        // The shared tables: Wings, and the second page called "Weapons".
+        const QString title = s == QLatin1String("wings") ? tr("Wings") : tr("Weapons");
+        for (int i = 0; i < pages_->count(); ++i)
+            if (pages_->tabText(i) == title)
+                page = pages_->widget(i);
+    }
+    if (page)
+        pages_->setCurrentWidget(page);
+    // A row of the flight model grid: the grid shows it current.
+    if (const int row = primaryGridRow(difference)) {
+        if (auto *grid = findChild<NumberGridView *>(QStringLiteral("StringGrid1"))) {
+            const QModelIndex cell = grid->model()->index(row, 1);
+            grid->setCurrentIndex(cell);
+            grid->scrollTo(cell);
+        }
+    }
+}
+
+} // namespace vw::app

@@ -1,0 +1,283 @@
+#include "ammo_page.h"
+
+#include "ui/common/editor_document.h"
+#include "ui/common/page_support.h"
+#include "core/datafile/number_text.h"
+#include "core/weapons/ammo_entry.h"
+#include "ui/weapons/typed_numbers.h"
+
+#include <QEvent>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+namespace vw::weapons {
+
+using app::connectHandler;
+using app::named;
+
+namespace {
+
+constexpr int LastEntry = AmmoEntryView::Count - 1;
+
+QString entryList(const QList<int> &entries)
+{
+    QStringList numbers;
+    for (int k : entries)
+        numbers << QString::number(k);
+    return numbers.join(QStringLiteral(", "));
+}
+
+} // namespace
+
+AmmoPage::AmmoPage(app::EditorDocument &document, QWidget *parent) : QWidget(parent), document_(document)
+{
+    setObjectName(QStringLiteral("AmmoPage"));
+    auto *columns = new QHBoxLayout(this);
+
+    auto *left = new QVBoxLayout;
+    left->addWidget(new QLabel(tr("Weapons"), this));
+    listBox6_ = named<QListWidget>("ListBox6", this);
+    listBox6_->setFont(QFont(QStringLiteral("DejaVu Sans Mono"), 9));
+    left->addWidget(listBox6_, 1);
+    columns->addLayout(left, 1);
+
+    auto *right = new QVBoxLayout;
+    auto *form = new QFormLayout;
+    edit33_ = named<QLineEdit>("Edit33", this);
+    edit31_ = named<QLineEdit>("Edit31", this);
+    edit32_ = named<QLineEdit>("Edit32", this);
+    edit30_ = named<QLineEdit>("Edit30", this);
+    edit38_ = named<QLineEdit>("Edit38", this);
+    edit39_ = named<QLineEdit>("Edit39", this);
+    const std::pair<QString, QLineEdit *> fields[] = {
+        {tr("AP Damage:"), edit33_}, {tr("HE Damage:"), edit31_},
+        {tr("HE Range:"), edit32_},  {tr("Weight:"), edit30_},
+        {tr("Param 1:"), edit38_},   {tr("Param 2:"), edit39_}};
+    for (const auto &[caption, edit] : fields) {
+        edit->setFixedWidth(160);
+        edit->installEventFilter(this);
+        form->addRow(caption, edit);
+    }
+    right->addLayout(form);
+    button17_ = named<QPushButton>("Button17", tr("Half Damage"), this);
+    button24_ = named<QPushButton>("Button24", tr("Double Damage"), this);
+    button11_ = named<QPushButton>("Button11", tr("Copy All Data"), this);
+    button12_ = named<QPushButton>("Button12", tr("Paste All Data"), this);
+    button12_->setEnabled(false);
+    button12_->setToolTip(tr("Copy All Data first: the clipboard is empty."));
+    auto *damageRow = new QHBoxLayout;
+    damageRow->addWidget(button17_);
+    damageRow->addWidget(button24_);
+    damageRow->addStretch();
+    right->addLayout(damageRow);
+    right->addStretch();
+    auto *clipboardRow = new QHBoxLayout;
+    clipboardRow->addWidget(button11_);
+    clipboardRow->addWidget(button12_);
+    clipboardRow->addStretch();
+    right->addLayout(clipboardRow);
+    columns->addLayout(right, 1);
+
+    connect(listBox6_, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (!document_.refreshing() && row >= 0)
+            document_.guarded([this] { ListBox6Click(); });
+    });
+    connectHandler(document_, button17_, &QPushButton::clicked, this, &AmmoPage::Button17Click);
+    connectHandler(document_, button24_, &QPushButton::clicked, this, &AmmoPage::Button24Click);
+    connectHandler(document_, button11_, &QPushButton::clicked, this, &AmmoPage::Button11Click);
+    connectHandler(document_, button12_, &QPushButton::clicked, this, &AmmoPage::Button12Click);
+}
+
+bool AmmoPage::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyRelease) {
+        // Any key, also an arrow key, stores the field from its text.
+        const std::pair<QObject *, void (AmmoPage::*)()> handlers[] = {
+            {edit33_, &AmmoPage::Edit33KeyDown}, {edit31_, &AmmoPage::Edit31KeyDown},
+            {edit32_, &AmmoPage::Edit32KeyDown}, {edit30_, &AmmoPage::Edit30KeyDown},
+            {edit38_, &AmmoPage::Edit38KeyDown}, {edit39_, &AmmoPage::Edit39KeyDown}};
+        for (const auto &[edit, handler] : handlers)
+            if (watched == edit)
+                document_.guarded([this, handler = handler] { (this->*handler)(); });
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+// --- Showing -----------------------------------------------------------------
+
+int AmmoPage::entry() const
+{
+    return listBox6_->currentRow();
+}
+
+void AmmoPage::fillList()
+{
+    // WeaponTypeList is built at start-up; the first entry is selected then.
+    const QStringList &items = document_.labels().WeaponTypeList;
+    if (listBox6_->count() == items.size())
+        return;
+    const QSignalBlocker blocker(listBox6_);
+    listBox6_->clear();
+    listBox6_->addItems(items);
+    listBox6_->setCurrentRow(items.isEmpty() ? -1 : 0);
+}
+
+void AmmoPage::showPlane()
+{
+    fillList();
+    showEntry(entry());
+}
+
+void AmmoPage::showEntry(int k)
+{
+    const AmmoEntryView entry(document_.file(), k);
+    const bool exists = k >= 0 && entry.exists();
+    QLineEdit *edits[] = {edit33_, edit31_, edit32_, edit30_, edit38_, edit39_};
+    for (QLineEdit *edit : edits) {
+        edit->setEnabled(exists);
+        app::markInput(document_, edit, QString());
+        if (!exists)
+            edit->clear();
+    }
+    for (QPushButton *b : {button17_, button24_, button11_})
+        b->setEnabled(AmmoEntryView(document_.file(), LastEntry).exists());
+    if (!exists)
+        return;
+    const QChar separator = document_.decimalSeparator();
+    edit33_->setText(datafile::formatNumber(entry.apDamage(), separator));
+    edit31_->setText(QString::number(entry.heDamage()));
+    edit32_->setText(datafile::formatNumber(entry.heRange(), separator));
+    edit30_->setText(datafile::formatNumber(entry.weight(), separator));
+    edit38_->setText(QString::number(entry.param1()));
+    edit39_->setText(QString::number(entry.param2()));
+}
+
+void AmmoPage::showLastEntry()
+{
+    {
+        const QSignalBlocker blocker(listBox6_);
+        listBox6_->setCurrentRow(LastEntry < listBox6_->count() ? LastEntry : listBox6_->count() - 1);
+    }
+    document_.Update3();
+}
+
+// --- Change handlers -----------------------------------------------------------
+
+void AmmoPage::ListBox6Click()
+{
+    document_.Update3();
+}
+
+void AmmoPage::storeDouble(QLineEdit *edit, const QString &caption, void (AmmoEntry::*setter)(double))
+{
+    const int k = entry();
+    if (document_.refreshing() || !AmmoEntryView(document_.file(), k).exists())
+        return;
+    const QChar separator = document_.decimalSeparator();
+    const QString text = edit->text();
+    const double value = datafile::readNumber(text, separator);
+    // An entry is a row of the shared table; keystrokes in one field of one entry merge.
+    if (document_.edit(tr("Ammunition ") + caption.chopped(1),
+                       app::MergeKey::forCell(edit->objectName(), 0, 0, k),
+                       [&] { (AmmoEntry(document_.file(), k).*setter)(value); }))
+        app::markInput(document_, edit, numberTextProblem(caption, text, value, separator));
+}
+
+void AmmoPage::storeInteger(QLineEdit *edit, const QString &caption, void (AmmoEntry::*setter)(std::int32_t))
+{
+    const int k = entry();
+    if (document_.refreshing() || !AmmoEntryView(document_.file(), k).exists())
+        return;
+    const QString text = edit->text();
+    bool ok = false;
+    const qint64 read = datafile::readInteger(text, 0, &ok);
+    const std::int32_t value = ok && read == std::int32_t(read) ? std::int32_t(read) : 0;
+    if (document_.edit(tr("Ammunition ") + caption.chopped(1),
+                       app::MergeKey::forCell(edit->objectName(), 0, 0, k),
+                       [&] { (AmmoEntry(document_.file(), k).*setter)(value); }))
+        app::markInput(document_, edit, integerTextProblem(caption, text, QString::number(value)));
+}
+
+void AmmoPage::Edit33KeyDown()
+{
+    storeDouble(edit33_, tr("AP Damage:"), &AmmoEntry::setApDamage);
+}
+
+void AmmoPage::Edit31KeyDown()
+{
+    storeInteger(edit31_, tr("HE Damage:"), &AmmoEntry::setHeDamage);
+}
+
+void AmmoPage::Edit32KeyDown()
+{
+    storeDouble(edit32_, tr("HE Range:"), &AmmoEntry::setHeRange);
+}
+
+void AmmoPage::Edit30KeyDown()
+{
+    storeDouble(edit30_, tr("Weight:"), &AmmoEntry::setWeight);
+}
+
+void AmmoPage::Edit38KeyDown()
+{
+    storeInteger(edit38_, tr("Param 1:"), &AmmoEntry::setParam1);
+}
+
+void AmmoPage::Edit39KeyDown()
+{
+    storeInteger(edit39_, tr("Param 2:"), &AmmoEntry::setParam2);
+}
+
+void AmmoPage::Button17Click()
+{
+    if (!document_.edit(tr("Half Damage"), app::MergeKey::none(),
+                        [&] { halveAmmoDamage(document_.file()); }))
+        return;
+    showLastEntry();
+    document_.showStatus(tr("Half Damage: AP and HE damage of entries 0 to %1 halved.").arg(LastEntry));
+}
+
+void AmmoPage::Button24Click()
+{
+    QList<int> kept;
+    if (!document_.edit(tr("Double Damage"), app::MergeKey::none(),
+                        [&] { kept = doubleAmmoDamage(document_.file()); }))
+        return;
+    showLastEntry();
+    document_.showStatus(
+        kept.isEmpty()
+            ? tr("Double Damage: AP and HE damage of entries 0 to %1 doubled.").arg(LastEntry)
+            : tr("Double Damage: AP and HE damage doubled; the HE damage of %1 %2 was left as it "
+                 "was, as its double would not fit the field.")
+                  .arg(kept.size() == 1 ? tr("entry") : tr("entries"), entryList(kept)));
+}
+
+void AmmoPage::Button11Click()
+{
+    clipboard_ = copyAllAmmo(document_.file());
+    button12_->setEnabled(true);
+    button12_->setToolTip(QString());
+    document_.showStatus(
+        tr("Copy All Data: the numbers of entries 0 to %1 are kept for Paste All Data.").arg(LastEntry));
+}
+
+void AmmoPage::Button12Click()
+{
+    bool pasted = false;
+    if (!document_.edit(tr("Paste All Data"), app::MergeKey::none(),
+                        [&] { pasted = pasteAllAmmo(document_.file(), clipboard_); }))
+        return;
+    ListBox6Click();
+    document_.showStatus(pasted ? tr("Paste All Data: the numbers of entries 0 to %1 pasted; their "
+                                     "names are kept.")
+                                      .arg(LastEntry)
+                                : tr("Paste All Data: the clipboard is empty; Copy All Data first."));
+}
+
+} // namespace vw::weapons

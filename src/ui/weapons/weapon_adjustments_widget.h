@@ -1,0 +1,58 @@
+#pragma once
+
+#include "core/weapons/weapon_batch.h"
+
+#include <QGroupBox>
+
+#include <functional>
+
+class QLineEdit;
+class QPushButton;
+class QTabWidget;
+
+namespace vw::app {
+class EditorDocument;
+class PlaneListView;
+}
+
+namespace vw::weapons {
+
+class MoreGun;
+
+// The weapon batch adjustments of the Misc page: six buttons that change one
+// weapon field in every weapon of every configuration of every plane. Each is
+// one undo step; afterwards the last weapon visited is selected, the Weapons
+// page is shown (not after "Set trasser count") and the More Weapons dialog is
+// open after "Set trasser count" and "Reduce Fire Delay Twice".
+class WeaponAdjustmentsWidget : public QGroupBox {
+    Q_OBJECT
+public:
+    // What the buttons show at the end: the page control with the Weapons page,
+    // the dialog, and the plane list that selects the last plane.
+    struct Window {
+        QTabWidget *pages = nullptr;
+        QWidget *weaponsPage = nullptr;
+        MoreGun *moreGun = nullptr;
+        app::PlaneListView *planeList = nullptr;
+    };
+
+    WeaponAdjustmentsWidget(app::EditorDocument &document, const Window &window, QWidget *parent = nullptr);
+
+    void Button16Click(); // Set Bursts to Ammo as 1 to 1
+    void Button18Click(); // Reduce Deviation
+    void Button21Click(); // Set Bomb deviation to
+    void Button22Click(); // Set trasser count
+    void Button23Click(); // Reduce Fire Delay Twice
+    void Button25Click(); // Remove Skip Bombs
+
+private:
+    enum class End { WeaponsPage, MoreWeapons, WeaponsPageAndMoreWeapons };
+    void run(const QString &what, End end, const std::function<BatchReport(DataFile &)> &adjust);
+
+    app::EditorDocument &document_;
+    Window window_;
+    QPushButton *button16_, *button18_, *button21_, *button22_, *button23_, *button25_;
+    QLineEdit *edit42_, *edit43_;
+};
+
+} // namespace vw::weapons
