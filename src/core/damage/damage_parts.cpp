@@ -1,7 +1,5 @@
 #include "damage_parts.h"
 
-#include "core/workspace/support_files.h"
-
 #include <QCoreApplication>
 
 #include <array>
@@ -35,7 +33,50 @@ constexpr std::array<quint32, LastCataloguePart + 1> Colours = {
     0x00FF55,                     // Flaps
 };
 
+// The catalogue's names as the program writes them (reports, the command-line
+// tool); the window shows them in the user's language.
+constexpr std::array<const char *, LastCataloguePart + 1> Names = {
+    QT_TRANSLATE_NOOP("vw::app::LabelTables", "None"),
+    QT_TRANSLATE_NOOP("vw::app::LabelTables", "Engine 1"),
+    QT_TRANSLATE_NOOP("vw::app::LabelTables", "Engine 2"),
+    QT_TRANSLATE_NOOP("vw::app::LabelTables", "Engine 3"),
+    QT_TRANSLATE_NOOP("vw::app::LabelTables", "Engine 4"),
+    QT_TRANSLATE_NOOP("vw::app::LabelTables", "Engine 1 Oil System"),
+    QT_TRANSLATE_NOOP("vw::app::LabelTables", "Engine 2 Oil System"),
+    QT_TRANSLATE_NOOP("vw::app::LabelTables", "Engine 3 Oil System"),
+    QT_TRANSLATE_NOOP("vw::app::LabelTables", "Engine 4 Oil System"),
+    QT_TRANSLATE_NOOP("vw::app::LabelTables", "Elevator"),
+    QT_TRANSLATE_NOOP("vw::app::LabelTables", "Horizontal Stabilizer"),
+    QT_TRANSLATE_NOOP("vw::app::LabelTables", "Rudder"),
+    QT_TRANSLATE_NOOP("vw::app::LabelTables", "Vertical Stabilizer"),
+    QT_TRANSLATE_NOOP("vw::app::LabelTables", "Left Aileron"),
+    QT_TRANSLATE_NOOP("vw::app::LabelTables", "Right Aileron"),
+    QT_TRANSLATE_NOOP("vw::app::LabelTables", "Left Fuel Tank"),
+    QT_TRANSLATE_NOOP("vw::app::LabelTables", "Right Fuel Tank"),
+    QT_TRANSLATE_NOOP("vw::app::LabelTables", "Center Fuel Tank"),
+    QT_TRANSLATE_NOOP("vw::app::LabelTables", "Rear Fuselage"),
+    QT_TRANSLATE_NOOP("vw::app::LabelTables", "Center Fuselage"),
+    QT_TRANSLATE_NOOP("vw::app::LabelTables", "Pilot Armor"),
+    QT_TRANSLATE_NOOP("vw::app::LabelTables", "Pilot"),
+    QT_TRANSLATE_NOOP("vw::app::LabelTables", "Tail Gunner"),
+    QT_TRANSLATE_NOOP("vw::app::LabelTables", "Nose Gun"),
+    QT_TRANSLATE_NOOP("vw::app::LabelTables", "Left Gun"),
+    QT_TRANSLATE_NOOP("vw::app::LabelTables", "Right Gun"),
+    QT_TRANSLATE_NOOP("vw::app::LabelTables", "Top Gun"),
+    QT_TRANSLATE_NOOP("vw::app::LabelTables", "Bottom Gun"),
+    QT_TRANSLATE_NOOP("vw::app::LabelTables", "Left Wing"),
+    QT_TRANSLATE_NOOP("vw::app::LabelTables", "Right Wing"),
+    QT_TRANSLATE_NOOP("vw::app::LabelTables", "Right Gear"),
+    QT_TRANSLATE_NOOP("vw::app::LabelTables", "Left Gear"),
+    QT_TRANSLATE_NOOP("vw::app::LabelTables", "Flaps"),
+};
+
 } // namespace
+
+const char *catalogueName(int part)
+{
+    return part >= 0 && part <= LastCataloguePart ? Names[size_t(part)] : nullptr;
+}
 
 quint32 partColour(int part)
 {
@@ -44,9 +85,8 @@ quint32 partColour(int part)
 
 QString partName(int part)
 {
-    static const QStringList names = app::damagePartNames();
-    if (part >= 0 && part < names.size())
-        return app::shownLabel(names[part]);
+    if (const char *name = catalogueName(part))
+        return QCoreApplication::translate("vw::app::LabelTables", name);
     return QCoreApplication::translate("vw::damage", "Part %1").arg(part);
 }
 

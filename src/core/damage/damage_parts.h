@@ -13,6 +13,10 @@ constexpr quint32 NoPartColour = 0x000000;
 // Part numbers of the parts catalogue: 0 "None", 1..32 the damageable parts.
 constexpr int LastCataloguePart = 32;
 
+// The catalogue name of part 0..32 ("None" .. "Flaps") as the program writes
+// it, untranslated; null for any other byte.
+const char *catalogueName(int part);
+
 // The catalogue colour of a cell byte; black for 0 and for bytes above 32,
 // which name no catalogue part.
 quint32 partColour(int part);

@@ -1,5 +1,6 @@
 #include "support_files.h"
 
+#include "core/damage/damage_parts.h"
 #include "core/datafile/data_file.h"
 #include "core/datafile/file_access.h"
 #include "core/datafile/number_text.h"
@@ -180,42 +181,11 @@ QStringList weaponTypeList(const QStringList &ammoNames)
 
 QStringList damagePartNames(bool shown)
 {
-    static const char *const names[] = {
-        QT_TRANSLATE_NOOP("vw::app::LabelTables", "None"),
-        QT_TRANSLATE_NOOP("vw::app::LabelTables", "Engine 1"),
-        QT_TRANSLATE_NOOP("vw::app::LabelTables", "Engine 2"),
-        QT_TRANSLATE_NOOP("vw::app::LabelTables", "Engine 3"),
-        QT_TRANSLATE_NOOP("vw::app::LabelTables", "Engine 4"),
-        QT_TRANSLATE_NOOP("vw::app::LabelTables", "Engine 1 Oil System"),
-        QT_TRANSLATE_NOOP("vw::app::LabelTables", "Engine 2 Oil System"),
-        QT_TRANSLATE_NOOP("vw::app::LabelTables", "Engine 3 Oil System"),
-        QT_TRANSLATE_NOOP("vw::app::LabelTables", "Engine 4 Oil System"),
-        QT_TRANSLATE_NOOP("vw::app::LabelTables", "Elevator"),
-        QT_TRANSLATE_NOOP("vw::app::LabelTables", "Horizontal Stabilizer"),
-        QT_TRANSLATE_NOOP("vw::app::LabelTables", "Rudder"),
-        QT_TRANSLATE_NOOP("vw::app::LabelTables", "Vertical Stabilizer"),
-        QT_TRANSLATE_NOOP("vw::app::LabelTables", "Left Aileron"),
-        QT_TRANSLATE_NOOP("vw::app::LabelTables", "Right Aileron"),
-        QT_TRANSLATE_NOOP("vw::app::LabelTables", "Left Fuel Tank"),
-        QT_TRANSLATE_NOOP("vw::app::LabelTables", "Right Fuel Tank"),
-        QT_TRANSLATE_NOOP("vw::app::LabelTables", "Center Fuel Tank"),
-        QT_TRANSLATE_NOOP("vw::app::LabelTables", "Rear Fuselage"),
-        QT_TRANSLATE_NOOP("vw::app::LabelTables", "Center Fuselage"),
-        QT_TRANSLATE_NOOP("vw::app::LabelTables", "Pilot Armor"),
-        QT_TRANSLATE_NOOP("vw::app::LabelTables", "Pilot"),
-        QT_TRANSLATE_NOOP("vw::app::LabelTables", "Tail Gunner"),
-        QT_TRANSLATE_NOOP("vw::app::LabelTables", "Nose Gun"),
-        QT_TRANSLATE_NOOP("vw::app::LabelTables", "Left Gun"),
-        QT_TRANSLATE_NOOP("vw::app::LabelTables", "Right Gun"),
-        QT_TRANSLATE_NOOP("vw::app::LabelTables", "Top Gun"),
-        QT_TRANSLATE_NOOP("vw::app::LabelTables", "Bottom Gun"),
-        QT_TRANSLATE_NOOP("vw::app::LabelTables", "Left Wing"),
-        QT_TRANSLATE_NOOP("vw::app::LabelTables", "Right Wing"),
-        QT_TRANSLATE_NOOP("vw::app::LabelTables", "Right Gear"),
-        QT_TRANSLATE_NOOP("vw::app::LabelTables", "Left Gear"),
-        QT_TRANSLATE_NOOP("vw::app::LabelTables", "Flaps"),
-    };
-    return labels(names, shown);
+    QStringList list;
+    list.reserve(damage::LastCataloguePart + 1);
+    for (int part = 0; part <= damage::LastCataloguePart; ++part)
+        list << label(damage::catalogueName(part), shown);
+    return list;
 }
 
 QStringList damageLevelNames(bool shown)
