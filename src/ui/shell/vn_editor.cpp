@@ -16,6 +16,7 @@
 #include "ui/flightmodel/engine_wep_page.h"
 #include "ui/flightmodel/flight_model_adjustments_widget.h"
 #include "ui/flightmodel/handling_page.h"
+#include "ui/flightmodel/wings_page.h"
 #include "ui/flightmodel/header_page.h"
 #include "ui/flightmodel/plane_buffer_widget.h"
 #include "ui/flightmodel/plane_copy_widget.h"
