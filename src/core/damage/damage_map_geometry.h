@@ -24,10 +24,10 @@ struct DamageMapInput {
 
     bool hasMap() const { return map.size() == DamageMapView::Size; }
     // The byte of a cell; 0 without a map.
-    int cell(int level, int col, int row) const
+    int cell(int mapLevel, int col, int row) const
     {
-        return hasMap() && DamageMapView::inMap(level, col, row)
-                   ? quint8(map[DamageMapView::cellOffset(level, col, row)])
+        return hasMap() && DamageMapView::inMap(mapLevel, col, row)
+                   ? quint8(map[DamageMapView::cellOffset(mapLevel, col, row)])
                    : 0;
     }
 };

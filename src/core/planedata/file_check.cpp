@@ -43,13 +43,13 @@ void checkModel(const DataFile &file, int p, QStringList &findings)
     const weapons::WeaponsBlockView block(file, p);
     if (!block.exists())
         return;
-    using Block = weapons::WeaponsBlockView;
+    using Weapons = weapons::WeaponsBlockView;
     using Config = weapons::ConfigRecordView;
     using Weapon = weapons::WeaponRecordView;
     const QString plane = QStringLiteral("plane %1").arg(p);
-    if (block.storedConfigCount() < 1 || block.storedConfigCount() > Block::Slots)
+    if (block.storedConfigCount() < 1 || block.storedConfigCount() > Weapons::Slots)
         findings << QStringLiteral("%1: configuration count %2 is outside 1..%3")
-                        .arg(plane).arg(block.storedConfigCount()).arg(Block::Slots);
+                        .arg(plane).arg(block.storedConfigCount()).arg(Weapons::Slots);
     for (int c = 1; c <= block.configCount(); ++c) {
         const Config config = block.config(c);
         if (config.storedWeaponCount() < 1 || config.storedWeaponCount() > Config::Slots)

@@ -186,9 +186,9 @@ void VNEditor::reportLoad()
     QString text = tr("%1: %2, %3 bytes.")
                        .arg(QFileInfo(document_->currentPath()).fileName(), planeText)
                        .arg(file().FileSize());
-    const auto list = [](const QList<int> &planes) {
+    const auto list = [](const QList<int> &numbered) {
         QStringList numbers;
-        for (int p : planes)
+        for (int p : numbered)
             numbers << QString::number(p);
         return numbers.join(QStringLiteral(", "));
     };
