@@ -7,7 +7,7 @@ include(GNUInstallDirs)
 install(TARGETS vornwing-editor vornwing-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
 # An installed editor copies these into the user's data folder when they are
-# missing there (see app/workspace.h); the folder name is what it looks for.
+# missing there (see core/workspace/workspace.h); the folder name is what it looks for.
 # FM.ru.dat and readme.ru.txt are the row labels and the help text the
 # Russian window shows.
 install(FILES

@@ -272,7 +272,7 @@ int info(const QStringList &args, QTextStream &out, QTextStream &err)
 }
 
 // The plane data as JSON, its differences and its structural faults: the
-// work is done in app/plane_json, app/plane_diff and app/file_check.
+// work is done in core/planedata (plane_json, plane_diff and file_check).
 int exportPlanes(const QStringList &args, QTextStream &out)
 {
     QCommandLineParser parser;
@@ -435,7 +435,7 @@ void saveEnciphered(DataFile &file, const QString &input, const QString &out)
     writeOutput(out, bytes);
 }
 
-// A patch of the export's shape written onto the file; app/plane_import does the work.
+// A patch of the export's shape written onto the file; core/planedata/plane_import does the work.
 int importPatch(const QStringList &args)
 {
     QCommandLineParser parser;

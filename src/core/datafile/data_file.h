@@ -181,7 +181,6 @@ private:
     void changeHeader(T HeaderValues::*field, T value);
     void replayBlocks(const PlaneBlocksChange &change, bool forward);
     void indexPlanes(bool decipher);
-    void applyStarts();
 
     std::vector<std::uint8_t> image_;
     FileState state_;

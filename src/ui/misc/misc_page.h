@@ -23,7 +23,7 @@ struct EditorSettings;
 class MiscPage : public QWidget, public PlaneView {
     Q_OBJECT
 public:
-    MiscPage(EditorDocument &context, const QString &baseDirectory, QWidget *parent = nullptr);
+    MiscPage(EditorDocument &document, const QString &baseDirectory, QWidget *parent = nullptr);
 
     // Settings lines 3, 4, 5 and 7 live in this page's fields.
     void applySettings(const EditorSettings &settings);
