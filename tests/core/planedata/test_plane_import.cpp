@@ -117,7 +117,7 @@ private Q_SLOTS:
         file.writeU8(Block(file, 1).start() + Block::ConfigCountOffset, 200);
         vw::flightmodel::PlaneRecord(file, 4).setPrimary(9, std::nan(""));
         // Doubles at the ends of their range and a name with quotes, escapes
-        // and Latin-1 letters: the export's own writer gives QJsonDocument's text.
+        // and Latin-1 letters: the export gives QJsonDocument's indented text.
         const double extremes[] = {5e-324, 1e-300, 1.7976931348623157e308, 123456789012345678.0, 0.0001, -2.5e-5, 1e21};
         for (int i = 0; i < 7; ++i)
             vw::flightmodel::PlaneRecord(file, 1).setPrimary(20 + i, extremes[i]);
