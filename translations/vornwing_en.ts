@@ -255,6 +255,26 @@
         <source>plane %1 is named %2, not %3</source>
         <translation>plane %1 is named %2, not %3</translation>
     </message>
+    <message>
+        <source>planes.dat (plane summaries)</source>
+        <translation>planes.dat (plane summaries)</translation>
+    </message>
+    <message>
+        <source>FM.ru.dat has %1 lines and FM.dat %2, so its rows would name other fields: the labels of FM.dat are shown.</source>
+        <translation>FM.ru.dat has %1 lines and FM.dat %2, so its rows would name other fields: the labels of FM.dat are shown.</translation>
+    </message>
+    <message>
+        <source>FM.dat (flight model row labels)</source>
+        <translation>FM.dat (flight model row labels)</translation>
+    </message>
+    <message>
+        <source>FM.dat has %1 lines; only the first %2 are used as flight model rows.</source>
+        <translation>FM.dat has %1 lines; only the first %2 are used as flight model rows.</translation>
+    </message>
+    <message>
+        <source>readme.txt (help text)</source>
+        <translation>readme.txt (help text)</translation>
+    </message>
 </context>
 <context>
     <name>vw::app::CompareDock</name>
@@ -909,22 +929,6 @@ flight-model tables, engine power, damage maps and the shared tables.</translati
 </translation>
     </message>
     <message>
-        <source>planes.dat (plane summaries)</source>
-        <translation>planes.dat (plane summaries)</translation>
-    </message>
-    <message>
-        <source>FM.dat (flight model row labels)</source>
-        <translation>FM.dat (flight model row labels)</translation>
-    </message>
-    <message>
-        <source>FM.dat has %1 lines; only the first %2 are used as flight model rows.</source>
-        <translation>FM.dat has %1 lines; only the first %2 are used as flight model rows.</translation>
-    </message>
-    <message>
-        <source>readme.txt (help text)</source>
-        <translation>readme.txt (help text)</translation>
-    </message>
-    <message>
         <source>Some support files in %1 could not be read; their tables stay empty:
 
 - %2</source>
@@ -1405,10 +1409,6 @@ Restore them? They come back as one step, which Edit &gt; Undo takes back. Disca
     <message>
         <source>Welcome. Open a plane data file with Ctrl+O.</source>
         <translation>Welcome. Open a plane data file with Ctrl+O.</translation>
-    </message>
-    <message>
-        <source>FM.ru.dat has %1 lines and FM.dat %2, so its rows would name other fields: the labels of FM.dat are shown.</source>
-        <translation>FM.ru.dat has %1 lines and FM.dat %2, so its rows would name other fields: the labels of FM.dat are shown.</translation>
     </message>
     <message>
         <source>Not saved: %1 is as it was; your changes are still only in the editor.</source>

@@ -255,6 +255,26 @@
         <source>plane %1 is named %2, not %3</source>
         <translation>самолёт %1 называется %2, а не %3</translation>
     </message>
+    <message>
+        <source>planes.dat (plane summaries)</source>
+        <translation>planes.dat (сводки самолётов)</translation>
+    </message>
+    <message>
+        <source>FM.ru.dat has %1 lines and FM.dat %2, so its rows would name other fields: the labels of FM.dat are shown.</source>
+        <translation>В FM.ru.dat строк: %1, а в FM.dat: %2, поэтому его строки называли бы другие поля: показаны подписи из FM.dat.</translation>
+    </message>
+    <message>
+        <source>FM.dat (flight model row labels)</source>
+        <translation>FM.dat (подписи строк лётной модели)</translation>
+    </message>
+    <message>
+        <source>FM.dat has %1 lines; only the first %2 are used as flight model rows.</source>
+        <translation>В FM.dat строк: %1; для лётной модели берутся только первые %2.</translation>
+    </message>
+    <message>
+        <source>readme.txt (help text)</source>
+        <translation>readme.txt (текст справки)</translation>
+    </message>
 </context>
 <context>
     <name>vw::app::CompareDock</name>
@@ -909,22 +929,6 @@ flight-model tables, engine power, damage maps and the shared tables.</source>
 </translation>
     </message>
     <message>
-        <source>planes.dat (plane summaries)</source>
-        <translation>planes.dat (сводки самолётов)</translation>
-    </message>
-    <message>
-        <source>FM.dat (flight model row labels)</source>
-        <translation>FM.dat (подписи строк лётной модели)</translation>
-    </message>
-    <message>
-        <source>FM.dat has %1 lines; only the first %2 are used as flight model rows.</source>
-        <translation>В FM.dat строк: %1; для лётной модели берутся только первые %2.</translation>
-    </message>
-    <message>
-        <source>readme.txt (help text)</source>
-        <translation>readme.txt (текст справки)</translation>
-    </message>
-    <message>
         <source>Some support files in %1 could not be read; their tables stay empty:
 
 - %2</source>
@@ -1405,10 +1409,6 @@ Restore them? They come back as one step, which Edit &gt; Undo takes back. Disca
     <message>
         <source>Welcome. Open a plane data file with Ctrl+O.</source>
         <translation>Добро пожаловать. Откройте файл данных самолётов: Ctrl+O.</translation>
-    </message>
-    <message>
-        <source>FM.ru.dat has %1 lines and FM.dat %2, so its rows would name other fields: the labels of FM.dat are shown.</source>
-        <translation>В FM.ru.dat строк: %1, а в FM.dat: %2, поэтому его строки называли бы другие поля: показаны подписи из FM.dat.</translation>
     </message>
     <message>
         <source>Not saved: %1 is as it was; your changes are still only in the editor.</source>

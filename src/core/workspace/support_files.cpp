@@ -5,6 +5,7 @@
 #include "core/datafile/file_access.h"
 #include "core/datafile/number_text.h"
 #include "core/weapons/ammo_entry.h"
+#include "core/workspace/workspace.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -206,6 +207,61 @@ QStringList damageLevelNames(bool shown)
 QString shownLabel(const QString &name)
 {
     return QCoreApplication::translate(LabelContext, name.toLatin1().constData());
+}
+
+StartupTables readStartupTables(const QString &baseDirectory, const datafile::DataFile &file, bool russian)
+{
+    StartupTables tables;
+    const auto missing = [&tables](const QString &what, const TextLines &text) {
+        if (!text.found)
+            tables.problems << what + (text.reason.isEmpty() ? QString() : QStringLiteral(": ") + text.reason);
+    };
+    // planes.dat.
+    const TextLines planes = readTextLines(editorFile(baseDirectory, QStringLiteral("planes.dat")));
+    missing(QCoreApplication::translate("vw::app", "planes.dat (plane summaries)"), planes);
+    tables.planeSummaries = planeSummaries(planes.lines, file.PlaneCount());
+    // FM.dat; the Russian window shows the labels of FM.ru.dat beside it,
+    // when that has as many lines (so that every row names the same field).
+    const QString fmPath = editorFile(baseDirectory, QStringLiteral("FM.dat"));
+    TextLines fm = readTextLines(fmPath);
+    if (russian) {
+        const TextLines copy = readRussianCopy(fmPath);
+        if (copy.found && (!fm.found || copy.lines.size() == fm.lines.size()))
+            fm = copy;
+        else if (copy.found)
+            tables.notes << QCoreApplication::translate("vw::app",
+                                                        "FM.ru.dat has %1 lines and FM.dat %2, so its rows would name "
+                                                        "other fields: the labels of FM.dat are shown.")
+                                .arg(copy.lines.size())
+                                .arg(fm.lines.size());
+        else if (!copy.reason.isEmpty())
+            tables.problems << QStringLiteral("FM.ru.dat: ") + copy.reason;
+    }
+    missing(QCoreApplication::translate("vw::app", "FM.dat (flight model row labels)"), fm);
+    const FmLabels fmRows = fmLabels(fm.lines);
+    tables.fmLabels = fmRows.labels;
+    if (fmRows.cut)
+        tables.notes << QCoreApplication::translate("vw::app",
+                                                    "FM.dat has %1 lines; only the first %2 are used as flight model "
+                                                    "rows.")
+                            .arg(fm.lines.size())
+                            .arg(MaxFmLabels);
+    // The ammunition names.
+    tables.ammoNames = buildAmmoNames(ammoNamesFromExecutable(gameExecutablePath(baseDirectory)), file);
+    tables.weaponTypeList = weaponTypeList(tables.ammoNames);
+    // readme.txt; the Russian window shows readme.ru.txt where it lies beside it.
+    const QString readmePath = editorFile(baseDirectory, QStringLiteral("readme.txt"));
+    TextLines readme = readTextLines(readmePath);
+    if (russian) {
+        const TextLines copy = readRussianCopy(readmePath);
+        if (copy.found)
+            readme = copy;
+        else if (!copy.reason.isEmpty())
+            tables.problems << QStringLiteral("readme.ru.txt: ") + copy.reason;
+    }
+    missing(QCoreApplication::translate("vw::app", "readme.txt (help text)"), readme);
+    tables.helpLines = readme.lines;
+    return tables;
 }
 
 } // namespace vw::app

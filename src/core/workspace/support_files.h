@@ -58,6 +58,22 @@ std::vector<QString> ammoNamesFromExecutable(const QString &path, bool *recognis
 // AmmoNames: executable part + " (" + the ammunition table's file name + ")".
 QStringList buildAmmoNames(const std::vector<QString> &executableNames, const datafile::DataFile &file);
 
+// The tables the editor reads at start-up from the support files of a base
+// directory (planes.dat, FM.dat, readme.txt; with `russian`, FM.ru.dat and
+// readme.ru.txt where they lie beside them) and the ammunition names of the
+// game executable and the file. `problems` names the files that could not be
+// read, in that order; `notes` says what was read but not used whole.
+struct StartupTables {
+    std::vector<PlaneSummary> planeSummaries;
+    QStringList fmLabels;
+    QStringList ammoNames;
+    QStringList weaponTypeList;
+    QStringList helpLines;
+    QStringList problems;
+    QStringList notes;
+};
+StartupTables readStartupTables(const QString &baseDirectory, const datafile::DataFile &file, bool russian);
+
 // Label tables filled at start-up, as the program writes them (the reports
 // and the command-line tool use them so); `shown` gives them in the user's
 // language, for the window's lists.

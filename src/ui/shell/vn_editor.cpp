@@ -521,57 +521,17 @@ void VNEditor::FormCreate()
     }
     if (welcome && !document_->isLoaded())
         statusBar()->showMessage(tr("Welcome. Open a plane data file with Ctrl+O."));
-    // 8. planes.dat.
-    const TextLines planes = readTextLines(editorFile(baseDirectory_, QStringLiteral("planes.dat")));
-    if (!planes.found)
-        startupProblems_ << tr("planes.dat (plane summaries)")
-                         + (planes.reason.isEmpty() ? QString() : QStringLiteral(": ") + planes.reason);
-    document_->labels().PlaneSummaries = planeSummaries(planes.lines, file().PlaneCount());
-    // 9. FM.dat; the Russian window shows the labels of FM.ru.dat beside it,
-    // when that has as many lines (so that every row names the same field).
-    const bool russian = installedLanguage() == QLatin1String("ru");
-    const QString fmPath = editorFile(baseDirectory_, QStringLiteral("FM.dat"));
-    TextLines fm = readTextLines(fmPath);
-    if (russian) {
-        const TextLines copy = readRussianCopy(fmPath);
-        if (copy.found && (!fm.found || copy.lines.size() == fm.lines.size()))
-            fm = copy;
-        else if (copy.found)
-            startupNotes_ << tr("FM.ru.dat has %1 lines and FM.dat %2, so its rows would name other fields: the "
-                                "labels of FM.dat are shown.")
-                                 .arg(copy.lines.size())
-                                 .arg(fm.lines.size());
-        else if (!copy.reason.isEmpty())
-            startupProblems_ << QStringLiteral("FM.ru.dat: ") + copy.reason;
-    }
-    if (!fm.found)
-        startupProblems_ << tr("FM.dat (flight model row labels)")
-                         + (fm.reason.isEmpty() ? QString() : QStringLiteral(": ") + fm.reason);
-    const FmLabels fmRows = fmLabels(fm.lines);
-    document_->labels().FmLabels = fmRows.labels;
-    if (fmRows.cut)
-        startupNotes_ << tr("FM.dat has %1 lines; only the first %2 are used as flight model rows.")
-                             .arg(fm.lines.size())
-                             .arg(MaxFmLabels);
-    // 10. AmmoNames.
-    document_->labels().AmmoNames = buildAmmoNames(ammoNamesFromExecutable(gameExecutablePath(baseDirectory_)), file());
-    document_->labels().WeaponTypeList = weaponTypeList(document_->labels().AmmoNames);
-    // 11. readme.txt.
-    // The Russian window shows readme.ru.txt where it lies beside readme.txt.
-    const QString readmePath = editorFile(baseDirectory_, QStringLiteral("readme.txt"));
-    TextLines readme = readTextLines(readmePath);
-    if (russian) {
-        const TextLines copy = readRussianCopy(readmePath);
-        if (copy.found)
-            readme = copy;
-        else if (!copy.reason.isEmpty())
-            startupProblems_ << QStringLiteral("readme.ru.txt: ") + copy.reason;
-    }
-    if (!readme.found)
-        startupProblems_ << tr("readme.txt (help text)")
-                         + (readme.reason.isEmpty() ? QString() : QStringLiteral(": ") + readme.reason);
+    // 8.-11. planes.dat, FM.dat, AmmoNames and readme.txt.
+    const StartupTables tables =
+        readStartupTables(baseDirectory_, file(), installedLanguage() == QLatin1String("ru"));
+    startupProblems_ << tables.problems;
+    startupNotes_ << tables.notes;
+    document_->labels().PlaneSummaries = tables.planeSummaries;
+    document_->labels().FmLabels = tables.fmLabels;
+    document_->labels().AmmoNames = tables.ammoNames;
+    document_->labels().WeaponTypeList = tables.weaponTypeList;
     if (auto *help = findChild<QPlainTextEdit *>(QStringLiteral("HelpText")))
-        help->setPlainText(readme.lines.join(QLatin1Char('\n')));
+        help->setPlainText(tables.helpLines.join(QLatin1Char('\n')));
     // 12. Plane list.
     UpdateList1();
     // 13. Label tables.

@@ -311,6 +311,62 @@ private Q_SLOTS:
         QVERIFY(items[150].startsWith("150 : "));
     }
 
+    // The start-up tables name every support file that could not be read, in
+    // the order the window lists them, and what was read but not used whole.
+    void startupTablesNameTheirProblems_data()
+    {
+        QTest::addColumn<QStringList>("files"); // name=text, or name=fifo
+        QTest::addColumn<bool>("russian");
+        QTest::addColumn<QStringList>("problems"); // how each problem starts
+        QTest::addColumn<int>("notes");
+        const QStringList all = {"planes.dat=a\nb\nc\nd", "FM.dat=x\ny", "readme.txt=help"};
+        QTest::newRow("all there") << all << false << QStringList() << 0;
+        QTest::newRow("none there") << QStringList() << false
+                                    << QStringList{"planes.dat (plane summaries)", "FM.dat (flight model row labels)",
+                                                   "readme.txt (help text)"}
+                                    << 0;
+        QTest::newRow("unreadable") << QStringList{"planes.dat=fifo", "FM.dat=x", "readme.txt=fifo"} << false
+                                    << QStringList{"planes.dat (plane summaries): not a regular file",
+                                                   "readme.txt (help text): not a regular file"}
+                                    << 0;
+        QTest::newRow("long FM.dat") << QStringList{"planes.dat=", "FM.dat=" + QString("x\n").repeated(180),
+                                                    "readme.txt="}
+                                     << false << QStringList() << 1;
+        QTest::newRow("short FM.ru.dat") << all + QStringList{"FM.ru.dat=x", "readme.ru.txt=fifo"} << true
+                                         << QStringList{"readme.ru.txt: not a regular file"} << 1;
+        QTest::newRow("copies unused in English") << all + QStringList{"FM.ru.dat=x", "readme.ru.txt=fifo"} << false
+                                                  << QStringList() << 0;
+    }
+    void startupTablesNameTheirProblems()
+    {
+        QFETCH(QStringList, files);
+        QFETCH(bool, russian);
+        QFETCH(QStringList, problems);
+        QFETCH(int, notes);
+        QTemporaryDir dir(inBuildTree("startup-XXXXXX"));
+        QVERIFY(QDir(dir.path()).mkdir("editor"));
+        for (const QString &entry : files) {
+            const QString path = dir.filePath("editor/" + entry.section('=', 0, 0));
+            const QString text = entry.section('=', 1);
+            if (text == "fifo" && !vwtest::makeSpecial(path, "fifo"))
+                QSKIP("no FIFO can be made here");
+            if (text != "fifo")
+                writeText(path, text.toUtf8());
+        }
+        using namespace vw::datafile;
+        const DataFile file = DataFile::fromBytes(buildSampleFile({Openhall128Layout, 2, -1, 3}), true);
+        const StartupTables tables = readStartupTables(dir.path() + '/', file, russian);
+        QCOMPARE(tables.problems.size(), problems.size());
+        for (int i = 0; i < problems.size(); ++i)
+            QVERIFY2(tables.problems[i].startsWith(problems[i]), qPrintable(tables.problems[i]));
+        QCOMPARE(tables.notes.size(), notes);
+        QCOMPARE(tables.ammoNames.size(), AmmoNameCount);
+        QCOMPARE(tables.weaponTypeList.size(), AmmoNameCount);
+        QCOMPARE(int(tables.planeSummaries.size()), PlaneSummaryCapacity);
+        if (files == QStringList{"planes.dat=a\nb\nc\nd", "FM.dat=x\ny", "readme.txt=help"})
+            QVERIFY(tables.planeSummaries[0][3] == "d" && tables.fmLabels.size() == 2 && tables.helpLines == QStringList{"help"});
+    }
+
     void labelTables()
     {
         const QStringList groups = weaponGroupNames();
