@@ -223,4 +223,18 @@ void EditorDocument::Update3()
     showEach([](PlaneView *view) { view->showPlane(); });
 }
 
+void EditorDocument::makeCurrent(const Selection &where)
+{
+    selection_ = where;
+    Q_EMIT currentChanged();
+    Update1();
+}
+
+void EditorDocument::makeWeaponCurrent(int weapon)
+{
+    selection_.CurrentWeapon = weapon;
+    Q_EMIT currentChanged();
+    Update3();
+}
+
 } // namespace vw::app

@@ -110,6 +110,17 @@ public:
     void Update2();
     void Update3();
 
+    // Selection: every page, dialog and batch makes a plane or weapon current
+    // through these, and the plane list, the weapon list and the pages follow.
+    // Makes `plane` current as a click on its line in the plane list does: its
+    // first configuration and weapon, every page shown again.
+    void makePlaneCurrent(int plane) { makeCurrent({plane, 1, 1}); }
+    // Makes a plane, configuration and weapon current, every page shown again.
+    void makeCurrent(const Selection &where);
+    // Makes a weapon of the current configuration current, as a click on the
+    // weapon list does: the weapon's fields are shown again.
+    void makeWeaponCurrent(int weapon);
+
     // A message for the status bar.
     void showStatus(const QString &text)
     {
@@ -127,6 +138,10 @@ Q_SIGNALS:
     void fileReplaced();
     // Undo or redo changed the file; the header values may have changed too.
     void historyReplayed();
+    // A plane, configuration or weapon became current through makeCurrent()
+    // or makeWeaponCurrent(); sent before the pages show it, so that the lists
+    // select the new line first.
+    void currentChanged();
 
 private:
     // Runs one view step of the cascade; an error goes to the status bar and

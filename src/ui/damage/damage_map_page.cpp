@@ -286,11 +286,7 @@ void DamageMapPage::SpeedButton2Click()
         document_.Update2();
         return;
     }
-    Q_EMIT planeChosen(entry->plane);
-    if (selection.CurrentPlane != entry->plane) { // no plane list follows this page
-        selection = {entry->plane, 1, 1};
-        document_.Update1();
-    }
+    document_.makePlaneCurrent(entry->plane);
 }
 
 } // namespace vw::damage

@@ -54,7 +54,6 @@ public:
 Q_SIGNALS:
     // "Undo Last Change" went to another plane: the plane list selects it,
     // which shows it on every page.
-    void planeChosen(int plane);
 
 private:
     DamageMapInput input() const;

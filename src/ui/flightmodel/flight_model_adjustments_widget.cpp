@@ -13,10 +13,8 @@ namespace vw::flightmodel {
 using app::connectHandler;
 using app::named;
 
-FlightModelAdjustmentsWidget::FlightModelAdjustmentsWidget(app::EditorDocument &document, PlaneChooser choosePlane,
-                                                           QWidget *parent)
-    : QGroupBox(tr("Flight model adjustments"), parent), document_(document),
-      choosePlane_(std::move(choosePlane))
+FlightModelAdjustmentsWidget::FlightModelAdjustmentsWidget(app::EditorDocument &document, QWidget *parent)
+    : QGroupBox(tr("Flight model adjustments"), parent), document_(document)
 {
     setObjectName(QStringLiteral("FlightModelAdjustmentsGroup"));
     auto *column = new QVBoxLayout(this);
@@ -47,7 +45,7 @@ void FlightModelAdjustmentsWidget::runPass(const QString &what, int (*pass)(data
         return; // the error box said why
     const int last = document_.planeList()->rowCount();
     if (last > 0)
-        choosePlane_(last);
+        document_.makePlaneCurrent(last);
     document_.showStatus(tr("%1: %2 of %3 planes changed.").arg(what).arg(changed).arg(last));
 }
 

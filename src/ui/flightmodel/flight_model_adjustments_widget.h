@@ -1,6 +1,5 @@
 #pragma once
 
-#include "ui/flightmodel/plane_chooser.h"
 
 #include <QGroupBox>
 
@@ -20,7 +19,7 @@ namespace vw::flightmodel {
 class FlightModelAdjustmentsWidget : public QGroupBox {
     Q_OBJECT
 public:
-    FlightModelAdjustmentsWidget(app::EditorDocument &document, PlaneChooser choosePlane, QWidget *parent = nullptr);
+    FlightModelAdjustmentsWidget(app::EditorDocument &document, QWidget *parent = nullptr);
 
     void Button14Click();
     void Button15Click();
@@ -31,7 +30,6 @@ private:
     void runPass(const QString &what, int (*pass)(datafile::DataFile &));
 
     app::EditorDocument &document_;
-    PlaneChooser choosePlane_;
     QPushButton *button14_, *button15_, *button19_;
 };
 

@@ -57,9 +57,8 @@ QString span(const QString &one, const QString &many, int first, int count)
 
 } // namespace
 
-PlaneBufferWidget::PlaneBufferWidget(app::EditorDocument &document, PlaneChooser choosePlane, QWidget *parent)
-    : QGroupBox(tr("Copy/Paste all plane data"), parent), document_(document),
-      choosePlane_(std::move(choosePlane))
+PlaneBufferWidget::PlaneBufferWidget(app::EditorDocument &document, QWidget *parent)
+    : QGroupBox(tr("Copy/Paste all plane data"), parent), document_(document)
 {
     setObjectName(QStringLiteral("PlaneBufferGroup"));
     auto *grid = new QGridLayout(this);
@@ -158,7 +157,7 @@ void PlaneBufferWidget::finishBatch(const PlaneBatchResult &result, int position
         upDown1_->setValue(next.position);
         current = next.currentPlane;
     }
-    choosePlane_(current);
+    document_.makePlaneCurrent(current);
     Edit20Change();
 
     const int firstPlane = result.lastPlane - result.handled + 1;

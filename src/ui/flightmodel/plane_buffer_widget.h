@@ -1,6 +1,5 @@
 #pragma once
 
-#include "ui/flightmodel/plane_chooser.h"
 #include "core/flightmodel/plane_copy_buffer.h"
 
 #include <QGroupBox>
@@ -22,7 +21,7 @@ namespace vw::flightmodel {
 class PlaneBufferWidget : public QGroupBox {
     Q_OBJECT
 public:
-    PlaneBufferWidget(app::EditorDocument &document, PlaneChooser choosePlane, QWidget *parent = nullptr);
+    PlaneBufferWidget(app::EditorDocument &document, QWidget *parent = nullptr);
 
     const PlaneCopyBuffer &buffer() const { return buffer_; }
 
@@ -37,7 +36,6 @@ private:
     void refuse(const QString &reason);
 
     app::EditorDocument &document_;
-    PlaneChooser choosePlane_;
     PlaneCopyBuffer buffer_;
     QSpinBox *upDown1_, *upDown4_;
     QLineEdit *edit20_, *edit34_, *edit14_;

@@ -22,8 +22,8 @@ const QString EditorFolderPrefix = QStringLiteral("editor/");
 } // namespace
 
 PlaneReportsWidget::PlaneReportsWidget(EditorDocument &document, const QString &baseDirectory,
-                                       std::function<void(int)> selectPlane, QWidget *parent)
-    : QWidget(parent), document_(document), baseDirectory_(baseDirectory), selectPlane_(std::move(selectPlane))
+                                       QWidget *parent)
+    : QWidget(parent), document_(document), baseDirectory_(baseDirectory)
 {
     auto *column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
@@ -103,7 +103,7 @@ void PlaneReportsWidget::selectLastPlane()
 {
     const int planes = std::clamp(document_.file().PlaneCount(), 0, datafile::MaxPlaneCount);
     if (planes > 0)
-        selectPlane_(planes);
+        document_.makePlaneCurrent(planes);
 }
 
 void PlaneReportsWidget::Button13Click()

@@ -19,9 +19,7 @@ struct ReportOptions;
 class PlaneReportsWidget : public QWidget {
     Q_OBJECT
 public:
-    // `selectPlane` selects a plane as a click in the plane list does.
-    PlaneReportsWidget(EditorDocument &document, const QString &baseDirectory, std::function<void(int)> selectPlane,
-                       QWidget *parent = nullptr);
+    PlaneReportsWidget(EditorDocument &document, const QString &baseDirectory, QWidget *parent = nullptr);
 
     ReportOptions options() const;
     // Where the report that the options choose goes.
@@ -37,7 +35,6 @@ private:
 
     EditorDocument &document_;
     QString baseDirectory_;
-    std::function<void(int)> selectPlane_;
     QButtonGroup *options_;
     QRadioButton *radioButton1_, *radioButton2_, *radioButton3_, *radioButton4_, *radioButton5_;
     QCheckBox *checkBox5_;

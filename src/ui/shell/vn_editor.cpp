@@ -195,12 +195,10 @@ void VNEditor::buildWindow()
     headerPage_ = new flightmodel::HeaderPage(*document_, pages_);
     pages_->addTab(headerPage_, tr("Header"));
     document_->registerView(headerPage_);
-    // Copies and batches end on a plane as a click on its line in the plane list does.
-    const flightmodel::PlaneChooser choosePlane = [this](int plane) { choosePlaneAsClicked(plane); };
     auto *planeCopies = new flightmodel::PlaneCopyWidget(*document_, headerPage_);
     headerPage_->groupGrid()->addWidget(planeCopies, 1, 0);
     document_->registerView(planeCopies);
-    headerPage_->groupGrid()->addWidget(new flightmodel::PlaneBufferWidget(*document_, choosePlane, headerPage_), 1, 1,
+    headerPage_->groupGrid()->addWidget(new flightmodel::PlaneBufferWidget(*document_, headerPage_), 1, 1,
                                         Qt::AlignTop);
 
     // Flight Model, with its four sub-pages.
@@ -230,8 +228,6 @@ void VNEditor::buildWindow()
     pages_->addTab(damagePages_, tr("Damage"));
     document_->registerView(damageMapPage);
     document_->registerView(offlineProfilePage);
-    // "Undo Last Change" on another plane's placement: the plane list selects that plane.
-    connect(damageMapPage, &damage::DamageMapPage::planeChosen, this, &VNEditor::choosePlaneAsClicked);
     // The Header page's "Damage model" group trims the map's undo list when it copies a map.
     auto *damageModelCopy = new damage::DamageModelCopyWidget(*document_, damageMapPage->mapUndo(), headerPage_);
     headerPage_->groupGrid()->addWidget(damageModelCopy, 2, 1);
@@ -248,7 +244,7 @@ void VNEditor::buildWindow()
     document_->registerView(ammoPage);
 
     // More Weapons: a tool window of its own, following the weapon once opened.
-    moreGun_ = new weapons::MoreGun(*document_, weaponsPage_->findChild<QListWidget *>(QStringLiteral("ListBox3")), this);
+    moreGun_ = new weapons::MoreGun(*document_, this);
     document_->registerView(moreGun_);
     connect(weaponsPage_, &weapons::WeaponsPage::weaponItemsChanged, moreGun_, &weapons::MoreGun::setWeaponItems);
     connect(weaponsPage_, &weapons::WeaponsPage::moreWeaponsRequested, moreGun_,
@@ -275,16 +271,16 @@ void VNEditor::buildWindow()
     };
     auto *formatOperations = new FormatOperationsWidget(*document_, *miscPage_, baseDirectory_,
                                                         std::move(formatActions), miscPage_);
-    auto *planeReports = new PlaneReportsWidget(*document_, baseDirectory_, choosePlane, miscPage_);
+    auto *planeReports = new PlaneReportsWidget(*document_, baseDirectory_, miscPage_);
     miscPage_->operationsColumn()->insertWidget(0, formatOperations);
     miscPage_->operationsColumn()->insertWidget(1, planeReports);
     // Above the column's closing stretch, under the file operations and reports.
     miscPage_->operationsColumn()->insertWidget(
         miscPage_->operationsColumn()->count() - 1,
-        new flightmodel::FlightModelAdjustmentsWidget(*document_, choosePlane, miscPage_));
+        new flightmodel::FlightModelAdjustmentsWidget(*document_, miscPage_));
     miscPage_->operationsColumn()->insertWidget(
         miscPage_->operationsColumn()->count() - 1,
-        new weapons::WeaponAdjustmentsWidget(*document_, {pages_, weaponsPage_, moreGun_, listBox1_}, miscPage_));
+        new weapons::WeaponAdjustmentsWidget(*document_, {pages_, weaponsPage_, moreGun_}, miscPage_));
 
     auto *help = new QPlainTextEdit(pages_);
     help->setObjectName(QStringLiteral("HelpText"));
@@ -332,6 +328,14 @@ void VNEditor::buildWindow()
     fileStatus_->setObjectName(QStringLiteral("FileStatus"));
     statusBar()->addPermanentWidget(fileStatus_);
 
+    // The plane list selects the plane that a page, dialog or batch made current.
+    connect(document_.get(), &EditorDocument::currentChanged, listBox1_, [this] {
+        const int row = selection().CurrentPlane - 1;
+        if (listBox1_->currentRow() != row) {
+            const QSignalBlocker blocker(listBox1_);
+            listBox1_->setCurrentRow(row);
+        }
+    });
     connect(listBox1_, &PlaneListView::currentRowChanged, this, [this](int row) {
         if (!document_->refreshing() && row >= 0)
             document_->guarded([this] { ListBox1Click(); });
@@ -565,19 +569,7 @@ void VNEditor::showStartupProblems()
 
 void VNEditor::ListBox1Click()
 {
-    Selection &s = selection();
-    s.CurrentPlane = listBox1_->currentRow() + 1;
-    s.CurrentConfig = 1;
-    s.CurrentWeapon = 1;
-    Update1();
-}
-
-void VNEditor::choosePlaneAsClicked(int plane)
-{
-    if (listBox1_->currentRow() == plane - 1)
-        ListBox1Click();
-    else
-        listBox1_->setCurrentRow(plane - 1); // runs ListBox1Click
+    document_->makePlaneCurrent(listBox1_->currentRow() + 1);
 }
 
 void VNEditor::planeListRebuilt()

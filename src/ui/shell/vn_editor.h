@@ -106,7 +106,6 @@ public:
     // Plane list.
     void ListBox1Click();
     // Makes a plane current as a click on its line in the plane list does.
-    void choosePlaneAsClicked(int plane);
     // Loads a file named on the command line (the menu entry's %f) as Load
     // configuration does; false when it did not happen.
     bool openFromCommandLine(const QString &path) { return openConfiguration(path); }

@@ -93,7 +93,7 @@ void VNEditor::CompareWith1Click()
 void VNEditor::showDifference(const FieldDifference &difference)
 {
     if (difference.plane >= 1 && difference.plane <= file().PlaneCount()) {
-        choosePlaneAsClicked(difference.plane);
+        document_->makePlaneCurrent(difference.plane);
         if (difference.config >= 1 && difference.config <= listBox2_->count() &&
             listBox2_->currentRow() != difference.config - 1)
             listBox2_->setCurrentRow(difference.config - 1); // runs ListBox2Click

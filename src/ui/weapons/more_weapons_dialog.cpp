@@ -103,8 +103,8 @@ QGroupBox *angleGroup(const QString &title, QLineEdit *min, QLineEdit *max, QWid
 
 } // namespace
 
-MoreGun::MoreGun(app::EditorDocument &document, QListWidget *weaponList, QWidget *mainWindow)
-    : QDialog(mainWindow, Qt::Tool | Qt::WindowStaysOnTopHint), document_(document), weaponList_(weaponList)
+MoreGun::MoreGun(app::EditorDocument &document, QWidget *mainWindow)
+    : QDialog(mainWindow, Qt::Tool | Qt::WindowStaysOnTopHint), document_(document)
 {
     setObjectName(QStringLiteral("MoreGun"));
     setWindowTitle(tr("More Weapons"));
@@ -515,13 +515,7 @@ void MoreGun::ComboBox1Change(int index)
 {
     if (document_.refreshing() || index < 0)
         return;
-    document_.selection().CurrentWeapon = index + 1;
-    // The main window's weapon list selects the same weapon, without its own click.
-    if (weaponList_) {
-        const QSignalBlocker blocker(weaponList_);
-        weaponList_->setCurrentRow(index < weaponList_->count() ? index : -1);
-    }
-    document_.Update3();
+    document_.makeWeaponCurrent(index + 1);
 }
 
 void MoreGun::Button1Click()

@@ -14,7 +14,6 @@
 class QComboBox;
 class QGroupBox;
 class QLineEdit;
-class QListWidget;
 class QPushButton;
 
 namespace vw::app {
@@ -33,8 +32,9 @@ class WeaponViewWidget;
 class MoreGun : public QDialog, public app::PlaneView {
     Q_OBJECT
 public:
-    // `weaponList` is the Weapons page's ListBox3, which the weapon selector moves.
-    MoreGun(app::EditorDocument &document, QListWidget *weaponList, QWidget *mainWindow);
+    // The weapon selector makes a weapon current through the document, which
+    // the Weapons page's weapon list follows.
+    MoreGun(app::EditorDocument &document, QWidget *mainWindow);
 
     bool MoreWeaponsOpened() const { return opened_; }
     // The Weapons page's "..." button: shows the dialog where the user last
@@ -96,7 +96,6 @@ private:
     void showNoWeapons();
 
     app::EditorDocument &document_;
-    QListWidget *weaponList_;
     bool opened_ = false;
     std::optional<QPoint> userPlace_;
     QPoint placedAt_; // where the editor put the dialog when it opened

@@ -75,12 +75,7 @@ void WeaponAdjustmentsWidget::run(const QString &what, End end, const std::funct
         return; // the error box said why; nothing was changed
     if (report.last.plane > 0) {
         // The lists show the last weapon the walk visited.
-        document_.selection() = {report.last.plane, report.last.config, report.last.weapon};
-        if (window_.planeList) {
-            const QSignalBlocker blocker(window_.planeList);
-            window_.planeList->setCurrentRow(report.last.plane - 1);
-        }
-        document_.Update1();
+        document_.makeCurrent({report.last.plane, report.last.config, report.last.weapon});
     }
     const QLocale numbers(QLocale::English);
     document_.showStatus(report.planesVisited == 0

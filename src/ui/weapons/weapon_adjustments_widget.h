@@ -12,7 +12,6 @@ class QTabWidget;
 
 namespace vw::app {
 class EditorDocument;
-class PlaneListView;
 }
 
 namespace vw::weapons {
@@ -28,12 +27,11 @@ class WeaponAdjustmentsWidget : public QGroupBox {
     Q_OBJECT
 public:
     // What the buttons show at the end: the page control with the Weapons page,
-    // the dialog, and the plane list that selects the last plane.
+    // and the dialog; the document makes the last weapon current.
     struct Window {
         QTabWidget *pages = nullptr;
         QWidget *weaponsPage = nullptr;
         MoreGun *moreGun = nullptr;
-        app::PlaneListView *planeList = nullptr;
     };
 
     WeaponAdjustmentsWidget(app::EditorDocument &document, const Window &window, QWidget *parent = nullptr);

@@ -201,6 +201,15 @@ WeaponsPage::WeaponsPage(app::EditorDocument &document, ConfigListView *configLi
     grid->setColumnStretch(1, 3);
     grid->setRowStretch(2, 1);
 
+    // The weapon list selects the weapon that the More Weapons dialog or a
+    // batch made current, before the pages show it.
+    connect(&document_, &app::EditorDocument::currentChanged, listBox3_, [this] {
+        const int row = document_.selection().CurrentWeapon - 1;
+        if (listBox3_->currentRow() != row) {
+            const QSignalBlocker blocker(listBox3_);
+            listBox3_->setCurrentRow(row < listBox3_->count() ? row : -1);
+        }
+    });
     // Only user actions store: refresh code sets these widgets without these signals.
     connect(listBox3_, &QListWidget::currentRowChanged, this, [this](int row) {
         if (!document_.refreshing() && row >= 0)
@@ -412,9 +421,7 @@ void WeaponsPage::UpdateGun2()
 
 void WeaponsPage::ListBox3Click()
 {
-    document_.selection().CurrentWeapon = listBox3_->currentRow() + 1;
-    Q_EMIT weaponRowChosen(listBox3_->currentRow());
-    document_.Update3();
+    document_.makeWeaponCurrent(listBox3_->currentRow() + 1);
 }
 
 void WeaponsPage::Edit1Change(const QString &text)

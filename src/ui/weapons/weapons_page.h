@@ -74,7 +74,6 @@ Q_SIGNALS:
     // UpdateGun3: the items of the More Weapons dialog's weapon selector.
     void weaponItemsChanged(const QStringList &items);
     // ListBox3Click: the dialog's selector follows the weapon list.
-    void weaponRowChosen(int row);
     // SpeedButton1Click: the More Weapons dialog opens.
     void moreWeaponsRequested();
 
