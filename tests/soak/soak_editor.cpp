@@ -110,7 +110,7 @@ int main(int argc, char **argv)
             return 1;
         }
         const QByteArray loaded = plainImage(editor->file());
-        editor->choosePlaneAsClicked(1 + (round * 37) % options.planes);
+        editor->document().makePlaneCurrent(1 + (round * 37) % options.planes);
 
         // Every tenth place of every page, a different tenth each round, and one batch adjustment.
         const QList<vwtest::TypingPlace> places = vwtest::typingPlaces(editor.get(), 2);

@@ -230,6 +230,14 @@ void EditorDocument::makeCurrent(const Selection &where)
     Update1();
 }
 
+void EditorDocument::makeConfigCurrent(int config)
+{
+    selection_.CurrentConfig = config;
+    selection_.CurrentWeapon = 1;
+    Q_EMIT currentChanged();
+    Update2();
+}
+
 void EditorDocument::makeWeaponCurrent(int weapon)
 {
     selection_.CurrentWeapon = weapon;

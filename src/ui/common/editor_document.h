@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/common/merge_key.h"
+#include "ui/common/page_registry.h"
 #include "core/workspace/recovery_journal.h"
 #include "core/workspace/support_files.h"
 #include "core/datafile/data_file.h"
@@ -60,6 +61,9 @@ public:
     const Selection &selection() const { return selection_; }
     LabelTables &labels() { return labels_; }
     const LabelTables &labels() const { return labels_; }
+    // The pages of the window by identifier; empty for a page tested alone.
+    PageRegistry &pages() { return pages_; }
+    const PageRegistry &pages() const { return pages_; }
     // The one list of planes that the plane list and every plane selector show.
     PlaneListModel *planeList() const { return planeList_; }
 
@@ -117,6 +121,9 @@ public:
     void makePlaneCurrent(int plane) { makeCurrent({plane, 1, 1}); }
     // Makes a plane, configuration and weapon current, every page shown again.
     void makeCurrent(const Selection &where);
+    // Makes a configuration of the current plane current, as a click on the
+    // configuration list does: its first weapon, the weapon pages shown again.
+    void makeConfigCurrent(int config);
     // Makes a weapon of the current configuration current, as a click on the
     // weapon list does: the weapon's fields are shown again.
     void makeWeaponCurrent(int weapon);
@@ -138,8 +145,8 @@ Q_SIGNALS:
     void fileReplaced();
     // Undo or redo changed the file; the header values may have changed too.
     void historyReplayed();
-    // A plane, configuration or weapon became current through makeCurrent()
-    // or makeWeaponCurrent(); sent before the pages show it, so that the lists
+    // A plane, configuration or weapon became current through makeCurrent(),
+    // makeConfigCurrent() or makeWeaponCurrent(); sent before the pages show it, so that the lists
     // select the new line first.
     void currentChanged();
 
@@ -154,6 +161,7 @@ private:
     datafile::DataFile file_;
     QUndoStack *undoStack_;
     PlaneListModel *planeList_;
+    PageRegistry pages_;
     Selection selection_;
     LabelTables labels_;
     QChar separator_ = QLatin1Char('.');

@@ -51,10 +51,6 @@ public:
     void SpeedButton10Click() { shift(ShiftDirection::Right); }
     void SpeedButton2Click();
 
-Q_SIGNALS:
-    // "Undo Last Change" went to another plane: the plane list selects it,
-    // which shows it on every page.
-
 private:
     DamageMapInput input() const;
     // True when the current plane has a map; otherwise the status bar says so.

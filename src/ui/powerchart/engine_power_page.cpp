@@ -71,8 +71,8 @@ QToolButton *toolButton(const char *name, QWidget *parent)
 
 } // namespace
 
-EnginePowerPage::EnginePowerPage(app::EditorDocument &document, std::function<bool()> wheelActive, QWidget *parent)
-    : QWidget(parent), document_(document), wheelActive_(std::move(wheelActive))
+EnginePowerPage::EnginePowerPage(app::EditorDocument &document, QWidget *parent)
+    : QWidget(parent), document_(document)
 {
     model_ = new NumberGridModel(
         document, QStringLiteral("StringGrid2"),
@@ -298,7 +298,7 @@ void EnginePowerPage::adjust(bool raise, const app::MergeKey &mergeKey)
 
 bool EnginePowerPage::StringGrid2MouseWheelUp()
 {
-    if (!wheelActive_ || !wheelActive_())
+    if (!document_.pages().isShown(app::PageId::EnginePower))
         return false;
     adjust(true, app::MergeKey::forCell(QStringLiteral("StringGrid2 wheel"), document_.selection().CurrentPlane,
                                         stringGrid2_->currentCol(), stringGrid2_->currentRow()));
@@ -307,7 +307,7 @@ bool EnginePowerPage::StringGrid2MouseWheelUp()
 
 bool EnginePowerPage::StringGrid2MouseWheelDown()
 {
-    if (!wheelActive_ || !wheelActive_())
+    if (!document_.pages().isShown(app::PageId::EnginePower))
         return false;
     adjust(false, app::MergeKey::forCell(QStringLiteral("StringGrid2 wheel"), document_.selection().CurrentPlane,
                                          stringGrid2_->currentCol(), stringGrid2_->currentRow()));

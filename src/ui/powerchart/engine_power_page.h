@@ -6,7 +6,6 @@
 
 #include <QWidget>
 
-#include <functional>
 
 class QToolButton;
 
@@ -26,9 +25,9 @@ class PowerChartWidget;
 class EnginePowerPage : public QWidget, public app::PlaneView {
     Q_OBJECT
 public:
-    // `wheelActive` says whether the window shows the Flight Model tab with
-    // its Engine Power #1 sub-tab: only then does the wheel raise and lower.
-    EnginePowerPage(app::EditorDocument &document, std::function<bool()> wheelActive, QWidget *parent = nullptr);
+    // The wheel raises and lowers only while the window shows this page (the
+    // Flight Model tab with its Engine Power #1 sub-tab).
+    explicit EnginePowerPage(app::EditorDocument &document, QWidget *parent = nullptr);
 
     void showPlane() override;
 
@@ -62,7 +61,6 @@ private:
     void applyColumnWidths();
 
     app::EditorDocument &document_;
-    std::function<bool()> wheelActive_;
     ControlPoints controlPoints_;
     app::NumberGridModel *model_;
     app::NumberGridView *stringGrid2_;

@@ -27,9 +27,10 @@ struct Options {
                                            "(support files in DIR/editor, the data file DIR/misc.bin)."),
                             QStringLiteral("DIR")};
     QCommandLineOption page{QStringLiteral("page"),
-                            QStringLiteral("Show page NAME first (for example Weapons, or \"Flight Model/Engine Power #1\" "
-                                           "for a sub-page; \"Weapons 2\" is the second page of that name; \"More "
-                                           "Weapons\" opens that dialog). An unknown name lists the pages."),
+                            QStringLiteral("Show page NAME first: its identifier (weapons, engine-power, ammunition, more-weapons) or "
+                                           "its caption (Weapons, or \"Flight Model/Engine Power #1\" for a sub-page; "
+                                           "\"Weapons 2\" is the second page of that name; \"More Weapons\" opens that "
+                                           "dialog). An unknown name lists the pages."),
                             QStringLiteral("NAME")};
     QCommandLineOption screenshot{QStringLiteral("screenshot"),
                                   QStringLiteral("Save a picture of the window to FILE once it is shown, then quit."),
@@ -111,62 +112,6 @@ void startupMessages(QtMsgType type, const QMessageLogContext &context, const QS
         std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
 }
 
-// A tab shows `name` when its caption is the name in any letter case, or the
-// name in the window's language (so the documented page names work whatever
-// the language).
-bool captionIs(const QString &caption, const QString &name)
-{
-    return caption.compare(name, Qt::CaseInsensitive) == 0
-           || caption == QCoreApplication::translate("vw::app::VNEditor", name.toUtf8().constData());
-}
-
-// The page names --page accepts, sub-pages as "Page/Sub-page".
-QStringList pageNames(const QTabWidget *tabs, const QString &prefix = QString())
-{
-    QStringList names;
-    for (int i = 0; i < tabs->count(); ++i) {
-        const QString name = prefix + tabs->tabText(i);
-        names << name;
-        if (const auto *sub = qobject_cast<const QTabWidget *>(tabs->widget(i)))
-            names << pageNames(sub, name + QLatin1Char('/'));
-    }
-    return names;
-}
-
-// Shows the page "Page" or "Page/Sub-page"; false when there is no such page.
-bool showPage(QTabWidget *tabs, const QString &path)
-{
-    for (const QString &name : path.split(QLatin1Char('/'))) {
-        if (!tabs)
-            return false;
-        QTabWidget *next = nullptr;
-        // "Weapons 2": the second page captioned "Weapons" (the ammunition
-        // table), unless a page has the whole name.
-        QString caption = name;
-        int occurrence = 1;
-        bool exact = false;
-        for (int i = 0; i < tabs->count(); ++i)
-            exact = exact || captionIs(tabs->tabText(i), name);
-        const qsizetype blank = name.lastIndexOf(QLatin1Char(' '));
-        bool numbered = false;
-        const int number = blank > 0 ? name.mid(blank + 1).toInt(&numbered) : 0;
-        if (!exact && numbered && number > 0) {
-            caption = name.left(blank);
-            occurrence = number;
-        }
-        bool found = false;
-        for (int i = 0; i < tabs->count() && !found; ++i)
-            if (captionIs(tabs->tabText(i), caption) && --occurrence == 0) {
-                tabs->setCurrentIndex(i);
-                next = qobject_cast<QTabWidget *>(tabs->widget(i));
-                found = true;
-            }
-        if (!found)
-            return false;
-        tabs = next;
-    }
-    return true;
-}
 
 } // namespace
 
@@ -241,14 +186,20 @@ int main(int argc, char **argv)
     if (parser.isSet(options.base))
         startup.programDirectory = started.absoluteFilePath(parser.value(options.base));
     vw::app::VNEditor editor(startup);
-    // "More Weapons" opens that dialog over the Weapons page.
-    const bool moreWeapons = parser.value(options.page).compare(QStringLiteral("More Weapons"), Qt::CaseInsensitive) == 0;
-    if (parser.isSet(options.page) && !moreWeapons && !showPage(editor.pages(), parser.value(options.page))) {
-        std::fprintf(stderr, "vornwing-editor: there is no page \"%s\"; the pages are:\n  %s\n",
-                     qPrintable(parser.value(options.page)),
-                     qPrintable(pageNames(editor.pages()).join(QStringLiteral("\n  "))));
-        return 2;
+    // The page to show first; "More Weapons" opens that dialog over the Weapons page.
+    const vw::app::PageRegistry &registry = editor.document().pages();
+    std::optional<vw::app::PageId> firstPage;
+    if (parser.isSet(options.page)) {
+        firstPage = registry.find(parser.value(options.page));
+        if (!firstPage) {
+            std::fprintf(stderr, "vornwing-editor: there is no page \"%s\"; the pages are:\n  %s\n",
+                         qPrintable(parser.value(options.page)), qPrintable(registry.names().join(QStringLiteral("\n  "))));
+            return 2;
+        }
     }
+    const bool moreWeapons = firstPage == vw::app::PageId::MoreWeapons;
+    if (firstPage && !moreWeapons)
+        registry.show(*firstPage);
     editor.show();
     const QString opened = resolved(files.value(0));
     if (!opened.isEmpty())
@@ -264,8 +215,8 @@ int main(int argc, char **argv)
                     return;
         });
     if (moreWeapons) {
-        editor.pages()->setCurrentIndex(0);
-        editor.moreGun()->openBesideMainWindow();
+        registry.show(vw::app::PageId::Weapons);
+        registry.show(vw::app::PageId::MoreWeapons);
     }
     if (parser.isSet(options.screenshot)) {
         QTimer::singleShot(500, &editor, [&] {

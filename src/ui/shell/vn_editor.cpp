@@ -184,16 +184,21 @@ void VNEditor::buildWindow()
     setCentralWidget(central);
 
     // Pages in their documented order; each page that shows the current plane
-    // is registered with the document, in the order Update3 shows them.
+    // is registered with the document, in the order Update3 shows them, and
+    // every page with the page registry, which reaches it by its identifier.
+    PageRegistry &registry = document_->pages();
+    registry.setTabs(pages_);
 
     // Weapons: configurations and guns.
     weaponsPage_ = new weapons::WeaponsPage(*document_, listBox2_, pages_);
     pages_->addTab(weaponsPage_, tr("Weapons"));
+    registry.add(PageId::Weapons, weaponsPage_);
     document_->registerView(weaponsPage_);
 
     // Header: plane header and the copy groups.
     headerPage_ = new flightmodel::HeaderPage(*document_, pages_);
     pages_->addTab(headerPage_, tr("Header"));
+    registry.add(PageId::Header, headerPage_);
     document_->registerView(headerPage_);
     auto *planeCopies = new flightmodel::PlaneCopyWidget(*document_, headerPage_);
     headerPage_->groupGrid()->addWidget(planeCopies, 1, 0);
@@ -205,9 +210,7 @@ void VNEditor::buildWindow()
     flightModelPages_ = new QTabWidget(pages_);
     flightModelPages_->setObjectName(QStringLiteral("FlightModelPages"));
     auto *primaryPage = new flightmodel::PrimaryPage(*document_, flightModelPages_);
-    auto *enginePowerPage = new powerchart::EnginePowerPage(
-        *document_, [this] { return pages_->currentIndex() == 2 && flightModelPages_->currentIndex() == 1; },
-        flightModelPages_);
+    auto *enginePowerPage = new powerchart::EnginePowerPage(*document_, flightModelPages_);
     auto *engineWepPage = new flightmodel::EngineWepPage(*document_, flightModelPages_);
     auto *handlingPage = new flightmodel::HandlingPage(*document_, flightModelPages_);
     flightModelPages_->addTab(primaryPage, tr("Primary configurations"));
@@ -215,6 +218,11 @@ void VNEditor::buildWindow()
     flightModelPages_->addTab(engineWepPage, tr("Engine and WEP"));
     flightModelPages_->addTab(handlingPage, tr("Handiling"));
     pages_->addTab(flightModelPages_, tr("Flight Model"));
+    registry.add(PageId::FlightModel, flightModelPages_);
+    registry.add(PageId::Primary, primaryPage);
+    registry.add(PageId::EnginePower, enginePowerPage);
+    registry.add(PageId::EngineWep, engineWepPage);
+    registry.add(PageId::Handling, handlingPage);
     for (PlaneView *view : std::initializer_list<PlaneView *>{primaryPage, engineWepPage, handlingPage, enginePowerPage})
         document_->registerView(view);
 
@@ -226,6 +234,9 @@ void VNEditor::buildWindow()
     damagePages_->addTab(damageMapPage, tr("Plane Damage Maps"));
     damagePages_->addTab(offlineProfilePage, tr("Offline Damage Profile"));
     pages_->addTab(damagePages_, tr("Damage"));
+    registry.add(PageId::Damage, damagePages_);
+    registry.add(PageId::DamageMaps, damageMapPage);
+    registry.add(PageId::OfflineProfile, offlineProfilePage);
     document_->registerView(damageMapPage);
     document_->registerView(offlineProfilePage);
     // The Header page's "Damage model" group trims the map's undo list when it copies a map.
@@ -236,24 +247,27 @@ void VNEditor::buildWindow()
     // Wings: the shared wings table.
     auto *wingsPage = new flightmodel::WingsPage(*document_, pages_);
     pages_->addTab(wingsPage, tr("Wings"));
+    registry.add(PageId::Wings, wingsPage);
     document_->registerView(wingsPage); // last: its current column follows the wing number
 
     // Weapons (second): the shared ammunition table.
     auto *ammoPage = new weapons::AmmoPage(*document_, pages_);
     pages_->addTab(ammoPage, tr("Weapons"));
+    registry.add(PageId::Ammunition, ammoPage);
     document_->registerView(ammoPage);
 
     // More Weapons: a tool window of its own, following the weapon once opened.
     moreGun_ = new weapons::MoreGun(*document_, this);
+    registry.addWindow(PageId::MoreWeapons, moreGun_, QStringLiteral("More Weapons"),
+                       [this] { moreGun_->openBesideMainWindow(); });
     document_->registerView(moreGun_);
     connect(weaponsPage_, &weapons::WeaponsPage::weaponItemsChanged, moreGun_, &weapons::MoreGun::setWeaponItems);
-    connect(weaponsPage_, &weapons::WeaponsPage::moreWeaponsRequested, moreGun_,
-            &weapons::MoreGun::openBesideMainWindow);
 
     // Misc, Help, Credits.
     miscPage_ = new MiscPage(*document_, baseDirectory_, pages_);
     document_->registerView(miscPage_);
     pages_->addTab(miscPage_, tr("Misc"));
+    registry.add(PageId::Misc, miscPage_);
     // The file operations and reports of the Misc page, in its operations column.
     FormatOperationsWidget::WindowActions formatActions;
     formatActions.settleUnsavedChanges = [this] { return settleUnsavedChanges(); };
@@ -280,7 +294,7 @@ void VNEditor::buildWindow()
         new flightmodel::FlightModelAdjustmentsWidget(*document_, miscPage_));
     miscPage_->operationsColumn()->insertWidget(
         miscPage_->operationsColumn()->count() - 1,
-        new weapons::WeaponAdjustmentsWidget(*document_, {pages_, weaponsPage_, moreGun_}, miscPage_));
+        new weapons::WeaponAdjustmentsWidget(*document_, miscPage_));
 
     auto *help = new QPlainTextEdit(pages_);
     help->setObjectName(QStringLiteral("HelpText"));
@@ -292,6 +306,7 @@ void VNEditor::buildWindow()
     help->setFont(helpFont);
     help->setStyleSheet(QStringLiteral("QPlainTextEdit { background: black; color: lime; }"));
     pages_->addTab(help, tr("Help"));
+    registry.add(PageId::Help, help);
 
     auto *credits = new QWidget(pages_);
     auto *creditsLayout = new QVBoxLayout(credits);
@@ -313,6 +328,7 @@ void VNEditor::buildWindow()
     creditsLayout->addWidget(creditsText);
     creditsLayout->addStretch();
     pages_->addTab(credits, tr("Credits"));
+    registry.add(PageId::Credits, credits);
 
     setStatusBar(new EditorStatusBar(this));
     statusBar()->setObjectName(QStringLiteral("StatusBar1"));
@@ -474,9 +490,9 @@ void VNEditor::FormCreate()
     // 2. Base directory (worked out before the pages were built); the editor works from it.
     QDir::setCurrent(baseDirectory_);
     // 3. The Credits page shows first; the first sub-pages of Flight Model and Damage.
-    pages_->setCurrentIndex(pages_->count() - 1);
-    flightModelPages_->setCurrentIndex(0);
-    damagePages_->setCurrentIndex(0);
+    document_->pages().show(PageId::Credits);
+    document_->pages().selectInTabs(PageId::Primary);
+    document_->pages().selectInTabs(PageId::DamageMaps);
     // 4. Settings.
     const SettingsRead settingsRead = readSettings(editorFile(baseDirectory_, QStringLiteral("editor.ini")));
     settings_ = settingsRead.settings;

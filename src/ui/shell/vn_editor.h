@@ -105,7 +105,6 @@ public:
     void CheckFile1Click();
     // Plane list.
     void ListBox1Click();
-    // Makes a plane current as a click on its line in the plane list does.
     // Loads a file named on the command line (the menu entry's %f) as Load
     // configuration does; false when it did not happen.
     bool openFromCommandLine(const QString &path) { return openConfiguration(path); }

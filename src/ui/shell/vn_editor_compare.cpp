@@ -5,6 +5,7 @@
 #include "core/planedata/plane_json.h"
 #include "core/flightmodel/plane_record.h"
 #include "ui/weapons/config_list_view.h"
+#include "core/weapons/weapons_block.h"
 
 #include <QRegularExpression>
 #include <QTabWidget>
@@ -93,42 +94,12 @@ void VNEditor::CompareWith1Click()
 void VNEditor::showDifference(const FieldDifference &difference)
 {
     if (difference.plane >= 1 && difference.plane <= file().PlaneCount()) {
-        document_->makePlaneCurrent(difference.plane);
-        if (difference.config >= 1 && difference.config <= listBox2_->count() &&
-            listBox2_->currentRow() != difference.config - 1)
-            listBox2_->setCurrentRow(difference.config - 1); // runs ListBox2Click
+        const weapons::WeaponsBlockView block(file(), difference.plane);
+        const bool config = block.exists() && difference.config >= 1 && difference.config <= block.configCount();
+        document_->makeCurrent({difference.plane, config ? difference.config : 1, 1});
     }
-    const QString &s = difference.section;
-    const auto sub = [](QTabWidget *tabs, int index) {
-        tabs->setCurrentIndex(index);
-        return tabs;
-    };
-    QWidget *page = nullptr;
-    if (s == QLatin1String("weapons"))
-        page = pages_->widget(0);
-    else if (s == QLatin1String("header"))
-        page = pages_->widget(1);
-    else if (s == QLatin1String("primary"))
-        page = sub(flightModelPages_, 0);
-    else if (s == QLatin1String("engine"))
-        page = sub(flightModelPages_, 1);
-    else if (s == QLatin1String("wep"))
-        page = sub(flightModelPages_, 2);
-    else if (s == QLatin1String("handling"))
-        page = sub(flightModelPages_, 3);
-    else if (s == QLatin1String("damage_map"))
-        page = sub(damagePages_, 0);
-    else if (s == QLatin1String("damage_profile"))
-        page = sub(damagePages_, 1);
-    else if (s == QLatin1String("wings") || s == QLatin1String("ammunition")) {
-        // The shared tables: Wings, and the second page called "Weapons".
-        const QString title = s == QLatin1String("wings") ? tr("Wings") : tr("Weapons");
-        for (int i = 0; i < pages_->count(); ++i)
-            if (pages_->tabText(i) == title)
-                page = pages_->widget(i);
-    }
-    if (page)
-        pages_->setCurrentWidget(page);
+    if (const std::optional<PageId> page = PageRegistry::forSection(difference.section))
+        document_->pages().show(*page);
     // A row of the flight model grid: the grid shows it current.
     if (const int row = primaryGridRow(difference)) {
         if (auto *grid = findChild<NumberGridView *>(QStringLiteral("StringGrid1"))) {

@@ -3,6 +3,8 @@
 #include "ui/common/editor_document.h"
 #include "core/weapons/weapons_block.h"
 
+#include <QSignalBlocker>
+
 namespace vw::weapons {
 
 ConfigListView::ConfigListView(app::EditorDocument &document, QWidget *parent)
@@ -12,6 +14,14 @@ ConfigListView::ConfigListView(app::EditorDocument &document, QWidget *parent)
     connect(this, &QListWidget::currentRowChanged, this, [this](int row) {
         if (!document_.refreshing() && row >= 0)
             document_.guarded([this] { ListBox2Click(); });
+    });
+    // The line of the configuration that a page, dialog or batch made current.
+    connect(&document_, &app::EditorDocument::currentChanged, this, [this] {
+        const int row = document_.selection().CurrentConfig - 1;
+        if (currentRow() != row && row < count()) {
+            const QSignalBlocker blocker(this);
+            setCurrentRow(row);
+        }
     });
     // A click on the configuration already selected selects it again, with its first weapon.
     connect(this, &QListWidget::itemClicked, this, [this] {
@@ -39,10 +49,7 @@ void ConfigListView::relabel(int c, const QString &name)
 
 void ConfigListView::ListBox2Click()
 {
-    app::Selection &s = document_.selection();
-    s.CurrentConfig = currentRow() + 1;
-    s.CurrentWeapon = 1;
-    document_.Update2();
+    document_.makeConfigCurrent(currentRow() + 1);
 }
 
 } // namespace vw::weapons

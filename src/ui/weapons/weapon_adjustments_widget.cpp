@@ -2,17 +2,13 @@
 
 #include "ui/common/editor_document.h"
 #include "ui/common/page_support.h"
-#include "ui/common/plane_list_view.h"
 #include "core/datafile/number_text.h"
-#include "ui/weapons/more_weapons_dialog.h"
 #include "ui/weapons/typed_numbers.h"
 
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
-#include <QSignalBlocker>
-#include <QTabWidget>
 #include <QVBoxLayout>
 
 namespace vw::weapons {
@@ -20,8 +16,8 @@ namespace vw::weapons {
 using app::connectHandler;
 using app::named;
 
-WeaponAdjustmentsWidget::WeaponAdjustmentsWidget(app::EditorDocument &document, const Window &window, QWidget *parent)
-    : QGroupBox(tr("Weapons of all planes"), parent), document_(document), window_(window)
+WeaponAdjustmentsWidget::WeaponAdjustmentsWidget(app::EditorDocument &document, QWidget *parent)
+    : QGroupBox(tr("Weapons of all planes"), parent), document_(document)
 {
     setObjectName(QStringLiteral("WeaponAdjustments"));
     auto *column = new QVBoxLayout(this);
@@ -65,11 +61,11 @@ WeaponAdjustmentsWidget::WeaponAdjustmentsWidget(app::EditorDocument &document, 
 
 void WeaponAdjustmentsWidget::run(const QString &what, End end, const std::function<BatchReport(DataFile &)> &adjust)
 {
-    // The main window's first page, which shows the Weapons page (inside its scroll area).
-    if (end != End::MoreWeapons && window_.pages)
-        window_.pages->setCurrentIndex(0);
-    if (end != End::WeaponsPage && window_.moreGun && !window_.moreGun->isVisible())
-        window_.moreGun->openBesideMainWindow();
+    const app::PageRegistry &pages = document_.pages();
+    if (end != End::MoreWeapons)
+        pages.show(app::PageId::Weapons);
+    if (end != End::WeaponsPage && !pages.isShown(app::PageId::MoreWeapons))
+        pages.show(app::PageId::MoreWeapons);
     BatchReport report;
     if (!document_.edit(what, app::MergeKey::none(), [&] { report = adjust(document_.file()); }))
         return; // the error box said why; nothing was changed

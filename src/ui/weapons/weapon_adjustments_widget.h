@@ -8,7 +8,6 @@
 
 class QLineEdit;
 class QPushButton;
-class QTabWidget;
 
 namespace vw::app {
 class EditorDocument;
@@ -16,7 +15,6 @@ class EditorDocument;
 
 namespace vw::weapons {
 
-class MoreGun;
 
 // The weapon batch adjustments of the Misc page: six buttons that change one
 // weapon field in every weapon of every configuration of every plane. Each is
@@ -26,15 +24,9 @@ class MoreGun;
 class WeaponAdjustmentsWidget : public QGroupBox {
     Q_OBJECT
 public:
-    // What the buttons show at the end: the page control with the Weapons page,
-    // and the dialog; the document makes the last weapon current.
-    struct Window {
-        QTabWidget *pages = nullptr;
-        QWidget *weaponsPage = nullptr;
-        MoreGun *moreGun = nullptr;
-    };
-
-    WeaponAdjustmentsWidget(app::EditorDocument &document, const Window &window, QWidget *parent = nullptr);
+    // The buttons end on the Weapons page and the More Weapons dialog through
+    // the document's pages; the document makes the last weapon current.
+    explicit WeaponAdjustmentsWidget(app::EditorDocument &document, QWidget *parent = nullptr);
 
     void Button16Click(); // Set Bursts to Ammo as 1 to 1
     void Button18Click(); // Reduce Deviation
@@ -48,7 +40,6 @@ private:
     void run(const QString &what, End end, const std::function<BatchReport(DataFile &)> &adjust);
 
     app::EditorDocument &document_;
-    Window window_;
     QPushButton *button16_, *button18_, *button21_, *button22_, *button23_, *button25_;
     QLineEdit *edit42_, *edit43_;
 };

@@ -553,7 +553,7 @@ void WeaponsPage::Edit18Change(const QString &text)
 
 void WeaponsPage::SpeedButton1Click()
 {
-    Q_EMIT moreWeaponsRequested();
+    document_.pages().show(app::PageId::MoreWeapons);
 }
 
 void WeaponsPage::Button1Click()

@@ -73,9 +73,6 @@ public:
 Q_SIGNALS:
     // UpdateGun3: the items of the More Weapons dialog's weapon selector.
     void weaponItemsChanged(const QStringList &items);
-    // ListBox3Click: the dialog's selector follows the weapon list.
-    // SpeedButton1Click: the More Weapons dialog opens.
-    void moreWeaponsRequested();
 
 private:
     // The list label of ammunition type k; an unknown type shows its number only.
