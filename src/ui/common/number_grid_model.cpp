@@ -1,6 +1,7 @@
 #include "number_grid_model.h"
 
 #include "ui/common/editor_document.h"
+#include "ui/common/page_support.h"
 #include "core/datafile/number_text.h"
 
 #include <QApplication>
@@ -174,10 +175,10 @@ bool NumberGridModel::setEditText(int col, int row, const QString &text)
         file.writeI32(c.offset, std::int32_t(mph));
     });
     // A cell has no frame to mark: the status bar says how a text that is not a number was read.
-    if (!datafile::isCompleteNumber(text, document_.decimalSeparator()))
-        document_.showStatus(tr("%1: \"%2\" is not a number; stored as %3")
-                                 .arg(pageCaption_.isEmpty() ? field : pageCaption_ + QStringLiteral(", ") + field,
-                                      text, datafile::formatNumber(v, document_.decimalSeparator())));
+    const QString problem = numberInputProblem(pageCaption_.isEmpty() ? field : pageCaption_ + QStringLiteral(", ") + field,
+                                               text, document_.decimalSeparator(), v);
+    if (!problem.isEmpty())
+        document_.showStatus(problem);
     if (file.revision() == before)
         return false;
     const QModelIndex changed = index(row, col);

@@ -7,7 +7,9 @@
 #include <QObject>
 #include <QWidget>
 
+#include <cstdint>
 #include <functional>
+#include <limits>
 
 // What every page uses to build its widgets and attach its handlers.
 
@@ -84,28 +86,61 @@ inline void markInput(EditorDocument &document, QWidget *field, const QString &p
     document.showStatus(problem);
 }
 
-// What went wrong when an integer field's text was stored as `stored`: the
-// text is not a whole number, or its value was clamped. Empty when the text
-// was stored as typed.
+// How a typed text was stored, for a field's mark and the status bar, and for
+// a grid cell's status message: one rule for every field and cell. A text that
+// is not a number of the field's kind (an empty one too: it stores 0) is named
+// with what was stored instead; a number the field could not hold is named with
+// the value it was limited to. Empty when the text was stored as typed. The
+// caption is the field's label, with or without its closing colon.
+inline QString inputCaption(const QString &caption)
+{
+    return caption.endsWith(QLatin1Char(':')) ? caption.chopped(1) : caption;
+}
+
+// An integer field whose text was stored as `stored`: the text is not a whole
+// number, or its value was clamped.
 inline QString integerInputProblem(const QString &caption, const QString &text, qint64 stored)
 {
     bool whole = false;
     const qint64 typed = datafile::readInteger(text, 0, &whole);
     if (!whole)
-        return QCoreApplication::translate("vw::app::EditorDocument", "%1: \"%2\" is not a whole number; stored as %3").arg(caption, text).arg(stored);
+        return QCoreApplication::translate("vw::app::EditorDocument", "%1: \"%2\" is not a whole number; stored as %3")
+            .arg(inputCaption(caption), text)
+            .arg(stored);
     if (typed != stored)
-        return QCoreApplication::translate("vw::app::EditorDocument", "%1: %2 stored as %3").arg(caption).arg(typed).arg(stored);
+        return QCoreApplication::translate("vw::app::EditorDocument", "%1: %2 stored as %3")
+            .arg(inputCaption(caption))
+            .arg(typed)
+            .arg(stored);
     return {};
 }
 
-// The same for a decimal field: the text is not a complete number, so only
-// the number it begins with was stored.
-inline QString numberInputProblem(const QString &caption, const QString &text, QChar separator, double stored)
+// A 32-bit field whose stored value is shown as `storedText` (a key's name, a
+// delay): only a text that is not a whole number of 32 bits is named.
+inline QString integerInputProblem(const QString &caption, const QString &text, const QString &storedText)
 {
-    if (datafile::isCompleteNumber(text, separator))
+    bool whole = false;
+    const qint64 typed = datafile::readInteger(text, 0, &whole);
+    if (whole && typed >= std::numeric_limits<std::int32_t>::min() && typed <= std::numeric_limits<std::int32_t>::max())
+        return {};
+    return QCoreApplication::translate("vw::app::EditorDocument", "%1: \"%2\" is not a whole number; stored as %3")
+        .arg(inputCaption(caption), text, storedText);
+}
+
+// A decimal field or cell: the text is not a complete number, so only the
+// number it begins with (0 for none) was stored.
+inline QString numberInputProblem(const QString &caption, const QString &text, QChar separator,
+                                  const QString &storedText)
+{
+    if (!text.trimmed().isEmpty() && datafile::isCompleteNumber(text, separator))
         return {};
     return QCoreApplication::translate("vw::app::EditorDocument", "%1: \"%2\" is not a number; stored as %3")
-        .arg(caption, text, datafile::formatNumber(stored, separator));
+        .arg(inputCaption(caption), text, storedText);
+}
+
+inline QString numberInputProblem(const QString &caption, const QString &text, QChar separator, double stored)
+{
+    return numberInputProblem(caption, text, separator, datafile::formatNumber(stored, separator));
 }
 
 } // namespace vw::app

@@ -177,9 +177,9 @@ void OfflineProfilePage::StringGrid3SetEditText(int col, int row, const QString 
                               .arg(before);
             }
         });
-    if (stored && problem.isEmpty() && !datafile::isCompleteNumber(text, separator) && !text.trimmed().isEmpty())
-        problem = tr("\"%1\" is not a number; it was stored as %2.")
-                      .arg(text.trimmed(), model_->data(model_->index(row, col), Qt::DisplayRole).toString());
+    if (stored && problem.isEmpty())
+        problem = app::numberInputProblem(model_->fieldName(col, row), text, separator,
+                                          model_->data(model_->index(row, col), Qt::DisplayRole).toString());
     QWidget *editor = stringGrid3_->indexWidget(model_->index(row, col));
     app::markInput(document_, editor ? editor : stringGrid3_, problem);
     model_->cellChanged(col, row);

@@ -4,7 +4,6 @@
 #include "ui/common/page_support.h"
 #include "core/datafile/number_text.h"
 #include "core/weapons/ammo_entry.h"
-#include "ui/weapons/typed_numbers.h"
 
 #include <QEvent>
 #include <QFormLayout>
@@ -186,7 +185,7 @@ void AmmoPage::storeDouble(QLineEdit *edit, const QString &caption, void (AmmoEn
     if (document_.edit(tr("Ammunition ") + caption.chopped(1),
                        app::MergeKey::forCell(edit->objectName(), 0, 0, k),
                        [&] { (AmmoEntry(document_.file(), k).*setter)(value); }))
-        app::markInput(document_, edit, numberTextProblem(caption, text, value, separator));
+        app::markInput(document_, edit, app::numberInputProblem(caption, text, separator, value));
 }
 
 void AmmoPage::storeInteger(QLineEdit *edit, const QString &caption, void (AmmoEntry::*setter)(std::int32_t))
@@ -201,7 +200,7 @@ void AmmoPage::storeInteger(QLineEdit *edit, const QString &caption, void (AmmoE
     if (document_.edit(tr("Ammunition ") + caption.chopped(1),
                        app::MergeKey::forCell(edit->objectName(), 0, 0, k),
                        [&] { (AmmoEntry(document_.file(), k).*setter)(value); }))
-        app::markInput(document_, edit, integerTextProblem(caption, text, QString::number(value)));
+        app::markInput(document_, edit, app::integerInputProblem(caption, text, QString::number(value)));
 }
 
 void AmmoPage::Edit33KeyDown()

@@ -6,7 +6,6 @@
 #include "core/weapons/more_weapons_fields.h"
 #include "core/weapons/more_weapons_geometry.h"
 #include "ui/weapons/more_weapons_painter.h"
-#include "ui/weapons/typed_numbers.h"
 #include "ui/weapons/weapon_view_widget.h"
 
 #include <QComboBox>
@@ -408,7 +407,7 @@ void MoreGun::storeCoordinate(QLineEdit *edit, const QString &caption, const cha
     if (!store(caption.chopped(1) + tr(" coordinate"), field,
                [&](WeaponRecord &weapon) { (weapon.*setter)(value); }))
         return;
-    app::markInput(document_, edit, numberTextProblem(caption, edit->text(), value, separator));
+    app::markInput(document_, edit, app::numberInputProblem(caption, edit->text(), separator, value));
     UpdateGraph();
 }
 
@@ -432,7 +431,7 @@ void MoreGun::storeInteger(QLineEdit *edit, const QString &caption, const char *
 {
     const std::int32_t value = integerFieldFromText(text);
     if (store(caption.chopped(1), field, [&](WeaponRecord &weapon) { (weapon.*setter)(value); }))
-        app::markInput(document_, edit, integerTextProblem(caption, text, integerFieldText(value)));
+        app::markInput(document_, edit, app::integerInputProblem(caption, text, integerFieldText(value)));
 }
 
 void MoreGun::Edit4Change(const QString &text)
@@ -450,7 +449,7 @@ void MoreGun::Edit7Change(const QString &text)
     const std::int32_t stored = keyFromText(text);
     if (store(tr("Assigned 'Key'"), "Edit7", [&](WeaponRecord &weapon) { weapon.setStoredKey(stored); }))
         app::markInput(document_, edit7_,
-                       integerTextProblem(tr("Assigned 'Key':"), text,
+                       app::integerInputProblem(tr("Assigned 'Key':"), text,
                                           tr("key %1").arg(keyText(stored))));
 }
 
@@ -462,7 +461,7 @@ void MoreGun::storeAngle(QLineEdit *edit, const QString &caption, const char *fi
     // The arcs move at the next redraw, as the views are drawn from the edits' texts.
     if (store(caption, field, [&](WeaponRecord &weapon) { (weapon.*setter)(radians); }))
         app::markInput(document_, edit,
-                       numberTextProblem(caption, text, datafile::readNumber(text, separator), separator));
+                       app::numberInputProblem(caption, text, separator, datafile::readNumber(text, separator)));
 }
 
 void MoreGun::Edit9Change(const QString &text)

@@ -3,7 +3,6 @@
 #include "ui/common/editor_document.h"
 #include "ui/common/page_support.h"
 #include "core/datafile/number_text.h"
-#include "ui/weapons/typed_numbers.h"
 
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -97,8 +96,8 @@ void WeaponAdjustmentsWidget::Button21Click()
     const QChar separator = document_.decimalSeparator();
     for (QLineEdit *edit : {edit42_, edit43_})
         app::markInput(document_, edit,
-                       numberTextProblem(tr("Set Bomb deviation to"), edit->text(),
-                                         datafile::readNumber(edit->text(), separator), separator));
+                       app::numberInputProblem(tr("Set Bomb deviation to"), edit->text(), separator,
+                                               datafile::readNumber(edit->text(), separator)));
     run(tr("Set Bomb deviation to"), End::WeaponsPage, [&](DataFile &file) {
         return setBombDeviation(file, fighter, bomber, document_.labels().AmmoNames, document_.decimalSeparator());
     });

@@ -4,6 +4,7 @@
 #include "core/planedata/file_check.h"
 #include "ui/common/number_grid_model.h"
 #include "ui/common/number_grid_view.h"
+#include "ui/common/page_registry.h"
 #include "ui/common/prompter_dialog.h"
 #include "ui/shell/status_bar_widget.h"
 #include "core/workspace/translation.h"
@@ -13,7 +14,10 @@
 #include <QDialog>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRegularExpression>
 #include <QStatusBar>
+
+Q_DECLARE_METATYPE(vw::app::PageId)
 
 using vwtest::OpenEditor;
 using vwtest::TestWorkspace;
@@ -110,6 +114,52 @@ private Q_SLOTS:
                      QStringLiteral("Primary configurations, Base weight (lb): \"12x\" is not a number; stored as 12"));
         e.editor->undoStack()->undo();
         QCOMPARE(e.editor->statusBar()->currentMessage(), QStringLiteral("Undone: ") + field);
+    }
+
+    // Every field and grid cell reads an empty text and a text that is not a
+    // number by one rule: stored as what it could read, said in one shape.
+    void emptyAndNonNumbersReadAlike_data()
+    {
+        QTest::addColumn<vw::app::PageId>("page");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("text");
+        const QString empty, junk = QStringLiteral("12x");
+        for (const QString &text : {empty, junk}) {
+            const QString what = text.isEmpty() ? QStringLiteral(", empty") : QStringLiteral(", 12x");
+            QTest::newRow(qPrintable("Ammo" + what)) << vw::app::PageId::Weapons << "Edit2" << text;
+            QTest::newRow(qPrintable("Weight" + what)) << vw::app::PageId::Ammunition << "Edit30" << text;
+            QTest::newRow(qPrintable("Delay" + what)) << vw::app::PageId::MoreWeapons << "Edit4" << text;
+            QTest::newRow(qPrintable("primary cell" + what)) << vw::app::PageId::Primary << "StringGrid1" << text;
+            QTest::newRow(qPrintable("profile cell" + what)) << vw::app::PageId::OfflineProfile << "StringGrid3" << text;
+        }
+    }
+    void emptyAndNonNumbersReadAlike()
+    {
+        QFETCH(vw::app::PageId, page);
+        QFETCH(QString, name);
+        QFETCH(QString, text);
+        TestWorkspace workspace(vwtest::sampleOptions(1, 4));
+        OpenEditor e(workspace);
+        const vw::app::PageRegistry &pages = e.editor->document().pages();
+        pages.show(page);
+        QWidget *field = vwtest::named<QWidget>(pages.page(page), name);
+        if (auto *grid = qobject_cast<vw::app::NumberGridView *>(field)) {
+            QVERIFY(grid->gridModel()->setData(grid->gridModel()->index(2, 1), text, Qt::EditRole));
+        } else {
+            auto *edit = qobject_cast<QLineEdit *>(field);
+            edit->selectAll();
+            if (text.isEmpty())
+                QTest::keyClick(edit, Qt::Key_Backspace);
+            else
+                QTest::keyClicks(edit, text);
+            QVERIFY(field->property("vwInputProblem").toBool());
+        }
+        const QString message = e.editor->statusBar()->currentMessage();
+        QVERIFY2(QRegularExpression(QStringLiteral("^[^\"]+: \"%1\" is not a (whole )?number; stored as [^ ]+$")
+                                        .arg(QRegularExpression::escape(text)))
+                     .match(message)
+                     .hasMatch(),
+                 qPrintable(message));
     }
 
     // A message stays until the next edit or undo replaces it; one too long
