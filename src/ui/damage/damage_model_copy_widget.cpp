@@ -1,5 +1,7 @@
 #include "damage_model_copy_widget.h"
 
+#include "ui/common/plane_selector.h"
+
 #include "ui/common/editor_document.h"
 #include "ui/common/page_support.h"
 #include "ui/common/plane_list_model.h"
@@ -21,13 +23,8 @@ DamageModelCopyWidget::DamageModelCopyWidget(app::EditorDocument &document, MapU
 {
     setObjectName(QStringLiteral("DamageModelGroup"));
     auto *form = new QFormLayout(this);
-    comboBox11_ = named<QComboBox>("ComboBox11", this);
-    comboBox12_ = named<QComboBox>("ComboBox12", this);
-    for (QComboBox *box : {comboBox11_, comboBox12_}) {
-        box->setModel(document_.planeList());
-        box->setMaxVisibleItems(20);
-        box->setMinimumContentsLength(18);
-    }
+    comboBox11_ = new app::PlaneSelector(document_, "ComboBox11", this);
+    comboBox12_ = new app::PlaneSelector(document_, "ComboBox12", this);
     map_ = named<QCheckBox>("DamageModelMap", this);
     map_->setText(tr("Map"));
     map_->setChecked(true);
@@ -50,8 +47,8 @@ DamageModelCopyWidget::DamageModelCopyWidget(app::EditorDocument &document, MapU
 
 void DamageModelCopyWidget::planeListRebuilt()
 {
-    for (QComboBox *box : {comboBox11_, comboBox12_})
-        box->setCurrentIndex(box->count() > 0 ? 0 : -1);
+    for (app::PlaneSelector *box : {comboBox11_, comboBox12_})
+        box->chooseFirst();
 }
 
 void DamageModelCopyWidget::Button6Click()

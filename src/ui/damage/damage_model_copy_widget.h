@@ -10,6 +10,7 @@ class QPushButton;
 
 namespace vw::app {
 class EditorDocument;
+class PlaneSelector;
 }
 
 namespace vw::damage {
@@ -35,7 +36,7 @@ private:
     MapUndo &mapUndo_;
     QPushButton *button6_;
     QCheckBox *map_, *values_;
-    QComboBox *comboBox11_, *comboBox12_;
+    app::PlaneSelector *comboBox11_, *comboBox12_;
 };
 
 } // namespace vw::damage

@@ -2,6 +2,7 @@
 
 #include "ui/common/editor_document.h"
 #include "ui/common/page_support.h"
+#include "ui/common/plane_selector.h"
 #include "ui/common/plane_list_model.h"
 #include "ui/common/prompter_dialog.h"
 #include "core/datafile/directory_entry.h"
@@ -69,28 +70,17 @@ HeaderPage::HeaderPage(app::EditorDocument &document, QWidget *parent) : QWidget
     form->addRow(checkBox1_);
     groups_->addWidget(header_, 0, 0);
 
-    auto *loadouts = new QGroupBox(tr("Weapon Loadouts"), this);
-    loadouts->setObjectName(QStringLiteral("WeaponLoadoutsGroup"));
-    auto *loadoutForm = new QFormLayout(loadouts);
-    comboBox15_ = named<QComboBox>("ComboBox15", loadouts);
-    comboBox16_ = named<QComboBox>("ComboBox16", loadouts);
-    for (QComboBox *box : {comboBox15_, comboBox16_}) {
-        box->setModel(document_.planeList());
-        box->setMaxVisibleItems(20);
-        box->setMinimumContentsLength(18);
-    }
-    checkBox6_ = named<QCheckBox>("CheckBox6", loadouts);
+    const app::CopyGroup loadouts = app::copyGroup(document_, tr("Weapon Loadouts"), "WeaponLoadoutsGroup",
+                                                   "ComboBox15", "ComboBox16", "Button20", this);
+    comboBox15_ = loadouts.source;
+    comboBox16_ = loadouts.destination;
+    button20_ = loadouts.copy;
+    checkBox6_ = named<QCheckBox>("CheckBox6", loadouts.box);
     checkBox6_->setText(tr("Copy 98 nodes"));
-    button20_ = named<QPushButton>("Button20", loadouts);
-    button20_->setText(tr("Copy"));
-    loadoutForm->addRow(tr("Source plane:"), comboBox15_);
-    loadoutForm->addRow(tr("Destination plane:"), comboBox16_);
-    auto *copyRow = new QHBoxLayout;
-    copyRow->addWidget(checkBox6_);
-    copyRow->addStretch();
-    copyRow->addWidget(button20_);
-    loadoutForm->addRow(copyRow);
-    groups_->addWidget(loadouts, 0, 1);
+    loadouts.bottom->addWidget(checkBox6_);
+    loadouts.bottom->addStretch();
+    loadouts.bottom->addWidget(button20_);
+    groups_->addWidget(loadouts.box, 0, 1);
     groups_->setColumnStretch(0, 1);
     groups_->setColumnStretch(1, 1);
     groups_->setRowStretch(3, 1);
@@ -127,8 +117,8 @@ void HeaderPage::showPlane()
 
 void HeaderPage::planeListRebuilt()
 {
-    for (QComboBox *box : {comboBox15_, comboBox16_})
-        box->setCurrentIndex(box->count() > 0 ? 0 : -1);
+    for (app::PlaneSelector *box : {comboBox15_, comboBox16_})
+        box->chooseFirst();
 }
 
 QString HeaderPage::writeText(HeaderText field, const char *editName, const QString &text)

@@ -14,6 +14,7 @@ class QPushButton;
 
 namespace vw::app {
 class EditorDocument;
+class PlaneSelector;
 }
 
 namespace vw::flightmodel {
@@ -56,7 +57,7 @@ private:
     QGroupBox *radioGroup1_;
     QButtonGroup *planeType_;
     QCheckBox *checkBox1_;
-    QComboBox *comboBox15_, *comboBox16_;
+    app::PlaneSelector *comboBox15_, *comboBox16_;
     QCheckBox *checkBox6_;
     QPushButton *button20_;
 };

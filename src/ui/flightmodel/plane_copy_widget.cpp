@@ -3,6 +3,7 @@
 #include "ui/common/editor_document.h"
 #include "ui/common/page_support.h"
 #include "ui/common/plane_list_model.h"
+#include "ui/common/plane_selector.h"
 #include "ui/common/prompter_dialog.h"
 #include "core/datafile/number_text.h"
 #include "core/flightmodel/plane_copies.h"
@@ -24,40 +25,6 @@ using app::named;
 
 namespace {
 
-QComboBox *planeSelector(const char *name, app::EditorDocument &document, QWidget *parent)
-{
-    auto *box = named<QComboBox>(name, parent);
-    box->setModel(document.planeList());
-    box->setMaxVisibleItems(20);
-    box->setMinimumContentsLength(18);
-    return box;
-}
-
-// A copy group: its title, the source and destination plane selectors, and a
-// row at the bottom for its options and its "Copy" button.
-struct CopyGroup {
-    QGroupBox *box;
-    QComboBox *source, *destination;
-    QPushButton *copy;
-    QHBoxLayout *bottom;
-};
-
-CopyGroup copyGroup(const QString &title, const char *objectName, const char *sourceName, const char *destinationName,
-                    const char *buttonName, app::EditorDocument &document, QWidget *parent)
-{
-    CopyGroup group;
-    group.box = new QGroupBox(title, parent);
-    group.box->setObjectName(QLatin1String(objectName));
-    auto *form = new QFormLayout(group.box);
-    group.source = planeSelector(sourceName, document, group.box);
-    group.destination = planeSelector(destinationName, document, group.box);
-    group.copy = named<QPushButton>(buttonName, PlaneCopyWidget::tr("Copy"), group.box);
-    form->addRow(PlaneCopyWidget::tr("Source plane:"), group.source);
-    form->addRow(PlaneCopyWidget::tr("Destination plane:"), group.destination);
-    group.bottom = new QHBoxLayout;
-    form->addRow(group.bottom);
-    return group;
-}
 
 } // namespace
 
@@ -66,8 +33,8 @@ PlaneCopyWidget::PlaneCopyWidget(app::EditorDocument &document, QWidget *parent)
     auto *column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
 
-    const CopyGroup flightModel = copyGroup(tr("Flight model"), "FlightModelCopyGroup", "ComboBox9",
-                                            "ComboBox10", "Button3", document_, this);
+    const app::CopyGroup flightModel = app::copyGroup(document_, tr("Flight model"), "FlightModelCopyGroup",
+                                                      "ComboBox9", "ComboBox10", "Button3", this);
     comboBox9_ = flightModel.source;
     comboBox10_ = flightModel.destination;
     button3_ = flightModel.copy;
@@ -75,8 +42,8 @@ PlaneCopyWidget::PlaneCopyWidget(app::EditorDocument &document, QWidget *parent)
     flightModel.bottom->addWidget(button3_);
     column->addWidget(flightModel.box);
 
-    const CopyGroup engines = copyGroup(tr("Engines"), "EnginesCopyGroup", "ComboBox13", "ComboBox14",
-                                        "Button9", document_, this);
+    const app::CopyGroup engines = app::copyGroup(document_, tr("Engines"), "EnginesCopyGroup", "ComboBox13",
+                                                  "ComboBox14", "Button9", this);
     comboBox13_ = engines.source;
     comboBox14_ = engines.destination;
     button9_ = engines.copy;
@@ -99,8 +66,8 @@ PlaneCopyWidget::PlaneCopyWidget(app::EditorDocument &document, QWidget *parent)
 
 void PlaneCopyWidget::planeListRebuilt()
 {
-    for (QComboBox *box : {comboBox9_, comboBox10_, comboBox13_, comboBox14_})
-        box->setCurrentIndex(box->count() > 0 ? 0 : -1);
+    for (app::PlaneSelector *box : {comboBox9_, comboBox10_, comboBox13_, comboBox14_})
+        box->chooseFirst();
 }
 
 int PlaneCopyWidget::firstColumns()

@@ -13,6 +13,7 @@ class QPushButton;
 
 namespace vw::app {
 class EditorDocument;
+class PlaneSelector;
 }
 
 namespace vw::flightmodel {
@@ -39,7 +40,7 @@ private:
     void runCopy(const QString &what, const std::function<QString()> &copy);
 
     app::EditorDocument &document_;
-    QComboBox *comboBox9_, *comboBox10_, *comboBox13_, *comboBox14_;
+    app::PlaneSelector *comboBox9_, *comboBox10_, *comboBox13_, *comboBox14_;
     QPushButton *button3_, *button9_;
     QCheckBox *checkBox7_;
     QLineEdit *edit41_;

@@ -60,9 +60,14 @@ AmmoPage::AmmoPage(app::EditorDocument &document, QWidget *parent) : QWidget(par
         {tr("Param 1:"), edit38_},   {tr("Param 2:"), edit39_}};
     for (const auto &[caption, edit] : fields) {
         edit->setFixedWidth(160);
-        edit->installEventFilter(this);
         form->addRow(caption, edit);
     }
+    bindDouble(edit33_, tr("AP Damage:"), &AmmoEntry::setApDamage);
+    bindInteger(edit31_, tr("HE Damage:"), &AmmoEntry::setHeDamage);
+    bindDouble(edit32_, tr("HE Range:"), &AmmoEntry::setHeRange);
+    bindDouble(edit30_, tr("Weight:"), &AmmoEntry::setWeight);
+    bindInteger(edit38_, tr("Param 1:"), &AmmoEntry::setParam1);
+    bindInteger(edit39_, tr("Param 2:"), &AmmoEntry::setParam2);
     right->addLayout(form);
     button17_ = named<QPushButton>("Button17", tr("Half Damage"), this);
     button24_ = named<QPushButton>("Button24", tr("Double Damage"), this);
@@ -91,21 +96,6 @@ AmmoPage::AmmoPage(app::EditorDocument &document, QWidget *parent) : QWidget(par
     connectHandler(document_, button24_, &QPushButton::clicked, this, &AmmoPage::Button24Click);
     connectHandler(document_, button11_, &QPushButton::clicked, this, &AmmoPage::Button11Click);
     connectHandler(document_, button12_, &QPushButton::clicked, this, &AmmoPage::Button12Click);
-}
-
-bool AmmoPage::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() == QEvent::KeyRelease) {
-        // Any key, also an arrow key, stores the field from its text.
-        const std::pair<QObject *, void (AmmoPage::*)()> handlers[] = {
-            {edit33_, &AmmoPage::Edit33KeyDown}, {edit31_, &AmmoPage::Edit31KeyDown},
-            {edit32_, &AmmoPage::Edit32KeyDown}, {edit30_, &AmmoPage::Edit30KeyDown},
-            {edit38_, &AmmoPage::Edit38KeyDown}, {edit39_, &AmmoPage::Edit39KeyDown}};
-        for (const auto &[edit, handler] : handlers)
-            if (watched == edit)
-                document_.guarded([this, handler = handler] { (this->*handler)(); });
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 // --- Showing -----------------------------------------------------------------
@@ -173,64 +163,29 @@ void AmmoPage::ListBox6Click()
     document_.Update3();
 }
 
-void AmmoPage::storeDouble(QLineEdit *edit, const QString &caption, void (AmmoEntry::*setter)(double))
+app::BoundField AmmoPage::boundField(QLineEdit *edit, const QString &caption)
 {
-    const int k = entry();
-    if (document_.refreshing() || !AmmoEntryView(document_.file(), k).exists())
-        return;
-    const QChar separator = document_.decimalSeparator();
-    const QString text = edit->text();
-    const double value = datafile::readNumber(text, separator);
     // An entry is a row of the shared table; keystrokes in one field of one entry merge.
-    if (document_.edit(tr("Ammunition ") + caption.chopped(1),
-                       app::MergeKey::forCell(edit->objectName(), 0, 0, k),
-                       [&] { (AmmoEntry(document_.file(), k).*setter)(value); }))
-        app::markInput(document_, edit, app::numberInputProblem(caption, text, separator, value));
+    return {caption, [this] { return AmmoEntryView(document_.file(), entry()).exists(); },
+            [this, edit] { return app::MergeKey::forCell(edit->objectName(), 0, 0, entry()); },
+            tr("Ammunition ") + app::inputCaption(caption)};
 }
 
-void AmmoPage::storeInteger(QLineEdit *edit, const QString &caption, void (AmmoEntry::*setter)(std::int32_t))
+void AmmoPage::bindDouble(QLineEdit *edit, const QString &caption, void (AmmoEntry::*setter)(double))
 {
-    const int k = entry();
-    if (document_.refreshing() || !AmmoEntryView(document_.file(), k).exists())
-        return;
-    const QString text = edit->text();
-    bool ok = false;
-    const qint64 read = datafile::readInteger(text, 0, &ok);
-    const std::int32_t value = ok && read == std::int32_t(read) ? std::int32_t(read) : 0;
-    if (document_.edit(tr("Ammunition ") + caption.chopped(1),
-                       app::MergeKey::forCell(edit->objectName(), 0, 0, k),
-                       [&] { (AmmoEntry(document_.file(), k).*setter)(value); }))
-        app::markInput(document_, edit, app::integerInputProblem(caption, text, QString::number(value)));
+    app::bindNumber(document_, edit, app::StoreOn::KeyRelease, boundField(edit, caption),
+                    [this, setter](DataFile &file, double value) { (AmmoEntry(file, entry()).*setter)(value); });
 }
 
-void AmmoPage::Edit33KeyDown()
+void AmmoPage::bindInteger(QLineEdit *edit, const QString &caption, void (AmmoEntry::*setter)(std::int32_t))
 {
-    storeDouble(edit33_, tr("AP Damage:"), &AmmoEntry::setApDamage);
-}
-
-void AmmoPage::Edit31KeyDown()
-{
-    storeInteger(edit31_, tr("HE Damage:"), &AmmoEntry::setHeDamage);
-}
-
-void AmmoPage::Edit32KeyDown()
-{
-    storeDouble(edit32_, tr("HE Range:"), &AmmoEntry::setHeRange);
-}
-
-void AmmoPage::Edit30KeyDown()
-{
-    storeDouble(edit30_, tr("Weight:"), &AmmoEntry::setWeight);
-}
-
-void AmmoPage::Edit38KeyDown()
-{
-    storeInteger(edit38_, tr("Param 1:"), &AmmoEntry::setParam1);
-}
-
-void AmmoPage::Edit39KeyDown()
-{
-    storeInteger(edit39_, tr("Param 2:"), &AmmoEntry::setParam2);
+    app::bindInteger(
+        document_, edit, app::StoreOn::KeyRelease, boundField(edit, caption),
+        [this, setter](DataFile &file, qint64 value) {
+            (AmmoEntry(file, entry()).*setter)(std::int32_t(value));
+            return value;
+        },
+        app::Limits::Refused);
 }
 
 void AmmoPage::Button17Click()

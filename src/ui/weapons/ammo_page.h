@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/common/field_binding.h"
 #include "ui/common/plane_view.h"
 #include "core/weapons/ammo_entry.h"
 #include "core/weapons/ammo_table.h"
@@ -29,27 +30,19 @@ public:
     void showPlane() override;
 
     void ListBox6Click();
-    // Run on the key-release event of each edit.
-    void Edit33KeyDown();
-    void Edit31KeyDown();
-    void Edit32KeyDown();
-    void Edit30KeyDown();
-    void Edit38KeyDown();
-    void Edit39KeyDown();
     void Button17Click(); // Half Damage
     void Button24Click(); // Double Damage
     void Button11Click(); // Copy All Data
     void Button12Click(); // Paste All Data
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
     int entry() const;
     void fillList();
     void showEntry(int k);
-    void storeDouble(QLineEdit *edit, const QString &caption, void (AmmoEntry::*setter)(double));
-    void storeInteger(QLineEdit *edit, const QString &caption, void (AmmoEntry::*setter)(std::int32_t));
+    // Binds an edit to a field of the selected entry: stored as keys are released.
+    void bindDouble(QLineEdit *edit, const QString &caption, void (AmmoEntry::*setter)(double));
+    void bindInteger(QLineEdit *edit, const QString &caption, void (AmmoEntry::*setter)(std::int32_t));
+    app::BoundField boundField(QLineEdit *edit, const QString &caption);
     // Half and Double Damage end with the last entry selected and shown.
     void showLastEntry();
 

@@ -1,6 +1,8 @@
 #include "weapons_page.h"
 
 #include "ui/common/editor_document.h"
+#include "ui/common/field_binding.h"
+#include "ui/common/plane_selector.h"
 #include "ui/common/page_support.h"
 #include "ui/common/plane_list_model.h"
 #include "ui/weapons/config_list_view.h"
@@ -175,15 +177,13 @@ WeaponsPage::WeaponsPage(app::EditorDocument &document, ConfigListView *configLi
     countRow->addWidget(button2_);
     managing->addLayout(countRow, 0, 0, 1, 2);
     const auto selectorGroup = [this](const QString &title, const char *plane, const char *config, const char *weapon,
-                                      QComboBox *&planeBox, QComboBox *&configBox, QComboBox *&weaponBox) {
+                                      app::PlaneSelector *&planeBox, QComboBox *&configBox, QComboBox *&weaponBox) {
         auto *group = new QGroupBox(title, managingWeapons_);
         auto *form = new QFormLayout(group);
-        planeBox = named<QComboBox>(plane, group);
+        planeBox = new app::PlaneSelector(document_, plane, group, 14);
         configBox = named<QComboBox>(config, group);
         weaponBox = named<QComboBox>(weapon, group);
-        planeBox->setModel(document_.planeList());
-        planeBox->setMaxVisibleItems(20);
-        for (QComboBox *box : {planeBox, configBox, weaponBox})
+        for (QComboBox *box : {configBox, weaponBox})
             box->setMinimumContentsLength(14);
         form->addRow(tr("Plane:"), planeBox);
         form->addRow(tr("Config:"), configBox);
@@ -222,10 +222,22 @@ WeaponsPage::WeaponsPage(app::EditorDocument &document, ConfigListView *configLi
     connectHandler(document_, spinEdit5_, &QSpinBox::valueChanged, this, &WeaponsPage::SpinEdit5Change);
     connectHandler(document_, comboBox1_, &QComboBox::activated, this, &WeaponsPage::ComboBox1Change);
     connectHandler(document_, comboBox8_, &QComboBox::activated, this, &WeaponsPage::ComboBox8Change);
-    connectHandler(document_, edit2_, &QLineEdit::textEdited, this, &WeaponsPage::Edit2Change);
-    connectHandler(document_, edit19_, &QLineEdit::textEdited, this, &WeaponsPage::Edit19Change);
-    connectHandler(document_, edit7_, &QLineEdit::textEdited, this, &WeaponsPage::Edit7Change);
-    connectHandler(document_, edit18_, &QLineEdit::textEdited, this, &WeaponsPage::Edit18Change);
+    // The weapon's fields store as typed; ammo and heavy ammo show the clamped
+    // value in place of the text typed, bursts keep the text.
+    const auto weaponField = [this](const QString &caption, const char *field) {
+        return app::BoundField{caption, [this] { return hasWeapons(); }, [this, field] { return key(field); }};
+    };
+    app::bindInteger(
+        document_, edit2_, app::StoreOn::Typing, weaponField(tr("Ammo"), "Edit2"),
+        [this](DataFile &, qint64 typed) { return currentWeapon().setAmmo(typed); }, app::Limits::Clamped, true);
+    app::bindInteger(
+        document_, edit19_, app::StoreOn::Typing, weaponField(tr("Hvy Ammo"), "Edit19"),
+        [this](DataFile &, qint64 typed) { return currentWeapon().setHeavyAmmo(typed); }, app::Limits::Clamped,
+        true);
+    app::bindInteger(document_, edit7_, app::StoreOn::Typing, weaponField(tr("Bursts"), "Edit7"),
+                     [this](DataFile &, qint64 typed) { return currentWeapon().setBursts(typed); });
+    app::bindNumber(document_, edit18_, app::StoreOn::Typing, weaponField(tr("Deviation"), "Edit18"),
+                    [this](DataFile &, double value) { currentWeapon().setDeviation(value); });
     connectHandler(document_, speedButton1_, &QToolButton::clicked, this, &WeaponsPage::SpeedButton1Click);
     connectHandler(document_, button1_, &QPushButton::clicked, this, &WeaponsPage::Button1Click);
     connectHandler(document_, button2_, &QPushButton::clicked, this, &WeaponsPage::Button2Click);
@@ -364,8 +376,8 @@ void WeaponsPage::showPlane()
 
 void WeaponsPage::planeListRebuilt()
 {
-    for (QComboBox *box : {comboBox2_, comboBox3_})
-        box->setCurrentIndex(box->count() > 0 ? 0 : -1);
+    comboBox2_->chooseFirst();
+    comboBox3_->chooseFirst();
     UpdateConfig1();
     UpdateConfig2();
 }
@@ -503,52 +515,6 @@ void WeaponsPage::ComboBox8Change(int index)
         return;
     document_.edit(tr("Weapon group"), app::MergeKey::none(), [&] { currentWeapon().setGroup(index); });
     document_.Update2();
-}
-
-// Ammo and heavy ammo store the clamped value and show it in place of the text typed.
-void WeaponsPage::storeClampedAmmo(QLineEdit *edit, const QString &what, const char *field, const QString &text,
-                                   int (WeaponRecord::*setter)(qint64))
-{
-    if (document_.refreshing() || !hasWeapons())
-        return;
-    int stored = 0;
-    if (!document_.edit(what, key(field), [&] { stored = (currentWeapon().*setter)(datafile::readInteger(text, 0)); }))
-        return;
-    app::markInput(document_, edit, app::integerInputProblem(what, text, stored));
-    if (text != QString::number(stored))
-        edit->setText(QString::number(stored));
-}
-
-void WeaponsPage::Edit2Change(const QString &text)
-{
-    storeClampedAmmo(edit2_, tr("Ammo"), "Edit2", text, &WeaponRecord::setAmmo);
-}
-
-void WeaponsPage::Edit19Change(const QString &text)
-{
-    storeClampedAmmo(edit19_, tr("Hvy Ammo"), "Edit19", text, &WeaponRecord::setHeavyAmmo);
-}
-
-void WeaponsPage::Edit7Change(const QString &text)
-{
-    if (document_.refreshing() || !hasWeapons())
-        return;
-    // The edit keeps the text as typed; only the stored value is clamped.
-    int stored = 0;
-    if (document_.edit(tr("Bursts"), key("Edit7"),
-                       [&] { stored = currentWeapon().setBursts(datafile::readInteger(text, 0)); }))
-        app::markInput(document_, edit7_, app::integerInputProblem(tr("Bursts"), text, stored));
-}
-
-void WeaponsPage::Edit18Change(const QString &text)
-{
-    if (document_.refreshing() || !hasWeapons())
-        return;
-    // Read with "." or the editor's separator, so the shown text reads back to itself.
-    const double value = datafile::readNumber(text, document_.decimalSeparator());
-    if (document_.edit(tr("Deviation"), key("Edit18"), [&] { currentWeapon().setDeviation(value); }))
-        app::markInput(document_, edit18_,
-                       app::numberInputProblem(tr("Deviation"), text, document_.decimalSeparator(), value));
 }
 
 void WeaponsPage::SpeedButton1Click()

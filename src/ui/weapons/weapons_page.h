@@ -18,6 +18,7 @@ class QToolButton;
 
 namespace vw::app {
 class EditorDocument;
+class PlaneSelector;
 }
 
 namespace vw::weapons {
@@ -62,10 +63,6 @@ public:
     void SpinEdit5Change(int value);
     void ComboBox1Change(int index);
     void ComboBox8Change(int index);
-    void Edit2Change(const QString &text);
-    void Edit19Change(const QString &text);
-    void Edit7Change(const QString &text);
-    void Edit18Change(const QString &text);
     void SpeedButton1Click();
     void Button1Click();
     void Button2Click();
@@ -84,8 +81,6 @@ private:
     bool hasWeapons() const;
     WeaponRecord currentWeapon() const;
     app::MergeKey key(const char *field) const;
-    void storeClampedAmmo(QLineEdit *edit, const QString &what, const char *field, const QString &text,
-                          int (WeaponRecord::*setter)(qint64));
     void showNoWeapons();
 
     app::EditorDocument &document_;
@@ -104,8 +99,10 @@ private:
     QGroupBox *managingWeapons_;
     QSpinBox *spinEdit2_;
     QPushButton *button2_;
-    QComboBox *comboBox2_, *comboBox6_, *comboBox4_;
-    QComboBox *comboBox3_, *comboBox7_, *comboBox5_;
+    app::PlaneSelector *comboBox2_;
+    QComboBox *comboBox6_, *comboBox4_;
+    app::PlaneSelector *comboBox3_;
+    QComboBox *comboBox7_, *comboBox5_;
 };
 
 } // namespace vw::weapons

@@ -2,12 +2,14 @@
 #include "common/test_registry.h"
 #include "common/ui_weapons_support.h"
 
+#include "ui/common/field_binding.h"
 #include "ui/common/file_change_command.h"
 #include "ui/common/plane_list_model.h"
 #include "core/datafile/directory_entry.h"
 #include "ui/flightmodel/header_page.h"
 
 #include <QAction>
+#include <QLineEdit>
 #include <QStatusBar>
 #include <QUndoStack>
 
@@ -59,6 +61,65 @@ private Q_SLOTS:
         QCOMPARE(vwtest::imageOf(document.file()), before);
         QCOMPARE(name->text(), old);
         QVERIFY(prompter.errors.isEmpty());
+    }
+
+    // A bound field stores at its moment through one undo step, only while a
+    // record is shown, and says and shows what the record stored.
+    void boundFieldsStoreByTheirRule_data()
+    {
+        QTest::addColumn<int>("when");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("shown");
+        QTest::addColumn<int>("stored"); // -1: nothing stored
+        QTest::addColumn<QString>("shows");
+        QTest::addColumn<QString>("status");
+        const int typing = int(vw::app::StoreOn::Typing), onReturn = int(vw::app::StoreOn::Return),
+                  release = int(vw::app::StoreOn::KeyRelease);
+        QTest::newRow("as typed") << typing << "250" << true << 250 << "250" << "";
+        QTest::newRow("on Return") << onReturn << "250" << true << 250 << "250" << "";
+        QTest::newRow("on key release") << release << "250" << true << 250 << "250" << "";
+        QTest::newRow("clamped, shown as stored") << typing << "5000" << true << 1000 << "1000"
+                                                  << "Rounds: 5000 stored as 1000";
+        QTest::newRow("not a number") << typing << "x" << true << 0 << "0"
+                                      << "Rounds: \"x\" is not a whole number; stored as 0";
+        QTest::newRow("no record shown") << typing << "250" << false << -1 << "250" << "";
+    }
+    void boundFieldsStoreByTheirRule()
+    {
+        QFETCH(int, when);
+        QFETCH(QString, text);
+        QFETCH(bool, shown);
+        QFETCH(int, stored);
+        QFETCH(QString, shows);
+        QFETCH(QString, status);
+        vwtest::ScriptedPrompter prompter;
+        EditorDocument document(prompter);
+        document.replaceFile(sampleFile(1, 2), QStringLiteral("misc.bin"));
+        QString said;
+        connect(&document, &EditorDocument::statusMessage, this, [&](const QString &message) { said = message; });
+        DataFile &file = document.file();
+        const std::int32_t before = file.i32(100);
+        QLineEdit edit;
+        vw::app::bindInteger(
+            document, &edit, vw::app::StoreOn(when),
+            {QStringLiteral("Rounds:"), [&] { return shown; }, [] { return MergeKey::forFile(QStringLiteral("R")); }},
+            [](DataFile &f, qint64 typed) {
+                const std::int32_t value = std::int32_t(std::clamp<qint64>(typed, 0, 1000));
+                f.writeI32(100, value);
+                return value;
+            },
+            vw::app::Limits::Clamped, true);
+        edit.selectAll();
+        QTest::keyClicks(&edit, text);
+        if (when == int(vw::app::StoreOn::Return)) {
+            QCOMPARE(file.i32(100), before);
+            QTest::keyClick(&edit, Qt::Key_Return);
+        }
+        QCOMPARE(file.i32(100), stored < 0 ? before : stored);
+        QCOMPARE(document.undoStack()->count(), stored < 0 ? 0 : 1);
+        QCOMPARE(edit.text(), shows);
+        QCOMPARE(said, status);
+        QCOMPARE(edit.property("vwInputProblem").toBool(), !status.isEmpty());
     }
 
     // Every change is all or nothing, and a refresh that fails still ends.
