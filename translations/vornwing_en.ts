@@ -300,6 +300,21 @@
     </message>
 </context>
 <context>
+    <name>vw::app::CopyGroup</name>
+    <message>
+        <source>Copy</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Source plane:</source>
+        <translation>Source plane:</translation>
+    </message>
+    <message>
+        <source>Destination plane:</source>
+        <translation>Destination plane:</translation>
+    </message>
+</context>
+<context>
     <name>vw::app::EditorDocument</name>
     <message>
         <source>An unexpected error stopped the operation.</source>
@@ -316,14 +331,6 @@
     <message>
         <source>%1: &quot;%2&quot; is not a number; stored as %3</source>
         <translation>%1: &quot;%2&quot; is not a number; stored as %3</translation>
-    </message>
-    <message>
-        <source>%1 &quot;%2&quot; is not a number; stored %3</source>
-        <translation>%1 &quot;%2&quot; is not a number; stored %3</translation>
-    </message>
-    <message>
-        <source>%1 &quot;%2&quot; is not a whole number; stored %3</source>
-        <translation>%1 &quot;%2&quot; is not a whole number; stored %3</translation>
     </message>
     <message>
         <source>Undone: %1</source>
@@ -704,10 +711,6 @@
     <message>
         <source>column %1</source>
         <translation>column %1</translation>
-    </message>
-    <message>
-        <source>%1: &quot;%2&quot; is not a number; stored as %3</source>
-        <translation>%1: &quot;%2&quot; is not a number; stored as %3</translation>
     </message>
 </context>
 <context>
@@ -1694,10 +1697,6 @@ Restore them? They come back as one step, which Edit &gt; Undo takes back. Disca
         <source>Modifier: %1 is outside -32768..32767 and was not stored; the cell keeps %2.</source>
         <translation>Modifier: %1 is outside -32768..32767 and was not stored; the cell keeps %2.</translation>
     </message>
-    <message>
-        <source>&quot;%1&quot; is not a number; it was stored as %2.</source>
-        <translation>&quot;%1&quot; is not a number; it was stored as %2.</translation>
-    </message>
 </context>
 <context>
     <name>vw::datafile</name>
@@ -2305,18 +2304,6 @@ Restore them? They come back as one step, which Edit &gt; Undo takes back. Disca
         <translation>Copy 98 nodes</translation>
     </message>
     <message>
-        <source>Copy</source>
-        <translation>Copy</translation>
-    </message>
-    <message>
-        <source>Source plane:</source>
-        <translation>Source plane:</translation>
-    </message>
-    <message>
-        <source>Destination plane:</source>
-        <translation>Destination plane:</translation>
-    </message>
-    <message>
         <source>Plane header</source>
         <translation>Plane header</translation>
     </message>
@@ -2457,18 +2444,6 @@ Restore them? They come back as one step, which Edit &gt; Undo takes back. Disca
     <message>
         <source>Engine tables of plane %1 copied onto plane %2.</source>
         <translation>Engine tables of plane %1 copied onto plane %2.</translation>
-    </message>
-    <message>
-        <source>Copy</source>
-        <translation>Copy</translation>
-    </message>
-    <message>
-        <source>Source plane:</source>
-        <translation>Source plane:</translation>
-    </message>
-    <message>
-        <source>Destination plane:</source>
-        <translation>Destination plane:</translation>
     </message>
 </context>
 <context>

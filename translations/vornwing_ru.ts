@@ -300,6 +300,21 @@
     </message>
 </context>
 <context>
+    <name>vw::app::CopyGroup</name>
+    <message>
+        <source>Copy</source>
+        <translation>Копировать</translation>
+    </message>
+    <message>
+        <source>Source plane:</source>
+        <translation>Откуда:</translation>
+    </message>
+    <message>
+        <source>Destination plane:</source>
+        <translation>Куда:</translation>
+    </message>
+</context>
+<context>
     <name>vw::app::EditorDocument</name>
     <message>
         <source>An unexpected error stopped the operation.</source>
@@ -316,14 +331,6 @@
     <message>
         <source>%1: &quot;%2&quot; is not a number; stored as %3</source>
         <translation>%1: «%2» — не число; записано %3</translation>
-    </message>
-    <message>
-        <source>%1 &quot;%2&quot; is not a number; stored %3</source>
-        <translation>%1 «%2» — не число; записано %3</translation>
-    </message>
-    <message>
-        <source>%1 &quot;%2&quot; is not a whole number; stored %3</source>
-        <translation>%1 «%2» — не целое число; записано %3</translation>
     </message>
     <message>
         <source>Undone: %1</source>
@@ -704,10 +711,6 @@
     <message>
         <source>column %1</source>
         <translation>столбец %1</translation>
-    </message>
-    <message>
-        <source>%1: &quot;%2&quot; is not a number; stored as %3</source>
-        <translation>%1: «%2» — не число; записано %3</translation>
     </message>
 </context>
 <context>
@@ -1694,10 +1697,6 @@ Restore them? They come back as one step, which Edit &gt; Undo takes back. Disca
         <source>Modifier: %1 is outside -32768..32767 and was not stored; the cell keeps %2.</source>
         <translation>Множитель: %1 вне -32768..32767 и не записан; в ячейке осталось %2.</translation>
     </message>
-    <message>
-        <source>&quot;%1&quot; is not a number; it was stored as %2.</source>
-        <translation>«%1» — не число; записано %2.</translation>
-    </message>
 </context>
 <context>
     <name>vw::datafile</name>
@@ -2305,18 +2304,6 @@ Restore them? They come back as one step, which Edit &gt; Undo takes back. Disca
         <translation>Копировать 98 узлов</translation>
     </message>
     <message>
-        <source>Copy</source>
-        <translation>Копировать</translation>
-    </message>
-    <message>
-        <source>Source plane:</source>
-        <translation>Откуда:</translation>
-    </message>
-    <message>
-        <source>Destination plane:</source>
-        <translation>Куда:</translation>
-    </message>
-    <message>
         <source>Plane header</source>
         <translation>Заголовок самолёта</translation>
     </message>
@@ -2457,18 +2444,6 @@ Restore them? They come back as one step, which Edit &gt; Undo takes back. Disca
     <message>
         <source>Engine tables of plane %1 copied onto plane %2.</source>
         <translation>Таблицы двигателя самолёта %1 скопированы на самолёт %2.</translation>
-    </message>
-    <message>
-        <source>Copy</source>
-        <translation>Копировать</translation>
-    </message>
-    <message>
-        <source>Source plane:</source>
-        <translation>Откуда:</translation>
-    </message>
-    <message>
-        <source>Destination plane:</source>
-        <translation>Куда:</translation>
     </message>
 </context>
 <context>
