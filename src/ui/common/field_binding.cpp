@@ -74,6 +74,16 @@ FieldBinding *bindInteger(EditorDocument &document, QLineEdit *edit, StoreOn whe
     return new FieldBinding(document, edit, when, std::move(field), std::move(store));
 }
 
+FieldBinding *bindText(EditorDocument &document, QLineEdit *edit, StoreOn when, BoundField field,
+                       std::function<void(datafile::DataFile &, const QString &)> setter, std::function<void()> then)
+{
+    auto store = [setter = std::move(setter)](datafile::DataFile &file, const QString &text) {
+        setter(file, text);
+        return QString();
+    };
+    return new FieldBinding(document, edit, when, std::move(field), std::move(store), std::move(then));
+}
+
 FieldBinding *bindNumber(EditorDocument &document, QLineEdit *edit, StoreOn when, BoundField field,
                          std::function<void(datafile::DataFile &, double)> setter)
 {

@@ -76,6 +76,12 @@ FieldBinding *bindInteger(EditorDocument &document, QLineEdit *edit, StoreOn whe
                           std::function<qint64(datafile::DataFile &, qint64)> setter, Limits limits = Limits::Clamped,
                           bool showStored = false);
 
+// A text field: `setter` stores the text (cut to its room by the record);
+// `then` runs after each stored change.
+FieldBinding *bindText(EditorDocument &document, QLineEdit *edit, StoreOn when, BoundField field,
+                       std::function<void(datafile::DataFile &, const QString &)> setter,
+                       std::function<void()> then = {});
+
 // A decimal field, read with "." or the editor's separator.
 FieldBinding *bindNumber(EditorDocument &document, QLineEdit *edit, StoreOn when, BoundField field,
                          std::function<void(datafile::DataFile &, double)> setter);

@@ -1,6 +1,7 @@
 #include "header_page.h"
 
 #include "ui/common/editor_document.h"
+#include "ui/common/field_binding.h"
 #include "ui/common/page_support.h"
 #include "ui/common/plane_selector.h"
 #include "ui/common/plane_list_model.h"
@@ -20,6 +21,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+
+#include <memory>
 #include <QVBoxLayout>
 
 
@@ -85,12 +88,30 @@ HeaderPage::HeaderPage(app::EditorDocument &document, QWidget *parent) : QWidget
     groups_->setColumnStretch(1, 1);
     groups_->setRowStretch(3, 1);
 
-    connectHandler(document_, edit8_, &QLineEdit::textEdited, this, &HeaderPage::Edit8Change);
-    connectHandler(document_, edit9_, &QLineEdit::textEdited, this, &HeaderPage::Edit9Change);
-    connectHandler(document_, edit10_, &QLineEdit::textEdited, this, &HeaderPage::Edit10Change);
-    connectHandler(document_, edit11_, &QLineEdit::textEdited, this, &HeaderPage::Edit11Change);
-    connectHandler(document_, edit12_, &QLineEdit::textEdited, this, &HeaderPage::Edit12Change);
-    connectHandler(document_, edit13_, &QLineEdit::textEdited, this, &HeaderPage::Edit13Change);
+    // The header's texts store as typed, cut to their room; keystrokes in one field of one plane merge.
+    const std::pair<QLineEdit *, HeaderText> texts[] = {
+        {edit8_, HeaderText::Name},      {edit9_, HeaderText::IconInAir}, {edit10_, HeaderText::Model3D},
+        {edit11_, HeaderText::Cockpit1}, {edit12_, HeaderText::Sounds},   {edit13_, HeaderText::Cockpit2}};
+    for (const auto &[edit, field] : texts) {
+        const QString editName = edit->objectName();
+        const HeaderText text = field;
+        const app::BoundField bound{QString(), {},
+                                    [this, editName] {
+                                        return app::MergeKey::forPlane(editName, document_.selection().CurrentPlane);
+                                    },
+                                    tr("Plane header")};
+        auto stored = std::make_shared<QString>();
+        app::bindText(
+            document_, edit, app::StoreOn::Typing, bound,
+            [this, text, stored](datafile::DataFile &file, const QString &typed) {
+                *stored = PlaneHeader(file, document_.selection().CurrentPlane).setText(text, typed);
+            },
+            // The plane list and every plane selector show the cut name at once, untrimmed.
+            text == HeaderText::Name ? std::function<void()>([this, stored] {
+                document_.planeList()->relabelPlane(document_.selection().CurrentPlane, *stored);
+            })
+                                     : std::function<void()>());
+    }
     connectHandler(document_, planeType_, &QButtonGroup::idClicked, this, &HeaderPage::RadioGroup1Click);
     connectHandler(document_, checkBox1_, &QCheckBox::clicked, this, &HeaderPage::CheckBox1Click);
     connectHandler(document_, button20_, &QPushButton::clicked, this, &HeaderPage::Button20Click);
@@ -119,54 +140,6 @@ void HeaderPage::planeListRebuilt()
 {
     for (app::PlaneSelector *box : {comboBox15_, comboBox16_})
         box->chooseFirst();
-}
-
-QString HeaderPage::writeText(HeaderText field, const char *editName, const QString &text)
-{
-    const int plane = document_.selection().CurrentPlane;
-    QString stored;
-    document_.edit(tr("Plane header"), app::MergeKey::forPlane(QLatin1String(editName), plane),
-                  [&] { stored = PlaneHeader(document_.file(), plane).setText(field, text); });
-    return stored;
-}
-
-void HeaderPage::Edit8Change(const QString &text)
-{
-    if (document_.refreshing())
-        return;
-    const QString stored = writeText(HeaderText::Name, "Edit8", text);
-    // The plane list and every plane selector show the cut text at once, untrimmed.
-    document_.planeList()->relabelPlane(document_.selection().CurrentPlane, stored);
-}
-
-void HeaderPage::Edit9Change(const QString &text)
-{
-    if (!document_.refreshing())
-        writeText(HeaderText::IconInAir, "Edit9", text);
-}
-
-void HeaderPage::Edit10Change(const QString &text)
-{
-    if (!document_.refreshing())
-        writeText(HeaderText::Model3D, "Edit10", text);
-}
-
-void HeaderPage::Edit11Change(const QString &text)
-{
-    if (!document_.refreshing())
-        writeText(HeaderText::Cockpit1, "Edit11", text);
-}
-
-void HeaderPage::Edit12Change(const QString &text)
-{
-    if (!document_.refreshing())
-        writeText(HeaderText::Sounds, "Edit12", text);
-}
-
-void HeaderPage::Edit13Change(const QString &text)
-{
-    if (!document_.refreshing())
-        writeText(HeaderText::Cockpit2, "Edit13", text);
 }
 
 void HeaderPage::RadioGroup1Click(int index)

@@ -36,19 +36,12 @@ public:
     // The grid of groups; later copy groups take the free cells.
     QGridLayout *groupGrid() const { return groups_; }
 
-    void Edit8Change(const QString &text);
-    void Edit9Change(const QString &text);
-    void Edit10Change(const QString &text);
-    void Edit11Change(const QString &text);
-    void Edit12Change(const QString &text);
-    void Edit13Change(const QString &text);
     void RadioGroup1Click(int index);
     void CheckBox1Click(bool checked);
     void Button20Click();
 
 private:
     // Writes one text field of the current plane; returns the text stored.
-    QString writeText(HeaderText field, const char *editName, const QString &text);
 
     app::EditorDocument &document_;
     QGridLayout *groups_;
