@@ -200,16 +200,7 @@ MoreGun::MoreGun(app::EditorDocument &document, QWidget *mainWindow)
     }
     fitSize();
 
-    connectHandler(document_, edit1_, &QLineEdit::returnPressed, this, &MoreGun::Edit1KeyDown);
-    connectHandler(document_, edit3_, &QLineEdit::returnPressed, this, &MoreGun::Edit3KeyDown);
-    connectHandler(document_, edit2_, &QLineEdit::returnPressed, this, &MoreGun::Edit2KeyDown);
-    connectHandler(document_, edit4_, &QLineEdit::textEdited, this, &MoreGun::Edit4Change);
-    connectHandler(document_, edit6_, &QLineEdit::textEdited, this, &MoreGun::Edit6Change);
-    connectHandler(document_, edit7_, &QLineEdit::textEdited, this, &MoreGun::Edit7Change);
-    connectHandler(document_, edit9_, &QLineEdit::textEdited, this, &MoreGun::Edit9Change);
-    connectHandler(document_, edit10_, &QLineEdit::textEdited, this, &MoreGun::Edit10Change);
-    connectHandler(document_, edit12_, &QLineEdit::textEdited, this, &MoreGun::Edit12Change);
-    connectHandler(document_, edit13_, &QLineEdit::textEdited, this, &MoreGun::Edit13Change);
+    bindFields();
     connectHandler(document_, comboBox2_, &QComboBox::activated, this, &MoreGun::ComboBox2Change);
     connectHandler(document_, comboBox3_, &QComboBox::activated, this, &MoreGun::ComboBox3Change);
     connectHandler(document_, comboBox4_, &QComboBox::activated, this, &MoreGun::ComboBox4Change);
@@ -398,90 +389,74 @@ bool MoreGun::store(const QString &what, const char *field, const std::function<
     });
 }
 
-void MoreGun::storeCoordinate(QLineEdit *edit, const QString &caption, const char *field,
-                              void (WeaponRecord::*setter)(double))
+void MoreGun::bindWeaponField(QLineEdit *edit, const QString &caption, const QString &undoName, app::StoreOn when,
+                              const std::function<QString(WeaponRecord &, const QString &)> &write,
+                              std::function<void()> then)
 {
-    const QChar separator = document_.decimalSeparator();
-    const double value = datafile::readNumber(edit->text(), separator);
-    // Typing alone stores nothing; Enter stores the coordinate and redraws the views.
-    if (!store(caption.chopped(1) + tr(" coordinate"), field,
-               [&](WeaponRecord &weapon) { (weapon.*setter)(value); }))
-        return;
-    app::markInput(document_, edit, app::numberInputProblem(caption, edit->text(), separator, value));
-    UpdateGraph();
+    const QString field = edit->objectName();
+    const app::BoundField bound{caption, [this] { return hasWeapons(); },
+                                [this, field] { return key(field.toLatin1().constData()); }, undoName};
+    new app::FieldBinding(
+        document_, edit, when, bound,
+        [this, write](DataFile &, const QString &text) {
+            WeaponRecord weapon = currentWeapon();
+            return write(weapon, text);
+        },
+        std::move(then));
 }
 
-void MoreGun::Edit1KeyDown()
+void MoreGun::bindFields()
 {
-    storeCoordinate(edit1_, MoreGun::tr("Х:"), "Edit1", &WeaponRecord::setPositionX);
-}
-
-void MoreGun::Edit3KeyDown()
-{
-    storeCoordinate(edit3_, MoreGun::tr("Y:"), "Edit3", &WeaponRecord::setPositionY);
-}
-
-void MoreGun::Edit2KeyDown()
-{
-    storeCoordinate(edit2_, MoreGun::tr("Z:"), "Edit2", &WeaponRecord::setPositionZ);
-}
-
-void MoreGun::storeInteger(QLineEdit *edit, const QString &caption, const char *field, const QString &text,
-                           void (WeaponRecord::*setter)(std::int32_t))
-{
-    const std::int32_t value = integerFieldFromText(text);
-    if (store(caption.chopped(1), field, [&](WeaponRecord &weapon) { (weapon.*setter)(value); }))
-        app::markInput(document_, edit, app::integerInputProblem(caption, text, integerFieldText(value)));
-}
-
-void MoreGun::Edit4Change(const QString &text)
-{
-    storeInteger(edit4_, MoreGun::tr("Delay:"), "Edit4", text, &WeaponRecord::setFireDelay);
-}
-
-void MoreGun::Edit6Change(const QString &text)
-{
-    storeInteger(edit6_, MoreGun::tr("Trasser:"), "Edit6", text, &WeaponRecord::setTracerCount);
-}
-
-void MoreGun::Edit7Change(const QString &text)
-{
-    const std::int32_t stored = keyFromText(text);
-    if (store(tr("Assigned 'Key'"), "Edit7", [&](WeaponRecord &weapon) { weapon.setStoredKey(stored); }))
-        app::markInput(document_, edit7_,
-                       app::integerInputProblem(tr("Assigned 'Key':"), text,
-                                          tr("key %1").arg(keyText(stored))));
-}
-
-void MoreGun::storeAngle(QLineEdit *edit, const QString &caption, const char *field, const QString &text,
-                         void (WeaponRecord::*setter)(double))
-{
-    const QChar separator = document_.decimalSeparator();
-    const double radians = angleFromText(text, separator);
+    // Typing alone stores no coordinate; Enter stores it and redraws the views.
+    const std::pair<QLineEdit *, std::pair<QString, void (WeaponRecord::*)(double)>> coordinates[] = {
+        {edit1_, {MoreGun::tr("Х:"), &WeaponRecord::setPositionX}},
+        {edit3_, {MoreGun::tr("Y:"), &WeaponRecord::setPositionY}},
+        {edit2_, {MoreGun::tr("Z:"), &WeaponRecord::setPositionZ}}};
+    for (const auto &[edit, named] : coordinates) {
+        const auto [caption, setter] = named;
+        bindWeaponField(
+            edit, caption, caption.chopped(1) + tr(" coordinate"), app::StoreOn::Return,
+            [this, caption, setter](WeaponRecord &weapon, const QString &text) {
+                const double value = datafile::readNumber(text, document_.decimalSeparator());
+                (weapon.*setter)(value);
+                return app::numberInputProblem(caption, text, document_.decimalSeparator(), value);
+            },
+            [this] { UpdateGraph(); });
+    }
+    const std::pair<QLineEdit *, std::pair<QString, void (WeaponRecord::*)(std::int32_t)>> integers[] = {
+        {edit4_, {MoreGun::tr("Delay:"), &WeaponRecord::setFireDelay}},
+        {edit6_, {MoreGun::tr("Trasser:"), &WeaponRecord::setTracerCount}}};
+    for (const auto &[edit, named] : integers) {
+        const auto [caption, setter] = named;
+        bindWeaponField(edit, caption, caption.chopped(1), app::StoreOn::Typing,
+                        [caption, setter](WeaponRecord &weapon, const QString &text) {
+                            const std::int32_t value = integerFieldFromText(text);
+                            (weapon.*setter)(value);
+                            return app::integerInputProblem(caption, text, integerFieldText(value));
+                        });
+    }
+    bindWeaponField(edit7_, tr("Assigned 'Key':"), tr("Assigned 'Key'"), app::StoreOn::Typing,
+                    [](WeaponRecord &weapon, const QString &text) {
+                        const std::int32_t stored = keyFromText(text);
+                        weapon.setStoredKey(stored);
+                        return app::integerInputProblem(tr("Assigned 'Key':"), text, tr("key %1").arg(keyText(stored)));
+                    });
     // The arcs move at the next redraw, as the views are drawn from the edits' texts.
-    if (store(caption, field, [&](WeaponRecord &weapon) { (weapon.*setter)(radians); }))
-        app::markInput(document_, edit,
-                       app::numberInputProblem(caption, text, separator, datafile::readNumber(text, separator)));
-}
-
-void MoreGun::Edit9Change(const QString &text)
-{
-    storeAngle(edit9_, MoreGun::tr("Vertical Angle min:"), "Edit9", text, &WeaponRecord::setVerticalMin);
-}
-
-void MoreGun::Edit10Change(const QString &text)
-{
-    storeAngle(edit10_, MoreGun::tr("Vertical Angle max:"), "Edit10", text, &WeaponRecord::setVerticalMax);
-}
-
-void MoreGun::Edit12Change(const QString &text)
-{
-    storeAngle(edit12_, MoreGun::tr("Horizontal Angle min:"), "Edit12", text, &WeaponRecord::setHorizontalMin);
-}
-
-void MoreGun::Edit13Change(const QString &text)
-{
-    storeAngle(edit13_, MoreGun::tr("Horizontal Angle max:"), "Edit13", text, &WeaponRecord::setHorizontalMax);
+    const std::pair<QLineEdit *, std::pair<QString, void (WeaponRecord::*)(double)>> angles[] = {
+        {edit9_, {MoreGun::tr("Vertical Angle min:"), &WeaponRecord::setVerticalMin}},
+        {edit10_, {MoreGun::tr("Vertical Angle max:"), &WeaponRecord::setVerticalMax}},
+        {edit12_, {MoreGun::tr("Horizontal Angle min:"), &WeaponRecord::setHorizontalMin}},
+        {edit13_, {MoreGun::tr("Horizontal Angle max:"), &WeaponRecord::setHorizontalMax}}};
+    for (const auto &[edit, named] : angles) {
+        const auto [caption, setter] = named;
+        bindWeaponField(edit, caption, caption, app::StoreOn::Typing,
+                        [this, caption, setter](WeaponRecord &weapon, const QString &text) {
+                            const QChar separator = document_.decimalSeparator();
+                            (weapon.*setter)(angleFromText(text, separator));
+                            return app::numberInputProblem(caption, text, separator,
+                                                           datafile::readNumber(text, separator));
+                        });
+    }
 }
 
 void MoreGun::storeIndex(const QString &what, const char *field, int index, void (WeaponRecord::*setter)(std::int32_t))

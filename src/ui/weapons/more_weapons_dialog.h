@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/common/merge_key.h"
+#include "ui/common/field_binding.h"
 #include "ui/common/plane_view.h"
 #include "core/weapons/weapons_block.h"
 
@@ -57,16 +58,6 @@ public:
     void setWeaponItems(const QStringList &items);
 
     // Change handlers.
-    void Edit1KeyDown();
-    void Edit3KeyDown();
-    void Edit2KeyDown();
-    void Edit4Change(const QString &text);
-    void Edit6Change(const QString &text);
-    void Edit7Change(const QString &text);
-    void Edit9Change(const QString &text);
-    void Edit10Change(const QString &text);
-    void Edit12Change(const QString &text);
-    void Edit13Change(const QString &text);
     void ComboBox2Change(int index);
     void ComboBox3Change(int index);
     void ComboBox4Change(int index);
@@ -85,12 +76,12 @@ private:
     app::MergeKey key(const char *field) const;
     // Stores a field as one undo step; keystrokes in one field of one weapon merge.
     bool store(const QString &what, const char *field, const std::function<void(WeaponRecord &)> &write);
-    void storeCoordinate(QLineEdit *edit, const QString &caption, const char *field,
-                         void (WeaponRecord::*setter)(double));
-    void storeInteger(QLineEdit *edit, const QString &caption, const char *field, const QString &text,
-                      void (WeaponRecord::*setter)(std::int32_t));
-    void storeAngle(QLineEdit *edit, const QString &caption, const char *field, const QString &text,
-                    void (WeaponRecord::*setter)(double));
+    // Binds an edit to a field of the current weapon; `write` stores the text
+    // and says how it was read.
+    void bindWeaponField(QLineEdit *edit, const QString &caption, const QString &undoName, app::StoreOn when,
+                         const std::function<QString(WeaponRecord &, const QString &)> &write,
+                         std::function<void()> then = {});
+    void bindFields();
     void storeIndex(const QString &what, const char *field, int index, void (WeaponRecord::*setter)(std::int32_t));
     void fillLabelLists();
     void showNoWeapons();
