@@ -21,10 +21,12 @@ FieldBinding::FieldBinding(EditorDocument &document, QLineEdit *edit, StoreOn wh
         field_.undoName = inputCaption(field_.caption);
     switch (when) {
     case StoreOn::Typing:
-        connect(edit, &QLineEdit::textEdited, this, [this] { document_.guarded([this] { storeText(); }); });
+        connect(edit, &QLineEdit::textEdited, this,
+                [this](const QString &text) { document_.guarded([this, &text] { storeText(text); }); });
         break;
     case StoreOn::Return:
-        connect(edit, &QLineEdit::returnPressed, this, [this] { document_.guarded([this] { storeText(); }); });
+        connect(edit, &QLineEdit::returnPressed, this,
+                [this] { document_.guarded([this] { storeText(edit_->text()); }); });
         break;
     case StoreOn::KeyRelease:
         edit->installEventFilter(this);
@@ -35,15 +37,14 @@ FieldBinding::FieldBinding(EditorDocument &document, QLineEdit *edit, StoreOn wh
 bool FieldBinding::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == edit_ && event->type() == QEvent::KeyRelease)
-        document_.guarded([this] { storeText(); });
+        document_.guarded([this] { storeText(edit_->text()); });
     return QObject::eventFilter(watched, event);
 }
 
-void FieldBinding::storeText()
+void FieldBinding::storeText(const QString &text)
 {
     if (document_.refreshing() || (field_.shown && !field_.shown()))
         return;
-    const QString text = edit_->text();
     QString problem;
     if (!document_.edit(field_.undoName, field_.key ? field_.key() : MergeKey::none(),
                         [&] { problem = store_(document_.file(), text); }))

@@ -61,7 +61,7 @@ public:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void storeText();
+    void storeText(const QString &text);
 
     EditorDocument &document_;
     QLineEdit *edit_;

@@ -1,6 +1,7 @@
 #include "engine_wep_page.h"
 
 #include "ui/common/editor_document.h"
+#include "ui/common/field_binding.h"
 #include "ui/common/page_support.h"
 #include "core/datafile/number_text.h"
 #include "ui/common/number_grid_model.h"
@@ -113,8 +114,10 @@ EngineWepPage::EngineWepPage(app::EditorDocument &document, QWidget *parent) : Q
         wepTexts_[i] = named<QLineEdit>(QStringLiteral("Edit%1").arg(24 + i), wep);
         wepTexts_[i]->setMaxLength(PlaneRecord::WepTextWidth);
         textForm->addRow(textCaptions[i], wepTexts_[i]);
-        connect(wepTexts_[i], &QLineEdit::textEdited, this,
-                [this, i](const QString &text) { document_.guarded([&] { wepTextChange(i, text); }); });
+        app::bindText(document_, wepTexts_[i], app::StoreOn::Typing, planeField(QString(), wepTexts_[i], tr("WEP text")),
+                      [this, i](DataFile &file, const QString &text) {
+                          PlaneRecord(file, document_.selection().CurrentPlane).setWepText(PlaneRecord::WepText(i), text);
+                      });
     }
     wepColumn->addLayout(textForm);
     wepColumn->addWidget(new QLabel(tr("WEP Times sec:"), wep));
@@ -126,8 +129,11 @@ EngineWepPage::EngineWepPage(app::EditorDocument &document, QWidget *parent) : Q
         wepTimes_[i]->setFixedWidth(70);
         timeRow->addWidget(new QLabel(timeCaptions[i], wep));
         timeRow->addWidget(wepTimes_[i]);
-        connect(wepTimes_[i], &QLineEdit::textEdited, this,
-                [this, i](const QString &text) { document_.guarded([&] { wepTimeChange(i, text); }); });
+        app::bindNumber(document_, wepTimes_[i], app::StoreOn::Typing, planeField(tr("WEP time"), wepTimes_[i]),
+                        [this, i](DataFile &file, double seconds) {
+                            PlaneRecord(file, document_.selection().CurrentPlane)
+                                .setWepTimeSeconds(PlaneRecord::WepTime(i), seconds);
+                        });
     }
     timeRow->addStretch();
     wepColumn->addLayout(timeRow);
@@ -148,7 +154,11 @@ EngineWepPage::EngineWepPage(app::EditorDocument &document, QWidget *parent) : Q
 
     connectHandler(document_, upDown2_, &QSpinBox::valueChanged, this, &EngineWepPage::Edit21Change);
     connectHandler(document_, upDown3_, &QSpinBox::valueChanged, this, &EngineWepPage::Edit22Change);
-    connectHandler(document_, edit23_, &QLineEdit::textEdited, this, &EngineWepPage::Edit23Change);
+    app::bindNumber(document_, edit23_, app::StoreOn::Typing, planeField(tr("Unknown engine parameter"), edit23_),
+                    [this](DataFile &file, double value) {
+                        PlaneRecord(file, document_.selection().CurrentPlane)
+                            .setNumber(PlaneRecord::ExtraEngineParameterOffset, value);
+                    });
     connectHandler(document_, stringGrid4_, &NumberGridView::cellSelected, this, &EngineWepPage::StringGrid4SelectCell);
 }
 
@@ -213,32 +223,12 @@ void EngineWepPage::Edit22Change()
     document_.Update3();
 }
 
-void EngineWepPage::Edit23Change(const QString &text)
+app::BoundField EngineWepPage::planeField(const QString &caption, QLineEdit *edit, const QString &undoName)
 {
-    const int plane = document_.selection().CurrentPlane;
-    const double value = datafile::readNumber(text, document_.decimalSeparator());
-    if (document_.edit(tr("Unknown engine parameter"), app::MergeKey::forPlane(QStringLiteral("Edit23"), plane),
-                       [&] { PlaneRecord(document_.file(), plane).setNumber(PlaneRecord::ExtraEngineParameterOffset, value); }))
-        app::markInput(document_, edit23_,
-                       app::numberInputProblem(tr("Unknown engine parameter"), text,
-                                               document_.decimalSeparator(), value));
-}
-
-void EngineWepPage::wepTextChange(int which, const QString &text)
-{
-    document_.edit(tr("WEP text"), app::MergeKey::forPlane(QStringLiteral("Edit%1").arg(24 + which), document_.selection().CurrentPlane), [&] {
-        PlaneRecord(document_.file(), document_.selection().CurrentPlane).setWepText(PlaneRecord::WepText(which), text);
-    });
-}
-
-void EngineWepPage::wepTimeChange(int which, const QString &text)
-{
-    const int plane = document_.selection().CurrentPlane;
-    const double seconds = datafile::readNumber(text, document_.decimalSeparator());
-    if (document_.edit(tr("WEP time"), app::MergeKey::forPlane(QStringLiteral("Edit%1").arg(27 + which), plane),
-                       [&] { PlaneRecord(document_.file(), plane).setWepTimeSeconds(PlaneRecord::WepTime(which), seconds); }))
-        app::markInput(document_, wepTimes_[which],
-                       app::numberInputProblem(tr("WEP time"), text, document_.decimalSeparator(), seconds));
+    // Keystrokes in one field of one plane make one undo step.
+    const QString name = edit->objectName();
+    return {caption, {}, [this, name] { return app::MergeKey::forPlane(name, document_.selection().CurrentPlane); },
+            undoName};
 }
 
 void EngineWepPage::StringGrid4SelectCell(int col, int row)

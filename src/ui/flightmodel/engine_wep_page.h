@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/common/field_binding.h"
 #include "ui/common/plane_view.h"
 
 #include <QWidget>
@@ -30,12 +31,10 @@ public:
 
     void Edit21Change();
     void Edit22Change();
-    void Edit23Change(const QString &text);
-    void wepTextChange(int which, const QString &text); // Edit24Change .. Edit26Change
-    void wepTimeChange(int which, const QString &text); // Edit27Change .. Edit29Change
     void StringGrid4SelectCell(int col, int row);
 
 private:
+    app::BoundField planeField(const QString &caption, QLineEdit *edit, const QString &undoName = QString());
     app::EditorDocument &document_;
     NumberGridModel *model_;
     NumberGridView *stringGrid4_;
