@@ -1,15 +1,13 @@
 #include "batch_operations.h"
 
 #include "core/workspace/support_files.h"
-#include "core/operations/format_maintenance.h"
 #include "core/datafile/number_text.h"
 
 #include <QCoreApplication>
 
 #include <algorithm>
-#include "core/flightmodel/flight_model_adjustments.h"
+#include "core/operations/batch_catalogue.h"
 #include "core/weapons/ammo_table.h"
-#include "core/weapons/weapon_batch.h"
 
 namespace vw::app {
 
@@ -17,63 +15,11 @@ using datafile::DataFile;
 
 namespace {
 
-QString weaponsSentence(const weapons::BatchReport &report)
-{
-    return QCoreApplication::translate("vw::app", "%1 of %2 weapons changed on %3 planes")
-        .arg(report.weaponsChanged)
-        .arg(report.weaponsVisited)
-        .arg(report.planesVisited);
-}
-
-QString planesSentence(int planes)
-{
-    return QCoreApplication::translate("vw::app", "%1 planes changed").arg(planes);
-}
-
 using Run = std::function<QString(DataFile &)>;
 
-struct Named {
-    const char *name;
-    Run run;
-};
-
-const QList<Named> &plainSteps()
+Run sentenceOf(const BatchOperation &operation, BatchRun run)
 {
-    static const QList<Named> steps = {
-        {"bursts-to-ammo", [](DataFile &f) { return weaponsSentence(weapons::setBurstsToAmmo(f)); }},
-        {"reduce-deviation", [](DataFile &f) { return weaponsSentence(weapons::reduceDeviation(f)); }},
-        {"bomb-deviation", {}}, // takes its values: see bombDeviation
-        {"tracer-count", [](DataFile &f) { return weaponsSentence(weapons::setTracerCount(f)); }},
-        {"halve-fire-delay", [](DataFile &f) { return weaponsSentence(weapons::halveFireDelay(f)); }},
-        {"remove-skip-bombs", [](DataFile &f) { return weaponsSentence(weapons::removeSkipBombs(f)); }},
-        {"half-damage",
-         [](DataFile &f) {
-             weapons::halveAmmoDamage(f);
-             return QCoreApplication::translate("vw::app", "AP and HE damage of ammunition 0 to 150 halved");
-         }},
-        {"double-damage",
-         [](DataFile &f) {
-             const QList<int> kept = weapons::doubleAmmoDamage(f);
-             QString text = QCoreApplication::translate("vw::app", "AP and HE damage of ammunition 0 to 150 doubled");
-             if (!kept.isEmpty()) {
-                 QStringList numbers;
-                 for (int k : kept)
-                     numbers << QString::number(k);
-                 text += QCoreApplication::translate("vw::app",
-                                                     "; HE damage kept where its double does not fit: ammunition %1")
-                             .arg(numbers.join(QStringLiteral(", ")));
-             }
-             return text;
-         }},
-        {"reduce-roll-inertia", [](DataFile &f) { return planesSentence(flightmodel::reduceRollInertia(f)); }},
-        {"reduce-low-speed-handling",
-         [](DataFile &f) { return planesSentence(flightmodel::reduceLowSpeedHandling(f)); }},
-        {"increase-low-speed-handling",
-         [](DataFile &f) { return planesSentence(flightmodel::increaseLowSpeedHandling(f)); }},
-        {"add-room-for-256-planes", [](DataFile &f) { return datafile::addRoomFor256Planes(f).summary; }},
-        {"regenerate-offsets", [](DataFile &f) { return datafile::regenerateOffsets(f).summary; }},
-    };
-    return steps;
+    return [shape = operation.shape, run = std::move(run)](DataFile &f) { return batchSentence(shape, run(f)); };
 }
 
 // "Set Bomb deviation to": bombs are told by the ammunition table's short
@@ -82,7 +28,7 @@ Run bombDeviation(const QString &fighter, const QString &bomber)
 {
     return [fighter, bomber](DataFile &f) {
         const QStringList names = buildAmmoNames(std::vector<QString>(AmmoNameCount), f);
-        return weaponsSentence(weapons::setBombDeviation(f, fighter, bomber, names));
+        return batchSentence(BatchShape::Weapons, bombDeviationRun(fighter, bomber, names)(f));
     };
 }
 
@@ -91,8 +37,8 @@ Run bombDeviation(const QString &fighter, const QString &bomber)
 QStringList batchStepNames()
 {
     QStringList names;
-    for (const Named &step : plainSteps())
-        names << QLatin1String(step.name);
+    for (const BatchOperation &operation : batchCatalogue())
+        names << QLatin1String(operation.name);
     return names;
 }
 
@@ -117,8 +63,8 @@ bool batchSteps(const QStringList &names, QList<BatchStep> *steps, QString *erro
             found.append({spec, bombDeviation(fighter, bomber)});
             continue;
         }
-        const auto &known = plainSteps();
-        const auto it = std::find_if(known.cbegin(), known.cend(), [&](const Named &n) {
+        const auto &known = batchCatalogue();
+        const auto it = std::find_if(known.cbegin(), known.cend(), [&](const BatchOperation &n) {
             return n.run && spec == QLatin1String(n.name);
         });
         if (it == known.cend()) {
@@ -126,7 +72,7 @@ bool batchSteps(const QStringList &names, QList<BatchStep> *steps, QString *erro
                          .arg(spec, batchStepNames().join(QStringLiteral(", ")));
             return false;
         }
-        found.append({spec, it->run});
+        found.append({spec, sentenceOf(*it, it->run)});
     }
     *steps = found;
     return true;

@@ -1,9 +1,9 @@
 #include "flight_model_adjustments_widget.h"
 
+#include "ui/common/batch_status.h"
 #include "ui/common/editor_document.h"
 #include "ui/common/page_support.h"
 #include "ui/common/plane_list_model.h"
-#include "core/flightmodel/flight_model_adjustments.h"
 
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -18,19 +18,21 @@ FlightModelAdjustmentsWidget::FlightModelAdjustmentsWidget(app::EditorDocument &
 {
     setObjectName(QStringLiteral("FlightModelAdjustmentsGroup"));
     auto *column = new QVBoxLayout(this);
-    const auto button = [&](const char *name, const QString &caption, const QString &tip) {
-        auto *b = named<QPushButton>(name, this);
-        b->setText(caption);
+    // Each button's name and caption are its operation's in the batch catalogue.
+    const auto button = [&](const char *operation, const QString &tip) {
+        const app::BatchOperation &op = app::batchOperation(operation);
+        auto *b = named<QPushButton>(op.button, this);
+        b->setText(app::batchCaption(op));
         b->setToolTip(tip);
         column->addWidget(b);
         return b;
     };
-    button14_ = button("Button14", tr("Reduce Roll Inertia"),
+    button14_ = button("reduce-roll-inertia",
                        tr("Every plane: primary rows 4 and 7 times 2."));
-    button15_ = button("Button15", tr("Reduce Low Speed Handling"),
+    button15_ = button("reduce-low-speed-handling",
                        tr("Every plane: handling at 0, 40 and 80 mph times 0.4/0.4/0.1, 0.7/0.7/0.4 and "
                           "0.9/0.9/0.7 (pitch/yaw/roll)."));
-    button19_ = button("Button19", tr("Increase Low Speed Handling"),
+    button19_ = button("increase-low-speed-handling",
                        tr("Every plane: pitch and yaw at 0 mph times 1.2, at most 1.0."));
 
     connectHandler(document_, button14_, &QPushButton::clicked, this, &FlightModelAdjustmentsWidget::Button14Click);
@@ -38,30 +40,33 @@ FlightModelAdjustmentsWidget::FlightModelAdjustmentsWidget(app::EditorDocument &
     connectHandler(document_, button19_, &QPushButton::clicked, this, &FlightModelAdjustmentsWidget::Button19Click);
 }
 
-void FlightModelAdjustmentsWidget::runPass(const QString &what, int (*pass)(datafile::DataFile &))
+void FlightModelAdjustmentsWidget::runPass(const char *name)
 {
-    int changed = 0;
-    if (!document_.edit(what, app::MergeKey::none(), [&] { changed = pass(document_.file()); }))
+    const app::BatchOperation &operation = app::batchOperation(name);
+    app::BatchOutcome outcome;
+    if (!document_.edit(app::batchCaption(operation), app::MergeKey::none(),
+                        [&] { outcome = operation.run(document_.file()); }))
         return; // the error box said why
     const int last = document_.planeList()->rowCount();
     if (last > 0)
         document_.makePlaneCurrent(last);
-    document_.showStatus(tr("%1: %2 of %3 planes changed.").arg(what).arg(changed).arg(last));
+    outcome.planesVisited = last; // the status counts the planes of the list
+    document_.showStatus(app::batchStatus(operation, outcome));
 }
 
 void FlightModelAdjustmentsWidget::Button14Click()
 {
-    runPass(tr("Reduce Roll Inertia"), &reduceRollInertia);
+    runPass("reduce-roll-inertia");
 }
 
 void FlightModelAdjustmentsWidget::Button15Click()
 {
-    runPass(tr("Reduce Low Speed Handling"), &reduceLowSpeedHandling);
+    runPass("reduce-low-speed-handling");
 }
 
 void FlightModelAdjustmentsWidget::Button19Click()
 {
-    runPass(tr("Increase Low Speed Handling"), &increaseLowSpeedHandling);
+    runPass("increase-low-speed-handling");
 }
 
 } // namespace vw::flightmodel

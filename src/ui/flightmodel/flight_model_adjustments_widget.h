@@ -26,8 +26,9 @@ public:
     void Button19Click();
 
 private:
-    // One pass as one undo step; the status bar says how many planes it changed.
-    void runPass(const QString &what, int (*pass)(datafile::DataFile &));
+    // The catalogue's pass `name` as one undo step; the status bar says how
+    // many planes it changed.
+    void runPass(const char *name);
 
     app::EditorDocument &document_;
     QPushButton *button14_, *button15_, *button19_;

@@ -1,5 +1,6 @@
 #include "format_operations_widget.h"
 
+#include "ui/common/batch_status.h"
 #include "ui/common/editor_document.h"
 #include "ui/misc/misc_page.h"
 #include "ui/common/page_support.h"
@@ -94,12 +95,14 @@ FormatOperationsWidget::FormatOperationsWidget(EditorDocument &document, MiscPag
 
     auto *formatGroup = new QGroupBox(tr("Misc.bin format"), this);
     auto *formatColumn = new QVBoxLayout(formatGroup);
-    auto *button10 = named<QPushButton>("Button10", formatGroup);
-    button10->setText(tr("Regenerate Offsets"));
+    const BatchOperation &button10Operation = batchOperation("regenerate-offsets");
+    auto *button10 = named<QPushButton>(button10Operation.button, formatGroup);
+    button10->setText(batchCaption(button10Operation));
     button10->setToolTip(tr("Gives planes added by raising \"Number of Planes:\" their own record and "
                             "damage map, one stride behind the plane before."));
-    auto *button29 = named<QPushButton>("Button29", formatGroup);
-    button29->setText(tr("Add header for 128 planes"));
+    const BatchOperation &button29Operation = batchOperation("add-room-for-256-planes");
+    auto *button29 = named<QPushButton>(button29Operation.button, formatGroup);
+    button29->setText(batchCaption(button29Operation));
     button29->setToolTip(tr("Converts a 128-plane file into the 256-plane format."));
     formatColumn->addWidget(button10);
     formatColumn->addWidget(button29);
@@ -134,9 +137,9 @@ void FormatOperationsWidget::Button5Click()
 
 void FormatOperationsWidget::Button10Click()
 {
-    datafile::OffsetRegeneration result;
-    if (!document_.edit(tr("Regenerate Offsets"), MergeKey::none(),
-                        [&] { result = datafile::regenerateOffsets(document_.file()); }))
+    const BatchOperation &operation = batchOperation("regenerate-offsets");
+    BatchOutcome outcome;
+    if (!document_.edit(batchCaption(operation), MergeKey::none(), [&] { outcome = operation.run(document_.file()); }))
         return;
     // The last plane is shown, with its first configuration and weapon.
     Selection &selection = document_.selection();
@@ -145,21 +148,21 @@ void FormatOperationsWidget::Button10Click()
     document_.UpdateList1();
     document_.Update1();
     miscPage_.showFileSummary();
-    document_.showStatus(result.summary);
+    document_.showStatus(batchStatus(operation, outcome));
 }
 
 void FormatOperationsWidget::Button29Click()
 {
-    datafile::HeaderConversion result;
-    if (!document_.edit(tr("Add header for 128 planes"), MergeKey::none(),
-                        [&] { result = datafile::addRoomFor256Planes(document_.file()); }))
+    const BatchOperation &operation = batchOperation("add-room-for-256-planes");
+    BatchOutcome outcome;
+    if (!document_.edit(batchCaption(operation), MergeKey::none(), [&] { outcome = operation.run(document_.file()); }))
         return;
     // Every page shows the converted file at once: the new version and layout
     // on this page, the moved blocks' offsets and contents on the others.
     miscPage_.showFileSummary();
     document_.UpdateList1();
     document_.Update1();
-    document_.showStatus(result.summary);
+    document_.showStatus(batchStatus(operation, outcome));
 }
 
 } // namespace vw::app

@@ -1,5 +1,6 @@
 #include "ammo_page.h"
 
+#include "ui/common/batch_status.h"
 #include "ui/common/editor_document.h"
 #include "ui/common/page_support.h"
 #include "core/datafile/number_text.h"
@@ -23,14 +24,6 @@ using app::named;
 namespace {
 
 constexpr int LastEntry = AmmoEntryView::Count - 1;
-
-QString entryList(const QList<int> &entries)
-{
-    QStringList numbers;
-    for (int k : entries)
-        numbers << QString::number(k);
-    return numbers.join(QStringLiteral(", "));
-}
 
 } // namespace
 
@@ -69,8 +62,11 @@ AmmoPage::AmmoPage(app::EditorDocument &document, QWidget *parent) : QWidget(par
     bindInteger(edit38_, tr("Param 1:"), &AmmoEntry::setParam1);
     bindInteger(edit39_, tr("Param 2:"), &AmmoEntry::setParam2);
     right->addLayout(form);
-    button17_ = named<QPushButton>("Button17", tr("Half Damage"), this);
-    button24_ = named<QPushButton>("Button24", tr("Double Damage"), this);
+    // The damage buttons' names and captions are their operations' in the batch catalogue.
+    const app::BatchOperation &half = app::batchOperation("half-damage");
+    const app::BatchOperation &twice = app::batchOperation("double-damage");
+    button17_ = named<QPushButton>(half.button, app::batchCaption(half), this);
+    button24_ = named<QPushButton>(twice.button, app::batchCaption(twice), this);
     button11_ = named<QPushButton>("Button11", tr("Copy All Data"), this);
     button12_ = named<QPushButton>("Button12", tr("Paste All Data"), this);
     button12_->setEnabled(false);
@@ -188,28 +184,25 @@ void AmmoPage::bindInteger(QLineEdit *edit, const QString &caption, void (AmmoEn
         app::Limits::Refused);
 }
 
-void AmmoPage::Button17Click()
+void AmmoPage::runDamage(const char *name)
 {
-    if (!document_.edit(tr("Half Damage"), app::MergeKey::none(),
-                        [&] { halveAmmoDamage(document_.file()); }))
+    const app::BatchOperation &operation = app::batchOperation(name);
+    app::BatchOutcome outcome;
+    if (!document_.edit(app::batchCaption(operation), app::MergeKey::none(),
+                        [&] { outcome = operation.run(document_.file()); }))
         return;
     showLastEntry();
-    document_.showStatus(tr("Half Damage: AP and HE damage of entries 0 to %1 halved.").arg(LastEntry));
+    document_.showStatus(app::batchStatus(operation, outcome));
+}
+
+void AmmoPage::Button17Click()
+{
+    runDamage("half-damage");
 }
 
 void AmmoPage::Button24Click()
 {
-    QList<int> kept;
-    if (!document_.edit(tr("Double Damage"), app::MergeKey::none(),
-                        [&] { kept = doubleAmmoDamage(document_.file()); }))
-        return;
-    showLastEntry();
-    document_.showStatus(
-        kept.isEmpty()
-            ? tr("Double Damage: AP and HE damage of entries 0 to %1 doubled.").arg(LastEntry)
-            : tr("Double Damage: AP and HE damage doubled; the HE damage of %1 %2 was left as it "
-                 "was, as its double would not fit the field.")
-                  .arg(kept.size() == 1 ? tr("entry") : tr("entries"), entryList(kept)));
+    runDamage("double-damage");
 }
 
 void AmmoPage::Button11Click()

@@ -45,6 +45,8 @@ private:
     app::BoundField boundField(QLineEdit *edit, const QString &caption);
     // Half and Double Damage end with the last entry selected and shown.
     void showLastEntry();
+    // The catalogue's damage operation `name` as one undo step, then the status.
+    void runDamage(const char *name);
 
     app::EditorDocument &document_;
     QListWidget *listBox6_;

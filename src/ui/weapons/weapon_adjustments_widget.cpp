@@ -1,12 +1,12 @@
 #include "weapon_adjustments_widget.h"
 
+#include "ui/common/batch_status.h"
 #include "ui/common/editor_document.h"
 #include "ui/common/page_support.h"
 #include "core/datafile/number_text.h"
 
 #include <QHBoxLayout>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -21,16 +21,18 @@ WeaponAdjustmentsWidget::WeaponAdjustmentsWidget(app::EditorDocument &document, 
     setObjectName(QStringLiteral("WeaponAdjustments"));
     auto *column = new QVBoxLayout(this);
     column->setSpacing(3);
-    const auto button = [this, column](const char *name, const QString &caption) {
-        auto *b = named<QPushButton>(name, this);
-        b->setText(caption);
+    // Each button's name and caption are its operation's in the batch catalogue.
+    const auto button = [this, column](const char *operation, const QString &padding = QString()) {
+        const app::BatchOperation &op = app::batchOperation(operation);
+        auto *b = named<QPushButton>(op.button, this);
+        b->setText(app::batchCaption(op) + padding);
         column->addWidget(b);
         return b;
     };
-    button16_ = button("Button16", tr("Set Bursts to Ammo as 1 to 1"));
-    button18_ = button("Button18", tr("Reduce Deviation"));
+    button16_ = button("bursts-to-ammo");
+    button18_ = button("reduce-deviation");
     // The two deviations sit on the right end of the button, over the blanks of its caption.
-    button21_ = button("Button21", tr("Set Bomb deviation to") + QString(15, QLatin1Char(' ')));
+    button21_ = button("bomb-deviation", QString(15, QLatin1Char(' ')));
     auto *onButton = new QHBoxLayout(button21_);
     onButton->setContentsMargins(4, 2, 4, 2);
     onButton->setSpacing(2);
@@ -46,9 +48,9 @@ WeaponAdjustmentsWidget::WeaponAdjustmentsWidget(app::EditorDocument &document, 
         onButton->addWidget(edit);
     }
     button21_->setMinimumHeight(edit42_->sizeHint().height() + 4);
-    button22_ = button("Button22", tr("Set trasser count"));
-    button23_ = button("Button23", tr("Reduce Fire Delay Twice"));
-    button25_ = button("Button25", tr("Remove Skip Bombs"));
+    button22_ = button("tracer-count");
+    button23_ = button("halve-fire-delay");
+    button25_ = button("remove-skip-bombs");
 
     connectHandler(document_, button16_, &QPushButton::clicked, this, &WeaponAdjustmentsWidget::Button16Click);
     connectHandler(document_, button18_, &QPushButton::clicked, this, &WeaponAdjustmentsWidget::Button18Click);
@@ -58,64 +60,61 @@ WeaponAdjustmentsWidget::WeaponAdjustmentsWidget(app::EditorDocument &document, 
     connectHandler(document_, button25_, &QPushButton::clicked, this, &WeaponAdjustmentsWidget::Button25Click);
 }
 
-void WeaponAdjustmentsWidget::run(const QString &what, End end, const std::function<BatchReport(DataFile &)> &adjust)
+void WeaponAdjustmentsWidget::run(const char *name, End end, const app::BatchRun &adjust)
 {
+    const app::BatchOperation &operation = app::batchOperation(name);
     const app::PageRegistry &pages = document_.pages();
     if (end != End::MoreWeapons)
         pages.show(app::PageId::Weapons);
     if (end != End::WeaponsPage && !pages.isShown(app::PageId::MoreWeapons))
         pages.show(app::PageId::MoreWeapons);
-    BatchReport report;
-    if (!document_.edit(what, app::MergeKey::none(), [&] { report = adjust(document_.file()); }))
+    app::BatchOutcome outcome;
+    if (!document_.edit(app::batchCaption(operation), app::MergeKey::none(),
+                        [&] { outcome = (adjust ? adjust : operation.run)(document_.file()); }))
         return; // the error box said why; nothing was changed
-    if (report.last.plane > 0) {
+    if (outcome.lastWeapon.plane > 0) {
         // The lists show the last weapon the walk visited.
-        document_.makeCurrent({report.last.plane, report.last.config, report.last.weapon});
+        document_.makeCurrent({outcome.lastWeapon.plane, outcome.lastWeapon.config, outcome.lastWeapon.weapon});
     }
-    const QLocale numbers(QLocale::English);
-    document_.showStatus(report.planesVisited == 0
-                             ? what + tr(": no plane of this file has a plane record, so no weapon changed")
-                             : tr("%1: %2 weapons on %3 planes")
-                                   .arg(what, numbers.toString(report.weaponsChanged),
-                                        numbers.toString(report.planesVisited)));
+    document_.showStatus(app::batchStatus(operation, outcome));
 }
 
 void WeaponAdjustmentsWidget::Button16Click()
 {
-    run(tr("Set Bursts to Ammo as 1 to 1"), End::WeaponsPage, &setBurstsToAmmo);
+    run("bursts-to-ammo", End::WeaponsPage);
 }
 
 void WeaponAdjustmentsWidget::Button18Click()
 {
-    run(tr("Reduce Deviation"), End::WeaponsPage, &reduceDeviation);
+    run("reduce-deviation", End::WeaponsPage);
 }
 
 void WeaponAdjustmentsWidget::Button21Click()
 {
     const QString fighter = edit42_->text(), bomber = edit43_->text();
     const QChar separator = document_.decimalSeparator();
+    const QString caption = app::batchCaption(app::batchOperation("bomb-deviation"));
     for (QLineEdit *edit : {edit42_, edit43_})
         app::markInput(document_, edit,
-                       app::numberInputProblem(tr("Set Bomb deviation to"), edit->text(), separator,
+                       app::numberInputProblem(caption, edit->text(), separator,
                                                datafile::readNumber(edit->text(), separator)));
-    run(tr("Set Bomb deviation to"), End::WeaponsPage, [&](DataFile &file) {
-        return setBombDeviation(file, fighter, bomber, document_.labels().AmmoNames, document_.decimalSeparator());
-    });
+    run("bomb-deviation", End::WeaponsPage,
+        app::bombDeviationRun(fighter, bomber, document_.labels().AmmoNames, separator));
 }
 
 void WeaponAdjustmentsWidget::Button22Click()
 {
-    run(tr("Set trasser count"), End::MoreWeapons, &setTracerCount);
+    run("tracer-count", End::MoreWeapons);
 }
 
 void WeaponAdjustmentsWidget::Button23Click()
 {
-    run(tr("Reduce Fire Delay Twice"), End::WeaponsPageAndMoreWeapons, &halveFireDelay);
+    run("halve-fire-delay", End::WeaponsPageAndMoreWeapons);
 }
 
 void WeaponAdjustmentsWidget::Button25Click()
 {
-    run(tr("Remove Skip Bombs"), End::WeaponsPage, &removeSkipBombs);
+    run("remove-skip-bombs", End::WeaponsPage);
 }
 
 } // namespace vw::weapons

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/weapons/weapon_batch.h"
+#include "core/operations/batch_catalogue.h"
 
 #include <QGroupBox>
 
@@ -37,7 +37,8 @@ public:
 
 private:
     enum class End { WeaponsPage, MoreWeapons, WeaponsPageAndMoreWeapons };
-    void run(const QString &what, End end, const std::function<BatchReport(DataFile &)> &adjust);
+    // Runs the catalogue's operation `name` (or `adjust` in its place) as one undo step.
+    void run(const char *name, End end, const app::BatchRun &adjust = {});
 
     app::EditorDocument &document_;
     QPushButton *button16_, *button18_, *button21_, *button22_, *button23_, *button25_;
