@@ -4,6 +4,7 @@
 #include "ui/common/page_support.h"
 #include "core/datafile/number_text.h"
 
+#include <QComboBox>
 #include <QEvent>
 #include <QLineEdit>
 
@@ -96,6 +97,24 @@ FieldBinding *bindNumber(EditorDocument &document, QLineEdit *edit, StoreOn when
         return numberInputProblem(caption, text, separator, value);
     };
     return new FieldBinding(document, edit, when, std::move(field), std::move(store));
+}
+
+void bindChoice(EditorDocument &document, QComboBox *box, BoundField field,
+                std::function<void(datafile::DataFile &, int)> setter, std::function<void()> then)
+{
+    if (field.undoName.isEmpty())
+        field.undoName = inputCaption(field.caption);
+    QObject::connect(box, &QComboBox::activated, box,
+                     [&document, field = std::move(field), setter = std::move(setter), then = std::move(then)](int index) {
+                         document.guarded([&] {
+                             if (document.refreshing() || index < 0 || (field.shown && !field.shown()))
+                                 return;
+                             if (document.edit(field.undoName, field.key ? field.key() : MergeKey::none(),
+                                               [&] { setter(document.file(), index); })
+                                 && then)
+                                 then();
+                         });
+                     });
 }
 
 } // namespace vw::app

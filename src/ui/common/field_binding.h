@@ -7,6 +7,7 @@
 
 #include <functional>
 
+class QComboBox;
 class QLineEdit;
 
 namespace vw::datafile {
@@ -85,5 +86,11 @@ FieldBinding *bindText(EditorDocument &document, QLineEdit *edit, StoreOn when, 
 // A decimal field, read with "." or the editor's separator.
 FieldBinding *bindNumber(EditorDocument &document, QLineEdit *edit, StoreOn when, BoundField field,
                          std::function<void(datafile::DataFile &, double)> setter);
+
+// A list whose item is a field's value: the item the user picks is stored
+// through the document's edit (never while the pages are being shown again,
+// never when no record is shown); `then` runs after a stored pick.
+void bindChoice(EditorDocument &document, QComboBox *box, BoundField field,
+                std::function<void(datafile::DataFile &, int)> setter, std::function<void()> then = {});
 
 } // namespace vw::app

@@ -201,10 +201,23 @@ MoreGun::MoreGun(app::EditorDocument &document, QWidget *mainWindow)
     fitSize();
 
     bindFields();
-    connectHandler(document_, comboBox2_, &QComboBox::activated, this, &MoreGun::ComboBox2Change);
-    connectHandler(document_, comboBox3_, &QComboBox::activated, this, &MoreGun::ComboBox3Change);
-    connectHandler(document_, comboBox4_, &QComboBox::activated, this, &MoreGun::ComboBox4Change);
-    connectHandler(document_, comboBox5_, &QComboBox::activated, this, &MoreGun::ComboBox5Change);
+    // The lists store the chosen index into the current weapon.
+    const std::pair<QComboBox *, std::pair<QString, void (WeaponRecord::*)(std::int32_t)>> lists[] = {
+        {comboBox2_, {tr("Graphics"), &WeaponRecord::setGraphics}},
+        {comboBox3_, {tr("Vertical control type"), &WeaponRecord::setVerticalControl}},
+        {comboBox4_, {tr("Horizontal control type"), &WeaponRecord::setHorizontalControl}},
+        {comboBox5_, {tr("Damage part"), &WeaponRecord::setDamagePart}}};
+    for (const auto &[box, named] : lists) {
+        const auto setter = named.second;
+        const QString field = box->objectName();
+        app::bindChoice(document_, box,
+                        {named.first, [this] { return hasWeapons(); },
+                         [this, field] { return key(field.toLatin1().constData()); }},
+                        [this, setter](DataFile &, int index) {
+                            WeaponRecord weapon = currentWeapon();
+                            (weapon.*setter)(index);
+                        });
+    }
     connectHandler(document_, comboBox1_, &QComboBox::activated, this, &MoreGun::ComboBox1Change);
     connectHandler(document_, button1_, &QPushButton::clicked, this, &MoreGun::Button1Click);
 }
@@ -379,16 +392,6 @@ void MoreGun::setWeaponItems(const QStringList &items)
 
 // --- Change handlers -----------------------------------------------------------
 
-bool MoreGun::store(const QString &what, const char *field, const std::function<void(WeaponRecord &)> &write)
-{
-    if (document_.refreshing() || !hasWeapons())
-        return false;
-    return document_.edit(what, key(field), [&] {
-        WeaponRecord weapon = currentWeapon();
-        write(weapon);
-    });
-}
-
 void MoreGun::bindWeaponField(QLineEdit *edit, const QString &caption, const QString &undoName, app::StoreOn when,
                               const std::function<QString(WeaponRecord &, const QString &)> &write,
                               std::function<void()> then)
@@ -457,32 +460,6 @@ void MoreGun::bindFields()
                                                            datafile::readNumber(text, separator));
                         });
     }
-}
-
-void MoreGun::storeIndex(const QString &what, const char *field, int index, void (WeaponRecord::*setter)(std::int32_t))
-{
-    if (index >= 0)
-        store(what, field, [&](WeaponRecord &weapon) { (weapon.*setter)(index); });
-}
-
-void MoreGun::ComboBox2Change(int index)
-{
-    storeIndex(tr("Graphics"), "ComboBox2", index, &WeaponRecord::setGraphics);
-}
-
-void MoreGun::ComboBox3Change(int index)
-{
-    storeIndex(tr("Vertical control type"), "ComboBox3", index, &WeaponRecord::setVerticalControl);
-}
-
-void MoreGun::ComboBox4Change(int index)
-{
-    storeIndex(tr("Horizontal control type"), "ComboBox4", index, &WeaponRecord::setHorizontalControl);
-}
-
-void MoreGun::ComboBox5Change(int index)
-{
-    storeIndex(tr("Damage part"), "ComboBox5", index, &WeaponRecord::setDamagePart);
 }
 
 void MoreGun::ComboBox1Change(int index)

@@ -58,10 +58,6 @@ public:
     void setWeaponItems(const QStringList &items);
 
     // Change handlers.
-    void ComboBox2Change(int index);
-    void ComboBox3Change(int index);
-    void ComboBox4Change(int index);
-    void ComboBox5Change(int index);
     void ComboBox1Change(int index);
     void Button1Click();
 
@@ -74,15 +70,12 @@ private:
     bool hasWeapons() const;
     WeaponRecord currentWeapon() const;
     app::MergeKey key(const char *field) const;
-    // Stores a field as one undo step; keystrokes in one field of one weapon merge.
-    bool store(const QString &what, const char *field, const std::function<void(WeaponRecord &)> &write);
     // Binds an edit to a field of the current weapon; `write` stores the text
-    // and says how it was read.
+    // and says how it was read. Keystrokes in one field of one weapon merge.
     void bindWeaponField(QLineEdit *edit, const QString &caption, const QString &undoName, app::StoreOn when,
                          const std::function<QString(WeaponRecord &, const QString &)> &write,
                          std::function<void()> then = {});
     void bindFields();
-    void storeIndex(const QString &what, const char *field, int index, void (WeaponRecord::*setter)(std::int32_t));
     void fillLabelLists();
     void showNoWeapons();
 

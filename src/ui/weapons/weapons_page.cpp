@@ -215,18 +215,31 @@ WeaponsPage::WeaponsPage(app::EditorDocument &document, ConfigListView *configLi
         if (!document_.refreshing() && row >= 0)
             document_.guarded([this] { ListBox3Click(); });
     });
-    connectHandler(document_, edit1_, &QLineEdit::textEdited, this, &WeaponsPage::Edit1Change);
     connectHandler(document_, spinEdit3_, &QSpinBox::valueChanged, this, &WeaponsPage::SpinEdit3Change);
     connectHandler(document_, spinEdit2_, &QSpinBox::valueChanged, this, &WeaponsPage::SpinEdit2Change);
     connectHandler(document_, spinEdit4_, &QSpinBox::valueChanged, this, &WeaponsPage::SpinEdit4Change);
     connectHandler(document_, spinEdit5_, &QSpinBox::valueChanged, this, &WeaponsPage::SpinEdit5Change);
-    connectHandler(document_, comboBox1_, &QComboBox::activated, this, &WeaponsPage::ComboBox1Change);
-    connectHandler(document_, comboBox8_, &QComboBox::activated, this, &WeaponsPage::ComboBox8Change);
     // The weapon's fields store as typed; ammo and heavy ammo show the clamped
     // value in place of the text typed, bursts keep the text.
     const auto weaponField = [this](const QString &caption, const char *field) {
         return app::BoundField{caption, [this] { return hasWeapons(); }, [this, field] { return key(field); }};
     };
+    // The configuration's name stores as typed; its line in ListBox2 shows the new name at once.
+    app::bindText(document_, edit1_, app::StoreOn::Typing, weaponField(tr("Config name"), "Edit1"),
+                  [this](DataFile &file, const QString &text) {
+                      const app::Selection &s = document_.selection();
+                      ConfigRecord config = WeaponsBlock(file, s.CurrentPlane).config(s.CurrentConfig);
+                      config.setName(text);
+                      listBox2_->relabel(s.CurrentConfig, config.name());
+                  });
+    // The weapon's type and group show in the weapon list.
+    const auto shown = [this] { return hasWeapons(); };
+    app::bindChoice(
+        document_, comboBox1_, {tr("Weapon type"), shown, {}},
+        [this](DataFile &, int index) { currentWeapon().setAmmoType(index); }, [this] { document_.Update2(); });
+    app::bindChoice(
+        document_, comboBox8_, {tr("Weapon group"), shown, {}},
+        [this](DataFile &, int index) { currentWeapon().setGroup(index); }, [this] { document_.Update2(); });
     app::bindInteger(
         document_, edit2_, app::StoreOn::Typing, weaponField(tr("Ammo"), "Edit2"),
         [this](DataFile &, qint64 typed) { return currentWeapon().setAmmo(typed); }, app::Limits::Clamped, true);
@@ -436,19 +449,6 @@ void WeaponsPage::ListBox3Click()
     document_.makeWeaponCurrent(listBox3_->currentRow() + 1);
 }
 
-void WeaponsPage::Edit1Change(const QString &text)
-{
-    if (document_.refreshing() || !hasWeapons())
-        return;
-    const app::Selection &s = document_.selection();
-    document_.edit(tr("Config name"), key("Edit1"), [&] {
-        ConfigRecord config = WeaponsBlock(document_.file(), s.CurrentPlane).config(s.CurrentConfig);
-        config.setName(text);
-        // The configuration's line in ListBox2 shows the new name at once.
-        listBox2_->relabel(s.CurrentConfig, config.name());
-    });
-}
-
 void WeaponsPage::SpinEdit3Change(int value)
 {
     if (document_.refreshing() || !hasWeapons())
@@ -499,22 +499,6 @@ void WeaponsPage::SpinEdit5Change(int value)
 {
     if (!document_.refreshing() && value > spinEdit3_->value())
         setSpin(spinEdit5_, std::max(1, spinEdit3_->value()));
-}
-
-void WeaponsPage::ComboBox1Change(int index)
-{
-    if (document_.refreshing() || !hasWeapons() || index < 0)
-        return;
-    document_.edit(tr("Weapon type"), app::MergeKey::none(), [&] { currentWeapon().setAmmoType(index); });
-    document_.Update2();
-}
-
-void WeaponsPage::ComboBox8Change(int index)
-{
-    if (document_.refreshing() || !hasWeapons() || index < 0)
-        return;
-    document_.edit(tr("Weapon group"), app::MergeKey::none(), [&] { currentWeapon().setGroup(index); });
-    document_.Update2();
 }
 
 void WeaponsPage::SpeedButton1Click()

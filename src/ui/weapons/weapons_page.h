@@ -56,13 +56,10 @@ public:
 
     // Change handlers.
     void ListBox3Click();
-    void Edit1Change(const QString &text);
     void SpinEdit3Change(int value);
     void SpinEdit2Change(int value);
     void SpinEdit4Change(int value);
     void SpinEdit5Change(int value);
-    void ComboBox1Change(int index);
-    void ComboBox8Change(int index);
     void SpeedButton1Click();
     void Button1Click();
     void Button2Click();
