@@ -416,7 +416,8 @@ void MoreGun::bindFields()
         {edit3_, {MoreGun::tr("Y:"), &WeaponRecord::setPositionY}},
         {edit2_, {MoreGun::tr("Z:"), &WeaponRecord::setPositionZ}}};
     for (const auto &[edit, named] : coordinates) {
-        const auto [caption, setter] = named;
+        const QString caption = named.first;
+        const auto setter = named.second;
         bindWeaponField(
             edit, caption, caption.chopped(1) + tr(" coordinate"), app::StoreOn::Return,
             [this, caption, setter](WeaponRecord &weapon, const QString &text) {
@@ -430,7 +431,8 @@ void MoreGun::bindFields()
         {edit4_, {MoreGun::tr("Delay:"), &WeaponRecord::setFireDelay}},
         {edit6_, {MoreGun::tr("Trasser:"), &WeaponRecord::setTracerCount}}};
     for (const auto &[edit, named] : integers) {
-        const auto [caption, setter] = named;
+        const QString caption = named.first;
+        const auto setter = named.second;
         bindWeaponField(edit, caption, caption.chopped(1), app::StoreOn::Typing,
                         [caption, setter](WeaponRecord &weapon, const QString &text) {
                             const std::int32_t value = integerFieldFromText(text);
@@ -451,7 +453,8 @@ void MoreGun::bindFields()
         {edit12_, {MoreGun::tr("Horizontal Angle min:"), &WeaponRecord::setHorizontalMin}},
         {edit13_, {MoreGun::tr("Horizontal Angle max:"), &WeaponRecord::setHorizontalMax}}};
     for (const auto &[edit, named] : angles) {
-        const auto [caption, setter] = named;
+        const QString caption = named.first;
+        const auto setter = named.second;
         bindWeaponField(edit, caption, caption, app::StoreOn::Typing,
                         [this, caption, setter](WeaponRecord &weapon, const QString &text) {
                             const QChar separator = document_.decimalSeparator();
