@@ -7,7 +7,14 @@
 #include <QJsonDocument>
 #include <QMap>
 
+#include "core/damage/damage_map.h"
+#include "core/damage/damage_profile.h"
+#include "core/flightmodel/plane_header.h"
+#include "core/flightmodel/plane_record.h"
+#include "core/weapons/weapons_block.h"
+
 #include <algorithm>
+#include <cstring>
 #include <exception>
 #include <thread>
 #include <vector>
@@ -253,19 +260,66 @@ QList<FieldDifference> diffExports(const QJsonObject &from, const QJsonObject &t
 // about even (172 against 181 ms) when another program keeps a core busy. The
 // comparison stays on one thread: its halves side by side won nothing (17.5
 // against 17.1 ms, 201 against 213 ms).
+namespace {
+
+// True when both files hold the same bytes at their ranges, or neither holds its range.
+bool sameBytes(const datafile::DataFile &a, std::int64_t atA, const datafile::DataFile &b, std::int64_t atB,
+               std::int64_t length)
+{
+    const bool inA = a.contains(atA, length), inB = b.contains(atB, length);
+    if (inA != inB)
+        return false;
+    return !inA || std::memcmp(a.data() + atA, b.data() + atB, std::size_t(length)) == 0;
+}
+
+template <class View>
+bool sameView(const View &a, const View &b, std::int64_t length)
+{
+    return a.exists() == b.exists() && (!a.exists() || sameBytes(a.file(), a.offset(), b.file(), b.offset(), length));
+}
+
+// True when plane p exports the same from both files: every block its export
+// reads (directory entry, plane record with its weapons, damage map, damage
+// profile) exists in both or in neither, with the same bytes.
+bool samePlane(const datafile::DataFile &a, const datafile::DataFile &b, int p)
+{
+    using Header = flightmodel::PlaneHeaderView;
+    using Record = flightmodel::PlaneRecordView;
+    using Weapons = weapons::WeaponsBlockView;
+    using Map = damage::DamageMapView;
+    using Profile = damage::ProfileSlotView;
+    return sameView(Header(a, p), Header(b, p), Header::UsedSize) && sameView(Record(a, p), Record(b, p), Record::Size)
+           && sameView(Weapons(a, p), Weapons(b, p), Weapons::Size) && sameView(Map(a, p), Map(b, p), Map::Size)
+           && sameView(Profile(a, p), Profile(b, p), Profile::UsedSize);
+}
+
+} // namespace
+
 QList<FieldDifference> diffFiles(const datafile::DataFile &from, const datafile::DataFile &to)
 {
+    // Only the planes whose bytes differ are exported: most planes of two
+    // versions of a file are the same, and their exports would compare equal.
+    QList<int> fromPlanes, toPlanes;
+    for (int p = 1; p <= std::max(from.PlaneCount(), to.PlaneCount()); ++p) {
+        const bool inFrom = p <= from.PlaneCount(), inTo = p <= to.PlaneCount();
+        if (inFrom && inTo && samePlane(from, to, p))
+            continue;
+        if (inFrom)
+            fromPlanes.append(p);
+        if (inTo)
+            toPlanes.append(p);
+    }
     QJsonObject fromDocument, toDocument;
     std::exception_ptr failure;
     {
         const std::jthread other([&] {
             try {
-                toDocument = exportPlanes(to);
+                toDocument = exportChosenPlanes(to, toPlanes);
             } catch (...) {
                 failure = std::current_exception();
             }
         });
-        fromDocument = exportPlanes(from); // a throw here waits for the other export first
+        fromDocument = exportChosenPlanes(from, fromPlanes); // a throw here waits for the other export first
     }
     if (failure)
         std::rethrow_exception(failure);

@@ -279,6 +279,11 @@ QJsonObject exportPlanes(const DataFile &file, const QList<int> &planes)
     if (chosen.isEmpty())
         for (int p = 1; p <= file.PlaneCount(); ++p)
             chosen.append(p);
+    return exportChosenPlanes(file, chosen);
+}
+
+QJsonObject exportChosenPlanes(const DataFile &file, const QList<int> &chosen)
+{
     QJsonArray list;
     for (int p : chosen) {
         if (p < 1 || p > file.PlaneCount())

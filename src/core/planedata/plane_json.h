@@ -29,6 +29,8 @@ double doubleFromValue(const QJsonValue &value, bool *ok = nullptr);
 // The planes' numbers (from 1) given in `planes`, or all planes when empty.
 // Throws datafile::FormatError naming a plane the file does not have.
 QJsonObject exportPlanes(const datafile::DataFile &file, const QList<int> &planes = {});
+// The same document with exactly the planes given (none for an empty list).
+QJsonObject exportChosenPlanes(const datafile::DataFile &file, const QList<int> &planes);
 
 // The document's text: indented, ending in a newline.
 QByteArray exportText(const QJsonObject &document);

@@ -205,6 +205,43 @@ private Q_SLOTS:
         QCOMPARE(both[1].plane, 58);
     }
 
+    // The diff exports only the planes whose bytes differ: it lists exactly
+    // what comparing the two whole exports lists.
+    void diffSkipsOnlyEqualPlanes_data()
+    {
+        QTest::addColumn<int>("layout");
+        QTest::addColumn<std::function<void(DataFile &)>>("change");
+        for (int layout : {0, 1, 2}) {
+            const auto row = [layout](const char *name) -> QTestData & { return QTest::addRow("%s, layout %d", name, layout); };
+            row("nothing") << layout << std::function<void(DataFile &)>([](DataFile &) {});
+            row("a name and an ammo") << layout << std::function<void(DataFile &)>([](DataFile &f) {
+                vw::flightmodel::PlaneHeader(f, 2).setText(vw::flightmodel::HeaderText::Name, QStringLiteral("Tern"));
+                vw::weapons::WeaponsBlock(f, 5).config(1).weapon(1).setAmmo(4321);
+            });
+            row("a primary row and a damage cell") << layout << std::function<void(DataFile &)>([](DataFile &f) {
+                vw::flightmodel::PlaneRecord(f, 1).setPrimary(13, 4321.5);
+                vw::damage::DamageMap(f, 6).setCell(1, 3, 4, 9);
+            });
+            row("fewer planes") << layout << std::function<void(DataFile &)>([](DataFile &f) { f.setPlaneCount(4); });
+        }
+    }
+    void diffSkipsOnlyEqualPlanes()
+    {
+        QFETCH(int, layout);
+        QFETCH(std::function<void(DataFile &)>, change);
+        const DataFile from = sample(layout, defaultSampleVersion(layout), 6);
+        DataFile to = DataFile::fromBytes(from.toBytes(false), false);
+        change(to);
+        const auto lines = [](const QList<vw::app::FieldDifference> &found) {
+            QStringList text;
+            for (const vw::app::FieldDifference &d : found)
+                text << vw::app::differenceLine(d) + QStringLiteral(" %1 %2 %3").arg(d.plane).arg(d.section).arg(d.config);
+            return text;
+        };
+        QCOMPARE(lines(vw::app::diffFiles(from, to)),
+                 lines(vw::app::diffExports(vw::app::exportPlanes(from), vw::app::exportPlanes(to))));
+    }
+
     // A name's control characters reach the terminal escaped; a report file
     // keeps the editor's bytes.
     void controlCharactersAreShownEscaped()
