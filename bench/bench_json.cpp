@@ -2,7 +2,8 @@
 // damage map: 10.3 MB, its export 26.8 MB): the export document and its text, the
 // import of a whole export as "import" runs it (the text parsed, checked and
 // written), and the field differences between two such files as "diff" and
-// "Compare with..." compute them (both files exported, then compared).
+// "Compare with..." compute them (the planes whose bytes differ exported from
+// both files, then compared).
 
 #include "core/planedata/plane_diff.h"
 #include "core/planedata/plane_import.h"
@@ -78,7 +79,8 @@ DataFile secondFile(const benchmark::State &state)
     return b;
 }
 
-// The whole diff as "diff" runs it: both exports side by side, then their comparison.
+// The whole diff as "diff" runs it: the differing planes of both files exported
+// side by side, then their comparison.
 void BM_Diff(benchmark::State &state)
 {
     const DataFile a = sample(1);
