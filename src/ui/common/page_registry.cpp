@@ -8,30 +8,6 @@ namespace vw::app {
 
 namespace {
 
-struct PageName {
-    PageId id;
-    const char *key;
-};
-
-constexpr PageName PageNames[] = {
-    {PageId::Weapons, "weapons"},
-    {PageId::Header, "header"},
-    {PageId::FlightModel, "flight-model"},
-    {PageId::Primary, "primary"},
-    {PageId::EnginePower, "engine-power"},
-    {PageId::EngineWep, "engine-wep"},
-    {PageId::Handling, "handling"},
-    {PageId::Damage, "damage"},
-    {PageId::DamageMaps, "damage-maps"},
-    {PageId::OfflineProfile, "offline-profile"},
-    {PageId::Wings, "wings"},
-    {PageId::Ammunition, "ammunition"},
-    {PageId::Misc, "misc"},
-    {PageId::Help, "help"},
-    {PageId::Credits, "credits"},
-    {PageId::MoreWeapons, "more-weapons"},
-};
-
 struct SectionPage {
     const char *section;
     PageId id;
@@ -77,18 +53,12 @@ bool captionIs(const QString &caption, const QString &name)
 
 QList<PageId> PageRegistry::all()
 {
-    QList<PageId> ids;
-    for (const PageName &name : PageNames)
-        ids << name.id;
-    return ids;
+    return allPages();
 }
 
 QString PageRegistry::key(PageId id)
 {
-    for (const PageName &name : PageNames)
-        if (name.id == id)
-            return QString::fromLatin1(name.key);
-    return {};
+    return pageKey(id);
 }
 
 std::optional<PageId> PageRegistry::forSection(QStringView section)
@@ -171,9 +141,9 @@ std::optional<PageId> PageRegistry::idOfTab(const QWidget *tab) const
 
 std::optional<PageId> PageRegistry::find(const QString &name) const
 {
-    for (const PageName &page : PageNames)
-        if (name.compare(QLatin1String(page.key), Qt::CaseInsensitive) == 0 && entry(page.id))
-            return page.id;
+    for (PageId id : allPages())
+        if (name.compare(pageKey(id), Qt::CaseInsensitive) == 0 && entry(id))
+            return id;
     for (const Entry &e : entries_)
         if (e.window && (name.compare(e.title, Qt::CaseInsensitive) == 0
                        || name.compare(e.page->windowTitle(), Qt::CaseInsensitive) == 0))

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/planedata/page_id.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -13,26 +15,6 @@ class QTabWidget;
 class QWidget;
 
 namespace vw::app {
-
-// Every page and sub-page of the window, and the More Weapons dialog.
-enum class PageId {
-    Weapons,
-    Header,
-    FlightModel,
-    Primary,
-    EnginePower,
-    EngineWep,
-    Handling,
-    Damage,
-    DamageMaps,
-    OfflineProfile,
-    Wings,
-    Ammunition,
-    Misc,
-    Help,
-    Credits,
-    MoreWeapons,
-};
 
 // The pages of the window, found by identifier rather than by tab position or
 // caption, so that a page is reached the same way however the tabs are ordered.
