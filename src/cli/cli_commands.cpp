@@ -279,7 +279,9 @@ int exportPlanes(const QStringList &args, QTextStream &out)
     const QCommandLineOption output({QStringLiteral("o"), QStringLiteral("output")}, QStringLiteral("Output file."),
                                     QStringLiteral("OUT"));
     const QCommandLineOption plane(QStringLiteral("plane"), QStringLiteral("A plane to export."), QStringLiteral("N"));
-    parser.addOptions({output, plane});
+    const QCommandLineOption fm(QStringLiteral("fm"), QStringLiteral("FM.dat, whose lines label the primary rows."),
+                                QStringLiteral("FILE"));
+    parser.addOptions({output, plane, fm});
     const QString path = parseCommand(parser, QStringLiteral("export"), args, {QStringLiteral("FILE")}).first();
     QList<int> planes;
     for (const QString &text : parser.values(plane)) {
@@ -289,15 +291,27 @@ int exportPlanes(const QStringList &args, QTextStream &out)
             throw UsageError{QStringLiteral("export: --plane needs a plane number 1 to %1, not \"%2\"").arg(MaxPlaneCount).arg(text)};
         planes.append(int(p));
     }
+    QStringList labels;
+    if (parser.isSet(fm)) {
+        const QString fmPath = parser.value(fm);
+        const app::TextLines lines = app::readTextLines(fmPath);
+        if (!lines.found)
+            throw Failure{fmPath, lines.reason};
+        labels = app::fmLabels(lines.lines).labels;
+    }
     const DataFile file = load(path, true);
     QByteArray text;
     try {
-        text = app::exportText(app::exportPlanes(file, planes));
+        text = app::exportFileText(file, planes, labels);
     } catch (const FormatError &e) {
         throw Failure{path, e.reason()};
     }
     if (!parser.isSet(output)) {
-        out << QString::fromUtf8(text);
+        out.flush();
+        if (out.device())
+            out.device()->write(text);
+        else
+            out << QString::fromUtf8(text);
         return 0;
     }
     writeOutput(parser.value(output), text);

@@ -5,6 +5,7 @@
 #include <QJsonObject>
 #include <QJsonValue>
 #include <QList>
+#include <QStringList>
 
 namespace vw::app {
 
@@ -28,11 +29,19 @@ double doubleFromValue(const QJsonValue &value, bool *ok = nullptr);
 
 // The planes' numbers (from 1) given in `planes`, or all planes when empty.
 // Throws datafile::FormatError naming a plane the file does not have.
-QJsonObject exportPlanes(const datafile::DataFile &file, const QList<int> &planes = {});
+// With FM.dat's lines in `rowLabels`, each primary and trailing row is
+// {"label": its grid label, "row": 1..171, "value": ...} instead of a number.
+QJsonObject exportPlanes(const datafile::DataFile &file, const QList<int> &planes = {},
+                         const QStringList &rowLabels = {});
 // The same document with exactly the planes given (none for an empty list).
-QJsonObject exportChosenPlanes(const datafile::DataFile &file, const QList<int> &planes);
+QJsonObject exportChosenPlanes(const datafile::DataFile &file, const QList<int> &planes,
+                               const QStringList &rowLabels = {});
 
 // The document's text: indented, ending in a newline.
 QByteArray exportText(const QJsonObject &document);
+// The text of exportPlanes' document, written straight from the file: the
+// same bytes, without building the document.
+QByteArray exportFileText(const datafile::DataFile &file, const QList<int> &planes = {},
+                          const QStringList &rowLabels = {});
 
 } // namespace vw::app

@@ -1,0 +1,154 @@
+#include "field_table.h"
+
+#include <QCoreApplication>
+
+namespace vw::app::fields {
+
+using datafile::DataFile;
+using datafile::FormatError;
+
+const Node *Node::member(QLatin1StringView name) const
+{
+    if (shape != Object)
+        return nullptr;
+    for (const Node &m : members)
+        if (name == QLatin1StringView(m.key))
+            return &m;
+    return nullptr;
+}
+
+QString rangeText(const Node &leaf)
+{
+    switch (leaf.kind) {
+    case Kind::Integer:
+        return QStringLiteral("%1..%2").arg(leaf.min).arg(leaf.max);
+    case Kind::Text:
+        return QStringLiteral("0..%1 characters").arg(leaf.width);
+    case Kind::Bytes:
+        return QStringLiteral("%1 bytes").arg(leaf.width);
+    case Kind::Flag:
+        return QStringLiteral("true, false");
+    case Kind::Number:
+        break;
+    }
+    return {};
+}
+
+QString kindText(const Node &leaf)
+{
+    switch (leaf.kind) {
+    case Kind::Integer:
+        return QStringLiteral("%1%2").arg(leaf.isSigned ? QLatin1Char('i') : QLatin1Char('u')).arg(leaf.bits);
+    case Kind::Number:
+        return QStringLiteral("f64");
+    case Kind::Text:
+        return QStringLiteral("text(%1)").arg(leaf.width);
+    case Kind::Bytes:
+        return QStringLiteral("bytes(%1)").arg(leaf.width);
+    case Kind::Flag:
+        return QStringLiteral("flag");
+    }
+    return {};
+}
+
+QString labelText(const Node &node)
+{
+    return node.label ? QCoreApplication::translate("vw::fields", node.label) : QString();
+}
+
+namespace {
+
+void addPatterns(const Node &node, const QString &path, PageId page, const Node *list, QList<Pattern> &out)
+{
+    if (node.page)
+        page = *node.page;
+    switch (node.shape) {
+    case Node::Leaf: {
+        out.append({path, &node, page, node.label ? node.label : list ? list->label : nullptr});
+        return;
+    }
+    case Node::Object:
+        for (const Node &m : node.members)
+            addPatterns(m, path.isEmpty() ? QLatin1String(m.key) : path + QLatin1Char('.') + QLatin1String(m.key), page,
+                        nullptr, out);
+        return;
+    case Node::List:
+        addPatterns(node.element(), path + QStringLiteral("[*]"), page, &node, out);
+        return;
+    }
+}
+
+void visit(const Node &node, At &at, Visitor &visitor, const QList<int> &planes)
+{
+    switch (node.shape) {
+    case Node::Leaf:
+        visitor.leaf(node, at, node.read(at));
+        return;
+    case Node::Object:
+        if (node.exists && !node.exists(at))
+            return visitor.null(node);
+        visitor.beginObject(node, at);
+        for (const Node &m : node.members) {
+            visitor.key(m, -1);
+            visit(m, at, visitor, planes);
+        }
+        visitor.endObject(node);
+        return;
+    case Node::List:
+        break;
+    }
+    if (node.exists && !node.exists(at))
+        return visitor.null(node);
+    visitor.beginList(node, at);
+    if (node.planes) {
+        for (int p : planes) {
+            at.plane = p;
+            visitor.key(node.element(), p);
+            visit(node.element(), at, visitor, planes);
+        }
+        at.plane = 0;
+    } else {
+        const int n = node.present ? node.present(at) : node.count;
+        const std::size_t level = std::size_t(at.depth++);
+        for (int i = 0; i < n; ++i) {
+            at.index[level] = i;
+            visitor.key(node.element(), i + node.first);
+            visit(node.element(), at, visitor, planes);
+        }
+        at.index[level] = 0;
+        --at.depth;
+    }
+    visitor.endList(node);
+}
+
+} // namespace
+
+QList<Pattern> patterns()
+{
+    QList<Pattern> out;
+    addPatterns(document(), QString(), PageId::Misc, nullptr, out);
+    return out;
+}
+
+void walk(const DataFile &file, const QList<int> &planes, Visitor &visitor)
+{
+    QList<int> chosen = planes;
+    if (chosen.isEmpty())
+        for (int p = 1; p <= file.PlaneCount(); ++p)
+            chosen.append(p);
+    walkChosen(file, chosen, visitor);
+}
+
+void walkChosen(const DataFile &file, const QList<int> &planes, Visitor &visitor)
+{
+    for (int p : planes)
+        if (p < 1 || p > file.PlaneCount())
+            throw FormatError(QCoreApplication::translate("vw::app", "The file has planes 1 to %1, not %2.")
+                                  .arg(file.PlaneCount())
+                                  .arg(p));
+    At at;
+    at.file = &file;
+    visit(document(), at, visitor, planes);
+}
+
+} // namespace vw::app::fields

@@ -1,0 +1,145 @@
+#pragma once
+
+#include "core/datafile/data_file.h"
+#include "core/planedata/page_id.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <functional>
+#include <optional>
+#include <vector>
+
+// The field tables: every field of the plane data file described once, with
+// its key, kind, range, label, page and how it is read and written. The JSON
+// export and import, the schema, the diff and the field listing all walk these
+// tables, so a new field is one row here and nowhere else.
+namespace vw::app::fields {
+
+// What a field holds.
+enum class Kind {
+    Integer, // a whole number of `bits` bits, signed or not
+    Number,  // a double
+    Text,    // fixed-width text of `width` characters, one byte each
+    Bytes,   // `width` raw bytes, written as hex digits
+    Flag,    // true or false
+};
+
+// A field's value as read from the file or given to be written.
+struct Value {
+    qint64 integer = 0;
+    double number = 0;
+    QString text;
+    QByteArray bytes;
+    bool flag = false;
+};
+
+// Where a walk through the tables is: the file, the plane (0 outside the
+// planes) and the position (from 0) in each list on the way down below the
+// plane or shared table, outermost first.
+struct At {
+    const datafile::DataFile *file = nullptr;
+    int plane = 0;
+    std::array<int, 6> index{};
+    int depth = 0;
+
+    int operator[](int level) const { return index[std::size_t(level)]; }
+};
+
+using Reader = std::function<Value(const At &)>;
+using Writer = std::function<void(datafile::DataFile &, const At &, const Value &)>;
+using Test = std::function<bool(const At &)>;
+using Counter = std::function<int(const At &)>;
+
+struct Node {
+    enum Shape { Leaf, Object, List };
+    Shape shape = Leaf;
+    // The member's key in its object; none for a list's element.
+    const char *key = nullptr;
+    // A leaf's label as the window labels it ("Ammo"); a list's is what an
+    // entry is called ("config"). Untranslated; the context is "vw::fields".
+    const char *label = nullptr;
+    // The page that shows the field; members without their own take their parent's.
+    std::optional<PageId> page;
+
+    // Leaves.
+    Kind kind = Kind::Integer;
+    int bits = 0;
+    bool isSigned = false;
+    // Integers: the values the import takes. `clamped`: the window clamps a
+    // value outside them instead of refusing it.
+    qint64 min = 0, max = 0;
+    bool clamped = false;
+    int width = 0;
+    Reader read;
+    Writer write; // none: the field describes the file and is not written
+    // The canonical pattern of the same bytes where they are named twice.
+    const char *alias = nullptr;
+    int aliasEntries = -1; // only the first entries of its list are the alias; -1: all
+    bool aliased = false;  // another name (an alias) shows some of the same bytes
+    // A primary-table row: labelled by FM.dat line `row(at)` in an export with labels.
+    Counter row;
+
+    // Lists.
+    int count = 0;   // entries the table has
+    int first = 1;   // the number the window shows for the first entry
+    Counter present; // the entries the export writes; `count` when unset
+    bool planes = false; // the list of planes: entries are the planes asked for, by number
+    const char *const *entryLabels = nullptr; // entries named each by its own label ("Pitch")
+
+    // Objects and lists: false where the file lacks the part (null in the export).
+    Test exists;
+    // An object's members, by key; a list's one element.
+    std::vector<Node> members;
+
+    const Node &element() const { return members.front(); }
+    // The member of an object by key, or null.
+    const Node *member(QLatin1StringView name) const;
+};
+
+// The whole document: file, planes, wings and ammunition.
+const Node &document();
+
+// A field's range as the listing shows it ("0..30000"); empty where none.
+QString rangeText(const Node &leaf);
+// Its kind as the listing shows it: "u8", "i32", "f64", "text(32)", "bytes(19)", "flag".
+QString kindText(const Node &leaf);
+// Its label in the current language.
+QString labelText(const Node &node);
+
+// One field pattern of the listing.
+struct Pattern {
+    QString pattern; // "planes[*].weapons.configurations[*].weapons[*].ammo"
+    const Node *leaf = nullptr;
+    PageId page = PageId::Misc;
+    const char *label = nullptr; // the leaf's, or its list's where it has none
+};
+// Every leaf of the document as a pattern, in the export's order.
+QList<Pattern> patterns();
+
+// What a walk meets, in the export's order (keys sorted as the export writes them).
+class Visitor {
+public:
+    virtual ~Visitor() = default;
+    virtual void beginObject(const Node &node, const At &at) = 0;
+    virtual void endObject(const Node &node) = 0;
+    virtual void beginList(const Node &node, const At &at) = 0;
+    virtual void endList(const Node &node) = 0;
+    // A part the file lacks.
+    virtual void null(const Node &node) = 0;
+    // `number` is the index the window shows of a list's entry; -1 for an object's member.
+    virtual void leaf(const Node &node, const At &at, const Value &value) = 0;
+    // Before each member of an object (its key) or entry of a list (its number).
+    virtual void key(const Node &node, int number) = 0;
+};
+
+// Walks the file's document with the planes given (every plane when empty).
+// Throws datafile::FormatError for a plane the file does not have.
+void walk(const datafile::DataFile &file, const QList<int> &planes, Visitor &visitor);
+// The same with exactly the planes given (none for an empty list).
+void walkChosen(const datafile::DataFile &file, const QList<int> &planes, Visitor &visitor);
+
+} // namespace vw::app::fields

@@ -1,0 +1,529 @@
+// The field tables of each record type of the plane data file.
+
+#include "field_table.h"
+
+#include "core/damage/damage_map.h"
+#include "core/damage/damage_profile.h"
+#include "core/flightmodel/plane_header.h"
+#include "core/flightmodel/plane_record.h"
+#include "core/weapons/ammo_entry.h"
+#include "core/weapons/weapons_block.h"
+
+#include <QtGlobal>
+
+#include <algorithm>
+#include <cstring>
+#include <limits>
+
+namespace vw::app::fields {
+
+using datafile::DataFile;
+
+namespace {
+
+#define LABEL(text) QT_TRANSLATE_NOOP("vw::fields", text)
+
+constexpr qint64 I32Min = std::numeric_limits<std::int32_t>::min(), I32Max = std::numeric_limits<std::int32_t>::max();
+
+Value integerValue(qint64 n)
+{
+    Value v;
+    v.integer = n;
+    return v;
+}
+Value numberValue(double d)
+{
+    Value v;
+    v.number = d;
+    return v;
+}
+Value textValue(const QString &t)
+{
+    Value v;
+    v.text = t;
+    return v;
+}
+
+// An integer field stored in `bits` bits. The import takes min..max.
+Node integer(const char *key, const char *label, int bits, bool isSigned, qint64 min, qint64 max, bool clamped = false)
+{
+    Node n;
+    n.key = key;
+    n.label = label;
+    n.kind = Kind::Integer;
+    n.bits = bits;
+    n.isSigned = isSigned;
+    n.min = min;
+    n.max = max;
+    n.clamped = clamped;
+    return n;
+}
+Node i32(const char *key, const char *label) { return integer(key, label, 32, true, I32Min, I32Max); }
+Node number(const char *key, const char *label)
+{
+    Node n;
+    n.key = key;
+    n.label = label;
+    n.kind = Kind::Number;
+    return n;
+}
+Node text(const char *key, const char *label, int width)
+{
+    Node n;
+    n.key = key;
+    n.label = label;
+    n.kind = Kind::Text;
+    n.width = width;
+    return n;
+}
+Node object(const char *key, std::vector<Node> members, std::optional<PageId> page = std::nullopt, Test exists = {})
+{
+    Node n;
+    n.shape = Node::Object;
+    n.key = key;
+    n.page = page;
+    n.members = std::move(members);
+    n.exists = std::move(exists);
+    return n;
+}
+// A list of `count` entries numbered from `first`; `label` names an entry.
+Node list(const char *key, const char *label, int count, int first, Node element, Counter present = {})
+{
+    Node n;
+    n.shape = Node::List;
+    n.key = key;
+    n.label = label;
+    n.count = count;
+    n.first = first;
+    n.present = std::move(present);
+    n.members.push_back(std::move(element));
+    return n;
+}
+template <class F>
+Node reading(Node n, F read)
+{
+    n.read = std::move(read);
+    return n;
+}
+template <class F, class W>
+Node field(Node n, F read, W write)
+{
+    n.read = std::move(read);
+    n.write = std::move(write);
+    return n;
+}
+
+// ---- Directory entry: the plane header ----
+
+using flightmodel::HeaderText;
+using flightmodel::PlaneHeader;
+using flightmodel::PlaneHeaderView;
+
+Node headerText(const char *key, const char *label, HeaderText which)
+{
+    return field(text(key, label, flightmodel::headerTextField(which).width),
+                 [which](const At &a) { return textValue(PlaneHeaderView(*a.file, a.plane).text(which)); },
+                 [which](DataFile &f, const At &a, const Value &v) { PlaneHeader(f, a.plane).setText(which, v.text); });
+}
+
+Node headerFields()
+{
+    Node selectable;
+    selectable.key = "selectable";
+    selectable.label = LABEL("Plane is selectable");
+    selectable.kind = Kind::Flag;
+    selectable = field(
+        selectable,
+        [](const At &a) {
+            Value v;
+            v.flag = PlaneHeaderView(*a.file, a.plane).selectable();
+            return v;
+        },
+        [](DataFile &f, const At &a, const Value &v) { PlaneHeader(f, a.plane).setSelectable(v.flag); });
+    return object("header",
+                  {headerText("name", LABEL("Plane name"), HeaderText::Name),
+                   headerText("icon_in_air", LABEL("Icon in air"), HeaderText::IconInAir),
+                   headerText("sounds", LABEL("Sounds"), HeaderText::Sounds),
+                   headerText("cockpit_1", LABEL("Cocpit №1"), HeaderText::Cockpit1),
+                   headerText("cockpit_2", LABEL("Cocpit №2"), HeaderText::Cockpit2),
+                   headerText("model_3d", LABEL("3D Model"), HeaderText::Model3D),
+                   field(integer("plane_type", LABEL("Plane Type"), 8, false, PlaneHeader::Fighter, PlaneHeader::Bomber),
+                         [](const At &a) { return integerValue(PlaneHeaderView(*a.file, a.plane).planeType()); },
+                         [](DataFile &f, const At &a, const Value &v) {
+                             PlaneHeader(f, a.plane).setStoredPlaneType(std::uint8_t(v.integer));
+                         }),
+                   selectable},
+                  PageId::Header, [](const At &a) { return PlaneHeaderView(*a.file, a.plane).exists(); });
+}
+
+// ---- Weapons block: configurations and weapon slots ----
+
+using weapons::ConfigRecord;
+using weapons::ConfigRecordView;
+using weapons::WeaponRecord;
+using weapons::WeaponRecordView;
+using weapons::WeaponsBlock;
+using weapons::WeaponsBlockView;
+
+// The plane record and weapons block exist: the parts read from them.
+bool hasRecord(const At &a)
+{
+    return flightmodel::PlaneRecordView(*a.file, a.plane).exists() && WeaponsBlockView(*a.file, a.plane).exists();
+}
+
+ConfigRecordView configAt(const At &a) { return WeaponsBlockView(*a.file, a.plane).config(a[0] + 1); }
+ConfigRecord configAt(DataFile &f, const At &a) { return WeaponsBlock(f, a.plane).config(a[0] + 1); }
+WeaponRecordView weaponAt(const At &a) { return configAt(a).weapon(a[1] + 1); }
+WeaponRecord weaponAt(DataFile &f, const At &a) { return configAt(f, a).weapon(a[1] + 1); }
+
+template <auto Get, auto Set>
+Node weaponField(Node n)
+{
+    if (n.kind == Kind::Number)
+        return field(
+            n, [](const At &a) { return numberValue((weaponAt(a).*Get)()); },
+            [](DataFile &f, const At &a, const Value &v) {
+                WeaponRecord w = weaponAt(f, a);
+                (w.*Set)(v.number);
+            });
+    return field(
+        n, [](const At &a) { return integerValue((weaponAt(a).*Get)()); },
+        [](DataFile &f, const At &a, const Value &v) {
+            WeaponRecord w = weaponAt(f, a);
+            (w.*Set)(decltype((weaponAt(a).*Get)())(v.integer));
+        });
+}
+
+Node weaponFields()
+{
+    using W = WeaponRecordView;
+    using S = WeaponRecord;
+    Node weapon = object(
+        nullptr,
+        {
+            weaponField<&W::slotIndex, &S::setSlotIndex>(integer("slot_index", LABEL("Slot index"), 8, false, 0, 255)),
+            weaponField<&W::group, &S::setGroup>(integer("group", LABEL("Weapon group"), 8, false, 0, W::MaxGroup, true)),
+            weaponField<&W::ammoType, &S::setAmmoType>(
+                integer("ammo_type", LABEL("Weapon type"), 8, false, 0, W::MaxAmmoType, true)),
+            weaponField<&W::heavyAmmo, &S::setHeavyAmmo>(integer("heavy_ammo", LABEL("Hvy Ammo"), 16, false, 0, W::MaxAmmo, true)),
+            weaponField<&W::bursts, &S::setBursts>(integer("bursts", LABEL("Bursts"), 16, false, 0, W::MaxBursts, true)),
+            weaponField<&W::ammo, &S::setAmmo>(integer("ammo", LABEL("Ammo"), 16, false, 0, W::MaxAmmo, true)),
+            weaponField<&W::positionX, &S::setPositionX>(number("position_x", LABEL("Weapon Coordinates X"))),
+            weaponField<&W::positionY, &S::setPositionY>(number("position_y", LABEL("Weapon Coordinates Y"))),
+            weaponField<&W::positionZ, &S::setPositionZ>(number("position_z", LABEL("Weapon Coordinates Z"))),
+            weaponField<&W::fireDelay, &S::setFireDelay>(i32("fire_delay", LABEL("Delay"))),
+            weaponField<&W::damagePart, &S::setDamagePart>(i32("damage_part", LABEL("Damage part"))),
+            weaponField<&W::tracerCount, &S::setTracerCount>(i32("tracer_count", LABEL("Trasser"))),
+            weaponField<&W::storedKey, &S::setStoredKey>(i32("stored_key", LABEL("Assigned 'Key'"))),
+            weaponField<&W::verticalControl, &S::setVerticalControl>(i32("vertical_control", LABEL("Vertical control type"))),
+            weaponField<&W::verticalMin, &S::setVerticalMin>(number("vertical_min", LABEL("Vertical Angle min"))),
+            weaponField<&W::verticalMax, &S::setVerticalMax>(number("vertical_max", LABEL("Vertical Angle max"))),
+            weaponField<&W::horizontalControl, &S::setHorizontalControl>(
+                i32("horizontal_control", LABEL("Horizontal control type"))),
+            weaponField<&W::horizontalMin, &S::setHorizontalMin>(number("horizontal_min", LABEL("Horizontal Angle min"))),
+            weaponField<&W::horizontalMax, &S::setHorizontalMax>(number("horizontal_max", LABEL("Horizontal Angle max"))),
+            weaponField<&W::graphics, &S::setGraphics>(i32("graphics", LABEL("Graphics"))),
+            weaponField<&W::deviation, &S::setDeviation>(number("deviation", LABEL("Deviation"))),
+        });
+    Node config = object(
+        nullptr,
+        {field(text("name", LABEL("Config name"), ConfigRecordView::NameWidth),
+               [](const At &a) { return textValue(configAt(a).name()); },
+               [](DataFile &f, const At &a, const Value &v) { configAt(f, a).setName(v.text); }),
+         field(integer("weapon_count", LABEL("Number of weapons"), 8, false, 1, ConfigRecordView::Slots, true),
+               [](const At &a) { return integerValue(configAt(a).storedWeaponCount()); },
+               [](DataFile &f, const At &a, const Value &v) { configAt(f, a).setWeaponCount(int(v.integer)); }),
+         list("weapons", LABEL("weapon"), ConfigRecordView::Slots, 1, weapon,
+              [](const At &a) { return configAt(a).weaponCount(); })});
+    return object(
+        "weapons",
+        {field(integer("config_count", LABEL("Number of configs"), 8, false, 1, WeaponsBlockView::Slots, true),
+               [](const At &a) { return integerValue(WeaponsBlockView(*a.file, a.plane).storedConfigCount()); },
+               [](DataFile &f, const At &a, const Value &v) { WeaponsBlock(f, a.plane).setConfigCount(int(v.integer)); }),
+         list("configurations", LABEL("config"), WeaponsBlockView::Slots, 1, config,
+              [](const At &a) { return WeaponsBlockView(*a.file, a.plane).configCount(); })},
+        PageId::Weapons, hasRecord);
+}
+
+// ---- Plane record: primary table, engine, WEP and handling ----
+
+using flightmodel::PlaneRecord;
+using flightmodel::PlaneRecordView;
+using R = PlaneRecordView;
+
+// A double at a record offset that depends on where the walk is.
+template <class Offset>
+Node recordNumber(Node n, Offset offset)
+{
+    return field(
+        n, [offset](const At &a) { return numberValue(R(*a.file, a.plane).number(offset(a))); },
+        [offset](DataFile &f, const At &a, const Value &v) { PlaneRecord(f, a.plane).setNumber(offset(a), v.number); });
+}
+
+// One list of numbers of the record.
+template <class Offset>
+Node numberList(const char *key, const char *listLabel, int count, int first, const char *label, Offset offset)
+{
+    return list(key, listLabel, count, first, recordNumber(number(nullptr, label), offset));
+}
+
+Node primaryFields()
+{
+    Node rows = numberList("rows", LABEL("row"), R::PrimaryDoubles, 1, LABEL("Primary configurations"),
+                           [](const At &a) { return R::primaryOffset(a[0] + 1); });
+    rows.members[0].row = [](const At &a) { return a[0] + 1; };
+    // The first three trailing rows are the bytes of the last handling row.
+    Node trailing = numberList("trailing_rows", LABEL("trailing row"), R::TrailingRows, 1, LABEL("Primary configurations"),
+                               [](const At &a) { return R::trailingRowOffset(a[0]); });
+    trailing.members[0].row = [](const At &a) { return R::PrimaryDoubles + a[0] + 1; };
+    trailing.members[0].alias = "planes[*].handling[41][*]";
+    trailing.members[0].aliasEntries = 3;
+    return object("primary", {rows, trailing}, PageId::Primary, hasRecord);
+}
+
+Node engineFields()
+{
+    Node speed = field(integer(nullptr, LABEL("Speed (mph)"), 32, true, I32Min, I32Max),
+                       [](const At &a) { return integerValue(R(*a.file, a.plane).speed(a[0] + 1)); },
+                       [](DataFile &f, const At &a, const Value &v) {
+                           PlaneRecord(f, a.plane).setSpeed(a[0] + 1, std::int32_t(v.integer));
+                       });
+    Node power = recordNumber(number(nullptr, LABEL("Engine power")),
+                              [](const At &a) { return R::powerOffset(a[1] + 1, a[0] + 1); });
+    return object(
+        "engine",
+        {field(integer("speed_point_count", LABEL("Speed points"), 8, false, 1, R::MatrixColumns, true),
+               [](const At &a) { return integerValue(R(*a.file, a.plane).storedSpeedPointCount()); },
+               [](DataFile &f, const At &a, const Value &v) { PlaneRecord(f, a.plane).setSpeedPointCount(int(v.integer)); }),
+         field(integer("altitude_row_count", LABEL("Altitude rows"), 8, false, 1, R::MatrixRows, true),
+               [](const At &a) { return integerValue(R(*a.file, a.plane).storedAltitudeRowCount()); },
+               [](DataFile &f, const At &a, const Value &v) { PlaneRecord(f, a.plane).setAltitudeRowCount(int(v.integer)); }),
+         recordNumber(number("extra_parameter", LABEL("Unknown engine parameter")),
+                      [](const At &) { return R::ExtraEngineParameterOffset; }),
+         list("power_matrix", LABEL("altitude row"), R::MatrixRows, 1,
+              list(nullptr, LABEL("speed point"), R::MatrixColumns, 1, power)),
+         list("speed_points", LABEL("speed point"), R::MatrixColumns, 1, speed)},
+        PageId::EnginePower, hasRecord);
+}
+
+Node wepTime(const char *key, const char *label, R::WepTime which)
+{
+    return field(i32(key, label), [which](const At &a) { return integerValue(R(*a.file, a.plane).wepTimeMs(which)); },
+                 [which](DataFile &f, const At &a, const Value &v) {
+                     PlaneRecord(f, a.plane).setWepTimeMs(PlaneRecord::WepTime(which), std::int32_t(v.integer));
+                 });
+}
+Node wepText(const char *key, const char *label, R::WepText which)
+{
+    return field(text(key, label, R::WepTextWidth),
+                 [which](const At &a) { return textValue(R(*a.file, a.plane).wepText(which)); },
+                 [which](DataFile &f, const At &a, const Value &v) { PlaneRecord(f, a.plane).setWepText(PlaneRecord::WepText(which), v.text); });
+}
+
+Node wepFields()
+{
+    return object(
+        "wep",
+        {object("times", {wepTime("fuel_ms", LABEL("WEP Fuel"), R::WepFuel),
+                          wepTime("overheat_ms", LABEL("WEP Overheet"), R::WepOverheat),
+                          wepTime("cooling_ms", LABEL("WEP Cooling"), R::WepCooling)}),
+         object("texts", {wepText("enabled", LABEL("Text String on 'WEP Enabled'"), R::WepEnabled),
+                          wepText("disabled", LABEL("Text String on 'WEP Disabled'"), R::WepDisabled),
+                          wepText("out_of_wep", LABEL("Text String on 'Out of WEP'"), R::OutOfWep)}),
+         numberList("power", LABEL("altitude row"), R::WepPowerRows, 1, LABEL("WEP Power"),
+                    [](const At &a) { return R::wepPowerOffset(a[0]); })},
+        PageId::EngineWep, hasRecord);
+}
+
+constexpr const char *AxisLabels[] = {LABEL("Pitch"), LABEL("Yaw"), LABEL("Roll")};
+
+Node handlingFields()
+{
+    Node axes = list(nullptr, LABEL("column"), 3, 1,
+                     recordNumber(number(nullptr, nullptr),
+                                  [](const At &a) { return R::handlingOffset(a[0], R::Axis(a[1])); }));
+    axes.entryLabels = AxisLabels;
+    axes.members[0].aliased = true; // the last row is the first three trailing rows
+    Node rows = list("handling", LABEL("handling row"), R::HandlingRows, 1, axes);
+    rows.page = PageId::Handling;
+    rows.exists = hasRecord;
+    return rows;
+}
+
+// ---- Damage map and damage profile ----
+
+Node damageMapFields()
+{
+    using M = damage::DamageMapView;
+    Node row;
+    row.label = LABEL("Damage map row");
+    row.kind = Kind::Bytes;
+    row.width = M::Side;
+    row = field(
+        row,
+        [](const At &a) {
+            Value v;
+            v.bytes = M(*a.file, a.plane).level(a[0]).mid(a[1] * M::Side, M::Side);
+            return v;
+        },
+        [](DataFile &f, const At &a, const Value &v) {
+            damage::DamageMap map(f, a.plane);
+            QByteArray cells = map.level(a[0]);
+            cells.replace(a[1] * M::Side, M::Side, v.bytes);
+            map.setLevel(a[0], cells);
+        });
+    Node levels = list("damage_map", LABEL("level"), M::Levels, 1, list(nullptr, LABEL("row"), M::Side, 1, row));
+    levels.page = PageId::DamageMaps;
+    levels.exists = [](const At &a) { return M(*a.file, a.plane).exists(); };
+    return levels;
+}
+
+Node profileFields()
+{
+    using S = damage::ProfileSlotView;
+    const auto value = [](const char *key, const char *label, S::Column column) {
+        return field(number(key, label), [column](const At &a) { return numberValue(S(*a.file, a.plane).value(column, a[0] + 1)); },
+                     [column](DataFile &f, const At &a, const Value &v) {
+                         damage::ProfileSlot(f, a.plane).setValue(damage::ProfileSlot::Column(column), a[0] + 1, v.number);
+                     });
+    };
+    Node part = object(nullptr, {value("damage1", LABEL("Damage 1"), S::Damage1), value("damage2", LABEL("Damage 2"), S::Damage2),
+                                 value("armor", LABEL("Armor"), S::Armor),
+                                 field(integer("modifier", LABEL("Modifier"), 16, true, std::numeric_limits<std::int16_t>::min(),
+                                               std::numeric_limits<std::int16_t>::max()),
+                                       [](const At &a) { return integerValue(S(*a.file, a.plane).modifier(a[0] + 1)); },
+                                       [](DataFile &f, const At &a, const Value &v) {
+                                           damage::ProfileSlot(f, a.plane).setModifier(a[0] + 1, std::int16_t(v.integer));
+                                       })});
+    Node parts = list("damage_profile", LABEL("part"), S::Parts, 1, part);
+    parts.page = PageId::OfflineProfile;
+    parts.exists = [](const At &a) { return S(*a.file, a.plane).exists(); };
+    return parts;
+}
+
+// ---- The shared tables: wings and ammunition ----
+
+Node wingsFields()
+{
+    using T = flightmodel::WingsTableView;
+    Node value = field(number(nullptr, LABEL("Wings")), [](const At &a) { return numberValue(T(*a.file).value(a[0], a[1])); },
+                       [](DataFile &f, const At &a, const Value &v) { flightmodel::WingsTable(f).setValue(a[0], a[1], v.number); });
+    Node wings = list("wings", LABEL("wing"), T::Entries, 0, list(nullptr, LABEL("column"), T::Steps, 1, value));
+    wings.page = PageId::Wings;
+    wings.exists = [](const At &a) { return T(*a.file).exists(); };
+    return wings;
+}
+
+using weapons::AmmoEntry;
+using weapons::AmmoEntryView;
+
+template <auto Get, auto Set>
+Node ammoField(Node n)
+{
+    if (n.kind == Kind::Number)
+        return field(n, [](const At &a) { return numberValue((AmmoEntryView(*a.file, a[0]).*Get)()); },
+                     [](DataFile &f, const At &a, const Value &v) {
+                         AmmoEntry e(f, a[0]);
+                         (e.*Set)(v.number);
+                     });
+    return field(n, [](const At &a) { return integerValue((AmmoEntryView(*a.file, a[0]).*Get)()); },
+                 [](DataFile &f, const At &a, const Value &v) {
+                     AmmoEntry e(f, a[0]);
+                     (e.*Set)(std::int32_t(v.integer));
+                 });
+}
+
+Node ammunitionFields()
+{
+    using A = AmmoEntryView;
+    Node rawName;
+    rawName.key = "raw_name";
+    rawName.label = LABEL("Name bytes");
+    rawName.kind = Kind::Bytes;
+    rawName.width = A::NameWidth;
+    rawName = field(
+        rawName,
+        [](const At &a) {
+            Value v;
+            v.bytes = A(*a.file, a[0]).rawName();
+            return v;
+        },
+        [](DataFile &f, const At &a, const Value &v) { AmmoEntry(f, a[0]).setRawName(v.bytes); });
+    rawName.aliased = true;
+    // The name's bytes up to the first zero, one character each; written
+    // back padded with zeros. The same bytes as raw_name.
+    Node name = field(
+        text("name", LABEL("Ammunition name"), A::NameWidth),
+        [](const At &a) {
+            const QByteArray raw = A(*a.file, a[0]).rawName();
+            const qsizetype zero = raw.indexOf('\0');
+            return textValue(QString::fromLatin1(zero < 0 ? raw : raw.left(zero)));
+        },
+        [](DataFile &f, const At &a, const Value &v) {
+            QByteArray bytes = v.text.toLatin1();
+            bytes.resize(A::NameWidth, '\0');
+            AmmoEntry(f, a[0]).setRawName(bytes);
+        });
+    name.alias = "ammunition[*].raw_name";
+    Node entry = object(nullptr,
+                        {ammoField<&A::apDamage, &AmmoEntry::setApDamage>(number("ap_damage", LABEL("AP Damage"))),
+                         ammoField<&A::heDamage, &AmmoEntry::setHeDamage>(i32("he_damage", LABEL("HE Damage"))),
+                         ammoField<&A::heRange, &AmmoEntry::setHeRange>(number("he_range", LABEL("HE Range"))),
+                         ammoField<&A::weight, &AmmoEntry::setWeight>(number("weight", LABEL("Weight"))),
+                         ammoField<&A::param1, &AmmoEntry::setParam1>(i32("param1", LABEL("Param 1"))),
+                         ammoField<&A::param2, &AmmoEntry::setParam2>(i32("param2", LABEL("Param 2"))), rawName, name},
+                        std::nullopt, [](const At &a) { return A(*a.file, a[0]).exists(); });
+    Node entries = list("ammunition", LABEL("ammunition"), A::Count, 0, entry);
+    entries.page = PageId::Ammunition;
+    return entries;
+}
+
+// ---- The file and its planes ----
+
+Node fileFields()
+{
+    const auto info = [](const char *key, const char *label, qint64 min, qint64 max, auto get) {
+        return reading(integer(key, label, 32, true, min, max), [get](const At &a) { return integerValue(get(*a.file)); });
+    };
+    return object("file",
+                  {info("version", LABEL("File Version"), I32Min, I32Max, [](const DataFile &f) { return f.FileVersion(); }),
+                   info("layout", LABEL("Misc.bin format"), 0, 2, [](const DataFile &f) { return f.FileLayout(); }),
+                   info("planes", LABEL("Number of Planes"), 0, I32Max, [](const DataFile &f) { return f.PlaneCount(); })},
+                  PageId::Misc);
+}
+
+Node planeFields()
+{
+    Node number = reading(integer("plane", LABEL("Plane"), 32, true, 1, I32Max),
+                          [](const At &a) { return integerValue(a.plane); });
+    Node plane = object(nullptr, {number, headerFields(), weaponFields(), primaryFields(), engineFields(), wepFields(),
+                                  handlingFields(), damageMapFields(), profileFields()},
+                        PageId::Header);
+    Node planes = list("planes", LABEL("plane"), 0, 1, plane);
+    planes.planes = true;
+    return planes;
+}
+
+// Members in the order the export writes them: by key, as JSON objects sort.
+void sortMembers(Node &node)
+{
+    if (node.shape == Node::Object)
+        std::sort(node.members.begin(), node.members.end(),
+                  [](const Node &a, const Node &b) { return std::strcmp(a.key, b.key) < 0; });
+    for (Node &m : node.members)
+        sortMembers(m);
+}
+
+} // namespace
+
+const Node &document()
+{
+    static const Node root = [] {
+        Node d = object(nullptr, {fileFields(), planeFields(), wingsFields(), ammunitionFields()}, PageId::Misc);
+        sortMembers(d);
+        return d;
+    }();
+    return root;
+}
+
+} // namespace vw::app::fields
