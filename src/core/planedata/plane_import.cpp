@@ -3,6 +3,7 @@
 #include "core/planedata/patch_scan.h"
 #include "core/planedata/plane_json.h"
 #include "core/planedata/shown_text.h"
+#include "core/planedata/field_table.h"
 #include "core/damage/damage_map.h"
 #include "core/damage/damage_profile.h"
 #include "core/flightmodel/plane_header.h"
@@ -14,6 +15,9 @@
 #include <QHash>
 #include <QJsonArray>
 #include <QJsonObject>
+#include <QSet>
+
+#include <set>
 
 #include <algorithm>
 #include <bit>
@@ -27,6 +31,7 @@ namespace vw::app {
 
 using datafile::DataFile;
 using datafile::FormatError;
+using fields::At;
 
 namespace {
 
@@ -104,10 +109,17 @@ public:
                 refuse(Place("planes"), listed == 1 ? QCoreApplication::translate("vw::app", "has %1 entries; the file has 1 plane").arg(present)
                                                     : QCoreApplication::translate("vw::app", "has %1 entries; the file has %2 planes").arg(present).arg(listed));
         }
+        const Node &tables = fields::document();
+        const Node &plane = tables.member(QLatin1String("planes"))->element();
         eachRow(planes, Place("planes"), 1 << 20,
-                [&](const QJsonValue &v, const Place &at, int i) { plane(v, at, i); });
-        wings(root.value(QLatin1String("wings")));
-        ammunition(root.value(QLatin1String("ammunition")));
+                [&](const QJsonValue &v, const Place &at, int i) { this->plane(plane, v, at, i); });
+        At shared;
+        shared.file = &file_;
+        for (const char *table : {"wings", "ammunition"}) {
+            const QJsonValue value = root.value(QLatin1String(table));
+            if (!isAbsent(value))
+                part(*tables.member(QLatin1String(table)), value, Place(table), shared);
+        }
     }
 
 private:
@@ -165,22 +177,7 @@ private:
             refuse(at, QCoreApplication::translate("vw::app", "%1 is outside %2..%3").arg(shown(v)).arg(min).arg(max));
         return qint64(d);
     }
-    void intField(const QJsonObject &o, const Place &at, const char *name, qint64 min, qint64 max, qint64 current,
-                  const std::function<void(qint64)> &set)
-    {
-        const QJsonValue v = o.value(QLatin1String(name));
-        if (isAbsent(v))
-            return;
-        const qint64 value = integer(v, member(at, name), min, max, current);
-        if (write_ && value != current)
-            set(value);
-    }
-    void i32Field(const QJsonObject &o, const Place &at, const char *name, qint64 current,
-                  const std::function<void(std::int32_t)> &set)
-    {
-        intField(o, at, name, I32Min, I32Max, current, [&](qint64 v) { set(std::int32_t(v)); });
-    }
-    void realValue(const QJsonValue &v, const Place &at, double current, const std::function<void(double)> &set)
+    double realValue(const QJsonValue &v, const Place &at)
     {
         bool ok = false;
         double value = doubleFromValue(v, &ok);
@@ -188,39 +185,16 @@ private:
             refuse(at, QCoreApplication::translate("vw::app", "%1 is not a number").arg(shown(v)));
         if (value == 0 && v.isDouble() && !negativeZeros_.isEmpty() && negativeZeros_.contains(at.text()))
             value = -0.0;
-        if (write_ && std::bit_cast<quint64>(value) != std::bit_cast<quint64>(current))
-            set(value);
+        return value;
     }
-    void realField(const QJsonObject &o, const Place &at, const char *name, double current,
-                   const std::function<void(double)> &set)
+    // A text the field can hold; the text it holds is taken as it is.
+    QString textValue(const QJsonValue &v, const Place &place, int width, const QString &current)
     {
-        const QJsonValue v = o.value(QLatin1String(name));
-        if (!isAbsent(v))
-            realValue(v, member(at, name), current, set);
-    }
-    // A row of numbers: entry i is `valueOf(i)`, written by `set(i, value)`.
-    void realRow(const QJsonValue &v, const Place &at, int count, const std::function<double(int)> &valueOf,
-                 const std::function<void(int, double)> &set)
-    {
-        eachRow(v, at, count, [&](const QJsonValue &e, const Place &place, int i) {
-            realValue(e, place, valueOf(i), [&](double d) { set(i, d); });
-        });
-    }
-    void textField(const QJsonObject &o, const Place &at, const char *name, int width, const QString &current,
-                   const std::function<void(const QString &)> &set)
-    {
-        const QJsonValue v = o.value(QLatin1String(name));
-        if (isAbsent(v))
-            return;
-        const Place place = member(at, name);
         if (!v.isString())
             refuse(place, QCoreApplication::translate("vw::app", "%1 is not a text").arg(shown(v)));
         const QString text = v.toString();
-        if (text == current || write_) {
-            if (write_ && text != current)
-                set(text);
-            return;
-        }
+        if (text == current || write_)
+            return text;
         if (text.size() > width)
             refuse(place, QCoreApplication::translate("vw::app", "%1 is longer than the field's %2 characters")
                               .arg(shown(text), QString::number(width)));
@@ -231,6 +205,7 @@ private:
             refuse(place,
                    QCoreApplication::translate("vw::app", "%1 has a control character, which the field cannot hold")
                        .arg(shown(text)));
+        return text;
     }
     // Bytes written as hex digits, exactly `size` of them.
     static QByteArray hexBytes(const QJsonValue &v, const Place &at, int size)
@@ -305,263 +280,168 @@ private:
         return found;
     }
 
-    void plane(const QJsonValue &v, const Place &at, int index)
+    using Node = fields::Node;
+    using Kind = fields::Kind;
+
+    // Where the table names a part the file may lack: what the refusal says it lacks.
+    static QString missing(const Node &node, int plane, int entry)
     {
-        const QJsonObject o = object(v, at);
-        keys(o, at, {"plane", "name", "header", "weapons", "primary", "engine", "wep", "handling", "damage_map",
-                     "damage_profile"});
-        const int p = planeOf(o, at, index);
-        const auto part = [&](const char *name, bool exists, const QString &what, const auto &apply) {
-            const QJsonValue value = o.value(QLatin1String(name));
-            if (isAbsent(value))
-                return;
-            require(exists, member(at, name), what.arg(p));
-            apply(value, member(at, name));
-        };
-        flightmodel::PlaneHeader header(file_, p);
-        part("header", header.exists(), QCoreApplication::translate("vw::app", "directory entry for plane %1"),
-             [&](const QJsonValue &h, const Place &place) { this->header(header, h, place); });
-        flightmodel::PlaneRecord record(file_, p);
-        weapons::WeaponsBlock block(file_, p);
-        part("weapons", block.exists(), QCoreApplication::translate("vw::app", "weapons for plane %1"),
-             [&](const QJsonValue &w, const Place &place) { weaponsBlock(block, w, place); });
-        part("primary", record.exists(), QCoreApplication::translate("vw::app", "plane record for plane %1"),
-             [&](const QJsonValue &w, const Place &place) { primary(record, w, place); });
-        part("engine", record.exists(), QCoreApplication::translate("vw::app", "plane record for plane %1"),
-             [&](const QJsonValue &w, const Place &place) { engine(record, w, place); });
-        part("wep", record.exists(), QCoreApplication::translate("vw::app", "plane record for plane %1"),
-             [&](const QJsonValue &w, const Place &place) { wep(record, w, place); });
-        part("handling", record.exists(), QCoreApplication::translate("vw::app", "plane record for plane %1"),
-             [&](const QJsonValue &w, const Place &place) { handling(record, w, place); });
-        damage::DamageMap map(file_, p);
-        part("damage_map", map.exists(), QCoreApplication::translate("vw::app", "damage map for plane %1"),
-             [&](const QJsonValue &w, const Place &place) { damageMap(map, w, place); });
-        damage::ProfileSlot slot(file_, p);
-        part("damage_profile", slot.exists(),
-             QCoreApplication::translate("vw::app", "damage profile slot for plane %1"),
-             [&](const QJsonValue &w, const Place &place) { profile(slot, w, place); });
+        const QLatin1StringView key(node.key ? node.key : "");
+        if (key == QLatin1String("header"))
+            return QCoreApplication::translate("vw::app", "directory entry for plane %1").arg(plane);
+        if (key == QLatin1String("weapons"))
+            return QCoreApplication::translate("vw::app", "weapons for plane %1").arg(plane);
+        if (key == QLatin1String("damage_map"))
+            return QCoreApplication::translate("vw::app", "damage map for plane %1").arg(plane);
+        if (key == QLatin1String("damage_profile"))
+            return QCoreApplication::translate("vw::app", "damage profile slot for plane %1").arg(plane);
+        if (key == QLatin1String("wings"))
+            return QCoreApplication::translate("vw::app", "wings table");
+        if (plane == 0)
+            return QCoreApplication::translate("vw::app", "ammunition entry %1").arg(entry);
+        return QCoreApplication::translate("vw::app", "plane record for plane %1").arg(plane);
     }
 
-    void header(flightmodel::PlaneHeader &h, const QJsonValue &v, const Place &at)
+    void plane(const Node &node, const QJsonValue &v, const Place &at, int index)
     {
-        using flightmodel::HeaderText;
         const QJsonObject o = object(v, at);
-        keys(o, at, {"name", "icon_in_air", "sounds", "cockpit_1", "cockpit_2", "model_3d", "plane_type", "selectable"});
-        const std::pair<const char *, HeaderText> texts[] = {
-            {"name", HeaderText::Name},         {"icon_in_air", HeaderText::IconInAir},
-            {"sounds", HeaderText::Sounds},     {"cockpit_1", HeaderText::Cockpit1},
-            {"cockpit_2", HeaderText::Cockpit2}, {"model_3d", HeaderText::Model3D}};
-        for (const auto &[name, field] : texts)
-            textField(o, at, name, flightmodel::headerTextField(field).width, h.text(field),
-                      [&, field = field](const QString &t) { h.setText(field, t); });
-        intField(o, at, "plane_type", h.Fighter, h.Bomber, h.planeType(),
-                 [&](qint64 t) { h.setStoredPlaneType(std::uint8_t(t)); });
-        const QJsonValue selectable = o.value(QLatin1String("selectable"));
-        if (!isAbsent(selectable)) {
-            if (!selectable.isBool())
-                refuse(member(at, "selectable"),
-                       QCoreApplication::translate("vw::app", "%1 is not true or false").arg(shown(selectable)));
-            if (write_ && selectable.toBool() != h.selectable())
-                h.setSelectable(selectable.toBool());
+        // "name" finds the plane by its name; it is not a field of its own.
+        for (auto it = o.begin(); it != o.end(); ++it)
+            if (it.key() != QLatin1String("name") && !node.member(QLatin1StringView(it.key().toLatin1())))
+                refuse(Place(at, it.key()), QCoreApplication::translate("vw::app", "is not a field here"));
+        At pos;
+        pos.file = &file_;
+        pos.plane = planeOf(o, at, index);
+        members(node, o, at, pos);
+    }
+
+    void members(const Node &node, const QJsonObject &o, const Place &at, At &pos)
+    {
+        for (const Node &m : node.members) {
+            const QJsonValue value = o.value(QLatin1String(m.key));
+            if (!isAbsent(value) && (m.write || m.shape != Node::Leaf))
+                part(m, value, member(at, m.key), pos);
         }
     }
 
-    void weaponsBlock(weapons::WeaponsBlock &block, const QJsonValue &v, const Place &at)
+    // A member or entry whose value the patch gives.
+    void part(const Node &node, const QJsonValue &v, const Place &at, At &pos)
     {
-        const QJsonObject o = object(v, at);
-        keys(o, at, {"config_count", "configurations"});
-        intField(o, at, "config_count", 1, block.Slots, block.storedConfigCount(),
-                 [&](qint64 n) { block.setConfigCount(int(n)); });
-        eachRow(o.value(QLatin1String("configurations")), member(at, "configurations"), block.Slots,
-                [&](const QJsonValue &c, const Place &place, int i) { config(block.config(i + 1), c, place); });
-    }
-
-    void config(weapons::ConfigRecord config, const QJsonValue &v, const Place &at)
-    {
-        const QJsonObject o = object(v, at);
-        keys(o, at, {"name", "weapon_count", "weapons"});
-        textField(o, at, "name", config.NameWidth, config.name(), [&](const QString &t) { config.setName(t); });
-        intField(o, at, "weapon_count", 1, config.Slots, config.storedWeaponCount(),
-                 [&](qint64 n) { config.setWeaponCount(int(n)); });
-        eachRow(o.value(QLatin1String("weapons")), member(at, "weapons"), config.Slots,
-                [&](const QJsonValue &w, const Place &place, int i) { weapon(config.weapon(i + 1), w, place); });
-    }
-
-    void weapon(weapons::WeaponRecord w, const QJsonValue &v, const Place &at)
-    {
-        const QJsonObject o = object(v, at);
-        keys(o, at, {"slot_index", "group", "ammo_type", "heavy_ammo", "bursts", "ammo", "position_x", "position_y",
-                     "position_z", "fire_delay", "damage_part", "tracer_count", "stored_key", "vertical_control",
-                     "vertical_min", "vertical_max", "horizontal_control", "horizontal_min", "horizontal_max",
-                     "graphics", "deviation"});
-        intField(o, at, "slot_index", 0, 255, w.slotIndex(), [&](qint64 n) { w.setSlotIndex(int(n)); });
-        intField(o, at, "group", 0, w.MaxGroup, w.group(), [&](qint64 n) { w.setGroup(int(n)); });
-        intField(o, at, "ammo_type", 0, w.MaxAmmoType, w.ammoType(), [&](qint64 n) { w.setAmmoType(int(n)); });
-        intField(o, at, "heavy_ammo", 0, w.MaxAmmo, w.heavyAmmo(), [&](qint64 n) { w.setHeavyAmmo(n); });
-        intField(o, at, "bursts", 0, w.MaxBursts, w.bursts(), [&](qint64 n) { w.setBursts(n); });
-        intField(o, at, "ammo", 0, w.MaxAmmo, w.ammo(), [&](qint64 n) { w.setAmmo(n); });
-        realField(o, at, "position_x", w.positionX(), [&](double d) { w.setPositionX(d); });
-        realField(o, at, "position_y", w.positionY(), [&](double d) { w.setPositionY(d); });
-        realField(o, at, "position_z", w.positionZ(), [&](double d) { w.setPositionZ(d); });
-        i32Field(o, at, "fire_delay", w.fireDelay(), [&](std::int32_t n) { w.setFireDelay(n); });
-        i32Field(o, at, "damage_part", w.damagePart(), [&](std::int32_t n) { w.setDamagePart(n); });
-        i32Field(o, at, "tracer_count", w.tracerCount(), [&](std::int32_t n) { w.setTracerCount(n); });
-        i32Field(o, at, "stored_key", w.storedKey(), [&](std::int32_t n) { w.setStoredKey(n); });
-        i32Field(o, at, "vertical_control", w.verticalControl(), [&](std::int32_t n) { w.setVerticalControl(n); });
-        realField(o, at, "vertical_min", w.verticalMin(), [&](double d) { w.setVerticalMin(d); });
-        realField(o, at, "vertical_max", w.verticalMax(), [&](double d) { w.setVerticalMax(d); });
-        i32Field(o, at, "horizontal_control", w.horizontalControl(), [&](std::int32_t n) { w.setHorizontalControl(n); });
-        realField(o, at, "horizontal_min", w.horizontalMin(), [&](double d) { w.setHorizontalMin(d); });
-        realField(o, at, "horizontal_max", w.horizontalMax(), [&](double d) { w.setHorizontalMax(d); });
-        i32Field(o, at, "graphics", w.graphics(), [&](std::int32_t n) { w.setGraphics(n); });
-        realField(o, at, "deviation", w.deviation(), [&](double d) { w.setDeviation(d); });
-    }
-
-    using Record = flightmodel::PlaneRecord;
-
-    void primary(Record &r, const QJsonValue &v, const Place &at)
-    {
-        const QJsonObject o = object(v, at);
-        keys(o, at, {"rows", "trailing_rows"});
-        realRow(o.value(QLatin1String("rows")), member(at, "rows"), Record::PrimaryDoubles,
-                [&](int i) { return r.primary(i + 1); }, [&](int i, double d) { r.setPrimary(i + 1, d); });
-        realRow(o.value(QLatin1String("trailing_rows")), member(at, "trailing_rows"), Record::TrailingRows,
-                [&](int i) { return r.number(Record::trailingRowOffset(i)); },
-                [&](int i, double d) { r.setNumber(Record::trailingRowOffset(i), d); });
-    }
-
-    void engine(Record &r, const QJsonValue &v, const Place &at)
-    {
-        const QJsonObject o = object(v, at);
-        keys(o, at, {"speed_point_count", "altitude_row_count", "extra_parameter", "power_matrix", "speed_points"});
-        intField(o, at, "speed_point_count", 1, Record::MatrixColumns, r.storedSpeedPointCount(),
-                 [&](qint64 n) { r.setSpeedPointCount(int(n)); });
-        intField(o, at, "altitude_row_count", 1, Record::MatrixRows, r.storedAltitudeRowCount(),
-                 [&](qint64 n) { r.setAltitudeRowCount(int(n)); });
-        realField(o, at, "extra_parameter", r.extraEngineParameter(), [&](double d) { r.setExtraEngineParameter(d); });
-        eachRow(o.value(QLatin1String("power_matrix")), member(at, "power_matrix"), Record::MatrixRows,
-                [&](const QJsonValue &row, const Place &place, int j) {
-                    realRow(row, place, Record::MatrixColumns, [&](int i) { return r.power(i + 1, j + 1); },
-                            [&](int i, double d) { r.setPower(i + 1, j + 1, d); });
-                });
-        eachRow(o.value(QLatin1String("speed_points")), member(at, "speed_points"), Record::MatrixColumns,
-                [&](const QJsonValue &s, const Place &place, int i) {
-                    const qint64 current = r.speed(i + 1);
-                    const qint64 mph = integer(s, place, I32Min, I32Max, current);
-                    if (write_ && mph != current)
-                        r.setSpeed(i + 1, std::int32_t(mph));
-                });
-    }
-
-    void wep(Record &r, const QJsonValue &v, const Place &at)
-    {
-        const QJsonObject o = object(v, at);
-        keys(o, at, {"times", "texts", "power"});
-        const QJsonValue times = o.value(QLatin1String("times"));
-        if (!isAbsent(times)) {
-            const Place place = member(at, "times");
-            const QJsonObject t = object(times, place);
-            keys(t, place, {"fuel_ms", "overheat_ms", "cooling_ms"});
-            const std::pair<const char *, Record::WepTime> fields[] = {
-                {"fuel_ms", Record::WepFuel}, {"overheat_ms", Record::WepOverheat}, {"cooling_ms", Record::WepCooling}};
-            for (const auto &[name, which] : fields)
-                i32Field(t, place, name, r.wepTimeMs(which), [&, which = which](std::int32_t ms) { r.setWepTimeMs(which, ms); });
+        if (node.exists && !node.exists(pos))
+            require(false, at, missing(node, pos.plane, pos[0]));
+        switch (node.shape) {
+        case Node::Leaf:
+            return leaf(node, v, at, pos);
+        case Node::Object: {
+            const QJsonObject o = object(v, at);
+            for (auto it = o.begin(); it != o.end(); ++it)
+                if (!node.member(QLatin1StringView(it.key().toLatin1())))
+                    refuse(Place(at, it.key()), QCoreApplication::translate("vw::app", "is not a field here"));
+            if (node.member(QLatin1String("raw_name")))
+                agreeingNames(o, at);
+            return members(node, o, at, pos);
         }
-        const QJsonValue texts = o.value(QLatin1String("texts"));
-        if (!isAbsent(texts)) {
-            const Place place = member(at, "texts");
-            const QJsonObject t = object(texts, place);
-            keys(t, place, {"enabled", "disabled", "out_of_wep"});
-            const std::pair<const char *, Record::WepText> fields[] = {
-                {"enabled", Record::WepEnabled}, {"disabled", Record::WepDisabled}, {"out_of_wep", Record::OutOfWep}};
-            for (const auto &[name, which] : fields)
-                textField(t, place, name, Record::WepTextWidth, r.wepText(which),
-                          [&, which = which](const QString &text) { r.setWepText(which, text); });
+        case Node::List:
+            break;
         }
-        realRow(o.value(QLatin1String("power")), member(at, "power"), Record::WepPowerRows,
-                [&](int k) { return r.number(Record::wepPowerOffset(k)); },
-                [&](int k, double d) { r.setNumber(Record::wepPowerOffset(k), d); });
-    }
-
-    void handling(Record &r, const QJsonValue &v, const Place &at)
-    {
-        eachRow(v, at, Record::HandlingRows, [&](const QJsonValue &row, const Place &place, int j) {
-            realRow(row, place, 3, [&](int axis) { return r.handling(j, Record::Axis(axis)); },
-                    [&](int axis, double d) { r.setHandling(j, Record::Axis(axis), d); });
+        const std::size_t level = std::size_t(pos.depth++);
+        eachRow(v, at, node.count, [&](const QJsonValue &e, const Place &place, int i) {
+            pos.index[level] = i;
+            part(node.element(), e, place, pos);
         });
+        pos.index[level] = 0;
+        --pos.depth;
     }
 
-    void damageMap(damage::DamageMap &map, const QJsonValue &v, const Place &at)
+    // An ammunition entry may give its name as text, as bytes or both; both must say the same.
+    void agreeingNames(const QJsonObject &o, const Place &at)
     {
-        using M = damage::DamageMap;
-        eachRow(v, at, M::Levels, [&](const QJsonValue &level, const Place &place, int l) {
-            QByteArray cells = map.level(l);
-            const QByteArray before = cells;
-            eachRow(level, place, M::Side, [&](const QJsonValue &row, const Place &rowPlace, int r) {
-                cells.replace(r * M::Side, M::Side, hexBytes(row, rowPlace, M::Side));
-            });
-            if (write_ && cells != before)
-                map.setLevel(l, cells);
-        });
-    }
-
-    void profile(damage::ProfileSlot &slot, const QJsonValue &v, const Place &at)
-    {
-        using S = damage::ProfileSlot;
-        eachRow(v, at, S::Parts, [&](const QJsonValue &e, const Place &place, int i) {
-            const int part = i + 1;
-            const QJsonObject o = object(e, place);
-            keys(o, place, {"damage1", "damage2", "armor", "modifier"});
-            const std::pair<const char *, S::Column> columns[] = {
-                {"damage1", S::Damage1}, {"damage2", S::Damage2}, {"armor", S::Armor}};
-            for (const auto &[name, column] : columns)
-                realField(o, place, name, slot.value(column, part), [&, column = column](double d) { slot.setValue(column, part, d); });
-            intField(o, place, "modifier", std::numeric_limits<std::int16_t>::min(),
-                     std::numeric_limits<std::int16_t>::max(), slot.modifier(part),
-                     [&](qint64 n) { slot.setModifier(part, std::int16_t(n)); });
-        });
-    }
-
-    void wings(const QJsonValue &v)
-    {
-        if (isAbsent(v))
+        const QJsonValue name = o.value(QLatin1String("name")), raw = o.value(QLatin1String("raw_name"));
+        if (isAbsent(name) || isAbsent(raw) || write_)
             return;
-        flightmodel::WingsTable table(file_);
-        require(table.exists(), Place("wings"), QCoreApplication::translate("vw::app", "wings table"));
-        eachRow(v, Place("wings"), table.Entries, [&](const QJsonValue &entry, const Place &place, int w) {
-            realRow(entry, place, table.Steps, [&](int step) { return table.value(w, step); },
-                    [&](int step, double d) { table.setValue(w, step, d); });
-        });
+        const QByteArray bytes = hexBytes(raw, member(at, "raw_name"), weapons::AmmoEntry::NameWidth);
+        const qsizetype zero = bytes.indexOf('\0');
+        const QString text = QString::fromLatin1(zero < 0 ? bytes : bytes.left(zero));
+        if (!name.isString() || name.toString() != text)
+            refuse(member(at, "name"), QCoreApplication::translate("vw::app", "%1 is not the name raw_name holds (%2)")
+                                           .arg(shown(name), shown(text)));
     }
 
-    void ammunition(const QJsonValue &v)
+    void leaf(const Node &node, const QJsonValue &given, const Place &givenAt, const At &pos)
     {
-        eachRow(v, Place("ammunition"), weapons::AmmoEntry::Count,
-                [&](const QJsonValue &entry, const Place &at, int k) {
-                    weapons::AmmoEntry e(file_, k);
-                    require(e.exists(), at, QCoreApplication::translate("vw::app", "ammunition entry %1").arg(k));
-                    const QJsonObject o = object(entry, at);
-                    keys(o, at, {"ap_damage", "he_damage", "he_range", "weight", "param1", "param2", "raw_name"});
-                    realField(o, at, "ap_damage", e.apDamage(), [&](double d) { e.setApDamage(d); });
-                    i32Field(o, at, "he_damage", e.heDamage(), [&](std::int32_t n) { e.setHeDamage(n); });
-                    realField(o, at, "he_range", e.heRange(), [&](double d) { e.setHeRange(d); });
-                    realField(o, at, "weight", e.weight(), [&](double d) { e.setWeight(d); });
-                    i32Field(o, at, "param1", e.param1(), [&](std::int32_t n) { e.setParam1(n); });
-                    i32Field(o, at, "param2", e.param2(), [&](std::int32_t n) { e.setParam2(n); });
-                    const QJsonValue name = o.value(QLatin1String("raw_name"));
-                    if (!isAbsent(name)) {
-                        const QByteArray bytes = hexBytes(name, member(at, "raw_name"), e.NameWidth);
-                        if (write_ && bytes != e.rawName())
-                            e.setRawName(bytes);
-                    }
-                });
+        QJsonValue v = given;
+        Place at = givenAt;
+        // A primary row of an export with FM.dat labels: {"label", "row", "value"}.
+        std::optional<Place> valuePlace;
+        if (node.row && v.isObject()) {
+            const QJsonObject o = v.toObject();
+            keys(o, givenAt, {"label", "row", "value"});
+            const QJsonValue row = o.value(QLatin1String("row"));
+            const int expected = node.row(pos);
+            if (!isAbsent(row) && (!row.isDouble() || row.toDouble() != expected))
+                refuse(member(givenAt, "row"),
+                       QCoreApplication::translate("vw::app", "%1 is not this entry's row, %2").arg(shown(row)).arg(expected));
+            v = o.value(QLatin1String("value"));
+            if (isAbsent(v))
+                return;
+            valuePlace.emplace(givenAt, "value");
+        }
+        const Place &place = valuePlace ? *valuePlace : at;
+        const fields::Value current = node.read(pos);
+        fields::Value value;
+        bool differs = false;
+        switch (node.kind) {
+        case Kind::Integer:
+            value.integer = integer(v, place, node.min, node.max, current.integer);
+            differs = value.integer != current.integer;
+            break;
+        case Kind::Number:
+            value.number = realValue(v, place);
+            differs = std::bit_cast<quint64>(value.number) != std::bit_cast<quint64>(current.number);
+            break;
+        case Kind::Text:
+            value.text = textValue(v, place, node.width, current.text);
+            differs = value.text != current.text;
+            break;
+        case Kind::Bytes:
+            value.bytes = hexBytes(v, place, node.width);
+            differs = value.bytes != current.bytes;
+            break;
+        case Kind::Flag:
+            if (!v.isBool())
+                refuse(place, QCoreApplication::translate("vw::app", "%1 is not true or false").arg(shown(v)));
+            value.flag = v.toBool();
+            differs = value.flag != current.flag;
+            break;
+        }
+        if (!differs)
+            return;
+        // Bytes with two names are written under the name whose value the
+        // patch changes: the other, written after it, would put the old value back.
+        if (node.alias || node.aliased) {
+            const Twin twin{&node, pos.plane, pos.index};
+            if (!write_)
+                changedTwins_.insert(twin);
+            else if (!changedTwins_.contains(twin))
+                return;
+        }
+        if (write_)
+            node.write(file_, pos, value);
     }
+
+    struct Twin {
+        const Node *node;
+        int plane;
+        std::array<int, 6> index;
+        auto operator<=>(const Twin &) const = default;
+    };
 
     DataFile &file_;
     const QSet<QString> &negativeZeros_;
     bool write_ = false;
     QList<int> planes_;
     QHash<int, int> entryOf_; // plane -> its entry in "planes"
+    std::set<Twin> changedTwins_; // fields of two names whose value the patch changes
     qsizetype next_ = 0;
 };
 
