@@ -1,9 +1,8 @@
 // The plane data as JSON on a 254-plane file (every plane with its record and
-// damage map: 10.3 MB, its export 26.8 MB): the export document and its text, the
-// import of a whole export as "import" runs it (the text parsed, checked and
-// written), and the field differences between two such files as "diff" and
-// "Compare with..." compute them (the planes whose bytes differ exported from
-// both files, then compared).
+// damage map: 10.3 MB, its export 26.8 MB): the export's text, the import of a
+// whole export as "import" runs it (the text parsed, checked and written), and
+// the field differences between two such files as "diff" and "Compare with..."
+// compute them. bench/cli_commands.sh times the whole commands.
 
 #include "core/planedata/plane_diff.h"
 #include "core/planedata/plane_import.h"
@@ -13,7 +12,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <thread>
 
 namespace {
 
@@ -32,25 +30,22 @@ void BM_Export(benchmark::State &state)
 {
     const DataFile file = sample(1);
     for (auto _ : state) {
-        QByteArray text = vw::app::exportText(vw::app::exportPlanes(file));
+        QByteArray text = vw::app::exportFileText(file);
         benchmark::DoNotOptimize(text);
     }
 }
 BENCHMARK(BM_Export)->Unit(benchmark::kMillisecond);
 
-// The text alone, of the same document (QJsonDocument's indented text).
-void BM_ExportText(benchmark::State &state)
+// The same text through the document: built as JSON values, then QJsonDocument's text.
+void BM_ExportThroughDocument(benchmark::State &state)
 {
-    const QJsonObject document = vw::app::exportPlanes(sample(1));
-    qsizetype size = 0;
+    const DataFile file = sample(1);
     for (auto _ : state) {
-        QByteArray text = vw::app::exportText(document);
-        size = text.size();
+        QByteArray text = vw::app::exportText(vw::app::exportPlanes(file));
         benchmark::DoNotOptimize(text);
     }
-    state.counters["megabytes"] = double(size) / 1e6;
 }
-BENCHMARK(BM_ExportText)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ExportThroughDocument)->Unit(benchmark::kMillisecond);
 
 // Arg 0: the export of the file itself (every field checked, none written);
 // arg 1: the export of another file (every sample value written).
@@ -79,8 +74,8 @@ DataFile secondFile(const benchmark::State &state)
     return b;
 }
 
-// The whole diff as "diff" runs it: the differing planes of both files exported
-// side by side, then their comparison.
+// The whole diff as "diff" runs it: the planes whose bytes differ compared
+// field by field through the field tables.
 void BM_Diff(benchmark::State &state)
 {
     const DataFile a = sample(1);
@@ -94,38 +89,5 @@ void BM_Diff(benchmark::State &state)
     state.counters["differences"] = double(found);
 }
 BENCHMARK(BM_Diff)->ArgName("all_differ")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
-
-// The two exports of a diff alone, one after the other (threads:1) or side by
-// side (threads:2, as the diff runs them).
-void BM_DiffBothExports(benchmark::State &state)
-{
-    const DataFile a = sample(1);
-    const DataFile b = secondFile(state);
-    for (auto _ : state) {
-        QJsonObject from, to;
-        if (state.range(1) == 1) {
-            from = vw::app::exportPlanes(a);
-            to = vw::app::exportPlanes(b);
-        } else {
-            const std::jthread other([&] { to = vw::app::exportPlanes(b); });
-            from = vw::app::exportPlanes(a);
-        }
-        benchmark::DoNotOptimize(from);
-        benchmark::DoNotOptimize(to);
-    }
-}
-BENCHMARK(BM_DiffBothExports)->ArgNames({"all_differ", "threads"})->ArgsProduct({{0, 1}, {1, 2}})->Unit(benchmark::kMillisecond)->UseRealTime();
-
-// The comparison of two exported documents alone (one thread).
-void BM_DiffExports(benchmark::State &state)
-{
-    const QJsonObject a = vw::app::exportPlanes(sample(1));
-    const QJsonObject b = vw::app::exportPlanes(secondFile(state));
-    for (auto _ : state) {
-        const QList<vw::app::FieldDifference> differences = vw::app::diffExports(a, b);
-        benchmark::DoNotOptimize(differences);
-    }
-}
-BENCHMARK(BM_DiffExports)->ArgName("all_differ")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace

@@ -318,6 +318,26 @@ int exportPlanes(const QStringList &args, QTextStream &out)
     return 0;
 }
 
+// One difference as an element of diff --json's array, as QJsonDocument
+// indents it: {"from", "label", "path", "to", "where"}.
+void appendDifferenceJson(QByteArray &text, const app::FieldDifference &d, bool first)
+{
+    const auto value = [](const QJsonValue &v, bool integer) -> QByteArray {
+        if (v.isDouble())
+            return integer ? QByteArray::number(v.toInteger()) : app::shortestNumber(v.toDouble());
+        // Strings, nulls, booleans and whole parts as QJsonDocument writes them, indented to their place.
+        QByteArray one = QJsonDocument(QJsonArray{v}).toJson(QJsonDocument::Indented);
+        one = one.mid(2, one.size() - 5).trimmed(); // inside "[\n" ... "\n]\n"
+        one.replace("\n", "\n    ");
+        return one;
+    };
+    const auto string = [&](const QString &s) { return value(QJsonValue(s), false); };
+    text += first ? "[\n" : ",\n";
+    text += "    {\n        \"from\": " + value(d.from, d.integer) + ",\n        \"label\": " + string(d.label)
+            + ",\n        \"path\": " + string(d.path) + ",\n        \"to\": " + value(d.to, d.integer)
+            + ",\n        \"where\": " + string(d.where) + "\n    }";
+}
+
 int diff(const QStringList &args, QTextStream &out)
 {
     QCommandLineParser parser;
@@ -325,27 +345,36 @@ int diff(const QStringList &args, QTextStream &out)
     parser.addOption(json);
     const QStringList paths = parseCommand(parser, QStringLiteral("diff"), args, {QStringLiteral("A"), QStringLiteral("B")});
     // As diff and cmp: 0 the same, 1 different, 2 the files could not be compared.
-    QList<app::FieldDifference> differences;
+    // The differences are written as they are found: a pair of files whose
+    // every value differs has some 200,000.
+    QByteArray text;
+    qsizetype found = 0;
+    const bool asJson = parser.isSet(json);
+    const auto emit = [&](const app::FieldDifference &d) {
+        if (asJson)
+            appendDifferenceJson(text, d, found == 0);
+        else
+            text += app::differenceLine(d).toUtf8() + '\n';
+        ++found;
+    };
     try {
         const DataFile a = load(paths[0], true);
         const DataFile b = load(paths[1], true);
-        differences = app::diffFiles(a, b);
+        app::diffFiles(a, b, emit);
     } catch (Failure &e) {
         e.code = 2;
         throw;
     } catch (const FormatError &e) {
         throw Failure{paths[0] + QStringLiteral(", ") + paths[1], e.reason(), 2};
     }
-    if (parser.isSet(json)) {
-        QJsonArray list;
-        for (const app::FieldDifference &d : differences)
-            list.append(QJsonObject{{QStringLiteral("where"), d.where}, {QStringLiteral("from"), d.from}, {QStringLiteral("to"), d.to}});
-        out << QJsonDocument(list).toJson(QJsonDocument::Indented);
-    } else {
-        for (const app::FieldDifference &d : differences)
-            out << app::differenceLine(d) << '\n';
-    }
-    return differences.isEmpty() ? 0 : 1;
+    if (asJson)
+        text += found == 0 ? QByteArray("[\n]\n") : QByteArray("\n]\n");
+    out.flush();
+    if (out.device())
+        out.device()->write(text);
+    else
+        out << QString::fromUtf8(text);
+    return found == 0 ? 0 : 1;
 }
 
 int check(const QStringList &args, QTextStream &out)

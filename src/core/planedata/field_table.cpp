@@ -56,6 +56,13 @@ QString labelText(const Node &node)
     return node.label ? QCoreApplication::translate("vw::fields", node.label) : QString();
 }
 
+QString labelText(const Node &list, int entry)
+{
+    return list.entryLabels && entry >= 0 && entry < list.count
+               ? QCoreApplication::translate("vw::fields", list.entryLabels[entry])
+               : labelText(list);
+}
+
 namespace {
 
 void addPatterns(const Node &node, const QString &path, PageId page, const Node *list, QList<Pattern> &out)
@@ -137,6 +144,11 @@ void walk(const DataFile &file, const QList<int> &planes, Visitor &visitor)
         for (int p = 1; p <= file.PlaneCount(); ++p)
             chosen.append(p);
     walkChosen(file, chosen, visitor);
+}
+
+void walkNode(const Node &node, At &at, Visitor &visitor)
+{
+    visit(node, at, visitor, at.plane ? QList<int>{at.plane} : QList<int>{});
 }
 
 void walkChosen(const DataFile &file, const QList<int> &planes, Visitor &visitor)

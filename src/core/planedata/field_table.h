@@ -109,6 +109,8 @@ QString rangeText(const Node &leaf);
 QString kindText(const Node &leaf);
 // Its label in the current language.
 QString labelText(const Node &node);
+// The label of a list's entry that has one of its own ("Pitch"); else the list's.
+QString labelText(const Node &list, int entry);
 
 // One field pattern of the listing.
 struct Pattern {
@@ -139,6 +141,8 @@ public:
 // Walks the file's document with the planes given (every plane when empty).
 // Throws datafile::FormatError for a plane the file does not have.
 void walk(const datafile::DataFile &file, const QList<int> &planes, Visitor &visitor);
+// Walks one node of the document at `at`.
+void walkNode(const Node &node, At &at, Visitor &visitor);
 // The same with exactly the planes given (none for an empty list).
 void walkChosen(const datafile::DataFile &file, const QList<int> &planes, Visitor &visitor);
 

@@ -269,11 +269,11 @@ Node numberList(const char *key, const char *listLabel, int count, int first, co
 
 Node primaryFields()
 {
-    Node rows = numberList("rows", LABEL("row"), R::PrimaryDoubles, 1, LABEL("Primary configurations"),
+    Node rows = numberList("rows", LABEL("primary row"), R::PrimaryDoubles, 1, nullptr,
                            [](const At &a) { return R::primaryOffset(a[0] + 1); });
     rows.members[0].row = [](const At &a) { return a[0] + 1; };
     // The first three trailing rows are the bytes of the last handling row.
-    Node trailing = numberList("trailing_rows", LABEL("trailing row"), R::TrailingRows, 1, LABEL("Primary configurations"),
+    Node trailing = numberList("trailing_rows", LABEL("trailing row"), R::TrailingRows, 1, nullptr,
                                [](const At &a) { return R::trailingRowOffset(a[0]); });
     trailing.members[0].row = [](const At &a) { return R::PrimaryDoubles + a[0] + 1; };
     trailing.members[0].alias = "planes[*].handling[41][*]";
@@ -356,7 +356,6 @@ Node damageMapFields()
 {
     using M = damage::DamageMapView;
     Node row;
-    row.label = LABEL("Damage map row");
     row.kind = Kind::Bytes;
     row.width = M::Side;
     row = field(
@@ -372,7 +371,7 @@ Node damageMapFields()
             cells.replace(a[1] * M::Side, M::Side, v.bytes);
             map.setLevel(a[0], cells);
         });
-    Node levels = list("damage_map", LABEL("level"), M::Levels, 1, list(nullptr, LABEL("row"), M::Side, 1, row));
+    Node levels = list("damage_map", LABEL("damage map level"), M::Levels, 1, list(nullptr, LABEL("row"), M::Side, 1, row));
     levels.page = PageId::DamageMaps;
     levels.exists = [](const At &a) { return M(*a.file, a.plane).exists(); };
     return levels;
@@ -395,7 +394,7 @@ Node profileFields()
                                        [](DataFile &f, const At &a, const Value &v) {
                                            damage::ProfileSlot(f, a.plane).setModifier(a[0] + 1, std::int16_t(v.integer));
                                        })});
-    Node parts = list("damage_profile", LABEL("part"), S::Parts, 1, part);
+    Node parts = list("damage_profile", LABEL("damage profile part"), S::Parts, 1, part);
     parts.page = PageId::OfflineProfile;
     parts.exists = [](const At &a) { return S(*a.file, a.plane).exists(); };
     return parts;

@@ -95,6 +95,8 @@ QString rowLabel(const QStringList &labels, int row)
     return line >= 1 && line <= n ? labels.at(line - 1) : QString();
 }
 
+} // namespace
+
 QJsonValue jsonValue(const Node &leaf, const Value &v)
 {
     switch (leaf.kind) {
@@ -112,11 +114,14 @@ QJsonValue jsonValue(const Node &leaf, const Value &v)
     return {};
 }
 
+namespace {
+
 // Builds the document as JSON values.
 class TreeBuilder : public fields::Visitor {
 public:
     explicit TreeBuilder(const QStringList &labels) : labels_(labels) {}
-    QJsonObject document() const { return root_; }
+    QJsonObject document() const { return root_.toObject(); }
+    QJsonValue value() const { return root_; }
 
     void key(const Node &node, int) override { key_ = node.key; }
     void beginObject(const Node &, const At &) override { open_.push_back({QJsonObject(), QJsonArray(), true, key_}); }
@@ -143,6 +148,10 @@ private:
     };
     void add(const QJsonValue &v)
     {
+        if (open_.empty()) {
+            root_ = v;
+            return;
+        }
         Open &top = open_.back();
         if (top.isObject)
             top.object.insert(QLatin1String(key_), v);
@@ -154,7 +163,7 @@ private:
         Open done = std::move(open_.back());
         open_.pop_back();
         if (open_.empty()) {
-            root_ = done.object;
+            root_ = done.isObject ? QJsonValue(done.object) : QJsonValue(done.array);
             return;
         }
         key_ = done.key;
@@ -164,10 +173,25 @@ private:
     const QStringList &labels_;
     std::vector<Open> open_;
     const char *key_ = nullptr;
-    QJsonObject root_;
+    QJsonValue root_;
 };
 
 constexpr char HexDigits[] = "0123456789abcdef";
+
+// The shortest form that reads back, as QJsonDocument writes it; from 1e16
+// on, that pads the shortest digits with zeros where to_chars writes every
+// digit, so those few take Qt's own formatting.
+template <class Text>
+void appendShortest(Text &text, double d)
+{
+    if (std::fabs(d) < 1e16) {
+        char digits[32];
+        const std::to_chars_result r = std::to_chars(digits, digits + sizeof digits, d);
+        text.append(digits, r.ptr - digits);
+    } else {
+        text.append(QByteArray::number(d, 'g', QLocale::FloatingPointShortest).constData());
+    }
+}
 
 // Writes the document's text as it goes, the very bytes QJsonDocument's
 // indented text of the built document would be, without building it.
@@ -270,16 +294,7 @@ private:
             string(doubleValue(d).toString());
             return;
         }
-        // The shortest form that reads back, as QJsonDocument writes it; from
-        // 1e16 on, that pads the shortest digits with zeros where to_chars
-        // writes every digit, so those few take Qt's own formatting.
-        if (std::fabs(d) < 1e16) {
-            char digits[32];
-            const std::to_chars_result r = std::to_chars(digits, digits + sizeof digits, d);
-            text.append(digits, r.ptr);
-        } else {
-            text += QByteArray::number(d, 'g', QLocale::FloatingPointShortest).toStdString();
-        }
+        appendShortest(text, d);
     }
     // Escaped as JSON text: quotes, backslashes and control characters.
     void string(const QString &s)
@@ -327,6 +342,21 @@ QList<int> everyPlane(const DataFile &file, const QList<int> &planes)
 }
 
 } // namespace
+
+QByteArray shortestNumber(double value)
+{
+    QByteArray text;
+    appendShortest(text, value);
+    return text;
+}
+
+QJsonValue exportPart(const Node &node, At &at)
+{
+    const QStringList noLabels;
+    TreeBuilder builder(noLabels);
+    fields::walkNode(node, at, builder);
+    return builder.value();
+}
 
 QJsonObject exportPlanes(const DataFile &file, const QList<int> &planes, const QStringList &rowLabels)
 {

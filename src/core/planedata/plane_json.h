@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/datafile/data_file.h"
+#include "core/planedata/field_table.h"
 
 #include <QJsonObject>
 #include <QJsonValue>
@@ -36,6 +37,13 @@ QJsonObject exportPlanes(const datafile::DataFile &file, const QList<int> &plane
 // The same document with exactly the planes given (none for an empty list).
 QJsonObject exportChosenPlanes(const datafile::DataFile &file, const QList<int> &planes,
                                const QStringList &rowLabels = {});
+
+// A field's value as the export writes it.
+QJsonValue jsonValue(const fields::Node &leaf, const fields::Value &value);
+// A part of the document (a plane, a configuration, a damage map) as the export writes it.
+QJsonValue exportPart(const fields::Node &node, fields::At &at);
+// A finite double's shortest exact text, as the export writes it ("0.25", "1e+20").
+QByteArray shortestNumber(double value);
 
 // The document's text: indented, ending in a newline.
 QByteArray exportText(const QJsonObject &document);

@@ -7,7 +7,6 @@
 #include "ui/weapons/config_list_view.h"
 #include "core/weapons/weapons_block.h"
 
-#include <QRegularExpression>
 #include <QTabWidget>
 
 // "Compare with...": the open file against another, and a way from each
@@ -15,34 +14,20 @@
 
 namespace vw::app {
 
-namespace {
-
-// "plane 3 Kestrel, primary, row 13" and "..., primary, trailing row 2": the
-// part before the row, the row's kind and its number.
-const QRegularExpression &primaryRow()
-{
-    static const QRegularExpression pattern(QStringLiteral("^(.*, primary, )(row|trailing row) (\\d+)$"));
-    return pattern;
-}
-
-} // namespace
-
 int VNEditor::primaryGridRow(const FieldDifference &difference) const
 {
-    if (difference.section != QLatin1String("primary"))
-        return 0;
-    const QRegularExpressionMatch match = primaryRow().match(difference.where);
-    if (!match.hasMatch())
+    // difference.row is the row's place in the table: 1..167 above the four
+    // trailing rows 168..171. The grid shows the table's rows above its last
+    // four rows, which show the trailing rows; FM.dat's line count decides where they sit.
+    using flightmodel::PlaneRecord;
+    if (difference.row <= 0)
         return 0;
     const int labels = int(document_->labels().FmLabels.size());
-    const int number = match.captured(3).toInt();
-    // The grid shows rows 1.. of the table above its last four rows, which
-    // show the trailing rows; FM.dat's line count decides where they sit.
-    const int row = match.captured(2) == QLatin1String("row") ? number : labels - flightmodel::PlaneRecord::TrailingRows + number;
-    const auto offset = flightmodel::PlaneRecord::primaryRowOffset(row, labels);
-    const auto expected = match.captured(2) == QLatin1String("row")
-                              ? flightmodel::PlaneRecord::primaryOffset(number)
-                              : flightmodel::PlaneRecord::trailingRowOffset(number - 1);
+    const bool trailing = difference.row > PlaneRecord::PrimaryDoubles;
+    const int row = trailing ? labels - PlaneRecord::TrailingRows + (difference.row - PlaneRecord::PrimaryDoubles) : difference.row;
+    const auto offset = PlaneRecord::primaryRowOffset(row, labels);
+    const auto expected = trailing ? PlaneRecord::trailingRowOffset(difference.row - PlaneRecord::PrimaryDoubles - 1)
+                                   : PlaneRecord::primaryOffset(difference.row);
     return offset && *offset == expected ? row : 0;
 }
 
@@ -54,7 +39,8 @@ QString VNEditor::differenceText(const FieldDifference &difference) const
     if (label.isEmpty())
         return differenceLine(difference);
     FieldDifference named = difference;
-    named.where = primaryRow().match(difference.where).captured(1) + label;
+    named.where = difference.where.left(difference.where.size() - difference.label.size()) + label;
+    named.label = label;
     return differenceLine(named);
 }
 
@@ -98,8 +84,7 @@ void VNEditor::showDifference(const FieldDifference &difference)
         const bool config = block.exists() && difference.config >= 1 && difference.config <= block.configCount();
         document_->makeCurrent({difference.plane, config ? difference.config : 1, 1});
     }
-    if (const std::optional<PageId> page = PageRegistry::forSection(difference.section))
-        document_->pages().show(*page);
+    document_->pages().show(difference.page);
     // A row of the flight model grid: the grid shows it current.
     if (const int row = primaryGridRow(difference)) {
         if (auto *grid = findChild<NumberGridView *>(QStringLiteral("StringGrid1"))) {

@@ -65,23 +65,12 @@ bool VNEditor::importPatchFile(const QString &path)
     Patch patch;
     if (!document_->guarded([&] { patch = parsePatch(datafile::readRegularFile(path, PatchFileLimit, limitText())); }))
         return false;
-    // What the import changed, from the exports of the planes it names before and after.
-    QList<int> named;
-    QJsonObject before;
-    const auto exportNamed = [&] {
-        // A patch of the shared tables alone compares them beside plane 1, which it leaves as it is.
-        QList<int> planes = named;
-        if (planes.isEmpty() && document_->file().PlaneCount() >= 1)
-            planes = {1};
-        return exportPlanes(document_->file(), planes);
-    };
+    // What the import changed: the file before it, compared with the file after.
+    datafile::DataFile before;
     const std::uint64_t revision = document_->file().revision();
     if (!document_->edit(tr("Import JSON"), MergeKey::none(), [&] {
-            importPatch(document_->file(), patch, [&](const QList<int> &planes) {
-                for (int p : planes)
-                    if (!named.contains(p))
-                        named.append(p);
-                before = exportNamed();
+            importPatch(document_->file(), patch, [&](const QList<int> &) {
+                before = datafile::DataFile::fromBytes(document_->file().toBytes(false), false);
             });
         }))
         return false;
@@ -94,7 +83,7 @@ bool VNEditor::importPatchFile(const QString &path)
     }
     QList<FieldDifference> changed;
     try {
-        changed = diffExports(before, exportNamed());
+        changed = diffFiles(before, document_->file());
     } catch (const std::exception &) {
         // A patch that changed the number of planes: the planes it named may be gone.
     }

@@ -31,16 +31,16 @@ private Q_SLOTS:
         QTest::addColumn<int>("gridRow");
         QTest::newRow("a weapon's ammo")
             << Change([](DataFile &f) { vw::weapons::WeaponsBlock(f, 3).config(2).weapon(1).setAmmo(4321); })
-            << QStringLiteral(", weapons, config 2, weapon 1, ammo: ") << 3 << 2 << 0 << -1;
+            << QStringLiteral(", config 2, weapon 1, Ammo (planes[3].weapons.configurations[2].weapons[1].ammo): ") << 3 << 2 << 0 << -1;
         QTest::newRow("a damage map cell")
             << Change([](DataFile &f) { vw::damage::DamageMap(f, 2).setCell(1, 3, 4, 9); })
-            << QStringLiteral(", damage map level 2, row 5: ") << 2 << 1 << 3 << -1;
+            << QStringLiteral(", damage map level 2, row 5 (planes[2].damage_map[2][5]): ") << 2 << 1 << 3 << -1;
         QTest::newRow("the shared ammunition table")
             << Change([](DataFile &f) { vw::weapons::AmmoEntry(f, 7).setHeDamage(77); })
-            << QStringLiteral("ammunition 7, he_damage: ") << 1 << 1 << 5 << -1;
+            << QStringLiteral("ammunition 7, HE Damage (ammunition[7].he_damage): ") << 1 << 1 << 5 << -1;
         QTest::newRow("a flight model row")
             << Change([](DataFile &f) { vw::flightmodel::PlaneRecord(f, 2).setPrimary(13, 4321.5); })
-            << QStringLiteral(", primary, Row 13: ") << 2 << 1 << 2 << 13;
+            << QStringLiteral("Gyrfalcon, Row 13 (planes[2].primary.rows[13]): ") << 2 << 1 << 2 << 13;
     }
     void doubleClickShowsTheField()
     {

@@ -92,6 +92,7 @@ private Q_SLOTS:
             vw::app::FieldDifference difference;
             difference.plane = 2;
             difference.section = QString::fromLatin1(section.section);
+            difference.page = *PageRegistry::forSection(difference.section);
             e.editor->showDifference(difference);
             QVERIFY2(registry.isShown(section.page), section.section);
             QVERIFY(registry.page(section.page)->isVisible());
