@@ -275,6 +275,14 @@
         <source>readme.txt (help text)</source>
         <translation>readme.txt (help text)</translation>
     </message>
+    <message>
+        <source>%1 is not the name raw_name holds (%2)</source>
+        <translation>%1 is not the name raw_name holds (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is not this entry&apos;s row, %2</source>
+        <translation>%1 is not this entry&apos;s row, %2</translation>
+    </message>
 </context>
 <context>
     <name>vw::app::CompareDock</name>
@@ -1943,6 +1951,321 @@ Restore them? They come back as one step, which Edit &gt; Undo takes back. Disca
     <message>
         <source>this is a symbolic link, not a file</source>
         <translation>this is a symbolic link, not a file</translation>
+    </message>
+</context>
+<context>
+    <name>vw::fields</name>
+    <message>
+        <source>Plane is selectable</source>
+        <translation>Plane is selectable</translation>
+    </message>
+    <message>
+        <source>Plane name</source>
+        <translation>Plane name</translation>
+    </message>
+    <message>
+        <source>Icon in air</source>
+        <translation>Icon in air</translation>
+    </message>
+    <message>
+        <source>Sounds</source>
+        <translation>Sounds</translation>
+    </message>
+    <message>
+        <source>Cocpit №1</source>
+        <translation>Cocpit №1</translation>
+    </message>
+    <message>
+        <source>Cocpit №2</source>
+        <translation>Cocpit №2</translation>
+    </message>
+    <message>
+        <source>3D Model</source>
+        <translation>3D Model</translation>
+    </message>
+    <message>
+        <source>Plane Type</source>
+        <translation>Plane Type</translation>
+    </message>
+    <message>
+        <source>Slot index</source>
+        <translation>Slot index</translation>
+    </message>
+    <message>
+        <source>Weapon group</source>
+        <translation>Weapon group</translation>
+    </message>
+    <message>
+        <source>Weapon type</source>
+        <translation>Weapon type</translation>
+    </message>
+    <message>
+        <source>Hvy Ammo</source>
+        <translation>Hvy Ammo</translation>
+    </message>
+    <message>
+        <source>Bursts</source>
+        <translation>Bursts</translation>
+    </message>
+    <message>
+        <source>Ammo</source>
+        <translation>Ammo</translation>
+    </message>
+    <message>
+        <source>Weapon Coordinates X</source>
+        <translation>Weapon Coordinates X</translation>
+    </message>
+    <message>
+        <source>Weapon Coordinates Y</source>
+        <translation>Weapon Coordinates Y</translation>
+    </message>
+    <message>
+        <source>Weapon Coordinates Z</source>
+        <translation>Weapon Coordinates Z</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>Delay</translation>
+    </message>
+    <message>
+        <source>Damage part</source>
+        <translation>Damage part</translation>
+    </message>
+    <message>
+        <source>Trasser</source>
+        <translation>Trasser</translation>
+    </message>
+    <message>
+        <source>Assigned &apos;Key&apos;</source>
+        <translation>Assigned &apos;Key&apos;</translation>
+    </message>
+    <message>
+        <source>Vertical control type</source>
+        <translation>Vertical control type</translation>
+    </message>
+    <message>
+        <source>Vertical Angle min</source>
+        <translation>Vertical Angle min</translation>
+    </message>
+    <message>
+        <source>Vertical Angle max</source>
+        <translation>Vertical Angle max</translation>
+    </message>
+    <message>
+        <source>Horizontal control type</source>
+        <translation>Horizontal control type</translation>
+    </message>
+    <message>
+        <source>Horizontal Angle min</source>
+        <translation>Horizontal Angle min</translation>
+    </message>
+    <message>
+        <source>Horizontal Angle max</source>
+        <translation>Horizontal Angle max</translation>
+    </message>
+    <message>
+        <source>Graphics</source>
+        <translation>Graphics</translation>
+    </message>
+    <message>
+        <source>Deviation</source>
+        <translation>Deviation</translation>
+    </message>
+    <message>
+        <source>Config name</source>
+        <translation>Config name</translation>
+    </message>
+    <message>
+        <source>Number of weapons</source>
+        <translation>Number of weapons</translation>
+    </message>
+    <message>
+        <source>weapon</source>
+        <translation>weapon</translation>
+    </message>
+    <message>
+        <source>Number of configs</source>
+        <translation>Number of configs</translation>
+    </message>
+    <message>
+        <source>config</source>
+        <translation>config</translation>
+    </message>
+    <message>
+        <source>primary row</source>
+        <translation>primary row</translation>
+    </message>
+    <message>
+        <source>trailing row</source>
+        <translation>trailing row</translation>
+    </message>
+    <message>
+        <source>Speed (mph)</source>
+        <translation>Speed (mph)</translation>
+    </message>
+    <message>
+        <source>Engine power</source>
+        <translation>Engine power</translation>
+    </message>
+    <message>
+        <source>Speed points</source>
+        <translation>Speed points</translation>
+    </message>
+    <message>
+        <source>Altitude rows</source>
+        <translation>Altitude rows</translation>
+    </message>
+    <message>
+        <source>Unknown engine parameter</source>
+        <translation>Unknown engine parameter</translation>
+    </message>
+    <message>
+        <source>altitude row</source>
+        <translation>altitude row</translation>
+    </message>
+    <message>
+        <source>speed point</source>
+        <translation>speed point</translation>
+    </message>
+    <message>
+        <source>WEP Fuel</source>
+        <translation>WEP Fuel</translation>
+    </message>
+    <message>
+        <source>WEP Overheet</source>
+        <translation>WEP Overheet</translation>
+    </message>
+    <message>
+        <source>WEP Cooling</source>
+        <translation>WEP Cooling</translation>
+    </message>
+    <message>
+        <source>Text String on &apos;WEP Enabled&apos;</source>
+        <translation>Text String on &apos;WEP Enabled&apos;</translation>
+    </message>
+    <message>
+        <source>Text String on &apos;WEP Disabled&apos;</source>
+        <translation>Text String on &apos;WEP Disabled&apos;</translation>
+    </message>
+    <message>
+        <source>Text String on &apos;Out of WEP&apos;</source>
+        <translation>Text String on &apos;Out of WEP&apos;</translation>
+    </message>
+    <message>
+        <source>WEP Power</source>
+        <translation>WEP Power</translation>
+    </message>
+    <message>
+        <source>Pitch</source>
+        <translation>Pitch</translation>
+    </message>
+    <message>
+        <source>Yaw</source>
+        <translation>Yaw</translation>
+    </message>
+    <message>
+        <source>Roll</source>
+        <translation>Roll</translation>
+    </message>
+    <message>
+        <source>column</source>
+        <translation>column</translation>
+    </message>
+    <message>
+        <source>handling row</source>
+        <translation>handling row</translation>
+    </message>
+    <message>
+        <source>damage map level</source>
+        <translation>damage map level</translation>
+    </message>
+    <message>
+        <source>row</source>
+        <translation>row</translation>
+    </message>
+    <message>
+        <source>Damage 1</source>
+        <translation>Damage 1</translation>
+    </message>
+    <message>
+        <source>Damage 2</source>
+        <translation>Damage 2</translation>
+    </message>
+    <message>
+        <source>Armor</source>
+        <translation>Armor</translation>
+    </message>
+    <message>
+        <source>Modifier</source>
+        <translation>Modifier</translation>
+    </message>
+    <message>
+        <source>damage profile part</source>
+        <translation>damage profile part</translation>
+    </message>
+    <message>
+        <source>Wings</source>
+        <translation>Wings</translation>
+    </message>
+    <message>
+        <source>wing</source>
+        <translation>wing</translation>
+    </message>
+    <message>
+        <source>Name bytes</source>
+        <translation>Name bytes</translation>
+    </message>
+    <message>
+        <source>Ammunition name</source>
+        <translation>Ammunition name</translation>
+    </message>
+    <message>
+        <source>AP Damage</source>
+        <translation>AP Damage</translation>
+    </message>
+    <message>
+        <source>HE Damage</source>
+        <translation>HE Damage</translation>
+    </message>
+    <message>
+        <source>HE Range</source>
+        <translation>HE Range</translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation>Weight</translation>
+    </message>
+    <message>
+        <source>Param 1</source>
+        <translation>Param 1</translation>
+    </message>
+    <message>
+        <source>Param 2</source>
+        <translation>Param 2</translation>
+    </message>
+    <message>
+        <source>ammunition</source>
+        <translation>ammunition</translation>
+    </message>
+    <message>
+        <source>File Version</source>
+        <translation>File Version</translation>
+    </message>
+    <message>
+        <source>Misc.bin format</source>
+        <translation>Misc.bin format</translation>
+    </message>
+    <message>
+        <source>Number of Planes</source>
+        <translation>Number of Planes</translation>
+    </message>
+    <message>
+        <source>Plane</source>
+        <translation>Plane</translation>
+    </message>
+    <message>
+        <source>plane</source>
+        <translation>plane</translation>
     </message>
 </context>
 <context>

@@ -275,6 +275,14 @@
         <source>readme.txt (help text)</source>
         <translation>readme.txt (текст справки)</translation>
     </message>
+    <message>
+        <source>%1 is not the name raw_name holds (%2)</source>
+        <translation>%1 — не то название, что в raw_name (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is not this entry&apos;s row, %2</source>
+        <translation>%1 — не строка этой записи, %2</translation>
+    </message>
 </context>
 <context>
     <name>vw::app::CompareDock</name>
@@ -1943,6 +1951,321 @@ Restore them? They come back as one step, which Edit &gt; Undo takes back. Disca
     <message>
         <source>this is a symbolic link, not a file</source>
         <translation>это символическая ссылка, а не файл</translation>
+    </message>
+</context>
+<context>
+    <name>vw::fields</name>
+    <message>
+        <source>Plane is selectable</source>
+        <translation>Самолёт можно выбрать</translation>
+    </message>
+    <message>
+        <source>Plane name</source>
+        <translation>Название самолёта</translation>
+    </message>
+    <message>
+        <source>Icon in air</source>
+        <translation>Значок в воздухе</translation>
+    </message>
+    <message>
+        <source>Sounds</source>
+        <translation>Звуки</translation>
+    </message>
+    <message>
+        <source>Cocpit №1</source>
+        <translation>Кабина №1</translation>
+    </message>
+    <message>
+        <source>Cocpit №2</source>
+        <translation>Кабина №2</translation>
+    </message>
+    <message>
+        <source>3D Model</source>
+        <translation>3D-модель</translation>
+    </message>
+    <message>
+        <source>Plane Type</source>
+        <translation>Тип самолёта</translation>
+    </message>
+    <message>
+        <source>Slot index</source>
+        <translation>Номер слота</translation>
+    </message>
+    <message>
+        <source>Weapon group</source>
+        <translation>Группа оружия</translation>
+    </message>
+    <message>
+        <source>Weapon type</source>
+        <translation>Тип оружия</translation>
+    </message>
+    <message>
+        <source>Hvy Ammo</source>
+        <translation>Тяжёлый боезапас</translation>
+    </message>
+    <message>
+        <source>Bursts</source>
+        <translation>Очереди</translation>
+    </message>
+    <message>
+        <source>Ammo</source>
+        <translation>Боезапас</translation>
+    </message>
+    <message>
+        <source>Weapon Coordinates X</source>
+        <translation>Координаты оружия X</translation>
+    </message>
+    <message>
+        <source>Weapon Coordinates Y</source>
+        <translation>Координаты оружия Y</translation>
+    </message>
+    <message>
+        <source>Weapon Coordinates Z</source>
+        <translation>Координаты оружия Z</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>Задержка</translation>
+    </message>
+    <message>
+        <source>Damage part</source>
+        <translation>Деталь повреждений</translation>
+    </message>
+    <message>
+        <source>Trasser</source>
+        <translation>Трассер</translation>
+    </message>
+    <message>
+        <source>Assigned &apos;Key&apos;</source>
+        <translation>Клавиша</translation>
+    </message>
+    <message>
+        <source>Vertical control type</source>
+        <translation>Наведение по вертикали</translation>
+    </message>
+    <message>
+        <source>Vertical Angle min</source>
+        <translation>Угол по вертикали, мин.</translation>
+    </message>
+    <message>
+        <source>Vertical Angle max</source>
+        <translation>Угол по вертикали, макс.</translation>
+    </message>
+    <message>
+        <source>Horizontal control type</source>
+        <translation>Наведение по горизонтали</translation>
+    </message>
+    <message>
+        <source>Horizontal Angle min</source>
+        <translation>Угол по горизонтали, мин.</translation>
+    </message>
+    <message>
+        <source>Horizontal Angle max</source>
+        <translation>Угол по горизонтали, макс.</translation>
+    </message>
+    <message>
+        <source>Graphics</source>
+        <translation>Графика</translation>
+    </message>
+    <message>
+        <source>Deviation</source>
+        <translation>Разброс</translation>
+    </message>
+    <message>
+        <source>Config name</source>
+        <translation>Название конфигурации</translation>
+    </message>
+    <message>
+        <source>Number of weapons</source>
+        <translation>Число единиц оружия</translation>
+    </message>
+    <message>
+        <source>weapon</source>
+        <translation>оружие</translation>
+    </message>
+    <message>
+        <source>Number of configs</source>
+        <translation>Число конфигураций</translation>
+    </message>
+    <message>
+        <source>config</source>
+        <translation>конфигурация</translation>
+    </message>
+    <message>
+        <source>primary row</source>
+        <translation>строка лётной модели</translation>
+    </message>
+    <message>
+        <source>trailing row</source>
+        <translation>последняя строка</translation>
+    </message>
+    <message>
+        <source>Speed (mph)</source>
+        <translation>Скорость (миль/ч)</translation>
+    </message>
+    <message>
+        <source>Engine power</source>
+        <translation>Мощность двигателя</translation>
+    </message>
+    <message>
+        <source>Speed points</source>
+        <translation>Точки скорости</translation>
+    </message>
+    <message>
+        <source>Altitude rows</source>
+        <translation>Строки высоты</translation>
+    </message>
+    <message>
+        <source>Unknown engine parameter</source>
+        <translation>Неизвестный параметр двигателя</translation>
+    </message>
+    <message>
+        <source>altitude row</source>
+        <translation>строка высоты</translation>
+    </message>
+    <message>
+        <source>speed point</source>
+        <translation>точка скорости</translation>
+    </message>
+    <message>
+        <source>WEP Fuel</source>
+        <translation>Топливо</translation>
+    </message>
+    <message>
+        <source>WEP Overheet</source>
+        <translation>Перегрев</translation>
+    </message>
+    <message>
+        <source>WEP Cooling</source>
+        <translation>Охлаждение</translation>
+    </message>
+    <message>
+        <source>Text String on &apos;WEP Enabled&apos;</source>
+        <translation>Текст при включении форсажа</translation>
+    </message>
+    <message>
+        <source>Text String on &apos;WEP Disabled&apos;</source>
+        <translation>Текст при выключении форсажа</translation>
+    </message>
+    <message>
+        <source>Text String on &apos;Out of WEP&apos;</source>
+        <translation>Текст при окончании форсажа</translation>
+    </message>
+    <message>
+        <source>WEP Power</source>
+        <translation>Мощность форсажа</translation>
+    </message>
+    <message>
+        <source>Pitch</source>
+        <translation>Тангаж</translation>
+    </message>
+    <message>
+        <source>Yaw</source>
+        <translation>Рыскание</translation>
+    </message>
+    <message>
+        <source>Roll</source>
+        <translation>Крен</translation>
+    </message>
+    <message>
+        <source>column</source>
+        <translation>столбец</translation>
+    </message>
+    <message>
+        <source>handling row</source>
+        <translation>строка управляемости</translation>
+    </message>
+    <message>
+        <source>damage map level</source>
+        <translation>уровень карты повреждений</translation>
+    </message>
+    <message>
+        <source>row</source>
+        <translation>строка</translation>
+    </message>
+    <message>
+        <source>Damage 1</source>
+        <translation>Урон 1</translation>
+    </message>
+    <message>
+        <source>Damage 2</source>
+        <translation>Урон 2</translation>
+    </message>
+    <message>
+        <source>Armor</source>
+        <translation>Броня</translation>
+    </message>
+    <message>
+        <source>Modifier</source>
+        <translation>Множитель</translation>
+    </message>
+    <message>
+        <source>damage profile part</source>
+        <translation>деталь профиля повреждений</translation>
+    </message>
+    <message>
+        <source>Wings</source>
+        <translation>Крылья</translation>
+    </message>
+    <message>
+        <source>wing</source>
+        <translation>крыло</translation>
+    </message>
+    <message>
+        <source>Name bytes</source>
+        <translation>Байты названия</translation>
+    </message>
+    <message>
+        <source>Ammunition name</source>
+        <translation>Название боеприпаса</translation>
+    </message>
+    <message>
+        <source>AP Damage</source>
+        <translation>Бронебойный урон</translation>
+    </message>
+    <message>
+        <source>HE Damage</source>
+        <translation>Фугасный урон</translation>
+    </message>
+    <message>
+        <source>HE Range</source>
+        <translation>Радиус фугасного действия</translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation>Вес</translation>
+    </message>
+    <message>
+        <source>Param 1</source>
+        <translation>Параметр 1</translation>
+    </message>
+    <message>
+        <source>Param 2</source>
+        <translation>Параметр 2</translation>
+    </message>
+    <message>
+        <source>ammunition</source>
+        <translation>боеприпас</translation>
+    </message>
+    <message>
+        <source>File Version</source>
+        <translation>Версия файла</translation>
+    </message>
+    <message>
+        <source>Misc.bin format</source>
+        <translation>Формат misc.bin</translation>
+    </message>
+    <message>
+        <source>Number of Planes</source>
+        <translation>Число самолётов</translation>
+    </message>
+    <message>
+        <source>Plane</source>
+        <translation>Самолёт</translation>
+    </message>
+    <message>
+        <source>plane</source>
+        <translation>самолёт</translation>
     </message>
 </context>
 <context>

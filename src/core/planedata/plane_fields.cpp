@@ -21,7 +21,6 @@ using datafile::DataFile;
 
 namespace {
 
-#define LABEL(text) QT_TRANSLATE_NOOP("vw::fields", text)
 
 constexpr qint64 I32Min = std::numeric_limits<std::int32_t>::min(), I32Max = std::numeric_limits<std::int32_t>::max();
 
@@ -130,7 +129,7 @@ Node headerFields()
 {
     Node selectable;
     selectable.key = "selectable";
-    selectable.label = LABEL("Plane is selectable");
+    selectable.label = QT_TRANSLATE_NOOP("vw::fields", "Plane is selectable");
     selectable.kind = Kind::Flag;
     selectable = field(
         selectable,
@@ -141,13 +140,13 @@ Node headerFields()
         },
         [](DataFile &f, const At &a, const Value &v) { PlaneHeader(f, a.plane).setSelectable(v.flag); });
     return object("header",
-                  {headerText("name", LABEL("Plane name"), HeaderText::Name),
-                   headerText("icon_in_air", LABEL("Icon in air"), HeaderText::IconInAir),
-                   headerText("sounds", LABEL("Sounds"), HeaderText::Sounds),
-                   headerText("cockpit_1", LABEL("Cocpit №1"), HeaderText::Cockpit1),
-                   headerText("cockpit_2", LABEL("Cocpit №2"), HeaderText::Cockpit2),
-                   headerText("model_3d", LABEL("3D Model"), HeaderText::Model3D),
-                   field(integer("plane_type", LABEL("Plane Type"), 8, false, PlaneHeader::Fighter, PlaneHeader::Bomber),
+                  {headerText("name", QT_TRANSLATE_NOOP("vw::fields", "Plane name"), HeaderText::Name),
+                   headerText("icon_in_air", QT_TRANSLATE_NOOP("vw::fields", "Icon in air"), HeaderText::IconInAir),
+                   headerText("sounds", QT_TRANSLATE_NOOP("vw::fields", "Sounds"), HeaderText::Sounds),
+                   headerText("cockpit_1", QT_TRANSLATE_NOOP("vw::fields", "Cocpit №1"), HeaderText::Cockpit1),
+                   headerText("cockpit_2", QT_TRANSLATE_NOOP("vw::fields", "Cocpit №2"), HeaderText::Cockpit2),
+                   headerText("model_3d", QT_TRANSLATE_NOOP("vw::fields", "3D Model"), HeaderText::Model3D),
+                   field(integer("plane_type", QT_TRANSLATE_NOOP("vw::fields", "Plane Type"), 8, false, PlaneHeader::Fighter, PlaneHeader::Bomber),
                          [](const At &a) { return integerValue(PlaneHeaderView(*a.file, a.plane).planeType()); },
                          [](DataFile &f, const At &a, const Value &v) {
                              PlaneHeader(f, a.plane).setStoredPlaneType(std::uint8_t(v.integer));
@@ -201,46 +200,46 @@ Node weaponFields()
     Node weapon = object(
         nullptr,
         {
-            weaponField<&W::slotIndex, &S::setSlotIndex>(integer("slot_index", LABEL("Slot index"), 8, false, 0, 255)),
-            weaponField<&W::group, &S::setGroup>(integer("group", LABEL("Weapon group"), 8, false, 0, W::MaxGroup, true)),
+            weaponField<&W::slotIndex, &S::setSlotIndex>(integer("slot_index", QT_TRANSLATE_NOOP("vw::fields", "Slot index"), 8, false, 0, 255)),
+            weaponField<&W::group, &S::setGroup>(integer("group", QT_TRANSLATE_NOOP("vw::fields", "Weapon group"), 8, false, 0, W::MaxGroup, true)),
             weaponField<&W::ammoType, &S::setAmmoType>(
-                integer("ammo_type", LABEL("Weapon type"), 8, false, 0, W::MaxAmmoType, true)),
-            weaponField<&W::heavyAmmo, &S::setHeavyAmmo>(integer("heavy_ammo", LABEL("Hvy Ammo"), 16, false, 0, W::MaxAmmo, true)),
-            weaponField<&W::bursts, &S::setBursts>(integer("bursts", LABEL("Bursts"), 16, false, 0, W::MaxBursts, true)),
-            weaponField<&W::ammo, &S::setAmmo>(integer("ammo", LABEL("Ammo"), 16, false, 0, W::MaxAmmo, true)),
-            weaponField<&W::positionX, &S::setPositionX>(number("position_x", LABEL("Weapon Coordinates X"))),
-            weaponField<&W::positionY, &S::setPositionY>(number("position_y", LABEL("Weapon Coordinates Y"))),
-            weaponField<&W::positionZ, &S::setPositionZ>(number("position_z", LABEL("Weapon Coordinates Z"))),
-            weaponField<&W::fireDelay, &S::setFireDelay>(i32("fire_delay", LABEL("Delay"))),
-            weaponField<&W::damagePart, &S::setDamagePart>(i32("damage_part", LABEL("Damage part"))),
-            weaponField<&W::tracerCount, &S::setTracerCount>(i32("tracer_count", LABEL("Trasser"))),
-            weaponField<&W::storedKey, &S::setStoredKey>(i32("stored_key", LABEL("Assigned 'Key'"))),
-            weaponField<&W::verticalControl, &S::setVerticalControl>(i32("vertical_control", LABEL("Vertical control type"))),
-            weaponField<&W::verticalMin, &S::setVerticalMin>(number("vertical_min", LABEL("Vertical Angle min"))),
-            weaponField<&W::verticalMax, &S::setVerticalMax>(number("vertical_max", LABEL("Vertical Angle max"))),
+                integer("ammo_type", QT_TRANSLATE_NOOP("vw::fields", "Weapon type"), 8, false, 0, W::MaxAmmoType, true)),
+            weaponField<&W::heavyAmmo, &S::setHeavyAmmo>(integer("heavy_ammo", QT_TRANSLATE_NOOP("vw::fields", "Hvy Ammo"), 16, false, 0, W::MaxAmmo, true)),
+            weaponField<&W::bursts, &S::setBursts>(integer("bursts", QT_TRANSLATE_NOOP("vw::fields", "Bursts"), 16, false, 0, W::MaxBursts, true)),
+            weaponField<&W::ammo, &S::setAmmo>(integer("ammo", QT_TRANSLATE_NOOP("vw::fields", "Ammo"), 16, false, 0, W::MaxAmmo, true)),
+            weaponField<&W::positionX, &S::setPositionX>(number("position_x", QT_TRANSLATE_NOOP("vw::fields", "Weapon Coordinates X"))),
+            weaponField<&W::positionY, &S::setPositionY>(number("position_y", QT_TRANSLATE_NOOP("vw::fields", "Weapon Coordinates Y"))),
+            weaponField<&W::positionZ, &S::setPositionZ>(number("position_z", QT_TRANSLATE_NOOP("vw::fields", "Weapon Coordinates Z"))),
+            weaponField<&W::fireDelay, &S::setFireDelay>(i32("fire_delay", QT_TRANSLATE_NOOP("vw::fields", "Delay"))),
+            weaponField<&W::damagePart, &S::setDamagePart>(i32("damage_part", QT_TRANSLATE_NOOP("vw::fields", "Damage part"))),
+            weaponField<&W::tracerCount, &S::setTracerCount>(i32("tracer_count", QT_TRANSLATE_NOOP("vw::fields", "Trasser"))),
+            weaponField<&W::storedKey, &S::setStoredKey>(i32("stored_key", QT_TRANSLATE_NOOP("vw::fields", "Assigned 'Key'"))),
+            weaponField<&W::verticalControl, &S::setVerticalControl>(i32("vertical_control", QT_TRANSLATE_NOOP("vw::fields", "Vertical control type"))),
+            weaponField<&W::verticalMin, &S::setVerticalMin>(number("vertical_min", QT_TRANSLATE_NOOP("vw::fields", "Vertical Angle min"))),
+            weaponField<&W::verticalMax, &S::setVerticalMax>(number("vertical_max", QT_TRANSLATE_NOOP("vw::fields", "Vertical Angle max"))),
             weaponField<&W::horizontalControl, &S::setHorizontalControl>(
-                i32("horizontal_control", LABEL("Horizontal control type"))),
-            weaponField<&W::horizontalMin, &S::setHorizontalMin>(number("horizontal_min", LABEL("Horizontal Angle min"))),
-            weaponField<&W::horizontalMax, &S::setHorizontalMax>(number("horizontal_max", LABEL("Horizontal Angle max"))),
-            weaponField<&W::graphics, &S::setGraphics>(i32("graphics", LABEL("Graphics"))),
-            weaponField<&W::deviation, &S::setDeviation>(number("deviation", LABEL("Deviation"))),
+                i32("horizontal_control", QT_TRANSLATE_NOOP("vw::fields", "Horizontal control type"))),
+            weaponField<&W::horizontalMin, &S::setHorizontalMin>(number("horizontal_min", QT_TRANSLATE_NOOP("vw::fields", "Horizontal Angle min"))),
+            weaponField<&W::horizontalMax, &S::setHorizontalMax>(number("horizontal_max", QT_TRANSLATE_NOOP("vw::fields", "Horizontal Angle max"))),
+            weaponField<&W::graphics, &S::setGraphics>(i32("graphics", QT_TRANSLATE_NOOP("vw::fields", "Graphics"))),
+            weaponField<&W::deviation, &S::setDeviation>(number("deviation", QT_TRANSLATE_NOOP("vw::fields", "Deviation"))),
         });
     Node config = object(
         nullptr,
-        {field(text("name", LABEL("Config name"), ConfigRecordView::NameWidth),
+        {field(text("name", QT_TRANSLATE_NOOP("vw::fields", "Config name"), ConfigRecordView::NameWidth),
                [](const At &a) { return textValue(configAt(a).name()); },
                [](DataFile &f, const At &a, const Value &v) { configAt(f, a).setName(v.text); }),
-         field(integer("weapon_count", LABEL("Number of weapons"), 8, false, 1, ConfigRecordView::Slots, true),
+         field(integer("weapon_count", QT_TRANSLATE_NOOP("vw::fields", "Number of weapons"), 8, false, 1, ConfigRecordView::Slots, true),
                [](const At &a) { return integerValue(configAt(a).storedWeaponCount()); },
                [](DataFile &f, const At &a, const Value &v) { configAt(f, a).setWeaponCount(int(v.integer)); }),
-         list("weapons", LABEL("weapon"), ConfigRecordView::Slots, 1, weapon,
+         list("weapons", QT_TRANSLATE_NOOP("vw::fields", "weapon"), ConfigRecordView::Slots, 1, weapon,
               [](const At &a) { return configAt(a).weaponCount(); })});
     return object(
         "weapons",
-        {field(integer("config_count", LABEL("Number of configs"), 8, false, 1, WeaponsBlockView::Slots, true),
+        {field(integer("config_count", QT_TRANSLATE_NOOP("vw::fields", "Number of configs"), 8, false, 1, WeaponsBlockView::Slots, true),
                [](const At &a) { return integerValue(WeaponsBlockView(*a.file, a.plane).storedConfigCount()); },
                [](DataFile &f, const At &a, const Value &v) { WeaponsBlock(f, a.plane).setConfigCount(int(v.integer)); }),
-         list("configurations", LABEL("config"), WeaponsBlockView::Slots, 1, config,
+         list("configurations", QT_TRANSLATE_NOOP("vw::fields", "config"), WeaponsBlockView::Slots, 1, config,
               [](const At &a) { return WeaponsBlockView(*a.file, a.plane).configCount(); })},
         PageId::Weapons, hasRecord);
 }
@@ -269,11 +268,11 @@ Node numberList(const char *key, const char *listLabel, int count, int first, co
 
 Node primaryFields()
 {
-    Node rows = numberList("rows", LABEL("primary row"), R::PrimaryDoubles, 1, nullptr,
+    Node rows = numberList("rows", QT_TRANSLATE_NOOP("vw::fields", "primary row"), R::PrimaryDoubles, 1, nullptr,
                            [](const At &a) { return R::primaryOffset(a[0] + 1); });
     rows.members[0].row = [](const At &a) { return a[0] + 1; };
     // The first three trailing rows are the bytes of the last handling row.
-    Node trailing = numberList("trailing_rows", LABEL("trailing row"), R::TrailingRows, 1, nullptr,
+    Node trailing = numberList("trailing_rows", QT_TRANSLATE_NOOP("vw::fields", "trailing row"), R::TrailingRows, 1, nullptr,
                                [](const At &a) { return R::trailingRowOffset(a[0]); });
     trailing.members[0].row = [](const At &a) { return R::PrimaryDoubles + a[0] + 1; };
     trailing.members[0].alias = "planes[*].handling[41][*]";
@@ -283,26 +282,26 @@ Node primaryFields()
 
 Node engineFields()
 {
-    Node speed = field(integer(nullptr, LABEL("Speed (mph)"), 32, true, I32Min, I32Max),
+    Node speed = field(integer(nullptr, QT_TRANSLATE_NOOP("vw::fields", "Speed (mph)"), 32, true, I32Min, I32Max),
                        [](const At &a) { return integerValue(R(*a.file, a.plane).speed(a[0] + 1)); },
                        [](DataFile &f, const At &a, const Value &v) {
                            PlaneRecord(f, a.plane).setSpeed(a[0] + 1, std::int32_t(v.integer));
                        });
-    Node power = recordNumber(number(nullptr, LABEL("Engine power")),
+    Node power = recordNumber(number(nullptr, QT_TRANSLATE_NOOP("vw::fields", "Engine power")),
                               [](const At &a) { return R::powerOffset(a[1] + 1, a[0] + 1); });
     return object(
         "engine",
-        {field(integer("speed_point_count", LABEL("Speed points"), 8, false, 1, R::MatrixColumns, true),
+        {field(integer("speed_point_count", QT_TRANSLATE_NOOP("vw::fields", "Speed points"), 8, false, 1, R::MatrixColumns, true),
                [](const At &a) { return integerValue(R(*a.file, a.plane).storedSpeedPointCount()); },
                [](DataFile &f, const At &a, const Value &v) { PlaneRecord(f, a.plane).setSpeedPointCount(int(v.integer)); }),
-         field(integer("altitude_row_count", LABEL("Altitude rows"), 8, false, 1, R::MatrixRows, true),
+         field(integer("altitude_row_count", QT_TRANSLATE_NOOP("vw::fields", "Altitude rows"), 8, false, 1, R::MatrixRows, true),
                [](const At &a) { return integerValue(R(*a.file, a.plane).storedAltitudeRowCount()); },
                [](DataFile &f, const At &a, const Value &v) { PlaneRecord(f, a.plane).setAltitudeRowCount(int(v.integer)); }),
-         recordNumber(number("extra_parameter", LABEL("Unknown engine parameter")),
+         recordNumber(number("extra_parameter", QT_TRANSLATE_NOOP("vw::fields", "Unknown engine parameter")),
                       [](const At &) { return R::ExtraEngineParameterOffset; }),
-         list("power_matrix", LABEL("altitude row"), R::MatrixRows, 1,
-              list(nullptr, LABEL("speed point"), R::MatrixColumns, 1, power)),
-         list("speed_points", LABEL("speed point"), R::MatrixColumns, 1, speed)},
+         list("power_matrix", QT_TRANSLATE_NOOP("vw::fields", "altitude row"), R::MatrixRows, 1,
+              list(nullptr, QT_TRANSLATE_NOOP("vw::fields", "speed point"), R::MatrixColumns, 1, power)),
+         list("speed_points", QT_TRANSLATE_NOOP("vw::fields", "speed point"), R::MatrixColumns, 1, speed)},
         PageId::EnginePower, hasRecord);
 }
 
@@ -324,27 +323,27 @@ Node wepFields()
 {
     return object(
         "wep",
-        {object("times", {wepTime("fuel_ms", LABEL("WEP Fuel"), R::WepFuel),
-                          wepTime("overheat_ms", LABEL("WEP Overheet"), R::WepOverheat),
-                          wepTime("cooling_ms", LABEL("WEP Cooling"), R::WepCooling)}),
-         object("texts", {wepText("enabled", LABEL("Text String on 'WEP Enabled'"), R::WepEnabled),
-                          wepText("disabled", LABEL("Text String on 'WEP Disabled'"), R::WepDisabled),
-                          wepText("out_of_wep", LABEL("Text String on 'Out of WEP'"), R::OutOfWep)}),
-         numberList("power", LABEL("altitude row"), R::WepPowerRows, 1, LABEL("WEP Power"),
+        {object("times", {wepTime("fuel_ms", QT_TRANSLATE_NOOP("vw::fields", "WEP Fuel"), R::WepFuel),
+                          wepTime("overheat_ms", QT_TRANSLATE_NOOP("vw::fields", "WEP Overheet"), R::WepOverheat),
+                          wepTime("cooling_ms", QT_TRANSLATE_NOOP("vw::fields", "WEP Cooling"), R::WepCooling)}),
+         object("texts", {wepText("enabled", QT_TRANSLATE_NOOP("vw::fields", "Text String on 'WEP Enabled'"), R::WepEnabled),
+                          wepText("disabled", QT_TRANSLATE_NOOP("vw::fields", "Text String on 'WEP Disabled'"), R::WepDisabled),
+                          wepText("out_of_wep", QT_TRANSLATE_NOOP("vw::fields", "Text String on 'Out of WEP'"), R::OutOfWep)}),
+         numberList("power", QT_TRANSLATE_NOOP("vw::fields", "altitude row"), R::WepPowerRows, 1, QT_TRANSLATE_NOOP("vw::fields", "WEP Power"),
                     [](const At &a) { return R::wepPowerOffset(a[0]); })},
         PageId::EngineWep, hasRecord);
 }
 
-constexpr const char *AxisLabels[] = {LABEL("Pitch"), LABEL("Yaw"), LABEL("Roll")};
+constexpr const char *AxisLabels[] = {QT_TRANSLATE_NOOP("vw::fields", "Pitch"), QT_TRANSLATE_NOOP("vw::fields", "Yaw"), QT_TRANSLATE_NOOP("vw::fields", "Roll")};
 
 Node handlingFields()
 {
-    Node axes = list(nullptr, LABEL("column"), 3, 1,
+    Node axes = list(nullptr, QT_TRANSLATE_NOOP("vw::fields", "column"), 3, 1,
                      recordNumber(number(nullptr, nullptr),
                                   [](const At &a) { return R::handlingOffset(a[0], R::Axis(a[1])); }));
     axes.entryLabels = AxisLabels;
     axes.members[0].aliased = true; // the last row is the first three trailing rows
-    Node rows = list("handling", LABEL("handling row"), R::HandlingRows, 1, axes);
+    Node rows = list("handling", QT_TRANSLATE_NOOP("vw::fields", "handling row"), R::HandlingRows, 1, axes);
     rows.page = PageId::Handling;
     rows.exists = hasRecord;
     return rows;
@@ -371,7 +370,7 @@ Node damageMapFields()
             cells.replace(a[1] * M::Side, M::Side, v.bytes);
             map.setLevel(a[0], cells);
         });
-    Node levels = list("damage_map", LABEL("damage map level"), M::Levels, 1, list(nullptr, LABEL("row"), M::Side, 1, row));
+    Node levels = list("damage_map", QT_TRANSLATE_NOOP("vw::fields", "damage map level"), M::Levels, 1, list(nullptr, QT_TRANSLATE_NOOP("vw::fields", "row"), M::Side, 1, row));
     levels.page = PageId::DamageMaps;
     levels.exists = [](const At &a) { return M(*a.file, a.plane).exists(); };
     return levels;
@@ -386,15 +385,15 @@ Node profileFields()
                          damage::ProfileSlot(f, a.plane).setValue(damage::ProfileSlot::Column(column), a[0] + 1, v.number);
                      });
     };
-    Node part = object(nullptr, {value("damage1", LABEL("Damage 1"), S::Damage1), value("damage2", LABEL("Damage 2"), S::Damage2),
-                                 value("armor", LABEL("Armor"), S::Armor),
-                                 field(integer("modifier", LABEL("Modifier"), 16, true, std::numeric_limits<std::int16_t>::min(),
+    Node part = object(nullptr, {value("damage1", QT_TRANSLATE_NOOP("vw::fields", "Damage 1"), S::Damage1), value("damage2", QT_TRANSLATE_NOOP("vw::fields", "Damage 2"), S::Damage2),
+                                 value("armor", QT_TRANSLATE_NOOP("vw::fields", "Armor"), S::Armor),
+                                 field(integer("modifier", QT_TRANSLATE_NOOP("vw::fields", "Modifier"), 16, true, std::numeric_limits<std::int16_t>::min(),
                                                std::numeric_limits<std::int16_t>::max()),
                                        [](const At &a) { return integerValue(S(*a.file, a.plane).modifier(a[0] + 1)); },
                                        [](DataFile &f, const At &a, const Value &v) {
                                            damage::ProfileSlot(f, a.plane).setModifier(a[0] + 1, std::int16_t(v.integer));
                                        })});
-    Node parts = list("damage_profile", LABEL("damage profile part"), S::Parts, 1, part);
+    Node parts = list("damage_profile", QT_TRANSLATE_NOOP("vw::fields", "damage profile part"), S::Parts, 1, part);
     parts.page = PageId::OfflineProfile;
     parts.exists = [](const At &a) { return S(*a.file, a.plane).exists(); };
     return parts;
@@ -405,9 +404,9 @@ Node profileFields()
 Node wingsFields()
 {
     using T = flightmodel::WingsTableView;
-    Node value = field(number(nullptr, LABEL("Wings")), [](const At &a) { return numberValue(T(*a.file).value(a[0], a[1])); },
+    Node value = field(number(nullptr, QT_TRANSLATE_NOOP("vw::fields", "Wings")), [](const At &a) { return numberValue(T(*a.file).value(a[0], a[1])); },
                        [](DataFile &f, const At &a, const Value &v) { flightmodel::WingsTable(f).setValue(a[0], a[1], v.number); });
-    Node wings = list("wings", LABEL("wing"), T::Entries, 0, list(nullptr, LABEL("column"), T::Steps, 1, value));
+    Node wings = list("wings", QT_TRANSLATE_NOOP("vw::fields", "wing"), T::Entries, 0, list(nullptr, QT_TRANSLATE_NOOP("vw::fields", "column"), T::Steps, 1, value));
     wings.page = PageId::Wings;
     wings.exists = [](const At &a) { return T(*a.file).exists(); };
     return wings;
@@ -437,7 +436,7 @@ Node ammunitionFields()
     using A = AmmoEntryView;
     Node rawName;
     rawName.key = "raw_name";
-    rawName.label = LABEL("Name bytes");
+    rawName.label = QT_TRANSLATE_NOOP("vw::fields", "Name bytes");
     rawName.kind = Kind::Bytes;
     rawName.width = A::NameWidth;
     rawName = field(
@@ -452,7 +451,7 @@ Node ammunitionFields()
     // The name's bytes up to the first zero, one character each; written
     // back padded with zeros. The same bytes as raw_name.
     Node name = field(
-        text("name", LABEL("Ammunition name"), A::NameWidth),
+        text("name", QT_TRANSLATE_NOOP("vw::fields", "Ammunition name"), A::NameWidth),
         [](const At &a) {
             const QByteArray raw = A(*a.file, a[0]).rawName();
             const qsizetype zero = raw.indexOf('\0');
@@ -465,14 +464,14 @@ Node ammunitionFields()
         });
     name.alias = "ammunition[*].raw_name";
     Node entry = object(nullptr,
-                        {ammoField<&A::apDamage, &AmmoEntry::setApDamage>(number("ap_damage", LABEL("AP Damage"))),
-                         ammoField<&A::heDamage, &AmmoEntry::setHeDamage>(i32("he_damage", LABEL("HE Damage"))),
-                         ammoField<&A::heRange, &AmmoEntry::setHeRange>(number("he_range", LABEL("HE Range"))),
-                         ammoField<&A::weight, &AmmoEntry::setWeight>(number("weight", LABEL("Weight"))),
-                         ammoField<&A::param1, &AmmoEntry::setParam1>(i32("param1", LABEL("Param 1"))),
-                         ammoField<&A::param2, &AmmoEntry::setParam2>(i32("param2", LABEL("Param 2"))), rawName, name},
+                        {ammoField<&A::apDamage, &AmmoEntry::setApDamage>(number("ap_damage", QT_TRANSLATE_NOOP("vw::fields", "AP Damage"))),
+                         ammoField<&A::heDamage, &AmmoEntry::setHeDamage>(i32("he_damage", QT_TRANSLATE_NOOP("vw::fields", "HE Damage"))),
+                         ammoField<&A::heRange, &AmmoEntry::setHeRange>(number("he_range", QT_TRANSLATE_NOOP("vw::fields", "HE Range"))),
+                         ammoField<&A::weight, &AmmoEntry::setWeight>(number("weight", QT_TRANSLATE_NOOP("vw::fields", "Weight"))),
+                         ammoField<&A::param1, &AmmoEntry::setParam1>(i32("param1", QT_TRANSLATE_NOOP("vw::fields", "Param 1"))),
+                         ammoField<&A::param2, &AmmoEntry::setParam2>(i32("param2", QT_TRANSLATE_NOOP("vw::fields", "Param 2"))), rawName, name},
                         std::nullopt, [](const At &a) { return A(*a.file, a[0]).exists(); });
-    Node entries = list("ammunition", LABEL("ammunition"), A::Count, 0, entry);
+    Node entries = list("ammunition", QT_TRANSLATE_NOOP("vw::fields", "ammunition"), A::Count, 0, entry);
     entries.page = PageId::Ammunition;
     return entries;
 }
@@ -485,20 +484,20 @@ Node fileFields()
         return reading(integer(key, label, 32, true, min, max), [get](const At &a) { return integerValue(get(*a.file)); });
     };
     return object("file",
-                  {info("version", LABEL("File Version"), I32Min, I32Max, [](const DataFile &f) { return f.FileVersion(); }),
-                   info("layout", LABEL("Misc.bin format"), 0, 2, [](const DataFile &f) { return f.FileLayout(); }),
-                   info("planes", LABEL("Number of Planes"), 0, I32Max, [](const DataFile &f) { return f.PlaneCount(); })},
+                  {info("version", QT_TRANSLATE_NOOP("vw::fields", "File Version"), I32Min, I32Max, [](const DataFile &f) { return f.FileVersion(); }),
+                   info("layout", QT_TRANSLATE_NOOP("vw::fields", "Misc.bin format"), 0, 2, [](const DataFile &f) { return f.FileLayout(); }),
+                   info("planes", QT_TRANSLATE_NOOP("vw::fields", "Number of Planes"), 0, I32Max, [](const DataFile &f) { return f.PlaneCount(); })},
                   PageId::Misc);
 }
 
 Node planeFields()
 {
-    Node number = reading(integer("plane", LABEL("Plane"), 32, true, 1, I32Max),
+    Node number = reading(integer("plane", QT_TRANSLATE_NOOP("vw::fields", "Plane"), 32, true, 1, I32Max),
                           [](const At &a) { return integerValue(a.plane); });
     Node plane = object(nullptr, {number, headerFields(), weaponFields(), primaryFields(), engineFields(), wepFields(),
                                   handlingFields(), damageMapFields(), profileFields()},
                         PageId::Header);
-    Node planes = list("planes", LABEL("plane"), 0, 1, plane);
+    Node planes = list("planes", QT_TRANSLATE_NOOP("vw::fields", "plane"), 0, 1, plane);
     planes.planes = true;
     return planes;
 }
