@@ -20,6 +20,7 @@
 #include <functional>
 #include <optional>
 #include <thread>
+#include <unordered_map>
 #include <vector>
 
 namespace vw::app {
@@ -237,7 +238,7 @@ private:
             else if (s.list->entryLabels)
                 s.part = fields::labelText(*s.list, s.number - s.list->first);
             else
-                s.part = fields::labelText(*s.list) + QLatin1Char(' ') + QString::number(s.number);
+                s.part = label(*s.list) + QLatin1Char(' ') + QString::number(s.number);
             if (!s.where.isEmpty())
                 s.where += QStringLiteral(", ");
             s.where += s.part;
@@ -247,6 +248,15 @@ private:
         }
         if (s.node && s.node->page)
             s.page = s.node->page;
+    }
+
+    // A node's label in the current language, looked up once.
+    const QString &label(const Node &node)
+    {
+        auto it = labels_.find(&node);
+        if (it == labels_.end())
+            it = labels_.emplace(&node, fields::labelText(node)).first;
+        return it->second;
     }
 
     void record(const Node &node, const QJsonValue &from, const QJsonValue &to, const At &at)
@@ -268,7 +278,7 @@ private:
         // entry) and a part are named by the entry, or by the part's key.
         QString last;
         if (node.shape == Node::Leaf && node.label)
-            last = fields::labelText(node);
+            last = label(node);
         else if (s.key)
             last = QLatin1String(s.key);
         if (last.isEmpty()) {
@@ -285,6 +295,7 @@ private:
     const std::function<void(const FieldDifference &)> &each_;
     std::vector<Segment> path_;
     std::size_t named_ = 0; // segments whose names are made
+    std::unordered_map<const Node *, QString> labels_;
     FieldDifference difference_;
     int plane_ = 0;
     QString planeName_;
@@ -325,8 +336,12 @@ QList<FieldDifference> diffFiles(const datafile::DataFile &from, const datafile:
 
 QString differenceLine(const FieldDifference &difference)
 {
-    return difference.where + QStringLiteral(" (") + difference.path + QStringLiteral("): ")
-           + valueText(difference.from, difference.integer) + QStringLiteral(" -> ") + valueText(difference.to, difference.integer);
+    const QString from = valueText(difference.from, difference.integer), to = valueText(difference.to, difference.integer);
+    QString line;
+    line.reserve(difference.where.size() + difference.path.size() + from.size() + to.size() + 9);
+    line.append(difference.where).append(QLatin1String(" (")).append(difference.path).append(QLatin1String("): "));
+    line.append(from).append(QLatin1String(" -> ")).append(to);
+    return line;
 }
 
 } // namespace vw::app

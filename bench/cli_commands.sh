@@ -1,0 +1,41 @@
+#!/bin/bash
+# Whole-command timings of the data tools on a full-sized file (254 planes,
+# every plane with its record and damage map: 10.3 MB), as a user runs them:
+# the median wall time of five runs of each, beside its goal.
+# usage: bench/cli_commands.sh [path/to/vornwing-cli]
+set -euo pipefail
+cli=$(realpath "${1:-build/src/vornwing-cli}")
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cd "$work"
+"$cli" make-sample a.bin --planes 254 --seed 1 --layout 2 >/dev/null
+"$cli" make-sample b.bin --planes 254 --seed 2 --layout 2 >/dev/null
+echo '{"planes": [{"plane": 200, "weapons": {"configurations": [{"weapons": [{"ammo": 4321}]}]}}]}' > one.json
+"$cli" import a.bin one.json -o one.bin
+"$cli" export a.bin -o a.json
+
+median() { # command...: the median of five wall times in milliseconds
+    local times=()
+    for _ in 1 2 3 4 5; do
+        local start end
+        start=$(date +%s%N)
+        "$@" >/dev/null 2>&1 || true
+        end=$(date +%s%N)
+        times+=($(( (end - start) / 1000000 )))
+    done
+    printf '%s\n' "${times[@]}" | sort -n | sed -n 3p
+}
+
+row() { # label goal command...
+    local label=$1 goal=$2
+    shift 2
+    printf '%-44s %6s ms   (goal %s)\n' "$label" "$(median "$@")" "$goal"
+}
+
+row "diff A B, one field differs" "<= 50 ms" "$cli" diff a.bin one.bin
+row "diff A B, every sample value differs" "<= 500 ms" "$cli" diff a.bin b.bin
+row "export (to a file)" "<= 250 ms" "$cli" export a.bin -o out.json
+row "export (to standard output)" "<= 250 ms" "$cli" export a.bin
+row "import of a whole export onto its file" "<= 300 ms" "$cli" import a.bin a.json -o out.bin
+row "for scale: cmp A B" "-" cmp a.bin one.bin
+row "for scale: decrypt" "-" "$cli" decrypt a.bin out.dec
