@@ -302,12 +302,18 @@ private:
         return QCoreApplication::translate("vw::app", "plane record for plane %1").arg(plane);
     }
 
+    static bool hasMember(const Node &node, const QString &key)
+    {
+        return std::any_of(node.members.begin(), node.members.end(),
+                           [&](const Node &m) { return key == QLatin1StringView(m.key); });
+    }
+
     void plane(const Node &node, const QJsonValue &v, const Place &at, int index)
     {
         const QJsonObject o = object(v, at);
         // "name" finds the plane by its name; it is not a field of its own.
         for (auto it = o.begin(); it != o.end(); ++it)
-            if (it.key() != QLatin1String("name") && !node.member(QLatin1StringView(it.key().toLatin1())))
+            if (it.key() != QLatin1String("name") && !hasMember(node, it.key()))
                 refuse(Place(at, it.key()), QCoreApplication::translate("vw::app", "is not a field here"));
         At pos;
         pos.file = &file_;
@@ -335,7 +341,7 @@ private:
         case Node::Object: {
             const QJsonObject o = object(v, at);
             for (auto it = o.begin(); it != o.end(); ++it)
-                if (!node.member(QLatin1StringView(it.key().toLatin1())))
+                if (!hasMember(node, it.key()))
                     refuse(Place(at, it.key()), QCoreApplication::translate("vw::app", "is not a field here"));
             if (node.member(QLatin1String("raw_name")))
                 agreeingNames(o, at);
