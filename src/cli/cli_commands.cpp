@@ -1,6 +1,8 @@
 #include "cli/cli_commands.h"
 
 #include "core/operations/batch_operations.h"
+#include "core/planedata/field_schema.h"
+#include "core/planedata/field_table.h"
 #include "core/planedata/file_check.h"
 #include "core/planedata/plane_diff.h"
 #include "core/planedata/plane_import.h"
@@ -47,6 +49,9 @@ const char *const Usage =
     "                            tables as one JSON document, e.g. export misc.bin --plane 7 -o kestrel.json\n"
     "  diff A B [--json]         list the fields that differ, one a line (exit 0 equal, 1 different),\n"
     "                            e.g. \"plane 7 Kestrel, weapons, config 2, weapon 3, ammo: 250 -> 300\"\n"
+    "  fields [--json]           list every field the export writes: pattern, label, kind, range and page,\n"
+    "                            tab-separated, one a line (--json: one array of objects)\n"
+    "  schema                    print the JSON Schema (draft 2020-12) of the export's document\n"
     "  import FILE PATCH.json -o OUT\n"
     "                            write the fields a JSON document of the export's shape names; a patch\n"
     "                            with any fault is refused with its place, and nothing is written\n"
@@ -132,7 +137,8 @@ QStringList parseCommand(QCommandLineParser &parser, const QString &command, con
     const QStringList positional = parser.positionalArguments();
     const bool more = !names.isEmpty() && names.last().endsWith(QLatin1String("..."));
     if (more ? positional.size() < names.size() : positional.size() != names.size())
-        throw UsageError{QStringLiteral("%1 takes %2").arg(command, names.join(QStringLiteral(" and ")))};
+        throw UsageError{names.isEmpty() ? QStringLiteral("%1 takes no arguments").arg(command)
+                                         : QStringLiteral("%1 takes %2").arg(command, names.join(QStringLiteral(" and ")))};
     for (qsizetype i = 0; i < positional.size(); ++i)
         if (positional[i].isEmpty())
             throw UsageError{QStringLiteral("%1: %2 is an empty name").arg(command, names[std::min(i, names.size() - 1)])};
@@ -618,6 +624,58 @@ int report(const QStringList &args)
     return 0;
 }
 
+// The field tables as a program reads them: every pattern the export writes,
+// and the JSON Schema of its document.
+void writeStandardOutput(QTextStream &out, const QByteArray &text)
+{
+    out.flush();
+    if (out.device())
+        out.device()->write(text);
+    else
+        out << QString::fromUtf8(text);
+}
+
+int listFields(const QStringList &args, QTextStream &out)
+{
+    QCommandLineParser parser;
+    const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("Print one JSON array."));
+    parser.addOption(json);
+    parseCommand(parser, QStringLiteral("fields"), args, {});
+    const QList<app::fields::Pattern> patterns = app::fields::patterns();
+    if (parser.isSet(json)) {
+        QJsonArray list;
+        for (const app::fields::Pattern &p : patterns) {
+            QJsonObject entry{{QStringLiteral("pattern"), p.pattern},
+                              {QStringLiteral("label"), QString::fromUtf8(p.label ? p.label : "")},
+                              {QStringLiteral("kind"), app::fields::kindText(*p.leaf)},
+                              {QStringLiteral("range"), app::fields::rangeText(*p.leaf)},
+                              {QStringLiteral("page"), app::pageKey(p.page)}};
+            if (p.leaf->alias)
+                entry[QStringLiteral("alias")] = QLatin1String(p.leaf->alias);
+            list.append(entry);
+        }
+        writeStandardOutput(out, QJsonDocument(list).toJson(QJsonDocument::Indented));
+        return 0;
+    }
+    QByteArray text;
+    for (const app::fields::Pattern &p : patterns)
+        text += (QStringList{p.pattern, QString::fromUtf8(p.label ? p.label : ""), app::fields::kindText(*p.leaf),
+                             app::fields::rangeText(*p.leaf), app::pageKey(p.page)}
+                     .join(QLatin1Char('\t'))
+                 + QLatin1Char('\n'))
+                    .toUtf8();
+    writeStandardOutput(out, text);
+    return 0;
+}
+
+int schema(const QStringList &args, QTextStream &out)
+{
+    QCommandLineParser parser;
+    parseCommand(parser, QStringLiteral("schema"), args, {});
+    writeStandardOutput(out, app::exportSchemaText());
+    return 0;
+}
+
 // The Misc page's batch adjustments by name, in the order given, on one file.
 // Every name is checked before anything runs; a step that refuses leaves no OUT.
 // What each step changed is told once OUT is written.
@@ -681,6 +739,10 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
             return importPatch(args);
         if (command == QLatin1String("diff"))
             return diff(args, out);
+        if (command == QLatin1String("fields"))
+            return listFields(args, out);
+        if (command == QLatin1String("schema"))
+            return schema(args, out);
         if (command == QLatin1String("check"))
             return check(args, out);
         if (command == QLatin1String("info"))
