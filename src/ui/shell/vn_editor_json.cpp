@@ -26,7 +26,8 @@ void exportTo(VNEditor &editor, const QList<int> &planes, const QString &title, 
     if (!document.isLoaded())
         return;
     document.guarded([&] {
-        const QByteArray text = exportText(exportPlanes(document.file(), planes));
+        // The editor has FM.dat: each primary row goes out with its label.
+        const QByteArray text = exportFileText(document.file(), planes, document.labels().FmLabels);
         const QString chosen = document.prompter().saveFileName(&editor, title, editor.baseDirectory(), preset, JsonFilter);
         if (chosen.isEmpty())
             return;

@@ -34,6 +34,10 @@ private Q_SLOTS:
         QCOMPARE(planes.size(), 1);
         QJsonObject plane = planes[0].toObject();
         QCOMPARE(plane[QStringLiteral("plane")].toInt(), 3);
+        // The editor's export labels the primary rows by FM.dat's lines.
+        const QJsonObject row = plane[QStringLiteral("primary")][QStringLiteral("rows")][12].toObject();
+        QCOMPARE(row[QStringLiteral("row")].toInt(), 13);
+        QCOMPARE(row[QStringLiteral("label")].toString(), w.editor->document().labels().FmLabels.value(12));
         QJsonObject header = plane[QStringLiteral("header")].toObject();
         header[QStringLiteral("name")] = QStringLiteral("Harrier");
         plane[QStringLiteral("header")] = header;
