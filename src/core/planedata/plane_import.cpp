@@ -35,7 +35,6 @@ using fields::At;
 
 namespace {
 
-constexpr qint64 I32Min = std::numeric_limits<std::int32_t>::min(), I32Max = std::numeric_limits<std::int32_t>::max();
 // Characters a refusal quotes of a text before it cuts it; no field is longer.
 constexpr qsizetype QuotedLength = 64;
 
