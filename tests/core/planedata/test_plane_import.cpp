@@ -168,6 +168,9 @@ private Q_SLOTS:
                                           << Change([](DataFile &f) { vw::damage::ProfileSlot(f, 3).setModifier(32, -5); });
         QTest::newRow("wings") << QStringLiteral("wings[99][59]") << QJsonValue(7.5)
                                << Change([](DataFile &f) { WingsTable(f).setValue(99, 59, 7.5); });
+        // The first three trailing rows are the last handling row: the name the patch changes is written.
+        QTest::newRow("trailing row") << QStringLiteral("planes[1].primary.trailing_rows[2]") << QJsonValue(0.25)
+                                      << Change([](DataFile &f) { PlaneRecord(f, 2).setHandling(40, PlaneRecord::Roll, 0.25); });
         QTest::newRow("ammunition") << QStringLiteral("ammunition[150].he_damage") << QJsonValue(-40)
                                     << Change([](DataFile &f) { vw::weapons::AmmoEntry(f, 150).setHeDamage(-40); });
     }
@@ -251,6 +254,12 @@ private Q_SLOTS:
             << QByteArray(R"({"planes": [)" + valid + R"({}, {}, {}, {}, null]})")
             << QStringLiteral("planes: has 5 entries; the file has 4 planes");
         QTest::newRow("broken JSON") << valid << QStringLiteral("at offset ");
+        QTest::newRow("ammunition names that disagree")
+            << QByteArray(R"({"ammunition": [{"name": "abc", "raw_name": "78797a00000000000000000000000000000000"}]})")
+            << QStringLiteral("ammunition[0].name: \"abc\" is not the name raw_name holds (\"xyz\")");
+        QTest::newRow("labelled row of another row")
+            << QByteArray(R"({"planes": [{"plane": 1, "primary": {"rows": [{"row": 2, "value": 1}]}}]})")
+            << QStringLiteral("planes[0].primary.rows[0].row: 2 is not this entry's row, 1");
         // A key given twice would leave the last one standing.
         QTest::newRow("ammo given twice")
             << QByteArray(R"({"planes": [)" + valid + R"({"plane": 2, "weapons": {"configurations": [{"weapons": [{"ammo": 40000, "ammo": 100}]}]}}]})")
