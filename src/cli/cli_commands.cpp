@@ -354,13 +354,16 @@ int diff(const QStringList &args, QTextStream &out)
     // The differences are written as they are found: a pair of files whose
     // every value differs has some 200,000.
     QByteArray text;
+    QString lines; // made into UTF-8 at once
     qsizetype found = 0;
     const bool asJson = parser.isSet(json);
     const auto emit = [&](const app::FieldDifference &d) {
-        if (asJson)
+        if (asJson) {
             appendDifferenceJson(text, d, found == 0);
-        else
-            text += app::differenceLine(d).toUtf8() + '\n';
+        } else {
+            app::appendDifferenceLine(lines, d);
+            lines += QLatin1Char('\n');
+        }
         ++found;
     };
     try {
@@ -375,6 +378,8 @@ int diff(const QStringList &args, QTextStream &out)
     }
     if (asJson)
         text += found == 0 ? QByteArray("[\n]\n") : QByteArray("\n]\n");
+    else
+        text = lines.toUtf8();
     out.flush();
     if (out.device())
         out.device()->write(text);
