@@ -26,6 +26,10 @@
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <exception>
+#include <optional>
+#include <thread>
+#include <utility>
 
 #ifdef Q_OS_WIN
 #include <io.h>
@@ -193,6 +197,30 @@ DataFile load(const QString &path, bool decipher)
     } catch (const FormatError &e) {
         throw Failure{path == QLatin1String("-") ? StandardInput : path, e.reason()};
     }
+}
+
+// Two files, read side by side unless both come from standard input; where
+// both fail, the first one's failure is reported.
+std::pair<DataFile, DataFile> loadBoth(const QString &first, const QString &second)
+{
+    if (first == QLatin1String("-") && second == QLatin1String("-")) {
+        DataFile a = load(first, true);
+        return {std::move(a), load(second, true)};
+    }
+    std::optional<DataFile> b;
+    std::exception_ptr failed;
+    std::jthread reading([&] {
+        try {
+            b.emplace(load(second, true));
+        } catch (...) {
+            failed = std::current_exception();
+        }
+    });
+    DataFile a = load(first, true);
+    reading.join();
+    if (failed)
+        std::rethrow_exception(failed);
+    return {std::move(a), std::move(*b)};
 }
 
 QJsonObject infoObject(const DataFile &file)
@@ -367,8 +395,7 @@ int diff(const QStringList &args, QTextStream &out)
         ++found;
     };
     try {
-        const DataFile a = load(paths[0], true);
-        const DataFile b = load(paths[1], true);
+        const auto [a, b] = loadBoth(paths[0], paths[1]);
         app::diffFiles(a, b, emit);
     } catch (Failure &e) {
         e.code = 2;
