@@ -82,6 +82,9 @@ struct Node {
     bool aliased = false;  // another name (an alias) shows some of the same bytes
     // A primary-table row: labelled by FM.dat line `row(at)` in an export with labels.
     Counter row;
+    // Integers the file check reports when the file holds a value outside
+    // min..max, under this name ("weapon count 20 is outside 1..16").
+    const char *checkedAs = nullptr;
 
     // Lists.
     int count = 0;   // entries the table has

@@ -104,6 +104,13 @@ Node reading(Node n, F read)
     n.read = std::move(read);
     return n;
 }
+// A field the file check reports when the file holds a value outside its range.
+Node checked(Node n, const char *name)
+{
+    n.checkedAs = name;
+    return n;
+}
+
 template <class F, class W>
 Node field(Node n, F read, W write)
 {
@@ -201,9 +208,9 @@ Node weaponFields()
         nullptr,
         {
             weaponField<&W::slotIndex, &S::setSlotIndex>(integer("slot_index", QT_TRANSLATE_NOOP("vw::fields", "Slot index"), 8, false, 0, 255)),
-            weaponField<&W::group, &S::setGroup>(integer("group", QT_TRANSLATE_NOOP("vw::fields", "Weapon group"), 8, false, 0, W::MaxGroup, true)),
+            weaponField<&W::group, &S::setGroup>(checked(integer("group", QT_TRANSLATE_NOOP("vw::fields", "Weapon group"), 8, false, 0, W::MaxGroup, true), "group")),
             weaponField<&W::ammoType, &S::setAmmoType>(
-                integer("ammo_type", QT_TRANSLATE_NOOP("vw::fields", "Weapon type"), 8, false, 0, W::MaxAmmoType, true)),
+                checked(integer("ammo_type", QT_TRANSLATE_NOOP("vw::fields", "Weapon type"), 8, false, 0, W::MaxAmmoType, true), "ammunition type")),
             weaponField<&W::heavyAmmo, &S::setHeavyAmmo>(integer("heavy_ammo", QT_TRANSLATE_NOOP("vw::fields", "Hvy Ammo"), 16, false, 0, W::MaxAmmo, true)),
             weaponField<&W::bursts, &S::setBursts>(integer("bursts", QT_TRANSLATE_NOOP("vw::fields", "Bursts"), 16, false, 0, W::MaxBursts, true)),
             weaponField<&W::ammo, &S::setAmmo>(integer("ammo", QT_TRANSLATE_NOOP("vw::fields", "Ammo"), 16, false, 0, W::MaxAmmo, true)),
@@ -229,14 +236,14 @@ Node weaponFields()
         {field(text("name", QT_TRANSLATE_NOOP("vw::fields", "Config name"), ConfigRecordView::NameWidth),
                [](const At &a) { return textValue(configAt(a).name()); },
                [](DataFile &f, const At &a, const Value &v) { configAt(f, a).setName(v.text); }),
-         field(integer("weapon_count", QT_TRANSLATE_NOOP("vw::fields", "Number of weapons"), 8, false, 1, ConfigRecordView::Slots, true),
+         field(checked(integer("weapon_count", QT_TRANSLATE_NOOP("vw::fields", "Number of weapons"), 8, false, 1, ConfigRecordView::Slots, true), "weapon count"),
                [](const At &a) { return integerValue(configAt(a).storedWeaponCount()); },
                [](DataFile &f, const At &a, const Value &v) { configAt(f, a).setWeaponCount(int(v.integer)); }),
          list("weapons", QT_TRANSLATE_NOOP("vw::fields", "weapon"), ConfigRecordView::Slots, 1, weapon,
               [](const At &a) { return configAt(a).weaponCount(); })});
     return object(
         "weapons",
-        {field(integer("config_count", QT_TRANSLATE_NOOP("vw::fields", "Number of configs"), 8, false, 1, WeaponsBlockView::Slots, true),
+        {field(checked(integer("config_count", QT_TRANSLATE_NOOP("vw::fields", "Number of configs"), 8, false, 1, WeaponsBlockView::Slots, true), "configuration count"),
                [](const At &a) { return integerValue(WeaponsBlockView(*a.file, a.plane).storedConfigCount()); },
                [](DataFile &f, const At &a, const Value &v) { WeaponsBlock(f, a.plane).setConfigCount(int(v.integer)); }),
          list("configurations", QT_TRANSLATE_NOOP("vw::fields", "config"), WeaponsBlockView::Slots, 1, config,
