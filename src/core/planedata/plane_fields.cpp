@@ -345,7 +345,7 @@ constexpr const char *AxisLabels[] = {QT_TRANSLATE_NOOP("vw::fields", "Pitch"), 
 
 Node handlingFields()
 {
-    Node axes = list(nullptr, QT_TRANSLATE_NOOP("vw::fields", "column"), 3, 1,
+    Node axes = list(nullptr, QT_TRANSLATE_NOOP("vw::fields", "Pitch, Yaw or Roll"), 3, 1,
                      recordNumber(number(nullptr, nullptr),
                                   [](const At &a) { return R::handlingOffset(a[0], R::Axis(a[1])); }));
     axes.entryLabels = AxisLabels;
