@@ -95,6 +95,9 @@ struct Node {
 
     // Objects and lists: false where the file lacks the part (null in the export).
     Test exists;
+    // What the file lacks there, in the import's refusal ("damage map for plane
+    // %1": the plane, or the entry of a shared table); the context is "vw::app".
+    const char *absent = nullptr;
     // An object's members, by key; a list's one element.
     std::vector<Node> members;
 

@@ -306,23 +306,11 @@ private:
     using Node = fields::Node;
     using Kind = fields::Kind;
 
-    // Where the table names a part the file may lack: what the refusal says it lacks.
+    // What the refusal says the file lacks where the tables name a part it may lack.
     static QString missing(const Node &node, int plane, int entry)
     {
-        const QLatin1StringView key(node.key ? node.key : "");
-        if (key == QLatin1String("header"))
-            return QCoreApplication::translate("vw::app", "directory entry for plane %1").arg(plane);
-        if (key == QLatin1String("weapons"))
-            return QCoreApplication::translate("vw::app", "weapons for plane %1").arg(plane);
-        if (key == QLatin1String("damage_map"))
-            return QCoreApplication::translate("vw::app", "damage map for plane %1").arg(plane);
-        if (key == QLatin1String("damage_profile"))
-            return QCoreApplication::translate("vw::app", "damage profile slot for plane %1").arg(plane);
-        if (key == QLatin1String("wings"))
-            return QCoreApplication::translate("vw::app", "wings table");
-        if (plane == 0)
-            return QCoreApplication::translate("vw::app", "ammunition entry %1").arg(entry);
-        return QCoreApplication::translate("vw::app", "plane record for plane %1").arg(plane);
+        const QString text = node.absent ? QCoreApplication::translate("vw::app", node.absent) : QString();
+        return text.contains(QLatin1String("%1")) ? text.arg(plane == 0 ? entry : plane) : text;
     }
 
     // The member of the node with that key (members are sorted by key), or -1.

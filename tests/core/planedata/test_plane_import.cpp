@@ -7,6 +7,7 @@
 #include "core/damage/damage_map.h"
 #include "core/damage/damage_profile.h"
 #include "core/datafile/data_file.h"
+#include "core/datafile/directory_entry.h"
 #include "core/datafile/sample_builder.h"
 #include "core/datafile/sample_support.h"
 #include "core/flightmodel/plane_header.h"
@@ -310,6 +311,35 @@ private Q_SLOTS:
         QVERIFY2(err.size() < 300, qPrintable(err.left(300)));
         QVERIFY(!QFile::exists(out));
         QCOMPARE(runCli({QStringLiteral("import"), in, json}), 2);
+    }
+
+    // A patch of a part the file lacks says what it lacks.
+    void partTheFileLacksIsRefused_data()
+    {
+        QTest::addColumn<QByteArray>("part");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("engine") << QByteArray(R"("engine": {"speed_points": [1]})") << "planes[0].engine: the file has no plane record for plane 2";
+        QTest::newRow("handling") << QByteArray(R"("handling": [])") << "planes[0].handling: the file has no plane record for plane 2";
+        QTest::newRow("weapons") << QByteArray(R"("weapons": {"config_count": 1})") << "planes[0].weapons: the file has no weapons for plane 2";
+        QTest::newRow("damage map") << QByteArray(R"("damage_map": [])") << "planes[0].damage_map: the file has no damage map for plane 2";
+    }
+    void partTheFileLacksIsRefused()
+    {
+        QFETCH(QByteArray, part);
+        QFETCH(QString, message);
+        DataFile source = sample(1, 273);
+        DirectoryEntry<DataFile> entry(source, 2);
+        entry.setStoredRecordOffset(0);
+        entry.setStoredDamageMapOffset(0);
+        const QByteArray before = source.toBytes(false);
+        DataFile file = DataFile::fromBytes(before, false);
+        try {
+            vw::app::importPatch(file, vw::app::parsePatch(R"({"planes": [{"plane": 2, )" + part + "}]}"));
+            QFAIL("accepted");
+        } catch (const FormatError &e) {
+            QCOMPARE(e.reason(), message);
+        }
+        QVERIFY(file.toBytes(false) == before);
     }
 };
 
