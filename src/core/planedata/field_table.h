@@ -78,7 +78,7 @@ struct Node {
     Writer write; // none: the field describes the file and is not written
     // The canonical pattern of the same bytes where they are named twice.
     const char *alias = nullptr;
-    int aliasEntries = -1; // only the first entries of its list are the alias; -1: all
+    Test aliasAt;          // where set, only the entries it accepts are the alias
     bool aliased = false;  // another name (an alias) shows some of the same bytes
     // A primary-table row: labelled by FM.dat line `row(at)` in an export with labels.
     Counter row;

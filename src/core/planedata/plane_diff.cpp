@@ -203,7 +203,7 @@ private:
     void compareLeaf(const Node &leaf, const At &pa, const At &pb)
     {
         // Bytes named twice are compared under their canonical name.
-        if (leaf.alias && (leaf.aliasEntries < 0 || (pa.depth > 0 && pa[pa.depth - 1] < leaf.aliasEntries)))
+        if (leaf.alias && (!leaf.aliasAt || leaf.aliasAt(pa)))
             return;
         const fields::Value x = leaf.read(pa), y = leaf.read(pb);
         if (!sameValue(leaf, x, y))

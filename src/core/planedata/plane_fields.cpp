@@ -294,7 +294,7 @@ Node primaryFields()
                                [](const At &a) { return R::trailingRowOffset(a[0]); });
     trailing.members[0].row = [](const At &a) { return R::PrimaryDoubles + a[0] + 1; };
     trailing.members[0].alias = "planes[*].handling[41][*]";
-    trailing.members[0].aliasEntries = 3;
+    trailing.members[0].aliasAt = [](const At &a) { return a[0] < 3; };
     return lacking(object("primary", {rows, trailing}, PageId::Primary, hasRecord), RecordLacking);
 }
 
@@ -339,6 +339,11 @@ Node wepText(const char *key, const char *label, R::WepText which)
 
 Node wepFields()
 {
+    // The last WEP power row is the bytes of the first handling row's pitch.
+    Node wepPower = numberList("power", QT_TRANSLATE_NOOP("vw::fields", "altitude row"), R::WepPowerRows, 1,
+                               QT_TRANSLATE_NOOP("vw::fields", "WEP Power"), [](const At &a) { return R::wepPowerOffset(a[0]); });
+    wepPower.members[0].alias = "planes[*].handling[1][1]";
+    wepPower.members[0].aliasAt = [](const At &a) { return a[0] == R::WepPowerRows - 1; };
     return lacking(object(
         "wep",
         {object("times", {wepTime("fuel_ms", QT_TRANSLATE_NOOP("vw::fields", "WEP Fuel"), R::WepFuel),
@@ -347,8 +352,7 @@ Node wepFields()
          object("texts", {wepText("enabled", QT_TRANSLATE_NOOP("vw::fields", "Text String on 'WEP Enabled'"), R::WepEnabled),
                           wepText("disabled", QT_TRANSLATE_NOOP("vw::fields", "Text String on 'WEP Disabled'"), R::WepDisabled),
                           wepText("out_of_wep", QT_TRANSLATE_NOOP("vw::fields", "Text String on 'Out of WEP'"), R::OutOfWep)}),
-         numberList("power", QT_TRANSLATE_NOOP("vw::fields", "altitude row"), R::WepPowerRows, 1, QT_TRANSLATE_NOOP("vw::fields", "WEP Power"),
-                    [](const At &a) { return R::wepPowerOffset(a[0]); })},
+         wepPower},
         PageId::EngineWep, hasRecord), RecordLacking);
 }
 
@@ -360,7 +364,8 @@ Node handlingFields()
                      recordNumber(number(nullptr, nullptr),
                                   [](const At &a) { return R::handlingOffset(a[0], R::Axis(a[1])); }));
     axes.entryLabels = AxisLabels;
-    axes.members[0].aliased = true; // the last row is the first three trailing rows
+    // The last row is the first three trailing rows, the first row's pitch the last WEP power row.
+    axes.members[0].aliased = true;
     Node rows = list("handling", QT_TRANSLATE_NOOP("vw::fields", "handling row"), R::HandlingRows, 1, axes);
     rows.page = PageId::Handling;
     rows.exists = hasRecord;

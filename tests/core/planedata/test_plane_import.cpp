@@ -172,6 +172,11 @@ private Q_SLOTS:
         // The first three trailing rows are the last handling row: the name the patch changes is written.
         QTest::newRow("trailing row") << QStringLiteral("planes[1].primary.trailing_rows[2]") << QJsonValue(0.25)
                                       << Change([](DataFile &f) { PlaneRecord(f, 2).setHandling(40, PlaneRecord::Roll, 0.25); });
+        // So is the last WEP power row the first handling row's pitch, each way round.
+        QTest::newRow("first handling pitch") << QStringLiteral("planes[1].handling[0][0]") << QJsonValue(0.25)
+                                              << Change([](DataFile &f) { PlaneRecord(f, 2).setHandling(0, PlaneRecord::Pitch, 0.25); });
+        QTest::newRow("last WEP power row") << QStringLiteral("planes[1].wep.power[80]") << QJsonValue(0.25)
+                                            << Change([](DataFile &f) { PlaneRecord(f, 2).setHandling(0, PlaneRecord::Pitch, 0.25); });
         QTest::newRow("ammunition") << QStringLiteral("ammunition[150].he_damage") << QJsonValue(-40)
                                     << Change([](DataFile &f) { vw::weapons::AmmoEntry(f, 150).setHeDamage(-40); });
     }
