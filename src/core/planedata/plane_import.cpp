@@ -97,31 +97,23 @@ public:
 
     void document(const PatchValue &root)
     {
-        keys(root, Place(), {"file", "planes", "wings", "ammunition"});
-        if (!isAbsent(root.value(QLatin1String("file"))))
-            object(root.value(QLatin1String("file")), Place("file")); // describes the source only
-        // More plane entries than the file has planes address a plane twice
-        // or one the file does not have; the refusal says what the file has.
-        const PatchValue planes = root.value(QLatin1String("planes"));
-        const qsizetype listed = std::max(file_.PlaneCount(), 0);
-        if (planes.isArray() && planes.size() > listed) {
-            qsizetype present = 0;
-            for (qsizetype i = 0; i < planes.size(); ++i)
-                present += isAbsent(planes.at(i)) ? 0 : 1;
-            if (present > listed)
-                refuse(Place("planes"), listed == 1 ? QCoreApplication::translate("vw::app", "has %1 entries; the file has 1 plane").arg(present)
-                                                    : QCoreApplication::translate("vw::app", "has %1 entries; the file has %2 planes").arg(present).arg(listed));
-        }
         const Node &tables = fields::document();
-        const Node &plane = tables.member(QLatin1String("planes"))->element();
-        eachRow(planes, Place("planes"), 1 << 20,
-                [&](const PatchValue &v, const Place &at, int i) { this->plane(plane, v, at, i); });
+        Given given;
+        givenMembers(tables, root, Place(), given);
+        // What describes the source only (the file's version and layout) is
+        // taken as it is; then the planes, then the shared tables.
+        for (std::size_t i = 0; i < tables.members.size(); ++i)
+            if (!isAbsent(given[i]) && !writable(tables.members[i]))
+                object(given[i], Place(tables.members[i].key));
+        for (std::size_t i = 0; i < tables.members.size(); ++i)
+            if (tables.members[i].planes)
+                planes(tables.members[i], given[i]);
         At shared;
         shared.file = &file_;
-        for (const char *table : {"wings", "ammunition"}) {
-            const PatchValue value = root.value(QLatin1String(table));
-            if (!isAbsent(value))
-                part(*tables.member(QLatin1String(table)), value, Place(table), shared);
+        for (std::size_t i = 0; i < tables.members.size(); ++i) {
+            const Node &m = tables.members[i];
+            if (!isAbsent(given[i]) && !m.planes && writable(m))
+                part(m, given[i], Place(m.key), shared);
         }
     }
 
@@ -132,6 +124,27 @@ private:
         throw FormatError(at.isEmpty() ? reason : at + QStringLiteral(": ") + reason);
     }
     static Place member(const Place &at, const char *name) { return Place(at, name); }
+    static bool writable(const fields::Node &node)
+    {
+        return node.write || std::any_of(node.members.begin(), node.members.end(), writable);
+    }
+
+    void planes(const fields::Node &list, const PatchValue &planes)
+    {
+        // More plane entries than the file has planes address a plane twice
+        // or one the file does not have; the refusal says what the file has.
+        const Place at(list.key);
+        const qsizetype listed = std::max(file_.PlaneCount(), 0);
+        if (planes.isArray() && planes.size() > listed) {
+            qsizetype present = 0;
+            for (qsizetype i = 0; i < planes.size(); ++i)
+                present += isAbsent(planes.at(i)) ? 0 : 1;
+            if (present > listed)
+                refuse(at, listed == 1 ? QCoreApplication::translate("vw::app", "has %1 entries; the file has 1 plane").arg(present)
+                                       : QCoreApplication::translate("vw::app", "has %1 entries; the file has %2 planes").arg(present).arg(listed));
+        }
+        eachRow(planes, at, 1 << 20, [&](const PatchValue &v, const Place &place, int i) { plane(list.element(), v, place, i); });
+    }
     static bool isAbsent(const PatchValue &v) { return v.isUndefined() || v.isNull(); }
     [[noreturn]] static void unknownKey(const Place &at, QByteArrayView key)
     {
