@@ -144,7 +144,7 @@ private:
             const datafile::DataFile &named = inA && flightmodel::PlaneHeaderView(a_, p).exists() ? a_ : b_;
             const flightmodel::PlaneHeaderView header(named, p);
             const QString name = header.exists() ? header.text(flightmodel::HeaderText::Name) : QString();
-            planeName_ = QStringLiteral("plane %1").arg(p);
+            planeName_ = label(planes) + QLatin1Char(' ') + QString::number(p);
             if (!name.isEmpty())
                 planeName_ += QLatin1Char(' ') + escapedControls(name);
             push(nullptr, p, &planes);
