@@ -21,17 +21,6 @@ constexpr int DepthLimit = 512;
 // An object's keys are compared one by one up to this many, then sorted.
 constexpr std::uint32_t KeysComparedInPairs = 16;
 
-int hexDigit(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
 bool continuation(unsigned char c) { return (c & 0xc0) == 0x80; }
 
 // The length of the valid UTF-8 sequence at p (no overlong forms, no
@@ -74,6 +63,17 @@ void appendUtf8(QByteArray &out, char32_t u)
 }
 
 } // namespace
+
+int patch_tree::hexDigit(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
 
 class PatchTree::Reader {
 public:
@@ -273,7 +273,7 @@ private:
                     return false;
                 char32_t u = 0;
                 for (int i = 0; i < 4; ++i) {
-                    const int d = hexDigit(s[i]);
+                    const int d = patch_tree::hexDigit(s[i]);
                     if (d < 0)
                         return false;
                     u = u * 16 + char32_t(d);

@@ -24,6 +24,8 @@ struct Item {
     std::uint32_t size = 0;  // a text's bytes; entries or members
     double number = 0;
 };
+// The value of a hex digit of either case, or -1.
+int hexDigit(char c);
 } // namespace patch_tree
 
 // One value of a patch's tree; an absent one (a member the object lacks, an

@@ -236,7 +236,7 @@ private:
         QByteArray bytes(size, Qt::Uninitialized);
         bool valid = v.isString() && digits.size() == 2 * size;
         for (int i = 0; valid && i < size; ++i) {
-            const int high = hexDigit(digits[2 * i]), low = hexDigit(digits[2 * i + 1]);
+            const int high = patch_tree::hexDigit(digits[2 * i]), low = patch_tree::hexDigit(digits[2 * i + 1]);
             valid = high >= 0 && low >= 0;
             bytes[i] = char(high * 16 + low);
         }
@@ -244,16 +244,6 @@ private:
             refuse(at,
                    QCoreApplication::translate("vw::app", "%1 is not %2 bytes as hex digits").arg(shown(v), QString::number(size)));
         return bytes;
-    }
-    static int hexDigit(char c)
-    {
-        if (c >= '0' && c <= '9')
-            return c - '0';
-        if (c >= 'a' && c <= 'f')
-            return c - 'a' + 10;
-        if (c >= 'A' && c <= 'F')
-            return c - 'A' + 10;
-        return -1;
     }
     static void require(bool exists, const Place &at, const QString &what)
     {
