@@ -379,8 +379,9 @@ int diff(const QStringList &args, QTextStream &out)
     parser.addOption(json);
     const QStringList paths = parseCommand(parser, QStringLiteral("diff"), args, {QStringLiteral("A"), QStringLiteral("B")});
     // As diff and cmp: 0 the same, 1 different, 2 the files could not be compared.
-    // The differences are written as they are found: a pair of files whose
-    // every value differs has some 200,000.
+    // The differences are made into text as they are found, with no list of
+    // them kept (a pair of files whose every value differs has some 200,000),
+    // and written once both files were read and compared.
     QByteArray text;
     QString lines; // made into UTF-8 at once
     qsizetype found = 0;
