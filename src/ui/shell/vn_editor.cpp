@@ -1,5 +1,7 @@
 #include "vn_editor.h"
 
+#include "ui/overview/planes_overview.h"
+
 #include "ui/misc/format_operations_widget.h"
 #include "ui/misc/plane_reports_widget.h"
 #include "ui/misc/misc_page.h"
@@ -406,6 +408,12 @@ void VNEditor::buildMenus()
     redo->setShortcuts({QKeySequence(QStringLiteral("Ctrl+Shift+Z")), QKeySequence(QStringLiteral("Ctrl+Y"))});
     editMenu->addAction(undo);
     editMenu->addAction(redo);
+
+    QMenu *viewMenu = menuBar()->addMenu(tr("&View"));
+    viewMenu->setObjectName(QStringLiteral("View1"));
+    QAction *overview = action(tr("Planes &overview"), "PlanesOverview1", &VNEditor::PlanesOverview1Click);
+    overview->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+O")));
+    viewMenu->addAction(overview);
 
     QMenu *updateMenu = menuBar()->addMenu(tr("&Update"));
     updateMenu->setObjectName(QStringLiteral("Update4"));

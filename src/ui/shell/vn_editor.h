@@ -54,6 +54,8 @@ struct StartupOptions {
 // the menus around the document; start-up, loading, saving and close. It
 // wires the pages to the document and to each other; what a page shows is
 // the page's own business.
+class PlanesOverviewDock;
+
 class VNEditor : public QMainWindow, private PlaneView {
     Q_OBJECT
 public:
@@ -78,6 +80,8 @@ public:
     weapons::ConfigListView *configList() const { return listBox2_; }
     // The More Weapons dialog, a tool window of its own.
     weapons::MoreGun *moreGun() const { return moreGun_; }
+    // View > Planes overview: made when first shown.
+    PlanesOverviewDock *planesOverview();
     // Support files that start-up could not read (named once in a warning).
     const QStringList &startupProblems() const { return startupProblems_; }
 
@@ -101,6 +105,7 @@ public:
     void ExportAllJson1Click();
     void ImportJson1Click();
     void CompareWith1Click();
+    void PlanesOverview1Click();
     // File > Check file: every structural fault of the data in the editor.
     void CheckFile1Click();
     // Plane list.
@@ -220,6 +225,7 @@ private:
     MiscPage *miscPage_ = nullptr;
     weapons::WeaponsPage *weaponsPage_ = nullptr;
     weapons::MoreGun *moreGun_ = nullptr;
+    PlanesOverviewDock *overview_ = nullptr;
     flightmodel::HeaderPage *headerPage_ = nullptr;
 
     QAction *loadconfig1_ = nullptr;

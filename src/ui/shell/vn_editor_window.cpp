@@ -1,5 +1,9 @@
 #include "vn_editor.h"
 
+#include "ui/overview/planes_overview.h"
+
+#include <QTableView>
+
 #include "core/workspace/workspace.h"
 #include "ui/weapons/more_weapons_dialog.h"
 #include "core/datafile/layout.h"
@@ -87,6 +91,26 @@ QString VNEditor::windowSettingsPath() const
     return editorFile(baseDirectory_, QStringLiteral("window.ini"));
 }
 
+PlanesOverviewDock *VNEditor::planesOverview()
+{
+    if (!overview_) {
+        overview_ = new PlanesOverviewDock(*document_, this);
+        const QVariant columns = windowStored_.values.value(QStringLiteral("overviewColumns"));
+        if (columns.isValid())
+            overview_->model()->setColumns(columns.toStringList());
+        addDockWidget(Qt::BottomDockWidgetArea, overview_);
+    }
+    return overview_;
+}
+
+void VNEditor::PlanesOverview1Click()
+{
+    PlanesOverviewDock *dock = planesOverview();
+    dock->show();
+    dock->raise();
+    dock->table()->setFocus();
+}
+
 void VNEditor::restoreWindow()
 {
     // Read at start-up with the other files of the editor folder.
@@ -156,6 +180,8 @@ void VNEditor::storeWindow()
     QVariantMap values{{QStringLiteral("geometry"), saveGeometry()}, {QStringLiteral("recentFiles"), recentFiles_}};
     if (const std::optional<QPoint> place = moreGun_->userPlace())
         values.insert(QStringLiteral("moreWeaponsPlace"), *place);
+    if (overview_)
+        values.insert(QStringLiteral("overviewColumns"), overview_->model()->columnPaths());
     try {
         writeWindowSettings(windowSettingsPath(), values);
     } catch (const std::exception &e) {
