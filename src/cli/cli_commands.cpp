@@ -7,7 +7,9 @@
 #include "core/planedata/plane_diff.h"
 #include "core/planedata/plane_import.h"
 #include "core/planedata/plane_json.h"
+#include "core/operations/plane_merge.h"
 #include "core/operations/plane_reports.h"
+#include "core/planedata/field_lines.h"
 #include "core/planedata/shown_text.h"
 #include "core/workspace/support_files.h"
 #include "core/workspace/version.h"
@@ -49,6 +51,12 @@ const char *const Usage =
     "                            tables as one JSON document, e.g. export misc.bin --plane 7 -o kestrel.json\n"
     "  diff A B [--json]         list the fields that differ, one a line (exit 0 equal, 1 different),\n"
     "                            e.g. \"plane 7 Kestrel, weapons, config 2, weapon 3, ammo: 250 -> 300\"\n"
+    "  textconv FILE             list every field as \"PATH = VALUE\", one a line, planes in order\n"
+    "                            (for version control: diff.vornwing.textconv)\n"
+    "  merge BASE OURS THEIRS -o OUT [--prefer ours|theirs] [--json]\n"
+    "                            three-way merge, field by field; conflicts are listed as\n"
+    "                            \"path (label): base X, ours Y, theirs Z\" (exit 0 clean, 1 conflicts:\n"
+    "                            OUT is written only with --prefer, 2 trouble)\n"
     "  fields [--json]           list every field the export writes: pattern, label, kind, range and page,\n"
     "                            tab-separated, one a line (--json: one array of objects)\n"
     "  schema                    print the JSON Schema (draft 2020-12) of the export's document\n"
@@ -516,6 +524,90 @@ int importPatch(const QStringList &args)
     return 0;
 }
 
+void writeStandardOutput(QTextStream &out, const QByteArray &text);
+
+// The file as one line per field, for version control to compare.
+int textconv(const QStringList &args, QTextStream &out)
+{
+    QCommandLineParser parser;
+    const QString path = parseCommand(parser, QStringLiteral("textconv"), args, {QStringLiteral("FILE")}).first();
+    const DataFile file = load(path, true);
+    QByteArray text;
+    try {
+        text = app::fieldLines(file);
+    } catch (const FormatError &e) {
+        throw Failure{inputName(path), e.reason()};
+    }
+    writeStandardOutput(out, text);
+    return 0;
+}
+
+// Three-way merge: 0 clean and OUT written, 1 conflicts (OUT written only
+// with --prefer), 2 trouble, as diff's 2. core/operations/plane_merge does the work.
+int merge(const QStringList &args, QTextStream &out)
+{
+    QCommandLineParser parser;
+    const QCommandLineOption output({QStringLiteral("o"), QStringLiteral("output")}, QStringLiteral("Output file."),
+                                    QStringLiteral("OUT"));
+    const QCommandLineOption prefer(QStringLiteral("prefer"), QStringLiteral("The side conflicting fields take."),
+                                    QStringLiteral("ours|theirs"));
+    const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("List the conflicts as one JSON array."));
+    parser.addOptions({output, prefer, json});
+    const QStringList paths = parseCommand(parser, QStringLiteral("merge"), args,
+                                           {QStringLiteral("BASE"), QStringLiteral("OURS"), QStringLiteral("THEIRS")});
+    const QString outPath = parser.value(output);
+    if (outPath.isEmpty())
+        throw UsageError{QStringLiteral("merge needs -o OUT")};
+    app::MergePreference preference = app::MergePreference::None;
+    if (parser.isSet(prefer)) {
+        const QString side = parser.value(prefer);
+        if (side == QLatin1String("ours"))
+            preference = app::MergePreference::Ours;
+        else if (side == QLatin1String("theirs"))
+            preference = app::MergePreference::Theirs;
+        else
+            throw UsageError{QStringLiteral("merge: --prefer must be ours or theirs, not \"%1\"").arg(side)};
+    }
+    if (paths.count(QStringLiteral("-")) > 1)
+        throw UsageError{QStringLiteral("merge: only one of BASE, OURS and THEIRS can be standard input")};
+    app::MergeResult result;
+    try {
+        const DataFile base = load(paths[0], true);
+        const DataFile ours = load(paths[1], true);
+        const DataFile theirs = load(paths[2], true);
+        // OUT starts as OURS: its header values, layout, cipher and every byte outside the fields.
+        DataFile merged;
+        try {
+            merged = DataFile::fromBytes(ours.toBytes(false), false);
+            result = app::mergeFiles(base, ours, theirs, merged, preference);
+        } catch (const FormatError &e) {
+            throw Failure{QStringList{inputName(paths[0]), inputName(paths[1]), inputName(paths[2])}.join(QStringLiteral(", ")),
+                          e.reason()};
+        }
+        if (result.conflicts.isEmpty() || preference != app::MergePreference::None)
+            saveEnciphered(merged, paths[1], outPath);
+    } catch (Failure &e) {
+        e.code = 2;
+        throw;
+    }
+    QByteArray text;
+    if (parser.isSet(json)) {
+        QJsonArray list;
+        for (const app::MergeConflict &c : result.conflicts)
+            list.append(QJsonObject{{QStringLiteral("path"), c.path},
+                                    {QStringLiteral("label"), c.label},
+                                    {QStringLiteral("base"), c.baseJson},
+                                    {QStringLiteral("ours"), c.oursJson},
+                                    {QStringLiteral("theirs"), c.theirsJson}});
+        text = QJsonDocument(list).toJson(QJsonDocument::Indented);
+    } else {
+        for (const app::MergeConflict &c : result.conflicts)
+            text += app::conflictLine(c) + '\n';
+    }
+    writeStandardOutput(out, text);
+    return result.conflicts.isEmpty() ? 0 : 1;
+}
+
 // "Add header for 128 planes": a 128-plane file becomes a 256-plane file. The
 // summary goes to standard error, so that OUT may be standard output.
 int convertLayout(const QStringList &args, QTextStream &err)
@@ -739,6 +831,10 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
             return importPatch(args);
         if (command == QLatin1String("diff"))
             return diff(args, out);
+        if (command == QLatin1String("textconv"))
+            return textconv(args, out);
+        if (command == QLatin1String("merge"))
+            return merge(args, out);
         if (command == QLatin1String("fields"))
             return listFields(args, out);
         if (command == QLatin1String("schema"))
