@@ -28,6 +28,7 @@
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <future>
 
 #ifdef Q_OS_WIN
 #include <io.h>
@@ -572,9 +573,12 @@ int merge(const QStringList &args, QTextStream &out)
         throw UsageError{QStringLiteral("merge: only one of BASE, OURS and THEIRS can be standard input")};
     app::MergeResult result;
     try {
-        const DataFile base = load(paths[0], true);
+        // The three are read side by side: most of a clean merge's time is reading.
+        auto baseLoad = std::async(std::launch::async, [&] { return load(paths[0], true); });
+        auto theirsLoad = std::async(std::launch::async, [&] { return load(paths[2], true); });
         const DataFile ours = load(paths[1], true);
-        const DataFile theirs = load(paths[2], true);
+        const DataFile base = baseLoad.get();
+        const DataFile theirs = theirsLoad.get();
         // OUT starts as OURS: its header values, layout, cipher and every byte outside the fields.
         DataFile merged;
         try {
