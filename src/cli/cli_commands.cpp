@@ -90,8 +90,9 @@ const char *const Usage =
     "standard output.\n"
     "OUT is replaced in one step when it is a regular file or a new name; a folder, a FIFO,\n"
     "a device or another special file is refused. When import, convert, regenerate or batch\n"
-    "write over their FILE, the old file is kept beside it as FILE.bak first.\n"
-    "Exit status: 0 success, 1 failure, 2 bad usage (diff: 0 equal, 1 different, 2 trouble).\n";
+    "write over their FILE (merge over OURS), the old file is kept beside it as FILE.bak first.\n"
+    "Exit status: 0 success, 1 failure, 2 bad usage (diff: 0 equal, 1 different, 2 trouble;\n"
+    "merge: 0 clean, 1 conflicts, 2 trouble).\n";
 
 const char *const TryHelp = "Try 'vornwing-cli --help' for more information.";
 
