@@ -58,6 +58,8 @@ const char *const Usage =
     "                            three-way merge, field by field; conflicts are listed as\n"
     "                            \"path (label): base X, ours Y, theirs Z\" (exit 0 clean, 1 conflicts:\n"
     "                            OUT is written only with --prefer, 2 trouble)\n"
+    "  revert FILE REF -o OUT    every field takes the value of the reference file REF (the stock\n"
+    "                            file); each reverted field is listed as diff lists it\n"
     "  fields [--json]           list every field the export writes: pattern, label, kind, range and page,\n"
     "                            tab-separated, one a line (--json: one array of objects)\n"
     "  schema                    print the JSON Schema (draft 2020-12) of the export's document\n"
@@ -546,7 +548,7 @@ int textconv(const QStringList &args, QTextStream &out)
 
 // Three-way merge: 0 clean and OUT written, 1 conflicts (OUT written only
 // with --prefer), 2 trouble, as diff's 2. core/operations/plane_merge does the work.
-int merge(const QStringList &args, QTextStream &out)
+int merge(const QStringList &args, QTextStream &out, QTextStream &err)
 {
     QCommandLineParser parser;
     const QCommandLineOption output({QStringLiteral("o"), QStringLiteral("output")}, QStringLiteral("Output file."),
@@ -609,8 +611,62 @@ int merge(const QStringList &args, QTextStream &out)
         for (const app::MergeConflict &c : result.conflicts)
             text += app::conflictLine(c) + '\n';
     }
-    writeStandardOutput(out, text);
+    // OUT on standard output: the listing goes to standard error.
+    if (outPath == QLatin1String("-")) {
+        err << QString::fromUtf8(text);
+        err.flush();
+    } else {
+        writeStandardOutput(out, text);
+    }
     return result.conflicts.isEmpty() ? 0 : 1;
+}
+
+// Every field takes the reference's value: the merge of the reference's
+// changes into FILE, each changed field listed as diff lists it. A part the
+// reference has and FILE lacks (a plane's record, a damage map) cannot be
+// made here: it is named on standard error and left as it is.
+int revert(const QStringList &args, QTextStream &out, QTextStream &err)
+{
+    QCommandLineParser parser;
+    const QCommandLineOption output({QStringLiteral("o"), QStringLiteral("output")}, QStringLiteral("Output file."),
+                                    QStringLiteral("OUT"));
+    parser.addOption(output);
+    const QStringList paths = parseCommand(parser, QStringLiteral("revert"), args, {QStringLiteral("FILE"), QStringLiteral("REF")});
+    const QString outPath = parser.value(output);
+    if (outPath.isEmpty())
+        throw UsageError{QStringLiteral("revert needs -o OUT")};
+    if (paths[0] == QLatin1String("-") && paths[1] == QLatin1String("-"))
+        throw UsageError{QStringLiteral("revert: FILE and REF cannot both be standard input")};
+    const DataFile file = load(paths[0], true);
+    const DataFile reference = load(paths[1], true);
+    if (reference.FileLayout() != file.FileLayout())
+        throw Failure{inputName(paths[1]), QStringLiteral("its layout (%1) is not the layout of %2 (%3); files of "
+                                                          "different layouts cannot be reverted to each other")
+                                               .arg(reference.FileLayout())
+                                               .arg(inputName(paths[0]))
+                                               .arg(file.FileLayout())};
+    DataFile reverted;
+    app::MergeResult result;
+    try {
+        reverted = DataFile::fromBytes(file.toBytes(false), false);
+        result = app::mergeFiles(file, file, reference, reverted);
+    } catch (const FormatError &e) {
+        throw Failure{inputName(paths[0]), e.reason()};
+    }
+    saveEnciphered(reverted, paths[0], outPath);
+    for (const app::MergeConflict &c : result.conflicts)
+        err << "vornwing-cli: " << inputName(paths[0]) << ": warning: " << c.path
+            << (c.theirs == "null" ? ": the reference does not have it; left as it is\n"
+                                   : ": the file does not have the part the reference has; left as it is\n");
+    QByteArray text;
+    app::diffFiles(file, reverted, [&](const app::FieldDifference &d) { text += app::differenceLine(d).toUtf8() + '\n'; });
+    if (outPath == QLatin1String("-")) {
+        err << QString::fromUtf8(text);
+        err.flush();
+    } else {
+        writeStandardOutput(out, text);
+    }
+    return 0;
 }
 
 // "Add header for 128 planes": a 128-plane file becomes a 256-plane file. The
@@ -839,7 +895,9 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
         if (command == QLatin1String("textconv"))
             return textconv(args, out);
         if (command == QLatin1String("merge"))
-            return merge(args, out);
+            return merge(args, out, err);
+        if (command == QLatin1String("revert"))
+            return revert(args, out, err);
         if (command == QLatin1String("fields"))
             return listFields(args, out);
         if (command == QLatin1String("schema"))

@@ -243,6 +243,43 @@ private Q_SLOTS:
         QVERIFY(readAll(path(QStringLiteral("ours.bin.bak"))) == before);
     }
 
+    // revert: every field takes the reference's value, each listed as diff lists it.
+    void revertToReference_data()
+    {
+        QTest::addColumn<QList<Edit>>("edits");
+        QTest::addColumn<QList<Edit>>("reference");
+        QTest::addColumn<QList<Edit>>("expected");
+        QTest::addColumn<int>("lines");
+        QTest::addColumn<QString>("warning");
+        QTest::newRow("fields") << QList<Edit>{ammo(111), name(QStringLiteral("Osprey"))} << QList<Edit>{} << QList<Edit>{} << 2 << QString();
+        QTest::newRow("nothing differs") << QList<Edit>{} << QList<Edit>{} << QList<Edit>{} << 0 << QString();
+        QTest::newRow("a plane the reference lacks") << QList<Edit>{ammo(111), name(QStringLiteral("Osprey"))}
+                                                     << QList<Edit>{[](DataFile &f) { f.setPlaneCount(2); }}
+                                                     << QList<Edit>{name(QStringLiteral("Osprey"))} << 1
+                                                     << QStringLiteral("warning: planes[3]: the reference does not have it");
+    }
+    void revertToReference()
+    {
+        QFETCH(QList<Edit>, edits);
+        QFETCH(QList<Edit>, reference);
+        QFETCH(QList<Edit>, expected);
+        QFETCH(int, lines);
+        QFETCH(QString, warning);
+        QVERIFY(writeAll(path(QStringLiteral("file.bin")), edited(sample(), edits)));
+        QVERIFY(writeAll(path(QStringLiteral("ref.bin")), edited(sample(), reference)));
+        QString out, err;
+        QCOMPARE(run({QStringLiteral("revert"), path(QStringLiteral("file.bin")), path(QStringLiteral("ref.bin")), QStringLiteral("-o"),
+                      path(QStringLiteral("out.bin"))},
+                     &out, &err),
+                 0);
+        QCOMPARE(out.count(QLatin1Char('\n')), lines);
+        if (lines > 0 && edits.size() == 2 && reference.isEmpty())
+            QVERIFY2(out.contains(QStringLiteral("Ammo (%1): 111 -> %2\n").arg(AmmoPath).arg(baseAmmo())), qPrintable(out));
+        QCOMPARE(err.isEmpty(), warning.isEmpty());
+        QVERIFY2(err.contains(warning), qPrintable(err));
+        QVERIFY(readAll(path(QStringLiteral("out.bin"))) == edited(sample(), expected));
+    }
+
     // One line a field: every field the export writes appears once (the
     // bytes named twice under their canonical name), the same bytes twice and
     // under another locale.
