@@ -117,7 +117,7 @@ private:
 
 bool isAlias(const Node &leaf, const At &at)
 {
-    return leaf.alias && (leaf.aliasEntries < 0 || (at.depth > 0 && at[at.depth - 1] < leaf.aliasEntries));
+    return leaf.alias && (!leaf.aliasAt || leaf.aliasAt(at));
 }
 
 void appendValueText(std::string &text, const Node &leaf, const Value &v)

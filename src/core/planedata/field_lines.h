@@ -22,7 +22,8 @@ QByteArray fieldLines(const datafile::DataFile &file);
 void appendValueText(std::string &text, const fields::Node &leaf, const fields::Value &value);
 
 // True where `leaf` at `at` is the second name of bytes the tables name
-// elsewhere (the first trailing rows, an ammunition name): the canonical name
+// elsewhere (the first trailing rows, the last WEP power row, an ammunition
+// name): the canonical name
 // alone lists, compares and writes them.
 bool isAlias(const fields::Node &leaf, const fields::At &at);
 
