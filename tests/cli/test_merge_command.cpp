@@ -300,6 +300,10 @@ private Q_SLOTS:
         QCOMPARE(run({QStringLiteral("textconv"), path(QStringLiteral("f.bin"))}, &again), 0);
         QLocale::setDefault(before);
         QCOMPARE(again, text);
+        // A merge of the file with itself gives its very bytes in each layout.
+        const QString f = path(QStringLiteral("f.bin")), g = path(QStringLiteral("g.bin"));
+        QCOMPARE(run({QStringLiteral("merge"), f, f, f, QStringLiteral("-o"), g}), 0);
+        QVERIFY(readAll(g) == readAll(f));
         QVERIFY(text.contains(QStringLiteral("\nplanes[3].header.name = \"Tab\\there \\\"q\\\"\"\n")));
         QVERIFY(text.contains(QStringLiteral("\n") + AmmoPath + QStringLiteral(" = %1\n").arg(baseAmmo())));
         // Count the lines by pattern against the export's leaves.
