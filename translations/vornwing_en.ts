@@ -283,6 +283,10 @@
         <source>%1 is not this entry&apos;s row, %2</source>
         <translation>%1 is not this entry&apos;s row, %2</translation>
     </message>
+    <message>
+        <source>Files of different layouts cannot be merged: BASE has layout %1, OURS %2 and THEIRS %3.</source>
+        <translation>Files of different layouts cannot be merged: BASE has layout %1, OURS %2 and THEIRS %3.</translation>
+    </message>
 </context>
 <context>
     <name>vw::app::CompareDock</name>

@@ -7,7 +7,9 @@
 #include "core/planedata/plane_diff.h"
 #include "core/planedata/plane_import.h"
 #include "core/planedata/plane_json.h"
+#include "core/operations/plane_merge.h"
 #include "core/operations/plane_reports.h"
+#include "core/planedata/field_lines.h"
 #include "core/planedata/shown_text.h"
 #include "core/workspace/support_files.h"
 #include "core/workspace/version.h"
@@ -27,6 +29,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <future>
 #include <optional>
 #include <thread>
 #include <utility>
@@ -53,6 +56,14 @@ const char *const Usage =
     "                            tables as one JSON document, e.g. export misc.bin --plane 7 -o kestrel.json\n"
     "  diff A B [--json]         list the fields that differ, one a line (exit 0 equal, 1 different),\n"
     "                            e.g. \"plane 7 Kestrel, weapons, config 2, weapon 3, ammo: 250 -> 300\"\n"
+    "  textconv FILE             list every field as \"PATH = VALUE\", one a line, planes in order\n"
+    "                            (for version control: diff.vornwing.textconv)\n"
+    "  merge BASE OURS THEIRS -o OUT [--prefer ours|theirs] [--json]\n"
+    "                            three-way merge, field by field; conflicts are listed as\n"
+    "                            \"path (label): base X, ours Y, theirs Z\" (exit 0 clean, 1 conflicts:\n"
+    "                            OUT is written only with --prefer, 2 trouble)\n"
+    "  revert FILE REF -o OUT    every field takes the value of the reference file REF (the stock\n"
+    "                            file); each reverted field is listed as diff lists it\n"
     "  fields [--json]           list every field the export writes: pattern, label, kind, range and page,\n"
     "                            tab-separated, one a line (--json: one array of objects)\n"
     "  schema                    print the JSON Schema (draft 2020-12) of the export's document\n"
@@ -85,8 +96,9 @@ const char *const Usage =
     "standard output.\n"
     "OUT is replaced in one step when it is a regular file or a new name; a folder, a FIFO,\n"
     "a device or another special file is refused. When import, convert, regenerate or batch\n"
-    "write over their FILE, the old file is kept beside it as FILE.bak first.\n"
-    "Exit status: 0 success, 1 failure, 2 bad usage (diff: 0 equal, 1 different, 2 trouble).\n";
+    "write over their FILE (merge over OURS), the old file is kept beside it as FILE.bak first.\n"
+    "Exit status: 0 success, 1 failure, 2 bad usage (diff: 0 equal, 1 different, 2 trouble;\n"
+    "merge: 0 clean, 1 conflicts, 2 trouble).\n";
 
 const char *const TryHelp = "Try 'vornwing-cli --help' for more information.";
 
@@ -549,6 +561,147 @@ int importPatch(const QStringList &args)
     return 0;
 }
 
+void writeStandardOutput(QTextStream &out, const QByteArray &text);
+
+// The file as one line per field, for version control to compare.
+int textconv(const QStringList &args, QTextStream &out)
+{
+    QCommandLineParser parser;
+    const QString path = parseCommand(parser, QStringLiteral("textconv"), args, {QStringLiteral("FILE")}).first();
+    const DataFile file = load(path, true);
+    QByteArray text;
+    try {
+        text = app::fieldLines(file);
+    } catch (const FormatError &e) {
+        throw Failure{inputName(path), e.reason()};
+    }
+    writeStandardOutput(out, text);
+    return 0;
+}
+
+// Three-way merge: 0 clean and OUT written, 1 conflicts (OUT written only
+// with --prefer), 2 trouble, as diff's 2. core/operations/plane_merge does the work.
+int merge(const QStringList &args, QTextStream &out, QTextStream &err)
+{
+    QCommandLineParser parser;
+    const QCommandLineOption output({QStringLiteral("o"), QStringLiteral("output")}, QStringLiteral("Output file."),
+                                    QStringLiteral("OUT"));
+    const QCommandLineOption prefer(QStringLiteral("prefer"), QStringLiteral("The side conflicting fields take."),
+                                    QStringLiteral("ours|theirs"));
+    const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("List the conflicts as one JSON array."));
+    parser.addOptions({output, prefer, json});
+    const QStringList paths = parseCommand(parser, QStringLiteral("merge"), args,
+                                           {QStringLiteral("BASE"), QStringLiteral("OURS"), QStringLiteral("THEIRS")});
+    const QString outPath = parser.value(output);
+    if (outPath.isEmpty())
+        throw UsageError{QStringLiteral("merge needs -o OUT")};
+    app::MergePreference preference = app::MergePreference::None;
+    if (parser.isSet(prefer)) {
+        const QString side = parser.value(prefer);
+        if (side == QLatin1String("ours"))
+            preference = app::MergePreference::Ours;
+        else if (side == QLatin1String("theirs"))
+            preference = app::MergePreference::Theirs;
+        else
+            throw UsageError{QStringLiteral("merge: --prefer must be ours or theirs, not \"%1\"").arg(side)};
+    }
+    if (paths.count(QStringLiteral("-")) > 1)
+        throw UsageError{QStringLiteral("merge: only one of BASE, OURS and THEIRS can be standard input")};
+    app::MergeResult result;
+    try {
+        // The three are read side by side: most of a clean merge's time is reading.
+        auto baseLoad = std::async(std::launch::async, [&] { return load(paths[0], true); });
+        auto theirsLoad = std::async(std::launch::async, [&] { return load(paths[2], true); });
+        const DataFile ours = load(paths[1], true);
+        const DataFile base = baseLoad.get();
+        const DataFile theirs = theirsLoad.get();
+        // OUT starts as OURS: its header values, layout, cipher and every byte outside the fields.
+        DataFile merged;
+        try {
+            merged = DataFile::fromBytes(ours.toBytes(false), false);
+            result = app::mergeFiles(base, ours, theirs, merged, preference);
+        } catch (const FormatError &e) {
+            throw Failure{QStringList{inputName(paths[0]), inputName(paths[1]), inputName(paths[2])}.join(QStringLiteral(", ")),
+                          e.reason()};
+        }
+        if (result.conflicts.isEmpty() || preference != app::MergePreference::None)
+            saveEnciphered(merged, paths[1], outPath);
+    } catch (Failure &e) {
+        e.code = 2;
+        throw;
+    }
+    QByteArray text;
+    if (parser.isSet(json)) {
+        QJsonArray list;
+        for (const app::MergeConflict &c : result.conflicts)
+            list.append(QJsonObject{{QStringLiteral("path"), c.path},
+                                    {QStringLiteral("label"), c.label},
+                                    {QStringLiteral("base"), c.baseJson},
+                                    {QStringLiteral("ours"), c.oursJson},
+                                    {QStringLiteral("theirs"), c.theirsJson}});
+        text = QJsonDocument(list).toJson(QJsonDocument::Indented);
+    } else {
+        for (const app::MergeConflict &c : result.conflicts)
+            text += app::conflictLine(c) + '\n';
+    }
+    // OUT on standard output: the listing goes to standard error.
+    if (outPath == QLatin1String("-")) {
+        err << QString::fromUtf8(text);
+        err.flush();
+    } else {
+        writeStandardOutput(out, text);
+    }
+    return result.conflicts.isEmpty() ? 0 : 1;
+}
+
+// Every field takes the reference's value: the merge of the reference's
+// changes into FILE, each changed field listed as diff lists it. A part the
+// reference has and FILE lacks (a plane's record, a damage map) cannot be
+// made here: it is named on standard error and left as it is.
+int revert(const QStringList &args, QTextStream &out, QTextStream &err)
+{
+    QCommandLineParser parser;
+    const QCommandLineOption output({QStringLiteral("o"), QStringLiteral("output")}, QStringLiteral("Output file."),
+                                    QStringLiteral("OUT"));
+    parser.addOption(output);
+    const QStringList paths = parseCommand(parser, QStringLiteral("revert"), args, {QStringLiteral("FILE"), QStringLiteral("REF")});
+    const QString outPath = parser.value(output);
+    if (outPath.isEmpty())
+        throw UsageError{QStringLiteral("revert needs -o OUT")};
+    if (paths[0] == QLatin1String("-") && paths[1] == QLatin1String("-"))
+        throw UsageError{QStringLiteral("revert: FILE and REF cannot both be standard input")};
+    const DataFile file = load(paths[0], true);
+    const DataFile reference = load(paths[1], true);
+    if (reference.FileLayout() != file.FileLayout())
+        throw Failure{inputName(paths[1]), QStringLiteral("its layout (%1) is not the layout of %2 (%3); files of "
+                                                          "different layouts cannot be reverted to each other")
+                                               .arg(reference.FileLayout())
+                                               .arg(inputName(paths[0]))
+                                               .arg(file.FileLayout())};
+    DataFile reverted;
+    app::MergeResult result;
+    try {
+        reverted = DataFile::fromBytes(file.toBytes(false), false);
+        result = app::mergeFiles(file, file, reference, reverted);
+    } catch (const FormatError &e) {
+        throw Failure{inputName(paths[0]), e.reason()};
+    }
+    saveEnciphered(reverted, paths[0], outPath);
+    for (const app::MergeConflict &c : result.conflicts)
+        err << "vornwing-cli: " << inputName(paths[0]) << ": warning: " << c.path
+            << (c.theirs == "null" ? ": the reference does not have it; left as it is\n"
+                                   : ": the file does not have the part the reference has; left as it is\n");
+    QByteArray text;
+    app::diffFiles(file, reverted, [&](const app::FieldDifference &d) { text += app::differenceLine(d).toUtf8() + '\n'; });
+    if (outPath == QLatin1String("-")) {
+        err << QString::fromUtf8(text);
+        err.flush();
+    } else {
+        writeStandardOutput(out, text);
+    }
+    return 0;
+}
+
 // "Add header for 128 planes": a 128-plane file becomes a 256-plane file. The
 // summary goes to standard error, so that OUT may be standard output.
 int convertLayout(const QStringList &args, QTextStream &err)
@@ -772,6 +925,12 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
             return importPatch(args);
         if (command == QLatin1String("diff"))
             return diff(args, out);
+        if (command == QLatin1String("textconv"))
+            return textconv(args, out);
+        if (command == QLatin1String("merge"))
+            return merge(args, out, err);
+        if (command == QLatin1String("revert"))
+            return revert(args, out, err);
         if (command == QLatin1String("fields"))
             return listFields(args, out);
         if (command == QLatin1String("schema"))
