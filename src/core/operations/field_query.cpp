@@ -286,7 +286,7 @@ Assignment parseAssignment(const QString &text)
             const bool shared = std::any_of(a.path.steps.begin(), a.path.steps.end(),
                                             [&](const fields::Step &t) { return t.wildcard && t.list == s.list; });
             if (!shared)
-                fault(text, valueAt + s.offset, 1,
+                fault(text, s.offset + 1, 1,
                       tr("this wildcard stands for no wildcard of %1: the value would not be one field").arg(fieldName(a.path)));
         }
     } else if (isNumeric(leaf)) {
