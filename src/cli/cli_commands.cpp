@@ -817,12 +817,14 @@ int find(const QStringList &args, QTextStream &out)
     qsizetype found = 0;
     int namedPlane = -1;
     QString name;
+    const QString leafLabel = path.leaf()->label ? app::fields::labelText(*path.leaf()) : QString();
     app::findFields(file, conditions, [&](const app::fields::Match &m, const app::fields::Value &v) {
         if (m.at.plane != namedPlane) {
             namedPlane = m.at.plane;
             name = planeName(file, m.at.plane);
         }
-        const QString label = app::fields::fieldLabel(path, m);
+        // A field's own label is the same for every match.
+        const QString label = leafLabel.isEmpty() ? app::fields::fieldLabel(path, m) : leafLabel;
         if (asJson) {
             text += found == 0 ? "[\n" : ",\n";
             const bool plane = m.at.plane > 0;
