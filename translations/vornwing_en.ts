@@ -283,6 +283,118 @@
         <source>%1 is not this entry&apos;s row, %2</source>
         <translation>%1 is not this entry&apos;s row, %2</translation>
     </message>
+    <message>
+        <source>a value expected: a number, a text in double quotes or a field&apos;s pattern</source>
+        <translation>a value expected: a number, a text in double quotes or a field&apos;s pattern</translation>
+    </message>
+    <message>
+        <source>a value expected: a number or a text in double quotes</source>
+        <translation>a value expected: a number or a text in double quotes</translation>
+    </message>
+    <message>
+        <source>the text that starts here has no closing &quot;</source>
+        <translation>the text that starts here has no closing &quot;</translation>
+    </message>
+    <message>
+        <source>a backslash in a text is \&quot; or \\</source>
+        <translation>a backslash in a text is \&quot; or \\</translation>
+    </message>
+    <message>
+        <source>a value is a number or a text in double quotes</source>
+        <translation>a value is a number or a text in double quotes</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a number</source>
+        <translation>&apos;%1&apos; is not a number</translation>
+    </message>
+    <message>
+        <source>unexpected &apos;%1&apos; after the value</source>
+        <translation>unexpected &apos;%1&apos; after the value</translation>
+    </message>
+    <message>
+        <source>the text has characters the file cannot hold</source>
+        <translation>the text has characters the file cannot hold</translation>
+    </message>
+    <message>
+        <source>the text has a control character, which the field cannot hold</source>
+        <translation>the text has a control character, which the field cannot hold</translation>
+    </message>
+    <message>
+        <source>the text has %1 characters, the field holds %2</source>
+        <translation>the text has %1 characters, the field holds %2</translation>
+    </message>
+    <message>
+        <source>error: %1 at column %2</source>
+        <translation>error: %1 at column %2</translation>
+    </message>
+    <message>
+        <source>note: %1</source>
+        <translation>note: %1</translation>
+    </message>
+    <message>
+        <source>&apos;=&apos; assigns; a condition compares with ==</source>
+        <translation>&apos;=&apos; assigns; a condition compares with ==</translation>
+    </message>
+    <message>
+        <source>an operator expected: ==, !=, &lt;, &lt;=, &gt;, &gt;= or ~</source>
+        <translation>an operator expected: ==, !=, &lt;, &lt;=, &gt;, &gt;= or ~</translation>
+    </message>
+    <message>
+        <source>~ looks for a text: give it in double quotes</source>
+        <translation>~ looks for a text: give it in double quotes</translation>
+    </message>
+    <message>
+        <source>%1 holds numbers: compare it with a number</source>
+        <translation>%1 holds numbers: compare it with a number</translation>
+    </message>
+    <message>
+        <source>%1 holds a text: compare it with a text in double quotes</source>
+        <translation>%1 holds a text: compare it with a text in double quotes</translation>
+    </message>
+    <message>
+        <source>a text compares with ==, != or ~</source>
+        <translation>a text compares with ==, != or ~</translation>
+    </message>
+    <message>
+        <source>%1 describes the file and cannot be changed</source>
+        <translation>%1 describes the file and cannot be changed</translation>
+    </message>
+    <message>
+        <source>&apos;==&apos; compares; an assignment is =, +=, -=, *=, /=, min= or max=</source>
+        <translation>&apos;==&apos; compares; an assignment is =, +=, -=, *=, /=, min= or max=</translation>
+    </message>
+    <message>
+        <source>an assignment expected: =, +=, -=, *=, /=, min= or max=</source>
+        <translation>an assignment expected: =, +=, -=, *=, /=, min= or max=</translation>
+    </message>
+    <message>
+        <source>%1 holds a text: it takes only =</source>
+        <translation>%1 holds a text: it takes only =</translation>
+    </message>
+    <message>
+        <source>%1 cannot take the value of %2: they hold different kinds of values</source>
+        <translation>%1 cannot take the value of %2: they hold different kinds of values</translation>
+    </message>
+    <message>
+        <source>this wildcard stands for no wildcard of %1: the value would not be one field</source>
+        <translation>this wildcard stands for no wildcard of %1: the value would not be one field</translation>
+    </message>
+    <message>
+        <source>%1 holds numbers: give it a number</source>
+        <translation>%1 holds numbers: give it a number</translation>
+    </message>
+    <message>
+        <source>division by zero</source>
+        <translation>division by zero</translation>
+    </message>
+    <message>
+        <source>%1 holds a text: give it a text in double quotes</source>
+        <translation>%1 holds a text: give it a text in double quotes</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 bytes: give them as %3 hex digits</source>
+        <translation>%1 holds %2 bytes: give them as %3 hex digits</translation>
+    </message>
 </context>
 <context>
     <name>vw::app::CompareDock</name>
@@ -1440,6 +1552,65 @@ Restore them? They come back as one step, which Edit &gt; Undo takes back. Disca
     <message>
         <source>A misc.bin put in %1 is opened at start.</source>
         <translation>A misc.bin put in %1 is opened at start.</translation>
+    </message>
+</context>
+<context>
+    <name>vw::app::fields</name>
+    <message>
+        <source>an index is a number, a range such as 1..20, or *</source>
+        <translation>an index is a number, a range such as 1..20, or *</translation>
+    </message>
+    <message>
+        <source>plane %1 does not exist: planes are numbered from 1</source>
+        <translation>plane %1 does not exist: planes are numbered from 1</translation>
+    </message>
+    <message>
+        <source>index %1 is outside %2..%3 of &apos;%4&apos;</source>
+        <translation>index %1 is outside %2..%3 of &apos;%4&apos;</translation>
+    </message>
+    <message>
+        <source>the range %1..%2 is empty: its first index must not be above its last</source>
+        <translation>the range %1..%2 is empty: its first index must not be above its last</translation>
+    </message>
+    <message>
+        <source>&apos;]&apos; expected after the index that starts at column %1</source>
+        <translation>&apos;]&apos; expected after the index that starts at column %1</translation>
+    </message>
+    <message>
+        <source>a path starts with %1</source>
+        <translation>a path starts with %1</translation>
+    </message>
+    <message>
+        <source>%1 has %2</source>
+        <translation>%1 has %2</translation>
+    </message>
+    <message>
+        <source>a field&apos;s path expected, such as planes[7].header.name</source>
+        <translation>a field&apos;s path expected, such as planes[7].header.name</translation>
+    </message>
+    <message>
+        <source>a field of %1 expected</source>
+        <translation>a field of %1 expected</translation>
+    </message>
+    <message>
+        <source>unknown field &apos;%1&apos;</source>
+        <translation>unknown field &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>%1 is a list: give an index, such as [%2] or [*]</source>
+        <translation>%1 is a list: give an index, such as [%2] or [*]</translation>
+    </message>
+    <message>
+        <source>%1 is a field: it has no members or entries</source>
+        <translation>%1 is a field: it has no members or entries</translation>
+    </message>
+    <message>
+        <source>%1 is a part, not a field: name one of its fields</source>
+        <translation>%1 is a part, not a field: name one of its fields</translation>
+    </message>
+    <message>
+        <source>unexpected &apos;%1&apos; after the path</source>
+        <translation>unexpected &apos;%1&apos; after the path</translation>
     </message>
 </context>
 <context>

@@ -283,6 +283,118 @@
         <source>%1 is not this entry&apos;s row, %2</source>
         <translation>%1 — не строка этой записи, %2</translation>
     </message>
+    <message>
+        <source>a value expected: a number, a text in double quotes or a field&apos;s pattern</source>
+        <translation>ожидается значение: число, текст в двойных кавычках или шаблон поля</translation>
+    </message>
+    <message>
+        <source>a value expected: a number or a text in double quotes</source>
+        <translation>ожидается значение: число или текст в двойных кавычках</translation>
+    </message>
+    <message>
+        <source>the text that starts here has no closing &quot;</source>
+        <translation>у текста, начинающегося здесь, нет закрывающей &quot;</translation>
+    </message>
+    <message>
+        <source>a backslash in a text is \&quot; or \\</source>
+        <translation>обратная косая черта в тексте — это \&quot; или \\</translation>
+    </message>
+    <message>
+        <source>a value is a number or a text in double quotes</source>
+        <translation>значение — это число или текст в двойных кавычках</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a number</source>
+        <translation>&apos;%1&apos; — не число</translation>
+    </message>
+    <message>
+        <source>unexpected &apos;%1&apos; after the value</source>
+        <translation>лишнее &apos;%1&apos; после значения</translation>
+    </message>
+    <message>
+        <source>the text has characters the file cannot hold</source>
+        <translation>в тексте есть символы, которые файл не может хранить</translation>
+    </message>
+    <message>
+        <source>the text has a control character, which the field cannot hold</source>
+        <translation>в тексте есть управляющий символ, который поле не может хранить</translation>
+    </message>
+    <message>
+        <source>the text has %1 characters, the field holds %2</source>
+        <translation>в тексте %1 символов, поле вмещает %2</translation>
+    </message>
+    <message>
+        <source>error: %1 at column %2</source>
+        <translation>ошибка: %1 в столбце %2</translation>
+    </message>
+    <message>
+        <source>note: %1</source>
+        <translation>примечание: %1</translation>
+    </message>
+    <message>
+        <source>&apos;=&apos; assigns; a condition compares with ==</source>
+        <translation>&apos;=&apos; присваивает; условие сравнивает с помощью ==</translation>
+    </message>
+    <message>
+        <source>an operator expected: ==, !=, &lt;, &lt;=, &gt;, &gt;= or ~</source>
+        <translation>ожидается оператор: ==, !=, &lt;, &lt;=, &gt;, &gt;= или ~</translation>
+    </message>
+    <message>
+        <source>~ looks for a text: give it in double quotes</source>
+        <translation>~ ищет текст: укажите его в двойных кавычках</translation>
+    </message>
+    <message>
+        <source>%1 holds numbers: compare it with a number</source>
+        <translation>%1 хранит числа: сравнивайте с числом</translation>
+    </message>
+    <message>
+        <source>%1 holds a text: compare it with a text in double quotes</source>
+        <translation>%1 хранит текст: сравнивайте с текстом в двойных кавычках</translation>
+    </message>
+    <message>
+        <source>a text compares with ==, != or ~</source>
+        <translation>текст сравнивается с помощью ==, != или ~</translation>
+    </message>
+    <message>
+        <source>%1 describes the file and cannot be changed</source>
+        <translation>%1 описывает файл и не может быть изменено</translation>
+    </message>
+    <message>
+        <source>&apos;==&apos; compares; an assignment is =, +=, -=, *=, /=, min= or max=</source>
+        <translation>&apos;==&apos; сравнивает; присваивание — это =, +=, -=, *=, /=, min= или max=</translation>
+    </message>
+    <message>
+        <source>an assignment expected: =, +=, -=, *=, /=, min= or max=</source>
+        <translation>ожидается присваивание: =, +=, -=, *=, /=, min= или max=</translation>
+    </message>
+    <message>
+        <source>%1 holds a text: it takes only =</source>
+        <translation>%1 хранит текст: допускается только =</translation>
+    </message>
+    <message>
+        <source>%1 cannot take the value of %2: they hold different kinds of values</source>
+        <translation>%1 не может принять значение %2: они хранят значения разных видов</translation>
+    </message>
+    <message>
+        <source>this wildcard stands for no wildcard of %1: the value would not be one field</source>
+        <translation>этот подстановочный знак не соответствует ни одному подстановочному знаку %1: значение было бы не одним полем</translation>
+    </message>
+    <message>
+        <source>%1 holds numbers: give it a number</source>
+        <translation>%1 хранит числа: укажите число</translation>
+    </message>
+    <message>
+        <source>division by zero</source>
+        <translation>деление на ноль</translation>
+    </message>
+    <message>
+        <source>%1 holds a text: give it a text in double quotes</source>
+        <translation>%1 хранит текст: укажите текст в двойных кавычках</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 bytes: give them as %3 hex digits</source>
+        <translation>%1 хранит %2 байт: укажите их как %3 шестнадцатеричных цифр</translation>
+    </message>
 </context>
 <context>
     <name>vw::app::CompareDock</name>
@@ -1440,6 +1552,65 @@ Restore them? They come back as one step, which Edit &gt; Undo takes back. Disca
     <message>
         <source>A misc.bin put in %1 is opened at start.</source>
         <translation>misc.bin из папки %1 открывается при запуске.</translation>
+    </message>
+</context>
+<context>
+    <name>vw::app::fields</name>
+    <message>
+        <source>an index is a number, a range such as 1..20, or *</source>
+        <translation>индекс — это число, диапазон вида 1..20 или *</translation>
+    </message>
+    <message>
+        <source>plane %1 does not exist: planes are numbered from 1</source>
+        <translation>самолёта %1 нет: самолёты нумеруются с 1</translation>
+    </message>
+    <message>
+        <source>index %1 is outside %2..%3 of &apos;%4&apos;</source>
+        <translation>индекс %1 вне %2..%3 у &apos;%4&apos;</translation>
+    </message>
+    <message>
+        <source>the range %1..%2 is empty: its first index must not be above its last</source>
+        <translation>диапазон %1..%2 пуст: его первый индекс не должен быть больше последнего</translation>
+    </message>
+    <message>
+        <source>&apos;]&apos; expected after the index that starts at column %1</source>
+        <translation>ожидается &apos;]&apos; после индекса, начинающегося в столбце %1</translation>
+    </message>
+    <message>
+        <source>a path starts with %1</source>
+        <translation>путь начинается с %1</translation>
+    </message>
+    <message>
+        <source>%1 has %2</source>
+        <translation>у %1 есть %2</translation>
+    </message>
+    <message>
+        <source>a field&apos;s path expected, such as planes[7].header.name</source>
+        <translation>ожидается путь поля, например planes[7].header.name</translation>
+    </message>
+    <message>
+        <source>a field of %1 expected</source>
+        <translation>ожидается поле %1</translation>
+    </message>
+    <message>
+        <source>unknown field &apos;%1&apos;</source>
+        <translation>неизвестное поле &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>%1 is a list: give an index, such as [%2] or [*]</source>
+        <translation>%1 — список: укажите индекс, например [%2] или [*]</translation>
+    </message>
+    <message>
+        <source>%1 is a field: it has no members or entries</source>
+        <translation>%1 — поле: у него нет членов и элементов</translation>
+    </message>
+    <message>
+        <source>%1 is a part, not a field: name one of its fields</source>
+        <translation>%1 — часть, а не поле: назовите одно из её полей</translation>
+    </message>
+    <message>
+        <source>unexpected &apos;%1&apos; after the path</source>
+        <translation>лишнее &apos;%1&apos; после пути</translation>
     </message>
 </context>
 <context>
