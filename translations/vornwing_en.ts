@@ -397,6 +397,69 @@
     </message>
 </context>
 <context>
+    <name>vw::app::ChangeFieldsDialog</name>
+    <message>
+        <source>Change found fields</source>
+        <translation>Change found fields</translation>
+    </message>
+    <message>
+        <source>Only the found fields (the find&apos;s conditions must hold)</source>
+        <translation>Only the found fields (the find&apos;s conditions must hold)</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Field</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>Label</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>From</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>To</translation>
+    </message>
+    <message>
+        <source>Clamped</source>
+        <translation>Clamped</translation>
+    </message>
+    <message>
+        <source>&amp;Preview</source>
+        <translation>&amp;Preview</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation>&amp;Apply</translation>
+    </message>
+    <message>
+        <source>clamped from %1</source>
+        <translation>clamped from %1</translation>
+    </message>
+    <message>
+        <source>%1 fields would change; the first %2 changes are listed.</source>
+        <translation>%1 fields would change; the first %2 changes are listed.</translation>
+    </message>
+    <message>
+        <source>1 field would change.</source>
+        <translation>1 field would change.</translation>
+    </message>
+    <message>
+        <source>%1 fields would change.</source>
+        <translation>%1 fields would change.</translation>
+    </message>
+    <message>
+        <source>1 field changed. Edit &gt; Undo takes the change back.</source>
+        <translation>1 field changed. Edit &gt; Undo takes the change back.</translation>
+    </message>
+    <message>
+        <source>%1 fields changed. Edit &gt; Undo takes the change back.</source>
+        <translation>%1 fields changed. Edit &gt; Undo takes the change back.</translation>
+    </message>
+</context>
+<context>
     <name>vw::app::CompareDock</name>
     <message>
         <source>Compare with %1</source>
@@ -463,6 +526,99 @@
     <message>
         <source>Changed: %1</source>
         <translation>Changed: %1</translation>
+    </message>
+</context>
+<context>
+    <name>vw::app::FieldChooser</name>
+    <message>
+        <source>Type a label or a key to find a field</source>
+        <translation>Type a label or a key to find a field</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Field</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>Label</translation>
+    </message>
+    <message>
+        <source>(document)</source>
+        <translation>(document)</translation>
+    </message>
+    <message>
+        <source>planes[*].weapons.configurations[*].weapons[*].ammo</source>
+        <translation>planes[*].weapons.configurations[*].weapons[*].ammo</translation>
+    </message>
+    <message>
+        <source>a number, a &quot;text&quot; or a field</source>
+        <translation>a number, a &quot;text&quot; or a field</translation>
+    </message>
+</context>
+<context>
+    <name>vw::app::FindDialog</name>
+    <message>
+        <source>Find in planes</source>
+        <translation>Find in planes</translation>
+    </message>
+    <message>
+        <source>&amp;Add condition</source>
+        <translation>&amp;Add condition</translation>
+    </message>
+    <message>
+        <source>&amp;Remove condition</source>
+        <translation>&amp;Remove condition</translation>
+    </message>
+    <message>
+        <source>The fields found are those of the first condition&apos;s pattern for which every condition holds; wildcards at the same place of two patterns stand for the same index.</source>
+        <translation>The fields found are those of the first condition&apos;s pattern for which every condition holds; wildcards at the same place of two patterns stand for the same index.</translation>
+    </message>
+    <message>
+        <source>&amp;Find</source>
+        <translation>&amp;Find</translation>
+    </message>
+    <message>
+        <source>Choose a field, an operator and a value, then Add condition.</source>
+        <translation>Choose a field, an operator and a value, then Add condition.</translation>
+    </message>
+</context>
+<context>
+    <name>vw::app::FindDock</name>
+    <message>
+        <source>Found fields</source>
+        <translation>Found fields</translation>
+    </message>
+    <message>
+        <source>&amp;Change found fields...</source>
+        <translation>&amp;Change found fields...</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Field</translation>
+    </message>
+    <message>
+        <source>Plane</source>
+        <translation>Plane</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>Label</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>No field satisfies the conditions.</source>
+        <translation>No field satisfies the conditions.</translation>
+    </message>
+    <message>
+        <source>1 field found</source>
+        <translation>1 field found</translation>
+    </message>
+    <message>
+        <source>%1 fields found</source>
+        <translation>%1 fields found</translation>
     </message>
 </context>
 <context>
@@ -1552,6 +1708,22 @@ Restore them? They come back as one step, which Edit &gt; Undo takes back. Disca
     <message>
         <source>A misc.bin put in %1 is opened at start.</source>
         <translation>A misc.bin put in %1 is opened at start.</translation>
+    </message>
+    <message>
+        <source>&amp;Find in planes...</source>
+        <translation>&amp;Find in planes...</translation>
+    </message>
+    <message>
+        <source>C&amp;hange found fields...</source>
+        <translation>C&amp;hange found fields...</translation>
+    </message>
+    <message>
+        <source>Load a plane data file first: the find looks through its planes.</source>
+        <translation>Load a plane data file first: the find looks through its planes.</translation>
+    </message>
+    <message>
+        <source>Load a plane data file first: the change works on its fields.</source>
+        <translation>Load a plane data file first: the change works on its fields.</translation>
     </message>
 </context>
 <context>

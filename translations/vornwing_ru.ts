@@ -397,6 +397,69 @@
     </message>
 </context>
 <context>
+    <name>vw::app::ChangeFieldsDialog</name>
+    <message>
+        <source>Change found fields</source>
+        <translation>Изменить найденные поля</translation>
+    </message>
+    <message>
+        <source>Only the found fields (the find&apos;s conditions must hold)</source>
+        <translation>Только найденные поля (должны выполняться условия поиска)</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Поле</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>Подпись</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Было</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Стало</translation>
+    </message>
+    <message>
+        <source>Clamped</source>
+        <translation>Ограничено</translation>
+    </message>
+    <message>
+        <source>&amp;Preview</source>
+        <translation>&amp;Просмотр</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation>&amp;Применить</translation>
+    </message>
+    <message>
+        <source>clamped from %1</source>
+        <translation>ограничено с %1</translation>
+    </message>
+    <message>
+        <source>%1 fields would change; the first %2 changes are listed.</source>
+        <translation>Изменится полей: %1; показаны первые %2 изменений.</translation>
+    </message>
+    <message>
+        <source>1 field would change.</source>
+        <translation>Изменится 1 поле.</translation>
+    </message>
+    <message>
+        <source>%1 fields would change.</source>
+        <translation>Изменится полей: %1.</translation>
+    </message>
+    <message>
+        <source>1 field changed. Edit &gt; Undo takes the change back.</source>
+        <translation>Изменено 1 поле. Правка &gt; Отменить вернёт изменение.</translation>
+    </message>
+    <message>
+        <source>%1 fields changed. Edit &gt; Undo takes the change back.</source>
+        <translation>Изменено полей: %1. Правка &gt; Отменить вернёт изменение.</translation>
+    </message>
+</context>
+<context>
     <name>vw::app::CompareDock</name>
     <message>
         <source>Compare with %1</source>
@@ -463,6 +526,99 @@
     <message>
         <source>Changed: %1</source>
         <translation>Изменено: %1</translation>
+    </message>
+</context>
+<context>
+    <name>vw::app::FieldChooser</name>
+    <message>
+        <source>Type a label or a key to find a field</source>
+        <translation>Введите подпись или ключ, чтобы найти поле</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Поле</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>Подпись</translation>
+    </message>
+    <message>
+        <source>(document)</source>
+        <translation>(документ)</translation>
+    </message>
+    <message>
+        <source>planes[*].weapons.configurations[*].weapons[*].ammo</source>
+        <translation>planes[*].weapons.configurations[*].weapons[*].ammo</translation>
+    </message>
+    <message>
+        <source>a number, a &quot;text&quot; or a field</source>
+        <translation>число, &quot;текст&quot; или поле</translation>
+    </message>
+</context>
+<context>
+    <name>vw::app::FindDialog</name>
+    <message>
+        <source>Find in planes</source>
+        <translation>Поиск по самолётам</translation>
+    </message>
+    <message>
+        <source>&amp;Add condition</source>
+        <translation>&amp;Добавить условие</translation>
+    </message>
+    <message>
+        <source>&amp;Remove condition</source>
+        <translation>&amp;Удалить условие</translation>
+    </message>
+    <message>
+        <source>The fields found are those of the first condition&apos;s pattern for which every condition holds; wildcards at the same place of two patterns stand for the same index.</source>
+        <translation>Находятся поля шаблона первого условия, для которых выполняются все условия; подстановочные знаки на одном месте двух шаблонов означают один и тот же индекс.</translation>
+    </message>
+    <message>
+        <source>&amp;Find</source>
+        <translation>&amp;Найти</translation>
+    </message>
+    <message>
+        <source>Choose a field, an operator and a value, then Add condition.</source>
+        <translation>Выберите поле, оператор и значение, затем нажмите «Добавить условие».</translation>
+    </message>
+</context>
+<context>
+    <name>vw::app::FindDock</name>
+    <message>
+        <source>Found fields</source>
+        <translation>Найденные поля</translation>
+    </message>
+    <message>
+        <source>&amp;Change found fields...</source>
+        <translation>&amp;Изменить найденные поля...</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Поле</translation>
+    </message>
+    <message>
+        <source>Plane</source>
+        <translation>Самолёт</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>Подпись</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Значение</translation>
+    </message>
+    <message>
+        <source>No field satisfies the conditions.</source>
+        <translation>Ни одно поле не удовлетворяет условиям.</translation>
+    </message>
+    <message>
+        <source>1 field found</source>
+        <translation>Найдено 1 поле</translation>
+    </message>
+    <message>
+        <source>%1 fields found</source>
+        <translation>Найдено полей: %1</translation>
     </message>
 </context>
 <context>
@@ -1552,6 +1708,22 @@ Restore them? They come back as one step, which Edit &gt; Undo takes back. Disca
     <message>
         <source>A misc.bin put in %1 is opened at start.</source>
         <translation>misc.bin из папки %1 открывается при запуске.</translation>
+    </message>
+    <message>
+        <source>&amp;Find in planes...</source>
+        <translation>&amp;Поиск по самолётам...</translation>
+    </message>
+    <message>
+        <source>C&amp;hange found fields...</source>
+        <translation>И&amp;зменить найденные поля...</translation>
+    </message>
+    <message>
+        <source>Load a plane data file first: the find looks through its planes.</source>
+        <translation>Сначала загрузите файл данных самолётов: поиск идёт по его самолётам.</translation>
+    </message>
+    <message>
+        <source>Load a plane data file first: the change works on its fields.</source>
+        <translation>Сначала загрузите файл данных самолётов: изменение работает с его полями.</translation>
     </message>
 </context>
 <context>
