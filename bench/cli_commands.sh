@@ -1,7 +1,7 @@
 #!/bin/bash
 # Whole-command timings of the data tools on a full-sized file (254 planes,
 # every plane with its record and damage map: 10.3 MB), as a user runs them:
-# the median wall time of five runs of each, beside its goal.
+# the median wall and CPU time of five runs of each (/usr/bin/time), beside its goal.
 # usage: bench/cli_commands.sh [path/to/vornwing-cli]
 set -euo pipefail
 cli=$(realpath "${1:-build/src/vornwing-cli}")
@@ -18,22 +18,22 @@ echo '{"planes": [{"plane": 200, "weapons": {"configurations": [{"weapons": [{"a
 "$cli" edit w8.bin -o w.bin 'planes[*].weapons.configurations[*].weapon_count = 16' >/dev/null
 weapon='planes[*].weapons.configurations[*].weapons[*]'
 
-median() { # command...: the median of five wall times in milliseconds
-    local times=()
+median() { # command...: the median of five runs: wall and CPU (user + system) milliseconds
+    local walls=() cpus=()
     for _ in 1 2 3 4 5; do
-        local start end
-        start=$(date +%s%N)
-        "$@" >/dev/null 2>&1 || true
-        end=$(date +%s%N)
-        times+=($(( (end - start) / 1000000 )))
+        /usr/bin/time -f "%e %U %S" -o "$work/time" "$@" >/dev/null 2>&1 || true
+        read -r wall user system < <(tail -1 "$work/time")
+        walls+=($(awk -v t="$wall" 'BEGIN { printf "%d", t * 1000 }'))
+        cpus+=($(awk -v u="$user" -v s="$system" 'BEGIN { printf "%d", (u + s) * 1000 }'))
     done
-    printf '%s\n' "${times[@]}" | sort -n | sed -n 3p
+    printf '%6s ms wall %6s ms CPU' "$(printf '%s\n' "${walls[@]}" | sort -n | sed -n 3p)" \
+        "$(printf '%s\n' "${cpus[@]}" | sort -n | sed -n 3p)"
 }
 
 row() { # label goal command...
     local label=$1 goal=$2
     shift 2
-    printf '%-44s %6s ms   (goal %s)\n' "$label" "$(median "$@")" "$goal"
+    printf '%-44s %s   (goal %s)\n' "$label" "$(median "$@")" "$goal"
 }
 
 row "diff A B, one field differs" "<= 50 ms" "$cli" diff a.bin one.bin

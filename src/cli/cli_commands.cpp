@@ -28,6 +28,10 @@
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <exception>
+#include <optional>
+#include <thread>
+#include <utility>
 
 #ifdef Q_OS_WIN
 #include <io.h>
@@ -209,6 +213,30 @@ DataFile load(const QString &path, bool decipher)
     }
 }
 
+// Two files, read side by side unless both come from standard input; where
+// both fail, the first one's failure is reported.
+std::pair<DataFile, DataFile> loadBoth(const QString &first, const QString &second)
+{
+    if (first == QLatin1String("-") && second == QLatin1String("-")) {
+        DataFile a = load(first, true);
+        return {std::move(a), load(second, true)};
+    }
+    std::optional<DataFile> b;
+    std::exception_ptr failed;
+    std::jthread reading([&] {
+        try {
+            b.emplace(load(second, true));
+        } catch (...) {
+            failed = std::current_exception();
+        }
+    });
+    DataFile a = load(first, true);
+    reading.join();
+    if (failed)
+        std::rethrow_exception(failed);
+    return {std::move(a), std::move(*b)};
+}
+
 QJsonObject infoObject(const DataFile &file)
 {
     QJsonObject info;
@@ -365,21 +393,24 @@ int diff(const QStringList &args, QTextStream &out)
     parser.addOption(json);
     const QStringList paths = parseCommand(parser, QStringLiteral("diff"), args, {QStringLiteral("A"), QStringLiteral("B")});
     // As diff and cmp: 0 the same, 1 different, 2 the files could not be compared.
-    // The differences are written as they are found: a pair of files whose
-    // every value differs has some 200,000.
+    // The differences are made into text as they are found, with no list of
+    // them kept (a pair of files whose every value differs has some 200,000),
+    // and written once both files were read and compared.
     QByteArray text;
+    QString lines; // made into UTF-8 at once
     qsizetype found = 0;
     const bool asJson = parser.isSet(json);
     const auto emit = [&](const app::FieldDifference &d) {
-        if (asJson)
+        if (asJson) {
             appendDifferenceJson(text, d, found == 0);
-        else
-            text += app::differenceLine(d).toUtf8() + '\n';
+        } else {
+            app::appendDifferenceLine(lines, d);
+            lines += QLatin1Char('\n');
+        }
         ++found;
     };
     try {
-        const DataFile a = load(paths[0], true);
-        const DataFile b = load(paths[1], true);
+        const auto [a, b] = loadBoth(paths[0], paths[1]);
         app::diffFiles(a, b, emit);
     } catch (Failure &e) {
         e.code = 2;
@@ -389,6 +420,8 @@ int diff(const QStringList &args, QTextStream &out)
     }
     if (asJson)
         text += found == 0 ? QByteArray("[\n]\n") : QByteArray("\n]\n");
+    else
+        text = lines.toUtf8();
     out.flush();
     if (out.device())
         out.device()->write(text);

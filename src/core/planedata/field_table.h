@@ -78,10 +78,13 @@ struct Node {
     Writer write; // none: the field describes the file and is not written
     // The canonical pattern of the same bytes where they are named twice.
     const char *alias = nullptr;
-    int aliasEntries = -1; // only the first entries of its list are the alias; -1: all
+    Test aliasAt;          // where set, only the entries it accepts are the alias
     bool aliased = false;  // another name (an alias) shows some of the same bytes
     // A primary-table row: labelled by FM.dat line `row(at)` in an export with labels.
     Counter row;
+    // Integers the file check reports when the file holds a value outside
+    // min..max, under this name ("weapon count 20 is outside 1..16").
+    const char *checkedAs = nullptr;
 
     // Lists.
     int count = 0;   // entries the table has
@@ -92,6 +95,9 @@ struct Node {
 
     // Objects and lists: false where the file lacks the part (null in the export).
     Test exists;
+    // What the file lacks there, in the import's refusal ("damage map for plane
+    // %1": the plane, or the entry of a shared table); the context is "vw::app".
+    const char *absent = nullptr;
     // An object's members, by key; a list's one element.
     std::vector<Node> members;
 

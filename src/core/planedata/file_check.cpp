@@ -1,10 +1,16 @@
 #include "file_check.h"
 
+#include "core/planedata/field_table.h"
 #include "core/damage/damage_map.h"
 #include "core/datafile/directory_entry.h"
-#include "core/weapons/weapons_block.h"
 
 #include <QMap>
+
+#include <functional>
+#include <mutex>
+#include <unordered_map>
+#include <utility>
+#include <vector>
 
 namespace vw::app {
 
@@ -38,33 +44,65 @@ QList<Block> sharedTables(const DataFile &file)
     return tables;
 }
 
-void checkModel(const DataFile &file, int p, QStringList &findings)
+using Where = std::vector<std::pair<const char *, int>>; // each list's entry on the way: its label and number
+
+// True where a field below `node` is checked; the tables are walked once.
+bool holdsChecked(const fields::Node &node)
 {
-    const weapons::WeaponsBlockView block(file, p);
-    if (!block.exists())
+    static std::unordered_map<const fields::Node *, bool> known;
+    static std::mutex guard;
+    const std::lock_guard lock(guard);
+    const std::function<bool(const fields::Node &)> holds = [&](const fields::Node &n) {
+        const auto it = known.find(&n);
+        if (it != known.end())
+            return it->second;
+        bool found = n.checkedAs != nullptr;
+        for (const fields::Node &m : n.members)
+            found = holds(m) || found;
+        known.emplace(&n, found);
+        return found;
+    };
+    return holds(node);
+}
+
+// The fields the tables mark as checked, below `node`, whose value is outside their range.
+void checkRanges(const fields::Node &node, fields::At &at, Where &where, QStringList &findings)
+{
+    using fields::Node;
+    if (!holdsChecked(node) || (node.exists && !node.exists(at)))
         return;
-    using Weapons = weapons::WeaponsBlockView;
-    using Config = weapons::ConfigRecordView;
-    using Weapon = weapons::WeaponRecordView;
-    const QString plane = QStringLiteral("plane %1").arg(p);
-    if (block.storedConfigCount() < 1 || block.storedConfigCount() > Weapons::Slots)
-        findings << QStringLiteral("%1: configuration count %2 is outside 1..%3")
-                        .arg(plane).arg(block.storedConfigCount()).arg(Weapons::Slots);
-    for (int c = 1; c <= block.configCount(); ++c) {
-        const Config config = block.config(c);
-        if (config.storedWeaponCount() < 1 || config.storedWeaponCount() > Config::Slots)
-            findings << QStringLiteral("%1, config %2: weapon count %3 is outside 1..%4")
-                            .arg(plane).arg(c).arg(config.storedWeaponCount()).arg(Config::Slots);
-        for (int w = 1; w <= config.weaponCount(); ++w) {
-            const Weapon weapon = config.weapon(w);
-            if (weapon.ammoType() > Weapon::MaxAmmoType)
-                findings << QStringLiteral("%1, config %2, weapon %3: ammunition type %4 is outside 0..%5")
-                                .arg(plane).arg(c).arg(w).arg(weapon.ammoType()).arg(Weapon::MaxAmmoType);
-            if (weapon.group() > Weapon::MaxGroup)
-                findings << QStringLiteral("%1, config %2, weapon %3: group %4 is outside 0..%5")
-                                .arg(plane).arg(c).arg(w).arg(weapon.group()).arg(Weapon::MaxGroup);
-        }
+    switch (node.shape) {
+    case Node::Leaf: {
+        const qint64 value = node.read(at).integer;
+        if (value >= node.min && value <= node.max)
+            return;
+        QString place = QStringLiteral("plane %1").arg(at.plane);
+        for (const auto &[label, number] : where)
+            place += QStringLiteral(", %1 %2").arg(QLatin1String(label)).arg(number);
+        findings << QStringLiteral("%1: %2 %3 is outside %4..%5")
+                        .arg(place, QLatin1String(node.checkedAs))
+                        .arg(value)
+                        .arg(node.min)
+                        .arg(node.max);
+        return;
     }
+    case Node::Object:
+        for (const Node &m : node.members)
+            checkRanges(m, at, where, findings);
+        return;
+    case Node::List:
+        break;
+    }
+    const std::size_t level = std::size_t(at.depth++);
+    const int n = node.present ? node.present(at) : node.count;
+    for (int i = 0; i < n; ++i) {
+        at.index[level] = i;
+        where.emplace_back(node.label, i + node.first);
+        checkRanges(node.element(), at, where, findings);
+        where.pop_back();
+    }
+    at.index[level] = 0;
+    --at.depth;
 }
 
 } // namespace
@@ -78,6 +116,7 @@ QStringList checkFile(const DataFile &file)
         if (!file.contains(table.start, table.length))
             findings << QStringLiteral("%1 lies outside the file of %2 bytes").arg(span(table)).arg(file.FileSize());
 
+    const fields::Node &plane = fields::document().member(QLatin1String("planes"))->element();
     // Each plane's blocks as its directory entry names them.
     QList<Block> blocks;
     QMap<std::int64_t, QList<int>> recordUsers, mapUsers;
@@ -109,7 +148,11 @@ QStringList checkFile(const DataFile &file)
                 blocks.append(b);
             n.users[n.offset].append(p);
         }
-        checkModel(file, p, findings);
+        fields::At at;
+        at.file = &file;
+        at.plane = p;
+        Where where;
+        checkRanges(plane, at, where, findings);
     }
 
     for (const auto &[users, what] : {std::pair{&recordUsers, "plane record"}, std::pair{&mapUsers, "damage map"}})

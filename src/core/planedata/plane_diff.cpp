@@ -144,7 +144,7 @@ private:
             const datafile::DataFile &named = inA && flightmodel::PlaneHeaderView(a_, p).exists() ? a_ : b_;
             const flightmodel::PlaneHeaderView header(named, p);
             const QString name = header.exists() ? header.text(flightmodel::HeaderText::Name) : QString();
-            planeName_ = QStringLiteral("plane %1").arg(p);
+            planeName_ = label(planes) + QLatin1Char(' ') + QString::number(p);
             if (!name.isEmpty())
                 planeName_ += QLatin1Char(' ') + escapedControls(name);
             push(nullptr, p, &planes);
@@ -203,7 +203,7 @@ private:
     void compareLeaf(const Node &leaf, const At &pa, const At &pb)
     {
         // Bytes named twice are compared under their canonical name.
-        if (leaf.alias && (leaf.aliasEntries < 0 || (pa.depth > 0 && pa[pa.depth - 1] < leaf.aliasEntries)))
+        if (leaf.alias && (!leaf.aliasAt || leaf.aliasAt(pa)))
             return;
         const fields::Value x = leaf.read(pa), y = leaf.read(pb);
         if (!sameValue(leaf, x, y))
@@ -301,20 +301,20 @@ private:
     QString planeName_;
 };
 
-QString valueText(const QJsonValue &value, bool integer)
+void appendValue(QString &out, const QJsonValue &value, bool integer)
 {
     if (value.isUndefined() || value.isNull())
-        return QStringLiteral("none");
-    if (value.isString())
-        return quoted(value.toString());
-    if (value.isObject() || value.isArray())
-        return QStringLiteral("(present)");
-    if (value.isBool())
-        return value.toBool() ? QStringLiteral("true") : QStringLiteral("false");
-    // Numbers as the export writes them: the shortest exact form.
-    if (integer)
-        return QString::number(value.toInteger());
-    return QString::fromLatin1(shortestNumber(value.toDouble()));
+        out += QLatin1String("none");
+    else if (value.isString())
+        out += quoted(value.toString());
+    else if (value.isObject() || value.isArray())
+        out += QLatin1String("(present)");
+    else if (value.isBool())
+        out += QLatin1String(value.toBool() ? "true" : "false");
+    else if (integer)
+        out += QString::number(value.toInteger());
+    else // as the export writes it: the shortest exact form
+        out += QLatin1StringView(shortestNumber(value.toDouble()));
 }
 
 } // namespace
@@ -334,13 +334,18 @@ QList<FieldDifference> diffFiles(const datafile::DataFile &from, const datafile:
     return found;
 }
 
+void appendDifferenceLine(QString &out, const FieldDifference &difference)
+{
+    out.append(difference.where).append(QLatin1String(" (")).append(difference.path).append(QLatin1String("): "));
+    appendValue(out, difference.from, difference.integer);
+    out.append(QLatin1String(" -> "));
+    appendValue(out, difference.to, difference.integer);
+}
+
 QString differenceLine(const FieldDifference &difference)
 {
-    const QString from = valueText(difference.from, difference.integer), to = valueText(difference.to, difference.integer);
     QString line;
-    line.reserve(difference.where.size() + difference.path.size() + from.size() + to.size() + 9);
-    line.append(difference.where).append(QLatin1String(" (")).append(difference.path).append(QLatin1String("): "));
-    line.append(from).append(QLatin1String(" -> ")).append(to);
+    appendDifferenceLine(line, difference);
     return line;
 }
 

@@ -51,5 +51,7 @@ void diffFiles(const datafile::DataFile &from, const datafile::DataFile &to,
 // backslashes, and control characters (in plane names too) as \t, \n, \r or
 // \xHH, so that a line never moves the terminal's cursor.
 QString differenceLine(const FieldDifference &difference);
+// The same line appended to `out`.
+void appendDifferenceLine(QString &out, const FieldDifference &difference);
 
 } // namespace vw::app

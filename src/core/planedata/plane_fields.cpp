@@ -104,6 +104,21 @@ Node reading(Node n, F read)
     n.read = std::move(read);
     return n;
 }
+// A part the file may lack, and what the import says the file lacks (the
+// plane's number, or the entry's in a shared table, stands for %1).
+Node lacking(Node n, const char *absent)
+{
+    n.absent = absent;
+    return n;
+}
+
+// A field the file check reports when the file holds a value outside its range.
+Node checked(Node n, const char *name)
+{
+    n.checkedAs = name;
+    return n;
+}
+
 template <class F, class W>
 Node field(Node n, F read, W write)
 {
@@ -139,7 +154,7 @@ Node headerFields()
             return v;
         },
         [](DataFile &f, const At &a, const Value &v) { PlaneHeader(f, a.plane).setSelectable(v.flag); });
-    return object("header",
+    return lacking(object("header",
                   {headerText("name", QT_TRANSLATE_NOOP("vw::fields", "Plane name"), HeaderText::Name),
                    headerText("icon_in_air", QT_TRANSLATE_NOOP("vw::fields", "Icon in air"), HeaderText::IconInAir),
                    headerText("sounds", QT_TRANSLATE_NOOP("vw::fields", "Sounds"), HeaderText::Sounds),
@@ -152,7 +167,8 @@ Node headerFields()
                              PlaneHeader(f, a.plane).setStoredPlaneType(std::uint8_t(v.integer));
                          }),
                    selectable},
-                  PageId::Header, [](const At &a) { return PlaneHeaderView(*a.file, a.plane).exists(); });
+                  PageId::Header, [](const At &a) { return PlaneHeaderView(*a.file, a.plane).exists(); }),
+                   QT_TRANSLATE_NOOP("vw::app", "directory entry for plane %1"));
 }
 
 // ---- Weapons block: configurations and weapon slots ----
@@ -163,6 +179,8 @@ using weapons::WeaponRecord;
 using weapons::WeaponRecordView;
 using weapons::WeaponsBlock;
 using weapons::WeaponsBlockView;
+
+constexpr const char *RecordLacking = QT_TRANSLATE_NOOP("vw::app", "plane record for plane %1");
 
 // The plane record and weapons block exist: the parts read from them.
 bool hasRecord(const At &a)
@@ -201,9 +219,9 @@ Node weaponFields()
         nullptr,
         {
             weaponField<&W::slotIndex, &S::setSlotIndex>(integer("slot_index", QT_TRANSLATE_NOOP("vw::fields", "Slot index"), 8, false, 0, 255)),
-            weaponField<&W::group, &S::setGroup>(integer("group", QT_TRANSLATE_NOOP("vw::fields", "Weapon group"), 8, false, 0, W::MaxGroup, true)),
+            weaponField<&W::group, &S::setGroup>(checked(integer("group", QT_TRANSLATE_NOOP("vw::fields", "Weapon group"), 8, false, 0, W::MaxGroup, true), "group")),
             weaponField<&W::ammoType, &S::setAmmoType>(
-                integer("ammo_type", QT_TRANSLATE_NOOP("vw::fields", "Weapon type"), 8, false, 0, W::MaxAmmoType, true)),
+                checked(integer("ammo_type", QT_TRANSLATE_NOOP("vw::fields", "Weapon type"), 8, false, 0, W::MaxAmmoType, true), "ammunition type")),
             weaponField<&W::heavyAmmo, &S::setHeavyAmmo>(integer("heavy_ammo", QT_TRANSLATE_NOOP("vw::fields", "Hvy Ammo"), 16, false, 0, W::MaxAmmo, true)),
             weaponField<&W::bursts, &S::setBursts>(integer("bursts", QT_TRANSLATE_NOOP("vw::fields", "Bursts"), 16, false, 0, W::MaxBursts, true)),
             weaponField<&W::ammo, &S::setAmmo>(integer("ammo", QT_TRANSLATE_NOOP("vw::fields", "Ammo"), 16, false, 0, W::MaxAmmo, true)),
@@ -229,19 +247,19 @@ Node weaponFields()
         {field(text("name", QT_TRANSLATE_NOOP("vw::fields", "Config name"), ConfigRecordView::NameWidth),
                [](const At &a) { return textValue(configAt(a).name()); },
                [](DataFile &f, const At &a, const Value &v) { configAt(f, a).setName(v.text); }),
-         field(integer("weapon_count", QT_TRANSLATE_NOOP("vw::fields", "Number of weapons"), 8, false, 1, ConfigRecordView::Slots, true),
+         field(checked(integer("weapon_count", QT_TRANSLATE_NOOP("vw::fields", "Number of weapons"), 8, false, 1, ConfigRecordView::Slots, true), "weapon count"),
                [](const At &a) { return integerValue(configAt(a).storedWeaponCount()); },
                [](DataFile &f, const At &a, const Value &v) { configAt(f, a).setWeaponCount(int(v.integer)); }),
          list("weapons", QT_TRANSLATE_NOOP("vw::fields", "weapon"), ConfigRecordView::Slots, 1, weapon,
               [](const At &a) { return configAt(a).weaponCount(); })});
-    return object(
+    return lacking(object(
         "weapons",
-        {field(integer("config_count", QT_TRANSLATE_NOOP("vw::fields", "Number of configs"), 8, false, 1, WeaponsBlockView::Slots, true),
+        {field(checked(integer("config_count", QT_TRANSLATE_NOOP("vw::fields", "Number of configs"), 8, false, 1, WeaponsBlockView::Slots, true), "configuration count"),
                [](const At &a) { return integerValue(WeaponsBlockView(*a.file, a.plane).storedConfigCount()); },
                [](DataFile &f, const At &a, const Value &v) { WeaponsBlock(f, a.plane).setConfigCount(int(v.integer)); }),
          list("configurations", QT_TRANSLATE_NOOP("vw::fields", "config"), WeaponsBlockView::Slots, 1, config,
               [](const At &a) { return WeaponsBlockView(*a.file, a.plane).configCount(); })},
-        PageId::Weapons, hasRecord);
+        PageId::Weapons, hasRecord), QT_TRANSLATE_NOOP("vw::app", "weapons for plane %1"));
 }
 
 // ---- Plane record: primary table, engine, WEP and handling ----
@@ -276,8 +294,8 @@ Node primaryFields()
                                [](const At &a) { return R::trailingRowOffset(a[0]); });
     trailing.members[0].row = [](const At &a) { return R::PrimaryDoubles + a[0] + 1; };
     trailing.members[0].alias = "planes[*].handling[41][*]";
-    trailing.members[0].aliasEntries = 3;
-    return object("primary", {rows, trailing}, PageId::Primary, hasRecord);
+    trailing.members[0].aliasAt = [](const At &a) { return a[0] < 3; };
+    return lacking(object("primary", {rows, trailing}, PageId::Primary, hasRecord), RecordLacking);
 }
 
 Node engineFields()
@@ -289,7 +307,7 @@ Node engineFields()
                        });
     Node power = recordNumber(number(nullptr, QT_TRANSLATE_NOOP("vw::fields", "Engine power")),
                               [](const At &a) { return R::powerOffset(a[1] + 1, a[0] + 1); });
-    return object(
+    return lacking(object(
         "engine",
         {field(integer("speed_point_count", QT_TRANSLATE_NOOP("vw::fields", "Speed points"), 8, false, 1, R::MatrixColumns, true),
                [](const At &a) { return integerValue(R(*a.file, a.plane).storedSpeedPointCount()); },
@@ -302,7 +320,7 @@ Node engineFields()
          list("power_matrix", QT_TRANSLATE_NOOP("vw::fields", "altitude row"), R::MatrixRows, 1,
               list(nullptr, QT_TRANSLATE_NOOP("vw::fields", "speed point"), R::MatrixColumns, 1, power)),
          list("speed_points", QT_TRANSLATE_NOOP("vw::fields", "speed point"), R::MatrixColumns, 1, speed)},
-        PageId::EnginePower, hasRecord);
+        PageId::EnginePower, hasRecord), RecordLacking);
 }
 
 Node wepTime(const char *key, const char *label, R::WepTime which)
@@ -321,7 +339,12 @@ Node wepText(const char *key, const char *label, R::WepText which)
 
 Node wepFields()
 {
-    return object(
+    // The last WEP power row is the bytes of the first handling row's pitch.
+    Node wepPower = numberList("power", QT_TRANSLATE_NOOP("vw::fields", "altitude row"), R::WepPowerRows, 1,
+                               QT_TRANSLATE_NOOP("vw::fields", "WEP Power"), [](const At &a) { return R::wepPowerOffset(a[0]); });
+    wepPower.members[0].alias = "planes[*].handling[1][1]";
+    wepPower.members[0].aliasAt = [](const At &a) { return a[0] == R::WepPowerRows - 1; };
+    return lacking(object(
         "wep",
         {object("times", {wepTime("fuel_ms", QT_TRANSLATE_NOOP("vw::fields", "WEP Fuel"), R::WepFuel),
                           wepTime("overheat_ms", QT_TRANSLATE_NOOP("vw::fields", "WEP Overheet"), R::WepOverheat),
@@ -329,23 +352,24 @@ Node wepFields()
          object("texts", {wepText("enabled", QT_TRANSLATE_NOOP("vw::fields", "Text String on 'WEP Enabled'"), R::WepEnabled),
                           wepText("disabled", QT_TRANSLATE_NOOP("vw::fields", "Text String on 'WEP Disabled'"), R::WepDisabled),
                           wepText("out_of_wep", QT_TRANSLATE_NOOP("vw::fields", "Text String on 'Out of WEP'"), R::OutOfWep)}),
-         numberList("power", QT_TRANSLATE_NOOP("vw::fields", "altitude row"), R::WepPowerRows, 1, QT_TRANSLATE_NOOP("vw::fields", "WEP Power"),
-                    [](const At &a) { return R::wepPowerOffset(a[0]); })},
-        PageId::EngineWep, hasRecord);
+         wepPower},
+        PageId::EngineWep, hasRecord), RecordLacking);
 }
 
 constexpr const char *AxisLabels[] = {QT_TRANSLATE_NOOP("vw::fields", "Pitch"), QT_TRANSLATE_NOOP("vw::fields", "Yaw"), QT_TRANSLATE_NOOP("vw::fields", "Roll")};
 
 Node handlingFields()
 {
-    Node axes = list(nullptr, QT_TRANSLATE_NOOP("vw::fields", "column"), 3, 1,
+    Node axes = list(nullptr, QT_TRANSLATE_NOOP("vw::fields", "Pitch, Yaw or Roll"), 3, 1,
                      recordNumber(number(nullptr, nullptr),
                                   [](const At &a) { return R::handlingOffset(a[0], R::Axis(a[1])); }));
     axes.entryLabels = AxisLabels;
-    axes.members[0].aliased = true; // the last row is the first three trailing rows
+    // The last row is the first three trailing rows, the first row's pitch the last WEP power row.
+    axes.members[0].aliased = true;
     Node rows = list("handling", QT_TRANSLATE_NOOP("vw::fields", "handling row"), R::HandlingRows, 1, axes);
     rows.page = PageId::Handling;
     rows.exists = hasRecord;
+    rows.absent = RecordLacking;
     return rows;
 }
 
@@ -373,6 +397,7 @@ Node damageMapFields()
     Node levels = list("damage_map", QT_TRANSLATE_NOOP("vw::fields", "damage map level"), M::Levels, 1, list(nullptr, QT_TRANSLATE_NOOP("vw::fields", "row"), M::Side, 1, row));
     levels.page = PageId::DamageMaps;
     levels.exists = [](const At &a) { return M(*a.file, a.plane).exists(); };
+    levels.absent = QT_TRANSLATE_NOOP("vw::app", "damage map for plane %1");
     return levels;
 }
 
@@ -396,6 +421,7 @@ Node profileFields()
     Node parts = list("damage_profile", QT_TRANSLATE_NOOP("vw::fields", "damage profile part"), S::Parts, 1, part);
     parts.page = PageId::OfflineProfile;
     parts.exists = [](const At &a) { return S(*a.file, a.plane).exists(); };
+    parts.absent = QT_TRANSLATE_NOOP("vw::app", "damage profile slot for plane %1");
     return parts;
 }
 
@@ -409,6 +435,7 @@ Node wingsFields()
     Node wings = list("wings", QT_TRANSLATE_NOOP("vw::fields", "wing"), T::Entries, 0, list(nullptr, QT_TRANSLATE_NOOP("vw::fields", "column"), T::Steps, 1, value));
     wings.page = PageId::Wings;
     wings.exists = [](const At &a) { return T(*a.file).exists(); };
+    wings.absent = QT_TRANSLATE_NOOP("vw::app", "wings table");
     return wings;
 }
 
@@ -471,6 +498,7 @@ Node ammunitionFields()
                          ammoField<&A::param1, &AmmoEntry::setParam1>(i32("param1", QT_TRANSLATE_NOOP("vw::fields", "Param 1"))),
                          ammoField<&A::param2, &AmmoEntry::setParam2>(i32("param2", QT_TRANSLATE_NOOP("vw::fields", "Param 2"))), rawName, name},
                         std::nullopt, [](const At &a) { return A(*a.file, a[0]).exists(); });
+    entry.absent = QT_TRANSLATE_NOOP("vw::app", "ammunition entry %1");
     Node entries = list("ammunition", QT_TRANSLATE_NOOP("vw::fields", "ammunition"), A::Count, 0, entry);
     entries.page = PageId::Ammunition;
     return entries;

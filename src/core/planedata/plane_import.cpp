@@ -1,6 +1,7 @@
 #include "plane_import.h"
 
 #include "core/planedata/patch_scan.h"
+#include "core/planedata/patch_tree.h"
 #include "core/planedata/plane_json.h"
 #include "core/planedata/shown_text.h"
 #include "core/planedata/field_table.h"
@@ -16,6 +17,8 @@
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QSet>
+
+#include <cstring>
 
 #include <set>
 
@@ -40,7 +43,7 @@ constexpr qsizetype QuotedLength = 64;
 
 QString shown(const QString &text) { return quoted(text, QuotedLength); }
 
-QString shown(const QJsonValue &value)
+QString shown(const PatchValue &value)
 {
     if (value.isDouble())
         return QString::number(value.toDouble(), 'g', 17);
@@ -82,7 +85,7 @@ private:
 // the first has accepted everything, writes the fields whose value changes.
 class Importer {
 public:
-    Importer(DataFile &file, const QSet<QString> &negativeZeros) : file_(file), negativeZeros_(negativeZeros) {}
+    explicit Importer(DataFile &file) : file_(file) {}
     // After the checking pass has accepted the whole patch.
     void startWriting()
     {
@@ -92,32 +95,25 @@ public:
     // The planes the checking pass found, in the patch's order.
     const QList<int> &planes() const { return planes_; }
 
-    void document(const QJsonObject &root)
+    void document(const PatchValue &root)
     {
-        keys(root, Place(), {"file", "planes", "wings", "ammunition"});
-        if (!isAbsent(root.value(QLatin1String("file"))))
-            object(root.value(QLatin1String("file")), Place("file")); // describes the source only
-        // More plane entries than the file has planes address a plane twice
-        // or one the file does not have; the refusal says what the file has.
-        const QJsonValue planes = root.value(QLatin1String("planes"));
-        const qsizetype listed = std::max(file_.PlaneCount(), 0);
-        if (planes.isArray() && planes.toArray().size() > listed) {
-            const QJsonArray list = planes.toArray();
-            const qsizetype present = std::count_if(list.begin(), list.end(), [](const QJsonValue &v) { return !isAbsent(v); });
-            if (present > listed)
-                refuse(Place("planes"), listed == 1 ? QCoreApplication::translate("vw::app", "has %1 entries; the file has 1 plane").arg(present)
-                                                    : QCoreApplication::translate("vw::app", "has %1 entries; the file has %2 planes").arg(present).arg(listed));
-        }
         const Node &tables = fields::document();
-        const Node &plane = tables.member(QLatin1String("planes"))->element();
-        eachRow(planes, Place("planes"), 1 << 20,
-                [&](const QJsonValue &v, const Place &at, int i) { this->plane(plane, v, at, i); });
+        Given given;
+        givenMembers(tables, root, Place(), given);
+        // What describes the source only (the file's version and layout) is
+        // taken as it is; then the planes, then the shared tables.
+        for (std::size_t i = 0; i < tables.members.size(); ++i)
+            if (!isAbsent(given[i]) && !writable(tables.members[i]))
+                object(given[i], Place(tables.members[i].key));
+        for (std::size_t i = 0; i < tables.members.size(); ++i)
+            if (tables.members[i].planes)
+                planes(tables.members[i], given[i]);
         At shared;
         shared.file = &file_;
-        for (const char *table : {"wings", "ammunition"}) {
-            const QJsonValue value = root.value(QLatin1String(table));
-            if (!isAbsent(value))
-                part(*tables.member(QLatin1String(table)), value, Place(table), shared);
+        for (std::size_t i = 0; i < tables.members.size(); ++i) {
+            const Node &m = tables.members[i];
+            if (!isAbsent(given[i]) && !m.planes && writable(m))
+                part(m, given[i], Place(m.key), shared);
         }
     }
 
@@ -128,46 +124,73 @@ private:
         throw FormatError(at.isEmpty() ? reason : at + QStringLiteral(": ") + reason);
     }
     static Place member(const Place &at, const char *name) { return Place(at, name); }
-    static bool isAbsent(const QJsonValue &v) { return v.isUndefined() || v.isNull(); }
+    static bool writable(const fields::Node &node)
+    {
+        return node.write || std::any_of(node.members.begin(), node.members.end(), writable);
+    }
 
-    static QJsonObject object(const QJsonValue &v, const Place &at)
+    void planes(const fields::Node &list, const PatchValue &planes)
+    {
+        // More plane entries than the file has planes address a plane twice
+        // or one the file does not have; the refusal says what the file has.
+        const Place at(list.key);
+        const qsizetype listed = std::max(file_.PlaneCount(), 0);
+        if (planes.isArray() && planes.size() > listed) {
+            qsizetype present = 0;
+            for (qsizetype i = 0; i < planes.size(); ++i)
+                present += isAbsent(planes.at(i)) ? 0 : 1;
+            if (present > listed)
+                refuse(at, listed == 1 ? QCoreApplication::translate("vw::app", "has %1 entries; the file has 1 plane").arg(present)
+                                       : QCoreApplication::translate("vw::app", "has %1 entries; the file has %2 planes").arg(present).arg(listed));
+        }
+        eachRow(planes, at, 1 << 20, [&](const PatchValue &v, const Place &place, int i) { plane(list.element(), v, place, i); });
+    }
+    static bool isAbsent(const PatchValue &v) { return v.isUndefined() || v.isNull(); }
+    [[noreturn]] static void unknownKey(const Place &at, QByteArrayView key)
+    {
+        const QString text = QString::fromUtf8(key);
+        refuse(Place(at, text), QCoreApplication::translate("vw::app", "is not a field here"));
+    }
+
+    static const PatchValue &object(const PatchValue &v, const Place &at)
     {
         if (!v.isObject())
             refuse(at, QCoreApplication::translate("vw::app", "%1 is not an object").arg(shown(v)));
-        return v.toObject();
+        return v;
     }
-    static void keys(const QJsonObject &o, const Place &at, std::initializer_list<const char *> known)
+    static void keys(const PatchValue &o, const Place &at, std::initializer_list<const char *> known)
     {
-        for (auto it = o.begin(); it != o.end(); ++it) {
-            const QString key = it.key();
+        for (qsizetype i = 0; i < o.size(); ++i) {
+            const QByteArrayView key = o.keyAt(i);
             bool found = false;
             for (const char *k : known)
-                found = found || key == QLatin1String(k);
+                found = found || key == QByteArrayView(k);
             if (!found)
-                refuse(Place(at, key), QCoreApplication::translate("vw::app", "is not a field here"));
+                unknownKey(at, key);
         }
     }
     // Each present entry of an array of at most `rows` entries, with its place and index.
-    static void eachRow(const QJsonValue &v, const Place &at, int rows,
-                        const std::function<void(const QJsonValue &, const Place &, int)> &apply)
+    template <class Apply>
+    static void eachRow(const PatchValue &v, const Place &at, int rows, const Apply &apply)
     {
         if (isAbsent(v))
             return;
         if (!v.isArray())
             refuse(at, QCoreApplication::translate("vw::app", "%1 is not an array").arg(shown(v)));
-        const QJsonArray list = v.toArray();
-        if (list.size() > rows)
+        if (v.size() > rows)
             refuse(
                 at,
-                QCoreApplication::translate("vw::app", "has %1 entries, the table has %2").arg(list.size()).arg(rows));
-        for (int i = 0; i < list.size(); ++i)
-            if (!isAbsent(list[i]))
-                apply(list[i], Place(at, i), i);
+                QCoreApplication::translate("vw::app", "has %1 entries, the table has %2").arg(v.size()).arg(rows));
+        for (int i = 0; i < int(v.size()); ++i) {
+            const PatchValue entry = v.at(i);
+            if (!isAbsent(entry))
+                apply(entry, Place(at, i), i);
+        }
     }
 
     // A whole number in min..max; the value the file holds is accepted even outside it.
     // What a value is checked against may change while writing, so only the checking pass refuses.
-    qint64 integer(const QJsonValue &v, const Place &at, qint64 min, qint64 max, qint64 current)
+    qint64 integer(const PatchValue &v, const Place &at, qint64 min, qint64 max, qint64 current)
     {
         const double d = v.toDouble();
         if (!v.isDouble() || d != std::floor(d))
@@ -176,18 +199,18 @@ private:
             refuse(at, QCoreApplication::translate("vw::app", "%1 is outside %2..%3").arg(shown(v)).arg(min).arg(max));
         return qint64(d);
     }
-    double realValue(const QJsonValue &v, const Place &at)
+    static double realValue(const PatchValue &v, const Place &at)
     {
+        if (v.isDouble())
+            return v.isNegativeZero() ? -0.0 : v.toDouble();
         bool ok = false;
-        double value = doubleFromValue(v, &ok);
+        const double value = v.isString() ? doubleFromValue(QJsonValue(v.toString()), &ok) : 0;
         if (!ok)
             refuse(at, QCoreApplication::translate("vw::app", "%1 is not a number").arg(shown(v)));
-        if (value == 0 && v.isDouble() && !negativeZeros_.isEmpty() && negativeZeros_.contains(at.text()))
-            value = -0.0;
         return value;
     }
     // A text the field can hold; the text it holds is taken as it is.
-    QString textValue(const QJsonValue &v, const Place &place, int width, const QString &current)
+    QString textValue(const PatchValue &v, const Place &place, int width, const QString &current)
     {
         if (!v.isString())
             refuse(place, QCoreApplication::translate("vw::app", "%1 is not a text").arg(shown(v)));
@@ -207,16 +230,20 @@ private:
         return text;
     }
     // Bytes written as hex digits, exactly `size` of them.
-    static QByteArray hexBytes(const QJsonValue &v, const Place &at, int size)
+    static QByteArray hexBytes(const PatchValue &v, const Place &at, int size)
     {
-        const QByteArray digits = v.toString().toLatin1();
+        const QByteArrayView digits = v.utf8();
+        QByteArray bytes(size, Qt::Uninitialized);
         bool valid = v.isString() && digits.size() == 2 * size;
-        for (char c : digits)
-            valid = valid && std::isxdigit(static_cast<unsigned char>(c));
+        for (int i = 0; valid && i < size; ++i) {
+            const int high = patch_tree::hexDigit(digits[2 * i]), low = patch_tree::hexDigit(digits[2 * i + 1]);
+            valid = high >= 0 && low >= 0;
+            bytes[i] = char(high * 16 + low);
+        }
         if (!valid)
             refuse(at,
                    QCoreApplication::translate("vw::app", "%1 is not %2 bytes as hex digits").arg(shown(v), QString::number(size)));
-        return QByteArray::fromHex(digits);
+        return bytes;
     }
     static void require(bool exists, const Place &at, const QString &what)
     {
@@ -226,7 +253,7 @@ private:
 
     // Planes are found by the checking pass, before any rename of the patch;
     // each plane is patched by one entry.
-    int planeOf(const QJsonObject &o, const Place &at, int index)
+    int planeOf(const PatchValue &o, const Place &at, int index)
     {
         if (write_)
             return planes_.at(next_++);
@@ -240,10 +267,10 @@ private:
         planes_.append(p);
         return p;
     }
-    int findPlane(const QJsonObject &o, const Place &at)
+    int findPlane(const PatchValue &o, const Place &at)
     {
-        const QJsonValue number = o.value(QLatin1String("plane"));
-        const QJsonValue name = o.value(QLatin1String("name"));
+        const PatchValue number = o.value(QLatin1String("plane"));
+        const PatchValue name = o.value(QLatin1String("name"));
         if (isAbsent(number) && isAbsent(name))
             refuse(at, QCoreApplication::translate("vw::app", "names no plane: give \"plane\" or \"name\""));
         if (!isAbsent(name) && !name.isString())
@@ -282,55 +309,65 @@ private:
     using Node = fields::Node;
     using Kind = fields::Kind;
 
-    // Where the table names a part the file may lack: what the refusal says it lacks.
+    // What the refusal says the file lacks where the tables name a part it may lack.
     static QString missing(const Node &node, int plane, int entry)
     {
-        const QLatin1StringView key(node.key ? node.key : "");
-        if (key == QLatin1String("header"))
-            return QCoreApplication::translate("vw::app", "directory entry for plane %1").arg(plane);
-        if (key == QLatin1String("weapons"))
-            return QCoreApplication::translate("vw::app", "weapons for plane %1").arg(plane);
-        if (key == QLatin1String("damage_map"))
-            return QCoreApplication::translate("vw::app", "damage map for plane %1").arg(plane);
-        if (key == QLatin1String("damage_profile"))
-            return QCoreApplication::translate("vw::app", "damage profile slot for plane %1").arg(plane);
-        if (key == QLatin1String("wings"))
-            return QCoreApplication::translate("vw::app", "wings table");
-        if (plane == 0)
-            return QCoreApplication::translate("vw::app", "ammunition entry %1").arg(entry);
-        return QCoreApplication::translate("vw::app", "plane record for plane %1").arg(plane);
+        const QString text = node.absent ? QCoreApplication::translate("vw::app", node.absent) : QString();
+        return text.contains(QLatin1String("%1")) ? text.arg(plane == 0 ? entry : plane) : text;
     }
 
-    static bool hasMember(const Node &node, const QString &key)
+    // The member of the node with that key (members are sorted by key), or -1.
+    static int memberIndex(const Node &node, QByteArrayView key)
     {
-        return std::any_of(node.members.begin(), node.members.end(),
-                           [&](const Node &m) { return key == QLatin1StringView(m.key); });
+        const auto before = [](const Node &m, QByteArrayView k) {
+            const std::size_t n = std::strlen(m.key);
+            const int c = std::memcmp(m.key, k.data(), std::min(n, std::size_t(k.size())));
+            return c < 0 || (c == 0 && n < std::size_t(k.size()));
+        };
+        const auto it = std::lower_bound(node.members.begin(), node.members.end(), key, before);
+        return it != node.members.end() && QByteArrayView(it->key) == key ? int(it - node.members.begin()) : -1;
     }
 
-    void plane(const Node &node, const QJsonValue &v, const Place &at, int index)
+    void plane(const Node &node, const PatchValue &v, const Place &at, int index)
     {
-        const QJsonObject o = object(v, at);
+        const PatchValue &o = object(v, at);
         // "name" finds the plane by its name; it is not a field of its own.
-        for (auto it = o.begin(); it != o.end(); ++it)
-            if (it.key() != QLatin1String("name") && !hasMember(node, it.key()))
-                refuse(Place(at, it.key()), QCoreApplication::translate("vw::app", "is not a field here"));
+        Given given;
+        givenMembers(node, o, at, given, "name");
         At pos;
         pos.file = &file_;
         pos.plane = planeOf(o, at, index);
-        members(node, o, at, pos);
+        members(node, given, at, pos);
     }
 
-    void members(const Node &node, const QJsonObject &o, const Place &at, At &pos)
+    // An object's members by the node's member they give; a key the node
+    // lacks (other than `also`) is refused, the first in the patch's order.
+    using Given = std::vector<PatchValue>;
+    static void givenMembers(const Node &node, const PatchValue &o, const Place &at, Given &given,
+                             const char *also = nullptr)
     {
-        for (const Node &m : node.members) {
-            const QJsonValue value = o.value(QLatin1String(m.key));
-            if (!isAbsent(value) && (m.write || m.shape != Node::Leaf))
-                part(m, value, member(at, m.key), pos);
+        given.assign(node.members.size(), PatchValue());
+        for (qsizetype i = 0; i < o.size(); ++i) {
+            const QByteArrayView key = o.keyAt(i);
+            const int m = memberIndex(node, key);
+            if (m >= 0)
+                given[std::size_t(m)] = o.valueAt(i);
+            else if (!also || key != QByteArrayView(also))
+                unknownKey(at, key);
+        }
+    }
+
+    void members(const Node &node, const Given &given, const Place &at, At &pos)
+    {
+        for (std::size_t i = 0; i < node.members.size(); ++i) {
+            const Node &m = node.members[i];
+            if (!isAbsent(given[i]) && (m.write || m.shape != Node::Leaf))
+                part(m, given[i], member(at, m.key), pos);
         }
     }
 
     // A member or entry whose value the patch gives.
-    void part(const Node &node, const QJsonValue &v, const Place &at, At &pos)
+    void part(const Node &node, const PatchValue &v, const Place &at, At &pos)
     {
         if (node.exists && !node.exists(pos))
             require(false, at, missing(node, pos.plane, pos[0]));
@@ -338,19 +375,18 @@ private:
         case Node::Leaf:
             return leaf(node, v, at, pos);
         case Node::Object: {
-            const QJsonObject o = object(v, at);
-            for (auto it = o.begin(); it != o.end(); ++it)
-                if (!hasMember(node, it.key()))
-                    refuse(Place(at, it.key()), QCoreApplication::translate("vw::app", "is not a field here"));
+            const PatchValue &o = object(v, at);
+            Given given;
+            givenMembers(node, o, at, given);
             if (node.member(QLatin1String("raw_name")))
                 agreeingNames(o, at);
-            return members(node, o, at, pos);
+            return members(node, given, at, pos);
         }
         case Node::List:
             break;
         }
         const std::size_t level = std::size_t(pos.depth++);
-        eachRow(v, at, node.count, [&](const QJsonValue &e, const Place &place, int i) {
+        eachRow(v, at, node.count, [&](const PatchValue &e, const Place &place, int i) {
             pos.index[level] = i;
             part(node.element(), e, place, pos);
         });
@@ -359,9 +395,9 @@ private:
     }
 
     // An ammunition entry may give its name as text, as bytes or both; both must say the same.
-    void agreeingNames(const QJsonObject &o, const Place &at)
+    void agreeingNames(const PatchValue &o, const Place &at)
     {
-        const QJsonValue name = o.value(QLatin1String("name")), raw = o.value(QLatin1String("raw_name"));
+        const PatchValue name = o.value(QLatin1String("name")), raw = o.value(QLatin1String("raw_name"));
         if (isAbsent(name) || isAbsent(raw) || write_)
             return;
         const QByteArray bytes = hexBytes(raw, member(at, "raw_name"), weapons::AmmoEntry::NameWidth);
@@ -372,16 +408,16 @@ private:
                                            .arg(shown(name), shown(text)));
     }
 
-    void leaf(const Node &node, const QJsonValue &given, const Place &givenAt, const At &pos)
+    void leaf(const Node &node, const PatchValue &given, const Place &givenAt, const At &pos)
     {
-        QJsonValue v = given;
-        Place at = givenAt;
+        PatchValue v = given;
+        const Place &at = givenAt;
         // A primary row of an export with FM.dat labels: {"label", "row", "value"}.
         std::optional<Place> valuePlace;
         if (node.row && v.isObject()) {
-            const QJsonObject o = v.toObject();
+            const PatchValue o = v;
             keys(o, givenAt, {"label", "row", "value"});
-            const QJsonValue row = o.value(QLatin1String("row"));
+            const PatchValue row = o.value(QLatin1String("row"));
             const int expected = node.row(pos);
             if (!isAbsent(row) && (!row.isDouble() || row.toDouble() != expected))
                 refuse(member(givenAt, "row"),
@@ -442,7 +478,6 @@ private:
     };
 
     DataFile &file_;
-    const QSet<QString> &negativeZeros_;
     bool write_ = false;
     QList<int> planes_;
     QHash<int, int> entryOf_; // plane -> its entry in "planes"
@@ -454,19 +489,25 @@ private:
 
 void importPatch(DataFile &file, const Patch &patch, const std::function<void(const QList<int> &)> &checked)
 {
-    if (!patch.document.isObject())
+    const PatchValue root = patch.tree.root();
+    if (!root.isObject())
         throw FormatError(QCoreApplication::translate("vw::app", "The patch is not a JSON object."));
-    Importer importer(file, patch.negativeZeros);
-    importer.document(patch.document.object());
+    Importer importer(file);
+    importer.document(root);
     if (checked)
         checked(importer.planes());
     importer.startWriting();
-    importer.document(patch.document.object());
+    importer.document(root);
 }
 
-void importPatch(DataFile &file, const QJsonDocument &patch, const std::function<void(const QList<int> &)> &checked)
+void importPatch(DataFile &file, const QJsonDocument &document, const std::function<void(const QList<int> &)> &checked)
 {
-    importPatch(file, Patch{patch, {}}, checked);
+    Patch patch;
+    if (document.isObject())
+        patch.tree.fromDocument(document.object());
+    else if (document.isArray())
+        patch.tree.fromDocument(document.array());
+    importPatch(file, patch, checked);
 }
 
 Patch parsePatch(const QByteArray &text)
@@ -476,21 +517,26 @@ Patch parsePatch(const QByteArray &text)
     // parser has copied it.
     constexpr qsizetype LargerThanAnyExport = 64 * 1024 * 1024;
     Patch patch;
+    // Plain JSON, which every export and nearly every patch is, is read in one pass.
+    if (patch.tree.read(text))
+        return patch;
     QJsonParseError error;
+    QJsonDocument document;
+    PatchTextFacts facts;
     if (text.size() > LargerThanAnyExport) {
-        patch.negativeZeros = scanPatchText(text).negativeZeros;
-        patch.document = QJsonDocument::fromJson(text, &error);
+        facts = scanPatchText(text);
+        document = QJsonDocument::fromJson(text, &error);
     } else {
         std::exception_ptr refusal;
         {
             const std::jthread scan([&] {
                 try {
-                    patch.negativeZeros = scanPatchText(text).negativeZeros;
+                    facts = scanPatchText(text);
                 } catch (...) {
                     refusal = std::current_exception();
                 }
             });
-            patch.document = QJsonDocument::fromJson(text, &error);
+            document = QJsonDocument::fromJson(text, &error);
         }
         // The reading stops where the text stops being JSON: what it refused comes first.
         if (refusal)
@@ -500,6 +546,10 @@ Patch parsePatch(const QByteArray &text)
         throw FormatError(QCoreApplication::translate("vw::app", "not JSON: %1 at offset %2")
                               .arg(error.errorString())
                               .arg(error.offset));
+    if (document.isObject())
+        patch.tree.fromDocument(document.object(), facts.negativeZeros);
+    else if (document.isArray())
+        patch.tree.fromDocument(document.array(), facts.negativeZeros);
     return patch;
 }
 

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "core/datafile/data_file.h"
+#include "core/planedata/patch_tree.h"
 
 #include <QJsonDocument>
 #include <QList>
-#include <QSet>
 #include <QString>
 
 #include <functional>
@@ -32,9 +32,7 @@ namespace vw::app {
 // an entry whose "plane" and "name" name different planes, is refused. A
 // refusal quotes at most the start of a long value; the place says where it is.
 struct Patch {
-    QJsonDocument document;
-    // Places of numbers written as -0 (-0.0): the document holds every zero as 0.
-    QSet<QString> negativeZeros;
+    PatchTree tree;
 };
 void importPatch(datafile::DataFile &file, const Patch &patch,
                  const std::function<void(const QList<int> &planes)> &checked = {});

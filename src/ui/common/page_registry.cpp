@@ -1,5 +1,7 @@
 #include "page_registry.h"
 
+#include "core/planedata/field_table.h"
+
 #include <QCoreApplication>
 #include <QStackedWidget>
 #include <QTabWidget>
@@ -7,20 +9,6 @@
 namespace vw::app {
 
 namespace {
-
-struct SectionPage {
-    const char *section;
-    PageId id;
-};
-
-// The sections of an exported plane and the shared tables, by the page that shows them.
-constexpr SectionPage SectionPages[] = {
-    {"weapons", PageId::Weapons},        {"header", PageId::Header},
-    {"primary", PageId::Primary},        {"engine", PageId::EnginePower},
-    {"wep", PageId::EngineWep},          {"handling", PageId::Handling},
-    {"damage_map", PageId::DamageMaps},  {"damage_profile", PageId::OfflineProfile},
-    {"wings", PageId::Wings},            {"ammunition", PageId::Ammunition},
-};
 
 // Where a widget sits in a page control: the control, and the widget in its
 // tab (the page itself, or the scroll area around it).
@@ -63,9 +51,12 @@ QString PageRegistry::key(PageId id)
 
 std::optional<PageId> PageRegistry::forSection(QStringView section)
 {
-    for (const SectionPage &entry : SectionPages)
-        if (section == QLatin1String(entry.section))
-            return entry.id;
+    // The parts of a plane, and the shared tables, as the field tables place them.
+    const fields::Node &document = fields::document();
+    for (const fields::Node *parent : {&document.member(QLatin1String("planes"))->element(), &document})
+        for (const fields::Node &part : parent->members)
+            if (part.page && !part.planes && section == QLatin1String(part.key))
+                return part.page;
     return std::nullopt;
 }
 

@@ -7,6 +7,7 @@
 #include "core/damage/damage_map.h"
 #include "core/damage/damage_profile.h"
 #include "core/datafile/data_file.h"
+#include "core/datafile/directory_entry.h"
 #include "core/datafile/sample_builder.h"
 #include "core/datafile/sample_support.h"
 #include "core/flightmodel/plane_header.h"
@@ -171,6 +172,11 @@ private Q_SLOTS:
         // The first three trailing rows are the last handling row: the name the patch changes is written.
         QTest::newRow("trailing row") << QStringLiteral("planes[1].primary.trailing_rows[2]") << QJsonValue(0.25)
                                       << Change([](DataFile &f) { PlaneRecord(f, 2).setHandling(40, PlaneRecord::Roll, 0.25); });
+        // So is the last WEP power row the first handling row's pitch, each way round.
+        QTest::newRow("first handling pitch") << QStringLiteral("planes[1].handling[0][0]") << QJsonValue(0.25)
+                                              << Change([](DataFile &f) { PlaneRecord(f, 2).setHandling(0, PlaneRecord::Pitch, 0.25); });
+        QTest::newRow("last WEP power row") << QStringLiteral("planes[1].wep.power[80]") << QJsonValue(0.25)
+                                            << Change([](DataFile &f) { PlaneRecord(f, 2).setHandling(0, PlaneRecord::Pitch, 0.25); });
         QTest::newRow("ammunition") << QStringLiteral("ammunition[150].he_damage") << QJsonValue(-40)
                                     << Change([](DataFile &f) { vw::weapons::AmmoEntry(f, 150).setHeDamage(-40); });
     }
@@ -310,6 +316,35 @@ private Q_SLOTS:
         QVERIFY2(err.size() < 300, qPrintable(err.left(300)));
         QVERIFY(!QFile::exists(out));
         QCOMPARE(runCli({QStringLiteral("import"), in, json}), 2);
+    }
+
+    // A patch of a part the file lacks says what it lacks.
+    void partTheFileLacksIsRefused_data()
+    {
+        QTest::addColumn<QByteArray>("part");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("engine") << QByteArray(R"("engine": {"speed_points": [1]})") << "planes[0].engine: the file has no plane record for plane 2";
+        QTest::newRow("handling") << QByteArray(R"("handling": [])") << "planes[0].handling: the file has no plane record for plane 2";
+        QTest::newRow("weapons") << QByteArray(R"("weapons": {"config_count": 1})") << "planes[0].weapons: the file has no weapons for plane 2";
+        QTest::newRow("damage map") << QByteArray(R"("damage_map": [])") << "planes[0].damage_map: the file has no damage map for plane 2";
+    }
+    void partTheFileLacksIsRefused()
+    {
+        QFETCH(QByteArray, part);
+        QFETCH(QString, message);
+        DataFile source = sample(1, 273);
+        DirectoryEntry<DataFile> entry(source, 2);
+        entry.setStoredRecordOffset(0);
+        entry.setStoredDamageMapOffset(0);
+        const QByteArray before = source.toBytes(false);
+        DataFile file = DataFile::fromBytes(before, false);
+        try {
+            vw::app::importPatch(file, vw::app::parsePatch(R"({"planes": [{"plane": 2, )" + part + "}]}"));
+            QFAIL("accepted");
+        } catch (const FormatError &e) {
+            QCOMPARE(e.reason(), message);
+        }
+        QVERIFY(file.toBytes(false) == before);
     }
 };
 
