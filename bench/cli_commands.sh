@@ -13,6 +13,10 @@ cd "$work"
 echo '{"planes": [{"plane": 200, "weapons": {"configurations": [{"weapons": [{"ammo": 4321}]}]}}]}' > one.json
 "$cli" import a.bin one.json -o one.bin
 "$cli" export a.bin -o a.json
+# Every plane with all 8 configurations of 16 weapons: 32,512 weapons.
+"$cli" edit a.bin -o w8.bin 'planes[*].weapons.config_count = 8' >/dev/null
+"$cli" edit w8.bin -o w.bin 'planes[*].weapons.configurations[*].weapon_count = 16' >/dev/null
+weapon='planes[*].weapons.configurations[*].weapons[*]'
 
 median() { # command...: the median of five runs: wall and CPU (user + system) milliseconds
     local walls=() cpus=()
@@ -37,5 +41,7 @@ row "diff A B, every sample value differs" "<= 500 ms" "$cli" diff a.bin b.bin
 row "export (to a file)" "<= 250 ms" "$cli" export a.bin -o out.json
 row "export (to standard output)" "<= 250 ms" "$cli" export a.bin
 row "import of a whole export onto its file" "<= 300 ms" "$cli" import a.bin a.json -o out.bin
+row "find over every weapon (32,512)" "<= 100 ms" "$cli" find w.bin "$weapon.ammo >= 0"
+row "edit of every weapon's deviation, saved" "<= 200 ms" "$cli" edit w.bin -o out.bin "$weapon.deviation *= 0.8"
 row "for scale: cmp A B" "-" cmp a.bin one.bin
 row "for scale: decrypt" "-" "$cli" decrypt a.bin out.dec

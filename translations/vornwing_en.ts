@@ -287,6 +287,118 @@
         <source>Files of different layouts cannot be merged: BASE has layout %1, OURS %2 and THEIRS %3.</source>
         <translation>Files of different layouts cannot be merged: BASE has layout %1, OURS %2 and THEIRS %3.</translation>
     </message>
+    <message>
+        <source>a value expected: a number, a text in double quotes or a field&apos;s pattern</source>
+        <translation>a value expected: a number, a text in double quotes or a field&apos;s pattern</translation>
+    </message>
+    <message>
+        <source>a value expected: a number or a text in double quotes</source>
+        <translation>a value expected: a number or a text in double quotes</translation>
+    </message>
+    <message>
+        <source>the text that starts here has no closing &quot;</source>
+        <translation>the text that starts here has no closing &quot;</translation>
+    </message>
+    <message>
+        <source>a backslash in a text is \&quot; or \\</source>
+        <translation>a backslash in a text is \&quot; or \\</translation>
+    </message>
+    <message>
+        <source>a value is a number or a text in double quotes</source>
+        <translation>a value is a number or a text in double quotes</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a number</source>
+        <translation>&apos;%1&apos; is not a number</translation>
+    </message>
+    <message>
+        <source>unexpected &apos;%1&apos; after the value</source>
+        <translation>unexpected &apos;%1&apos; after the value</translation>
+    </message>
+    <message>
+        <source>the text has characters the file cannot hold</source>
+        <translation>the text has characters the file cannot hold</translation>
+    </message>
+    <message>
+        <source>the text has a control character, which the field cannot hold</source>
+        <translation>the text has a control character, which the field cannot hold</translation>
+    </message>
+    <message>
+        <source>the text has %1 characters, the field holds %2</source>
+        <translation>the text has %1 characters, the field holds %2</translation>
+    </message>
+    <message>
+        <source>error: %1 at column %2</source>
+        <translation>error: %1 at column %2</translation>
+    </message>
+    <message>
+        <source>note: %1</source>
+        <translation>note: %1</translation>
+    </message>
+    <message>
+        <source>&apos;=&apos; assigns; a condition compares with ==</source>
+        <translation>&apos;=&apos; assigns; a condition compares with ==</translation>
+    </message>
+    <message>
+        <source>an operator expected: ==, !=, &lt;, &lt;=, &gt;, &gt;= or ~</source>
+        <translation>an operator expected: ==, !=, &lt;, &lt;=, &gt;, &gt;= or ~</translation>
+    </message>
+    <message>
+        <source>~ looks for a text: give it in double quotes</source>
+        <translation>~ looks for a text: give it in double quotes</translation>
+    </message>
+    <message>
+        <source>%1 holds numbers: compare it with a number</source>
+        <translation>%1 holds numbers: compare it with a number</translation>
+    </message>
+    <message>
+        <source>%1 holds a text: compare it with a text in double quotes</source>
+        <translation>%1 holds a text: compare it with a text in double quotes</translation>
+    </message>
+    <message>
+        <source>a text compares with ==, != or ~</source>
+        <translation>a text compares with ==, != or ~</translation>
+    </message>
+    <message>
+        <source>%1 describes the file and cannot be changed</source>
+        <translation>%1 describes the file and cannot be changed</translation>
+    </message>
+    <message>
+        <source>&apos;==&apos; compares; an assignment is =, +=, -=, *=, /=, min= or max=</source>
+        <translation>&apos;==&apos; compares; an assignment is =, +=, -=, *=, /=, min= or max=</translation>
+    </message>
+    <message>
+        <source>an assignment expected: =, +=, -=, *=, /=, min= or max=</source>
+        <translation>an assignment expected: =, +=, -=, *=, /=, min= or max=</translation>
+    </message>
+    <message>
+        <source>%1 holds a text: it takes only =</source>
+        <translation>%1 holds a text: it takes only =</translation>
+    </message>
+    <message>
+        <source>%1 cannot take the value of %2: they hold different kinds of values</source>
+        <translation>%1 cannot take the value of %2: they hold different kinds of values</translation>
+    </message>
+    <message>
+        <source>this wildcard stands for no wildcard of %1: the value would not be one field</source>
+        <translation>this wildcard stands for no wildcard of %1: the value would not be one field</translation>
+    </message>
+    <message>
+        <source>%1 holds numbers: give it a number</source>
+        <translation>%1 holds numbers: give it a number</translation>
+    </message>
+    <message>
+        <source>division by zero</source>
+        <translation>division by zero</translation>
+    </message>
+    <message>
+        <source>%1 holds a text: give it a text in double quotes</source>
+        <translation>%1 holds a text: give it a text in double quotes</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 bytes: give them as %3 hex digits</source>
+        <translation>%1 holds %2 bytes: give them as %3 hex digits</translation>
+    </message>
 </context>
 <context>
     <name>vw::app::CompareDock</name>
@@ -1444,6 +1556,22 @@ Restore them? They come back as one step, which Edit &gt; Undo takes back. Disca
     <message>
         <source>A misc.bin put in %1 is opened at start.</source>
         <translation>A misc.bin put in %1 is opened at start.</translation>
+    </message>
+    <message>
+        <source>&amp;Find in planes...</source>
+        <translation>&amp;Find in planes...</translation>
+    </message>
+    <message>
+        <source>C&amp;hange found fields...</source>
+        <translation>C&amp;hange found fields...</translation>
+    </message>
+    <message>
+        <source>Load a plane data file first: the find looks through its planes.</source>
+        <translation>Load a plane data file first: the find looks through its planes.</translation>
+    </message>
+    <message>
+        <source>Load a plane data file first: the change works on its fields.</source>
+        <translation>Load a plane data file first: the change works on its fields.</translation>
     </message>
 </context>
 <context>
@@ -3420,6 +3548,221 @@ SEL: every selected cell</translation>
     <message>
         <source>Copy weapon: the source or the destination plane has no plane record.</source>
         <translation>Copy weapon: the source or the destination plane has no plane record.</translation>
+    </message>
+</context>
+<context>
+    <name>vw::app::ChangeFieldsDialog</name>
+    <message>
+        <source>Change found fields</source>
+        <translation>Change found fields</translation>
+    </message>
+    <message>
+        <source>Only the found fields (the find&apos;s conditions must hold)</source>
+        <translation>Only the found fields (the find&apos;s conditions must hold)</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Field</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>Label</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>From</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>To</translation>
+    </message>
+    <message>
+        <source>Clamped</source>
+        <translation>Clamped</translation>
+    </message>
+    <message>
+        <source>&amp;Preview</source>
+        <translation>&amp;Preview</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation>&amp;Apply</translation>
+    </message>
+    <message>
+        <source>clamped from %1</source>
+        <translation>clamped from %1</translation>
+    </message>
+    <message>
+        <source>%1 fields would change; the first %2 changes are listed.</source>
+        <translation>%1 fields would change; the first %2 changes are listed.</translation>
+    </message>
+    <message>
+        <source>1 field would change.</source>
+        <translation>1 field would change.</translation>
+    </message>
+    <message>
+        <source>%1 fields would change.</source>
+        <translation>%1 fields would change.</translation>
+    </message>
+    <message>
+        <source>1 field changed. Edit &gt; Undo takes the change back.</source>
+        <translation>1 field changed. Edit &gt; Undo takes the change back.</translation>
+    </message>
+    <message>
+        <source>%1 fields changed. Edit &gt; Undo takes the change back.</source>
+        <translation>%1 fields changed. Edit &gt; Undo takes the change back.</translation>
+    </message>
+</context>
+<context>
+    <name>vw::app::FieldChooser</name>
+    <message>
+        <source>Type a label or a key to find a field</source>
+        <translation>Type a label or a key to find a field</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Field</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>Label</translation>
+    </message>
+    <message>
+        <source>(document)</source>
+        <translation>(document)</translation>
+    </message>
+    <message>
+        <source>planes[*].weapons.configurations[*].weapons[*].ammo</source>
+        <translation>planes[*].weapons.configurations[*].weapons[*].ammo</translation>
+    </message>
+    <message>
+        <source>a number, a &quot;text&quot; or a field</source>
+        <translation>a number, a &quot;text&quot; or a field</translation>
+    </message>
+</context>
+<context>
+    <name>vw::app::FindDialog</name>
+    <message>
+        <source>Find in planes</source>
+        <translation>Find in planes</translation>
+    </message>
+    <message>
+        <source>&amp;Add condition</source>
+        <translation>&amp;Add condition</translation>
+    </message>
+    <message>
+        <source>&amp;Remove condition</source>
+        <translation>&amp;Remove condition</translation>
+    </message>
+    <message>
+        <source>The fields found are those of the first condition&apos;s pattern for which every condition holds; wildcards at the same place of two patterns stand for the same index.</source>
+        <translation>The fields found are those of the first condition&apos;s pattern for which every condition holds; wildcards at the same place of two patterns stand for the same index.</translation>
+    </message>
+    <message>
+        <source>&amp;Find</source>
+        <translation>&amp;Find</translation>
+    </message>
+    <message>
+        <source>Choose a field, an operator and a value, then Add condition.</source>
+        <translation>Choose a field, an operator and a value, then Add condition.</translation>
+    </message>
+</context>
+<context>
+    <name>vw::app::FindDock</name>
+    <message>
+        <source>Found fields</source>
+        <translation>Found fields</translation>
+    </message>
+    <message>
+        <source>&amp;Change found fields...</source>
+        <translation>&amp;Change found fields...</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Field</translation>
+    </message>
+    <message>
+        <source>Plane</source>
+        <translation>Plane</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>Label</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>No field satisfies the conditions.</source>
+        <translation>No field satisfies the conditions.</translation>
+    </message>
+    <message>
+        <source>1 field found</source>
+        <translation>1 field found</translation>
+    </message>
+    <message>
+        <source>%1 fields found</source>
+        <translation>%1 fields found</translation>
+    </message>
+</context>
+<context>
+    <name>vw::app::fields</name>
+    <message>
+        <source>an index is a number, a range such as 1..20, or *</source>
+        <translation>an index is a number, a range such as 1..20, or *</translation>
+    </message>
+    <message>
+        <source>plane %1 does not exist: planes are numbered from 1</source>
+        <translation>plane %1 does not exist: planes are numbered from 1</translation>
+    </message>
+    <message>
+        <source>index %1 is outside %2..%3 of &apos;%4&apos;</source>
+        <translation>index %1 is outside %2..%3 of &apos;%4&apos;</translation>
+    </message>
+    <message>
+        <source>the range %1..%2 is empty: its first index must not be above its last</source>
+        <translation>the range %1..%2 is empty: its first index must not be above its last</translation>
+    </message>
+    <message>
+        <source>&apos;]&apos; expected after the index that starts at column %1</source>
+        <translation>&apos;]&apos; expected after the index that starts at column %1</translation>
+    </message>
+    <message>
+        <source>a path starts with %1</source>
+        <translation>a path starts with %1</translation>
+    </message>
+    <message>
+        <source>%1 has %2</source>
+        <translation>%1 has %2</translation>
+    </message>
+    <message>
+        <source>a field&apos;s path expected, such as planes[7].header.name</source>
+        <translation>a field&apos;s path expected, such as planes[7].header.name</translation>
+    </message>
+    <message>
+        <source>a field of %1 expected</source>
+        <translation>a field of %1 expected</translation>
+    </message>
+    <message>
+        <source>unknown field &apos;%1&apos;</source>
+        <translation>unknown field &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>%1 is a list: give an index, such as [%2] or [*]</source>
+        <translation>%1 is a list: give an index, such as [%2] or [*]</translation>
+    </message>
+    <message>
+        <source>%1 is a field: it has no members or entries</source>
+        <translation>%1 is a field: it has no members or entries</translation>
+    </message>
+    <message>
+        <source>%1 is a part, not a field: name one of its fields</source>
+        <translation>%1 is a part, not a field: name one of its fields</translation>
+    </message>
+    <message>
+        <source>unexpected &apos;%1&apos; after the path</source>
+        <translation>unexpected &apos;%1&apos; after the path</translation>
     </message>
 </context>
 </TS>

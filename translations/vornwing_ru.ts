@@ -287,6 +287,118 @@
         <source>Files of different layouts cannot be merged: BASE has layout %1, OURS %2 and THEIRS %3.</source>
         <translation>Файлы разных форматов нельзя объединить: у BASE формат %1, у OURS — %2, у THEIRS — %3.</translation>
     </message>
+    <message>
+        <source>a value expected: a number, a text in double quotes or a field&apos;s pattern</source>
+        <translation>ожидается значение: число, текст в двойных кавычках или шаблон поля</translation>
+    </message>
+    <message>
+        <source>a value expected: a number or a text in double quotes</source>
+        <translation>ожидается значение: число или текст в двойных кавычках</translation>
+    </message>
+    <message>
+        <source>the text that starts here has no closing &quot;</source>
+        <translation>у текста, начинающегося здесь, нет закрывающей &quot;</translation>
+    </message>
+    <message>
+        <source>a backslash in a text is \&quot; or \\</source>
+        <translation>обратная косая черта в тексте — это \&quot; или \\</translation>
+    </message>
+    <message>
+        <source>a value is a number or a text in double quotes</source>
+        <translation>значение — это число или текст в двойных кавычках</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a number</source>
+        <translation>&apos;%1&apos; — не число</translation>
+    </message>
+    <message>
+        <source>unexpected &apos;%1&apos; after the value</source>
+        <translation>лишнее &apos;%1&apos; после значения</translation>
+    </message>
+    <message>
+        <source>the text has characters the file cannot hold</source>
+        <translation>в тексте есть символы, которые файл не может хранить</translation>
+    </message>
+    <message>
+        <source>the text has a control character, which the field cannot hold</source>
+        <translation>в тексте есть управляющий символ, который поле не может хранить</translation>
+    </message>
+    <message>
+        <source>the text has %1 characters, the field holds %2</source>
+        <translation>в тексте %1 символов, поле вмещает %2</translation>
+    </message>
+    <message>
+        <source>error: %1 at column %2</source>
+        <translation>ошибка: %1 в столбце %2</translation>
+    </message>
+    <message>
+        <source>note: %1</source>
+        <translation>примечание: %1</translation>
+    </message>
+    <message>
+        <source>&apos;=&apos; assigns; a condition compares with ==</source>
+        <translation>&apos;=&apos; присваивает; условие сравнивает с помощью ==</translation>
+    </message>
+    <message>
+        <source>an operator expected: ==, !=, &lt;, &lt;=, &gt;, &gt;= or ~</source>
+        <translation>ожидается оператор: ==, !=, &lt;, &lt;=, &gt;, &gt;= или ~</translation>
+    </message>
+    <message>
+        <source>~ looks for a text: give it in double quotes</source>
+        <translation>~ ищет текст: укажите его в двойных кавычках</translation>
+    </message>
+    <message>
+        <source>%1 holds numbers: compare it with a number</source>
+        <translation>%1 хранит числа: сравнивайте с числом</translation>
+    </message>
+    <message>
+        <source>%1 holds a text: compare it with a text in double quotes</source>
+        <translation>%1 хранит текст: сравнивайте с текстом в двойных кавычках</translation>
+    </message>
+    <message>
+        <source>a text compares with ==, != or ~</source>
+        <translation>текст сравнивается с помощью ==, != или ~</translation>
+    </message>
+    <message>
+        <source>%1 describes the file and cannot be changed</source>
+        <translation>%1 описывает файл и не может быть изменено</translation>
+    </message>
+    <message>
+        <source>&apos;==&apos; compares; an assignment is =, +=, -=, *=, /=, min= or max=</source>
+        <translation>&apos;==&apos; сравнивает; присваивание — это =, +=, -=, *=, /=, min= или max=</translation>
+    </message>
+    <message>
+        <source>an assignment expected: =, +=, -=, *=, /=, min= or max=</source>
+        <translation>ожидается присваивание: =, +=, -=, *=, /=, min= или max=</translation>
+    </message>
+    <message>
+        <source>%1 holds a text: it takes only =</source>
+        <translation>%1 хранит текст: допускается только =</translation>
+    </message>
+    <message>
+        <source>%1 cannot take the value of %2: they hold different kinds of values</source>
+        <translation>%1 не может принять значение %2: они хранят значения разных видов</translation>
+    </message>
+    <message>
+        <source>this wildcard stands for no wildcard of %1: the value would not be one field</source>
+        <translation>этот подстановочный знак не соответствует ни одному подстановочному знаку %1: значение было бы не одним полем</translation>
+    </message>
+    <message>
+        <source>%1 holds numbers: give it a number</source>
+        <translation>%1 хранит числа: укажите число</translation>
+    </message>
+    <message>
+        <source>division by zero</source>
+        <translation>деление на ноль</translation>
+    </message>
+    <message>
+        <source>%1 holds a text: give it a text in double quotes</source>
+        <translation>%1 хранит текст: укажите текст в двойных кавычках</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 bytes: give them as %3 hex digits</source>
+        <translation>%1 хранит %2 байт: укажите их как %3 шестнадцатеричных цифр</translation>
+    </message>
 </context>
 <context>
     <name>vw::app::CompareDock</name>
@@ -1444,6 +1556,22 @@ Restore them? They come back as one step, which Edit &gt; Undo takes back. Disca
     <message>
         <source>A misc.bin put in %1 is opened at start.</source>
         <translation>misc.bin из папки %1 открывается при запуске.</translation>
+    </message>
+    <message>
+        <source>&amp;Find in planes...</source>
+        <translation>&amp;Поиск по самолётам...</translation>
+    </message>
+    <message>
+        <source>C&amp;hange found fields...</source>
+        <translation>И&amp;зменить найденные поля...</translation>
+    </message>
+    <message>
+        <source>Load a plane data file first: the find looks through its planes.</source>
+        <translation>Сначала загрузите файл данных самолётов: поиск идёт по его самолётам.</translation>
+    </message>
+    <message>
+        <source>Load a plane data file first: the change works on its fields.</source>
+        <translation>Сначала загрузите файл данных самолётов: изменение работает с его полями.</translation>
     </message>
 </context>
 <context>
@@ -3420,6 +3548,221 @@ SEL: все выделенные ячейки</translation>
     <message>
         <source>Copy weapon: the source or the destination plane has no plane record.</source>
         <translation>Копирование оружия: у самолёта-источника или получателя нет записи.</translation>
+    </message>
+</context>
+<context>
+    <name>vw::app::ChangeFieldsDialog</name>
+    <message>
+        <source>Change found fields</source>
+        <translation>Изменить найденные поля</translation>
+    </message>
+    <message>
+        <source>Only the found fields (the find&apos;s conditions must hold)</source>
+        <translation>Только найденные поля (должны выполняться условия поиска)</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Поле</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>Подпись</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Было</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Стало</translation>
+    </message>
+    <message>
+        <source>Clamped</source>
+        <translation>Ограничено</translation>
+    </message>
+    <message>
+        <source>&amp;Preview</source>
+        <translation>&amp;Просмотр</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation>&amp;Применить</translation>
+    </message>
+    <message>
+        <source>clamped from %1</source>
+        <translation>ограничено с %1</translation>
+    </message>
+    <message>
+        <source>%1 fields would change; the first %2 changes are listed.</source>
+        <translation>Изменится полей: %1; показаны первые %2 изменений.</translation>
+    </message>
+    <message>
+        <source>1 field would change.</source>
+        <translation>Изменится 1 поле.</translation>
+    </message>
+    <message>
+        <source>%1 fields would change.</source>
+        <translation>Изменится полей: %1.</translation>
+    </message>
+    <message>
+        <source>1 field changed. Edit &gt; Undo takes the change back.</source>
+        <translation>Изменено 1 поле. Правка &gt; Отменить вернёт изменение.</translation>
+    </message>
+    <message>
+        <source>%1 fields changed. Edit &gt; Undo takes the change back.</source>
+        <translation>Изменено полей: %1. Правка &gt; Отменить вернёт изменение.</translation>
+    </message>
+</context>
+<context>
+    <name>vw::app::FieldChooser</name>
+    <message>
+        <source>Type a label or a key to find a field</source>
+        <translation>Введите подпись или ключ, чтобы найти поле</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Поле</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>Подпись</translation>
+    </message>
+    <message>
+        <source>(document)</source>
+        <translation>(документ)</translation>
+    </message>
+    <message>
+        <source>planes[*].weapons.configurations[*].weapons[*].ammo</source>
+        <translation>planes[*].weapons.configurations[*].weapons[*].ammo</translation>
+    </message>
+    <message>
+        <source>a number, a &quot;text&quot; or a field</source>
+        <translation>число, &quot;текст&quot; или поле</translation>
+    </message>
+</context>
+<context>
+    <name>vw::app::FindDialog</name>
+    <message>
+        <source>Find in planes</source>
+        <translation>Поиск по самолётам</translation>
+    </message>
+    <message>
+        <source>&amp;Add condition</source>
+        <translation>&amp;Добавить условие</translation>
+    </message>
+    <message>
+        <source>&amp;Remove condition</source>
+        <translation>&amp;Удалить условие</translation>
+    </message>
+    <message>
+        <source>The fields found are those of the first condition&apos;s pattern for which every condition holds; wildcards at the same place of two patterns stand for the same index.</source>
+        <translation>Находятся поля шаблона первого условия, для которых выполняются все условия; подстановочные знаки на одном месте двух шаблонов означают один и тот же индекс.</translation>
+    </message>
+    <message>
+        <source>&amp;Find</source>
+        <translation>&amp;Найти</translation>
+    </message>
+    <message>
+        <source>Choose a field, an operator and a value, then Add condition.</source>
+        <translation>Выберите поле, оператор и значение, затем нажмите «Добавить условие».</translation>
+    </message>
+</context>
+<context>
+    <name>vw::app::FindDock</name>
+    <message>
+        <source>Found fields</source>
+        <translation>Найденные поля</translation>
+    </message>
+    <message>
+        <source>&amp;Change found fields...</source>
+        <translation>&amp;Изменить найденные поля...</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Поле</translation>
+    </message>
+    <message>
+        <source>Plane</source>
+        <translation>Самолёт</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>Подпись</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Значение</translation>
+    </message>
+    <message>
+        <source>No field satisfies the conditions.</source>
+        <translation>Ни одно поле не удовлетворяет условиям.</translation>
+    </message>
+    <message>
+        <source>1 field found</source>
+        <translation>Найдено 1 поле</translation>
+    </message>
+    <message>
+        <source>%1 fields found</source>
+        <translation>Найдено полей: %1</translation>
+    </message>
+</context>
+<context>
+    <name>vw::app::fields</name>
+    <message>
+        <source>an index is a number, a range such as 1..20, or *</source>
+        <translation>индекс — это число, диапазон вида 1..20 или *</translation>
+    </message>
+    <message>
+        <source>plane %1 does not exist: planes are numbered from 1</source>
+        <translation>самолёта %1 нет: самолёты нумеруются с 1</translation>
+    </message>
+    <message>
+        <source>index %1 is outside %2..%3 of &apos;%4&apos;</source>
+        <translation>индекс %1 вне %2..%3 у &apos;%4&apos;</translation>
+    </message>
+    <message>
+        <source>the range %1..%2 is empty: its first index must not be above its last</source>
+        <translation>диапазон %1..%2 пуст: его первый индекс не должен быть больше последнего</translation>
+    </message>
+    <message>
+        <source>&apos;]&apos; expected after the index that starts at column %1</source>
+        <translation>ожидается &apos;]&apos; после индекса, начинающегося в столбце %1</translation>
+    </message>
+    <message>
+        <source>a path starts with %1</source>
+        <translation>путь начинается с %1</translation>
+    </message>
+    <message>
+        <source>%1 has %2</source>
+        <translation>у %1 есть %2</translation>
+    </message>
+    <message>
+        <source>a field&apos;s path expected, such as planes[7].header.name</source>
+        <translation>ожидается путь поля, например planes[7].header.name</translation>
+    </message>
+    <message>
+        <source>a field of %1 expected</source>
+        <translation>ожидается поле %1</translation>
+    </message>
+    <message>
+        <source>unknown field &apos;%1&apos;</source>
+        <translation>неизвестное поле &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>%1 is a list: give an index, such as [%2] or [*]</source>
+        <translation>%1 — список: укажите индекс, например [%2] или [*]</translation>
+    </message>
+    <message>
+        <source>%1 is a field: it has no members or entries</source>
+        <translation>%1 — поле: у него нет членов и элементов</translation>
+    </message>
+    <message>
+        <source>%1 is a part, not a field: name one of its fields</source>
+        <translation>%1 — часть, а не поле: назовите одно из её полей</translation>
+    </message>
+    <message>
+        <source>unexpected &apos;%1&apos; after the path</source>
+        <translation>лишнее &apos;%1&apos; после пути</translation>
     </message>
 </context>
 </TS>

@@ -1,6 +1,8 @@
 #include "cli/cli_commands.h"
 
 #include "core/operations/batch_operations.h"
+#include "core/operations/field_query.h"
+#include "core/flightmodel/plane_header.h"
 #include "core/planedata/field_schema.h"
 #include "core/planedata/field_table.h"
 #include "core/planedata/file_check.h"
@@ -90,15 +92,27 @@ const char *const Usage =
     "                            remove-skip-bombs, half-damage, double-damage, reduce-roll-inertia,\n"
     "                            reduce-low-speed-handling, increase-low-speed-handling,\n"
     "                            add-room-for-256-planes, regenerate-offsets\n"
+    "  find FILE CONDITION... [--json]\n"
+    "                            list the fields whose values satisfy the conditions: path, plane name,\n"
+    "                            label and value, tab-separated, e.g. find misc.bin\n"
+    "                            'planes[*].weapons.configurations[*].weapons[*].ammo_type == 37'\n"
+    "                            'planes[*].header.plane_type == 1' (exit 0 found, 1 none, 2 trouble)\n"
+    "  edit FILE -o OUT ASSIGNMENT... [--where CONDITION]... [--dry-run]\n"
+    "                            change fields by a rule and save enciphered to OUT, e.g. edit misc.bin\n"
+    "                            -o new.bin 'planes[*].weapons.configurations[*].weapons[*].deviation *= 0.8'\n"
+    "                            --where 'planes[*].header.plane_type == 1'; each change a line, then the count.\n"
+    "                            CONDITION: PATTERN ==, !=, <, <=, >, >= or ~ (contains) a number or \"text\";\n"
+    "                            ASSIGNMENT: PATTERN =, +=, -=, *=, /=, min= or max= a number, \"text\" or pattern\n"
     "  help, --help              show this text\n"
     "\n"
     "A FILE (and import's PATCH) of - is read from standard input, an OUT of - is written to\n"
     "standard output.\n"
     "OUT is replaced in one step when it is a regular file or a new name; a folder, a FIFO,\n"
-    "a device or another special file is refused. When import, convert, regenerate or batch\n"
+    "a device or another special file is refused. When import, convert, regenerate, batch or edit\n"
     "write over their FILE (merge over OURS), the old file is kept beside it as FILE.bak first.\n"
     "Exit status: 0 success, 1 failure, 2 bad usage (diff: 0 equal, 1 different, 2 trouble;\n"
-    "merge: 0 clean, 1 conflicts, 2 trouble).\n";
+    "merge: 0 clean, 1 conflicts, 2 trouble; find: 0 found, 1 none, 2 trouble; find and edit:\n"
+    "2 for a condition or assignment in error).\n";
 
 const char *const TryHelp = "Try 'vornwing-cli --help' for more information.";
 
@@ -895,6 +909,177 @@ int batch(const QStringList &args, QTextStream &err)
     return 0;
 }
 
+// A text as a JSON string: quotes, backslashes and control characters escaped.
+QByteArray jsonString(const QString &text)
+{
+    QByteArray out;
+    out.reserve(text.size() + 2);
+    out += '"';
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u == '"' || u == '\\') {
+            out += '\\';
+            out += char(u);
+        } else if (u < 0x20) {
+            out += u == '\n' ? QByteArray("\\n") : u == '\t' ? QByteArray("\\t") : u == '\r' ? QByteArray("\\r")
+                                                 : QByteArray("\\u00") + QByteArray::number(u, 16).rightJustified(2, '0');
+        } else {
+            out += QString(c).toUtf8();
+        }
+    }
+    out += '"';
+    return out;
+}
+
+// A field's value in JSON as the export writes it.
+QByteArray jsonFieldValue(const app::fields::Node &leaf, const app::fields::Value &value)
+{
+    using app::fields::Kind;
+    switch (leaf.kind) {
+    case Kind::Integer:
+        return QByteArray::number(value.integer);
+    case Kind::Number: {
+        const QJsonValue v = app::doubleValue(value.number);
+        return v.isString() ? jsonString(v.toString()) : app::shortestNumber(value.number);
+    }
+    case Kind::Text:
+        return jsonString(value.text);
+    case Kind::Bytes:
+        return '"' + value.bytes.toHex() + '"';
+    case Kind::Flag:
+        return value.flag ? "true" : "false";
+    }
+    return "null";
+}
+
+// A fault in a condition or assignment, as a compiler reports one.
+struct ExpressionFault {
+    app::ExpressionError error;
+};
+
+template <class T, class Parse>
+QList<T> parseExpressions(const QStringList &texts, Parse parse)
+{
+    QList<T> parsed;
+    for (const QString &text : texts) {
+        try {
+            parsed.append(parse(text));
+        } catch (const app::ExpressionError &e) {
+            throw ExpressionFault{e};
+        }
+    }
+    return parsed;
+}
+
+// The plane's name as the lists show it; empty for the shared tables.
+QString planeName(const DataFile &file, int plane)
+{
+    if (plane <= 0)
+        return QString();
+    const flightmodel::PlaneHeaderView header(file, plane);
+    return header.exists() ? app::escapedControls(header.text(flightmodel::HeaderText::Name)) : QString();
+}
+
+// The fields whose values satisfy the conditions, one a line: path, plane's
+// name, label and value, separated by tabs. As grep: 0 found, 1 none, 2 trouble.
+int find(const QStringList &args, QTextStream &out)
+{
+    QCommandLineParser parser;
+    const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("Print one JSON array."));
+    parser.addOption(json);
+    const QStringList positional =
+        parseCommand(parser, QStringLiteral("find"), args, {QStringLiteral("FILE"), QStringLiteral("CONDITION...")});
+    const QList<app::Condition> conditions = parseExpressions<app::Condition>(positional.mid(1), app::parseCondition);
+    DataFile file;
+    try {
+        file = load(positional[0], true);
+    } catch (Failure &e) {
+        e.code = 2;
+        throw;
+    }
+    const bool asJson = parser.isSet(json);
+    const app::fields::FieldPath &path = conditions.first().path;
+    QByteArray text;
+    qsizetype found = 0;
+    int namedPlane = -1;
+    QString name;
+    const QString leafLabel = path.leaf()->label ? app::fields::labelText(*path.leaf()) : QString();
+    app::findFields(file, conditions, [&](const app::fields::Match &m, const app::fields::Value &v) {
+        if (m.at.plane != namedPlane) {
+            namedPlane = m.at.plane;
+            name = planeName(file, m.at.plane);
+        }
+        // A field's own label is the same for every match.
+        const QString label = leafLabel.isEmpty() ? app::fields::fieldLabel(path, m) : leafLabel;
+        if (asJson) {
+            text += found == 0 ? "[\n" : ",\n";
+            const bool plane = m.at.plane > 0;
+            text += "    {\n        \"label\": " + jsonString(label) + ",\n        \"name\": "
+                    + (plane ? jsonString(name) : QByteArray("null")) + ",\n        \"path\": "
+                    + jsonString(app::fields::pathText(path, m)) + ",\n        \"plane\": "
+                    + (plane ? QByteArray::number(m.at.plane) : QByteArray("null")) + ",\n        \"value\": "
+                    + jsonFieldValue(*m.leaf, v) + "\n    }";
+        } else {
+            QString line = app::fields::pathText(path, m);
+            line += QLatin1Char('\t');
+            line += name;
+            line += QLatin1Char('\t');
+            line += label;
+            line += QLatin1Char('\t');
+            line += app::fields::valueText(*m.leaf, v);
+            line += QLatin1Char('\n');
+            text += line.toUtf8();
+        }
+        ++found;
+    });
+    if (asJson)
+        text += found == 0 ? QByteArray("[\n]\n") : QByteArray("\n]\n");
+    writeStandardOutput(out, text);
+    return found == 0 ? 1 : 0;
+}
+
+// Assignments on the fields for which the --where conditions hold, saved
+// enciphered to OUT; each change a line, then how many fields changed.
+int edit(const QStringList &args, QTextStream &out, QTextStream &err)
+{
+    QCommandLineParser parser;
+    const QCommandLineOption output({QStringLiteral("o"), QStringLiteral("output")}, QStringLiteral("Output file."),
+                                    QStringLiteral("OUT"));
+    const QCommandLineOption where(QStringLiteral("where"), QStringLiteral("A condition."), QStringLiteral("CONDITION"));
+    const QCommandLineOption dryRun(QStringLiteral("dry-run"), QStringLiteral("List the changes, write nothing."));
+    parser.addOptions({output, where, dryRun});
+    const QStringList positional =
+        parseCommand(parser, QStringLiteral("edit"), args, {QStringLiteral("FILE"), QStringLiteral("ASSIGNMENT...")});
+    const bool dry = parser.isSet(dryRun);
+    const QString outPath = parser.value(output);
+    if (!dry && outPath.isEmpty())
+        throw UsageError{QStringLiteral("edit needs -o OUT (or --dry-run)")};
+    const QList<app::Assignment> assignments =
+        parseExpressions<app::Assignment>(positional.mid(1), app::parseAssignment);
+    const QList<app::Condition> conditions = parseExpressions<app::Condition>(parser.values(where), app::parseCondition);
+    DataFile file = load(positional[0], true);
+    const app::EditOutcome outcome = app::applyEdit(file, assignments, conditions);
+    if (!dry)
+        saveEnciphered(file, positional[0], outPath);
+    QByteArray text;
+    for (const app::FieldChange &c : outcome.changes)
+        text += (app::changeLine(assignments[c.assignment], c) + QLatin1Char('\n')).toUtf8();
+    const int n = outcome.changedFields;
+    text += (dry ? QStringLiteral("%1 %2 would change; nothing was written\n")
+                 : QStringLiteral("%1 %2 changed\n"))
+                .arg(n)
+                .arg(n == 1 ? QStringLiteral("field") : QStringLiteral("fields"))
+                .toUtf8();
+    // Written to standard output, the file leaves the list to standard error.
+    if (!dry && outPath == QLatin1String("-")) {
+        err << QString::fromUtf8(text);
+        err.flush();
+    } else {
+        writeStandardOutput(out, text);
+    }
+    return 0;
+}
+
 } // namespace
 
 int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
@@ -953,6 +1138,10 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
             return report(args);
         if (command == QLatin1String("batch"))
             return batch(args, err);
+        if (command == QLatin1String("find"))
+            return find(args, out);
+        if (command == QLatin1String("edit"))
+            return edit(args, out, err);
         throw UsageError{QStringLiteral("unknown command \"%1\"").arg(command)};
     } catch (const HelpRequested &) {
         out << Usage;
@@ -963,6 +1152,9 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
     } catch (const UsageError &e) {
         // One line, not the whole help, as other command-line tools answer.
         err << "vornwing-cli: " << messageStyle(e.message) << "\n" << TryHelp << '\n';
+        return 2;
+    } catch (const ExpressionFault &e) {
+        err << "vornwing-cli: " << app::errorReport(e.error) << '\n';
         return 2;
     } catch (const Failure &e) {
         err << "vornwing-cli: " << e.file << ": " << messageStyle(e.reason) << '\n';

@@ -408,6 +408,11 @@ void VNEditor::buildMenus()
     redo->setShortcuts({QKeySequence(QStringLiteral("Ctrl+Shift+Z")), QKeySequence(QStringLiteral("Ctrl+Y"))});
     editMenu->addAction(undo);
     editMenu->addAction(redo);
+    editMenu->addSeparator();
+    QAction *find = action(tr("&Find in planes..."), "FindInPlanes1", &VNEditor::FindInPlanes1Click);
+    find->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+F")));
+    editMenu->addAction(find);
+    editMenu->addAction(action(tr("C&hange found fields..."), "ChangeFoundFields1", &VNEditor::ChangeFoundFields1Click));
 
     QMenu *viewMenu = menuBar()->addMenu(tr("&View"));
     viewMenu->setObjectName(QStringLiteral("View1"));

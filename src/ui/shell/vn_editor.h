@@ -7,6 +7,7 @@
 #include "core/workspace/settings.h"
 #include "core/workspace/version.h"
 #include "core/datafile/data_file.h"
+#include "core/planedata/field_path.h"
 
 #include <QMainWindow>
 #include <QStringList>
@@ -106,6 +107,11 @@ public:
     void ImportJson1Click();
     void CompareWith1Click();
     void PlanesOverview1Click();
+    // Edit > Find in planes... (the found fields in a dock) and Change found fields...
+    void FindInPlanes1Click();
+    void ChangeFoundFields1Click();
+    // Finds the fields of the conditions (checked already) and lists them in the dock.
+    void showFindResults(const QStringList &conditions);
     // File > Check file: every structural fault of the data in the editor.
     void CheckFile1Click();
     // Plane list.
@@ -120,6 +126,8 @@ public:
 
     // Selects the plane and configuration of a difference and shows the page of its field.
     void showDifference(const FieldDifference &difference);
+    // Selects the plane, configuration and weapon of a found field and shows its page.
+    void showFound(const fields::FieldPath &path, const fields::Match &match);
     // A difference's line in Compare with...: grid rows named by their FM.dat label.
     QString differenceText(const FieldDifference &difference) const;
 
@@ -208,6 +216,7 @@ private:
     QStringList startupNotes_; // what start-up read but did not use whole
     QStringList loadFaults_;   // the structural check of the file last loaded
     QStringList recentFiles_;  // the last eight files loaded or saved, newest first
+    QStringList findConditions_; // the conditions of the last find, offered again
     QMenu *recentMenu_ = nullptr;
     QLabel *fileStatus_ = nullptr;
     QFrame *noFileNotice_ = nullptr;
