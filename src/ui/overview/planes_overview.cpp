@@ -1,5 +1,7 @@
 #include "planes_overview.h"
 
+#include "overview_chart.h"
+
 #include "core/datafile/number_text.h"
 #include "core/planedata/shown_text.h"
 #include "ui/common/editor_document.h"
@@ -13,6 +15,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSortFilterProxyModel>
+#include <QTabWidget>
 #include <QTableView>
 #include <QUndoStack>
 #include <QVBoxLayout>
@@ -223,7 +226,7 @@ bool PlanesOverviewModel::setData(const QModelIndex &index, const QVariant &valu
 
 PlanesOverviewDock::PlanesOverviewDock(EditorDocument &document, QWidget *parent)
     : QDockWidget(tr("Planes overview"), parent), document_(document), model_(new PlanesOverviewModel(document, this)),
-      proxy_(new QSortFilterProxyModel(this)), table_(new QTableView), filter_(new QLineEdit)
+      proxy_(new QSortFilterProxyModel(this)), table_(new QTableView), filter_(new QLineEdit), tabs_(new QTabWidget)
 {
     setObjectName(QStringLiteral("PlanesOverview"));
     proxy_->setSourceModel(model_);
@@ -238,6 +241,7 @@ PlanesOverviewDock::PlanesOverviewDock(EditorDocument &document, QWidget *parent
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
     table_->verticalHeader()->hide();
+    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     filter_->setObjectName(QStringLiteral("OverviewFilter"));
     filter_->setPlaceholderText(tr("Filter planes"));
@@ -253,11 +257,30 @@ PlanesOverviewDock::PlanesOverviewDock(EditorDocument &document, QWidget *parent
     auto *top = new QHBoxLayout;
     top->addWidget(filter_, 1);
     top->addWidget(columns);
-    auto *body = new QWidget;
-    auto *layout = new QVBoxLayout(body);
+    auto *tablePage = new QWidget;
+    auto *layout = new QVBoxLayout(tablePage);
+    layout->setContentsMargins(0, 0, 0, 0);
     layout->addLayout(top);
     layout->addWidget(table_, 1);
-    setWidget(body);
+    chart_ = new OverviewChart(document_, *model_, [this] { return chosenPlanes(); });
+    chart_->setObjectName(QStringLiteral("OverviewChartPage"));
+    tabs_->setObjectName(QStringLiteral("OverviewTabs"));
+    tabs_->addTab(tablePage, tr("&Table"));
+    tabs_->addTab(chart_, tr("C&hart"));
+    connect(table_->selectionModel(), &QItemSelectionModel::selectionChanged, chart_, &OverviewChart::rebuild);
+    setWidget(tabs_);
+}
+
+void PlanesOverviewDock::showChart(bool chart) { tabs_->setCurrentIndex(chart ? 1 : 0); }
+
+QList<int> PlanesOverviewDock::chosenPlanes() const
+{
+    QList<int> planes;
+    const QModelIndexList rows = table_->selectionModel()->selectedRows();
+    for (const QModelIndex &row : rows)
+        planes << row.data(PlanesOverviewModel::PlaneRole).toInt();
+    std::sort(planes.begin(), planes.end());
+    return planes;
 }
 
 void PlanesOverviewDock::chooseColumns()

@@ -8,12 +8,14 @@
 #include <vector>
 
 class QLineEdit;
+class QTabWidget;
 class QSortFilterProxyModel;
 class QTableView;
 
 namespace vw::app {
 
 class EditorDocument;
+class OverviewChart;
 
 // Every plane of the file as a row, and the chosen fields as columns (the
 // first column is the plane's number). It follows every edit, undo and redo
@@ -59,6 +61,11 @@ public:
     PlanesOverviewModel *model() const { return model_; }
     QSortFilterProxyModel *proxy() const { return proxy_; }
     QTableView *table() const { return table_; }
+    OverviewChart *chart() const { return chart_; }
+    // Shows the table or the chart.
+    void showChart(bool chart);
+    // The planes chosen in the table, by number.
+    QList<int> chosenPlanes() const;
     // Shows the chooser of columns.
     void chooseColumns();
 
@@ -68,6 +75,8 @@ private:
     QSortFilterProxyModel *proxy_;
     QTableView *table_;
     QLineEdit *filter_;
+    QTabWidget *tabs_;
+    OverviewChart *chart_;
 };
 
 } // namespace vw::app

@@ -99,6 +99,8 @@ PlanesOverviewDock *VNEditor::planesOverview()
         if (columns.isValid())
             overview_->model()->setColumns(columns.toStringList());
         addDockWidget(Qt::BottomDockWidgetArea, overview_);
+        // A third of the window, leaving the pages above it room.
+        resizeDocks({overview_}, {std::max(180, height() / 3)}, Qt::Vertical);
     }
     return overview_;
 }

@@ -1,0 +1,74 @@
+#pragma once
+
+#include <QList>
+#include <QWidget>
+
+#include <functional>
+
+class QChart;
+class QChartView;
+class QComboBox;
+class QSpinBox;
+
+namespace vw::app {
+
+class EditorDocument;
+class PlanesOverviewModel;
+
+// The overview's charts, drawn by Qt Charts from the overview's columns and
+// redrawn whenever the overview changes: a bar chart of one column across
+// every plane (sorted, the current plane highlighted), a scatter of two
+// columns (a plane's name shown on hover), and the engine power curves of
+// the planes chosen in the table at one altitude row, each plane in its own
+// colour. Each can be saved as PNG or SVG and copied to the clipboard.
+class OverviewChart : public QWidget {
+    Q_OBJECT
+public:
+    enum Kind { Bars, Scatter, PowerCurves };
+
+    // `chosen` gives the planes chosen in the overview's table.
+    OverviewChart(EditorDocument &document, PlanesOverviewModel &model, std::function<QList<int>()> chosen,
+                  QWidget *parent = nullptr);
+
+    void setKind(Kind kind);
+    // The overview columns the chart shows (from 1; the scatter's x and y).
+    void setColumns(int first, int second);
+    void setAltitudeRow(int row);
+    QChart *chart() const;
+    QChartView *view() const { return view_; }
+
+    // The chart as it is drawn, at its size on screen.
+    QImage image() const;
+    bool savePng(const QString &path) const;
+    bool saveSvg(const QString &path) const;
+    void copyToClipboard() const;
+
+    // Draws the chart now, shown or not.
+    void redraw();
+
+public Q_SLOTS:
+    // Draws the chart again, or marks it for drawing when it is next shown.
+    void rebuild();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void rebuildBars(QChart *chart);
+    void rebuildScatter(QChart *chart);
+    void rebuildPowerCurves(QChart *chart);
+    void fillColumnChoices();
+    void saveAs();
+
+    EditorDocument &document_;
+    PlanesOverviewModel &model_;
+    std::function<QList<int>()> chosen_;
+    QChartView *view_;
+    QComboBox *kind_;
+    QComboBox *first_;
+    QComboBox *second_;
+    QSpinBox *altitude_;
+    bool dirty_ = false;
+};
+
+} // namespace vw::app
