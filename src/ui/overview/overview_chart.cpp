@@ -153,6 +153,13 @@ void OverviewChart::showEvent(QShowEvent *event)
 
 void OverviewChart::redraw()
 {
+    // Bars of the same column: only the values, the order and the mark change.
+    if (kind_->currentIndex() == Bars && bars_ && barsColumn_ == first_->currentIndex() + 1 && document_.isLoaded()
+        && updateBars())
+        return;
+    bars_ = nullptr;
+    categories_ = nullptr;
+    barsColumn_ = -1;
     auto *chart = new QChart;
     chart->setObjectName(QStringLiteral("OverviewChart"));
     const int kind = kind_->currentIndex();
@@ -172,41 +179,80 @@ void OverviewChart::redraw()
     delete old;
 }
 
-void OverviewChart::rebuildBars(QChart *chart)
+QList<OverviewChart::Bar> OverviewChart::sortedBars() const
 {
     const int column = first_->currentIndex() + 1;
-    struct Bar {
-        int plane;
-        double value;
-    };
     QList<Bar> bars;
     for (int p = 1; p <= model_.rowCount(); ++p)
         if (const std::optional<double> v = numberAt(model_, p, column))
             bars.append({p, *v});
     std::stable_sort(bars.begin(), bars.end(), [](const Bar &a, const Bar &b) { return a.value > b.value; });
-    auto *set = new QBarSet(first_->currentText());
-    set->setObjectName(QStringLiteral("OverviewBars"));
-    set->setSelectedColor(QColor(0xd9, 0x48, 0x1c)); // the current plane
+    return bars;
+}
+
+void OverviewChart::markCurrent(const QList<Bar> &bars)
+{
+    bars_->deselectAllBars();
+    for (qsizetype i = 0; i < bars.size(); ++i)
+        if (bars[i].plane == document_.selection().CurrentPlane)
+            bars_->selectBar(int(i));
+}
+
+bool OverviewChart::updateBars()
+{
+    const QList<Bar> bars = sortedBars();
+    if (bars.size() != bars_->count())
+        return false;
     QStringList names;
-    const int current = document_.selection().CurrentPlane;
     for (qsizetype i = 0; i < bars.size(); ++i) {
-        set->append(bars[i].value);
+        if (bars_->at(int(i)) != bars[i].value)
+            bars_->replace(int(i), bars[i].value);
         names << planeName(document_.file(), bars[i].plane);
-        if (bars[i].plane == current)
-            set->selectBar(int(i));
     }
+    if (names != categories_->categories())
+        categories_->setCategories(names);
+    markCurrent(bars);
+    fitValues(bars);
+    return true;
+}
+
+void OverviewChart::fitValues(const QList<Bar> &bars)
+{
+    double low = 0, high = 0;
+    for (const Bar &bar : bars) {
+        low = std::min(low, bar.value);
+        high = std::max(high, bar.value);
+    }
+    values_->setRange(low, high > low ? high : low + 1);
+    values_->applyNiceNumbers();
+}
+
+void OverviewChart::rebuildBars(QChart *chart)
+{
+    const QList<Bar> bars = sortedBars();
+    bars_ = new QBarSet(first_->currentText());
+    bars_->setObjectName(QStringLiteral("OverviewBars"));
+    bars_->setSelectedColor(QColor(0xd9, 0x48, 0x1c)); // the current plane
+    QStringList names;
+    for (const Bar &bar : bars) {
+        bars_->append(bar.value);
+        names << planeName(document_.file(), bar.plane);
+    }
+    markCurrent(bars);
+    barsColumn_ = first_->currentIndex() + 1;
     auto *series = new QBarSeries;
-    series->append(set);
+    series->append(bars_);
     chart->addSeries(series);
-    auto *x = new QBarCategoryAxis;
-    x->append(names);
-    x->setLabelsAngle(-90);
-    x->setLabelsVisible(names.size() <= 60);
-    chart->addAxis(x, Qt::AlignBottom);
-    series->attachAxis(x);
-    auto *y = new QValueAxis;
-    chart->addAxis(y, Qt::AlignLeft);
-    series->attachAxis(y);
+    categories_ = new QBarCategoryAxis;
+    categories_->append(names);
+    categories_->setLabelsAngle(-90);
+    categories_->setLabelsVisible(names.size() <= 60);
+    chart->addAxis(categories_, Qt::AlignBottom);
+    series->attachAxis(categories_);
+    values_ = new QValueAxis;
+    chart->addAxis(values_, Qt::AlignLeft);
+    series->attachAxis(values_);
+    fitValues(bars);
     chart->legend()->hide();
     chart->setTitle(tr("%1, every plane (the current plane highlighted)").arg(first_->currentText()));
 }

@@ -5,10 +5,13 @@
 
 #include <functional>
 
+class QBarCategoryAxis;
+class QBarSet;
 class QChart;
 class QChartView;
 class QComboBox;
 class QSpinBox;
+class QValueAxis;
 
 namespace vw::app {
 
@@ -54,6 +57,14 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    struct Bar {
+        int plane;
+        double value;
+    };
+    QList<Bar> sortedBars() const;
+    void markCurrent(const QList<Bar> &bars);
+    bool updateBars();
+    void fitValues(const QList<Bar> &bars);
     void rebuildBars(QChart *chart);
     void rebuildScatter(QChart *chart);
     void rebuildPowerCurves(QChart *chart);
@@ -69,6 +80,11 @@ private:
     QComboBox *second_;
     QSpinBox *altitude_;
     bool dirty_ = false;
+    // The bar chart as drawn, kept to change its values in place.
+    QBarSet *bars_ = nullptr;
+    QBarCategoryAxis *categories_ = nullptr;
+    QValueAxis *values_ = nullptr;
+    int barsColumn_ = -1;
 };
 
 } // namespace vw::app
