@@ -401,6 +401,69 @@
     </message>
 </context>
 <context>
+    <name>vw::app::ChangeFieldsDialog</name>
+    <message>
+        <source>Change found fields</source>
+        <translation>Change found fields</translation>
+    </message>
+    <message>
+        <source>Only the found fields (the find&apos;s conditions must hold)</source>
+        <translation>Only the found fields (the find&apos;s conditions must hold)</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Field</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>Label</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>From</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>To</translation>
+    </message>
+    <message>
+        <source>Clamped</source>
+        <translation>Clamped</translation>
+    </message>
+    <message>
+        <source>&amp;Preview</source>
+        <translation>&amp;Preview</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation>&amp;Apply</translation>
+    </message>
+    <message>
+        <source>clamped from %1</source>
+        <translation>clamped from %1</translation>
+    </message>
+    <message>
+        <source>%1 fields would change; the first %2 changes are listed.</source>
+        <translation>%1 fields would change; the first %2 changes are listed.</translation>
+    </message>
+    <message>
+        <source>1 field would change.</source>
+        <translation>1 field would change.</translation>
+    </message>
+    <message>
+        <source>%1 fields would change.</source>
+        <translation>%1 fields would change.</translation>
+    </message>
+    <message>
+        <source>1 field changed. Edit &gt; Undo takes the change back.</source>
+        <translation>1 field changed. Edit &gt; Undo takes the change back.</translation>
+    </message>
+    <message>
+        <source>%1 fields changed. Edit &gt; Undo takes the change back.</source>
+        <translation>%1 fields changed. Edit &gt; Undo takes the change back.</translation>
+    </message>
+</context>
+<context>
     <name>vw::app::CompareDock</name>
     <message>
         <source>Compare with %1</source>
@@ -467,6 +530,99 @@
     <message>
         <source>Changed: %1</source>
         <translation>Changed: %1</translation>
+    </message>
+</context>
+<context>
+    <name>vw::app::FieldChooser</name>
+    <message>
+        <source>Type a label or a key to find a field</source>
+        <translation>Type a label or a key to find a field</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Field</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>Label</translation>
+    </message>
+    <message>
+        <source>(document)</source>
+        <translation>(document)</translation>
+    </message>
+    <message>
+        <source>planes[*].weapons.configurations[*].weapons[*].ammo</source>
+        <translation>planes[*].weapons.configurations[*].weapons[*].ammo</translation>
+    </message>
+    <message>
+        <source>a number, a &quot;text&quot; or a field</source>
+        <translation>a number, a &quot;text&quot; or a field</translation>
+    </message>
+</context>
+<context>
+    <name>vw::app::FindDialog</name>
+    <message>
+        <source>Find in planes</source>
+        <translation>Find in planes</translation>
+    </message>
+    <message>
+        <source>&amp;Add condition</source>
+        <translation>&amp;Add condition</translation>
+    </message>
+    <message>
+        <source>&amp;Remove condition</source>
+        <translation>&amp;Remove condition</translation>
+    </message>
+    <message>
+        <source>The fields found are those of the first condition&apos;s pattern for which every condition holds; wildcards at the same place of two patterns stand for the same index.</source>
+        <translation>The fields found are those of the first condition&apos;s pattern for which every condition holds; wildcards at the same place of two patterns stand for the same index.</translation>
+    </message>
+    <message>
+        <source>&amp;Find</source>
+        <translation>&amp;Find</translation>
+    </message>
+    <message>
+        <source>Choose a field, an operator and a value, then Add condition.</source>
+        <translation>Choose a field, an operator and a value, then Add condition.</translation>
+    </message>
+</context>
+<context>
+    <name>vw::app::FindDock</name>
+    <message>
+        <source>Found fields</source>
+        <translation>Found fields</translation>
+    </message>
+    <message>
+        <source>&amp;Change found fields...</source>
+        <translation>&amp;Change found fields...</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Field</translation>
+    </message>
+    <message>
+        <source>Plane</source>
+        <translation>Plane</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>Label</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>No field satisfies the conditions.</source>
+        <translation>No field satisfies the conditions.</translation>
+    </message>
+    <message>
+        <source>1 field found</source>
+        <translation>1 field found</translation>
+    </message>
+    <message>
+        <source>%1 fields found</source>
+        <translation>%1 fields found</translation>
     </message>
 </context>
 <context>
@@ -838,6 +994,81 @@
     </message>
 </context>
 <context>
+    <name>vw::app::OverviewChart</name>
+    <message>
+        <source>Bars of one column</source>
+        <translation>Bars of one column</translation>
+    </message>
+    <message>
+        <source>Scatter of two columns</source>
+        <translation>Scatter of two columns</translation>
+    </message>
+    <message>
+        <source>Engine power of the chosen planes</source>
+        <translation>Engine power of the chosen planes</translation>
+    </message>
+    <message>
+        <source>Altitude row </source>
+        <translation>Altitude row </translation>
+    </message>
+    <message>
+        <source>&amp;Save chart...</source>
+        <translation>&amp;Save chart...</translation>
+    </message>
+    <message>
+        <source>Cop&amp;y chart</source>
+        <translation>Cop&amp;y chart</translation>
+    </message>
+    <message>
+        <source>%1, every plane (the current plane highlighted)</source>
+        <translation>%1, every plane (the current plane highlighted)</translation>
+    </message>
+    <message>
+        <source>planes</source>
+        <translation>planes</translation>
+    </message>
+    <message>
+        <source>current plane</source>
+        <translation>current plane</translation>
+    </message>
+    <message>
+        <source>%1 against %2</source>
+        <translation>%1 against %2</translation>
+    </message>
+    <message>
+        <source>Speed (mph)</source>
+        <translation>Speed (mph)</translation>
+    </message>
+    <message>
+        <source>Engine power</source>
+        <translation>Engine power</translation>
+    </message>
+    <message>
+        <source>Engine power at altitude row %1</source>
+        <translation>Engine power at altitude row %1</translation>
+    </message>
+    <message>
+        <source>The chart is on the clipboard.</source>
+        <translation>The chart is on the clipboard.</translation>
+    </message>
+    <message>
+        <source>Save chart</source>
+        <translation>Save chart</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png);;SVG drawing (*.svg)</source>
+        <translation>PNG image (*.png);;SVG drawing (*.svg)</translation>
+    </message>
+    <message>
+        <source>The chart could not be saved as %1.</source>
+        <translation>The chart could not be saved as %1.</translation>
+    </message>
+    <message>
+        <source>Chart saved as %1.</source>
+        <translation>Chart saved as %1.</translation>
+    </message>
+</context>
+<context>
     <name>vw::app::PlaneReportsWidget</name>
     <message>
         <source>Plane list</source>
@@ -902,6 +1133,95 @@
     <message>
         <source> No plane record to change for planes %1.</source>
         <translation> No plane record to change for planes %1.</translation>
+    </message>
+</context>
+<context>
+    <name>vw::app::PlanesOverview</name>
+    <message>
+        <source>Primary row %1</source>
+        <translation>Primary row %1</translation>
+    </message>
+    <message>
+        <source>Time of flight (h)</source>
+        <translation>Time of flight (h)</translation>
+    </message>
+</context>
+<context>
+    <name>vw::app::PlanesOverviewDock</name>
+    <message>
+        <source>Planes overview</source>
+        <translation>Planes overview</translation>
+    </message>
+    <message>
+        <source>Filter planes</source>
+        <translation>Filter planes</translation>
+    </message>
+    <message>
+        <source>&amp;Columns...</source>
+        <translation>&amp;Columns...</translation>
+    </message>
+    <message>
+        <source>&amp;Table</source>
+        <translation>&amp;Table</translation>
+    </message>
+    <message>
+        <source>C&amp;hart</source>
+        <translation>C&amp;hart</translation>
+    </message>
+    <message>
+        <source>Overview columns</source>
+        <translation>Overview columns</translation>
+    </message>
+    <message>
+        <source>Find a field by its label or path</source>
+        <translation>Find a field by its label or path</translation>
+    </message>
+    <message>
+        <source>The fields shown for every plane:</source>
+        <translation>The fields shown for every plane:</translation>
+    </message>
+</context>
+<context>
+    <name>vw::app::PlanesOverviewModel</name>
+    <message>
+        <source>Plane</source>
+        <translation>Plane</translation>
+    </message>
+    <message>
+        <source>%1 is not a whole number.</source>
+        <translation>%1 is not a whole number.</translation>
+    </message>
+    <message>
+        <source>%1 is outside %2.</source>
+        <translation>%1 is outside %2.</translation>
+    </message>
+    <message>
+        <source>%1 is not a number.</source>
+        <translation>%1 is not a number.</translation>
+    </message>
+    <message>
+        <source>%1 does not fit the field&apos;s %2 characters of one byte each.</source>
+        <translation>%1 does not fit the field&apos;s %2 characters of one byte each.</translation>
+    </message>
+    <message>
+        <source>%1 is not %2 bytes as hex digits.</source>
+        <translation>%1 is not %2 bytes as hex digits.</translation>
+    </message>
+    <message>
+        <source>%1 is not true or false.</source>
+        <translation>%1 is not true or false.</translation>
+    </message>
+    <message>
+        <source>plane %1, %2</source>
+        <translation>plane %1, %2</translation>
+    </message>
+    <message>
+        <source>The planes overview cannot store %1: %2</source>
+        <translation>The planes overview cannot store %1: %2</translation>
+    </message>
+    <message>
+        <source>Planes overview: %1</source>
+        <translation>Planes overview: %1</translation>
     </message>
 </context>
 <context>
@@ -1572,6 +1892,73 @@ Restore them? They come back as one step, which Edit &gt; Undo takes back. Disca
     <message>
         <source>Load a plane data file first: the change works on its fields.</source>
         <translation>Load a plane data file first: the change works on its fields.</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <source>Planes &amp;overview</source>
+        <translation>Planes &amp;overview</translation>
+    </message>
+</context>
+<context>
+    <name>vw::app::fields</name>
+    <message>
+        <source>an index is a number, a range such as 1..20, or *</source>
+        <translation>an index is a number, a range such as 1..20, or *</translation>
+    </message>
+    <message>
+        <source>plane %1 does not exist: planes are numbered from 1</source>
+        <translation>plane %1 does not exist: planes are numbered from 1</translation>
+    </message>
+    <message>
+        <source>index %1 is outside %2..%3 of &apos;%4&apos;</source>
+        <translation>index %1 is outside %2..%3 of &apos;%4&apos;</translation>
+    </message>
+    <message>
+        <source>the range %1..%2 is empty: its first index must not be above its last</source>
+        <translation>the range %1..%2 is empty: its first index must not be above its last</translation>
+    </message>
+    <message>
+        <source>&apos;]&apos; expected after the index that starts at column %1</source>
+        <translation>&apos;]&apos; expected after the index that starts at column %1</translation>
+    </message>
+    <message>
+        <source>a path starts with %1</source>
+        <translation>a path starts with %1</translation>
+    </message>
+    <message>
+        <source>%1 has %2</source>
+        <translation>%1 has %2</translation>
+    </message>
+    <message>
+        <source>a field&apos;s path expected, such as planes[7].header.name</source>
+        <translation>a field&apos;s path expected, such as planes[7].header.name</translation>
+    </message>
+    <message>
+        <source>a field of %1 expected</source>
+        <translation>a field of %1 expected</translation>
+    </message>
+    <message>
+        <source>unknown field &apos;%1&apos;</source>
+        <translation>unknown field &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>%1 is a list: give an index, such as [%2] or [*]</source>
+        <translation>%1 is a list: give an index, such as [%2] or [*]</translation>
+    </message>
+    <message>
+        <source>%1 is a field: it has no members or entries</source>
+        <translation>%1 is a field: it has no members or entries</translation>
+    </message>
+    <message>
+        <source>%1 is a part, not a field: name one of its fields</source>
+        <translation>%1 is a part, not a field: name one of its fields</translation>
+    </message>
+    <message>
+        <source>unexpected &apos;%1&apos; after the path</source>
+        <translation>unexpected &apos;%1&apos; after the path</translation>
     </message>
 </context>
 <context>
@@ -2398,6 +2785,10 @@ Restore them? They come back as one step, which Edit &gt; Undo takes back. Disca
     <message>
         <source>plane</source>
         <translation>plane</translation>
+    </message>
+    <message>
+        <source>Pitch, Yaw or Roll</source>
+        <translation>Pitch, Yaw or Roll</translation>
     </message>
 </context>
 <context>
@@ -3548,221 +3939,6 @@ SEL: every selected cell</translation>
     <message>
         <source>Copy weapon: the source or the destination plane has no plane record.</source>
         <translation>Copy weapon: the source or the destination plane has no plane record.</translation>
-    </message>
-</context>
-<context>
-    <name>vw::app::ChangeFieldsDialog</name>
-    <message>
-        <source>Change found fields</source>
-        <translation>Change found fields</translation>
-    </message>
-    <message>
-        <source>Only the found fields (the find&apos;s conditions must hold)</source>
-        <translation>Only the found fields (the find&apos;s conditions must hold)</translation>
-    </message>
-    <message>
-        <source>Field</source>
-        <translation>Field</translation>
-    </message>
-    <message>
-        <source>Label</source>
-        <translation>Label</translation>
-    </message>
-    <message>
-        <source>From</source>
-        <translation>From</translation>
-    </message>
-    <message>
-        <source>To</source>
-        <translation>To</translation>
-    </message>
-    <message>
-        <source>Clamped</source>
-        <translation>Clamped</translation>
-    </message>
-    <message>
-        <source>&amp;Preview</source>
-        <translation>&amp;Preview</translation>
-    </message>
-    <message>
-        <source>&amp;Apply</source>
-        <translation>&amp;Apply</translation>
-    </message>
-    <message>
-        <source>clamped from %1</source>
-        <translation>clamped from %1</translation>
-    </message>
-    <message>
-        <source>%1 fields would change; the first %2 changes are listed.</source>
-        <translation>%1 fields would change; the first %2 changes are listed.</translation>
-    </message>
-    <message>
-        <source>1 field would change.</source>
-        <translation>1 field would change.</translation>
-    </message>
-    <message>
-        <source>%1 fields would change.</source>
-        <translation>%1 fields would change.</translation>
-    </message>
-    <message>
-        <source>1 field changed. Edit &gt; Undo takes the change back.</source>
-        <translation>1 field changed. Edit &gt; Undo takes the change back.</translation>
-    </message>
-    <message>
-        <source>%1 fields changed. Edit &gt; Undo takes the change back.</source>
-        <translation>%1 fields changed. Edit &gt; Undo takes the change back.</translation>
-    </message>
-</context>
-<context>
-    <name>vw::app::FieldChooser</name>
-    <message>
-        <source>Type a label or a key to find a field</source>
-        <translation>Type a label or a key to find a field</translation>
-    </message>
-    <message>
-        <source>Field</source>
-        <translation>Field</translation>
-    </message>
-    <message>
-        <source>Label</source>
-        <translation>Label</translation>
-    </message>
-    <message>
-        <source>(document)</source>
-        <translation>(document)</translation>
-    </message>
-    <message>
-        <source>planes[*].weapons.configurations[*].weapons[*].ammo</source>
-        <translation>planes[*].weapons.configurations[*].weapons[*].ammo</translation>
-    </message>
-    <message>
-        <source>a number, a &quot;text&quot; or a field</source>
-        <translation>a number, a &quot;text&quot; or a field</translation>
-    </message>
-</context>
-<context>
-    <name>vw::app::FindDialog</name>
-    <message>
-        <source>Find in planes</source>
-        <translation>Find in planes</translation>
-    </message>
-    <message>
-        <source>&amp;Add condition</source>
-        <translation>&amp;Add condition</translation>
-    </message>
-    <message>
-        <source>&amp;Remove condition</source>
-        <translation>&amp;Remove condition</translation>
-    </message>
-    <message>
-        <source>The fields found are those of the first condition&apos;s pattern for which every condition holds; wildcards at the same place of two patterns stand for the same index.</source>
-        <translation>The fields found are those of the first condition&apos;s pattern for which every condition holds; wildcards at the same place of two patterns stand for the same index.</translation>
-    </message>
-    <message>
-        <source>&amp;Find</source>
-        <translation>&amp;Find</translation>
-    </message>
-    <message>
-        <source>Choose a field, an operator and a value, then Add condition.</source>
-        <translation>Choose a field, an operator and a value, then Add condition.</translation>
-    </message>
-</context>
-<context>
-    <name>vw::app::FindDock</name>
-    <message>
-        <source>Found fields</source>
-        <translation>Found fields</translation>
-    </message>
-    <message>
-        <source>&amp;Change found fields...</source>
-        <translation>&amp;Change found fields...</translation>
-    </message>
-    <message>
-        <source>Field</source>
-        <translation>Field</translation>
-    </message>
-    <message>
-        <source>Plane</source>
-        <translation>Plane</translation>
-    </message>
-    <message>
-        <source>Label</source>
-        <translation>Label</translation>
-    </message>
-    <message>
-        <source>Value</source>
-        <translation>Value</translation>
-    </message>
-    <message>
-        <source>No field satisfies the conditions.</source>
-        <translation>No field satisfies the conditions.</translation>
-    </message>
-    <message>
-        <source>1 field found</source>
-        <translation>1 field found</translation>
-    </message>
-    <message>
-        <source>%1 fields found</source>
-        <translation>%1 fields found</translation>
-    </message>
-</context>
-<context>
-    <name>vw::app::fields</name>
-    <message>
-        <source>an index is a number, a range such as 1..20, or *</source>
-        <translation>an index is a number, a range such as 1..20, or *</translation>
-    </message>
-    <message>
-        <source>plane %1 does not exist: planes are numbered from 1</source>
-        <translation>plane %1 does not exist: planes are numbered from 1</translation>
-    </message>
-    <message>
-        <source>index %1 is outside %2..%3 of &apos;%4&apos;</source>
-        <translation>index %1 is outside %2..%3 of &apos;%4&apos;</translation>
-    </message>
-    <message>
-        <source>the range %1..%2 is empty: its first index must not be above its last</source>
-        <translation>the range %1..%2 is empty: its first index must not be above its last</translation>
-    </message>
-    <message>
-        <source>&apos;]&apos; expected after the index that starts at column %1</source>
-        <translation>&apos;]&apos; expected after the index that starts at column %1</translation>
-    </message>
-    <message>
-        <source>a path starts with %1</source>
-        <translation>a path starts with %1</translation>
-    </message>
-    <message>
-        <source>%1 has %2</source>
-        <translation>%1 has %2</translation>
-    </message>
-    <message>
-        <source>a field&apos;s path expected, such as planes[7].header.name</source>
-        <translation>a field&apos;s path expected, such as planes[7].header.name</translation>
-    </message>
-    <message>
-        <source>a field of %1 expected</source>
-        <translation>a field of %1 expected</translation>
-    </message>
-    <message>
-        <source>unknown field &apos;%1&apos;</source>
-        <translation>unknown field &apos;%1&apos;</translation>
-    </message>
-    <message>
-        <source>%1 is a list: give an index, such as [%2] or [*]</source>
-        <translation>%1 is a list: give an index, such as [%2] or [*]</translation>
-    </message>
-    <message>
-        <source>%1 is a field: it has no members or entries</source>
-        <translation>%1 is a field: it has no members or entries</translation>
-    </message>
-    <message>
-        <source>%1 is a part, not a field: name one of its fields</source>
-        <translation>%1 is a part, not a field: name one of its fields</translation>
-    </message>
-    <message>
-        <source>unexpected &apos;%1&apos; after the path</source>
-        <translation>unexpected &apos;%1&apos; after the path</translation>
     </message>
 </context>
 </TS>

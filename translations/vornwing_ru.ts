@@ -401,6 +401,69 @@
     </message>
 </context>
 <context>
+    <name>vw::app::ChangeFieldsDialog</name>
+    <message>
+        <source>Change found fields</source>
+        <translation>Изменить найденные поля</translation>
+    </message>
+    <message>
+        <source>Only the found fields (the find&apos;s conditions must hold)</source>
+        <translation>Только найденные поля (должны выполняться условия поиска)</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Поле</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>Подпись</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Было</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Стало</translation>
+    </message>
+    <message>
+        <source>Clamped</source>
+        <translation>Ограничено</translation>
+    </message>
+    <message>
+        <source>&amp;Preview</source>
+        <translation>&amp;Просмотр</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation>&amp;Применить</translation>
+    </message>
+    <message>
+        <source>clamped from %1</source>
+        <translation>ограничено с %1</translation>
+    </message>
+    <message>
+        <source>%1 fields would change; the first %2 changes are listed.</source>
+        <translation>Изменится полей: %1; показаны первые %2 изменений.</translation>
+    </message>
+    <message>
+        <source>1 field would change.</source>
+        <translation>Изменится 1 поле.</translation>
+    </message>
+    <message>
+        <source>%1 fields would change.</source>
+        <translation>Изменится полей: %1.</translation>
+    </message>
+    <message>
+        <source>1 field changed. Edit &gt; Undo takes the change back.</source>
+        <translation>Изменено 1 поле. Правка &gt; Отменить вернёт изменение.</translation>
+    </message>
+    <message>
+        <source>%1 fields changed. Edit &gt; Undo takes the change back.</source>
+        <translation>Изменено полей: %1. Правка &gt; Отменить вернёт изменение.</translation>
+    </message>
+</context>
+<context>
     <name>vw::app::CompareDock</name>
     <message>
         <source>Compare with %1</source>
@@ -467,6 +530,99 @@
     <message>
         <source>Changed: %1</source>
         <translation>Изменено: %1</translation>
+    </message>
+</context>
+<context>
+    <name>vw::app::FieldChooser</name>
+    <message>
+        <source>Type a label or a key to find a field</source>
+        <translation>Введите подпись или ключ, чтобы найти поле</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Поле</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>Подпись</translation>
+    </message>
+    <message>
+        <source>(document)</source>
+        <translation>(документ)</translation>
+    </message>
+    <message>
+        <source>planes[*].weapons.configurations[*].weapons[*].ammo</source>
+        <translation>planes[*].weapons.configurations[*].weapons[*].ammo</translation>
+    </message>
+    <message>
+        <source>a number, a &quot;text&quot; or a field</source>
+        <translation>число, &quot;текст&quot; или поле</translation>
+    </message>
+</context>
+<context>
+    <name>vw::app::FindDialog</name>
+    <message>
+        <source>Find in planes</source>
+        <translation>Поиск по самолётам</translation>
+    </message>
+    <message>
+        <source>&amp;Add condition</source>
+        <translation>&amp;Добавить условие</translation>
+    </message>
+    <message>
+        <source>&amp;Remove condition</source>
+        <translation>&amp;Удалить условие</translation>
+    </message>
+    <message>
+        <source>The fields found are those of the first condition&apos;s pattern for which every condition holds; wildcards at the same place of two patterns stand for the same index.</source>
+        <translation>Находятся поля шаблона первого условия, для которых выполняются все условия; подстановочные знаки на одном месте двух шаблонов означают один и тот же индекс.</translation>
+    </message>
+    <message>
+        <source>&amp;Find</source>
+        <translation>&amp;Найти</translation>
+    </message>
+    <message>
+        <source>Choose a field, an operator and a value, then Add condition.</source>
+        <translation>Выберите поле, оператор и значение, затем нажмите «Добавить условие».</translation>
+    </message>
+</context>
+<context>
+    <name>vw::app::FindDock</name>
+    <message>
+        <source>Found fields</source>
+        <translation>Найденные поля</translation>
+    </message>
+    <message>
+        <source>&amp;Change found fields...</source>
+        <translation>&amp;Изменить найденные поля...</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Поле</translation>
+    </message>
+    <message>
+        <source>Plane</source>
+        <translation>Самолёт</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>Подпись</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Значение</translation>
+    </message>
+    <message>
+        <source>No field satisfies the conditions.</source>
+        <translation>Ни одно поле не удовлетворяет условиям.</translation>
+    </message>
+    <message>
+        <source>1 field found</source>
+        <translation>Найдено 1 поле</translation>
+    </message>
+    <message>
+        <source>%1 fields found</source>
+        <translation>Найдено полей: %1</translation>
     </message>
 </context>
 <context>
@@ -838,6 +994,81 @@
     </message>
 </context>
 <context>
+    <name>vw::app::OverviewChart</name>
+    <message>
+        <source>Bars of one column</source>
+        <translation>Столбцы по одному полю</translation>
+    </message>
+    <message>
+        <source>Scatter of two columns</source>
+        <translation>Точки по двум полям</translation>
+    </message>
+    <message>
+        <source>Engine power of the chosen planes</source>
+        <translation>Мощность двигателя выбранных самолётов</translation>
+    </message>
+    <message>
+        <source>Altitude row </source>
+        <translation>Строка высоты </translation>
+    </message>
+    <message>
+        <source>&amp;Save chart...</source>
+        <translation>&amp;Сохранить диаграмму...</translation>
+    </message>
+    <message>
+        <source>Cop&amp;y chart</source>
+        <translation>Ко&amp;пировать диаграмму</translation>
+    </message>
+    <message>
+        <source>%1, every plane (the current plane highlighted)</source>
+        <translation>%1, все самолёты (текущий выделен)</translation>
+    </message>
+    <message>
+        <source>planes</source>
+        <translation>самолёты</translation>
+    </message>
+    <message>
+        <source>current plane</source>
+        <translation>текущий самолёт</translation>
+    </message>
+    <message>
+        <source>%1 against %2</source>
+        <translation>%1 в зависимости от %2</translation>
+    </message>
+    <message>
+        <source>Speed (mph)</source>
+        <translation>Скорость (миль/ч)</translation>
+    </message>
+    <message>
+        <source>Engine power</source>
+        <translation>Мощность двигателя</translation>
+    </message>
+    <message>
+        <source>Engine power at altitude row %1</source>
+        <translation>Мощность двигателя, строка высоты %1</translation>
+    </message>
+    <message>
+        <source>The chart is on the clipboard.</source>
+        <translation>Диаграмма скопирована в буфер обмена.</translation>
+    </message>
+    <message>
+        <source>Save chart</source>
+        <translation>Сохранить диаграмму</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png);;SVG drawing (*.svg)</source>
+        <translation>Изображение PNG (*.png);;Рисунок SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>The chart could not be saved as %1.</source>
+        <translation>Не удалось сохранить диаграмму в %1.</translation>
+    </message>
+    <message>
+        <source>Chart saved as %1.</source>
+        <translation>Диаграмма сохранена в %1.</translation>
+    </message>
+</context>
+<context>
     <name>vw::app::PlaneReportsWidget</name>
     <message>
         <source>Plane list</source>
@@ -902,6 +1133,95 @@
     <message>
         <source> No plane record to change for planes %1.</source>
         <translation> Нет записи самолёта для изменения у самолётов %1.</translation>
+    </message>
+</context>
+<context>
+    <name>vw::app::PlanesOverview</name>
+    <message>
+        <source>Primary row %1</source>
+        <translation>Основной параметр %1</translation>
+    </message>
+    <message>
+        <source>Time of flight (h)</source>
+        <translation>Время полёта (ч)</translation>
+    </message>
+</context>
+<context>
+    <name>vw::app::PlanesOverviewDock</name>
+    <message>
+        <source>Planes overview</source>
+        <translation>Обзор самолётов</translation>
+    </message>
+    <message>
+        <source>Filter planes</source>
+        <translation>Отбор самолётов</translation>
+    </message>
+    <message>
+        <source>&amp;Columns...</source>
+        <translation>&amp;Столбцы...</translation>
+    </message>
+    <message>
+        <source>&amp;Table</source>
+        <translation>&amp;Таблица</translation>
+    </message>
+    <message>
+        <source>C&amp;hart</source>
+        <translation>&amp;Диаграмма</translation>
+    </message>
+    <message>
+        <source>Overview columns</source>
+        <translation>Столбцы обзора</translation>
+    </message>
+    <message>
+        <source>Find a field by its label or path</source>
+        <translation>Найти поле по названию или пути</translation>
+    </message>
+    <message>
+        <source>The fields shown for every plane:</source>
+        <translation>Поля, показываемые для каждого самолёта:</translation>
+    </message>
+</context>
+<context>
+    <name>vw::app::PlanesOverviewModel</name>
+    <message>
+        <source>Plane</source>
+        <translation>Самолёт</translation>
+    </message>
+    <message>
+        <source>%1 is not a whole number.</source>
+        <translation>%1 — не целое число.</translation>
+    </message>
+    <message>
+        <source>%1 is outside %2.</source>
+        <translation>%1 вне диапазона %2.</translation>
+    </message>
+    <message>
+        <source>%1 is not a number.</source>
+        <translation>%1 — не число.</translation>
+    </message>
+    <message>
+        <source>%1 does not fit the field&apos;s %2 characters of one byte each.</source>
+        <translation>%1 не помещается в поле из %2 однобайтовых символов.</translation>
+    </message>
+    <message>
+        <source>%1 is not %2 bytes as hex digits.</source>
+        <translation>%1 — не %2 байт в шестнадцатеричной записи.</translation>
+    </message>
+    <message>
+        <source>%1 is not true or false.</source>
+        <translation>%1 — не true и не false.</translation>
+    </message>
+    <message>
+        <source>plane %1, %2</source>
+        <translation>самолёт %1, %2</translation>
+    </message>
+    <message>
+        <source>The planes overview cannot store %1: %2</source>
+        <translation>Обзор самолётов не может сохранить %1: %2</translation>
+    </message>
+    <message>
+        <source>Planes overview: %1</source>
+        <translation>Обзор самолётов: %1</translation>
     </message>
 </context>
 <context>
@@ -1572,6 +1892,73 @@ Restore them? They come back as one step, which Edit &gt; Undo takes back. Disca
     <message>
         <source>Load a plane data file first: the change works on its fields.</source>
         <translation>Сначала загрузите файл данных самолётов: изменение работает с его полями.</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Вид</translation>
+    </message>
+    <message>
+        <source>Planes &amp;overview</source>
+        <translation>&amp;Обзор самолётов</translation>
+    </message>
+</context>
+<context>
+    <name>vw::app::fields</name>
+    <message>
+        <source>an index is a number, a range such as 1..20, or *</source>
+        <translation>индекс — это число, диапазон вида 1..20 или *</translation>
+    </message>
+    <message>
+        <source>plane %1 does not exist: planes are numbered from 1</source>
+        <translation>самолёта %1 нет: самолёты нумеруются с 1</translation>
+    </message>
+    <message>
+        <source>index %1 is outside %2..%3 of &apos;%4&apos;</source>
+        <translation>индекс %1 вне %2..%3 у &apos;%4&apos;</translation>
+    </message>
+    <message>
+        <source>the range %1..%2 is empty: its first index must not be above its last</source>
+        <translation>диапазон %1..%2 пуст: его первый индекс не должен быть больше последнего</translation>
+    </message>
+    <message>
+        <source>&apos;]&apos; expected after the index that starts at column %1</source>
+        <translation>ожидается &apos;]&apos; после индекса, начинающегося в столбце %1</translation>
+    </message>
+    <message>
+        <source>a path starts with %1</source>
+        <translation>путь начинается с %1</translation>
+    </message>
+    <message>
+        <source>%1 has %2</source>
+        <translation>у %1 есть %2</translation>
+    </message>
+    <message>
+        <source>a field&apos;s path expected, such as planes[7].header.name</source>
+        <translation>ожидается путь поля, например planes[7].header.name</translation>
+    </message>
+    <message>
+        <source>a field of %1 expected</source>
+        <translation>ожидается поле %1</translation>
+    </message>
+    <message>
+        <source>unknown field &apos;%1&apos;</source>
+        <translation>неизвестное поле &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>%1 is a list: give an index, such as [%2] or [*]</source>
+        <translation>%1 — список: укажите индекс, например [%2] или [*]</translation>
+    </message>
+    <message>
+        <source>%1 is a field: it has no members or entries</source>
+        <translation>%1 — поле: у него нет членов и элементов</translation>
+    </message>
+    <message>
+        <source>%1 is a part, not a field: name one of its fields</source>
+        <translation>%1 — часть, а не поле: назовите одно из её полей</translation>
+    </message>
+    <message>
+        <source>unexpected &apos;%1&apos; after the path</source>
+        <translation>лишнее &apos;%1&apos; после пути</translation>
     </message>
 </context>
 <context>
@@ -2398,6 +2785,10 @@ Restore them? They come back as one step, which Edit &gt; Undo takes back. Disca
     <message>
         <source>plane</source>
         <translation>самолёт</translation>
+    </message>
+    <message>
+        <source>Pitch, Yaw or Roll</source>
+        <translation>Тангаж, рыскание или крен</translation>
     </message>
 </context>
 <context>
@@ -3548,221 +3939,6 @@ SEL: все выделенные ячейки</translation>
     <message>
         <source>Copy weapon: the source or the destination plane has no plane record.</source>
         <translation>Копирование оружия: у самолёта-источника или получателя нет записи.</translation>
-    </message>
-</context>
-<context>
-    <name>vw::app::ChangeFieldsDialog</name>
-    <message>
-        <source>Change found fields</source>
-        <translation>Изменить найденные поля</translation>
-    </message>
-    <message>
-        <source>Only the found fields (the find&apos;s conditions must hold)</source>
-        <translation>Только найденные поля (должны выполняться условия поиска)</translation>
-    </message>
-    <message>
-        <source>Field</source>
-        <translation>Поле</translation>
-    </message>
-    <message>
-        <source>Label</source>
-        <translation>Подпись</translation>
-    </message>
-    <message>
-        <source>From</source>
-        <translation>Было</translation>
-    </message>
-    <message>
-        <source>To</source>
-        <translation>Стало</translation>
-    </message>
-    <message>
-        <source>Clamped</source>
-        <translation>Ограничено</translation>
-    </message>
-    <message>
-        <source>&amp;Preview</source>
-        <translation>&amp;Просмотр</translation>
-    </message>
-    <message>
-        <source>&amp;Apply</source>
-        <translation>&amp;Применить</translation>
-    </message>
-    <message>
-        <source>clamped from %1</source>
-        <translation>ограничено с %1</translation>
-    </message>
-    <message>
-        <source>%1 fields would change; the first %2 changes are listed.</source>
-        <translation>Изменится полей: %1; показаны первые %2 изменений.</translation>
-    </message>
-    <message>
-        <source>1 field would change.</source>
-        <translation>Изменится 1 поле.</translation>
-    </message>
-    <message>
-        <source>%1 fields would change.</source>
-        <translation>Изменится полей: %1.</translation>
-    </message>
-    <message>
-        <source>1 field changed. Edit &gt; Undo takes the change back.</source>
-        <translation>Изменено 1 поле. Правка &gt; Отменить вернёт изменение.</translation>
-    </message>
-    <message>
-        <source>%1 fields changed. Edit &gt; Undo takes the change back.</source>
-        <translation>Изменено полей: %1. Правка &gt; Отменить вернёт изменение.</translation>
-    </message>
-</context>
-<context>
-    <name>vw::app::FieldChooser</name>
-    <message>
-        <source>Type a label or a key to find a field</source>
-        <translation>Введите подпись или ключ, чтобы найти поле</translation>
-    </message>
-    <message>
-        <source>Field</source>
-        <translation>Поле</translation>
-    </message>
-    <message>
-        <source>Label</source>
-        <translation>Подпись</translation>
-    </message>
-    <message>
-        <source>(document)</source>
-        <translation>(документ)</translation>
-    </message>
-    <message>
-        <source>planes[*].weapons.configurations[*].weapons[*].ammo</source>
-        <translation>planes[*].weapons.configurations[*].weapons[*].ammo</translation>
-    </message>
-    <message>
-        <source>a number, a &quot;text&quot; or a field</source>
-        <translation>число, &quot;текст&quot; или поле</translation>
-    </message>
-</context>
-<context>
-    <name>vw::app::FindDialog</name>
-    <message>
-        <source>Find in planes</source>
-        <translation>Поиск по самолётам</translation>
-    </message>
-    <message>
-        <source>&amp;Add condition</source>
-        <translation>&amp;Добавить условие</translation>
-    </message>
-    <message>
-        <source>&amp;Remove condition</source>
-        <translation>&amp;Удалить условие</translation>
-    </message>
-    <message>
-        <source>The fields found are those of the first condition&apos;s pattern for which every condition holds; wildcards at the same place of two patterns stand for the same index.</source>
-        <translation>Находятся поля шаблона первого условия, для которых выполняются все условия; подстановочные знаки на одном месте двух шаблонов означают один и тот же индекс.</translation>
-    </message>
-    <message>
-        <source>&amp;Find</source>
-        <translation>&amp;Найти</translation>
-    </message>
-    <message>
-        <source>Choose a field, an operator and a value, then Add condition.</source>
-        <translation>Выберите поле, оператор и значение, затем нажмите «Добавить условие».</translation>
-    </message>
-</context>
-<context>
-    <name>vw::app::FindDock</name>
-    <message>
-        <source>Found fields</source>
-        <translation>Найденные поля</translation>
-    </message>
-    <message>
-        <source>&amp;Change found fields...</source>
-        <translation>&amp;Изменить найденные поля...</translation>
-    </message>
-    <message>
-        <source>Field</source>
-        <translation>Поле</translation>
-    </message>
-    <message>
-        <source>Plane</source>
-        <translation>Самолёт</translation>
-    </message>
-    <message>
-        <source>Label</source>
-        <translation>Подпись</translation>
-    </message>
-    <message>
-        <source>Value</source>
-        <translation>Значение</translation>
-    </message>
-    <message>
-        <source>No field satisfies the conditions.</source>
-        <translation>Ни одно поле не удовлетворяет условиям.</translation>
-    </message>
-    <message>
-        <source>1 field found</source>
-        <translation>Найдено 1 поле</translation>
-    </message>
-    <message>
-        <source>%1 fields found</source>
-        <translation>Найдено полей: %1</translation>
-    </message>
-</context>
-<context>
-    <name>vw::app::fields</name>
-    <message>
-        <source>an index is a number, a range such as 1..20, or *</source>
-        <translation>индекс — это число, диапазон вида 1..20 или *</translation>
-    </message>
-    <message>
-        <source>plane %1 does not exist: planes are numbered from 1</source>
-        <translation>самолёта %1 нет: самолёты нумеруются с 1</translation>
-    </message>
-    <message>
-        <source>index %1 is outside %2..%3 of &apos;%4&apos;</source>
-        <translation>индекс %1 вне %2..%3 у &apos;%4&apos;</translation>
-    </message>
-    <message>
-        <source>the range %1..%2 is empty: its first index must not be above its last</source>
-        <translation>диапазон %1..%2 пуст: его первый индекс не должен быть больше последнего</translation>
-    </message>
-    <message>
-        <source>&apos;]&apos; expected after the index that starts at column %1</source>
-        <translation>ожидается &apos;]&apos; после индекса, начинающегося в столбце %1</translation>
-    </message>
-    <message>
-        <source>a path starts with %1</source>
-        <translation>путь начинается с %1</translation>
-    </message>
-    <message>
-        <source>%1 has %2</source>
-        <translation>у %1 есть %2</translation>
-    </message>
-    <message>
-        <source>a field&apos;s path expected, such as planes[7].header.name</source>
-        <translation>ожидается путь поля, например planes[7].header.name</translation>
-    </message>
-    <message>
-        <source>a field of %1 expected</source>
-        <translation>ожидается поле %1</translation>
-    </message>
-    <message>
-        <source>unknown field &apos;%1&apos;</source>
-        <translation>неизвестное поле &apos;%1&apos;</translation>
-    </message>
-    <message>
-        <source>%1 is a list: give an index, such as [%2] or [*]</source>
-        <translation>%1 — список: укажите индекс, например [%2] или [*]</translation>
-    </message>
-    <message>
-        <source>%1 is a field: it has no members or entries</source>
-        <translation>%1 — поле: у него нет членов и элементов</translation>
-    </message>
-    <message>
-        <source>%1 is a part, not a field: name one of its fields</source>
-        <translation>%1 — часть, а не поле: назовите одно из её полей</translation>
-    </message>
-    <message>
-        <source>unexpected &apos;%1&apos; after the path</source>
-        <translation>лишнее &apos;%1&apos; после пути</translation>
     </message>
 </context>
 </TS>
