@@ -65,6 +65,11 @@ OverviewChart::OverviewChart(EditorDocument &document, PlanesOverviewModel &mode
     kind_->addItems({tr("Bars of one column"), tr("Scatter of two columns"), tr("Engine power of the chosen planes")});
     first_->setObjectName(QStringLiteral("ChartColumn"));
     second_->setObjectName(QStringLiteral("ChartSecondColumn"));
+    for (QComboBox *box : {kind_, first_, second_}) {
+        // Long labels shorten rather than push the buttons out of the dock.
+        box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        box->setMinimumContentsLength(box == kind_ ? 20 : 10);
+    }
     altitude_->setObjectName(QStringLiteral("ChartAltitudeRow"));
     altitude_->setRange(1, flightmodel::PlaneRecordView::MatrixRows);
     altitude_->setPrefix(tr("Altitude row "));
@@ -286,8 +291,11 @@ void OverviewChart::rebuildScatter(QChart *chart)
     }
     chart->createDefaultAxes();
     const auto axes = chart->axes();
-    for (QAbstractAxis *axis : axes)
+    for (QAbstractAxis *axis : axes) {
         axis->setTitleText(axis->orientation() == Qt::Horizontal ? first_->currentText() : second_->currentText());
+        if (auto *values = qobject_cast<QValueAxis *>(axis))
+            values->applyNiceNumbers(); // no point on the frame
+    }
     chart->setTitle(tr("%1 against %2").arg(second_->currentText(), first_->currentText()));
 }
 
