@@ -48,6 +48,17 @@ private Q_SLOTS:
         QCOMPARE(bars()->selectedBars(), QList<int>{0});
 
         chart->resize(800, 500);
+        // Painted, the marked bar is the only one in the mark's colour, and it stands first.
+        const QImage painted = chart->image();
+        int marked = 0, firstMarkedX = painted.width();
+        for (int y = 0; y < painted.height(); y += 2)
+            for (int x = 0; x < painted.width(); x += 2)
+                if (painted.pixelColor(x, y) == QColor(0xd9, 0x48, 0x1c)) {
+                    ++marked;
+                    firstMarkedX = std::min(firstMarkedX, x);
+                }
+        QVERIFY(marked > 20);
+        QVERIFY2(firstMarkedX < painted.width() / 4, qPrintable(QString::number(firstMarkedX)));
         const QString png = workspace.path(QStringLiteral("chart.png")), svg = workspace.path(QStringLiteral("chart.svg"));
         QVERIFY(chart->savePng(png) && chart->saveSvg(svg));
         QVERIFY(!QImage(png).isNull());
