@@ -284,9 +284,15 @@ private:
         if (last.isEmpty()) {
             d.label = s.part;
             d.where = s.where;
+        } else if (s.where.isEmpty()) {
+            d.label = last;
+            d.where = last;
         } else {
             d.label = last;
-            d.where = s.where.isEmpty() ? last : s.where + QStringLiteral(", ") + last;
+            // Written into the text of the last difference, whose room a
+            // caller that keeps nothing leaves free: no allocation per difference.
+            d.where.resize(0);
+            d.where.append(s.where).append(QLatin1String(", ")).append(last);
         }
         each_(d);
     }
@@ -314,7 +320,7 @@ void appendValue(QString &out, const QJsonValue &value, bool integer)
     else if (integer)
         out += QString::number(value.toInteger());
     else // as the export writes it: the shortest exact form
-        out += QLatin1StringView(shortestNumber(value.toDouble()));
+        appendShortestNumber(out, value.toDouble());
 }
 
 } // namespace

@@ -343,6 +343,16 @@ QList<int> everyPlane(const DataFile &file, const QList<int> &planes)
 
 } // namespace
 
+void appendShortestNumber(QString &out, double value)
+{
+    struct Latin1 {
+        QString &s;
+        void append(const char *p, qsizetype n) { s.append(QLatin1StringView(p, n)); }
+        void append(const char *p) { s.append(QLatin1StringView(p)); }
+    } text{out};
+    appendShortest(text, value);
+}
+
 QByteArray shortestNumber(double value)
 {
     QByteArray text;

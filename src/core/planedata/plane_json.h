@@ -44,6 +44,8 @@ QJsonValue jsonValue(const fields::Node &leaf, const fields::Value &value);
 QJsonValue exportPart(const fields::Node &node, fields::At &at);
 // A finite double's shortest exact text, as the export writes it ("0.25", "1e+20").
 QByteArray shortestNumber(double value);
+// The same appended to a text.
+void appendShortestNumber(QString &out, double value);
 
 // The document's text: indented, ending in a newline.
 QByteArray exportText(const QJsonObject &document);
