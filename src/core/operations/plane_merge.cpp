@@ -26,53 +26,9 @@ using fields::At;
 using fields::Node;
 using fields::Value;
 
-// The same test as the diff's: both files hold the same bytes at their
-// ranges, or neither holds its range.
-bool sameBytes(const DataFile &a, std::int64_t atA, const DataFile &b, std::int64_t atB, std::int64_t length)
-{
-    const bool inA = a.contains(atA, length), inB = b.contains(atB, length);
-    if (inA != inB)
-        return false;
-    return !inA || std::memcmp(a.data() + atA, b.data() + atB, std::size_t(length)) == 0;
-}
-
-template <class View>
-bool sameView(const View &a, const View &b, std::int64_t length)
-{
-    return a.exists() == b.exists() && (!a.exists() || sameBytes(a.file(), a.offset(), b.file(), b.offset(), length));
-}
-
-// Plane p reads the same from both files: every block its fields are read
-// from exists in both or in neither, with the same bytes.
-bool samePlane(const DataFile &a, const DataFile &b, int p)
-{
-    using Header = flightmodel::PlaneHeaderView;
-    using Record = flightmodel::PlaneRecordView;
-    using Weapons = weapons::WeaponsBlockView;
-    using Map = damage::DamageMapView;
-    using Profile = damage::ProfileSlotView;
-    return sameView(Header(a, p), Header(b, p), Header::UsedSize) && sameView(Record(a, p), Record(b, p), Record::Size)
-           && sameView(Weapons(a, p), Weapons(b, p), Weapons::Size) && sameView(Map(a, p), Map(b, p), Map::Size)
-           && sameView(Profile(a, p), Profile(b, p), Profile::UsedSize);
-}
-
-// Doubles compare by their bits: a NaN equals the same NaN, -0 differs from 0.
-bool sameValue(const Node &leaf, const Value &x, const Value &y)
-{
-    switch (leaf.kind) {
-    case fields::Kind::Integer:
-        return x.integer == y.integer;
-    case fields::Kind::Number:
-        return std::bit_cast<quint64>(x.number) == std::bit_cast<quint64>(y.number);
-    case fields::Kind::Text:
-        return x.text == y.text;
-    case fields::Kind::Bytes:
-        return x.bytes == y.bytes;
-    case fields::Kind::Flag:
-        return x.flag == y.flag;
-    }
-    return true;
-}
+using fields::isAlias;
+using fields::samePlane;
+using fields::sameValue;
 
 bool partExists(const Node &node, const At &at) { return !node.exists || node.exists(at); }
 int entries(const Node &list, const At &at) { return list.present ? list.present(at) : list.count; }

@@ -18,13 +18,6 @@ namespace vw::app {
 // locale or the machine, so version control can compare and merge the lines.
 QByteArray fieldLines(const datafile::DataFile &file);
 
-// A value as the export writes it, appended to `text`.
-void appendValueText(std::string &text, const fields::Node &leaf, const fields::Value &value);
 
-// True where `leaf` at `at` is the second name of bytes the tables name
-// elsewhere (the first trailing rows, the last WEP power row, an ammunition
-// name): the canonical name
-// alone lists, compares and writes them.
-bool isAlias(const fields::Node &leaf, const fields::At &at);
 
 } // namespace vw::app

@@ -360,21 +360,4 @@ QString valueText(const Node &leaf, const Value &value)
     return {};
 }
 
-bool sameValue(const Node &leaf, const Value &a, const Value &b)
-{
-    switch (leaf.kind) {
-    case Kind::Integer:
-        return a.integer == b.integer;
-    case Kind::Number:
-        return std::bit_cast<quint64>(a.number) == std::bit_cast<quint64>(b.number);
-    case Kind::Text:
-        return a.text == b.text;
-    case Kind::Bytes:
-        return a.bytes == b.bytes;
-    case Kind::Flag:
-        return a.flag == b.flag;
-    }
-    return true;
-}
-
 } // namespace vw::app::fields

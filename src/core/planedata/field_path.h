@@ -126,7 +126,5 @@ Written write(datafile::DataFile &file, const Match &match, const Value &value);
 // in the export's shortest exact form (NAN, INF...), texts quoted, bytes as
 // hex digits, flags as true or false.
 QString valueText(const Node &leaf, const Value &value);
-// Whether two values of the field are the same (doubles bit for bit).
-bool sameValue(const Node &leaf, const Value &a, const Value &b);
 
 } // namespace vw::app::fields

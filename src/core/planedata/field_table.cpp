@@ -1,5 +1,14 @@
 #include "field_table.h"
 
+#include "core/damage/damage_map.h"
+#include "core/damage/damage_profile.h"
+#include "core/flightmodel/plane_header.h"
+#include "core/flightmodel/plane_record.h"
+#include "core/weapons/weapons_block.h"
+
+#include <bit>
+#include <cstring>
+
 #include <QCoreApplication>
 
 namespace vw::app::fields {
@@ -135,6 +144,59 @@ QList<Pattern> patterns()
     QList<Pattern> out;
     addPatterns(document(), QString(), PageId::Misc, nullptr, out);
     return out;
+}
+
+bool isAlias(const Node &leaf, const At &at)
+{
+    return leaf.alias && (!leaf.aliasAt || leaf.aliasAt(at));
+}
+
+bool sameValue(const Node &leaf, const Value &x, const Value &y)
+{
+    switch (leaf.kind) {
+    case Kind::Integer:
+        return x.integer == y.integer;
+    case Kind::Number:
+        return std::bit_cast<quint64>(x.number) == std::bit_cast<quint64>(y.number);
+    case Kind::Text:
+        return x.text == y.text;
+    case Kind::Bytes:
+        return x.bytes == y.bytes;
+    case Kind::Flag:
+        return x.flag == y.flag;
+    }
+    return true;
+}
+
+namespace {
+
+// Both files hold the same bytes at their ranges, or neither holds its range.
+bool sameBytes(const DataFile &a, std::int64_t atA, const DataFile &b, std::int64_t atB, std::int64_t length)
+{
+    const bool inA = a.contains(atA, length), inB = b.contains(atB, length);
+    if (inA != inB)
+        return false;
+    return !inA || std::memcmp(a.data() + atA, b.data() + atB, std::size_t(length)) == 0;
+}
+
+template <class View>
+bool sameView(const View &a, const View &b, std::int64_t length)
+{
+    return a.exists() == b.exists() && (!a.exists() || sameBytes(a.file(), a.offset(), b.file(), b.offset(), length));
+}
+
+} // namespace
+
+bool samePlane(const DataFile &a, const DataFile &b, int p)
+{
+    using Header = flightmodel::PlaneHeaderView;
+    using Record = flightmodel::PlaneRecordView;
+    using Weapons = weapons::WeaponsBlockView;
+    using Map = damage::DamageMapView;
+    using Profile = damage::ProfileSlotView;
+    return sameView(Header(a, p), Header(b, p), Header::UsedSize) && sameView(Record(a, p), Record(b, p), Record::Size)
+           && sameView(Weapons(a, p), Weapons(b, p), Weapons::Size) && sameView(Map(a, p), Map(b, p), Map::Size)
+           && sameView(Profile(a, p), Profile(b, p), Profile::UsedSize);
 }
 
 void walk(const DataFile &file, const QList<int> &planes, Visitor &visitor)

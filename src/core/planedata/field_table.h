@@ -144,6 +144,18 @@ public:
     virtual void key(const Node &node, int number) = 0;
 };
 
+// True where `leaf` at `at` is the second name of bytes the tables name
+// elsewhere (the first trailing rows, the last WEP power row, an ammunition
+// name): the canonical name alone lists, compares and writes them.
+bool isAlias(const Node &leaf, const At &at);
+// Two values of a leaf are the same; doubles by their bits (a NaN equals the
+// same NaN, -0 differs from 0).
+bool sameValue(const Node &leaf, const Value &x, const Value &y);
+// Plane p reads the same from both files: every block its fields are read
+// from (directory entry, plane record with its weapons, damage map, damage
+// profile) exists in both or in neither, with the same bytes.
+bool samePlane(const datafile::DataFile &a, const datafile::DataFile &b, int p);
+
 // Walks the file's document with the planes given (every plane when empty).
 // Throws datafile::FormatError for a plane the file does not have.
 void walk(const datafile::DataFile &file, const QList<int> &planes, Visitor &visitor);

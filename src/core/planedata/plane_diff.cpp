@@ -30,53 +30,8 @@ namespace {
 using fields::At;
 using fields::Node;
 
-// True when both files hold the same bytes at their ranges, or neither holds its range.
-bool sameBytes(const datafile::DataFile &a, std::int64_t atA, const datafile::DataFile &b, std::int64_t atB,
-               std::int64_t length)
-{
-    const bool inA = a.contains(atA, length), inB = b.contains(atB, length);
-    if (inA != inB)
-        return false;
-    return !inA || std::memcmp(a.data() + atA, b.data() + atB, std::size_t(length)) == 0;
-}
-
-template <class View>
-bool sameView(const View &a, const View &b, std::int64_t length)
-{
-    return a.exists() == b.exists() && (!a.exists() || sameBytes(a.file(), a.offset(), b.file(), b.offset(), length));
-}
-
-// True when plane p exports the same from both files: every block its export
-// reads (directory entry, plane record with its weapons, damage map, damage
-// profile) exists in both or in neither, with the same bytes.
-bool samePlane(const datafile::DataFile &a, const datafile::DataFile &b, int p)
-{
-    using Header = flightmodel::PlaneHeaderView;
-    using Record = flightmodel::PlaneRecordView;
-    using Weapons = weapons::WeaponsBlockView;
-    using Map = damage::DamageMapView;
-    using Profile = damage::ProfileSlotView;
-    return sameView(Header(a, p), Header(b, p), Header::UsedSize) && sameView(Record(a, p), Record(b, p), Record::Size)
-           && sameView(Weapons(a, p), Weapons(b, p), Weapons::Size) && sameView(Map(a, p), Map(b, p), Map::Size)
-           && sameView(Profile(a, p), Profile(b, p), Profile::UsedSize);
-}
-
-bool sameValue(const Node &leaf, const fields::Value &x, const fields::Value &y)
-{
-    switch (leaf.kind) {
-    case fields::Kind::Integer:
-        return x.integer == y.integer;
-    case fields::Kind::Number:
-        return std::bit_cast<quint64>(x.number) == std::bit_cast<quint64>(y.number);
-    case fields::Kind::Text:
-        return x.text == y.text;
-    case fields::Kind::Bytes:
-        return x.bytes == y.bytes;
-    case fields::Kind::Flag:
-        return x.flag == y.flag;
-    }
-    return true;
-}
+using fields::samePlane;
+using fields::sameValue;
 
 // Walks both files through the field tables side by side. The names of a
 // field are made only for a difference, so comparing two equal files makes
@@ -203,7 +158,7 @@ private:
     void compareLeaf(const Node &leaf, const At &pa, const At &pb)
     {
         // Bytes named twice are compared under their canonical name.
-        if (leaf.alias && (!leaf.aliasAt || leaf.aliasAt(pa)))
+        if (fields::isAlias(leaf, pa))
             return;
         const fields::Value x = leaf.read(pa), y = leaf.read(pb);
         if (!sameValue(leaf, x, y))

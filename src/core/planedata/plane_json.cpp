@@ -193,6 +193,70 @@ void appendShortest(Text &text, double d)
     }
 }
 
+} // namespace
+
+void appendJsonString(std::string &text, const QString &s)
+{
+    text += '"';
+    for (QChar c : s) {
+        const char16_t u = c.unicode();
+        if (u >= 0x80) {
+            text += QString(c).toUtf8().toStdString();
+            continue;
+        }
+        if (u >= 0x20 && u != '"' && u != '\\') {
+            text += char(u);
+            continue;
+        }
+        text += '\\';
+        switch (u) {
+        case '"': text += '"'; break;
+        case '\\': text += '\\'; break;
+        case '\b': text += 'b'; break;
+        case '\f': text += 'f'; break;
+        case '\n': text += 'n'; break;
+        case '\r': text += 'r'; break;
+        case '\t': text += 't'; break;
+        default:
+            text += "u00";
+            text += HexDigits[u >> 4];
+            text += HexDigits[u & 0xf];
+        }
+    }
+    text += '"';
+}
+
+void appendValueText(std::string &text, const Node &leaf, const Value &v)
+{
+    switch (leaf.kind) {
+    case fields::Kind::Integer:
+        text += std::to_string(v.integer);
+        return;
+    case fields::Kind::Number:
+        if (!std::isfinite(v.number) || (v.number == 0 && std::signbit(v.number)))
+            appendJsonString(text, doubleValue(v.number).toString());
+        else
+            appendShortest(text, v.number);
+        return;
+    case fields::Kind::Text:
+        appendJsonString(text, v.text);
+        return;
+    case fields::Kind::Bytes:
+        text += '"';
+        for (char c : v.bytes) {
+            text += HexDigits[(uchar(c) >> 4) & 0xf];
+            text += HexDigits[uchar(c) & 0xf];
+        }
+        text += '"';
+        return;
+    case fields::Kind::Flag:
+        text += v.flag ? "true" : "false";
+        return;
+    }
+}
+
+namespace {
+
 // Writes the document's text as it goes, the very bytes QJsonDocument's
 // indented text of the built document would be, without building it.
 class TextWriter : public fields::Visitor {
@@ -225,7 +289,7 @@ public:
             text += "{\n";
             indent(depth + 1);
             text += "\"label\": ";
-            string(rowLabel(labels_, row));
+            appendJsonString(text, rowLabel(labels_, row));
             text += ",\n";
             indent(depth + 1);
             text += "\"row\": ";
@@ -233,13 +297,13 @@ public:
             text += ",\n";
             indent(depth + 1);
             text += "\"value\": ";
-            scalar(node, value);
+            appendValueText(text, node, value);
             text += '\n';
             indent(depth);
             text += '}';
             return;
         }
-        scalar(node, value);
+        appendValueText(text, node, value);
     }
     void finish() { text += '\n'; }
 
@@ -262,70 +326,6 @@ private:
         levels_.pop_back();
         indent(levels_.size());
         text += bracket;
-    }
-    void scalar(const Node &node, const Value &v)
-    {
-        switch (node.kind) {
-        case fields::Kind::Integer:
-            text += std::to_string(v.integer);
-            return;
-        case fields::Kind::Number:
-            number(v.number);
-            return;
-        case fields::Kind::Text:
-            string(v.text);
-            return;
-        case fields::Kind::Bytes:
-            text += '"';
-            for (char c : v.bytes) {
-                text += HexDigits[(uchar(c) >> 4) & 0xf];
-                text += HexDigits[uchar(c) & 0xf];
-            }
-            text += '"';
-            return;
-        case fields::Kind::Flag:
-            text += v.flag ? "true" : "false";
-            return;
-        }
-    }
-    void number(double d)
-    {
-        if (!std::isfinite(d) || (d == 0 && std::signbit(d))) {
-            string(doubleValue(d).toString());
-            return;
-        }
-        appendShortest(text, d);
-    }
-    // Escaped as JSON text: quotes, backslashes and control characters.
-    void string(const QString &s)
-    {
-        text += '"';
-        for (QChar c : s) {
-            const char16_t u = c.unicode();
-            if (u >= 0x80) {
-                text += QString(c).toUtf8().toStdString();
-                continue;
-            }
-            if (u >= 0x20 && u != '"' && u != '\\') {
-                text += char(u);
-                continue;
-            }
-            text += '\\';
-            switch (u) {
-            case '"': text += '"'; break;
-            case '\\': text += '\\'; break;
-            case '\b': text += 'b'; break;
-            case '\f': text += 'f'; break;
-            case '\n': text += 'n'; break;
-            case '\r': text += 'r'; break;
-            case '\t': text += 't'; break;
-            default:
-                text += "u00";
-                text += HexDigits[u >> 4];
-                text += HexDigits[u & 0xf];
-            }
-        }
-        text += '"';
     }
 
     const QStringList &labels_;

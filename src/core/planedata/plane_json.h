@@ -8,6 +8,8 @@
 #include <QList>
 #include <QStringList>
 
+#include <string>
+
 namespace vw::app {
 
 // The plane data as one JSON document: every field of every plane by name,
@@ -46,6 +48,11 @@ QJsonValue exportPart(const fields::Node &node, fields::At &at);
 QByteArray shortestNumber(double value);
 // The same appended to a text.
 void appendShortestNumber(QString &out, double value);
+// A text as a JSON string, as the export writes it: quotes, backslashes and
+// control characters escaped, everything else as UTF-8.
+void appendJsonString(std::string &text, const QString &s);
+// A field's value as the export writes it.
+void appendValueText(std::string &text, const fields::Node &leaf, const fields::Value &value);
 
 // The document's text: indented, ending in a newline.
 QByteArray exportText(const QJsonObject &document);
