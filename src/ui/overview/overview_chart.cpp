@@ -56,13 +56,17 @@ std::optional<double> numberAt(const PlanesOverviewModel &model, int plane, int 
 OverviewChart::OverviewChart(EditorDocument &document, PlanesOverviewModel &model, std::function<QList<int>()> chosen,
                              QWidget *parent)
     : QWidget(parent), document_(document), model_(model), chosen_(std::move(chosen)), view_(new QChartView),
-      kind_(new QComboBox), first_(new QComboBox), second_(new QComboBox), altitude_(new QSpinBox)
+      kind_(new QComboBox), first_(new QComboBox), second_(new QComboBox), altitude_(new QSpinBox),
+      axis_(new QComboBox)
 {
     view_->setObjectName(QStringLiteral("OverviewChartView"));
     view_->setRenderHint(QPainter::Antialiasing);
     view_->setMinimumHeight(220);
     kind_->setObjectName(QStringLiteral("ChartKind"));
-    kind_->addItems({tr("Bars of one column"), tr("Scatter of two columns"), tr("Engine power of the chosen planes")});
+    kind_->addItems({tr("Bars of one column"), tr("Scatter of two columns"), tr("Engine power of the chosen planes"),
+                     tr("Handling of the chosen planes")});
+    axis_->setObjectName(QStringLiteral("ChartHandlingAxis"));
+    axis_->addItems({tr("Pitch"), tr("Yaw"), tr("Roll")});
     first_->setObjectName(QStringLiteral("ChartColumn"));
     second_->setObjectName(QStringLiteral("ChartSecondColumn"));
     for (QComboBox *box : {kind_, first_, second_}) {
@@ -83,6 +87,7 @@ OverviewChart::OverviewChart(EditorDocument &document, PlanesOverviewModel &mode
     controls->addWidget(first_, 1);
     controls->addWidget(second_, 1);
     controls->addWidget(altitude_);
+    controls->addWidget(axis_);
     controls->addWidget(save);
     controls->addWidget(copy);
     auto *layout = new QVBoxLayout(this);
@@ -95,6 +100,7 @@ OverviewChart::OverviewChart(EditorDocument &document, PlanesOverviewModel &mode
     connect(first_, &QComboBox::currentIndexChanged, this, changed);
     connect(second_, &QComboBox::currentIndexChanged, this, changed);
     connect(altitude_, &QSpinBox::valueChanged, this, changed);
+    connect(axis_, &QComboBox::currentIndexChanged, this, changed);
     connect(save, &QPushButton::clicked, this, &OverviewChart::saveAs);
     connect(copy, &QPushButton::clicked, this, &OverviewChart::copyToClipboard);
     // The chart follows every edit, undo and redo, as the table does.
@@ -138,6 +144,8 @@ void OverviewChart::setColumns(int first, int second)
 
 void OverviewChart::setAltitudeRow(int row) { altitude_->setValue(row); }
 
+void OverviewChart::setAxis(int axis) { axis_->setCurrentIndex(axis); }
+
 QChart *OverviewChart::chart() const { return view_->chart(); }
 
 void OverviewChart::rebuild()
@@ -169,15 +177,18 @@ void OverviewChart::redraw()
     chart->setObjectName(QStringLiteral("OverviewChart"));
     const int kind = kind_->currentIndex();
     second_->setVisible(kind == Scatter);
-    first_->setVisible(kind != PowerCurves);
+    first_->setVisible(kind == Bars || kind == Scatter);
     altitude_->setVisible(kind == PowerCurves);
+    axis_->setVisible(kind == HandlingCurves);
     if (document_.isLoaded() && model_.rowCount() > 0) {
         if (kind == Bars)
             rebuildBars(chart);
         else if (kind == Scatter)
             rebuildScatter(chart);
-        else
+        else if (kind == PowerCurves)
             rebuildPowerCurves(chart);
+        else
+            rebuildHandlingCurves(chart);
     }
     QChart *old = view_->chart();
     view_->setChart(chart);
@@ -299,13 +310,39 @@ void OverviewChart::rebuildScatter(QChart *chart)
     chart->setTitle(tr("%1 against %2").arg(second_->currentText(), first_->currentText()));
 }
 
-void OverviewChart::rebuildPowerCurves(QChart *chart)
+QList<int> OverviewChart::curvePlanes() const
 {
     QList<int> planes = chosen_ ? chosen_() : QList<int>();
     if (planes.isEmpty())
         planes << document_.selection().CurrentPlane;
+    return planes;
+}
+
+void OverviewChart::rebuildHandlingCurves(QChart *chart)
+{
+    using R = flightmodel::PlaneRecordView;
+    const auto axis = R::Axis(axis_->currentIndex());
+    for (int p : curvePlanes()) {
+        const R record(document_.file(), p);
+        if (!record.exists())
+            continue;
+        auto *curve = new QLineSeries;
+        curve->setName(planeName(document_.file(), p));
+        for (int j = 0; j < R::HandlingRows; ++j)
+            curve->append(R::HandlingStepMph * j, record.number(R::handlingOffset(j, axis)));
+        chart->addSeries(curve);
+    }
+    chart->createDefaultAxes();
+    const auto axes = chart->axes();
+    for (QAbstractAxis *a : axes)
+        a->setTitleText(a->orientation() == Qt::Horizontal ? tr("Speed (mph)") : axis_->currentText());
+    chart->setTitle(tr("Handling: %1").arg(axis_->currentText()));
+}
+
+void OverviewChart::rebuildPowerCurves(QChart *chart)
+{
     const int row = altitude_->value();
-    for (int p : planes) {
+    for (int p : curvePlanes()) {
         const flightmodel::PlaneRecordView record(document_.file(), p);
         if (!record.exists())
             continue;

@@ -21,13 +21,14 @@ class PlanesOverviewModel;
 // The overview's charts, drawn by Qt Charts from the overview's columns and
 // redrawn whenever the overview changes: a bar chart of one column across
 // every plane (sorted, the current plane highlighted), a scatter of two
-// columns (a plane's name shown on hover), and the engine power curves of
-// the planes chosen in the table at one altitude row, each plane in its own
+// columns (a plane's name shown on hover), and the engine power curves (at
+// one altitude row) or the handling curves (one axis over the handling
+// table's speeds) of the planes chosen in the table, each plane in its own
 // colour. Each can be saved as PNG or SVG and copied to the clipboard.
 class OverviewChart : public QWidget {
     Q_OBJECT
 public:
-    enum Kind { Bars, Scatter, PowerCurves };
+    enum Kind { Bars, Scatter, PowerCurves, HandlingCurves };
 
     // `chosen` gives the planes chosen in the overview's table.
     OverviewChart(EditorDocument &document, PlanesOverviewModel &model, std::function<QList<int>()> chosen,
@@ -37,6 +38,8 @@ public:
     // The overview columns the chart shows (from 1; the scatter's x and y).
     void setColumns(int first, int second);
     void setAltitudeRow(int row);
+    // The handling axis the handling curves show: 0 pitch, 1 yaw, 2 roll.
+    void setAxis(int axis);
     QChart *chart() const;
     QChartView *view() const { return view_; }
 
@@ -68,6 +71,8 @@ private:
     void rebuildBars(QChart *chart);
     void rebuildScatter(QChart *chart);
     void rebuildPowerCurves(QChart *chart);
+    void rebuildHandlingCurves(QChart *chart);
+    QList<int> curvePlanes() const;
     void fillColumnChoices();
     void saveAs();
 
@@ -79,6 +84,7 @@ private:
     QComboBox *first_;
     QComboBox *second_;
     QSpinBox *altitude_;
+    QComboBox *axis_;
     bool dirty_ = false;
     // The bar chart as drawn, kept to change its values in place.
     QBarSet *bars_ = nullptr;

@@ -11,6 +11,7 @@
 #include <QImage>
 #include <QLineSeries>
 #include <QScatterSeries>
+#include <QTableView>
 
 using namespace vwtest;
 using vw::app::OverviewChart;
@@ -85,6 +86,17 @@ private Q_SLOTS:
         chart->redraw();
         QCOMPARE(chart->chart()->series().size(), 1); // none chosen: the current plane
         QVERIFY(qobject_cast<QLineSeries *>(chart->chart()->series().first())->count() > 0);
+        // Two planes chosen in the table: two handling curves over the 41 speeds.
+        auto *dock = open.editor->findChild<PlanesOverviewDock *>(QStringLiteral("PlanesOverview"));
+        dock->table()->setSelectionMode(QAbstractItemView::MultiSelection);
+        dock->table()->selectRow(1);
+        dock->table()->selectRow(3);
+        chart->setKind(OverviewChart::HandlingCurves);
+        chart->setAxis(2);
+        chart->redraw();
+        QCOMPARE(chart->chart()->series().size(), 2);
+        QCOMPARE(chart->chart()->series().at(1)->name(), QStringLiteral("Sparrowhawk"));
+        QCOMPARE(qobject_cast<QLineSeries *>(chart->chart()->series().at(1))->count(), 41);
     }
 };
 
