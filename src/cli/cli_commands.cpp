@@ -11,6 +11,7 @@
 #include "core/planedata/plane_json.h"
 #include "core/operations/plane_merge.h"
 #include "core/operations/plane_reports.h"
+#include "core/operations/plane_table.h"
 #include "core/planedata/field_lines.h"
 #include "core/planedata/shown_text.h"
 #include "core/workspace/support_files.h"
@@ -103,6 +104,14 @@ const char *const Usage =
     "                            --where 'planes[*].header.plane_type == 1'; each change a line, then the count.\n"
     "                            CONDITION: PATTERN ==, !=, <, <=, >, >= or ~ (contains) a number or \"text\";\n"
     "                            ASSIGNMENT: PATTERN =, +=, -=, *=, /=, min= or max= a number, \"text\" or pattern\n"
+    "  table FILE COLUMN... [--format csv|tsv] [--labels] [-o OUT]\n"
+    "                            write the fields as a spreadsheet table: one row per element the first\n"
+    "                            column's wildcards stand for (every column has the same), its numbers first,\n"
+    "                            e.g. table misc.bin 'planes[*].header.name' 'planes[*].primary.rows[16]';\n"
+    "                            the header holds the patterns (--labels: the labels); CSV unless OUT ends .tsv\n"
+    "  import-table FILE TABLE -o OUT [--format csv|tsv]\n"
+    "                            write a table of that shape onto the file; an empty cell leaves its field;\n"
+    "                            a table with any fault is refused by row and column, and nothing is written\n"
     "  help, --help              show this text\n"
     "\n"
     "A FILE (and import's PATCH) of - is read from standard input, an OUT of - is written to\n"
@@ -112,7 +121,7 @@ const char *const Usage =
     "write over their FILE (merge over OURS), the old file is kept beside it as FILE.bak first.\n"
     "Exit status: 0 success, 1 failure, 2 bad usage (diff: 0 equal, 1 different, 2 trouble;\n"
     "merge: 0 clean, 1 conflicts, 2 trouble; find: 0 found, 1 none, 2 trouble; find and edit:\n"
-    "2 for a condition or assignment in error).\n";
+    "2 for a condition or assignment in error; table and import-table: 2 for a column in error).\n";
 
 const char *const TryHelp = "Try 'vornwing-cli --help' for more information.";
 
@@ -1080,6 +1089,94 @@ int edit(const QStringList &args, QTextStream &out, QTextStream &err)
     return 0;
 }
 
+// The table format: --format, else the name's ending (.tsv is tab-separated), else CSV.
+app::TableFormat tableFormat(const QString &command, const QCommandLineParser &parser, const QString &name)
+{
+    if (parser.isSet(QStringLiteral("format"))) {
+        const QString f = parser.value(QStringLiteral("format"));
+        if (f == QLatin1String("csv"))
+            return app::TableFormat::Csv;
+        if (f == QLatin1String("tsv"))
+            return app::TableFormat::Tsv;
+        throw UsageError{QStringLiteral("%1: --format must be csv or tsv, not \"%2\"").arg(command, f)};
+    }
+    return name.endsWith(QLatin1String(".tsv"), Qt::CaseInsensitive) ? app::TableFormat::Tsv : app::TableFormat::Csv;
+}
+
+// Fields as a spreadsheet table, to standard output or OUT.
+int table(const QStringList &args, QTextStream &out)
+{
+    QCommandLineParser parser;
+    const QCommandLineOption output({QStringLiteral("o"), QStringLiteral("output")}, QStringLiteral("Output file."),
+                                    QStringLiteral("OUT"));
+    const QCommandLineOption format(QStringLiteral("format"), QStringLiteral("csv or tsv."), QStringLiteral("FORMAT"));
+    const QCommandLineOption labels(QStringLiteral("labels"), QStringLiteral("Labels in the header row."));
+    parser.addOptions({output, format, labels});
+    const QStringList positional =
+        parseCommand(parser, QStringLiteral("table"), args, {QStringLiteral("FILE"), QStringLiteral("COLUMN...")});
+    const QString outPath = parser.value(output);
+    if (parser.isSet(output) && outPath.isEmpty())
+        throw UsageError{QStringLiteral("table: OUT is an empty name")};
+    const app::TableFormat chosen = tableFormat(QStringLiteral("table"), parser, outPath);
+    app::TableColumns columns;
+    try {
+        columns = app::tableColumns(positional.mid(1));
+    } catch (const app::ExpressionError &e) {
+        throw ExpressionFault{e};
+    }
+    const DataFile file = load(positional[0], true);
+    const QByteArray text = app::writeTable(file, columns, chosen, parser.isSet(labels));
+    if (outPath.isEmpty())
+        writeStandardOutput(out, text);
+    else
+        writeOutput(outPath, text);
+    return 0;
+}
+
+// A table written onto the file, all or nothing; core/operations/plane_table does the work.
+int importTable(const QStringList &args, QTextStream &err)
+{
+    QCommandLineParser parser;
+    const QCommandLineOption output({QStringLiteral("o"), QStringLiteral("output")}, QStringLiteral("Output file."),
+                                    QStringLiteral("OUT"));
+    const QCommandLineOption format(QStringLiteral("format"), QStringLiteral("csv or tsv."), QStringLiteral("FORMAT"));
+    parser.addOptions({output, format});
+    const QString command = QStringLiteral("import-table");
+    const QStringList paths = parseCommand(parser, command, args, {QStringLiteral("FILE"), QStringLiteral("TABLE")});
+    if (!parser.isSet(output) || parser.value(output).isEmpty())
+        throw UsageError{QStringLiteral("import-table needs -o OUT")};
+    if (paths[0] == QLatin1String("-") && paths[1] == QLatin1String("-"))
+        throw UsageError{QStringLiteral("import-table: FILE and TABLE cannot both be standard input")};
+    const app::TableFormat chosen = tableFormat(command, parser, paths[1]);
+    QByteArray text;
+    const QString limit = QStringLiteral("a table is at most 256 MB");
+    try {
+        text = paths[1] == QLatin1String("-") ? readStream(StandardInputDescriptor, StandardInput, app::PatchFileLimit, limit)
+                                              : readRegularFile(paths[1], app::PatchFileLimit, limit);
+    } catch (const FileError &e) {
+        throw Failure{e.path(), e.reason()};
+    }
+    DataFile file = load(paths[0], true);
+    const QString name = inputName(paths[1]);
+    int changed = 0;
+    try {
+        changed = app::importTable(file, text, chosen);
+    } catch (const app::TableHeaderError &e) {
+        throw Failure{name, e.message, 2};
+    } catch (const app::TableRefusal &e) {
+        for (const QString &line : e.refusals)
+            err << "vornwing-cli: " << name << ": " << line << '\n';
+        if (e.total > e.refusals.size())
+            err << "vornwing-cli: " << name << ": " << (e.total - e.refusals.size()) << " more refused cells\n";
+        throw Failure{name, QStringLiteral("the table was refused; %1 was not written").arg(parser.value(output))};
+    } catch (const FormatError &e) {
+        throw Failure{name, e.reason()};
+    }
+    saveEnciphered(file, paths[0], parser.value(output));
+    err << changed << (changed == 1 ? " field changed\n" : " fields changed\n");
+    return 0;
+}
+
 } // namespace
 
 int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
@@ -1142,6 +1239,10 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
             return find(args, out);
         if (command == QLatin1String("edit"))
             return edit(args, out, err);
+        if (command == QLatin1String("table"))
+            return table(args, out);
+        if (command == QLatin1String("import-table"))
+            return importTable(args, err);
         throw UsageError{QStringLiteral("unknown command \"%1\"").arg(command)};
     } catch (const HelpRequested &) {
         out << Usage;
