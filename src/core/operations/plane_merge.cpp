@@ -56,23 +56,7 @@ bool samePlane(const DataFile &a, const DataFile &b, int p)
            && sameView(Profile(a, p), Profile(b, p), Profile::UsedSize);
 }
 
-// Doubles compare by their bits: a NaN equals the same NaN, -0 differs from 0.
-bool sameValue(const Node &leaf, const Value &x, const Value &y)
-{
-    switch (leaf.kind) {
-    case fields::Kind::Integer:
-        return x.integer == y.integer;
-    case fields::Kind::Number:
-        return std::bit_cast<quint64>(x.number) == std::bit_cast<quint64>(y.number);
-    case fields::Kind::Text:
-        return x.text == y.text;
-    case fields::Kind::Bytes:
-        return x.bytes == y.bytes;
-    case fields::Kind::Flag:
-        return x.flag == y.flag;
-    }
-    return true;
-}
+using fields::sameValue; // doubles by their bits: a NaN equals the same NaN, -0 differs from 0
 
 bool partExists(const Node &node, const At &at) { return !node.exists || node.exists(at); }
 int entries(const Node &list, const At &at) { return list.present ? list.present(at) : list.count; }
@@ -392,6 +376,44 @@ MergeResult mergeFiles(const DataFile &base, const DataFile &ours, const DataFil
     Merger merger(base, ours, theirs, out, prefer);
     merger.run();
     return merger.result;
+}
+
+int revertFields(const DataFile &file, const DataFile &reference, DataFile &out, const QList<fields::FieldPath> &patterns)
+{
+    int written = 0;
+    for (const fields::FieldPath &pattern : patterns) {
+        const Node *leaf = pattern.leaf();
+        if (!leaf || leaf->shape != Node::Leaf || !leaf->write)
+            continue;
+        std::vector<fields::Match> ours, theirs;
+        const auto collect = [](std::vector<fields::Match> &into) {
+            return [&into](const fields::Match &m) {
+                into.push_back(m);
+                return true;
+            };
+        };
+        fields::forEachMatch(file, pattern, nullptr, collect(ours));
+        fields::forEachMatch(reference, pattern, nullptr, collect(theirs));
+        // Both lists come in the export's order, which is the order of the
+        // numbers the index steps took: the fields both files hold pair up.
+        auto t = theirs.cbegin();
+        for (const fields::Match &m : ours) {
+            while (t != theirs.cend() && t->numbers < m.numbers)
+                ++t;
+            if (t == theirs.cend())
+                break;
+            if (t->numbers != m.numbers)
+                continue;
+            const Value value = leaf->read(t->at);
+            At at = m.at;
+            at.file = &out; // two patterns may name one field: it is written once
+            if (!sameValue(*leaf, leaf->read(at), value)) {
+                leaf->write(out, at, value);
+                ++written;
+            }
+        }
+    }
+    return written;
 }
 
 QByteArray conflictLine(const MergeConflict &c)
