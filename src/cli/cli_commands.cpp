@@ -65,8 +65,10 @@ const char *const Usage =
     "                            three-way merge, field by field; conflicts are listed as\n"
     "                            \"path (label): base X, ours Y, theirs Z\" (exit 0 clean, 1 conflicts:\n"
     "                            OUT is written only with --prefer, 2 trouble)\n"
-    "  revert FILE REF -o OUT    every field takes the value of the reference file REF (the stock\n"
-    "                            file); each reverted field is listed as diff lists it\n"
+    "  revert FILE REF -o OUT [PATTERN...]\n"
+    "                            the fields the patterns match (every field when none is given) take\n"
+    "                            the values of the reference file REF (the stock file); each reverted\n"
+    "                            field is listed as diff lists it\n"
     "  fields [--json]           list every field the export writes: pattern, label, kind, range and page,\n"
     "                            tab-separated, one a line (--json: one array of objects)\n"
     "  schema                    print the JSON Schema (draft 2020-12) of the export's document\n"
@@ -174,8 +176,11 @@ QStringList parseCommand(QCommandLineParser &parser, const QString &command, con
     if (parser.isSet(help))
         throw HelpRequested{};
     const QStringList positional = parser.positionalArguments();
-    const bool more = !names.isEmpty() && names.last().endsWith(QLatin1String("..."));
-    if (more ? positional.size() < names.size() : positional.size() != names.size())
+    // "CONDITION...": one or more; "[PATTERN...]": none or more.
+    const bool optional = !names.isEmpty() && names.last().endsWith(QLatin1String("...]"));
+    const bool more = optional || (!names.isEmpty() && names.last().endsWith(QLatin1String("...")));
+    const qsizetype least = names.size() - (optional ? 1 : 0);
+    if (more ? positional.size() < least : positional.size() != names.size())
         throw UsageError{names.isEmpty() ? QStringLiteral("%1 takes no arguments").arg(command)
                                          : QStringLiteral("%1 takes %2").arg(command, names.join(QStringLiteral(" and ")))};
     for (qsizetype i = 0; i < positional.size(); ++i)
@@ -677,20 +682,35 @@ int merge(const QStringList &args, QTextStream &out, QTextStream &err)
     return result.conflicts.isEmpty() ? 0 : 1;
 }
 
+// A fault in a condition, assignment or pattern, as a compiler reports one.
+struct ExpressionFault {
+    app::ExpressionError error;
+};
+
 // Every field takes the reference's value: the merge of the reference's
 // changes into FILE, each changed field listed as diff lists it. A part the
 // reference has and FILE lacks (a plane's record, a damage map) cannot be
-// made here: it is named on standard error and left as it is.
+// made here: it is named on standard error and left as it is. With
+// patterns, only the fields they match take the reference's values.
 int revert(const QStringList &args, QTextStream &out, QTextStream &err)
 {
     QCommandLineParser parser;
     const QCommandLineOption output({QStringLiteral("o"), QStringLiteral("output")}, QStringLiteral("Output file."),
                                     QStringLiteral("OUT"));
     parser.addOption(output);
-    const QStringList paths = parseCommand(parser, QStringLiteral("revert"), args, {QStringLiteral("FILE"), QStringLiteral("REF")});
+    const QStringList paths = parseCommand(parser, QStringLiteral("revert"), args,
+                                           {QStringLiteral("FILE"), QStringLiteral("REF"), QStringLiteral("[PATTERN...]")});
     const QString outPath = parser.value(output);
     if (outPath.isEmpty())
         throw UsageError{QStringLiteral("revert needs -o OUT")};
+    QList<app::fields::FieldPath> patterns;
+    for (const QString &text : paths.mid(2)) {
+        try {
+            patterns.append(app::fields::parsePath(text));
+        } catch (const app::fields::PathError &e) {
+            throw ExpressionFault{app::ExpressionError{text, e.offset, e.length, e.message, e.note}};
+        }
+    }
     if (paths[0] == QLatin1String("-") && paths[1] == QLatin1String("-"))
         throw UsageError{QStringLiteral("revert: FILE and REF cannot both be standard input")};
     const DataFile file = load(paths[0], true);
@@ -705,7 +725,10 @@ int revert(const QStringList &args, QTextStream &out, QTextStream &err)
     app::MergeResult result;
     try {
         reverted = DataFile::fromBytes(file.toBytes(false), false);
-        result = app::mergeFiles(file, file, reference, reverted);
+        if (patterns.isEmpty())
+            result = app::mergeFiles(file, file, reference, reverted);
+        else
+            app::revertFields(file, reference, reverted, patterns);
     } catch (const FormatError &e) {
         throw Failure{inputName(paths[0]), e.reason()};
     }
@@ -960,11 +983,6 @@ QByteArray jsonFieldValue(const app::fields::Node &leaf, const app::fields::Valu
     }
     return "null";
 }
-
-// A fault in a condition or assignment, as a compiler reports one.
-struct ExpressionFault {
-    app::ExpressionError error;
-};
 
 template <class T, class Parse>
 QList<T> parseExpressions(const QStringList &texts, Parse parse)

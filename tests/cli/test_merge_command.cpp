@@ -251,12 +251,34 @@ private Q_SLOTS:
         QTest::addColumn<QList<Edit>>("expected");
         QTest::addColumn<int>("lines");
         QTest::addColumn<QString>("warning");
-        QTest::newRow("fields") << QList<Edit>{ammo(111), name(QStringLiteral("Osprey"))} << QList<Edit>{} << QList<Edit>{} << 2 << QString();
-        QTest::newRow("nothing differs") << QList<Edit>{} << QList<Edit>{} << QList<Edit>{} << 0 << QString();
-        QTest::newRow("a plane the reference lacks") << QList<Edit>{ammo(111), name(QStringLiteral("Osprey"))}
-                                                     << QList<Edit>{[](DataFile &f) { f.setPlaneCount(2); }}
+        QTest::addColumn<QStringList>("patterns");
+        QTest::addColumn<int>("exitCode");
+        const QList<Edit> both{ammo(111), name(QStringLiteral("Osprey"))};
+        QTest::newRow("fields") << both << QList<Edit>{} << QList<Edit>{} << 2 << QString() << QStringList() << 0;
+        QTest::newRow("nothing differs") << QList<Edit>{} << QList<Edit>{} << QList<Edit>{} << 0 << QString() << QStringList() << 0;
+        QTest::newRow("a plane the reference lacks") << both << QList<Edit>{[](DataFile &f) { f.setPlaneCount(2); }}
                                                      << QList<Edit>{name(QStringLiteral("Osprey"))} << 1
-                                                     << QStringLiteral("warning: planes[3]: the reference does not have it");
+                                                     << QStringLiteral("warning: planes[3]: the reference does not have it")
+                                                     << QStringList() << 0;
+        // Patterns: only the matched fields take the reference's values.
+        QTest::newRow("one path") << both << QList<Edit>{} << QList<Edit>{name(QStringLiteral("Osprey"))} << 1 << QString()
+                                  << QStringList{AmmoPath} << 0;
+        QTest::newRow("a wildcard") << both << QList<Edit>{} << QList<Edit>{ammo(111)} << 1 << QString()
+                                    << QStringList{QStringLiteral("planes[*].header.name")} << 0;
+        QTest::newRow("two patterns, one field twice")
+            << both << QList<Edit>{} << QList<Edit>{} << 2 << QString()
+            << QStringList{QStringLiteral("planes[1..3].header.name"), QStringLiteral("planes[3].header.name"),
+                           QStringLiteral("planes[*].weapons.configurations[*].weapons[*].ammo")}
+            << 0;
+        QTest::newRow("nothing matched differs") << both << QList<Edit>{} << both << 0 << QString()
+                                                 << QStringList{QStringLiteral("planes[1].header.name")} << 0;
+        QTest::newRow("a configuration the file lacks")
+            << QList<Edit>{configCount(1)} << QList<Edit>{configCount(2), configAmmo(2, 77)} << QList<Edit>{configCount(1)} << 0
+            << QString() << QStringList{QStringLiteral("planes[2].weapons.configurations[2].weapons[1].ammo")} << 0;
+        QTest::newRow("a bad pattern") << both << QList<Edit>{} << both << 0 << QStringLiteral("unknown field 'nmae'")
+                                       << QStringList{QStringLiteral("planes[*].header.nmae")} << 2;
+        QTest::newRow("a part, not a field") << both << QList<Edit>{} << both << 0 << QStringLiteral("is a part, not a field")
+                                             << QStringList{QStringLiteral("planes[2].header")} << 2;
     }
     void revertToReference()
     {
@@ -265,15 +287,25 @@ private Q_SLOTS:
         QFETCH(QList<Edit>, expected);
         QFETCH(int, lines);
         QFETCH(QString, warning);
+        QFETCH(QStringList, patterns);
+        QFETCH(int, exitCode);
         QVERIFY(writeAll(path(QStringLiteral("file.bin")), edited(sample(), edits)));
         QVERIFY(writeAll(path(QStringLiteral("ref.bin")), edited(sample(), reference)));
+        QFile::remove(path(QStringLiteral("out.bin")));
         QString out, err;
-        QCOMPARE(run({QStringLiteral("revert"), path(QStringLiteral("file.bin")), path(QStringLiteral("ref.bin")), QStringLiteral("-o"),
-                      path(QStringLiteral("out.bin"))},
+        QCOMPARE(run(QStringList{QStringLiteral("revert"), path(QStringLiteral("file.bin")), path(QStringLiteral("ref.bin")),
+                                 QStringLiteral("-o"), path(QStringLiteral("out.bin"))}
+                         + patterns,
                      &out, &err),
-                 0);
+                 exitCode);
+        if (exitCode != 0) {
+            QVERIFY2(err.contains(warning), qPrintable(err));
+            QVERIFY(!QFile::exists(path(QStringLiteral("out.bin"))));
+            return;
+        }
         QCOMPARE(out.count(QLatin1Char('\n')), lines);
-        if (lines > 0 && edits.size() == 2 && reference.isEmpty())
+        if (lines > 0 && edits.size() == 2 && reference.isEmpty()
+            && (patterns.isEmpty() || patterns.join(QLatin1Char(' ')).contains(QLatin1String("ammo"))))
             QVERIFY2(out.contains(QStringLiteral("Ammo (%1): 111 -> %2\n").arg(AmmoPath).arg(baseAmmo())), qPrintable(out));
         QCOMPARE(err.isEmpty(), warning.isEmpty());
         QVERIFY2(err.contains(warning), qPrintable(err));

@@ -350,6 +350,44 @@ MergeResult mergeFiles(const DataFile &base, const DataFile &ours, const DataFil
     return merger.result;
 }
 
+int revertFields(const DataFile &file, const DataFile &reference, DataFile &out, const QList<fields::FieldPath> &patterns)
+{
+    int written = 0;
+    for (const fields::FieldPath &pattern : patterns) {
+        const Node *leaf = pattern.leaf();
+        if (!leaf || leaf->shape != Node::Leaf || !leaf->write)
+            continue;
+        std::vector<fields::Match> ours, theirs;
+        const auto collect = [](std::vector<fields::Match> &into) {
+            return [&into](const fields::Match &m) {
+                into.push_back(m);
+                return true;
+            };
+        };
+        fields::forEachMatch(file, pattern, nullptr, collect(ours));
+        fields::forEachMatch(reference, pattern, nullptr, collect(theirs));
+        // Both lists come in the export's order, which is the order of the
+        // numbers the index steps took: the fields both files hold pair up.
+        auto t = theirs.cbegin();
+        for (const fields::Match &m : ours) {
+            while (t != theirs.cend() && t->numbers < m.numbers)
+                ++t;
+            if (t == theirs.cend())
+                break;
+            if (t->numbers != m.numbers)
+                continue;
+            const Value value = leaf->read(t->at);
+            At at = m.at;
+            at.file = &out; // two patterns may name one field: it is written once
+            if (!sameValue(*leaf, leaf->read(at), value)) {
+                leaf->write(out, at, value);
+                ++written;
+            }
+        }
+    }
+    return written;
+}
+
 QByteArray conflictLine(const MergeConflict &c)
 {
     return c.path.toUtf8() + " (" + c.label.toUtf8() + "): base " + c.base + ", ours " + c.ours + ", theirs " + c.theirs;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/datafile/data_file.h"
+#include "core/planedata/field_path.h"
 
 #include <QByteArray>
 #include <QJsonValue>
@@ -52,6 +53,14 @@ struct MergeResult {
 MergeResult mergeFiles(const datafile::DataFile &base, const datafile::DataFile &ours,
                        const datafile::DataFile &theirs, datafile::DataFile &out,
                        MergePreference prefer = MergePreference::None);
+
+// The fields the patterns match take REF's values in `out`, which holds a
+// copy of FILE; every other byte stays FILE's. A field only one of the two
+// files holds (a configuration beyond the other's count, a plane or record
+// the other lacks) is left as it is. Returns how many fields were written.
+// The files must be of the same layout.
+int revertFields(const datafile::DataFile &file, const datafile::DataFile &reference, datafile::DataFile &out,
+                 const QList<fields::FieldPath> &patterns);
 
 // "path (label): base X, ours Y, theirs Z".
 QByteArray conflictLine(const MergeConflict &conflict);
