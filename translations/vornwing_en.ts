@@ -399,6 +399,34 @@
         <source>%1 holds %2 bytes: give them as %3 hex digits</source>
         <translation>%1 holds %2 bytes: give them as %3 hex digits</translation>
     </message>
+    <message>
+        <source>none</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>the wildcards of this column (%1) are not those of the first column (%2)</source>
+        <translation>the wildcards of this column (%1) are not those of the first column (%2)</translation>
+    </message>
+    <message>
+        <source>every column takes its rows from the first column&apos;s wildcards</source>
+        <translation>every column takes its rows from the first column&apos;s wildcards</translation>
+    </message>
+    <message>
+        <source>row %1, column %2: %3</source>
+        <translation>row %1, column %2: %3</translation>
+    </message>
+    <message>
+        <source>the quote that opens the cell is not closed</source>
+        <translation>the quote that opens the cell is not closed</translation>
+    </message>
+    <message>
+        <source>text after the closing quote of the cell</source>
+        <translation>text after the closing quote of the cell</translation>
+    </message>
+    <message>
+        <source>a quote inside a cell that does not start with one</source>
+        <translation>a quote inside a cell that does not start with one</translation>
+    </message>
 </context>
 <context>
     <name>vw::app::ChangeFieldsDialog</name>
@@ -1067,6 +1095,26 @@
         <source>Chart saved as %1.</source>
         <translation>Chart saved as %1.</translation>
     </message>
+    <message>
+        <source>Handling of the chosen planes</source>
+        <translation>Handling of the chosen planes</translation>
+    </message>
+    <message>
+        <source>Pitch</source>
+        <translation>Pitch</translation>
+    </message>
+    <message>
+        <source>Yaw</source>
+        <translation>Yaw</translation>
+    </message>
+    <message>
+        <source>Roll</source>
+        <translation>Roll</translation>
+    </message>
+    <message>
+        <source>Handling: %1</source>
+        <translation>Handling: %1</translation>
+    </message>
 </context>
 <context>
     <name>vw::app::PlaneReportsWidget</name>
@@ -1249,6 +1297,109 @@
     <message>
         <source>Discard them</source>
         <translation>Discard them</translation>
+    </message>
+</context>
+<context>
+    <name>vw::app::TableImporter</name>
+    <message>
+        <source>row 1, column %1 (%2): %3</source>
+        <translation>row 1, column %1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>row 1: the table has no header row</source>
+        <translation>row 1: the table has no header row</translation>
+    </message>
+    <message>
+        <source>row 1: the header names no field pattern (a table written with labels does not import)</source>
+        <translation>row 1: the header names no field pattern (a table written with labels does not import)</translation>
+    </message>
+    <message>
+        <source>the field is column %1 already</source>
+        <translation>the field is column %1 already</translation>
+    </message>
+    <message>
+        <source>the wildcards of this column (%1) are not those of the first field&apos;s column (%2)</source>
+        <translation>the wildcards of this column (%1) are not those of the first field&apos;s column (%2)</translation>
+    </message>
+    <message>
+        <source>row 1: the number columns are %1; the first field&apos;s wildcards need %2</source>
+        <translation>row 1: the number columns are %1; the first field&apos;s wildcards need %2</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>row %1, column %2: %3</source>
+        <translation>row %1, column %2: %3</translation>
+    </message>
+    <message>
+        <source>row %1, column %2 (%3): %4</source>
+        <translation>row %1, column %2 (%3): %4</translation>
+    </message>
+    <message>
+        <source>the cell is outside the header&apos;s %1 columns</source>
+        <translation>the cell is outside the header&apos;s %1 columns</translation>
+    </message>
+    <message>
+        <source>the row&apos;s %1 is not given</source>
+        <translation>the row&apos;s %1 is not given</translation>
+    </message>
+    <message>
+        <source>%1 is not a %2 number</source>
+        <translation>%1 is not a %2 number</translation>
+    </message>
+    <message>
+        <source>the row&apos;s fields are those of row %1 already</source>
+        <translation>the row&apos;s fields are those of row %1 already</translation>
+    </message>
+    <message>
+        <source>the file has no %1 %2 here</source>
+        <translation>the file has no %1 %2 here</translation>
+    </message>
+    <message>
+        <source>the file has no %1</source>
+        <translation>the file has no %1</translation>
+    </message>
+    <message>
+        <source>%1 describes the file and is not written</source>
+        <translation>%1 describes the file and is not written</translation>
+    </message>
+    <message>
+        <source>%1 is not a whole number</source>
+        <translation>%1 is not a whole number</translation>
+    </message>
+    <message>
+        <source>%1 is outside %2..%3</source>
+        <translation>%1 is outside %2..%3</translation>
+    </message>
+    <message>
+        <source>%1 is not a number (the decimal point is &quot;.&quot;)</source>
+        <translation>%1 is not a number (the decimal point is &quot;.&quot;)</translation>
+    </message>
+    <message>
+        <source>%1 is not a number</source>
+        <translation>%1 is not a number</translation>
+    </message>
+    <message>
+        <source>%1 is longer than the field&apos;s %2 characters</source>
+        <translation>%1 is longer than the field&apos;s %2 characters</translation>
+    </message>
+    <message>
+        <source>%1 has characters the file cannot hold</source>
+        <translation>%1 has characters the file cannot hold</translation>
+    </message>
+    <message>
+        <source>%1 has a control character, which the field cannot hold</source>
+        <translation>%1 has a control character, which the field cannot hold</translation>
+    </message>
+    <message>
+        <source>%1 is not %2 bytes as hex digits</source>
+        <translation>%1 is not %2 bytes as hex digits</translation>
+    </message>
+    <message>
+        <source>%1 is not true or false</source>
+        <translation>%1 is not true or false</translation>
     </message>
 </context>
 <context>

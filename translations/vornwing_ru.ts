@@ -399,6 +399,34 @@
         <source>%1 holds %2 bytes: give them as %3 hex digits</source>
         <translation>%1 хранит %2 байт: укажите их как %3 шестнадцатеричных цифр</translation>
     </message>
+    <message>
+        <source>none</source>
+        <translation>нет</translation>
+    </message>
+    <message>
+        <source>the wildcards of this column (%1) are not those of the first column (%2)</source>
+        <translation>подстановки этого столбца (%1) не совпадают с подстановками первого столбца (%2)</translation>
+    </message>
+    <message>
+        <source>every column takes its rows from the first column&apos;s wildcards</source>
+        <translation>строки всех столбцов задаются подстановками первого столбца</translation>
+    </message>
+    <message>
+        <source>row %1, column %2: %3</source>
+        <translation>строка %1, столбец %2: %3</translation>
+    </message>
+    <message>
+        <source>the quote that opens the cell is not closed</source>
+        <translation>кавычка, открывающая ячейку, не закрыта</translation>
+    </message>
+    <message>
+        <source>text after the closing quote of the cell</source>
+        <translation>текст после закрывающей кавычки ячейки</translation>
+    </message>
+    <message>
+        <source>a quote inside a cell that does not start with one</source>
+        <translation>кавычка внутри ячейки, которая не начинается с кавычки</translation>
+    </message>
 </context>
 <context>
     <name>vw::app::ChangeFieldsDialog</name>
@@ -1067,6 +1095,26 @@
         <source>Chart saved as %1.</source>
         <translation>Диаграмма сохранена в %1.</translation>
     </message>
+    <message>
+        <source>Handling of the chosen planes</source>
+        <translation>Управляемость выбранных самолётов</translation>
+    </message>
+    <message>
+        <source>Pitch</source>
+        <translation>Тангаж</translation>
+    </message>
+    <message>
+        <source>Yaw</source>
+        <translation>Рыскание</translation>
+    </message>
+    <message>
+        <source>Roll</source>
+        <translation>Крен</translation>
+    </message>
+    <message>
+        <source>Handling: %1</source>
+        <translation>Управляемость: %1</translation>
+    </message>
 </context>
 <context>
     <name>vw::app::PlaneReportsWidget</name>
@@ -1249,6 +1297,109 @@
     <message>
         <source>Discard them</source>
         <translation>Отбросить</translation>
+    </message>
+</context>
+<context>
+    <name>vw::app::TableImporter</name>
+    <message>
+        <source>row 1, column %1 (%2): %3</source>
+        <translation>строка 1, столбец %1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>row 1: the table has no header row</source>
+        <translation>строка 1: в таблице нет строки заголовков</translation>
+    </message>
+    <message>
+        <source>row 1: the header names no field pattern (a table written with labels does not import)</source>
+        <translation>строка 1: заголовок не называет ни одного шаблона поля (таблица с названиями не импортируется)</translation>
+    </message>
+    <message>
+        <source>the field is column %1 already</source>
+        <translation>это поле уже в столбце %1</translation>
+    </message>
+    <message>
+        <source>the wildcards of this column (%1) are not those of the first field&apos;s column (%2)</source>
+        <translation>подстановки этого столбца (%1) не совпадают с подстановками столбца первого поля (%2)</translation>
+    </message>
+    <message>
+        <source>row 1: the number columns are %1; the first field&apos;s wildcards need %2</source>
+        <translation>строка 1: столбцы номеров — %1; подстановкам первого поля нужны %2</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>нет</translation>
+    </message>
+    <message>
+        <source>row %1, column %2: %3</source>
+        <translation>строка %1, столбец %2: %3</translation>
+    </message>
+    <message>
+        <source>row %1, column %2 (%3): %4</source>
+        <translation>строка %1, столбец %2 (%3): %4</translation>
+    </message>
+    <message>
+        <source>the cell is outside the header&apos;s %1 columns</source>
+        <translation>ячейка за пределами %1 столбцов заголовка</translation>
+    </message>
+    <message>
+        <source>the row&apos;s %1 is not given</source>
+        <translation>в строке не указан %1</translation>
+    </message>
+    <message>
+        <source>%1 is not a %2 number</source>
+        <translation>%1 — не номер (%2)</translation>
+    </message>
+    <message>
+        <source>the row&apos;s fields are those of row %1 already</source>
+        <translation>поля этой строки уже заданы строкой %1</translation>
+    </message>
+    <message>
+        <source>the file has no %1 %2 here</source>
+        <translation>в файле здесь нет: %1 %2</translation>
+    </message>
+    <message>
+        <source>the file has no %1</source>
+        <translation>в файле нет: %1</translation>
+    </message>
+    <message>
+        <source>%1 describes the file and is not written</source>
+        <translation>%1 описывает файл и не записывается</translation>
+    </message>
+    <message>
+        <source>%1 is not a whole number</source>
+        <translation>%1 — не целое число</translation>
+    </message>
+    <message>
+        <source>%1 is outside %2..%3</source>
+        <translation>%1 вне диапазона %2..%3</translation>
+    </message>
+    <message>
+        <source>%1 is not a number (the decimal point is &quot;.&quot;)</source>
+        <translation>%1 — не число (десятичный разделитель — «.»)</translation>
+    </message>
+    <message>
+        <source>%1 is not a number</source>
+        <translation>%1 — не число</translation>
+    </message>
+    <message>
+        <source>%1 is longer than the field&apos;s %2 characters</source>
+        <translation>%1 длиннее поля в %2 символов</translation>
+    </message>
+    <message>
+        <source>%1 has characters the file cannot hold</source>
+        <translation>в %1 есть символы, которые файл не может хранить</translation>
+    </message>
+    <message>
+        <source>%1 has a control character, which the field cannot hold</source>
+        <translation>в %1 есть управляющий символ, который поле не может хранить</translation>
+    </message>
+    <message>
+        <source>%1 is not %2 bytes as hex digits</source>
+        <translation>%1 — не %2 байт в шестнадцатеричной записи</translation>
+    </message>
+    <message>
+        <source>%1 is not true or false</source>
+        <translation>%1 — не true и не false</translation>
     </message>
 </context>
 <context>
