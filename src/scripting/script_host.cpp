@@ -405,7 +405,7 @@ ScriptOutcome runScript(datafile::DataFile &file, const QString &source, const Q
     if (timedOut || engine.isInterrupted()) {
         outcome.timedOut = true;
         outcome.error = QStringLiteral("stopped after %1 s").arg(timeoutMs / 1000.0);
-    } else if (result.isError()) {
+    } else if (result.isError() || !trace.isEmpty()) { // a thrown value need not be an Error
         outcome.error = result.toString();
         outcome.line = result.property(QStringLiteral("lineNumber")).toInt();
         // The innermost place in the script itself: an error the host throws
