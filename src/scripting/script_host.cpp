@@ -56,10 +56,6 @@ const char *const Prelude = R"JS(
             has(target, key) {
                 return typeof key === 'string' && host.keys(path).indexOf(key) >= 0;
             },
-            ownKeys() { return host.keys(path); },
-            getOwnPropertyDescriptor(target, key) {
-                return { value: this.get(target, key), enumerable: true, configurable: true, writable: true };
-            },
         });
     }
     const file = Object.freeze({
