@@ -6,7 +6,8 @@
 #   src/core/<folder>  the widget-free core: only core folders below it
 #   src/ui/<folder>    the editor: the core, ui/common, its own folder; the
 #                      shell (the main window) may use every page folder
-#   src/cli            the command-line tool: the core only
+#   src/scripting      the script host: the core only
+#   src/cli            the command-line tool: the core and the script host
 #   tests/core         tests of the core: the core only
 cmake_minimum_required(VERSION 3.25)
 if(NOT ROOT)
@@ -27,18 +28,18 @@ set(core_folders datafile damage flightmodel weapons powerchart planedata worksp
 set(broken "")
 file(GLOB_RECURSE sources RELATIVE ${ROOT} ${ROOT}/src/*.cpp ${ROOT}/src/*.h ${ROOT}/tests/core/*.cpp ${ROOT}/tests/core/*.h)
 foreach(source IN LISTS sources)
-  file(STRINGS ${ROOT}/${source} includes REGEX "^[ \t]*#[ \t]*include[ \t]*\"(core|ui|cli)/")
+  file(STRINGS ${ROOT}/${source} includes REGEX "^[ \t]*#[ \t]*include[ \t]*\"(core|ui|cli|scripting)/")
   if(NOT includes)
     continue()
   endif()
-  string(REGEX MATCH "^(src|tests)/(core|ui|cli)(/[a-z_]+)?" unit "${source}")
+  string(REGEX MATCH "^(src|tests)/(core|ui|cli|scripting)(/[a-z_]+)?" unit "${source}")
   set(tree ${CMAKE_MATCH_2})
   string(REGEX REPLACE "^/" "" folder "${CMAKE_MATCH_3}")
   if(source MATCHES "^tests/")
     set(tree tests_core)
   endif()
   foreach(line IN LISTS includes)
-    string(REGEX MATCH "\"((core|ui|cli)/([a-z_]+))" _ "${line}")
+    string(REGEX MATCH "\"((core|ui|cli|scripting)/([a-z_]+))" _ "${line}")
     set(target_folder ${CMAKE_MATCH_1})
     set(target_tree ${CMAKE_MATCH_2})
     set(rule "")
@@ -51,6 +52,10 @@ foreach(source IN LISTS sources)
         elseif(NOT target_folder IN_LIST allowed_core_${folder})
           set(rule "core/${folder} may include only ${allowed_core_${folder}}")
         endif()
+      endif()
+    elseif(tree STREQUAL "scripting")
+      if(NOT target_tree STREQUAL "core" AND NOT target_tree STREQUAL "scripting")
+        set(rule "the script host may include only the core")
       endif()
     elseif(tree STREQUAL "cli" OR tree STREQUAL "tests_core")
       if(target_tree STREQUAL "ui")

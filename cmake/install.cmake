@@ -18,6 +18,9 @@ install(FILES
           ${PROJECT_SOURCE_DIR}/data/editor/readme.ru.txt
           ${PROJECT_SOURCE_DIR}/data/editor/editor.ini
         DESTINATION ${CMAKE_INSTALL_DATADIR}/vornwing-editor/editor)
+# The example scripts (vornwing-cli script, and the editor's Tools menu).
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/data/editor/scripts/
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/vornwing-editor/editor/scripts FILES_MATCHING PATTERN "*.js")
 install(FILES ${PROJECT_SOURCE_DIR}/data/schema/plane-data.schema.json
         DESTINATION ${CMAKE_INSTALL_DATADIR}/vornwing-editor/schema)
 

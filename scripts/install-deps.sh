@@ -12,7 +12,8 @@ set -euo pipefail
 # the Debian package's library dependencies and the check of its menu entry.
 # python3-jsonschema: the test that checks exports against the JSON Schema.
 # git: the test that keeps a plane data file under version control.
-packages=(cmake g++ make python3-jsonschema qt6-base-dev qt6-charts-dev libqt6opengl6-dev qt6-svg-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libgl-dev libbenchmark-dev fonts-dejavu-core fonts-liberation2 xvfb xauth locales clang libclang-rt-14-dev dpkg-dev desktop-file-utils git)
+# qt6-declarative-dev: the JavaScript engine that runs scripts.
+packages=(cmake g++ make python3-jsonschema qt6-base-dev qt6-charts-dev libqt6opengl6-dev qt6-svg-dev qt6-declarative-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libgl-dev libbenchmark-dev fonts-dejavu-core fonts-liberation2 xvfb xauth locales clang libclang-rt-14-dev dpkg-dev desktop-file-utils git)
 # "icons": also the SVG renderer that scripts/render-icons.sh uses; the build
 # itself needs none, as the rendered pictures are kept in the tree.
 if [ "${1:-}" = "icons" ]; then

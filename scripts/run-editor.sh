@@ -12,6 +12,8 @@ mkdir -p "$demo/editor"
 for file in FM.dat FM.ru.dat planes.dat readme.txt readme.ru.txt; do
   cp "$root/data/editor/$file" "$demo/editor/$file"
 done
+mkdir -p "$demo/editor/scripts"
+cp "$root/data/editor/scripts/"*.js "$demo/editor/scripts/"
 # The settings and the data file are the user's once made: keep their changes.
 [ -f "$demo/editor/editor.ini" ] || cp "$root/data/editor/editor.ini" "$demo/editor/editor.ini"
 [ -f "$demo/misc.bin" ] || "$root/build/src/vornwing-cli" make-sample "$demo/misc.bin" --layout 2 --planes 16 --seed 7

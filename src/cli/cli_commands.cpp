@@ -22,6 +22,7 @@
 #include "core/operations/format_maintenance.h"
 #include "core/datafile/number_text.h"
 #include "core/datafile/sample_builder.h"
+#include "scripting/script_host.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>
@@ -114,12 +115,17 @@ const char *const Usage =
     "  import-table FILE TABLE -o OUT [--format csv|tsv]\n"
     "                            write a table of that shape onto the file; an empty cell leaves its field;\n"
     "                            a table with any fault is refused by row and column, and nothing is written\n"
+    "  script FILE SCRIPT.js [-o OUT] [--dry-run] [--timeout SECONDS]\n"
+    "                            run a JavaScript script on the file: what it prints, then each change a\n"
+    "                            line and the count; saved enciphered to OUT. Without -o a script that\n"
+    "                            changes a field fails (--dry-run lists the changes, writes nothing).\n"
+    "                            An exception or a run past the time limit (10 s) changes nothing (exit 1)\n"
     "  help, --help              show this text\n"
     "\n"
     "A FILE (and import's PATCH) of - is read from standard input, an OUT of - is written to\n"
     "standard output.\n"
     "OUT is replaced in one step when it is a regular file or a new name; a folder, a FIFO,\n"
-    "a device or another special file is refused. When import, convert, regenerate, batch or edit\n"
+    "a device or another special file is refused. When import, convert, regenerate, batch, edit or script\n"
     "write over their FILE (merge over OURS), the old file is kept beside it as FILE.bak first.\n"
     "Exit status: 0 success, 1 failure, 2 bad usage (diff: 0 equal, 1 different, 2 trouble;\n"
     "merge: 0 clean, 1 conflicts, 2 trouble; find: 0 found, 1 none, 2 trouble; find and edit:\n"
@@ -1195,6 +1201,92 @@ int importTable(const QStringList &args, QTextStream &err)
     return 0;
 }
 
+// A JavaScript script on the file, all or nothing; scripting/script_host does the work.
+int script(const QStringList &args, QTextStream &out, QTextStream &err)
+{
+    QCommandLineParser parser;
+    const QCommandLineOption output({QStringLiteral("o"), QStringLiteral("output")}, QStringLiteral("Output file."),
+                                    QStringLiteral("OUT"));
+    const QCommandLineOption dryRun(QStringLiteral("dry-run"), QStringLiteral("List the changes, write nothing."));
+    const QCommandLineOption timeout(QStringLiteral("timeout"), QStringLiteral("Seconds a run may take."),
+                                     QStringLiteral("SECONDS"), QStringLiteral("10"));
+    parser.addOptions({output, dryRun, timeout});
+    const QStringList paths =
+        parseCommand(parser, QStringLiteral("script"), args, {QStringLiteral("FILE"), QStringLiteral("SCRIPT")});
+    const bool dry = parser.isSet(dryRun);
+    const QString outPath = parser.value(output);
+    if (dry && parser.isSet(output))
+        throw UsageError{QStringLiteral("script: -o and --dry-run cannot go together")};
+    if (parser.isSet(output) && outPath.isEmpty())
+        throw UsageError{QStringLiteral("script: -o needs a file name")};
+    bool number = false;
+    const double seconds = parser.value(timeout).toDouble(&number);
+    if (!number || !(seconds > 0) || seconds > 86400)
+        throw UsageError{QStringLiteral("script: --timeout takes seconds above 0 and up to 86400, not \"%1\"")
+                             .arg(parser.value(timeout))};
+    if (paths[0] == QLatin1String("-") && paths[1] == QLatin1String("-"))
+        throw UsageError{QStringLiteral("script: FILE and SCRIPT cannot both be standard input")};
+    QByteArray source;
+    constexpr qint64 ScriptLimit = 16 * 1024 * 1024;
+    const QString scriptLimit = QStringLiteral("a script is at most 16 MB");
+    try {
+        source = paths[1] == QLatin1String("-") ? readStream(StandardInputDescriptor, StandardInput, ScriptLimit, scriptLimit)
+                                                : readRegularFile(paths[1], ScriptLimit, scriptLimit);
+    } catch (const FileError &e) {
+        throw Failure{e.path(), e.reason(), 2};
+    }
+    DataFile file;
+    try {
+        file = load(paths[0], true);
+    } catch (Failure &e) {
+        e.code = 2;
+        throw;
+    }
+    const QString scriptName = inputName(paths[1]);
+    const scripting::ScriptOutcome outcome =
+        scripting::runScript(file, QString::fromUtf8(source), scriptName, int(std::min(seconds * 1000.0, 86400000.0)));
+    QByteArray printed;
+    for (const QString &line : outcome.output)
+        printed += (line + QLatin1Char('\n')).toUtf8();
+    // Written to standard output, the file leaves what the script says to standard error.
+    const bool fileToOutput = !outPath.isEmpty() && outPath == QLatin1String("-");
+    auto say = [&](const QByteArray &text) {
+        if (fileToOutput) {
+            err << QString::fromUtf8(text);
+            err.flush();
+        } else {
+            writeStandardOutput(out, text);
+        }
+    };
+    if (!outcome.ok) {
+        say(printed);
+        QString where = scriptName;
+        if (outcome.line > 0)
+            where += QStringLiteral(":%1").arg(outcome.line) + (outcome.column > 0 ? QStringLiteral(":%1").arg(outcome.column) : QString());
+        throw Failure{where, QStringLiteral("the script stopped: %1; nothing was changed").arg(outcome.error)};
+    }
+    QByteArray text = printed;
+    for (const scripting::ScriptChange &c : outcome.changes)
+        text += (scripting::changeLine(c) + QLatin1Char('\n')).toUtf8();
+    const int n = outcome.changedFields;
+    const QString fieldsWord = n == 1 ? QStringLiteral("field") : QStringLiteral("fields");
+    if (outPath.isEmpty()) {
+        if (!dry && n > 0) {
+            say(text);
+            throw Failure{scriptName, QStringLiteral("the script changes %1 %2 and no -o OUT was given; nothing was written")
+                                          .arg(n).arg(fieldsWord)};
+        }
+        if (dry || !outcome.changes.isEmpty())
+            text += QStringLiteral("%1 %2 would change; nothing was written\n").arg(n).arg(fieldsWord).toUtf8();
+        say(text);
+        return 0;
+    }
+    saveEnciphered(file, paths[0], outPath);
+    text += QStringLiteral("%1 %2 changed\n").arg(n).arg(fieldsWord).toUtf8();
+    say(text);
+    return 0;
+}
+
 } // namespace
 
 int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
@@ -1257,6 +1349,8 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
             return find(args, out);
         if (command == QLatin1String("edit"))
             return edit(args, out, err);
+        if (command == QLatin1String("script"))
+            return script(args, out, err);
         if (command == QLatin1String("table"))
             return table(args, out);
         if (command == QLatin1String("import-table"))
