@@ -30,7 +30,14 @@ EditorDocument::EditorDocument(Prompter &prompter, QObject *parent)
     });
 }
 
-EditorDocument::~EditorDocument() = default;
+EditorDocument::~EditorDocument()
+{
+    // The history is cleared as it is deleted: the views that follow it (the
+    // find dock, the planes overview) must not be called on a document that
+    // is going away.
+    undoStack_->disconnect();
+    undoStack_->blockSignals(true);
+}
 
 QString EditorDocument::describe(const std::exception &e)
 {
