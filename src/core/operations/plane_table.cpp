@@ -85,24 +85,10 @@ void appendCell(QByteArray &out, const QString &cell, char sep)
     out += '"';
 }
 
-// A field's value as its cell holds it: the export's text without JSON's quotes.
+// A field's value as its cell holds it: as lists show it, a text without its quotes.
 QString cellText(const Node &leaf, const Value &value)
 {
-    switch (leaf.kind) {
-    case Kind::Integer:
-        return QString::number(value.integer);
-    case Kind::Number: {
-        const QJsonValue v = doubleValue(value.number);
-        return v.isString() ? v.toString() : QString::fromLatin1(shortestNumber(value.number));
-    }
-    case Kind::Text:
-        return value.text;
-    case Kind::Bytes:
-        return QString::fromLatin1(value.bytes.toHex());
-    case Kind::Flag:
-        return value.flag ? QStringLiteral("true") : QStringLiteral("false");
-    }
-    return {};
+    return leaf.kind == Kind::Text ? value.text : fields::valueText(leaf, value);
 }
 
 // The one field of a pattern at a row's bindings, or nothing where the file lacks it.
