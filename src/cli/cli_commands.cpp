@@ -652,7 +652,7 @@ int merge(const QStringList &args, QTextStream &out, QTextStream &err)
         // OUT starts as OURS: its header values, layout, cipher and every byte outside the fields.
         DataFile merged;
         try {
-            merged = DataFile::fromBytes(ours.toBytes(false), false);
+            merged = ours.copy();
             result = app::mergeFiles(base, ours, theirs, merged, preference);
         } catch (const FormatError &e) {
             throw Failure{QStringList{inputName(paths[0]), inputName(paths[1]), inputName(paths[2])}.join(QStringLiteral(", ")),
@@ -730,7 +730,7 @@ int revert(const QStringList &args, QTextStream &out, QTextStream &err)
     DataFile reverted;
     app::MergeResult result;
     try {
-        reverted = DataFile::fromBytes(file.toBytes(false), false);
+        reverted = file.copy();
         if (patterns.isEmpty())
             result = app::mergeFiles(file, file, reference, reverted);
         else

@@ -52,7 +52,7 @@ DataFile DataFile::ReadCfg(int descriptor, const QString &name, bool decipher)
     return fromBytes(readStream(descriptor, name, MaxFileSize, capacityText()), decipher);
 }
 
-DataFile DataFile::fromBytes(const QByteArray &bytes, bool decipher)
+DataFile DataFile::fromBytes(QByteArray bytes, bool decipher)
 {
     if (bytes.size() > MaxFileSize)
         throw FormatError(QCoreApplication::translate(
@@ -60,18 +60,27 @@ DataFile DataFile::fromBytes(const QByteArray &bytes, bool decipher)
                               .arg(sizeText(bytes.size()), sizeText(MaxFileSize)));
     DataFile file;
     file.loaded_ = true;
-    file.image_.assign(reinterpret_cast<const std::uint8_t *>(bytes.constData()),
-                       reinterpret_cast<const std::uint8_t *>(bytes.constData()) + bytes.size());
-    const auto headerByte = [&](int offset) { return offset < bytes.size() ? int(quint8(bytes[offset])) : 0; };
+    const auto headerByte = [&](int offset) { return offset < bytes.size() ? int(quint8(bytes.at(offset))) : 0; };
     file.state_.fileLayout = bytes.size() == OriginalLayoutFileSize ? OriginalLayout : Openhall128Layout;
     file.state_.planeCount = headerByte(4) - 1;
     file.state_.fileVersion = headerByte(0) + 256 * headerByte(1);
     if (file.state_.fileVersion > KeyedVersion)
         file.state_.fileLayout = Openhall256Layout;
+    file.image_ = std::move(bytes);
 
-    file.state_.starts = Decode(file.image_.data(), file.FileSize(), file.state_.fileVersion,
+    file.state_.starts = Decode(file.writableImage(), file.FileSize(), file.state_.fileVersion,
                                 file.state_.fileLayout, decipher);
     file.indexPlanes(decipher);
+    return file;
+}
+
+DataFile DataFile::copy() const
+{
+    DataFile file;
+    file.image_ = image_;
+    file.state_ = state_;
+    file.loadReport_ = loadReport_;
+    file.loaded_ = loaded_;
     return file;
 }
 
@@ -100,7 +109,7 @@ void DataFile::indexPlanes(bool decipher)
                 state_.recordOffsets[i] = record;
                 state_.cipherBlocks.push_back({record, PlaneRecordSize});
                 if (decipher)
-                    cipher.Decode277(image_.data() + record, PlaneRecordSize);
+                    cipher.Decode277(writableImage() + record, PlaneRecordSize);
             } else if (i < state_.planeCount) {
                 loadReport_.missingRecords.append(i + 1);
             }
@@ -110,7 +119,7 @@ void DataFile::indexPlanes(bool decipher)
                 state_.damageMapOffsets[i] = map;
                 state_.cipherBlocks.push_back({map, DamageMapSize});
                 if (decipher)
-                    cipher.Decode277(image_.data() + map, DamageMapSize);
+                    cipher.Decode277(writableImage() + map, DamageMapSize);
             } else if (i < state_.planeCount) {
                 loadReport_.missingDamageMaps.append(i + 1);
             }
@@ -140,7 +149,7 @@ void DataFile::checkSavable() const
 QByteArray DataFile::toBytes(bool encipher) const
 {
     checkSavable();
-    QByteArray out(reinterpret_cast<const char *>(image_.data()), qsizetype(image_.size()));
+    QByteArray out(image_.constData(), image_.size());
     auto *bytes = reinterpret_cast<std::uint8_t *>(out.data());
     if (encipher) {
         // The exact inverse of the load: the blocks in reverse order, then the
@@ -208,7 +217,7 @@ void DataFile::throwOutside(std::int64_t offset, std::int64_t length) const
 
 void DataFile::rawWrite(std::int64_t offset, const void *source, std::int64_t length)
 {
-    std::memcpy(image_.data() + offset, source, size_t(length));
+    std::memcpy(writableImage() + offset, source, size_t(length));
     ++revision_;
 }
 
@@ -216,7 +225,7 @@ void DataFile::write(std::int64_t offset, const void *source, std::int64_t lengt
 {
     if (!contains(offset, length))
         throwOutside(offset, length);
-    if (length == 0 || std::memcmp(image_.data() + offset, source, size_t(length)) == 0)
+    if (length == 0 || std::memcmp(data() + offset, source, size_t(length)) == 0)
         return; // nothing changes, so nothing is recorded or marked modified
     if (recording_) {
         ChangeSet::Step step;
@@ -262,7 +271,7 @@ void DataFile::copyBytes(std::int64_t from, std::int64_t to, std::int64_t length
 
 void DataFile::rawResize(std::int64_t newSize)
 {
-    image_.resize(size_t(newSize), 0);
+    image_.resize(qsizetype(newSize), '\0');
     ++revision_;
 }
 
@@ -289,13 +298,13 @@ void DataFile::resize(std::int64_t newSize)
 
 void DataFile::rawInsertGap(std::int64_t position, std::int64_t count)
 {
-    image_.insert(image_.begin() + position, size_t(count), std::uint8_t(0));
+    image_.insert(qsizetype(position), qsizetype(count), '\0');
     ++revision_;
 }
 
 void DataFile::rawRemoveGap(std::int64_t position, std::int64_t count)
 {
-    image_.erase(image_.begin() + position, image_.begin() + position + count);
+    image_.remove(qsizetype(position), qsizetype(count));
     ++revision_;
 }
 

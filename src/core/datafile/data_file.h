@@ -57,7 +57,13 @@ public:
     // ReadCfg from an open stream (standard input, a pipe), read to its end
     // and refused past 20,000,000 bytes. `name` is how messages call it.
     static DataFile ReadCfg(int descriptor, const QString &name, bool decipher);
-    static DataFile fromBytes(const QByteArray &bytes, bool decipher);
+    // The file from its bytes. The image shares `bytes` until it is first
+    // written, so a buffer handed over with std::move is never copied.
+    static DataFile fromBytes(QByteArray bytes, bool decipher);
+    // A second file with this one's image, header values and offsets, sharing
+    // the image until one of the two is written. Nothing of the undo recording
+    // is copied.
+    DataFile copy() const;
     // False for a DataFile that was never given a file (as after a failed
     // load): there is nothing to save.
     bool isLoaded() const { return loaded_; }
@@ -106,7 +112,12 @@ public:
     {
         return offset >= 0 && length >= 0 && offset <= FileSize() && length <= FileSize() - offset;
     }
-    const std::uint8_t *data() const { return image_.data(); }
+    // Null for an empty image (no byte may be read there). data_ptr() only
+    // hands out the pointer; it neither copies nor changes the image.
+    const std::uint8_t *data() const
+    {
+        return reinterpret_cast<const std::uint8_t *>(const_cast<QByteArray &>(image_).data_ptr().data());
+    }
     std::uint8_t u8(std::int64_t offset) const { return *at(offset, 1); }
     std::uint16_t u16(std::int64_t offset) const { return qFromLittleEndian<std::uint16_t>(at(offset, 2)); }
     std::uint32_t u24(std::int64_t offset) const
@@ -165,7 +176,7 @@ private:
     {
         if (!contains(offset, length))
             throwOutside(offset, length);
-        return image_.data() + offset;
+        return data() + offset;
     }
     [[noreturn]] void throwOutside(std::int64_t offset, std::int64_t length) const;
     void rawWrite(std::int64_t offset, const void *source, std::int64_t length);
@@ -182,7 +193,9 @@ private:
     void replayBlocks(const PlaneBlocksChange &change, bool forward);
     void indexPlanes(bool decipher);
 
-    std::vector<std::uint8_t> image_;
+    // Written only through writableImage(): a shared image is copied there first.
+    std::uint8_t *writableImage() { return reinterpret_cast<std::uint8_t *>(image_.data()); }
+    QByteArray image_;
     FileState state_;
     LoadReport loadReport_;
     bool loaded_ = false;

@@ -356,7 +356,7 @@ bool ChangeFieldsDialog::showPreview()
     EditOutcome outcome;
     const bool ran = document_.guarded([&] {
         // Worked out on a copy: the preview changes nothing.
-        datafile::DataFile copy = datafile::DataFile::fromBytes(document_.file().toBytes(false), false);
+        datafile::DataFile copy = document_.file().copy();
         outcome = applyEdit(copy, {a}, where);
     });
     if (!ran)

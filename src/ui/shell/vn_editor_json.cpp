@@ -71,7 +71,7 @@ bool VNEditor::importPatchFile(const QString &path)
     const std::uint64_t revision = document_->file().revision();
     if (!document_->edit(tr("Import JSON"), MergeKey::none(), [&] {
             importPatch(document_->file(), patch, [&](const QList<int> &) {
-                before = datafile::DataFile::fromBytes(document_->file().toBytes(false), false);
+                before = document_->file().copy();
             });
         }))
         return false;
