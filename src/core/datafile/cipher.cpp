@@ -82,7 +82,14 @@ void Translate(std::uint8_t *bytes, std::int64_t length)
     if (length <= 0)
         return;
     const std::uint8_t k = std::uint8_t((length - 1) % 256);
-    for (std::int64_t x = 0; x < length; ++x)
+    // Whole blocks of a fixed size first, which the compiler turns into
+    // vector instructions: a full file passes through here on every load and save.
+    constexpr std::int64_t Block = 64;
+    std::int64_t x = 0;
+    for (; x + Block <= length; x += Block)
+        for (std::int64_t i = 0; i < Block; ++i)
+            bytes[x + i] = std::uint8_t(k - bytes[x + i]);
+    for (; x < length; ++x)
         bytes[x] = std::uint8_t(k - bytes[x]);
 }
 
