@@ -110,9 +110,25 @@ private:
             at.setPlane(p);
             path_.push_back({nullptr, p, &planes});
             if (inBase && inOurs && inTheirs)
-                merge(plane, at, nullptr);
+                mergePlaneParts(plane, at);
             else
                 mergePart(plane, at, inBase, inOurs, inTheirs, false);
+            path_.pop_back();
+        }
+    }
+
+    // A part THEIRS left as BASE has it, or made the same as OURS, stays
+    // OURS's as it stands: only the other parts are walked field by field.
+    void mergePlaneParts(const Node &plane, Place &at)
+    {
+        if (plane.exists || plane.shape != Node::Object)
+            return merge(plane, at, nullptr);
+        const int p = at.out.plane;
+        for (const Node &m : plane.members) {
+            if (fields::samePlanePart(base_, theirs_, p, m.key) || fields::samePlanePart(ours_, theirs_, p, m.key))
+                continue;
+            path_.push_back({m.key, 0, nullptr});
+            merge(m, at, &plane);
             path_.pop_back();
         }
     }

@@ -199,6 +199,29 @@ bool samePlane(const DataFile &a, const DataFile &b, int p)
            && sameView(Profile(a, p), Profile(b, p), Profile::UsedSize);
 }
 
+bool samePlanePart(const DataFile &a, const DataFile &b, int p, const char *key)
+{
+    using Header = flightmodel::PlaneHeaderView;
+    using Record = flightmodel::PlaneRecordView;
+    using Weapons = weapons::WeaponsBlockView;
+    using Map = damage::DamageMapView;
+    using Profile = damage::ProfileSlotView;
+    if (!key)
+        return false;
+    const std::string_view part(key);
+    if (part == "header")
+        return sameView(Header(a, p), Header(b, p), Header::UsedSize);
+    if (part == "weapons")
+        return sameView(Weapons(a, p), Weapons(b, p), Weapons::Size);
+    if (part == "primary" || part == "engine" || part == "wep" || part == "handling")
+        return sameView(Record(a, p), Record(b, p), Record::Size);
+    if (part == "damage_map")
+        return sameView(Map(a, p), Map(b, p), Map::Size);
+    if (part == "damage_profile")
+        return sameView(Profile(a, p), Profile(b, p), Profile::UsedSize);
+    return false;
+}
+
 void walk(const DataFile &file, const QList<int> &planes, Visitor &visitor)
 {
     QList<int> chosen = planes;

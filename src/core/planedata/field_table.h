@@ -155,6 +155,10 @@ bool sameValue(const Node &leaf, const Value &x, const Value &y);
 // from (directory entry, plane record with its weapons, damage map, damage
 // profile) exists in both or in neither, with the same bytes.
 bool samePlane(const datafile::DataFile &a, const datafile::DataFile &b, int p);
+// The same for one part of plane p, by the plane member's key ("weapons",
+// "damage_map"; "primary", "engine", "wep" and "handling" share the plane
+// record). False for a key it does not know: that part has to be walked.
+bool samePlanePart(const datafile::DataFile &a, const datafile::DataFile &b, int p, const char *key);
 
 // Walks the file's document with the planes given (every plane when empty).
 // Throws datafile::FormatError for a plane the file does not have.
