@@ -70,6 +70,8 @@ ScriptWindow::ScriptWindow(EditorDocument &document, Prompter &prompter, const Q
     limitLabel->setBuddy(timeLimit_);
     status_ = new QLabel(this);
     status_->setObjectName(QStringLiteral("ScriptStatus"));
+    // Below the output, wrapped: a long message never widens the window.
+    status_->setWordWrap(true);
 
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(open);
@@ -80,8 +82,7 @@ ScriptWindow::ScriptWindow(EditorDocument &document, Prompter &prompter, const Q
     buttons->addSpacing(12);
     buttons->addWidget(limitLabel);
     buttons->addWidget(timeLimit_);
-    buttons->addSpacing(12);
-    buttons->addWidget(status_, 1);
+    buttons->addStretch(1);
 
     editor_ = monospaceEdit("ScriptEditor", this);
     editor_->setPlaceholderText(tr("// A script in JavaScript, for example:\n"
@@ -100,6 +101,7 @@ ScriptWindow::ScriptWindow(EditorDocument &document, Prompter &prompter, const Q
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(buttons);
     layout->addWidget(splitter, 1);
+    layout->addWidget(status_);
     resize(760, 600);
 
     connect(open, &QPushButton::clicked, this, &ScriptWindow::openScript);
@@ -278,6 +280,9 @@ void ScriptWindow::finish(const scripting::ScriptOutcome &outcome, bool fileAsBe
         }
     }
     output_->setPlainText(lines.join(QLatin1Char('\n')));
+    // The end of a run (the error, the count of changes) in sight.
+    output_->moveCursor(QTextCursor::End);
+    output_->ensureCursorVisible();
     status_->setText(status);
     Q_EMIT finished();
 }
