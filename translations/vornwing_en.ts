@@ -1435,6 +1435,10 @@
         <source>The changes could not be made: nothing was changed.</source>
         <translation>The changes could not be made: nothing was changed.</translation>
     </message>
+    <message>
+        <source>The script of the last run.</source>
+        <translation>The script of the last run.</translation>
+    </message>
 </context>
 <context>
     <name>vw::app::TableImporter</name>

@@ -1435,6 +1435,10 @@
         <source>The changes could not be made: nothing was changed.</source>
         <translation>Изменения внести не удалось: ничего не изменено.</translation>
     </message>
+    <message>
+        <source>The script of the last run.</source>
+        <translation>Скрипт последнего выполнения.</translation>
+    </message>
 </context>
 <context>
     <name>vw::app::TableImporter</name>

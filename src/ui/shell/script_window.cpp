@@ -43,8 +43,9 @@ QPlainTextEdit *monospaceEdit(const char *name, QWidget *parent)
 
 } // namespace
 
-ScriptWindow::ScriptWindow(EditorDocument &document, Prompter &prompter, const QString &scriptsFolder, QWidget *parent)
-    : QDialog(parent), document_(document), prompter_(prompter), scriptsFolder_(scriptsFolder)
+ScriptWindow::ScriptWindow(EditorDocument &document, Prompter &prompter, const QString &scriptsFolder, const QString &memory,
+                           QWidget *parent)
+    : QDialog(parent), document_(document), prompter_(prompter), scriptsFolder_(scriptsFolder), memory_(memory)
 {
     setObjectName(QStringLiteral("ScriptWindow"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -72,6 +73,11 @@ ScriptWindow::ScriptWindow(EditorDocument &document, Prompter &prompter, const Q
     status_->setObjectName(QStringLiteral("ScriptStatus"));
     // Below the output, wrapped: a long message never widens the window.
     status_->setWordWrap(true);
+
+    // Enter in the time limit runs the script; the other buttons take no Enter.
+    for (QPushButton *b : {open, save, stop_})
+        b->setAutoDefault(false);
+    run_->setDefault(true);
 
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(open);
@@ -113,6 +119,14 @@ ScriptWindow::ScriptWindow(EditorDocument &document, Prompter &prompter, const Q
         connect(shortcut, &QShortcut::activated, this, &ScriptWindow::run);
     }
     updateTitle();
+    if (!memory_.isEmpty() && QFileInfo(memory_).isFile()) {
+        try {
+            editor_->setPlainText(QString::fromUtf8(datafile::readRegularFile(memory_, ScriptLimit, QString())));
+            status_->setText(tr("The script of the last run."));
+        } catch (const std::exception &) {
+            // Only a convenience: the window starts empty.
+        }
+    }
 }
 
 ScriptWindow::~ScriptWindow()
@@ -202,6 +216,13 @@ void ScriptWindow::run()
     const quint64 revision = document_.file().revision();
     const QString source = editor_->toPlainText();
     const QString name = scriptName();
+    if (!memory_.isEmpty() && !source.trimmed().isEmpty()) {
+        try {
+            datafile::writeFileAtomically(memory_, source.toUtf8());
+        } catch (const std::exception &) {
+            // Only a convenience: the run goes on without it.
+        }
+    }
     const int timeoutMs = timeLimit_->value() * 1000;
     worker_ = QThread::create([copy, outcome, stopper = stopper_, source, name, timeoutMs] {
         *outcome = scripting::runScript(*copy, source, name, timeoutMs, stopper.get());

@@ -28,7 +28,10 @@ class Prompter;
 class ScriptWindow : public QDialog {
     Q_OBJECT
 public:
-    ScriptWindow(EditorDocument &document, Prompter &prompter, const QString &scriptsFolder, QWidget *parent = nullptr);
+    // `memory`: where the script of the last run is kept, to be shown again
+    // the next time the window is made; none when empty.
+    ScriptWindow(EditorDocument &document, Prompter &prompter, const QString &scriptsFolder, const QString &memory,
+                 QWidget *parent = nullptr);
     ~ScriptWindow() override;
 
     // Opens a script file in the editor (not run); false, with the reason shown, when it cannot be read.
@@ -61,6 +64,7 @@ private:
     Prompter &prompter_;
     QString scriptsFolder_;
     QString scriptPath_; // the file the script was opened from or saved to
+    QString memory_;
     QPlainTextEdit *editor_ = nullptr;
     QPlainTextEdit *output_ = nullptr;
     QPushButton *run_ = nullptr;

@@ -58,7 +58,8 @@ void VNEditor::fillToolsMenu()
 ScriptWindow *VNEditor::scriptWindow()
 {
     if (!scriptWindow_)
-        scriptWindow_ = new ScriptWindow(*document_, *prompter_, editorFile(baseDirectory_, QStringLiteral("scripts")), this);
+        scriptWindow_ = new ScriptWindow(*document_, *prompter_, editorFile(baseDirectory_, QStringLiteral("scripts")),
+                                         editorFile(baseDirectory_, QStringLiteral("last-script.js")), this);
     return scriptWindow_;
 }
 

@@ -73,6 +73,22 @@ private Q_SLOTS:
         QCOMPARE(open.image(), original);
     }
 
+    // The script of the last run is shown again when the window is next made.
+    void lastRunScriptIsKept()
+    {
+        TestWorkspace workspace;
+        {
+            OpenEditor open(workspace);
+            named<QAction>(open.editor.get(), "RunScript1")->trigger();
+            auto *window = named<vw::app::ScriptWindow>(open.editor.get(), "ScriptWindow");
+            window->editor()->setPlainText(QStringLiteral("print(2);"));
+            QVERIFY(runToEnd(window).startsWith(QLatin1String("2\n")));
+        }
+        OpenEditor again(workspace);
+        named<QAction>(again.editor.get(), "RunScript1")->trigger();
+        QCOMPARE(named<vw::app::ScriptWindow>(again.editor.get(), "ScriptWindow")->editor()->toPlainText(), QStringLiteral("print(2);"));
+    }
+
     // The Tools menu lists the scripts of editor/scripts by file name; one
     // chosen opens in the script window without running.
     void toolsMenuListsTheScripts()
