@@ -1300,6 +1300,147 @@
     </message>
 </context>
 <context>
+    <name>vw::app::ScriptWindow</name>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Open...</translation>
+    </message>
+    <message>
+        <source>&amp;Save as...</source>
+        <translation>&amp;Save as...</translation>
+    </message>
+    <message>
+        <source>&amp;Run</source>
+        <translation>&amp;Run</translation>
+    </message>
+    <message>
+        <source>Runs the script on the open file (Ctrl+Return)</source>
+        <translation>Runs the script on the open file (Ctrl+Return)</translation>
+    </message>
+    <message>
+        <source>S&amp;top</source>
+        <translation>S&amp;top</translation>
+    </message>
+    <message>
+        <source>Time &amp;limit:</source>
+        <translation>Time &amp;limit:</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>// A script in JavaScript, for example:
+// for (const p of file.planes) print(p.number, p.name);</source>
+        <translation>// A script in JavaScript, for example:
+// for (const p of file.planes) print(p.number, p.name);</translation>
+    </message>
+    <message>
+        <source>What the script prints, and the fields it changed, appear here.</source>
+        <translation>What the script prints, and the fields it changed, appear here.</translation>
+    </message>
+    <message>
+        <source>script.js</source>
+        <translation>script.js</translation>
+    </message>
+    <message>
+        <source>Run script - %1</source>
+        <translation>Run script - %1</translation>
+    </message>
+    <message>
+        <source>a script is at most 16 MB</source>
+        <translation>a script is at most 16 MB</translation>
+    </message>
+    <message>
+        <source>Opened %1: Run or Ctrl+Return runs it.</source>
+        <translation>Opened %1: Run or Ctrl+Return runs it.</translation>
+    </message>
+    <message>
+        <source>Open script</source>
+        <translation>Open script</translation>
+    </message>
+    <message>
+        <source>Save script as</source>
+        <translation>Save script as</translation>
+    </message>
+    <message>
+        <source>Saved %1.</source>
+        <translation>Saved %1.</translation>
+    </message>
+    <message>
+        <source>Running... Stop ends the run and changes nothing.</source>
+        <translation>Running... Stop ends the run and changes nothing.</translation>
+    </message>
+    <message>
+        <source>Load a plane data file first: the script works on its planes.</source>
+        <translation>Load a plane data file first: the script works on its planes.</translation>
+    </message>
+    <message>
+        <source>Stopped: nothing was changed.</source>
+        <translation>Stopped: nothing was changed.</translation>
+    </message>
+    <message>
+        <source>Stopped after the time limit of %1 s: nothing was changed.</source>
+        <translation>Stopped after the time limit of %1 s: nothing was changed.</translation>
+    </message>
+    <message>
+        <source>%1, line %2, column %3</source>
+        <translation>%1, line %2, column %3</translation>
+    </message>
+    <message>
+        <source>%1, line %2</source>
+        <translation>%1, line %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>The script stopped at an error: nothing was changed.</source>
+        <translation>The script stopped at an error: nothing was changed.</translation>
+    </message>
+    <message>
+        <source>1 field changed</source>
+        <translation>1 field changed</translation>
+    </message>
+    <message>
+        <source>%1 fields changed</source>
+        <translation>%1 fields changed</translation>
+    </message>
+    <message>
+        <source>Done: no field changed.</source>
+        <translation>Done: no field changed.</translation>
+    </message>
+    <message>
+        <source>The file changed while the script ran: nothing was changed. Run it again.</source>
+        <translation>The file changed while the script ran: nothing was changed. Run it again.</translation>
+    </message>
+    <message>
+        <source>Run script %1</source>
+        <translation>Run script %1</translation>
+    </message>
+    <message>
+        <source>The script changed the file&apos;s layout, which a script cannot do.</source>
+        <translation>The script changed the file&apos;s layout, which a script cannot do.</translation>
+    </message>
+    <message>
+        <source>Done: 1 field changed. Edit &gt; Undo takes the change back.</source>
+        <translation>Done: 1 field changed. Edit &gt; Undo takes the change back.</translation>
+    </message>
+    <message>
+        <source>Done: %1 fields changed. Edit &gt; Undo takes the change back.</source>
+        <translation>Done: %1 fields changed. Edit &gt; Undo takes the change back.</translation>
+    </message>
+    <message>
+        <source>The changes could not be made: nothing was changed.</source>
+        <translation>The changes could not be made: nothing was changed.</translation>
+    </message>
+    <message>
+        <source>The script of the last run.</source>
+        <translation>The script of the last run.</translation>
+    </message>
+</context>
+<context>
     <name>vw::app::TableImporter</name>
     <message>
         <source>row 1, column %1 (%2): %3</source>
@@ -2051,6 +2192,14 @@ Restore them? They come back as one step, which Edit &gt; Undo takes back. Disca
     <message>
         <source>Planes &amp;overview</source>
         <translation>Planes &amp;overview</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Tools</translation>
+    </message>
+    <message>
+        <source>&amp;Run script...</source>
+        <translation>&amp;Run script...</translation>
     </message>
 </context>
 <context>

@@ -1300,6 +1300,147 @@
     </message>
 </context>
 <context>
+    <name>vw::app::ScriptWindow</name>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Открыть...</translation>
+    </message>
+    <message>
+        <source>&amp;Save as...</source>
+        <translation>&amp;Сохранить как...</translation>
+    </message>
+    <message>
+        <source>&amp;Run</source>
+        <translation>&amp;Выполнить</translation>
+    </message>
+    <message>
+        <source>Runs the script on the open file (Ctrl+Return)</source>
+        <translation>Выполняет скрипт над открытым файлом (Ctrl+Return)</translation>
+    </message>
+    <message>
+        <source>S&amp;top</source>
+        <translation>Оста&amp;новить</translation>
+    </message>
+    <message>
+        <source>Time &amp;limit:</source>
+        <translation>&amp;Предел времени:</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> с</translation>
+    </message>
+    <message>
+        <source>// A script in JavaScript, for example:
+// for (const p of file.planes) print(p.number, p.name);</source>
+        <translation>// Скрипт на JavaScript, например:
+// for (const p of file.planes) print(p.number, p.name);</translation>
+    </message>
+    <message>
+        <source>What the script prints, and the fields it changed, appear here.</source>
+        <translation>Здесь появится то, что выводит скрипт, и поля, которые он изменил.</translation>
+    </message>
+    <message>
+        <source>script.js</source>
+        <translation>script.js</translation>
+    </message>
+    <message>
+        <source>Run script - %1</source>
+        <translation>Выполнить скрипт - %1</translation>
+    </message>
+    <message>
+        <source>a script is at most 16 MB</source>
+        <translation>скрипт занимает не более 16 МБ</translation>
+    </message>
+    <message>
+        <source>Opened %1: Run or Ctrl+Return runs it.</source>
+        <translation>Открыт %1: «Выполнить» или Ctrl+Return запускает его.</translation>
+    </message>
+    <message>
+        <source>Open script</source>
+        <translation>Открыть скрипт</translation>
+    </message>
+    <message>
+        <source>Save script as</source>
+        <translation>Сохранить скрипт как</translation>
+    </message>
+    <message>
+        <source>Saved %1.</source>
+        <translation>Сохранён %1.</translation>
+    </message>
+    <message>
+        <source>Running... Stop ends the run and changes nothing.</source>
+        <translation>Выполняется... «Остановить» прерывает выполнение, ничего не меняя.</translation>
+    </message>
+    <message>
+        <source>Load a plane data file first: the script works on its planes.</source>
+        <translation>Сначала загрузите файл данных самолётов: скрипт работает с его самолётами.</translation>
+    </message>
+    <message>
+        <source>Stopped: nothing was changed.</source>
+        <translation>Остановлено: ничего не изменено.</translation>
+    </message>
+    <message>
+        <source>Stopped after the time limit of %1 s: nothing was changed.</source>
+        <translation>Остановлено по пределу времени %1 с: ничего не изменено.</translation>
+    </message>
+    <message>
+        <source>%1, line %2, column %3</source>
+        <translation>%1, строка %2, столбец %3</translation>
+    </message>
+    <message>
+        <source>%1, line %2</source>
+        <translation>%1, строка %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>The script stopped at an error: nothing was changed.</source>
+        <translation>Скрипт остановился на ошибке: ничего не изменено.</translation>
+    </message>
+    <message>
+        <source>1 field changed</source>
+        <translation>Изменено полей: 1</translation>
+    </message>
+    <message>
+        <source>%1 fields changed</source>
+        <translation>Изменено полей: %1</translation>
+    </message>
+    <message>
+        <source>Done: no field changed.</source>
+        <translation>Готово: ни одно поле не изменилось.</translation>
+    </message>
+    <message>
+        <source>The file changed while the script ran: nothing was changed. Run it again.</source>
+        <translation>Файл изменился, пока выполнялся скрипт: ничего не изменено. Выполните его снова.</translation>
+    </message>
+    <message>
+        <source>Run script %1</source>
+        <translation>Скрипт %1</translation>
+    </message>
+    <message>
+        <source>The script changed the file&apos;s layout, which a script cannot do.</source>
+        <translation>Скрипт изменил структуру файла, а этого скрипт делать не может.</translation>
+    </message>
+    <message>
+        <source>Done: 1 field changed. Edit &gt; Undo takes the change back.</source>
+        <translation>Готово: изменено 1 поле. Правка &gt; Отменить вернёт изменение.</translation>
+    </message>
+    <message>
+        <source>Done: %1 fields changed. Edit &gt; Undo takes the change back.</source>
+        <translation>Готово: изменено полей: %1. Правка &gt; Отменить вернёт изменение.</translation>
+    </message>
+    <message>
+        <source>The changes could not be made: nothing was changed.</source>
+        <translation>Изменения внести не удалось: ничего не изменено.</translation>
+    </message>
+    <message>
+        <source>The script of the last run.</source>
+        <translation>Скрипт последнего выполнения.</translation>
+    </message>
+</context>
+<context>
     <name>vw::app::TableImporter</name>
     <message>
         <source>row 1, column %1 (%2): %3</source>
@@ -2051,6 +2192,14 @@ Restore them? They come back as one step, which Edit &gt; Undo takes back. Disca
     <message>
         <source>Planes &amp;overview</source>
         <translation>&amp;Обзор самолётов</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>С&amp;ервис</translation>
+    </message>
+    <message>
+        <source>&amp;Run script...</source>
+        <translation>&amp;Выполнить скрипт...</translation>
     </message>
 </context>
 <context>

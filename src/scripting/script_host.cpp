@@ -30,34 +30,80 @@ namespace {
 // native side (`__host`) does the work.
 const char *const Prelude = R"JS(
 (function (host) {
-    function walker(path, shape) {
-        const join = (key) => shape === 'list' ? path + '[' + key + ']' : (path === '' ? key : path + '.' + key);
-        return new Proxy({}, {
-            get(target, key) {
-                if (typeof key !== 'string')
-                    return undefined;
-                if (key === 'path')
-                    return path;
-                if (key === 'toString' || key === 'valueOf')
-                    return () => path;
-                if (key === 'toJSON')
-                    return undefined;
-                const child = join(key);
-                const s = host.shape(child);
-                return s === 'leaf' ? host.get(child) : walker(child, s);
-            },
-            set(target, key, value) {
-                const child = join(key);
-                if (host.shape(child) !== 'leaf')
-                    throw new TypeError(child + ' is not a field: name one of its fields');
-                host.set(child, value);
-                return true;
-            },
-            has(target, key) {
-                return typeof key === 'string' && host.keys(path).indexOf(key) >= 0;
-            },
-        });
+    // A walking object is a proxy on {path, skel, d}: its path, the path with
+    // the indices left out ("planes[].weapons"), and what the tables say of
+    // that place, asked once per place of the tables rather than once per step.
+    const places = new Map();
+    function place(skel, path) {
+        let d = places.get(skel);
+        if (d === undefined) {
+            const [shape, keys, shapes, first, count, planes] = host.describe(path);
+            d = { shape, keys, first, count, planes, members: new Map() };
+            for (let i = 0; i < keys.length; ++i)
+                d.members.set(keys[i], shapes[i]);
+            places.set(skel, d);
+        }
+        return d;
     }
+    // The shape of a child, or undefined where the host must judge the key
+    // (and throws, naming it).
+    function childShape(d, key) {
+        if (d.shape !== 'list')
+            return d.members.get(key);
+        const n = +key;
+        return !d.planes && Number.isInteger(n) && n >= d.first && n < d.first + d.count && String(n) === key
+            ? d.members.get('') : undefined;
+    }
+    function childPath(t, key) {
+        return t.d.shape === 'list' ? t.path + '[' + key + ']' : (t.path === '' ? key : t.path + '.' + key);
+    }
+    function childSkel(t, key) {
+        return t.d.shape === 'list' ? t.skel + '[]' : (t.skel === '' ? key : t.skel + '.' + key);
+    }
+    const handler = {
+        get(t, key) {
+            if (typeof key !== 'string')
+                return undefined;
+            if (key === 'path')
+                return t.path;
+            if (key === 'toString' || key === 'valueOf')
+                return () => t.path;
+            if (key === 'toJSON')
+                return undefined;
+            const child = childPath(t, key);
+            let s = childShape(t.d, key);
+            if (s === undefined)
+                s = host.shape(child);
+            return s === 'leaf' ? host.get(child) : walker(child, childSkel(t, key));
+        },
+        set(t, key, value) {
+            const child = childPath(t, key);
+            let s = typeof key === 'string' ? childShape(t.d, key) : undefined;
+            if (s === undefined)
+                s = host.shape(child);
+            if (s !== 'leaf')
+                throw new TypeError(child + ' is not a field: name one of its fields');
+            host.set(child, value);
+            return true;
+        },
+        has(t, key) {
+            return typeof key === 'string' && host.keys(t.path).indexOf(key) >= 0;
+        },
+        // Object.keys and for...in: a plane's parts, an object's fields, a
+        // list's entries. The engine takes the keys' descriptors from the
+        // target, so each key listed is made a plain property of it.
+        ownKeys(t) {
+            const keys = Array.from(host.keys(t.path));
+            for (const k of keys)
+                if (!Object.prototype.hasOwnProperty.call(t, k))
+                    Object.defineProperty(t, k, { value: undefined, writable: true, enumerable: true, configurable: true });
+            return keys;
+        },
+    };
+    function walker(path, skel) {
+        return new Proxy({ path, skel, d: place(skel, path) }, handler);
+    }
+    const skeleton = (path) => path.replace(/\[[^\]]*\]/g, '[]');
     const file = Object.freeze({
         get: (path) => host.get(String(path)),
         set: (path, value) => { host.set(String(path), value); },
@@ -66,11 +112,13 @@ const char *const Prelude = R"JS(
         plane: (number) => {
             const path = 'planes[' + number + ']';
             host.shape(path);
-            return walker(path, 'object');
+            return walker(path, 'planes[]');
         },
         at: (path) => {
             path = String(path);
-            return walker(path, path === '' ? 'object' : host.shape(path));
+            if (path !== '' && host.shape(path) === 'leaf')
+                throw new TypeError(path + ' is a field: file.get reads it');
+            return walker(path, skeleton(path));
         },
         get planes() { return host.planes(); },
     });
@@ -245,6 +293,38 @@ public:
         return node->shape == Node::Leaf ? QStringLiteral("leaf") : node->shape == Node::List ? QStringLiteral("list") : QStringLiteral("object");
     }
 
+    // What the walking objects ask once per place of the tables:
+    // [shape, member keys, their shapes, first, count, planes]; a list's one
+    // element is the member ''.
+    Q_INVOKABLE QJSValue describe(const QString &path)
+    {
+        const Node *node = path.isEmpty() ? &app::fields::document() : walkTo(path);
+        if (!node)
+            return QJSValue();
+        const auto shapeOf = [](const Node &n) {
+            return n.shape == Node::Leaf ? QStringLiteral("leaf") : n.shape == Node::List ? QStringLiteral("list") : QStringLiteral("object");
+        };
+        QJSValue keys = engine_.newArray(), shapes = engine_.newArray();
+        if (node->shape == Node::Object) {
+            quint32 i = 0;
+            for (const Node &member : node->members) {
+                keys.setProperty(i, QString::fromLatin1(member.key));
+                shapes.setProperty(i++, shapeOf(member));
+            }
+        } else if (node->shape == Node::List) {
+            keys.setProperty(0, QString());
+            shapes.setProperty(0, shapeOf(node->element()));
+        }
+        QJSValue d = engine_.newArray(6);
+        d.setProperty(0, shapeOf(*node));
+        d.setProperty(1, keys);
+        d.setProperty(2, shapes);
+        d.setProperty(3, node->first);
+        d.setProperty(4, node->count);
+        d.setProperty(5, node->planes);
+        return d;
+    }
+
     // The member keys of an object, the entries' numbers of a list.
     Q_INVOKABLE QStringList keys(const QString &path)
     {
@@ -376,7 +456,30 @@ QString changeLine(const ScriptChange &change)
     return line;
 }
 
-ScriptOutcome runScript(datafile::DataFile &file, const QString &source, const QString &name, int timeoutMs)
+void ScriptStop::stop()
+{
+    std::lock_guard lock(mutex_);
+    stopped_ = true;
+    if (engine_)
+        engine_->setInterrupted(true);
+}
+
+bool ScriptStop::stopped() const
+{
+    std::lock_guard lock(mutex_);
+    return stopped_;
+}
+
+void ScriptStop::attach(QJSEngine *engine)
+{
+    std::lock_guard lock(mutex_);
+    engine_ = engine;
+    if (engine_ && stopped_)
+        engine_->setInterrupted(true);
+}
+
+ScriptOutcome runScript(datafile::DataFile &file, const QString &source, const QString &name, int timeoutMs,
+                        ScriptStop *stop)
 {
     ScriptOutcome outcome;
     QJSEngine engine;
@@ -393,12 +496,19 @@ ScriptOutcome runScript(datafile::DataFile &file, const QString &source, const Q
     bool timedOut = false;
     {
         Watchdog watchdog(engine, timeoutMs);
+        if (stop)
+            stop->attach(&engine);
         result = engine.evaluate(source, name, 1, &trace);
+        if (stop)
+            stop->attach(nullptr);
         timedOut = watchdog.stop();
     }
     datafile::ChangeSet recorded = file.endRecording();
     outcome.output = host.output;
-    if (timedOut || engine.isInterrupted()) {
+    if (!timedOut && engine.isInterrupted() && stop && stop->stopped()) {
+        outcome.stopped = true;
+        outcome.error = QStringLiteral("stopped");
+    } else if (timedOut || engine.isInterrupted()) {
         outcome.timedOut = true;
         outcome.error = QStringLiteral("stopped after %1 s").arg(timeoutMs / 1000.0);
     } else if (result.isError() || !trace.isEmpty()) { // a thrown value need not be an Error

@@ -7,6 +7,10 @@
 #include <QString>
 #include <QStringList>
 
+#include <mutex>
+
+class QJSEngine;
+
 // Scripts in JavaScript on a plane data file. A script sees:
 //
 //   file.get(path)            a field's value by its canonical path
@@ -37,9 +41,25 @@ struct ScriptChange {
     QString asked; // the value given, when the range rule changed it
 };
 
+// Stops a run from another thread (the window's Stop button): the run ends
+// as one stopped at its time limit does, changing nothing.
+class ScriptStop {
+public:
+    void stop();
+    bool stopped() const;
+    // The run under way; the host sets it for the time of the run.
+    void attach(QJSEngine *engine);
+
+private:
+    mutable std::mutex mutex_;
+    QJSEngine *engine_ = nullptr;
+    bool stopped_ = false;
+};
+
 struct ScriptOutcome {
     bool ok = false;
     bool timedOut = false;
+    bool stopped = false; // by ScriptStop::stop before the time limit
     QString error;        // the exception's message
     int line = 0;         // where it was thrown (from 1; 0 when unknown)
     int column = 0;
@@ -53,8 +73,9 @@ struct ScriptOutcome {
 QString changeLine(const ScriptChange &change);
 
 // Runs `source` on `file` (`name` is how messages call the script), stopped
-// after `timeoutMs`. On any failure the file is left unchanged. The file
-// must not be recording.
-ScriptOutcome runScript(datafile::DataFile &file, const QString &source, const QString &name, int timeoutMs = 10000);
+// after `timeoutMs` or when `stop` is stopped. On any failure the file is
+// left unchanged. The file must not be recording.
+ScriptOutcome runScript(datafile::DataFile &file, const QString &source, const QString &name, int timeoutMs = 10000,
+                        ScriptStop *stop = nullptr);
 
 } // namespace vw::scripting

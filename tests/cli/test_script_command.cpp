@@ -67,6 +67,10 @@ private Q_SLOTS:
                                          << QStringList{ammo1 + ": 250 -> 30000 (clamped from 40000)"};
         QTest::newRow("a write rounded, by walking") << "file.plane(2).weapons.configurations[1].weapons[1].ammo = 12.5"
                                                      << QStringList{} << QStringList{Weapon.arg(2) + "ammo: 400 -> 12"};
+        QTest::newRow("the members of walking objects")
+            << "const w = file.plane(1).weapons.configurations[1]; const k = []; for (const f in w.weapons[1]) k.push(f);"
+               " print(Object.keys(w)); print(k.length, k[0], Object.keys(file.plane(1).weapons.configurations).length)"
+            << QStringList{"name,weapon_count,weapons", "21 ammo 8"} << QStringList{};
         QTest::newRow("the same value changes nothing") << "file.set('" + ammo1 + "', 250)" << QStringList{} << QStringList{};
     }
     void scriptReadsAndWrites()
@@ -98,6 +102,10 @@ private Q_SLOTS:
         QTest::newRow("an unknown field") << write + "file.get('planes[1].header.nme')" << "planes[1].header.nme: unknown field 'nme'"
                                           << 2 << 0;
         QTest::newRow("walking to no field") << write + "file.plane(1).weapons.nothing" << "unknown field 'nothing'" << 2 << 0;
+        QTest::newRow("walking past a list's end") << write + "file.plane(1).weapons.configurations[1].weapons[17].ammo"
+                                                   << "no entry 17" << 2 << 0;
+        QTest::newRow("walking to a member of every object") << write + "file.plane(1).header.constructor"
+                                                             << "unknown field 'constructor'" << 2 << 0;
         QTest::newRow("a text for a number") << write + "file.set('" + Weapon.arg(1) + "bursts', 'x')" << "takes a number" << 2 << 0;
         QTest::newRow("a syntax error") << "let = 3;" << "SyntaxError" << 1 << 5;
     }

@@ -86,7 +86,7 @@ void parseIndex(const QString &text, qsizetype *pos, Step &step)
         step.from = readNumber(text, pos);
         checkIndex(text, step, step.from, start, *pos - start);
         step.to = step.from;
-        if (text.mid(*pos, 2) == QLatin1String("..")) {
+        if (QStringView(text).mid(*pos, 2) == QLatin1String("..")) {
             *pos += 2;
             const qsizetype second = *pos;
             step.to = readNumber(text, pos);
@@ -112,50 +112,63 @@ bool FieldPath::isPattern() const
 FieldPath parsePath(const QString &text, qsizetype *pos)
 {
     FieldPath path;
+    path.steps.reserve(8);
     const qsizetype begin = *pos;
     const Node *node = &document();
-    QString name; // of the node reached, for messages
+    // The node reached, for messages: the text that named it. Messages are
+    // made only for a fault; a path read without one costs no texts.
+    qsizetype nameFrom = -1, nameTo = -1;
+    const auto name = [&] { return nameFrom < 0 ? QString() : QLatin1Char('\'') + text.mid(nameFrom, nameTo - nameFrom) + QLatin1Char('\''); };
     for (;;) {
         if (node->shape == Node::Object) {
             const qsizetype start = *pos;
             while (*pos < text.size() && isKeyCharacter(text[*pos]))
                 ++*pos;
-            const QString key = text.mid(start, *pos - start);
-            const QString members = node == &document() ? tr("a path starts with %1").arg(memberList(*node))
-                                                        : tr("%1 has %2").arg(name, memberList(*node));
+            const QStringView key = QStringView(text).mid(start, *pos - start);
+            const auto members = [&] {
+                return node == &document() ? tr("a path starts with %1").arg(memberList(*node))
+                                           : tr("%1 has %2").arg(name(), memberList(*node));
+            };
             if (key.isEmpty())
                 fault(node == &document() ? tr("a field's path expected, such as planes[7].header.name")
-                                          : tr("a field of %1 expected").arg(name),
-                      start, 1, members);
-            const Node *member = node->member(QLatin1StringView(key.toLatin1()));
+                                          : tr("a field of %1 expected").arg(name()),
+                      start, 1, members());
+            const Node *member = nullptr;
+            for (const Node &m : node->members)
+                if (key == QLatin1StringView(m.key)) {
+                    member = &m;
+                    break;
+                }
             if (!member)
-                fault(tr("unknown field '%1'").arg(key), start, key.size(), members);
+                fault(tr("unknown field '%1'").arg(key), start, key.size(), members());
             path.steps.push_back({member, nullptr, 0, 0, false, start});
             node = member;
-            name = QLatin1Char('\'') + key + QLatin1Char('\'');
+            nameFrom = start;
+            nameTo = *pos;
         } else if (node->shape == Node::List) {
             Step step;
             step.list = node;
             step.node = &node->element();
             step.offset = *pos;
             if (*pos >= text.size() || text[*pos] != QLatin1Char('['))
-                fault(tr("%1 is a list: give an index, such as [%2] or [*]").arg(name).arg(node->planes ? 1 : node->first),
+                fault(tr("%1 is a list: give an index, such as [%2] or [*]").arg(name()).arg(node->planes ? 1 : node->first),
                       *pos);
             parseIndex(text, pos, step);
             path.steps.push_back(step);
             node = step.node;
-            name = QLatin1Char('\'') + text.mid(begin, *pos - begin) + QLatin1Char('\'');
+            nameFrom = begin;
+            nameTo = *pos;
         }
         const bool more = *pos < text.size() && (text[*pos] == QLatin1Char('.') || text[*pos] == QLatin1Char('['));
         if (node->shape == Node::Leaf) {
             if (more)
-                fault(tr("%1 is a field: it has no members or entries").arg(name), *pos);
+                fault(tr("%1 is a field: it has no members or entries").arg(name()), *pos);
             break;
         }
         if (node->shape == Node::Object) {
             if (*pos >= text.size() || text[*pos] != QLatin1Char('.'))
-                fault(tr("%1 is a part, not a field: name one of its fields").arg(name), *pos, 1,
-                      tr("%1 has %2").arg(name, memberList(*node)));
+                fault(tr("%1 is a part, not a field: name one of its fields").arg(name()), *pos, 1,
+                      tr("%1 has %2").arg(name(), memberList(*node)));
             ++*pos;
         }
     }

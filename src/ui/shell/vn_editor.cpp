@@ -420,6 +420,11 @@ void VNEditor::buildMenus()
     overview->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+O")));
     viewMenu->addAction(overview);
 
+    toolsMenu_ = menuBar()->addMenu(tr("&Tools"));
+    toolsMenu_->setObjectName(QStringLiteral("Tools1"));
+    connect(toolsMenu_, &QMenu::aboutToShow, this, &VNEditor::fillToolsMenu);
+    fillToolsMenu();
+
     QMenu *updateMenu = menuBar()->addMenu(tr("&Update"));
     updateMenu->setObjectName(QStringLiteral("Update4"));
     exract1_ = action(tr("&Read current config  (see misc)"), "Exract1", &VNEditor::Exract1Click);

@@ -56,6 +56,7 @@ struct StartupOptions {
 // wires the pages to the document and to each other; what a page shows is
 // the page's own business.
 class PlanesOverviewDock;
+class ScriptWindow;
 
 class VNEditor : public QMainWindow, private PlaneView {
     Q_OBJECT
@@ -112,6 +113,14 @@ public:
     void ChangeFoundFields1Click();
     // Finds the fields of the conditions (checked already) and lists them in the dock.
     void showFindResults(const QStringList &conditions);
+    // Tools > Run script...: the script window, made when first shown; a
+    // script of the Tools menu opens in it (loaded, not run).
+    void RunScript1Click();
+    ScriptWindow *scriptWindow();
+    void openScript(const QString &path);
+    // The scripts the Tools menu lists: the *.js files of editor/scripts (and
+    // of an installed editor's own scripts folder), by file name.
+    QStringList scriptFiles() const;
     // File > Check file: every structural fault of the data in the editor.
     void CheckFile1Click();
     // Plane list.
@@ -144,6 +153,7 @@ private:
 
     void FormCreate();
     void buildMenus();
+    void fillToolsMenu();
     void buildWindow();
     void FormClose();
     // Loads a file as the new document (ReadCfg), starting a new history.
@@ -235,6 +245,8 @@ private:
     weapons::WeaponsPage *weaponsPage_ = nullptr;
     weapons::MoreGun *moreGun_ = nullptr;
     PlanesOverviewDock *overview_ = nullptr;
+    ScriptWindow *scriptWindow_ = nullptr;
+    QMenu *toolsMenu_ = nullptr;
     flightmodel::HeaderPage *headerPage_ = nullptr;
 
     QAction *loadconfig1_ = nullptr;
