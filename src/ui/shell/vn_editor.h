@@ -39,6 +39,7 @@ namespace vw::app {
 
 class MiscPage;
 class PlaneListView;
+class ReferenceFile;
 struct FieldDifference;
 
 struct StartupOptions {
@@ -112,6 +113,18 @@ public:
     void ChangeFoundFields1Click();
     // Finds the fields of the conditions (checked already) and lists them in the dock.
     void showFindResults(const QStringList &conditions);
+    // File > Reference file...: a second file, read only, that the pages compare
+    // their fields with; remembered for the open file in window.ini.
+    void ReferenceFile1Click();
+    void DropReference1Click();
+    // Loads the reference file and remembers it for the open file; false (and
+    // the reason shown, in the status bar when `quiet`) when it cannot be read.
+    bool setReferenceFile(const QString &path, bool quiet = false);
+    ReferenceFile *reference() const { return reference_; }
+    // Edit > Revert to reference: the field under the cursor, the current
+    // configuration, the current plane or the found fields, each one undo step.
+    enum class ReferenceRevert { Field, Configuration, Plane, Found };
+    void RevertToReference1Click(ReferenceRevert what);
     // File > Check file: every structural fault of the data in the editor.
     void CheckFile1Click();
     // Plane list.
@@ -180,6 +193,11 @@ private:
     // is smaller than the page needs.
     static void makePagesScroll(QTabWidget *tabs);
     void showStartupProblems();
+    void buildReference();
+    void updateReferenceStatus();
+    // The reference of the open file, kept in window.ini with the other window settings.
+    void rememberReference();
+    void loadRememberedReference();
     // The row of the flight model grid that shows a difference's field; 0 for another field.
     int primaryGridRow(const FieldDifference &difference) const;
     // The open file on disk: what was loaded or last saved, and a watch on it.
@@ -235,6 +253,10 @@ private:
     weapons::WeaponsPage *weaponsPage_ = nullptr;
     weapons::MoreGun *moreGun_ = nullptr;
     PlanesOverviewDock *overview_ = nullptr;
+    ReferenceFile *reference_ = nullptr;
+    QLabel *referenceStatus_ = nullptr;
+    QAction *dropReference_ = nullptr;
+    QList<QAction *> revertActions_;
     flightmodel::HeaderPage *headerPage_ = nullptr;
 
     QAction *loadconfig1_ = nullptr;

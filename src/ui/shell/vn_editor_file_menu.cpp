@@ -64,6 +64,7 @@ void VNEditor::loadFile(const QString &path, bool decipher)
     updateSaveItems();
     UpdateList1();
     reportLoad();
+    loadRememberedReference();
     if (!starting_)
         offerRecovery();
 }
