@@ -150,7 +150,11 @@ void VNEditor::rememberReference()
         references.insert(key, QFileInfo(reference_->path()).absoluteFilePath());
     else
         references.remove(key);
+    if (references == windowStored_.values.value(ReferencesKey).toMap())
+        return;
     windowStored_.values.insert(ReferencesKey, references);
+    // Kept at once, as a choice of the user's, not only when the window closes.
+    storeWindow();
 }
 
 void VNEditor::loadRememberedReference()
