@@ -67,6 +67,10 @@ void VNEditor::buildReference()
     add(weaponsPage, "Edit1", [this] {
         return QStringLiteral("planes[%1].weapons.configurations[%2].name").arg(selection().CurrentPlane).arg(selection().CurrentConfig);
     });
+    planeField(weaponsPage, "SpinEdit3", "weapons.config_count");
+    add(weaponsPage, "SpinEdit2", [this] {
+        return QStringLiteral("planes[%1].weapons.configurations[%2].weapon_count").arg(selection().CurrentPlane).arg(selection().CurrentConfig);
+    });
     for (const auto &[name, key] : {std::pair{"ComboBox1", "ammo_type"}, {"ComboBox8", "group"}, {"Edit2", "ammo"},
                                     {"Edit19", "heavy_ammo"}, {"Edit7", "bursts"}, {"Edit18", "deviation"}})
         weaponField(weaponsPage, name, key);
@@ -87,8 +91,12 @@ void VNEditor::buildReference()
     for (const auto &[name, key] :
          {std::pair{"Edit23", "engine.extra_parameter"}, {"Edit24", "wep.texts.enabled"}, {"Edit25", "wep.texts.disabled"},
           {"Edit26", "wep.texts.out_of_wep"}, {"Edit27", "wep.times.fuel_ms"}, {"Edit28", "wep.times.overheat_ms"},
-          {"Edit29", "wep.times.cooling_ms"}})
+          {"Edit29", "wep.times.cooling_ms"}, {"UpDown2", "engine.altitude_row_count"},
+          {"UpDown3", "engine.speed_point_count"}})
         planeField(wepPage, name, key);
+    QWidget *miscPage = pages.page(PageId::Misc);
+    add(miscPage, "Edit15", [] { return QStringLiteral("file.version"); });
+    add(miscPage, "Edit16", [] { return QStringLiteral("file.planes"); });
     QWidget *ammoPage = pages.page(PageId::Ammunition);
     const auto *ammoList = ammoPage ? ammoPage->findChild<QListWidget *>(QStringLiteral("ListBox6")) : nullptr;
     for (const auto &[name, key] : {std::pair{"Edit33", "ap_damage"}, {"Edit31", "he_damage"}, {"Edit32", "he_range"},
