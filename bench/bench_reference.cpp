@@ -29,10 +29,15 @@ vwbench::Editor &editor()
 }
 
 // A click on another plane: every page shown again, every field and grid
-// cell marked, and the page shown painted (arg: 0 Weapons, 2 Flight Model).
+// cell marked, and the page shown painted (first arg: 0 Weapons, 2 Flight
+// Model; second: 1 with the reference, 0 without it, for the difference).
 void BM_PlaneSwitchWithReference(benchmark::State &state)
 {
     vwbench::Editor &e = editor();
+    if (state.range(1) == 0)
+        e.window->DropReference1Click();
+    else if (!e.window->reference()->isLoaded())
+        e.window->setReferenceFile(e.dir.filePath(QStringLiteral("stock.bin")));
     e.window->pages()->setCurrentIndex(int(state.range(0)));
     QCoreApplication::processEvents();
     int plane = 1;
@@ -42,12 +47,14 @@ void BM_PlaneSwitchWithReference(benchmark::State &state)
         e.window->repaint();
     }
 }
-BENCHMARK(BM_PlaneSwitchWithReference)->Arg(0)->Arg(2)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_PlaneSwitchWithReference)->Args({0, 0})->Args({0, 1})->Args({2, 0})->Args({2, 1})->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
 // The pages shown again with the marks (Update1), and painted.
 void BM_PageRefreshWithReference(benchmark::State &state)
 {
     vwbench::Editor &e = editor();
+    if (!e.window->reference()->isLoaded())
+        e.window->setReferenceFile(e.dir.filePath(QStringLiteral("stock.bin")));
     e.window->pages()->setCurrentIndex(0);
     QCoreApplication::processEvents();
     for (auto _ : state) {
@@ -61,6 +68,8 @@ BENCHMARK(BM_PageRefreshWithReference)->Unit(benchmark::kMillisecond)->Repetitio
 void BM_EditFollowedByCount(benchmark::State &state)
 {
     vwbench::Editor &e = editor();
+    if (!e.window->reference()->isLoaded())
+        e.window->setReferenceFile(e.dir.filePath(QStringLiteral("stock.bin")));
     double value = 5000;
     for (auto _ : state) {
         value += 1;

@@ -117,6 +117,7 @@ ReferenceFile::ReferenceFile(EditorDocument &document, QObject *parent) : QObjec
     connect(&document_, &EditorDocument::fileReplaced, this, [this] {
         recountAll();
         mark();
+        repaintGrids();
     });
 }
 
@@ -127,6 +128,7 @@ void ReferenceFile::load(const QString &path)
     path_ = path;
     recountAll();
     mark();
+    repaintGrids();
 }
 
 void ReferenceFile::clear()
@@ -135,6 +137,7 @@ void ReferenceFile::clear()
     path_.clear();
     recountAll();
     mark();
+    repaintGrids();
 }
 
 int ReferenceFile::differenceCount() const
@@ -199,11 +202,13 @@ void ReferenceFile::stackChanged(int index)
         const auto *command = dynamic_cast<const FileChangeCommand *>(stack->command(i));
         if (!command) {
             recountAll();
+            mark();
             return;
         }
         for (const datafile::ChangeSet::Step &step : command->changes().steps) {
             if (step.kind != datafile::ChangeSet::Step::Bytes) {
                 recountAll(); // the file's shape changed: every block may have moved
+                mark();
                 return;
             }
             const std::int64_t end = step.offset + std::max<std::int64_t>(1, step.after.size());
@@ -268,6 +273,12 @@ void ReferenceFile::mark()
         }
         setReferenceMark(f.widget, value);
     }
+}
+
+void ReferenceFile::repaintGrids()
+{
+    // The cells read their marks when painted: the pages' refresh and the
+    // grids' own edits repaint them, a new reference or none needs this.
     for (const QPointer<NumberGridModel> &grid : grids_)
         if (grid)
             grid->reload();

@@ -63,7 +63,7 @@ public:
     void addGrid(NumberGridModel *grid);
     // The field the widget shows now, as its canonical path; empty for none.
     QString fieldPath(const QWidget *widget) const;
-    // Marks every registered field again (and repaints the grids).
+    // Marks every registered field again.
     void mark();
 
     // Where the reference holds the bytes at `offset` of the document: the
@@ -82,6 +82,7 @@ Q_SIGNALS:
 
 private:
     void recountAll();
+    void repaintGrids();
     void stackChanged(int index);
     void recount(const std::set<int> &planes, bool shared);
 

@@ -11,6 +11,7 @@
 #include "core/workspace/support_files.h"
 #include "core/workspace/translation.h"
 #include "ui/shell/vn_editor_input.h"
+#include "ui/common/reference_file.h"
 #include "core/workspace/workspace.h"
 #include "ui/damage/damage_map_page.h"
 #include "ui/damage/damage_model_copy_widget.h"
@@ -135,6 +136,8 @@ VNEditor::~VNEditor()
     document_->clearViews();
     delete takeCentralWidget();
     delete moreGun_;
+    // The reference follows the undo stack: it goes before the document does.
+    delete reference_;
 }
 
 void VNEditor::buildWindow()
