@@ -100,11 +100,13 @@ void VNEditor::buildReference()
     QWidget *ammoPage = pages.page(PageId::Ammunition);
     const auto *ammoList = ammoPage ? ammoPage->findChild<QListWidget *>(QStringLiteral("ListBox6")) : nullptr;
     for (const auto &[name, key] : {std::pair{"Edit33", "ap_damage"}, {"Edit31", "he_damage"}, {"Edit32", "he_range"},
-                                    {"Edit30", "weight"}, {"Edit38", "param1"}, {"Edit39", "param2"}})
-        add(ammoPage, name, [ammoList, key] {
+                                    {"Edit30", "weight"}, {"Edit38", "param1"}, {"Edit39", "param2"}}) {
+        const char *member = key;
+        add(ammoPage, name, [ammoList, member] {
             const int row = ammoList ? ammoList->currentRow() : -1;
-            return row < 0 ? QString() : QStringLiteral("ammunition[%1].%2").arg(row).arg(QLatin1String(key));
+            return row < 0 ? QString() : QStringLiteral("ammunition[%1].%2").arg(row).arg(QLatin1String(member));
         });
+    }
     if (ammoList)
         connect(ammoList, &QListWidget::currentRowChanged, reference_, &ReferenceFile::mark);
     // Every grid of the pages, by the bytes of its cells.
