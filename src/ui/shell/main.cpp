@@ -206,12 +206,14 @@ int main(int argc, char **argv)
         registry.show(*firstPage);
     editor.show();
     const QString opened = resolved(files.value(0));
-    if (!opened.isEmpty())
-        QTimer::singleShot(0, &editor, [&editor, opened] { editor.openFromCommandLine(opened); });
-    // Once the file is open: the reference is remembered for it.
-    if (parser.isSet(options.reference))
-        QTimer::singleShot(0, &editor, [&editor, reference = resolved(parser.value(options.reference))] {
-            editor.setReferenceFile(reference, true);
+    // The reference comes once the file is open, and is remembered for it.
+    const QString reference = resolved(parser.value(options.reference));
+    if (!opened.isEmpty() || !reference.isEmpty())
+        QTimer::singleShot(0, &editor, [&editor, opened, reference] {
+            if (!opened.isEmpty() && !editor.openFromCommandLine(opened))
+                return;
+            if (!reference.isEmpty())
+                editor.setReferenceFile(reference, true);
         });
     // Queued on their own, the imports also run while the "loaded" message
     // waits for an answer; only onto the file named, once it is open.
