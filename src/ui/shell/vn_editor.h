@@ -198,6 +198,8 @@ private:
     // The reference of the open file, kept in window.ini with the other window settings.
     void rememberReference();
     void loadRememberedReference();
+    // The find dock's "Revert to reference" button, beside its change button.
+    void addRevertButton(QWidget *findDock);
     // The row of the flight model grid that shows a difference's field; 0 for another field.
     int primaryGridRow(const FieldDifference &difference) const;
     // The open file on disk: what was loaded or last saved, and a watch on it.

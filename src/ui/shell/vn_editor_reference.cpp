@@ -15,6 +15,8 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
+#include <QPushButton>
+#include <QBoxLayout>
 #include <QStatusBar>
 #include <QTreeWidget>
 
@@ -207,6 +209,21 @@ void VNEditor::DropReference1Click()
     reference_->clear();
     rememberReference();
     statusBar()->showMessage(tr("No reference file."));
+}
+
+void VNEditor::addRevertButton(QWidget *findDock)
+{
+    auto *change = findDock->findChild<QPushButton *>(QStringLiteral("ChangeFound"));
+    auto *row = change ? qobject_cast<QBoxLayout *>(change->parentWidget()->layout()->itemAt(0)->layout()) : nullptr;
+    if (!row)
+        return;
+    auto *revert = new QPushButton(tr("Re&vert to reference"), change->parentWidget());
+    revert->setObjectName(QStringLiteral("RevertFound"));
+    row->addWidget(revert);
+    QAction *found = revertActions_.last();
+    revert->setEnabled(found->isEnabled());
+    connect(found, &QAction::changed, revert, [revert, found] { revert->setEnabled(found->isEnabled()); });
+    connect(revert, &QPushButton::clicked, found, &QAction::trigger);
 }
 
 void VNEditor::RevertToReference1Click(ReferenceRevert what)

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QUndoStack>
 
@@ -136,7 +137,10 @@ private Q_SLOTS:
         open.editor->showFindResults({"planes[*].weapons.configurations[1].weapons[1].ammo >= 0"});
         const int steps = open.editor->undoStack()->count();
 
-        open.editor->RevertToReference1Click(what);
+        if (what == VNEditor::ReferenceRevert::Found)
+            named<QPushButton>(open.editor.get(), "RevertFound")->click(); // the find dock's button
+        else
+            open.editor->RevertToReference1Click(what);
         QCOMPARE(open.editor->reference()->differenceCount(), left);
         QCOMPARE(open.editor->undoStack()->count(), steps + 1);
         open.editor->undoStack()->undo();
