@@ -252,6 +252,10 @@ void VNEditor::RevertToReference1Click(ReferenceRevert what)
             }
             const QString field = grid->gridModel()->fieldName(grid->currentCol(), grid->currentRow());
             const QByteArray bytes = reference_->file().bytes(*at, length);
+            if (!file().contains(cell.offset, length) || file().bytes(cell.offset, length) == bytes) {
+                statusBar()->showMessage(tr("Nothing differed from the reference."));
+                return;
+            }
             if (document_->edit(tr("Revert %1 to reference").arg(field), MergeKey::none(),
                                 [&] { file().write(cell.offset, bytes); })) {
                 grid->gridModel()->reload();
