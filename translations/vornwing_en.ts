@@ -2201,6 +2201,130 @@ Restore them? They come back as one step, which Edit &gt; Undo takes back. Disca
         <source>&amp;Run script...</source>
         <translation>&amp;Run script...</translation>
     </message>
+    <message>
+        <source>Refere&amp;nce file...</source>
+        <translation>Refere&amp;nce file...</translation>
+    </message>
+    <message>
+        <source>&amp;Drop reference file</source>
+        <translation>&amp;Drop reference file</translation>
+    </message>
+    <message>
+        <source>Re&amp;vert to reference</source>
+        <translation>Re&amp;vert to reference</translation>
+    </message>
+    <message>
+        <source>&amp;Field under the cursor</source>
+        <translation>&amp;Field under the cursor</translation>
+    </message>
+    <message>
+        <source>Current &amp;configuration</source>
+        <translation>Current &amp;configuration</translation>
+    </message>
+    <message>
+        <source>Current &amp;plane</source>
+        <translation>Current &amp;plane</translation>
+    </message>
+    <message>
+        <source>F&amp;ound fields</source>
+        <translation>F&amp;ound fields</translation>
+    </message>
+    <message>
+        <source>Same as the reference</source>
+        <translation>Same as the reference</translation>
+    </message>
+    <message>
+        <source>1 field differs from the reference</source>
+        <translation>1 field differs from the reference</translation>
+    </message>
+    <message>
+        <source>%1 fields differ from the reference</source>
+        <translation>%1 fields differ from the reference</translation>
+    </message>
+    <message>
+        <source>Reference file: %1</source>
+        <translation>Reference file: %1</translation>
+    </message>
+    <message>
+        <source>The reference file %1 could not be read: %2</source>
+        <translation>The reference file %1 could not be read: %2</translation>
+    </message>
+    <message>
+        <source>The reference file could not be read; the window keeps the reference it had.
+
+</source>
+        <translation>The reference file could not be read; the window keeps the reference it had.
+
+</translation>
+    </message>
+    <message>
+        <source>Reference file: %1.</source>
+        <translation>Reference file: %1.</translation>
+    </message>
+    <message>
+        <source>Load a plane data file first: the reference file is compared with it.</source>
+        <translation>Load a plane data file first: the reference file is compared with it.</translation>
+    </message>
+    <message>
+        <source>Reference file</source>
+        <translation>Reference file</translation>
+    </message>
+    <message>
+        <source>No reference file.</source>
+        <translation>No reference file.</translation>
+    </message>
+    <message>
+        <source>The reference file has another layout: its fields cannot be written into this file.</source>
+        <translation>The reference file has another layout: its fields cannot be written into this file.</translation>
+    </message>
+    <message>
+        <source>The cell has no value in the reference file.</source>
+        <translation>The cell has no value in the reference file.</translation>
+    </message>
+    <message>
+        <source>Revert %1 to reference</source>
+        <translation>Revert %1 to reference</translation>
+    </message>
+    <message>
+        <source>Reverted to the reference: %1.</source>
+        <translation>Reverted to the reference: %1.</translation>
+    </message>
+    <message>
+        <source>The field under the cursor has no value in the reference file.</source>
+        <translation>The field under the cursor has no value in the reference file.</translation>
+    </message>
+    <message>
+        <source>Revert field to reference</source>
+        <translation>Revert field to reference</translation>
+    </message>
+    <message>
+        <source>Revert configuration to reference</source>
+        <translation>Revert configuration to reference</translation>
+    </message>
+    <message>
+        <source>Revert plane to reference</source>
+        <translation>Revert plane to reference</translation>
+    </message>
+    <message>
+        <source>No fields are found: Edit &gt; Find in planes... finds them.</source>
+        <translation>No fields are found: Edit &gt; Find in planes... finds them.</translation>
+    </message>
+    <message>
+        <source>Revert found fields to reference</source>
+        <translation>Revert found fields to reference</translation>
+    </message>
+    <message>
+        <source>Nothing differed from the reference.</source>
+        <translation>Nothing differed from the reference.</translation>
+    </message>
+    <message>
+        <source>1 field reverted to the reference.</source>
+        <translation>1 field reverted to the reference.</translation>
+    </message>
+    <message>
+        <source>%1 fields reverted to the reference.</source>
+        <translation>%1 fields reverted to the reference.</translation>
+    </message>
 </context>
 <context>
     <name>vw::app::fields</name>
@@ -4239,6 +4363,17 @@ SEL: every selected cell</translation>
     <message>
         <source>Copy weapon: the source or the destination plane has no plane record.</source>
         <translation>Copy weapon: the source or the destination plane has no plane record.</translation>
+    </message>
+</context>
+<context>
+    <name>vw::app::ReferenceFile</name>
+    <message>
+        <source>Reference: %1</source>
+        <translation>Reference: %1</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>none</translation>
     </message>
 </context>
 </TS>

@@ -2201,6 +2201,130 @@ Restore them? They come back as one step, which Edit &gt; Undo takes back. Disca
         <source>&amp;Run script...</source>
         <translation>&amp;Выполнить скрипт...</translation>
     </message>
+    <message>
+        <source>Refere&amp;nce file...</source>
+        <translation>Эт&amp;алонный файл...</translation>
+    </message>
+    <message>
+        <source>&amp;Drop reference file</source>
+        <translation>&amp;Убрать эталонный файл</translation>
+    </message>
+    <message>
+        <source>Re&amp;vert to reference</source>
+        <translation>Вер&amp;нуть к эталону</translation>
+    </message>
+    <message>
+        <source>&amp;Field under the cursor</source>
+        <translation>&amp;Поле под курсором</translation>
+    </message>
+    <message>
+        <source>Current &amp;configuration</source>
+        <translation>Текущую &amp;конфигурацию</translation>
+    </message>
+    <message>
+        <source>Current &amp;plane</source>
+        <translation>Текущий &amp;самолёт</translation>
+    </message>
+    <message>
+        <source>F&amp;ound fields</source>
+        <translation>&amp;Найденные поля</translation>
+    </message>
+    <message>
+        <source>Same as the reference</source>
+        <translation>Совпадает с эталоном</translation>
+    </message>
+    <message>
+        <source>1 field differs from the reference</source>
+        <translation>1 поле отличается от эталона</translation>
+    </message>
+    <message>
+        <source>%1 fields differ from the reference</source>
+        <translation>Полей, отличающихся от эталона: %1</translation>
+    </message>
+    <message>
+        <source>Reference file: %1</source>
+        <translation>Эталонный файл: %1</translation>
+    </message>
+    <message>
+        <source>The reference file %1 could not be read: %2</source>
+        <translation>Эталонный файл %1 не удалось прочитать: %2</translation>
+    </message>
+    <message>
+        <source>The reference file could not be read; the window keeps the reference it had.
+
+</source>
+        <translation>Эталонный файл не удалось прочитать; окно оставляет прежний эталон.
+
+</translation>
+    </message>
+    <message>
+        <source>Reference file: %1.</source>
+        <translation>Эталонный файл: %1.</translation>
+    </message>
+    <message>
+        <source>Load a plane data file first: the reference file is compared with it.</source>
+        <translation>Сначала загрузите файл данных самолётов: эталонный файл сравнивается с ним.</translation>
+    </message>
+    <message>
+        <source>Reference file</source>
+        <translation>Эталонный файл</translation>
+    </message>
+    <message>
+        <source>No reference file.</source>
+        <translation>Эталонного файла нет.</translation>
+    </message>
+    <message>
+        <source>The reference file has another layout: its fields cannot be written into this file.</source>
+        <translation>У эталонного файла другой формат: его поля нельзя записать в этот файл.</translation>
+    </message>
+    <message>
+        <source>The cell has no value in the reference file.</source>
+        <translation>В эталонном файле нет значения этой ячейки.</translation>
+    </message>
+    <message>
+        <source>Revert %1 to reference</source>
+        <translation>Вернуть %1 к эталону</translation>
+    </message>
+    <message>
+        <source>Reverted to the reference: %1.</source>
+        <translation>Возвращено к эталону: %1.</translation>
+    </message>
+    <message>
+        <source>The field under the cursor has no value in the reference file.</source>
+        <translation>В эталонном файле нет значения поля под курсором.</translation>
+    </message>
+    <message>
+        <source>Revert field to reference</source>
+        <translation>Вернуть поле к эталону</translation>
+    </message>
+    <message>
+        <source>Revert configuration to reference</source>
+        <translation>Вернуть конфигурацию к эталону</translation>
+    </message>
+    <message>
+        <source>Revert plane to reference</source>
+        <translation>Вернуть самолёт к эталону</translation>
+    </message>
+    <message>
+        <source>No fields are found: Edit &gt; Find in planes... finds them.</source>
+        <translation>Поля не найдены: их находит Правка &gt; Найти в самолётах...</translation>
+    </message>
+    <message>
+        <source>Revert found fields to reference</source>
+        <translation>Вернуть найденные поля к эталону</translation>
+    </message>
+    <message>
+        <source>Nothing differed from the reference.</source>
+        <translation>Ничто не отличалось от эталона.</translation>
+    </message>
+    <message>
+        <source>1 field reverted to the reference.</source>
+        <translation>1 поле возвращено к эталону.</translation>
+    </message>
+    <message>
+        <source>%1 fields reverted to the reference.</source>
+        <translation>Полей возвращено к эталону: %1.</translation>
+    </message>
 </context>
 <context>
     <name>vw::app::fields</name>
@@ -4239,6 +4363,17 @@ SEL: все выделенные ячейки</translation>
     <message>
         <source>Copy weapon: the source or the destination plane has no plane record.</source>
         <translation>Копирование оружия: у самолёта-источника или получателя нет записи.</translation>
+    </message>
+</context>
+<context>
+    <name>vw::app::ReferenceFile</name>
+    <message>
+        <source>Reference: %1</source>
+        <translation>Эталон: %1</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>нет</translation>
     </message>
 </context>
 </TS>

@@ -2,9 +2,11 @@
 
 #include "ui/common/editor_document.h"
 #include "ui/common/page_support.h"
+#include "ui/common/reference_file.h"
 #include "core/datafile/number_text.h"
 
 #include <QApplication>
+#include <QBrush>
 #include <QPalette>
 
 #include <cmath>
@@ -85,6 +87,16 @@ QVariant NumberGridModel::data(const QModelIndex &index, int role) const
     case Qt::BackgroundRole:
         if (c.kind == GridCell::Heading)
             return QApplication::palette().button();
+        if (c.editable() && reference_ && !reference_(c).isEmpty())
+            return QBrush(referenceMarkColour(QApplication::palette()));
+        return {};
+    case Qt::ToolTipRole:
+    case ReferenceRole:
+        if (c.editable() && reference_) {
+            const QString value = reference_(c);
+            if (!value.isEmpty())
+                return role == ReferenceRole ? value : referenceToolTip(value);
+        }
         return {};
     default:
         return {};

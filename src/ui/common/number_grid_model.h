@@ -32,6 +32,10 @@ public:
     using Binding = std::function<GridCell(int col, int row)>;
     // A cell's field as the page labels it ("Base weight (lb)", "Pitch at 20 mph").
     using FieldName = std::function<QString(int col, int row)>;
+    // The reference file's value of a cell, as the cell shows values, where it differs; empty elsewhere.
+    using Reference = std::function<QString(const GridCell &cell)>;
+    // The reference value of a marked cell (a string), beside its mark colour and tooltip.
+    static constexpr int ReferenceRole = Qt::UserRole + 1;
 
     NumberGridModel(EditorDocument &document, const QString &gridName, Binding binding, QObject *parent = nullptr);
 
@@ -66,6 +70,8 @@ public:
     void setFieldNames(const QString &pageCaption, FieldName name = {});
     const QString &pageCaption() const { return pageCaption_; }
     QString fieldName(int col, int row) const;
+    // Cells whose value differs from the reference file are marked.
+    void setReference(Reference reference) { reference_ = std::move(reference); }
 
 Q_SIGNALS:
     // A cell's field was changed by the user (col, row in grid cells).
@@ -77,6 +83,7 @@ private:
     Binding binding_;
     QString pageCaption_;
     FieldName fieldName_;
+    Reference reference_;
     int colCount_ = 0;
     int rowCount_ = 0;
     bool active_ = false;

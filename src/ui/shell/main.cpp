@@ -39,6 +39,10 @@ struct Options {
                             QStringLiteral("Show the window in LANG: en (English), ru (Russian) or source (the texts as "
                                            "the program writes them). Without it the system's language decides."),
                             QStringLiteral("LANG")};
+    QCommandLineOption reference{QStringLiteral("reference"),
+                                 QStringLiteral("Compare the file with the reference file FILE (read only), as File > "
+                                                "Reference file... does."),
+                                 QStringLiteral("FILE")};
     // Not in --help: imports JSON patches once FILE is open, each one undo
     // step, as File > Import JSON... does (the recovery tests drive a real
     // editor with it).
@@ -51,7 +55,7 @@ void setUp(QCommandLineParser &parser, const Options &options)
     parser.setApplicationDescription(QStringLiteral("Editor for the Vornwing plane data file."));
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addOptions({options.base, options.page, options.screenshot, options.lang});
+    parser.addOptions({options.base, options.page, options.screenshot, options.lang, options.reference});
     QCommandLineOption import = options.import;
     import.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOption(import);
@@ -202,8 +206,15 @@ int main(int argc, char **argv)
         registry.show(*firstPage);
     editor.show();
     const QString opened = resolved(files.value(0));
-    if (!opened.isEmpty())
-        QTimer::singleShot(0, &editor, [&editor, opened] { editor.openFromCommandLine(opened); });
+    // The reference comes once the file is open, and is remembered for it.
+    const QString reference = resolved(parser.value(options.reference));
+    if (!opened.isEmpty() || !reference.isEmpty())
+        QTimer::singleShot(0, &editor, [&editor, opened, reference] {
+            if (!opened.isEmpty() && !editor.openFromCommandLine(opened))
+                return;
+            if (!reference.isEmpty())
+                editor.setReferenceFile(reference, true);
+        });
     // Queued on their own, the imports also run while the "loaded" message
     // waits for an answer; only onto the file named, once it is open.
     if (!patches.isEmpty())

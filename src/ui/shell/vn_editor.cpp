@@ -11,6 +11,7 @@
 #include "core/workspace/support_files.h"
 #include "core/workspace/translation.h"
 #include "ui/shell/vn_editor_input.h"
+#include "ui/common/reference_file.h"
 #include "core/workspace/workspace.h"
 #include "ui/damage/damage_map_page.h"
 #include "ui/damage/damage_model_copy_widget.h"
@@ -135,6 +136,8 @@ VNEditor::~VNEditor()
     document_->clearViews();
     delete takeCentralWidget();
     delete moreGun_;
+    // The reference follows the undo stack: it goes before the document does.
+    delete reference_;
 }
 
 void VNEditor::buildWindow()
@@ -345,6 +348,7 @@ void VNEditor::buildWindow()
     fileStatus_ = new QLabel(this);
     fileStatus_->setObjectName(QStringLiteral("FileStatus"));
     statusBar()->addPermanentWidget(fileStatus_);
+    buildReference();
 
     // The plane list selects the plane that a page, dialog or batch made current.
     connect(document_.get(), &EditorDocument::currentChanged, listBox1_, [this] {
@@ -391,6 +395,9 @@ void VNEditor::buildMenus()
     fileMenu->addAction(saveas1_);
     fileMenu->addAction(action(tr("&Compare with..."), "CompareWith1", &VNEditor::CompareWith1Click));
     fileMenu->addAction(action(tr("Check &file"), "CheckFile1", &VNEditor::CheckFile1Click));
+    fileMenu->addAction(action(tr("Refere&nce file..."), "ReferenceFile1", &VNEditor::ReferenceFile1Click));
+    dropReference_ = action(tr("&Drop reference file"), "DropReference1", &VNEditor::DropReference1Click);
+    fileMenu->addAction(dropReference_);
     fileMenu->addSeparator();
     fileMenu->addAction(action(tr("&Export plane as JSON..."), "ExportJson1", &VNEditor::ExportJson1Click));
     fileMenu->addAction(action(tr("Export all &planes as JSON..."), "ExportAllJson1", &VNEditor::ExportAllJson1Click));
@@ -413,6 +420,21 @@ void VNEditor::buildMenus()
     find->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+F")));
     editMenu->addAction(find);
     editMenu->addAction(action(tr("C&hange found fields..."), "ChangeFoundFields1", &VNEditor::ChangeFoundFields1Click));
+    QMenu *revertMenu = editMenu->addMenu(tr("Re&vert to reference"));
+    revertMenu->setObjectName(QStringLiteral("RevertToReference1"));
+    const std::pair<QString, std::pair<const char *, ReferenceRevert>> reverts[] = {
+        {tr("&Field under the cursor"), {"RevertField1", ReferenceRevert::Field}},
+        {tr("Current &configuration"), {"RevertConfiguration1", ReferenceRevert::Configuration}},
+        {tr("Current &plane"), {"RevertPlane1", ReferenceRevert::Plane}},
+        {tr("F&ound fields"), {"RevertFound1", ReferenceRevert::Found}}};
+    for (const auto &[text, named] : reverts) {
+        const ReferenceRevert what = named.second;
+        QAction *a = action(text, named.first, [this, what] { RevertToReference1Click(what); });
+        revertMenu->addAction(a);
+        revertActions_ << a;
+    }
+    revertActions_.first()->setShortcut(QKeySequence(QStringLiteral("Ctrl+Alt+R")));
+    updateReferenceStatus();
 
     QMenu *viewMenu = menuBar()->addMenu(tr("&View"));
     viewMenu->setObjectName(QStringLiteral("View1"));

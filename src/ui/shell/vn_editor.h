@@ -39,6 +39,7 @@ namespace vw::app {
 
 class MiscPage;
 class PlaneListView;
+class ReferenceFile;
 struct FieldDifference;
 
 struct StartupOptions {
@@ -121,6 +122,18 @@ public:
     // The scripts the Tools menu lists: the *.js files of editor/scripts (and
     // of an installed editor's own scripts folder), by file name.
     QStringList scriptFiles() const;
+    // File > Reference file...: a second file, read only, that the pages compare
+    // their fields with; remembered for the open file in window.ini.
+    void ReferenceFile1Click();
+    void DropReference1Click();
+    // Loads the reference file and remembers it for the open file; false (and
+    // the reason shown, in the status bar when `quiet`) when it cannot be read.
+    bool setReferenceFile(const QString &path, bool quiet = false);
+    ReferenceFile *reference() const { return reference_; }
+    // Edit > Revert to reference: the field under the cursor, the current
+    // configuration, the current plane or the found fields, each one undo step.
+    enum class ReferenceRevert { Field, Configuration, Plane, Found };
+    void RevertToReference1Click(ReferenceRevert what);
     // File > Check file: every structural fault of the data in the editor.
     void CheckFile1Click();
     // Plane list.
@@ -190,6 +203,13 @@ private:
     // is smaller than the page needs.
     static void makePagesScroll(QTabWidget *tabs);
     void showStartupProblems();
+    void buildReference();
+    void updateReferenceStatus();
+    // The reference of the open file, kept in window.ini with the other window settings.
+    void rememberReference();
+    void loadRememberedReference();
+    // The find dock's "Revert to reference" button, beside its change button.
+    void addRevertButton(QWidget *findDock);
     // The row of the flight model grid that shows a difference's field; 0 for another field.
     int primaryGridRow(const FieldDifference &difference) const;
     // The open file on disk: what was loaded or last saved, and a watch on it.
@@ -247,6 +267,10 @@ private:
     PlanesOverviewDock *overview_ = nullptr;
     ScriptWindow *scriptWindow_ = nullptr;
     QMenu *toolsMenu_ = nullptr;
+    ReferenceFile *reference_ = nullptr;
+    QLabel *referenceStatus_ = nullptr;
+    QAction *dropReference_ = nullptr;
+    QList<QAction *> revertActions_;
     flightmodel::HeaderPage *headerPage_ = nullptr;
 
     QAction *loadconfig1_ = nullptr;

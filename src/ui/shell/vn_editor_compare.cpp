@@ -1,6 +1,7 @@
 #include "vn_editor.h"
 
 #include "ui/shell/compare_dock_widget.h"
+#include "ui/common/reference_file.h"
 #include "ui/common/number_grid_view.h"
 #include "core/planedata/plane_json.h"
 #include "core/flightmodel/plane_record.h"
@@ -50,14 +51,19 @@ void VNEditor::CompareWith1Click()
         prompter_->information(this, tr("Load a plane data file first: it is compared with the one you choose."));
         return;
     }
-    const QString chosen = prompter_->openFileName(this, tr("Compare with"), baseDirectory_, QString(),
+    // The reference file is offered first.
+    const QString chosen = prompter_->openFileName(this, tr("Compare with"), baseDirectory_, reference_->path(),
                                                    configDialogFilter());
     if (chosen.isEmpty())
         return;
     QList<FieldDifference> differences;
     try {
-        const datafile::DataFile other = datafile::DataFile::ReadCfg(chosen, true);
-        differences = diffFiles(file(), other);
+        if (reference_->isLoaded() && chosen == reference_->path()) {
+            differences = diffFiles(file(), reference_->file());
+        } else {
+            const datafile::DataFile other = datafile::DataFile::ReadCfg(chosen, true);
+            differences = diffFiles(file(), other);
+        }
     } catch (const std::exception &e) {
         prompter_->error(this, tr("The files could not be compared.\n\n") + EditorDocument::describe(e));
         return;

@@ -64,6 +64,7 @@ void VNEditor::loadFile(const QString &path, bool decipher)
     updateSaveItems();
     UpdateList1();
     reportLoad();
+    loadRememberedReference();
     if (!starting_)
         offerRecovery();
 }
@@ -275,6 +276,8 @@ bool VNEditor::saveFile(const QString &requested)
     // The saved file is what the next save compares with; its recording starts afresh.
     rememberDiskVersion(path, saved, true);
     rememberRecentFile(path);
+    // A file saved under a new name keeps the reference it was compared with.
+    rememberReference();
     updateTitle();
     miscPage_->showFileSummary();
     // Saved under another name than asked for: that file is the one the title names now.

@@ -44,6 +44,7 @@ void VNEditor::showFindResults(const QStringList &texts)
         *document_, conditions, [this](const fields::FieldPath &path, const fields::Match &m) { showFound(path, m); }, this);
     dock->setAttribute(Qt::WA_DeleteOnClose);
     connect(dock, &FindDock::changeRequested, this, &VNEditor::ChangeFoundFields1Click);
+    addRevertButton(dock);
     addDockWidget(Qt::BottomDockWidgetArea, dock);
     dock->show();
 }

@@ -184,6 +184,9 @@ void VNEditor::storeWindow()
         values.insert(QStringLiteral("moreWeaponsPlace"), *place);
     if (overview_)
         values.insert(QStringLiteral("overviewColumns"), overview_->model()->columnPaths());
+    // The reference file of each data file.
+    if (windowStored_.values.contains(QStringLiteral("references")))
+        values.insert(QStringLiteral("references"), windowStored_.values.value(QStringLiteral("references")));
     try {
         writeWindowSettings(windowSettingsPath(), values);
     } catch (const std::exception &e) {
