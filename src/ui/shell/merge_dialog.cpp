@@ -95,11 +95,14 @@ MergeDialog::MergeDialog(EditorDocument &document, const QString &directory, QWi
     view_->horizontalHeader()->setStretchLastSection(true);
     layout->addWidget(view_, 1);
     auto *box = new QDialogButtonBox(this);
-    apply_ = box->addButton(tr("&Apply"), QDialogButtonBox::AcceptRole);
+    apply_ = box->addButton(tr("&Apply"), QDialogButtonBox::ActionRole);
     apply_->setObjectName(QStringLiteral("ApplyMerge"));
     box->addButton(QDialogButtonBox::Close);
     layout->addWidget(box);
     clear(tr("Choose the base file and their file, then List changes."));
+    // Enter in a file's name lists the changes; it must not apply them as well.
+    for (QPushButton *b : findChildren<QPushButton *>())
+        b->setAutoDefault(false);
 
     connect(list, &QPushButton::clicked, this, &MergeDialog::listChanges);
     connect(allOurs_, &QPushButton::clicked, this, [this] { takeAll(false); });

@@ -139,11 +139,15 @@ ExportTableDialog::ExportTableDialog(EditorDocument &document, const QString &di
     preview_ = previewView(this, model_, "TablePreview");
     layout->addWidget(preview_, 2);
     auto *box = new QDialogButtonBox(this);
-    save_ = box->addButton(tr("&Save..."), QDialogButtonBox::AcceptRole);
+    save_ = box->addButton(tr("&Save..."), QDialogButtonBox::ActionRole);
     save_->setObjectName(QStringLiteral("SaveTable"));
     box->addButton(QDialogButtonBox::Close);
     layout->addWidget(box);
 
+    // Enter in the pattern adds a column; it must not save as well.
+    for (QPushButton *b : findChildren<QPushButton *>())
+        b->setAutoDefault(false);
+    preview_->verticalHeader()->hide(); // the table's own number columns count the rows
     connect(add, &QPushButton::clicked, this, &ExportTableDialog::addColumn);
     connect(chooser_->patternEdit(), &QLineEdit::returnPressed, this, &ExportTableDialog::addColumn);
     connect(chooser_->tree(), &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem *item) {

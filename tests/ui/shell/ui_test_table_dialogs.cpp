@@ -8,6 +8,7 @@
 #include "ui/shell/table_dialogs.h"
 
 #include <QCheckBox>
+#include <QLineEdit>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -85,6 +86,12 @@ private Q_SLOTS:
         OpenEditor w(workspace);
         w.find<QAction>(QStringLiteral("ExportTable1"))->trigger();
         auto *dialog = w.find<vw::app::ExportTableDialog>(QStringLiteral("ExportTableDialog"));
+        // Enter in the pattern adds the column, and only that.
+        const int offered = dialog->columns().size();
+        dialog->chooser()->patternEdit()->setText(columns.first());
+        QTest::keyClick(dialog->chooser()->patternEdit(), Qt::Key_Return);
+        QCOMPARE(dialog->columns().size(), offered + 1);
+        QVERIFY(w.prompter.fileDialogTitles.isEmpty());
         dialog->setColumns(columns);
         dialog->formatBox()->setCurrentIndex(tsv ? 1 : 0);
         dialog->labelsBox()->setChecked(labels);
