@@ -2,6 +2,7 @@
 
 #include "ui/common/editor_document.h"
 #include "ui/common/prompter_dialog.h"
+#include "ui/shell/table_dialogs.h"
 
 #include <QDialogButtonBox>
 #include <QDir>
@@ -59,7 +60,9 @@ MergeDialog::MergeDialog(EditorDocument &document, const QString &directory, QWi
         browse->setObjectName(QLatin1String(button));
         row->addWidget(edit, 1);
         row->addWidget(browse);
-        form->addRow(label, row);
+        auto *caption = new QLabel(label, this);
+        caption->setBuddy(edit);
+        form->addRow(caption, row);
         connect(browse, &QPushButton::clicked, this, [this, edit, title] { choose(edit, title); });
         connect(edit, &QLineEdit::returnPressed, this, &MergeDialog::listChanges);
         return edit;
@@ -185,7 +188,7 @@ bool MergeDialog::listChanges()
         if (!c.takeable)
             take->setToolTip(tr("The open file keeps its own: a plane, record or damage map is not added or taken away by a merge."));
         QList<QStandardItem *> row{take, new QStandardItem(c.conflict ? tr("conflict") : tr("theirs changed"))};
-        for (const QString &cell : {c.field.path, c.field.label, QString::fromUtf8(c.field.base),
+        for (const QString &cell : {c.field.path, listedLabel(document_, c.field.path, c.field.label), QString::fromUtf8(c.field.base),
                                     QString::fromUtf8(c.field.ours), QString::fromUtf8(c.field.theirs)})
             row << new QStandardItem(cell);
         if (c.conflict) {

@@ -4,6 +4,7 @@
 #include "ui/common/prompter_dialog.h"
 #include "ui/shell/find_dock_widget.h"
 #include "core/datafile/file_access.h"
+#include "core/flightmodel/plane_record.h"
 #include "core/planedata/plane_diff.h"
 #include "core/planedata/plane_import.h"
 
@@ -19,6 +20,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStandardItemModel>
 #include <QTableView>
 #include <QTreeWidget>
@@ -75,6 +77,17 @@ QString fieldText(const datafile::DataFile &file, const QString &path, const QJs
 }
 
 } // namespace
+
+QString listedLabel(const EditorDocument &document, const QString &path, const QString &label)
+{
+    static const QRegularExpression primaryRow(QStringLiteral("\\.primary\\.rows\\[([0-9]+)\\]$"));
+    const QRegularExpressionMatch m = primaryRow.match(path);
+    const QStringList &lines = document.labels().FmLabels;
+    const int row = m.hasMatch() ? m.captured(1).toInt() : 0;
+    if (row < 1 || row > flightmodel::PlaneRecordView::PrimaryDoubles || row > lines.size() || lines.at(row - 1).trimmed().isEmpty())
+        return label;
+    return lines.at(row - 1).trimmed();
+}
 
 ExportTableDialog::ExportTableDialog(EditorDocument &document, const QString &directory, QWidget *parent)
     : QDialog(parent), document_(document), directory_(directory)
@@ -358,6 +371,7 @@ void ImportTableDialog::load(const QString &path)
     model_->setHorizontalHeaderLabels({tr("Field"), tr("Label"), tr("From"), tr("To")});
     refusals_->clear();
     refusals_->hide();
+    preview_->show();
     apply_->setEnabled(false);
     format_ = path.endsWith(QLatin1String(".tsv"), Qt::CaseInsensitive) ? TableFormat::Tsv : TableFormat::Csv;
     if (!document_.isLoaded()) {
@@ -385,7 +399,7 @@ void ImportTableDialog::load(const QString &path)
         for (qsizetype i = 0; i < changes.size() && i < PreviewChanges; ++i) {
             const FieldDifference &d = changes[i];
             QList<QStandardItem *> row;
-            for (const QString &cell : {d.path, d.label, fieldText(document_.file(), d.path, d.from), fieldText(copy, d.path, d.to)})
+            for (const QString &cell : {d.path, listedLabel(document_, d.path, d.label), fieldText(document_.file(), d.path, d.from), fieldText(copy, d.path, d.to)})
                 row << new QStandardItem(cell);
             model_->appendRow(row);
         }
@@ -398,6 +412,8 @@ void ImportTableDialog::load(const QString &path)
         summary_->setText(tr("The table is refused: nothing can be imported until these cells are put right."));
         refusals_->addItems(refused);
         refusals_->show();
+        preview_->hide(); // the refusals take its room
+
         return;
     }
     preview_->resizeColumnsToContents();

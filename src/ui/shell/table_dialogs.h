@@ -17,6 +17,10 @@ namespace vw::app {
 class EditorDocument;
 class FieldChooser;
 
+// A field's label as the dialogs list it: a primary row by its FM.dat line,
+// as the flight model grid names it; any other field by `label`.
+QString listedLabel(const EditorDocument &document, const QString &path, const QString &label);
+
 // File > "Export table...": the columns chosen from the field catalogue, in
 // order (the first column's wildcards are the rows), the header as patterns
 // or labels, CSV or tab-separated, a preview of the first rows, and Save...
