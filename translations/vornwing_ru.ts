@@ -2363,7 +2363,7 @@ Restore them? They come back as one step, which Edit &gt; Undo takes back. Disca
     </message>
     <message>
         <source>&amp;Merge changes from...</source>
-        <translation>С&amp;лияние изменений из...</translation>
+        <translation>Слияни&amp;е изменений из...</translation>
     </message>
     <message>
         <source>Load a plane data file first: the table holds its fields.</source>
