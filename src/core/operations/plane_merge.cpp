@@ -60,8 +60,12 @@ struct Place {
 
 class Merger {
 public:
-    Merger(const DataFile &base, const DataFile &ours, const DataFile &theirs, DataFile &out, MergePreference prefer)
-        : base_(base), ours_(ours), theirs_(theirs), out_(out), prefer_(prefer)
+    // Asked for every change THEIRS brings and every conflict: true to take THEIRS's side.
+    using Decider = std::function<bool(const MergeChange &)>;
+
+    Merger(const DataFile &base, const DataFile &ours, const DataFile &theirs, DataFile &out, MergePreference prefer,
+           Decider decide = {})
+        : base_(base), ours_(ours), theirs_(theirs), out_(out), prefer_(prefer), decide_(std::move(decide))
     {
     }
 
@@ -194,7 +198,19 @@ private:
         const Value base = leaf.read(at.base);
         if (sameValue(leaf, base, theirs))
             return;
-        if (sameValue(leaf, base, ours)) {
+        const bool conflict = !sameValue(leaf, base, ours);
+        if (decide_) {
+            MergeChange change{named(leaf), conflict, true};
+            change.field.base = valueText(leaf, base);
+            change.field.ours = valueText(leaf, ours);
+            change.field.theirs = valueText(leaf, theirs);
+            if (decide_(change)) {
+                leaf.write(out_, at.out, theirs);
+                ++result.taken;
+            }
+            return;
+        }
+        if (!conflict) {
             leaf.write(out_, at.out, theirs);
             ++result.taken;
             return;
@@ -220,6 +236,8 @@ private:
         if (samePart(node, at.base, at.theirs, inBase, inTheirs))
             return false; // THEIRS left it
         const bool oursLeft = samePart(node, at.base, at.ours, inBase, inOurs);
+        if (decide_)
+            return decidePart(node, at, inBase, inOurs, inTheirs, carried, oursLeft);
         if (oursLeft && carried) {
             if (inTheirs)
                 take(node, at.theirs, at.out);
@@ -243,6 +261,22 @@ private:
         if (prefer_ == MergePreference::Theirs && carried && inTheirs)
             take(node, at.theirs, at.out);
         return true;
+    }
+
+    // A part present on some sides only, as the user decides it.
+    bool decidePart(const Node &node, Place &at, bool inBase, bool inOurs, bool inTheirs, bool carried, bool oursLeft)
+    {
+        const bool conflict = !(oursLeft && carried);
+        if (conflict && !oursLeft && samePart(node, at.ours, at.theirs, inOurs, inTheirs))
+            return false;
+        const auto text = [](bool present) { return QByteArray(present ? "(present)" : "null"); };
+        MergeChange change{named(node), conflict, carried && inTheirs};
+        change.field.base = text(inBase);
+        change.field.ours = text(inOurs);
+        change.field.theirs = text(inTheirs);
+        if (decide_(change) && change.takeable)
+            take(node, at.theirs, at.out);
+        return conflict;
     }
 
     // Both files have the part as the other has it, with the same values.
@@ -345,13 +379,11 @@ private:
     const DataFile &base_, &ours_, &theirs_;
     DataFile &out_;
     MergePreference prefer_;
+    Decider decide_;
     std::vector<Segment> path_;
 };
 
-} // namespace
-
-MergeResult mergeFiles(const DataFile &base, const DataFile &ours, const DataFile &theirs, DataFile &out,
-                       MergePreference prefer)
+void checkLayouts(const DataFile &base, const DataFile &ours, const DataFile &theirs)
 {
     if (base.FileLayout() != ours.FileLayout() || theirs.FileLayout() != ours.FileLayout())
         throw datafile::FormatError(
@@ -361,9 +393,45 @@ MergeResult mergeFiles(const DataFile &base, const DataFile &ours, const DataFil
                 .arg(base.FileLayout())
                 .arg(ours.FileLayout())
                 .arg(theirs.FileLayout()));
+}
+
+int mergeWithDecider(const DataFile &base, const DataFile &ours, const DataFile &theirs, DataFile &out,
+                     Merger::Decider decide)
+{
+    checkLayouts(base, ours, theirs);
+    Merger merger(base, ours, theirs, out, MergePreference::None, std::move(decide));
+    merger.run();
+    return merger.result.taken;
+}
+
+} // namespace
+
+MergeResult mergeFiles(const DataFile &base, const DataFile &ours, const DataFile &theirs, DataFile &out,
+                       MergePreference prefer)
+{
+    checkLayouts(base, ours, theirs);
     Merger merger(base, ours, theirs, out, prefer);
     merger.run();
     return merger.result;
+}
+
+QList<MergeChange> mergeChanges(const DataFile &base, const DataFile &ours, const DataFile &theirs)
+{
+    QList<MergeChange> changes;
+    DataFile out = DataFile::fromBytes(ours.toBytes(false), false);
+    mergeWithDecider(base, ours, theirs, out, [&](const MergeChange &change) {
+        changes.append(change);
+        return false; // OUT is not wanted: nothing is written
+    });
+    return changes;
+}
+
+int mergeWithChoices(const DataFile &base, const DataFile &ours, const DataFile &theirs, DataFile &out,
+                     const QHash<QString, bool> &takeTheirs)
+{
+    return mergeWithDecider(base, ours, theirs, out, [&](const MergeChange &change) {
+        return takeTheirs.value(change.field.path, !change.conflict);
+    });
 }
 
 int revertFields(const DataFile &file, const DataFile &reference, DataFile &out, const QList<fields::FieldPath> &patterns)

@@ -6,7 +6,10 @@
 #include <QByteArray>
 #include <QJsonValue>
 #include <QList>
+#include <QHash>
 #include <QString>
+
+#include <functional>
 
 namespace vw::app {
 
@@ -61,6 +64,29 @@ MergeResult mergeFiles(const datafile::DataFile &base, const datafile::DataFile 
 // The files must be of the same layout.
 int revertFields(const datafile::DataFile &file, const datafile::DataFile &reference, datafile::DataFile &out,
                  const QList<fields::FieldPath> &patterns);
+
+// One field or part the merge would take from THEIRS (`conflict` false: only
+// THEIRS changed it) or a conflict, for the user to decide: `takeable` false
+// for a part OUT keeps as OURS has it whatever is chosen (a plane, record or
+// damage map added or taken away). `json` values are not filled in.
+struct MergeChange {
+    MergeConflict field;
+    bool conflict = false;
+    bool takeable = true;
+};
+
+// Every change of THEIRS the merge would take and every conflict, in the
+// merge's order: one-side changes as THEIRS's by default, conflicts as OURS's.
+QList<MergeChange> mergeChanges(const datafile::DataFile &base, const datafile::DataFile &ours,
+                                const datafile::DataFile &theirs);
+
+// The merge with a decision per change: the changes listed in `takeTheirs`
+// (by path) take the side it says, the others their default (one-side
+// changes THEIRS, conflicts OURS). A count is a field of its own: its entries
+// show as its decision says. `out` holds a copy of OURS, as for mergeFiles.
+// Returns how many fields took THEIRS's value.
+int mergeWithChoices(const datafile::DataFile &base, const datafile::DataFile &ours, const datafile::DataFile &theirs,
+                     datafile::DataFile &out, const QHash<QString, bool> &takeTheirs);
 
 // "path (label): base X, ours Y, theirs Z".
 QByteArray conflictLine(const MergeConflict &conflict);

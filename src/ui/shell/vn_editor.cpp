@@ -402,6 +402,9 @@ void VNEditor::buildMenus()
     fileMenu->addAction(action(tr("&Export plane as JSON..."), "ExportJson1", &VNEditor::ExportJson1Click));
     fileMenu->addAction(action(tr("Export all &planes as JSON..."), "ExportAllJson1", &VNEditor::ExportAllJson1Click));
     fileMenu->addAction(action(tr("&Import JSON..."), "ImportJson1", &VNEditor::ImportJson1Click));
+    fileMenu->addAction(action(tr("Export &table..."), "ExportTable1", &VNEditor::ExportTable1Click));
+    fileMenu->addAction(action(tr("Import ta&ble..."), "ImportTable1", &VNEditor::ImportTable1Click));
+    fileMenu->addAction(action(tr("&Merge changes from..."), "MergeChanges1", &VNEditor::MergeChanges1Click));
     fileMenu->addSeparator();
     fileMenu->addAction(exit2_);
 

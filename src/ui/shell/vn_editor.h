@@ -107,6 +107,10 @@ public:
     void ExportJson1Click();
     void ExportAllJson1Click();
     void ImportJson1Click();
+    // Fields as a spreadsheet table, out and in, and a three-way merge into the open file.
+    void ExportTable1Click();
+    void ImportTable1Click();
+    void MergeChanges1Click();
     void CompareWith1Click();
     void PlanesOverview1Click();
     // Edit > Find in planes... (the found fields in a dock) and Change found fields...
