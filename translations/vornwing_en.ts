@@ -561,6 +561,81 @@
     </message>
 </context>
 <context>
+    <name>vw::app::ExportTableDialog</name>
+    <message>
+        <source>Tab-separated text (*.tsv *.txt)</source>
+        <translation>Tab-separated text (*.tsv *.txt)</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv)</source>
+        <translation>CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Export table</source>
+        <translation>Export table</translation>
+    </message>
+    <message>
+        <source>&amp;Add column</source>
+        <translation>&amp;Add column</translation>
+    </message>
+    <message>
+        <source>&amp;Remove column</source>
+        <translation>&amp;Remove column</translation>
+    </message>
+    <message>
+        <source>Move &amp;up</source>
+        <translation>Move &amp;up</translation>
+    </message>
+    <message>
+        <source>Move &amp;down</source>
+        <translation>Move &amp;down</translation>
+    </message>
+    <message>
+        <source>Columns (the first column&apos;s wildcards are the rows):</source>
+        <translation>Columns (the first column&apos;s wildcards are the rows):</translation>
+    </message>
+    <message>
+        <source>&amp;Labels in the header row (such a table does not import)</source>
+        <translation>&amp;Labels in the header row (such a table does not import)</translation>
+    </message>
+    <message>
+        <source>&amp;Format:</source>
+        <translation>&amp;Format:</translation>
+    </message>
+    <message>
+        <source>CSV (comma-separated)</source>
+        <translation>CSV (comma-separated)</translation>
+    </message>
+    <message>
+        <source>TSV (tab-separated)</source>
+        <translation>TSV (tab-separated)</translation>
+    </message>
+    <message>
+        <source>Preview of the first rows:</source>
+        <translation>Preview of the first rows:</translation>
+    </message>
+    <message>
+        <source>&amp;Save...</source>
+        <translation>&amp;Save...</translation>
+    </message>
+    <message>
+        <source>Choose a field and Add column: the first column&apos;s wildcards make the rows.</source>
+        <translation>Choose a field and Add column: the first column&apos;s wildcards make the rows.</translation>
+    </message>
+    <message>
+        <source>Column %1 (%2):</source>
+        <translation>Column %1 (%2):</translation>
+    </message>
+    <message>
+        <source>Load a plane data file first: the table holds its fields.</source>
+        <translation>Load a plane data file first: the table holds its fields.</translation>
+    </message>
+    <message>
+        <source>Table written to %1</source>
+        <translation>Table written to %1</translation>
+    </message>
+</context>
+<context>
     <name>vw::app::FieldChooser</name>
     <message>
         <source>Type a label or a key to find a field</source>
@@ -698,6 +773,89 @@
     <message>
         <source>Encrypt/Decrypt misc.bin</source>
         <translation>Encrypt/Decrypt misc.bin</translation>
+    </message>
+</context>
+<context>
+    <name>vw::app::ImportTableDialog</name>
+    <message>
+        <source>Import table</source>
+        <translation>Import table</translation>
+    </message>
+    <message>
+        <source>No table chosen.</source>
+        <translation>No table chosen.</translation>
+    </message>
+    <message>
+        <source>&amp;Choose table...</source>
+        <translation>&amp;Choose table...</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation>&amp;Apply</translation>
+    </message>
+    <message>
+        <source>Tables (*.csv *.tsv *.txt);;All files (*)</source>
+        <translation>Tables (*.csv *.tsv *.txt);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Field</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>Label</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>From</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>To</translation>
+    </message>
+    <message>
+        <source>Load a plane data file first: the table is read onto its fields.</source>
+        <translation>Load a plane data file first: the table is read onto its fields.</translation>
+    </message>
+    <message>
+        <source>a table is at most 256 MB</source>
+        <translation>a table is at most 256 MB</translation>
+    </message>
+    <message>
+        <source>%1 more refused cells</source>
+        <translation>%1 more refused cells</translation>
+    </message>
+    <message>
+        <source>The table could not be read.</source>
+        <translation>The table could not be read.</translation>
+    </message>
+    <message>
+        <source>The table is refused: nothing can be imported until these cells are put right.</source>
+        <translation>The table is refused: nothing can be imported until these cells are put right.</translation>
+    </message>
+    <message>
+        <source>The file already holds every value of the table: nothing would change.</source>
+        <translation>The file already holds every value of the table: nothing would change.</translation>
+    </message>
+    <message>
+        <source>%1 fields would change; the first %2 are listed.</source>
+        <translation>%1 fields would change; the first %2 are listed.</translation>
+    </message>
+    <message>
+        <source>1 field would change.</source>
+        <translation>1 field would change.</translation>
+    </message>
+    <message>
+        <source>%1 fields would change.</source>
+        <translation>%1 fields would change.</translation>
+    </message>
+    <message>
+        <source>Imported %1: 1 field changed. Edit &gt; Undo takes the import back.</source>
+        <translation>Imported %1: 1 field changed. Edit &gt; Undo takes the import back.</translation>
+    </message>
+    <message>
+        <source>Imported %1: %2 fields changed. Edit &gt; Undo takes the import back.</source>
+        <translation>Imported %1: %2 fields changed. Edit &gt; Undo takes the import back.</translation>
     </message>
 </context>
 <context>
@@ -893,6 +1051,149 @@
     <message>
         <source>8 - Highest</source>
         <translation>8 - Highest</translation>
+    </message>
+</context>
+<context>
+    <name>vw::app::MergeDialog</name>
+    <message>
+        <source>1 - Original format</source>
+        <translation>1 - Original format</translation>
+    </message>
+    <message>
+        <source>2 - Openhall plane format (128)</source>
+        <translation>2 - Openhall plane format (128)</translation>
+    </message>
+    <message>
+        <source>3 - Openhall plane format (256)</source>
+        <translation>3 - Openhall plane format (256)</translation>
+    </message>
+    <message>
+        <source>Merge changes from</source>
+        <translation>Merge changes from</translation>
+    </message>
+    <message>
+        <source>The open file is &quot;ours&quot;. The changes the other file (&quot;theirs&quot;) made to the base file they both started from are merged into it; where both changed a field differently, you choose the side.</source>
+        <translation>The open file is &quot;ours&quot;. The changes the other file (&quot;theirs&quot;) made to the base file they both started from are merged into it; where both changed a field differently, you choose the side.</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Choose...</translation>
+    </message>
+    <message>
+        <source>&amp;Base file:</source>
+        <translation>&amp;Base file:</translation>
+    </message>
+    <message>
+        <source>The base file</source>
+        <translation>The base file</translation>
+    </message>
+    <message>
+        <source>&amp;Their file:</source>
+        <translation>&amp;Their file:</translation>
+    </message>
+    <message>
+        <source>Their file</source>
+        <translation>Their file</translation>
+    </message>
+    <message>
+        <source>&amp;List changes</source>
+        <translation>&amp;List changes</translation>
+    </message>
+    <message>
+        <source>All &amp;ours</source>
+        <translation>All &amp;ours</translation>
+    </message>
+    <message>
+        <source>All t&amp;heirs</source>
+        <translation>All t&amp;heirs</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation>&amp;Apply</translation>
+    </message>
+    <message>
+        <source>Choose the base file and their file, then List changes.</source>
+        <translation>Choose the base file and their file, then List changes.</translation>
+    </message>
+    <message>
+        <source>theirs</source>
+        <translation>theirs</translation>
+    </message>
+    <message>
+        <source>ours</source>
+        <translation>ours</translation>
+    </message>
+    <message>
+        <source>Take</source>
+        <translation>Take</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Change</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Field</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>Label</translation>
+    </message>
+    <message>
+        <source>Base</source>
+        <translation>Base</translation>
+    </message>
+    <message>
+        <source>Ours</source>
+        <translation>Ours</translation>
+    </message>
+    <message>
+        <source>Theirs</source>
+        <translation>Theirs</translation>
+    </message>
+    <message>
+        <source>Load a plane data file first: the changes are merged into it.</source>
+        <translation>Load a plane data file first: the changes are merged into it.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be merged: it is of layout %2 and the open file of layout %3; files of different layouts cannot be merged.</source>
+        <translation>%1 cannot be merged: it is of layout %2 and the open file of layout %3; files of different layouts cannot be merged.</translation>
+    </message>
+    <message>
+        <source>The files could not be merged.</source>
+        <translation>The files could not be merged.</translation>
+    </message>
+    <message>
+        <source>The open file keeps its own: a plane, record or damage map is not added or taken away by a merge.</source>
+        <translation>The open file keeps its own: a plane, record or damage map is not added or taken away by a merge.</translation>
+    </message>
+    <message>
+        <source>conflict</source>
+        <translation>conflict</translation>
+    </message>
+    <message>
+        <source>theirs changed</source>
+        <translation>theirs changed</translation>
+    </message>
+    <message>
+        <source>Their file made no change that the open file does not hold already: nothing to merge.</source>
+        <translation>Their file made no change that the open file does not hold already: nothing to merge.</translation>
+    </message>
+    <message>
+        <source>%1 changes of theirs and %2 conflicts. A checked row takes their value; conflicts keep ours until you check them.</source>
+        <translation>%1 changes of theirs and %2 conflicts. A checked row takes their value; conflicts keep ours until you check them.</translation>
+    </message>
+    <message>
+        <source>Merge changes</source>
+        <translation>Merge changes</translation>
+    </message>
+    <message>
+        <source>Merged from %1: 1 field took their value. Edit &gt; Undo takes the merge back.</source>
+        <translation>Merged from %1: 1 field took their value. Edit &gt; Undo takes the merge back.</translation>
+    </message>
+    <message>
+        <source>Merged from %1: %2 fields took their value. Edit &gt; Undo takes the merge back.</source>
+        <translation>Merged from %1: %2 fields took their value. Edit &gt; Undo takes the merge back.</translation>
     </message>
 </context>
 <context>
@@ -1297,6 +1598,17 @@
     <message>
         <source>Discard them</source>
         <translation>Discard them</translation>
+    </message>
+</context>
+<context>
+    <name>vw::app::ReferenceFile</name>
+    <message>
+        <source>Reference: %1</source>
+        <translation>Reference: %1</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>none</translation>
     </message>
 </context>
 <context>
@@ -4395,318 +4707,6 @@ SEL: every selected cell</translation>
     <message>
         <source>Copy weapon: the source or the destination plane has no plane record.</source>
         <translation>Copy weapon: the source or the destination plane has no plane record.</translation>
-    </message>
-</context>
-<context>
-    <name>vw::app::ReferenceFile</name>
-    <message>
-        <source>Reference: %1</source>
-        <translation>Reference: %1</translation>
-    </message>
-    <message>
-        <source>none</source>
-        <translation>none</translation>
-    </message>
-</context>
-<context>
-    <name>vw::app::ExportTableDialog</name>
-    <message>
-        <source>Tab-separated text (*.tsv *.txt)</source>
-        <translation>Tab-separated text (*.tsv *.txt)</translation>
-    </message>
-    <message>
-        <source>CSV (*.csv)</source>
-        <translation>CSV (*.csv)</translation>
-    </message>
-    <message>
-        <source>Export table</source>
-        <translation>Export table</translation>
-    </message>
-    <message>
-        <source>&amp;Add column</source>
-        <translation>&amp;Add column</translation>
-    </message>
-    <message>
-        <source>&amp;Remove column</source>
-        <translation>&amp;Remove column</translation>
-    </message>
-    <message>
-        <source>Move &amp;up</source>
-        <translation>Move &amp;up</translation>
-    </message>
-    <message>
-        <source>Move &amp;down</source>
-        <translation>Move &amp;down</translation>
-    </message>
-    <message>
-        <source>Columns (the first column&apos;s wildcards are the rows):</source>
-        <translation>Columns (the first column&apos;s wildcards are the rows):</translation>
-    </message>
-    <message>
-        <source>&amp;Labels in the header row (such a table does not import)</source>
-        <translation>&amp;Labels in the header row (such a table does not import)</translation>
-    </message>
-    <message>
-        <source>&amp;Format:</source>
-        <translation>&amp;Format:</translation>
-    </message>
-    <message>
-        <source>CSV (comma-separated)</source>
-        <translation>CSV (comma-separated)</translation>
-    </message>
-    <message>
-        <source>TSV (tab-separated)</source>
-        <translation>TSV (tab-separated)</translation>
-    </message>
-    <message>
-        <source>Preview of the first rows:</source>
-        <translation>Preview of the first rows:</translation>
-    </message>
-    <message>
-        <source>&amp;Save...</source>
-        <translation>&amp;Save...</translation>
-    </message>
-    <message>
-        <source>Choose a field and Add column: the first column&apos;s wildcards make the rows.</source>
-        <translation>Choose a field and Add column: the first column&apos;s wildcards make the rows.</translation>
-    </message>
-    <message>
-        <source>Column %1 (%2):</source>
-        <translation>Column %1 (%2):</translation>
-    </message>
-    <message>
-        <source>Load a plane data file first: the table holds its fields.</source>
-        <translation>Load a plane data file first: the table holds its fields.</translation>
-    </message>
-    <message>
-        <source>Table written to %1</source>
-        <translation>Table written to %1</translation>
-    </message>
-</context>
-<context>
-    <name>vw::app::ImportTableDialog</name>
-    <message>
-        <source>Import table</source>
-        <translation>Import table</translation>
-    </message>
-    <message>
-        <source>No table chosen.</source>
-        <translation>No table chosen.</translation>
-    </message>
-    <message>
-        <source>&amp;Choose table...</source>
-        <translation>&amp;Choose table...</translation>
-    </message>
-    <message>
-        <source>&amp;Apply</source>
-        <translation>&amp;Apply</translation>
-    </message>
-    <message>
-        <source>Tables (*.csv *.tsv *.txt);;All files (*)</source>
-        <translation>Tables (*.csv *.tsv *.txt);;All files (*)</translation>
-    </message>
-    <message>
-        <source>Field</source>
-        <translation>Field</translation>
-    </message>
-    <message>
-        <source>Label</source>
-        <translation>Label</translation>
-    </message>
-    <message>
-        <source>From</source>
-        <translation>From</translation>
-    </message>
-    <message>
-        <source>To</source>
-        <translation>To</translation>
-    </message>
-    <message>
-        <source>Load a plane data file first: the table is read onto its fields.</source>
-        <translation>Load a plane data file first: the table is read onto its fields.</translation>
-    </message>
-    <message>
-        <source>a table is at most 256 MB</source>
-        <translation>a table is at most 256 MB</translation>
-    </message>
-    <message>
-        <source>%1 more refused cells</source>
-        <translation>%1 more refused cells</translation>
-    </message>
-    <message>
-        <source>The table could not be read.</source>
-        <translation>The table could not be read.</translation>
-    </message>
-    <message>
-        <source>The table is refused: nothing can be imported until these cells are put right.</source>
-        <translation>The table is refused: nothing can be imported until these cells are put right.</translation>
-    </message>
-    <message>
-        <source>The file already holds every value of the table: nothing would change.</source>
-        <translation>The file already holds every value of the table: nothing would change.</translation>
-    </message>
-    <message>
-        <source>%1 fields would change; the first %2 are listed.</source>
-        <translation>%1 fields would change; the first %2 are listed.</translation>
-    </message>
-    <message>
-        <source>1 field would change.</source>
-        <translation>1 field would change.</translation>
-    </message>
-    <message>
-        <source>%1 fields would change.</source>
-        <translation>%1 fields would change.</translation>
-    </message>
-    <message>
-        <source>Imported %1: 1 field changed. Edit &gt; Undo takes the import back.</source>
-        <translation>Imported %1: 1 field changed. Edit &gt; Undo takes the import back.</translation>
-    </message>
-    <message>
-        <source>Imported %1: %2 fields changed. Edit &gt; Undo takes the import back.</source>
-        <translation>Imported %1: %2 fields changed. Edit &gt; Undo takes the import back.</translation>
-    </message>
-</context>
-<context>
-    <name>vw::app::MergeDialog</name>
-    <message>
-        <source>1 - Original format</source>
-        <translation>1 - Original format</translation>
-    </message>
-    <message>
-        <source>2 - Openhall plane format (128)</source>
-        <translation>2 - Openhall plane format (128)</translation>
-    </message>
-    <message>
-        <source>3 - Openhall plane format (256)</source>
-        <translation>3 - Openhall plane format (256)</translation>
-    </message>
-    <message>
-        <source>Merge changes from</source>
-        <translation>Merge changes from</translation>
-    </message>
-    <message>
-        <source>The open file is &quot;ours&quot;. The changes the other file (&quot;theirs&quot;) made to the base file they both started from are merged into it; where both changed a field differently, you choose the side.</source>
-        <translation>The open file is &quot;ours&quot;. The changes the other file (&quot;theirs&quot;) made to the base file they both started from are merged into it; where both changed a field differently, you choose the side.</translation>
-    </message>
-    <message>
-        <source>Choose...</source>
-        <translation>Choose...</translation>
-    </message>
-    <message>
-        <source>&amp;Base file:</source>
-        <translation>&amp;Base file:</translation>
-    </message>
-    <message>
-        <source>The base file</source>
-        <translation>The base file</translation>
-    </message>
-    <message>
-        <source>&amp;Their file:</source>
-        <translation>&amp;Their file:</translation>
-    </message>
-    <message>
-        <source>Their file</source>
-        <translation>Their file</translation>
-    </message>
-    <message>
-        <source>&amp;List changes</source>
-        <translation>&amp;List changes</translation>
-    </message>
-    <message>
-        <source>All &amp;ours</source>
-        <translation>All &amp;ours</translation>
-    </message>
-    <message>
-        <source>All t&amp;heirs</source>
-        <translation>All t&amp;heirs</translation>
-    </message>
-    <message>
-        <source>&amp;Apply</source>
-        <translation>&amp;Apply</translation>
-    </message>
-    <message>
-        <source>Choose the base file and their file, then List changes.</source>
-        <translation>Choose the base file and their file, then List changes.</translation>
-    </message>
-    <message>
-        <source>theirs</source>
-        <translation>theirs</translation>
-    </message>
-    <message>
-        <source>ours</source>
-        <translation>ours</translation>
-    </message>
-    <message>
-        <source>Take</source>
-        <translation>Take</translation>
-    </message>
-    <message>
-        <source>Change</source>
-        <translation>Change</translation>
-    </message>
-    <message>
-        <source>Field</source>
-        <translation>Field</translation>
-    </message>
-    <message>
-        <source>Label</source>
-        <translation>Label</translation>
-    </message>
-    <message>
-        <source>Base</source>
-        <translation>Base</translation>
-    </message>
-    <message>
-        <source>Ours</source>
-        <translation>Ours</translation>
-    </message>
-    <message>
-        <source>Theirs</source>
-        <translation>Theirs</translation>
-    </message>
-    <message>
-        <source>Load a plane data file first: the changes are merged into it.</source>
-        <translation>Load a plane data file first: the changes are merged into it.</translation>
-    </message>
-    <message>
-        <source>%1 cannot be merged: it is of layout %2 and the open file of layout %3; files of different layouts cannot be merged.</source>
-        <translation>%1 cannot be merged: it is of layout %2 and the open file of layout %3; files of different layouts cannot be merged.</translation>
-    </message>
-    <message>
-        <source>The files could not be merged.</source>
-        <translation>The files could not be merged.</translation>
-    </message>
-    <message>
-        <source>The open file keeps its own: a plane, record or damage map is not added or taken away by a merge.</source>
-        <translation>The open file keeps its own: a plane, record or damage map is not added or taken away by a merge.</translation>
-    </message>
-    <message>
-        <source>conflict</source>
-        <translation>conflict</translation>
-    </message>
-    <message>
-        <source>theirs changed</source>
-        <translation>theirs changed</translation>
-    </message>
-    <message>
-        <source>Their file made no change that the open file does not hold already: nothing to merge.</source>
-        <translation>Their file made no change that the open file does not hold already: nothing to merge.</translation>
-    </message>
-    <message>
-        <source>%1 changes of theirs and %2 conflicts. A checked row takes their value; conflicts keep ours until you check them.</source>
-        <translation>%1 changes of theirs and %2 conflicts. A checked row takes their value; conflicts keep ours until you check them.</translation>
-    </message>
-    <message>
-        <source>Merge changes</source>
-        <translation>Merge changes</translation>
-    </message>
-    <message>
-        <source>Merged from %1: 1 field took their value. Edit &gt; Undo takes the merge back.</source>
-        <translation>Merged from %1: 1 field took their value. Edit &gt; Undo takes the merge back.</translation>
-    </message>
-    <message>
-        <source>Merged from %1: %2 fields took their value. Edit &gt; Undo takes the merge back.</source>
-        <translation>Merged from %1: %2 fields took their value. Edit &gt; Undo takes the merge back.</translation>
     </message>
 </context>
 </TS>

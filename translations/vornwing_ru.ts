@@ -561,6 +561,81 @@
     </message>
 </context>
 <context>
+    <name>vw::app::ExportTableDialog</name>
+    <message>
+        <source>Tab-separated text (*.tsv *.txt)</source>
+        <translation>Текст с табуляциями (*.tsv *.txt)</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv)</source>
+        <translation>CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Export table</source>
+        <translation>Экспорт таблицы</translation>
+    </message>
+    <message>
+        <source>&amp;Add column</source>
+        <translation>&amp;Добавить столбец</translation>
+    </message>
+    <message>
+        <source>&amp;Remove column</source>
+        <translation>&amp;Убрать столбец</translation>
+    </message>
+    <message>
+        <source>Move &amp;up</source>
+        <translation>Выш&amp;е</translation>
+    </message>
+    <message>
+        <source>Move &amp;down</source>
+        <translation>Ни&amp;же</translation>
+    </message>
+    <message>
+        <source>Columns (the first column&apos;s wildcards are the rows):</source>
+        <translation>Столбцы (подстановки первого столбца задают строки):</translation>
+    </message>
+    <message>
+        <source>&amp;Labels in the header row (such a table does not import)</source>
+        <translation>&amp;Подписи в строке заголовка (такая таблица не импортируется)</translation>
+    </message>
+    <message>
+        <source>&amp;Format:</source>
+        <translation>&amp;Формат:</translation>
+    </message>
+    <message>
+        <source>CSV (comma-separated)</source>
+        <translation>CSV (через запятую)</translation>
+    </message>
+    <message>
+        <source>TSV (tab-separated)</source>
+        <translation>TSV (через табуляцию)</translation>
+    </message>
+    <message>
+        <source>Preview of the first rows:</source>
+        <translation>Первые строки таблицы:</translation>
+    </message>
+    <message>
+        <source>&amp;Save...</source>
+        <translation>&amp;Сохранить...</translation>
+    </message>
+    <message>
+        <source>Choose a field and Add column: the first column&apos;s wildcards make the rows.</source>
+        <translation>Выберите поле и нажмите «Добавить столбец»: подстановки первого столбца задают строки.</translation>
+    </message>
+    <message>
+        <source>Column %1 (%2):</source>
+        <translation>Столбец %1 (%2):</translation>
+    </message>
+    <message>
+        <source>Load a plane data file first: the table holds its fields.</source>
+        <translation>Сначала загрузите файл данных самолётов: таблица состоит из его полей.</translation>
+    </message>
+    <message>
+        <source>Table written to %1</source>
+        <translation>Таблица записана в %1</translation>
+    </message>
+</context>
+<context>
     <name>vw::app::FieldChooser</name>
     <message>
         <source>Type a label or a key to find a field</source>
@@ -698,6 +773,89 @@
     <message>
         <source>Encrypt/Decrypt misc.bin</source>
         <translation>Шифрование misc.bin</translation>
+    </message>
+</context>
+<context>
+    <name>vw::app::ImportTableDialog</name>
+    <message>
+        <source>Import table</source>
+        <translation>Импорт таблицы</translation>
+    </message>
+    <message>
+        <source>No table chosen.</source>
+        <translation>Таблица не выбрана.</translation>
+    </message>
+    <message>
+        <source>&amp;Choose table...</source>
+        <translation>&amp;Выбрать таблицу...</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation>&amp;Применить</translation>
+    </message>
+    <message>
+        <source>Tables (*.csv *.tsv *.txt);;All files (*)</source>
+        <translation>Таблицы (*.csv *.tsv *.txt);;Все файлы (*)</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Поле</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>Подпись</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Было</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Стало</translation>
+    </message>
+    <message>
+        <source>Load a plane data file first: the table is read onto its fields.</source>
+        <translation>Сначала загрузите файл данных самолётов: таблица записывается в его поля.</translation>
+    </message>
+    <message>
+        <source>a table is at most 256 MB</source>
+        <translation>таблица — не больше 256 МБ</translation>
+    </message>
+    <message>
+        <source>%1 more refused cells</source>
+        <translation>ещё отклонённых ячеек: %1</translation>
+    </message>
+    <message>
+        <source>The table could not be read.</source>
+        <translation>Таблицу не удалось прочитать.</translation>
+    </message>
+    <message>
+        <source>The table is refused: nothing can be imported until these cells are put right.</source>
+        <translation>Таблица отклонена: ничего нельзя импортировать, пока эти ячейки не исправлены.</translation>
+    </message>
+    <message>
+        <source>The file already holds every value of the table: nothing would change.</source>
+        <translation>В файле уже есть все значения таблицы: ничего не изменится.</translation>
+    </message>
+    <message>
+        <source>%1 fields would change; the first %2 are listed.</source>
+        <translation>Изменится полей: %1; показаны первые %2.</translation>
+    </message>
+    <message>
+        <source>1 field would change.</source>
+        <translation>Изменится 1 поле.</translation>
+    </message>
+    <message>
+        <source>%1 fields would change.</source>
+        <translation>Изменится полей: %1.</translation>
+    </message>
+    <message>
+        <source>Imported %1: 1 field changed. Edit &gt; Undo takes the import back.</source>
+        <translation>Импортирован %1: изменено 1 поле. Правка &gt; Отменить возвращает всё назад.</translation>
+    </message>
+    <message>
+        <source>Imported %1: %2 fields changed. Edit &gt; Undo takes the import back.</source>
+        <translation>Импортирован %1: изменено полей: %2. Правка &gt; Отменить возвращает всё назад.</translation>
     </message>
 </context>
 <context>
@@ -893,6 +1051,149 @@
     <message>
         <source>8 - Highest</source>
         <translation>8 - Самый высокий</translation>
+    </message>
+</context>
+<context>
+    <name>vw::app::MergeDialog</name>
+    <message>
+        <source>1 - Original format</source>
+        <translation>1 - Исходный формат</translation>
+    </message>
+    <message>
+        <source>2 - Openhall plane format (128)</source>
+        <translation>2 - Формат Openhall (128 самолётов)</translation>
+    </message>
+    <message>
+        <source>3 - Openhall plane format (256)</source>
+        <translation>3 - Формат Openhall (256 самолётов)</translation>
+    </message>
+    <message>
+        <source>Merge changes from</source>
+        <translation>Слияние изменений из файла</translation>
+    </message>
+    <message>
+        <source>The open file is &quot;ours&quot;. The changes the other file (&quot;theirs&quot;) made to the base file they both started from are merged into it; where both changed a field differently, you choose the side.</source>
+        <translation>Открытый файл — «наш». В него переносятся изменения, которые другой файл («их») внёс в общий базовый файл; где оба изменили поле по-разному, сторону выбираете вы.</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Выбрать...</translation>
+    </message>
+    <message>
+        <source>&amp;Base file:</source>
+        <translation>&amp;Базовый файл:</translation>
+    </message>
+    <message>
+        <source>The base file</source>
+        <translation>Базовый файл</translation>
+    </message>
+    <message>
+        <source>&amp;Their file:</source>
+        <translation>&amp;Их файл:</translation>
+    </message>
+    <message>
+        <source>Their file</source>
+        <translation>Их файл</translation>
+    </message>
+    <message>
+        <source>&amp;List changes</source>
+        <translation>&amp;Показать изменения</translation>
+    </message>
+    <message>
+        <source>All &amp;ours</source>
+        <translation>Все &amp;наши</translation>
+    </message>
+    <message>
+        <source>All t&amp;heirs</source>
+        <translation>Все и&amp;х</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation>&amp;Применить</translation>
+    </message>
+    <message>
+        <source>Choose the base file and their file, then List changes.</source>
+        <translation>Выберите базовый файл и их файл, затем нажмите «Показать изменения».</translation>
+    </message>
+    <message>
+        <source>theirs</source>
+        <translation>их</translation>
+    </message>
+    <message>
+        <source>ours</source>
+        <translation>наше</translation>
+    </message>
+    <message>
+        <source>Take</source>
+        <translation>Взять</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Изменение</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Поле</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>Подпись</translation>
+    </message>
+    <message>
+        <source>Base</source>
+        <translation>База</translation>
+    </message>
+    <message>
+        <source>Ours</source>
+        <translation>Наше</translation>
+    </message>
+    <message>
+        <source>Theirs</source>
+        <translation>Их</translation>
+    </message>
+    <message>
+        <source>Load a plane data file first: the changes are merged into it.</source>
+        <translation>Сначала загрузите файл данных самолётов: изменения переносятся в него.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be merged: it is of layout %2 and the open file of layout %3; files of different layouts cannot be merged.</source>
+        <translation>%1 нельзя слить: у него формат %2, а у открытого файла — %3; файлы разных форматов не сливаются.</translation>
+    </message>
+    <message>
+        <source>The files could not be merged.</source>
+        <translation>Файлы не удалось слить.</translation>
+    </message>
+    <message>
+        <source>The open file keeps its own: a plane, record or damage map is not added or taken away by a merge.</source>
+        <translation>Открытый файл сохраняет своё: слияние не добавляет и не убирает самолёт, запись или карту повреждений.</translation>
+    </message>
+    <message>
+        <source>conflict</source>
+        <translation>конфликт</translation>
+    </message>
+    <message>
+        <source>theirs changed</source>
+        <translation>изменено у них</translation>
+    </message>
+    <message>
+        <source>Their file made no change that the open file does not hold already: nothing to merge.</source>
+        <translation>В их файле нет изменений, которых ещё нет в открытом файле: сливать нечего.</translation>
+    </message>
+    <message>
+        <source>%1 changes of theirs and %2 conflicts. A checked row takes their value; conflicts keep ours until you check them.</source>
+        <translation>Их изменений: %1, конфликтов: %2. Отмеченная строка берёт их значение; конфликты сохраняют наше, пока вы их не отметите.</translation>
+    </message>
+    <message>
+        <source>Merge changes</source>
+        <translation>Слияние изменений</translation>
+    </message>
+    <message>
+        <source>Merged from %1: 1 field took their value. Edit &gt; Undo takes the merge back.</source>
+        <translation>Слито из %1: 1 поле взяло их значение. Правка &gt; Отменить возвращает всё назад.</translation>
+    </message>
+    <message>
+        <source>Merged from %1: %2 fields took their value. Edit &gt; Undo takes the merge back.</source>
+        <translation>Слито из %1: полей с их значением: %2. Правка &gt; Отменить возвращает всё назад.</translation>
     </message>
 </context>
 <context>
@@ -1297,6 +1598,17 @@
     <message>
         <source>Discard them</source>
         <translation>Отбросить</translation>
+    </message>
+</context>
+<context>
+    <name>vw::app::ReferenceFile</name>
+    <message>
+        <source>Reference: %1</source>
+        <translation>Эталон: %1</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>нет</translation>
     </message>
 </context>
 <context>
@@ -4395,318 +4707,6 @@ SEL: все выделенные ячейки</translation>
     <message>
         <source>Copy weapon: the source or the destination plane has no plane record.</source>
         <translation>Копирование оружия: у самолёта-источника или получателя нет записи.</translation>
-    </message>
-</context>
-<context>
-    <name>vw::app::ReferenceFile</name>
-    <message>
-        <source>Reference: %1</source>
-        <translation>Эталон: %1</translation>
-    </message>
-    <message>
-        <source>none</source>
-        <translation>нет</translation>
-    </message>
-</context>
-<context>
-    <name>vw::app::ExportTableDialog</name>
-    <message>
-        <source>Tab-separated text (*.tsv *.txt)</source>
-        <translation>Текст с табуляциями (*.tsv *.txt)</translation>
-    </message>
-    <message>
-        <source>CSV (*.csv)</source>
-        <translation>CSV (*.csv)</translation>
-    </message>
-    <message>
-        <source>Export table</source>
-        <translation>Экспорт таблицы</translation>
-    </message>
-    <message>
-        <source>&amp;Add column</source>
-        <translation>&amp;Добавить столбец</translation>
-    </message>
-    <message>
-        <source>&amp;Remove column</source>
-        <translation>&amp;Убрать столбец</translation>
-    </message>
-    <message>
-        <source>Move &amp;up</source>
-        <translation>Выш&amp;е</translation>
-    </message>
-    <message>
-        <source>Move &amp;down</source>
-        <translation>Ни&amp;же</translation>
-    </message>
-    <message>
-        <source>Columns (the first column&apos;s wildcards are the rows):</source>
-        <translation>Столбцы (подстановки первого столбца задают строки):</translation>
-    </message>
-    <message>
-        <source>&amp;Labels in the header row (such a table does not import)</source>
-        <translation>&amp;Подписи в строке заголовка (такая таблица не импортируется)</translation>
-    </message>
-    <message>
-        <source>&amp;Format:</source>
-        <translation>&amp;Формат:</translation>
-    </message>
-    <message>
-        <source>CSV (comma-separated)</source>
-        <translation>CSV (через запятую)</translation>
-    </message>
-    <message>
-        <source>TSV (tab-separated)</source>
-        <translation>TSV (через табуляцию)</translation>
-    </message>
-    <message>
-        <source>Preview of the first rows:</source>
-        <translation>Первые строки таблицы:</translation>
-    </message>
-    <message>
-        <source>&amp;Save...</source>
-        <translation>&amp;Сохранить...</translation>
-    </message>
-    <message>
-        <source>Choose a field and Add column: the first column&apos;s wildcards make the rows.</source>
-        <translation>Выберите поле и нажмите «Добавить столбец»: подстановки первого столбца задают строки.</translation>
-    </message>
-    <message>
-        <source>Column %1 (%2):</source>
-        <translation>Столбец %1 (%2):</translation>
-    </message>
-    <message>
-        <source>Load a plane data file first: the table holds its fields.</source>
-        <translation>Сначала загрузите файл данных самолётов: таблица состоит из его полей.</translation>
-    </message>
-    <message>
-        <source>Table written to %1</source>
-        <translation>Таблица записана в %1</translation>
-    </message>
-</context>
-<context>
-    <name>vw::app::ImportTableDialog</name>
-    <message>
-        <source>Import table</source>
-        <translation>Импорт таблицы</translation>
-    </message>
-    <message>
-        <source>No table chosen.</source>
-        <translation>Таблица не выбрана.</translation>
-    </message>
-    <message>
-        <source>&amp;Choose table...</source>
-        <translation>&amp;Выбрать таблицу...</translation>
-    </message>
-    <message>
-        <source>&amp;Apply</source>
-        <translation>&amp;Применить</translation>
-    </message>
-    <message>
-        <source>Tables (*.csv *.tsv *.txt);;All files (*)</source>
-        <translation>Таблицы (*.csv *.tsv *.txt);;Все файлы (*)</translation>
-    </message>
-    <message>
-        <source>Field</source>
-        <translation>Поле</translation>
-    </message>
-    <message>
-        <source>Label</source>
-        <translation>Подпись</translation>
-    </message>
-    <message>
-        <source>From</source>
-        <translation>Было</translation>
-    </message>
-    <message>
-        <source>To</source>
-        <translation>Стало</translation>
-    </message>
-    <message>
-        <source>Load a plane data file first: the table is read onto its fields.</source>
-        <translation>Сначала загрузите файл данных самолётов: таблица записывается в его поля.</translation>
-    </message>
-    <message>
-        <source>a table is at most 256 MB</source>
-        <translation>таблица — не больше 256 МБ</translation>
-    </message>
-    <message>
-        <source>%1 more refused cells</source>
-        <translation>ещё отклонённых ячеек: %1</translation>
-    </message>
-    <message>
-        <source>The table could not be read.</source>
-        <translation>Таблицу не удалось прочитать.</translation>
-    </message>
-    <message>
-        <source>The table is refused: nothing can be imported until these cells are put right.</source>
-        <translation>Таблица отклонена: ничего нельзя импортировать, пока эти ячейки не исправлены.</translation>
-    </message>
-    <message>
-        <source>The file already holds every value of the table: nothing would change.</source>
-        <translation>В файле уже есть все значения таблицы: ничего не изменится.</translation>
-    </message>
-    <message>
-        <source>%1 fields would change; the first %2 are listed.</source>
-        <translation>Изменится полей: %1; показаны первые %2.</translation>
-    </message>
-    <message>
-        <source>1 field would change.</source>
-        <translation>Изменится 1 поле.</translation>
-    </message>
-    <message>
-        <source>%1 fields would change.</source>
-        <translation>Изменится полей: %1.</translation>
-    </message>
-    <message>
-        <source>Imported %1: 1 field changed. Edit &gt; Undo takes the import back.</source>
-        <translation>Импортирован %1: изменено 1 поле. Правка &gt; Отменить возвращает всё назад.</translation>
-    </message>
-    <message>
-        <source>Imported %1: %2 fields changed. Edit &gt; Undo takes the import back.</source>
-        <translation>Импортирован %1: изменено полей: %2. Правка &gt; Отменить возвращает всё назад.</translation>
-    </message>
-</context>
-<context>
-    <name>vw::app::MergeDialog</name>
-    <message>
-        <source>1 - Original format</source>
-        <translation>1 - Исходный формат</translation>
-    </message>
-    <message>
-        <source>2 - Openhall plane format (128)</source>
-        <translation>2 - Формат Openhall (128 самолётов)</translation>
-    </message>
-    <message>
-        <source>3 - Openhall plane format (256)</source>
-        <translation>3 - Формат Openhall (256 самолётов)</translation>
-    </message>
-    <message>
-        <source>Merge changes from</source>
-        <translation>Слияние изменений из файла</translation>
-    </message>
-    <message>
-        <source>The open file is &quot;ours&quot;. The changes the other file (&quot;theirs&quot;) made to the base file they both started from are merged into it; where both changed a field differently, you choose the side.</source>
-        <translation>Открытый файл — «наш». В него переносятся изменения, которые другой файл («их») внёс в общий базовый файл; где оба изменили поле по-разному, сторону выбираете вы.</translation>
-    </message>
-    <message>
-        <source>Choose...</source>
-        <translation>Выбрать...</translation>
-    </message>
-    <message>
-        <source>&amp;Base file:</source>
-        <translation>&amp;Базовый файл:</translation>
-    </message>
-    <message>
-        <source>The base file</source>
-        <translation>Базовый файл</translation>
-    </message>
-    <message>
-        <source>&amp;Their file:</source>
-        <translation>&amp;Их файл:</translation>
-    </message>
-    <message>
-        <source>Their file</source>
-        <translation>Их файл</translation>
-    </message>
-    <message>
-        <source>&amp;List changes</source>
-        <translation>&amp;Показать изменения</translation>
-    </message>
-    <message>
-        <source>All &amp;ours</source>
-        <translation>Все &amp;наши</translation>
-    </message>
-    <message>
-        <source>All t&amp;heirs</source>
-        <translation>Все и&amp;х</translation>
-    </message>
-    <message>
-        <source>&amp;Apply</source>
-        <translation>&amp;Применить</translation>
-    </message>
-    <message>
-        <source>Choose the base file and their file, then List changes.</source>
-        <translation>Выберите базовый файл и их файл, затем нажмите «Показать изменения».</translation>
-    </message>
-    <message>
-        <source>theirs</source>
-        <translation>их</translation>
-    </message>
-    <message>
-        <source>ours</source>
-        <translation>наше</translation>
-    </message>
-    <message>
-        <source>Take</source>
-        <translation>Взять</translation>
-    </message>
-    <message>
-        <source>Change</source>
-        <translation>Изменение</translation>
-    </message>
-    <message>
-        <source>Field</source>
-        <translation>Поле</translation>
-    </message>
-    <message>
-        <source>Label</source>
-        <translation>Подпись</translation>
-    </message>
-    <message>
-        <source>Base</source>
-        <translation>База</translation>
-    </message>
-    <message>
-        <source>Ours</source>
-        <translation>Наше</translation>
-    </message>
-    <message>
-        <source>Theirs</source>
-        <translation>Их</translation>
-    </message>
-    <message>
-        <source>Load a plane data file first: the changes are merged into it.</source>
-        <translation>Сначала загрузите файл данных самолётов: изменения переносятся в него.</translation>
-    </message>
-    <message>
-        <source>%1 cannot be merged: it is of layout %2 and the open file of layout %3; files of different layouts cannot be merged.</source>
-        <translation>%1 нельзя слить: у него формат %2, а у открытого файла — %3; файлы разных форматов не сливаются.</translation>
-    </message>
-    <message>
-        <source>The files could not be merged.</source>
-        <translation>Файлы не удалось слить.</translation>
-    </message>
-    <message>
-        <source>The open file keeps its own: a plane, record or damage map is not added or taken away by a merge.</source>
-        <translation>Открытый файл сохраняет своё: слияние не добавляет и не убирает самолёт, запись или карту повреждений.</translation>
-    </message>
-    <message>
-        <source>conflict</source>
-        <translation>конфликт</translation>
-    </message>
-    <message>
-        <source>theirs changed</source>
-        <translation>изменено у них</translation>
-    </message>
-    <message>
-        <source>Their file made no change that the open file does not hold already: nothing to merge.</source>
-        <translation>В их файле нет изменений, которых ещё нет в открытом файле: сливать нечего.</translation>
-    </message>
-    <message>
-        <source>%1 changes of theirs and %2 conflicts. A checked row takes their value; conflicts keep ours until you check them.</source>
-        <translation>Их изменений: %1, конфликтов: %2. Отмеченная строка берёт их значение; конфликты сохраняют наше, пока вы их не отметите.</translation>
-    </message>
-    <message>
-        <source>Merge changes</source>
-        <translation>Слияние изменений</translation>
-    </message>
-    <message>
-        <source>Merged from %1: 1 field took their value. Edit &gt; Undo takes the merge back.</source>
-        <translation>Слито из %1: 1 поле взяло их значение. Правка &gt; Отменить возвращает всё назад.</translation>
-    </message>
-    <message>
-        <source>Merged from %1: %2 fields took their value. Edit &gt; Undo takes the merge back.</source>
-        <translation>Слито из %1: полей с их значением: %2. Правка &gt; Отменить возвращает всё назад.</translation>
     </message>
 </context>
 </TS>
