@@ -418,7 +418,7 @@ MergeResult mergeFiles(const DataFile &base, const DataFile &ours, const DataFil
 QList<MergeChange> mergeChanges(const DataFile &base, const DataFile &ours, const DataFile &theirs)
 {
     QList<MergeChange> changes;
-    DataFile out = DataFile::fromBytes(ours.toBytes(false), false);
+    DataFile out = ours.copy();
     mergeWithDecider(base, ours, theirs, out, [&](const MergeChange &change) {
         changes.append(change);
         return false; // OUT is not wanted: nothing is written
