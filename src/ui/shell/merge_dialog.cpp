@@ -111,9 +111,9 @@ MergeDialog::MergeDialog(EditorDocument &document, const QString &directory, QWi
     connect(allOurs_, &QPushButton::clicked, this, [this] { takeAll(false); });
     connect(allTheirs_, &QPushButton::clicked, this, [this] { takeAll(true); });
     // The check box of a row is its choice: checked takes their value.
-    connect(model_, &QStandardItemModel::itemChanged, this, [this](QStandardItem *item) {
+    connect(model_, &QStandardItemModel::itemChanged, this, [](QStandardItem *item) {
         if (item->column() == TakeColumn)
-            item->setText(item->checkState() == Qt::Checked ? tr("theirs") : tr("ours"));
+            item->setText(item->checkState() == Qt::Checked ? MergeDialog::tr("theirs") : MergeDialog::tr("ours"));
     });
     connect(apply_, &QPushButton::clicked, this, [this] {
         if (apply())
