@@ -42,6 +42,14 @@ QString hoverText(const DamageMapInput &input, QPoint pixel)
     return partName(input.cell(input.level, cell->x(), cell->y()));
 }
 
+std::optional<QString> referenceHoverText(const DamageMapInput &input, QPoint pixel)
+{
+    const std::optional<QPoint> cell = cellUnder(pixel);
+    if (!cell || !input.differs(cell->x(), cell->y()))
+        return std::nullopt;
+    return partName(quint8(input.reference[DamageMapView::cellOffset(input.level, cell->x(), cell->y())]));
+}
+
 Cube cubeOf(int level, int col, int row)
 {
     const int X = 8 * col + 4 * row - 30, Y = 160 - 8 * level + 4 * row;

@@ -21,8 +21,16 @@ struct DamageMapInput {
     QByteArray map;
     int level = 0;
     QPoint cursor = StartCursor;
+    // The reference file's map of the same plane; empty without one.
+    QByteArray reference;
 
     bool hasMap() const { return map.size() == DamageMapView::Size; }
+    // Cell (col, row) of the selected level holds another part than the reference's.
+    bool differs(int col, int row) const
+    {
+        return hasMap() && reference.size() == DamageMapView::Size && DamageMapView::inMap(level, col, row)
+               && map[DamageMapView::cellOffset(level, col, row)] != reference[DamageMapView::cellOffset(level, col, row)];
+    }
     // The byte of a cell; 0 without a map.
     int cell(int mapLevel, int col, int row) const
     {
@@ -46,6 +54,8 @@ quint32 flatCellColour(const DamageMapInput &input, int col, int row);
 // What hovering a pixel shows: the name of the part in that cell of the
 // selected level; empty outside the image or without a map.
 QString hoverText(const DamageMapInput &input, QPoint pixel);
+// The part the reference holds in the hovered cell where it differs; none otherwise.
+std::optional<QString> referenceHoverText(const DamageMapInput &input, QPoint pixel);
 
 // The 3D view. Axes run from (220, 160) to (0, 160), (220, 0) and (320, 260).
 constexpr QPoint AxesOrigin(220, 160);

@@ -2,6 +2,7 @@
 
 #include "ui/common/editor_document.h"
 #include "ui/common/page_support.h"
+#include "ui/common/reference_file.h"
 #include "core/workspace/support_files.h"
 #include "core/damage/damage_map.h"
 #include "ui/damage/damage_map_widget.h"
@@ -164,7 +165,16 @@ DamageMapPage::DamageMapPage(app::EditorDocument &document, QWidget *parent) : Q
 
 DamageMapInput DamageMapPage::input() const
 {
-    return damageMapInput(document_.file(), document_.selection().CurrentPlane, level_, cursor_);
+    DamageMapInput in = damageMapInput(document_.file(), document_.selection().CurrentPlane, level_, cursor_);
+    if (referenceMap_ && in.hasMap())
+        in.reference = referenceMap_(document_.selection().CurrentPlane);
+    return in;
+}
+
+void DamageMapPage::setReferenceMap(ReferenceMap map)
+{
+    referenceMap_ = std::move(map);
+    ReDrawMap();
 }
 
 void DamageMapPage::ReDrawMap()
@@ -199,7 +209,10 @@ void DamageMapPage::Image4MouseDown(QPoint pixel)
 
 void DamageMapPage::Image4MouseMove(QPoint pixel)
 {
-    label56_->setText(hoverText(input(), pixel));
+    const DamageMapInput in = input();
+    label56_->setText(hoverText(in, pixel));
+    const std::optional<QString> reference = referenceHoverText(in, pixel);
+    image4_->setToolTip(reference ? app::referenceToolTip(*reference) : QString());
 }
 
 void DamageMapPage::Image4DblClick(QPoint pixel)

@@ -7,6 +7,8 @@
 
 #include <QWidget>
 
+#include <functional>
+
 class QCheckBox;
 class QFrame;
 class QLabel;
@@ -35,6 +37,11 @@ public:
     void showPlane() override { ReDrawMap(); }
     void ReDrawMap();
 
+    // The reference file's map of a plane (empty without one): its cells that
+    // differ are framed on the flat view, with the reference's part as tooltip.
+    using ReferenceMap = std::function<QByteArray(int plane)>;
+    void setReferenceMap(ReferenceMap map);
+
     // The list that placements fill and the damage model copy trims.
     MapUndo &mapUndo() { return undo_; }
     int level() const { return level_; }
@@ -61,6 +68,7 @@ private:
     MapUndo undo_;
     int level_ = 0;
     QPoint cursor_ = StartCursor;
+    ReferenceMap referenceMap_;
 
     DamageMapWidget *image4_;
     QFrame *mapPanel_;

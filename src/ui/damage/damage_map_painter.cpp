@@ -32,7 +32,7 @@ QRect cellRect(int col, int row)
 
 } // namespace
 
-void paintDamageMapFlat(QPainter &painter, const DamageMapInput &input)
+void paintDamageMapFlat(QPainter &painter, const DamageMapInput &input, const QColor &referenceMark)
 {
     painter.save();
     paintBackground(painter);
@@ -51,6 +51,14 @@ void paintDamageMapFlat(QPainter &painter, const DamageMapInput &input)
         for (int i = 0; i <= Side; ++i)
             grid << QLine(CellPixels * i, 0, CellPixels * i, End) << QLine(0, CellPixels * i, End, CellPixels * i);
         painter.drawLines(grid);
+        if (referenceMark.isValid() && !input.reference.isEmpty()) {
+            painter.setPen(QPen(referenceMark, 2));
+            painter.setBrush(Qt::NoBrush);
+            for (int y = 0; y < Side; ++y)
+                for (int x = 0; x < Side; ++x)
+                    if (input.differs(x, y))
+                        painter.drawRect(cellRect(x, y).adjusted(2, 2, -1, -1));
+        }
         if (DamageMapView::inMap(input.level, input.cursor.x(), input.cursor.y())) {
             painter.setPen(QPen(colour(CursorColour), 1));
             painter.setBrush(Qt::NoBrush);

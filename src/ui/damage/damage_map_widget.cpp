@@ -1,5 +1,6 @@
 #include "damage_map_widget.h"
 
+#include "ui/common/reference_file.h"
 #include "ui/damage/damage_map_painter.h"
 
 #include <QImage>
@@ -28,7 +29,7 @@ void DamageMapWidget::paintMap(QPainter &painter) const
     if (threeD_)
         paintDamage3D(painter, input);
     else
-        paintDamageMapFlat(painter, input);
+        paintDamageMapFlat(painter, input, app::referenceMarkColour(palette()));
 }
 
 QImage DamageMapWidget::picture() const

@@ -3,6 +3,8 @@
 #include "ui/common/number_grid_model.h"
 #include "ui/common/number_grid_view.h"
 #include "ui/common/reference_file.h"
+#include "ui/damage/damage_map_page.h"
+#include "core/damage/damage_map.h"
 #include "ui/shell/find_dock_widget.h"
 #include "ui/weapons/more_weapons_dialog.h"
 #include "core/operations/plane_merge.h"
@@ -111,6 +113,16 @@ void VNEditor::buildReference()
     }
     if (ammoList)
         connect(ammoList, &QListWidget::currentRowChanged, reference_, &ReferenceFile::mark);
+    // The damage map's cells, against the reference's map of the same plane.
+    if (auto *mapPage = findChild<damage::DamageMapPage *>()) {
+        mapPage->setReferenceMap([this](int p) {
+            const datafile::DataFile &ref = reference_->file();
+            if (!reference_->isLoaded() || !damage::DamageMapView(ref, p).exists())
+                return QByteArray();
+            return ref.bytes(damage::DamageMapView(ref, p).offset(), damage::DamageMapView::Size);
+        });
+        connect(reference_, &ReferenceFile::changed, mapPage, &damage::DamageMapPage::ReDrawMap);
+    }
     // Every grid of the pages, by the bytes of its cells.
     for (auto *grid : findChildren<NumberGridView *>())
         reference_->addGrid(grid->gridModel());

@@ -1,6 +1,9 @@
 #include "ui/common/number_grid_model.h"
 #include "ui/common/number_grid_view.h"
 #include "ui/common/reference_file.h"
+#include "ui/damage/damage_map_page.h"
+#include "core/damage/damage_map.h"
+#include "core/damage/damage_parts.h"
 #include "core/flightmodel/plane_header.h"
 #include "core/flightmodel/plane_record.h"
 #include "common/test_registry.h"
@@ -68,6 +71,10 @@ private Q_SLOTS:
         QTest::newRow("flight model grid cell")
             << Change([](DataFile &f) { vw::flightmodel::PlaneRecord(f, 1).setPrimary(13, 4321.5); })
             << int(PageId::Primary) << QString() << 13 << "Reference: 4321.5";
+        // The flat view's cell (5, 5) of level 0, hovered: the reference's part.
+        QTest::newRow("damage map cell")
+            << Change([](DataFile &f) { vw::damage::DamageMap(f, 1).setCell(0, 5, 5, 3); }) << int(PageId::DamageMaps)
+            << "Image4" << 0 << QString("Reference: " + vw::damage::partName(3));
     }
     void markFollowsEditAndUndo()
     {
@@ -83,6 +90,8 @@ private Q_SLOTS:
         QVERIFY(open.editor->setReferenceFile(reference));
         QWidget *root = open.editor->document().pages().page(vw::app::PageId(page));
         const auto marked = [&]() -> QString {
+            if (auto *mapPage = qobject_cast<vw::damage::DamageMapPage *>(root); mapPage && widget == "Image4")
+                mapPage->Image4MouseMove(QPoint(55, 55));
             if (!widget.isEmpty())
                 return named<QWidget>(root, widget)->toolTip();
             const auto *grid = named<vw::app::NumberGridView>(root, "StringGrid1");
