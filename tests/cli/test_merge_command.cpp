@@ -4,7 +4,9 @@
 #include "core/datafile/data_file.h"
 #include "core/datafile/sample_builder.h"
 #include "core/datafile/sample_support.h"
+#include "core/damage/damage_map.h"
 #include "core/flightmodel/plane_header.h"
+#include "core/flightmodel/plane_record.h"
 #include "core/planedata/plane_json.h"
 #include "core/weapons/weapons_block.h"
 
@@ -40,6 +42,16 @@ Edit name(const QString &text)
 {
     return [text](DataFile &f) { vw::flightmodel::PlaneHeader(f, 3).setText(vw::flightmodel::HeaderText::Name, text); };
 }
+// Plane 2's other parts: a flight-model row of its record, a cell of its damage map.
+Edit primaryRow(double value)
+{
+    return [value](DataFile &f) { vw::flightmodel::PlaneRecord(f, 2).setPrimary(13, value); };
+}
+Edit mapCell(int part)
+{
+    return [part](DataFile &f) { vw::damage::DamageMap(f, 2).setCell(0, 5, 5, part); };
+}
+
 Edit configCount(int count)
 {
     return [count](DataFile &f) { vw::weapons::WeaponsBlock(f, 2).setConfigCount(count); };
@@ -153,6 +165,14 @@ private Q_SLOTS:
                                         << QStringLiteral("ours") << 1 << QList<Edit>{ammo(111), name(QStringLiteral("Osprey"))} << conflict;
         QTest::newRow("conflict, theirs") << QList<Edit>{ammo(111)} << QList<Edit>{ammo(222), name(QStringLiteral("Osprey"))}
                                           << QStringLiteral("theirs") << 1 << QList<Edit>{ammo(222), name(QStringLiteral("Osprey"))} << conflict;
+        // Each side's parts of one plane: what only one side changed comes
+        // through beside a conflict in another part.
+        QTest::newRow("parts of one plane") << QList<Edit>{ammo(111), mapCell(5)} << QList<Edit>{primaryRow(4321.5)}
+                                            << QString() << 0 << QList<Edit>{ammo(111), mapCell(5), primaryRow(4321.5)}
+                                            << QString();
+        QTest::newRow("parts of one plane, conflict") << QList<Edit>{ammo(111), primaryRow(4321.5)}
+                                                      << QList<Edit>{ammo(222), mapCell(7)} << QStringLiteral("ours") << 1
+                                                      << QList<Edit>{ammo(111), primaryRow(4321.5), mapCell(7)} << conflict;
         // A configuration THEIRS adds comes with its count; one that OURS
         // takes away while THEIRS changes it is one conflict, and --prefer
         // decides the count with the entry.

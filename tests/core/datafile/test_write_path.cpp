@@ -144,6 +144,46 @@ private Q_SLOTS:
         file.resize(10);
         QCOMPARE(vwtest::imageOf(file), head.left(10));
     }
+
+    // A copy shares the image until one of the two is written: every kind of
+    // change, on either side, leaves the other one as it was.
+    void copiesAreIndependent_data()
+    {
+        QTest::addColumn<int>("change");
+        QTest::addColumn<bool>("onCopy");
+        const char *names[] = {"write", "resize", "gap", "header"};
+        for (int c = 0; c < 4; ++c) {
+            QTest::addRow("%s on the copy", names[c]) << c << true;
+            QTest::addRow("%s on the original", names[c]) << c << false;
+        }
+    }
+    void copiesAreIndependent()
+    {
+        QFETCH(int, change);
+        QFETCH(bool, onCopy);
+        DataFile original = smallFile();
+        DataFile copy = original.copy();
+        QCOMPARE(snapshot(copy), snapshot(original));
+        QCOMPARE(copy.recordOffset(1), original.recordOffset(1));
+        DataFile &changed = onCopy ? copy : original;
+        const DataFile &other = onCopy ? original : copy;
+        const Snapshot before = snapshot(other);
+        changed.beginRecording();
+        if (change == 0)
+            changed.writeF64(changed.recordOffset(1) + 8, 4321.5);
+        else if (change == 1)
+            changed.resize(changed.FileSize() + 64);
+        else if (change == 2)
+            changed.insertGap(changed.recordOffset(1), 16);
+        else
+            changed.setPlaneCount(changed.PlaneCount() - 1);
+        const ChangeSet steps = changed.endRecording();
+        QVERIFY(snapshot(changed) != before);
+        QCOMPARE(snapshot(other), before);
+        changed.undo(steps);
+        QCOMPARE(snapshot(changed), before);
+        QCOMPARE(snapshot(other), before);
+    }
 };
 
 VW_TEST(WritePathTest)
