@@ -101,6 +101,7 @@ void VNEditor::buildReference()
     QWidget *miscPage = pages.page(PageId::Misc);
     add(miscPage, "Edit15", [] { return QStringLiteral("file.version"); });
     add(miscPage, "Edit16", [] { return QStringLiteral("file.planes"); });
+    add(miscPage, "RadioGroup2", [] { return QStringLiteral("file.layout"); });
     QWidget *ammoPage = pages.page(PageId::Ammunition);
     const auto *ammoList = ammoPage ? ammoPage->findChild<QListWidget *>(QStringLiteral("ListBox6")) : nullptr;
     for (const auto &[name, key] : {std::pair{"Edit33", "ap_damage"}, {"Edit31", "he_damage"}, {"Edit32", "he_range"},
